@@ -1,0 +1,1 @@
+#include "common/cp1251_codec.h"

@@ -1,0 +1,1 @@
+#include "common/day_count.h"

@@ -1,0 +1,12 @@
+#pragma once
+// Dates and times as the 64-bit day count of the files: days since 30 December 1899, local wall
+// clock, the fraction the time of day. Before the epoch the fraction still counts forward from
+// midnight: -1.25 is 29 December 1899, 06:00.
+#include <QDateTime>
+
+namespace lmv::common {
+
+double DateTimeToDays(const QDateTime& localTime);
+QDateTime DaysToDateTime(double days);
+
+}

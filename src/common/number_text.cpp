@@ -1,0 +1,1 @@
+#include "common/number_text.h"

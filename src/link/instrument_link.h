@@ -1,0 +1,62 @@
+#pragma once
+// The link to the instrument: the serial driver, the reassembling parser and the dispatcher, the
+// one sending routine and the request-and-answer wait. Widget-free: the window shows the lamp and
+// the connection panel from its signals, and beeps and boxes go through the Notifier.
+#include "link/frame_codec.h"
+#include "link/frame_handlers.h"
+#include "link/serial_port_driver.h"
+
+#include <QObject>
+#include <optional>
+
+namespace lmv::common { class Notifier; }
+
+namespace lmv::link {
+
+enum class TLampColor { White, Lime, Red };
+
+class TInstrumentLink : public QObject {
+    Q_OBJECT
+public:
+    // Bound on a request's wait for its answer.
+    static constexpr int RequestTimeoutMs = 3000;
+
+    TInstrumentLink(common::Notifier& notifier, QObject* parent = nullptr);
+    ~TInstrumentLink() override;
+
+    TSerialPortDriver& Driver();
+    void SetHandlers(TFrameHandlers* handlers);  // not owned; nullptr for none
+
+    // Opens the driver's port and starts reassembly afresh; false when it does not open.
+    bool Connect();
+    void Disconnect();
+    bool Connected() const;
+
+    // The parser's entry: one received chunk. Also called directly by tests and the fuzzer.
+    void ReceiveData(const uint8_t* data, int size);
+
+    // The payload written at offsets 3 .. len+1 of TxFrame, framed with `code` and L = len and sent.
+    // Throws common::RangeError for len outside 0..255; "Error Output" when nothing was sent.
+    // Returns whether the whole frame was sent.
+    uint8_t TxFrame[FrameBufferSize] {};
+    bool SendFrame(uint8_t code, int len);
+
+    // Sends the request in TxFrame and waits, processing events, for its answer. The copy of the
+    // answering frame, or nothing (after one beep) when the send failed, the wait timed out, the
+    // answer was shorter than its layout, or another request is already waiting (refused at once).
+    std::optional<TRxFrame> Request(uint8_t code, int len);
+
+    bool FrameSeen = false;
+    bool RowFromFrame = false;
+    bool LinkBlink = false;
+    bool AwaitingReply() const;
+    TLampColor Lamp() const;
+    void SetLampWhite();  // by the port commands when the port is closed or fails to open
+
+signals:
+    void GoodFrame();  // after the good-frame steps, before the dispatch
+    void LampChanged(lmv::link::TLampColor color);
+    void PortLost();   // the device went away; the port is closed
+};
+
+}
