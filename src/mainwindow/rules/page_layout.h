@@ -8,6 +8,11 @@ namespace lmv::mainwindow {
 constexpr int PageCount = 14;          // pages of PageControl1, hidden ones counted
 constexpr int ChannelPageCount = 5;    // pages 0..4 with Chart1..Chart5
 
+// Pages after the channel pages, by index of PageControl1.
+constexpr int TablePage = 5, AllChannelsPage = 6, TestPage = 7, TwoParametersPage = 8,
+              CalibrationPage = 9, PhotometerPage = 10, ConductometerPage = 11, TitratorPage = 12,
+              ResultsPage = 13;
+
 struct TPageLayout {
     bool pageControlVisible = false;   // ConnectPanel is visible exactly when this is false
     std::array<bool, PageCount> tabVisible {};
