@@ -27,7 +27,8 @@ std::optional<TPortChoice> ResolvePortText(const QString& text, const QList<TLis
         return TPortChoice {text, 0};
     if (const auto devicePath = ListedDevicePath(text, listed); devicePath && !devicePath->isEmpty())
         return TPortChoice {*devicePath, 0};
-    const std::optional<int> number = common::ParseInteger(QStringView(text).mid(std::min<qsizetype>(ComPrefixLength, text.size())));
+    const QStringView rest = text.size() > ComPrefixLength ? QStringView(text).sliced(ComPrefixLength) : QStringView();
+    const std::optional<int> number = common::ParseInteger(rest);
     // The port index is a single byte: 0 and numbers past 256 would open the wrong port.
     if (!number || *number < 1 || *number > MaxComNumber)
         return std::nullopt;
