@@ -4,10 +4,15 @@
 // the connection panel from its signals, and beeps and boxes go through the Notifier.
 #include "link/frame_codec.h"
 #include "link/frame_handlers.h"
+#include "link/frame_parser.h"
 #include "link/serial_port_driver.h"
 
 #include <QObject>
+#include <deque>
 #include <optional>
+#include <vector>
+
+class QEventLoop;
 
 namespace lmv::common { class Notifier; }
 
@@ -39,12 +44,19 @@ public:
     // Throws common::RangeError for len outside 0..255; "Error Output" when nothing was sent.
     // Returns whether the whole frame was sent.
     uint8_t TxFrame[FrameBufferSize] {};
+    int TxLen = 0;
     bool SendFrame(uint8_t code, int len);
 
     // Sends the request in TxFrame and waits, processing events, for its answer. The copy of the
     // answering frame, or nothing (after one beep) when the send failed, the wait timed out, the
     // answer was shorter than its layout, or another request is already waiting (refused at once).
     std::optional<TRxFrame> Request(uint8_t code, int len);
+    // The bound of the wait; RequestTimeoutMs unless a test shortens it.
+    void SetRequestTimeout(int milliseconds);
+
+    // Handler errors not shown because a box for an earlier one was still open.
+    int SuppressedHandlerErrors() const;
+    const TFrameParser& Parser() const;
 
     bool FrameSeen = false;
     bool RowFromFrame = false;
@@ -57,6 +69,31 @@ signals:
     void GoodFrame();  // after the good-frame steps, before the dispatch
     void LampChanged(lmv::link::TLampColor color);
     void PortLost();   // the device went away; the port is closed
+
+private:
+    void ProcessChunk(const uint8_t* data, int size);
+    void OnGoodFrame();
+    void Dispatch(const TRxFrame& frame);
+    bool EndsWait(uint8_t code) const;
+    void EndWait(const TRxFrame* answer);
+    bool CallHandler(const TRxFrame& frame);  // false when the handler raised an error
+    void ShowHandlerError(const QString& message);
+    void OnPortLost();
+
+    common::Notifier& notifier_;
+    TSerialPortDriver driver_;
+    TFrameHandlers* handlers_ = nullptr;
+    TFrameParser parser_;
+    TRxFrame frame_;
+    TLampColor lamp_ = TLampColor::White;
+    bool awaitingReply_ = false;
+    std::optional<TRxFrame> answer_;
+    QEventLoop* waitLoop_ = nullptr;
+    int requestTimeoutMs_ = RequestTimeoutMs;
+    bool processing_ = false;
+    std::deque<std::vector<uint8_t>> heldChunks_;
+    bool errorBoxOpen_ = false;
+    int suppressedHandlerErrors_ = 0;
 };
 
 }

@@ -35,7 +35,8 @@ public:
     ~TSerialPortDriver() override;
 
     // The port to open: ComPort is the COM number minus 1 (0..MaxComNumber-1); a device path, when
-    // set, names the port instead. Both are stored only while the port is closed.
+    // set, names the port instead. Both are stored only while the port is closed. SetComPort
+    // clears the device path and throws common::RangeError for an ordinal outside 0..MaxComNumber-1.
     int ComPort() const;
     void SetComPort(int ordinal);
     QString DevicePath() const;
@@ -53,6 +54,7 @@ public:
     void SetComPortHwHandshaking(TComPortHwHandshaking value);
     TComPortSwHandshaking ComPortSwHandshaking() const;
     void SetComPortSwHandshaking(TComPortSwHandshaking value);
+    // Buffer sizes and the polling delay are Words: values outside 1..65535 throw common::RangeError.
     int ComPortInBufSize() const;
     void SetComPortInBufSize(int value);
     int ComPortOutBufSize() const;
@@ -78,6 +80,28 @@ public:
 signals:
     // The device went away (a USB adapter pulled): the port is already closed and the poll stopped.
     void PortLost();
+
+private:
+    void Poll();
+    void OnPortError(int error);
+    QString PortName() const;
+    static int CheckedWord(int value);
+
+    QSerialPort* port_;
+    QTimer* pollTimer_;
+    std::vector<uint8_t> receiveBuffer_;
+    bool delivering_ = false;
+    int comPort_ = 1;
+    QString devicePath_;
+    TComPortBaudRate speed_ = br9600;
+    TComPortDataBits dataBits_ = db8BITS;
+    TComPortStopBits stopBits_ = sb1BITS;
+    TComPortParity parity_ = ptNONE;
+    TComPortHwHandshaking hwHandshaking_ = hhNONE;
+    TComPortSwHandshaking swHandshaking_ = shNONE;
+    int inBufSize_ = 2048;
+    int outBufSize_ = 2048;
+    int pollingDelay_ = 50;
 };
 
 }

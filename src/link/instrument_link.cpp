@@ -1,0 +1,269 @@
+#include "link/instrument_link.h"
+
+#include "common/errors.h"
+#include "common/notifier.h"
+#include "link/frame_dispatch.h"
+#include "link/message_catalogue.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <exception>
+
+namespace lmv::link {
+
+namespace {
+
+const QString ErrorOutputText = QStringLiteral("Error Output");
+
+// Resets a flag however the scope is left.
+class TFlagGuard {
+public:
+    explicit TFlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TFlagGuard() { flag_ = false; }
+    TFlagGuard(const TFlagGuard&) = delete;
+    TFlagGuard& operator=(const TFlagGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+QString CurrentErrorText()
+{
+    try {
+        throw;
+    } catch (const common::Error& error) {
+        return error.message();
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+}
+
+TInstrumentLink::TInstrumentLink(common::Notifier& notifier, QObject* parent)
+    : QObject(parent), notifier_(notifier)
+{
+    driver_.OnReceiveData = [this](const uint8_t* data, int size) { ReceiveData(data, size); };
+    connect(&driver_, &TSerialPortDriver::PortLost, this, &TInstrumentLink::OnPortLost);
+}
+
+TInstrumentLink::~TInstrumentLink()
+{
+    driver_.Disconnect();
+}
+
+TSerialPortDriver& TInstrumentLink::Driver() { return driver_; }
+
+void TInstrumentLink::SetHandlers(TFrameHandlers* handlers) { handlers_ = handlers; }
+
+bool TInstrumentLink::Connect()
+{
+    if (driver_.Connected())
+        return true;
+    parser_.Reset();
+    return driver_.Connect();
+}
+
+void TInstrumentLink::Disconnect()
+{
+    driver_.Disconnect();
+    EndWait(nullptr);
+}
+
+bool TInstrumentLink::Connected() const { return driver_.Connected(); }
+
+void TInstrumentLink::ReceiveData(const uint8_t* data, int size)
+{
+    if (processing_) {
+        // Entered again from a nested event loop: this chunk waits until the current one is done.
+        if (size > 0)
+            heldChunks_.emplace_back(data, data + size);
+        return;
+    }
+    TFlagGuard processing(processing_);
+    ProcessChunk(data, size);
+    while (!heldChunks_.empty()) {
+        const std::vector<uint8_t> chunk = std::move(heldChunks_.front());
+        heldChunks_.pop_front();
+        ProcessChunk(chunk.data(), static_cast<int>(chunk.size()));
+    }
+}
+
+void TInstrumentLink::ProcessChunk(const uint8_t* data, int size)
+{
+    RowFromFrame = false;
+    int pos = 0;
+    while (pos < size) {
+        TFrameResult result;
+        pos += parser_.Scan(data + pos, size - pos, result);
+        if (result == TFrameResult::Bad) {
+            notifier_.Beep();
+        } else if (result == TFrameResult::Good) {
+            try {
+                OnGoodFrame();
+            } catch (...) {
+                ShowHandlerError(CurrentErrorText());
+            }
+        }
+    }
+}
+
+void TInstrumentLink::OnGoodFrame()
+{
+    FrameSeen = true;
+    LinkBlink = !LinkBlink;
+    emit GoodFrame();
+    lamp_ = LinkBlink ? TLampColor::Lime : TLampColor::Red;
+    emit LampChanged(lamp_);
+    parser_.CopyFrame(frame_);
+    Dispatch(frame_);
+}
+
+bool TInstrumentLink::EndsWait(uint8_t code) const
+{
+    return awaitingReply_
+           && (code == CalibrationPointFrame || code == GetClockFrame || code == SetClockFrame
+               || code == NotebookPageFrame);
+}
+
+void TInstrumentLink::Dispatch(const TRxFrame& frame)
+{
+    const uint8_t code = frame.code();
+    if (!IsReceivedCode(code))
+        return;
+    const bool shortFrame = frame.length < FindMessage(code)->layoutLength;
+    if (EndsWait(code)) {
+        if (shortFrame) {
+            EndWait(nullptr);
+        } else if (code == NotebookPageFrame) {
+            EndWait(&frame);  // the answer fills no row
+        } else if (code == CalibrationPointFrame) {
+            const bool handled = CallHandler(frame);
+            EndWait(handled ? &frame : nullptr);
+        } else {
+            EndWait(&frame);
+            CallHandler(frame);
+        }
+        return;
+    }
+    if (!shortFrame)
+        CallHandler(frame);
+}
+
+bool TInstrumentLink::CallHandler(const TRxFrame& frame)
+{
+    const THandlerSlot slot = HandlerSlot(frame.code());
+    if (handlers_ == nullptr || slot == nullptr)
+        return true;
+    try {
+        (handlers_->*slot)(frame);
+        return true;
+    } catch (...) {
+        ShowHandlerError(CurrentErrorText());
+        return false;
+    }
+}
+
+void TInstrumentLink::ShowHandlerError(const QString& message)
+{
+    if (errorBoxOpen_) {
+        ++suppressedHandlerErrors_;
+        return;
+    }
+    TFlagGuard open(errorBoxOpen_);
+    notifier_.MessageBox(message, common::BoxIcon::Error, common::BoxButtons::Ok);
+}
+
+int TInstrumentLink::SuppressedHandlerErrors() const { return suppressedHandlerErrors_; }
+
+const TFrameParser& TInstrumentLink::Parser() const { return parser_; }
+
+bool TInstrumentLink::SendFrame(uint8_t code, int len)
+{
+    if (len < 0 || len > MaxFrameLength)
+        throw common::RangeError();
+    TxLen = len;
+    TxFrame[2] = code;
+    TxFrame[0] = FrameStart;
+    TxFrame[1] = static_cast<uint8_t>(len);
+    uint8_t check = 0;
+    for (int i = 0; i <= len + 1; ++i)
+        check ^= TxFrame[i];
+    TxFrame[len + 2] = check;
+    const int sent = driver_.SendData(TxFrame, len + 3);
+    if (sent <= 0) {
+        notifier_.MessageBox(ErrorOutputText, common::BoxIcon::Error, common::BoxButtons::Ok);
+        return false;
+    }
+    return sent == len + 3;
+}
+
+std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
+{
+    if (awaitingReply_) {
+        notifier_.Beep();
+        return std::nullopt;
+    }
+    answer_.reset();
+    awaitingReply_ = true;
+    bool sent = false;
+    try {
+        sent = SendFrame(code, len);
+    } catch (...) {
+        awaitingReply_ = false;
+        throw;
+    }
+    if (sent) {
+        QEventLoop loop;
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        waitLoop_ = &loop;
+        bound.start(requestTimeoutMs_);
+        loop.exec();
+        waitLoop_ = nullptr;
+    }
+    awaitingReply_ = false;
+    if (!answer_) {
+        notifier_.Beep();
+        return std::nullopt;
+    }
+    std::optional<TRxFrame> answer = std::move(answer_);
+    answer_.reset();
+    return answer;
+}
+
+void TInstrumentLink::EndWait(const TRxFrame* answer)
+{
+    if (!awaitingReply_)
+        return;
+    awaitingReply_ = false;
+    if (answer != nullptr)
+        answer_ = *answer;
+    else
+        answer_.reset();
+    if (waitLoop_ != nullptr)
+        waitLoop_->quit();
+}
+
+void TInstrumentLink::SetRequestTimeout(int milliseconds) { requestTimeoutMs_ = milliseconds; }
+
+bool TInstrumentLink::AwaitingReply() const { return awaitingReply_; }
+
+TLampColor TInstrumentLink::Lamp() const { return lamp_; }
+
+void TInstrumentLink::SetLampWhite()
+{
+    lamp_ = TLampColor::White;
+    emit LampChanged(lamp_);
+}
+
+void TInstrumentLink::OnPortLost()
+{
+    EndWait(nullptr);
+    emit PortLost();
+}
+
+}
