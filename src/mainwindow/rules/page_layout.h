@@ -20,6 +20,7 @@ struct TPageLayout {
     std::array<QString, PageCount> tabCaptions;        // the form definition's captions at first
     std::array<QString, ChannelPageCount> chartTitles; // Chart1..Chart5
     QString chart2Title() const { return chartTitles[1]; }
+    bool operator==(const TPageLayout&) const = default;
 };
 
 // The layout as the form definition gives it (every tab visible, page 0 active).
