@@ -1,0 +1,83 @@
+#pragma once
+// Little-endian scalars and tagged chunks over a byte buffer, shared by the record and index
+// formats. The reader never reads past the end: every read says whether the bytes were there.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+
+namespace lmv::store {
+
+static_assert(std::endian::native == std::endian::little, "the file formats are little-endian");
+
+constexpr int ChunkHeadSize = 8;  // Int32 tag, Int32 length
+constexpr int MagicSize = 8;
+
+class ChunkReader {
+public:
+    explicit ChunkReader(QByteArrayView bytes, qsizetype position = 0) : bytes_(bytes), position_(position) {}
+
+    qsizetype Left() const { return bytes_.size() - position_; }
+    bool AtEnd() const { return Left() <= 0; }
+
+    template <typename T>
+    std::optional<T> Read()
+    {
+        if (Left() < qsizetype(sizeof(T)))
+            return std::nullopt;
+        T value;
+        std::memcpy(&value, bytes_.data() + position_, sizeof(T));
+        position_ += sizeof(T);
+        return value;
+    }
+
+    // Up to `count` bytes: fewer when the buffer ends first.
+    QByteArrayView Take(qsizetype count)
+    {
+        const qsizetype taken = count < Left() ? count : Left();
+        const QByteArrayView part = bytes_.sliced(position_, taken);
+        position_ += taken;
+        return part;
+    }
+
+    void Skip(qsizetype count) { Take(count); }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype position_;
+};
+
+// Appends to one buffer that is written to disk at once.
+class ChunkWriter {
+public:
+    explicit ChunkWriter(qsizetype expectedSize = 0) { bytes_.reserve(expectedSize); }
+
+    template <typename T>
+    void Write(const T& value)
+    {
+        bytes_.append(reinterpret_cast<const char*>(&value), sizeof(T));
+    }
+    void WriteRaw(QByteArrayView bytes) { bytes_.append(bytes); }
+    void WriteTag(int32_t tag, int32_t length)
+    {
+        Write(tag);
+        Write(length);
+    }
+    void WriteChars(QByteArrayView text) { WriteRaw(text); }
+
+    QByteArray Take() { return std::move(bytes_); }
+
+private:
+    QByteArray bytes_;
+};
+
+// The bytes before the first NUL, as the files' strings are read.
+inline QByteArrayView UpToNul(QByteArrayView bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.first(nul);
+}
+
+}

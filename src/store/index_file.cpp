@@ -1,0 +1,117 @@
+#include "store/index_file.h"
+
+#include "common/cp1251_codec.h"
+#include "common/errors.h"
+#include "store/atomic_save.h"
+#include "store/chunk_bytes.h"
+#include "store/file_magic.h"
+#include "store/read_whole_file.h"
+
+#include <limits>
+
+namespace lmv::store {
+
+namespace {
+
+void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
+{
+    const QByteArray bytes = common::ToCp1251(text);
+    if (bytes.size() > std::numeric_limits<int32_t>::max())
+        throw common::RangeError();
+    out.WriteTag(tag, static_cast<int32_t>(bytes.size()));
+    out.WriteChars(bytes);
+}
+
+class HeaderParser {
+public:
+    HeaderParser(QByteArrayView bytes, TBaseHeader& list) : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), list_(list) {}
+
+    bool ReadChunks()
+    {
+        while (!in_.AtEnd()) {
+            const auto tag = in_.Read<int32_t>();
+            const auto length = in_.Read<int32_t>();
+            if (!tag || !length || !ReadChunk(*tag, *length))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    // A file name or date before any title has no entry to go to, and a date of another size
+    // is no date: both are skipped by their length.
+    bool ReadChunk(int32_t tag, int32_t length)
+    {
+        if (tag == EntryTitleTag) {
+            list_.push_back({});
+            return ReadChars(length, list_.back().Title);
+        }
+        if (tag == EntryFileNameTag && !list_.empty())
+            return ReadChars(length, list_.back().FileName);
+        if (tag == EntryDateTimeTag && !list_.empty() && length == int32_t(sizeof(double))) {
+            const auto date = in_.Read<double>();
+            if (date)
+                list_.back().DateTime = *date;
+            return date.has_value();
+        }
+        return Skip(length);
+    }
+
+    bool ReadChars(int32_t length, QString& text)
+    {
+        const QByteArrayView bytes = in_.Take(std::max(length, 0));
+        text = common::FromCp1251(UpToNul(bytes));
+        return bytes.size() == std::max(length, 0);
+    }
+
+    bool Skip(int32_t length)
+    {
+        if (length < 0 || length > in_.Left())
+            return false;
+        in_.Skip(length);
+        return true;
+    }
+
+    ChunkReader in_;
+    TBaseHeader& list_;
+};
+
+}
+
+QByteArray SerializeHeader(const TBaseHeader& list)
+{
+    ChunkWriter out(MagicSize + qsizetype(list.size()) * 64);
+    out.WriteRaw(QByteArrayView(HeaderMagic, MagicSize));
+    for (const TBaseHeaderRecord& entry : list) {
+        WriteText(out, EntryTitleTag, entry.Title);
+        WriteText(out, EntryFileNameTag, entry.FileName);
+        out.WriteTag(EntryDateTimeTag, sizeof(double));
+        out.Write(entry.DateTime);
+    }
+    return out.Take();
+}
+
+HeaderReadResult ParseHeader(QByteArrayView bytes, TBaseHeader& list)
+{
+    list.clear();
+    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), "LMVH"))
+        return {true, false};
+    HeaderParser parser(bytes, list);
+    return {true, !parser.ReadChunks()};
+}
+
+HeaderReadResult LoadHeaderFile(const QString& path, TBaseHeader& list)
+{
+    list.clear();
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return {};
+    return ParseHeader(*bytes, list);
+}
+
+void WriteHeaderFile(const QString& path, const TBaseHeader& list)
+{
+    SaveFileAtomically(path, SerializeHeader(list));
+}
+
+}

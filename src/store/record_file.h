@@ -1,0 +1,50 @@
+#pragma once
+// The record file "LMVRv100": the magic, then tagged chunks (Int32 tag, Int32 length, payload)
+// to the end of the file. Writing serialises into one buffer that is saved atomically; reading
+// takes the whole file and parses it from memory.
+#include "store/recording_model.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace lmv::store {
+
+enum RecordTag : int32_t {
+    DateTimeTag = 0,
+    TitleTag = 1,
+    CommentsTag = 2,
+    ParamNameTag = 3,
+    ParamValueTag = 4,
+    ChannelIdTag = 5,
+    ChannelPointsTag = 6,
+    ModeTag = 7,
+    OldestPeaksTag = 8,
+    OlderPeaksTag = 9,
+    PeaksTag = 16,
+    Result1Tag = 17,
+    Result2Tag = 18,
+};
+
+struct RecordReadResult {
+    bool Found = false;  // false: there was no such file and the record is unchanged
+    // The file ended inside a chunk or held a count larger than its entries: the complete
+    // entries were kept, nothing was invented.
+    bool Cut = false;
+};
+
+QByteArray SerializeRecord(const TBaseRecord& rec);
+
+// Reads the bytes of a whole record file into rec, appending parameters and channels to what it
+// holds. A foreign file leaves Mode at NotARecordFile without an error. Throws
+// UnknownFormatError, InvalidIntegerError, or DamagedFileError for a parameter value or channel
+// points with nothing to belong to.
+RecordReadResult ParseRecord(QByteArrayView bytes, TBaseRecord& rec);
+
+// A missing path leaves rec unchanged; a path that cannot be opened or read throws FileError.
+RecordReadResult ReadRecordFile(const QString& path, TBaseRecord& rec);
+
+// Replaces the file atomically: the old file stays whole until the new one is on disk.
+void WriteRecordFile(const QString& path, const TBaseRecord& rec);
+
+}

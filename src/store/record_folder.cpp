@@ -1,0 +1,275 @@
+#include "store/record_folder.h"
+
+#include "common/day_count.h"
+#include "common/errors.h"
+#include "store/file_time.h"
+#include "store/index_file.h"
+#include "store/record_names.h"
+#include "store/start_dir.h"
+#include "store/store_errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace lmv::store {
+
+namespace {
+
+template <typename List>
+auto FindEntry(List& list, const QString& fileName)
+{
+    return std::find_if(list.begin(), list.end(), [&](const TBaseHeaderRecord& entry) { return entry.FileName == fileName; });
+}
+
+void RetitleEntry(TBaseHeader& list, const QString& fileName, const TBaseRecord& rec)
+{
+    const auto entry = FindEntry(list, fileName);
+    if (entry != list.end()) {
+        entry->Title = rec.Title;
+        entry->DateTime = rec.DateTime;
+    }
+}
+
+bool NameTaken(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+}
+
+RecordStore::RecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock)
+    : notifier_(notifier), clock_(std::move(clock)), startDir_(GetStartDir(documentsPath))
+{
+    EnsureStartDir(startDir_);
+    FilterDate = Now();
+}
+
+TDateTime RecordStore::Now() const
+{
+    return common::DateTimeToDays(clock_());
+}
+
+QString RecordStore::HeaderPath() const
+{
+    return recordDir_ + QLatin1String(HeaderFileName);
+}
+
+void RecordStore::RequireRecordDir() const
+{
+    if (recordDir_.isEmpty())
+        throw common::Error(QStringLiteral("Папка записей не открыта"));
+}
+
+RecordReadResult RecordStore::ReadRecordFile(const QString& fileName, TBaseRecord& rec)
+{
+    if (!IsSafeRecordName(fileName))
+        return {};
+    const QString path = IsBrowsing() && !IsLiveFile(fileName) ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
+    const RecordReadResult result = store::ReadRecordFile(path, rec);
+    if (result.Cut)
+        notifier_.MessageBox(QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.").arg(fileName),
+                             common::BoxIcon::Warning);
+    return result;
+}
+
+void RecordStore::SaveRecordFile(const QString& fileName, const TBaseRecord& rec)
+{
+    if (fileName.isEmpty())
+        throw common::Error(QStringLiteral("Пустое имя файла записи"));
+    if (!IsSafeRecordName(fileName))
+        throw common::Error(QStringLiteral("Недопустимое имя файла записи \"%1\"").arg(fileName));
+    if (IsBrowsing() && !IsLiveFile(fileName))
+        throw common::Error(QStringLiteral("Записи съемного диска только для чтения: \"%1\" не сохранена").arg(fileName));
+    RequireRecordDir();
+    WriteRecordFile(recordDir_ + fileName, rec);
+    RetitleEntry(headerList_, fileName, rec);
+    if (!IsBrowsing())
+        RetitleEntry(FilteredList, fileName, rec);
+    SaveHeaderFile();
+}
+
+QString RecordStore::SaveNewRecord(const TBaseRecord& rec)
+{
+    RequireRecordDir();
+    const QString name = NewRecordName(qsizetype(headerList_.size()), [this](const QString& candidate) {
+        return NameTaken(recordDir_ + candidate) || FindEntry(headerList_, candidate) != headerList_.end();
+    });
+    WriteRecordFile(recordDir_ + name, rec);
+    headerList_.push_back({rec.Title, name, rec.DateTime});
+    SaveHeaderFile();
+    return name;
+}
+
+void RecordStore::SaveHeaderFile()
+{
+    if (recordDir_.isEmpty())
+        return;
+    if (headerRejected_) {
+        if (!refusalReported_)
+            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" другой версии и не перезаписан. "
+                                                "Файлы записей сохраняются; «Создать индекс заново» заменит индекс.")
+                                     .arg(recordDir_),
+                                 common::BoxIcon::Warning);
+        refusalReported_ = true;
+        return;
+    }
+    WriteHeaderFile(HeaderPath(), headerList_);
+}
+
+void RecordStore::SaveHeaderAtExit()
+{
+    try {
+        SaveHeaderFile();
+    } catch (const common::Error& error) {
+        notifier_.MessageBox(error.message());
+    }
+}
+
+void RecordStore::LoadHeaderFile()
+{
+    headerRejected_ = false;
+    refusalReported_ = false;
+    try {
+        if (store::LoadHeaderFile(HeaderPath(), headerList_).Cut)
+            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён.").arg(recordDir_),
+                                 common::BoxIcon::Warning);
+    } catch (const common::Error&) {
+        headerList_.clear();
+        headerRejected_ = true;
+        throw;
+    }
+}
+
+void RecordStore::OpenRecordDir()
+{
+    QDir().mkpath(recordDir_);
+    RemoveStaleSaveTemporaries(recordDir_);
+    LoadHeaderFile();
+}
+
+void RecordStore::SetRecordDir(const QString& dir)
+{
+    if (dir.isEmpty())
+        return;
+    if (RecordingRuns)
+        throw common::Error(QStringLiteral("Во время записи папку записей сменить нельзя"));
+    if (!recordDir_.isEmpty())
+        SaveHeaderFile();
+    RecordFileName.clear();
+    SelectedFileName.clear();
+    recordDir_ = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+    browseDir_.clear();
+    dirList_.clear();
+    OpenRecordDir();
+}
+
+void RecordStore::ApplyFilter()
+{
+    store::ApplyFilter(IsBrowsing() ? dirList_ : headerList_, FilterMode, FilterDate, FilteredList);
+}
+
+void RecordStore::RebuildHeader()
+{
+    RequireRecordDir();
+    TBaseHeader rebuilt;
+    QStringList unreadable;
+    QStringList cut;
+    const QDir dir(recordDir_);
+    for (const QFileInfo& info : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+        const QString name = info.fileName();
+        if (!info.isFile() || info.isSymLink() || !IsSafeRecordName(name) || IsStaleSaveTemporary(recordDir_, name))
+            continue;
+        TBaseRecord rec;
+        try {
+            if (store::ReadRecordFile(info.filePath(), rec).Cut)
+                cut << name;
+        } catch (const common::Error& error) {
+            unreadable << QStringLiteral("%1 (%2)").arg(name, error.message());
+            continue;
+        }
+        if (rec.Mode != NotARecordFile)
+            rebuilt.push_back({rec.Title, name, rec.DateTime != 0.0 ? rec.DateTime : FileTimeDays(info)});
+    }
+    SortByDate(rebuilt);
+    headerList_ = std::move(rebuilt);
+    headerRejected_ = false;
+    refusalReported_ = false;
+    SaveHeaderFile();
+    QStringList report;
+    if (!unreadable.isEmpty())
+        report << QStringLiteral("Не прочитаны и не внесены в индекс: %1.").arg(unreadable.join(QStringLiteral(", ")));
+    if (!cut.isEmpty())
+        report << QStringLiteral("Прочитаны не полностью (файл обрезан или повреждён): %1.").arg(cut.join(QStringLiteral(", ")));
+    if (!report.isEmpty())
+        notifier_.MessageBox(report.join(QLatin1Char('\n')), common::BoxIcon::Warning);
+}
+
+void RecordStore::DeleteRecord(const QString& fileName)
+{
+    if (IsBrowsing())
+        throw common::Error(QStringLiteral("Записи съемного диска только для чтения: \"%1\" не удалена").arg(fileName));
+    const auto entry = FindEntry(headerList_, fileName);
+    if (entry == headerList_.end())
+        return;
+    if (IsSafeRecordName(fileName) && !QFileInfo(recordDir_ + fileName).isDir())
+        QFile::remove(recordDir_ + fileName);
+    headerList_.erase(entry);
+    SaveHeaderFile();
+}
+
+void RecordStore::SetBrowseDir(const QString& dir)
+{
+    if (!recordDir_.isEmpty())
+        SaveHeaderFile();
+    SelectedFileName.clear();
+    browseDir_ = dir;
+    ScanBrowseDir();
+}
+
+void RecordStore::ScanBrowseDir()
+{
+    dirList_.clear();
+    for (const QFileInfo& info : QDir(browseDir_).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+        const QString name = info.fileName();
+        if (!IsHeaderName(name))
+            dirList_.push_back({name, name, FileTimeDays(info)});
+    }
+    SortByDate(dirList_);
+}
+
+TSingleChannel* RecordStore::LiveChannel(int32_t channel)
+{
+    if (channel < 0)
+        throw common::RangeError();
+    if (channel >= int32_t(LiveRecord.Channels.size())) {
+        notifier_.Beep();
+        return nullptr;
+    }
+    return &LiveRecord.Channels[channel];
+}
+
+void RecordStore::AddChannelPoint(int32_t channel, double x, double y)
+{
+    if (TSingleChannel* target = LiveChannel(channel))
+        target->Points.push_back({x, y});
+}
+
+void RecordStore::ScaleChannelX(int32_t channel, double v)
+{
+    TSingleChannel* target = LiveChannel(channel);
+    if (!target)
+        return;
+    if (target->Points.empty()) {
+        notifier_.Beep();
+        return;
+    }
+    const double last = target->Points.back().X;
+    const double factor = last != 0.0 ? v / last : 0.0;
+    for (TPoint& point : target->Points)
+        point.X *= factor;
+}
+
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The recording store: the working folder, the open record folder with its index, a browsed
+// folder of a removable disk, the list filter, the live record and the current file names, and
+// the operations on them. Widget-free; the clock and the documents folder are injected.
+//
+// Failures the caller must show are thrown as common::Error. What a caller only needs to learn
+// (a record that was cut, files a rebuild skipped, an index write refused) goes to the
+// notifier as one message per operation.
+#include "common/notifier.h"
+#include "store/index_lists.h"
+#include "store/record_file.h"
+#include "store/recording_model.h"
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+namespace lmv::store {
+
+class RecordStore {
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // StartDir := documentsPath + "/Lmv2Pr/", created with its parents; FilterDate := now.
+    RecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock);
+
+    const QString& StartDir() const { return startDir_; }
+    const QString& RecordDir() const { return recordDir_; }  // ends in '/'; '' until opened
+    const QString& BrowseDir() const { return browseDir_; }  // '' = the record folder is listed
+    const TBaseHeader& HeaderList() const { return headerList_; }
+    const TBaseHeader& DirList() const { return dirList_; }
+    // The folder's index could not be read (another version): it is never overwritten until
+    // RebuildHeader replaces it.
+    bool HeaderWriteRefused() const { return headerRejected_; }
+    TDateTime Now() const;
+
+    TBaseHeader FilteredList;
+    int32_t FilterMode = ShowEntriesOfDay;
+    TDateTime FilterDate = 0.0;
+    TBaseRecord LiveRecord;
+    QString RecordFileName;  // file of LiveRecord while it is open; '' = none
+    QString SelectedFileName;  // file of the record shown
+    // Set by the recording control from the start of a run to its stop: the record folder
+    // cannot be switched meanwhile.
+    bool RecordingRuns = false;
+
+    // Reads a listed record: from BrowseDir while a disk is browsed (the live record's own file
+    // always from RecordDir). A missing file or an unusable name leaves rec unchanged.
+    RecordReadResult ReadRecordFile(const QString& fileName, TBaseRecord& rec);
+    // Writes the record into RecordDir, then gives the first index entry of that name (and the
+    // first of FilteredList) the record's title and date and saves the index. Refused for an
+    // empty or unusable name and, while a disk is browsed, for any record but the live one.
+    void SaveRecordFile(const QString& fileName, const TBaseRecord& rec);
+    // Names, writes and then indexes a new recording; returns its file name. The entry is only
+    // made once the file is written.
+    QString SaveNewRecord(const TBaseRecord& rec);
+    void SaveHeaderFile();
+    // The index written once more at exit; a failure is shown, never thrown.
+    void SaveHeaderAtExit();
+
+    void OpenRecordDir();
+    void SetRecordDir(const QString& dir);
+    void ApplyFilter();
+    void RebuildHeader();
+    void DeleteRecord(const QString& fileName);
+    void SetBrowseDir(const QString& dir);
+    void ScanBrowseDir();
+
+    void AddChannelPoint(int32_t channel, double x, double y);
+    void ScaleChannelX(int32_t channel, double v);
+
+private:
+    void LoadHeaderFile();
+    QString HeaderPath() const;
+    bool IsBrowsing() const { return !browseDir_.isEmpty(); }
+    bool IsLiveFile(const QString& fileName) const { return !RecordFileName.isEmpty() && fileName == RecordFileName; }
+    void RequireRecordDir() const;
+    TSingleChannel* LiveChannel(int32_t channel);
+
+    common::Notifier& notifier_;
+    Clock clock_;
+    QString startDir_;
+    QString recordDir_;
+    QString browseDir_;
+    TBaseHeader headerList_;
+    TBaseHeader dirList_;
+    bool headerRejected_ = false;
+    bool refusalReported_ = false;
+};
+
+}
