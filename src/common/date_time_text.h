@@ -13,6 +13,8 @@ namespace lmv::common {
 QString ShortDateText(const QDate& date, const QLocale& locale = QLocale::system());
 QString LongTimeText(const QTime& time, const QLocale& locale = QLocale::system());
 
+// Digits are ASCII whatever the locale's digits are; an invalid date gives an empty text.
+
 // Date, a blank and the time; the time is left out when it is exactly midnight.
 QString DateTimeText(const QDateTime& dateTime, const QLocale& locale = QLocale::system());
 

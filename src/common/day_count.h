@@ -6,6 +6,9 @@
 
 namespace lmv::common {
 
+// The wall-clock date and time as they stand, without any time-zone conversion; both ways round
+// to the millisecond. The files hold the years 1 to 9999: an invalid date or time, or one outside
+// them, raises RangeError, and a day count outside them or not finite gives an invalid QDateTime.
 double DateTimeToDays(const QDateTime& localTime);
 QDateTime DaysToDateTime(double days);
 

@@ -1,1 +1,172 @@
 #include "common/number_text.h"
+
+#include "common/errors.h"
+#include "common/rounded_decimal.h"
+
+#include <cmath>
+#include <limits>
+#include <locale.h>
+#include <stdlib.h>
+
+namespace lmv::common {
+
+namespace {
+
+QString NonFiniteText(double value)
+{
+    const QString text = std::isnan(value) ? QStringLiteral("NAN") : QStringLiteral("INF");
+    return std::signbit(value) ? QLatin1Char('-') + text : text;
+}
+
+QString ExponentText(const RoundedDecimal& r)
+{
+    QString text(QLatin1Char(r.digits.front()));
+    if (r.digits.size() > 1)
+        text += QLatin1Char('.') + QLatin1String(r.digits.data() + 1, qsizetype(r.digits.size() - 1));
+    return text + QLatin1Char('E') + QString::number(r.exponent);
+}
+
+QString PlainText(const RoundedDecimal& r, int decimals)
+{
+    QString text;
+    for (int power = std::max(r.exponent, 0); power >= 0; --power)
+        text += QLatin1Char(r.DigitAt(power));
+    if (decimals > 0)
+        text += QLatin1Char('.');
+    for (int power = -1; power >= -decimals; --power)
+        text += QLatin1Char(r.DigitAt(power));
+    return text;
+}
+
+// A value whose text shows no non-zero digit gets no "-".
+QString WithSign(double value, const RoundedDecimal& r, const QString& body)
+{
+    return value < 0 && !r.IsZero() ? QLatin1Char('-') + body : body;
+}
+
+void CheckDigits(int digits)
+{
+    if (digits < 1)
+        throw RangeError();
+}
+
+bool IsBlank(QChar c) { return c == QLatin1Char(' '); }
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); }
+
+QStringView WithoutBlanks(QStringView text)
+{
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+qsizetype SkipDigits(QStringView text, qsizetype pos)
+{
+    while (pos < text.size() && IsDigit(text[pos]))
+        ++pos;
+    return pos;
+}
+
+// [sign] digits [. digits] [e [sign] digits], at least one mantissa digit, nothing else.
+bool IsDecimalNumber(QStringView text)
+{
+    qsizetype pos = !text.isEmpty() && IsSign(text[0]) ? 1 : 0;
+    const qsizetype integerEnd = SkipDigits(text, pos);
+    qsizetype mantissaDigits = integerEnd - pos;
+    pos = integerEnd;
+    if (pos < text.size() && text[pos] == QLatin1Char('.')) {
+        const qsizetype fractionEnd = SkipDigits(text, pos + 1);
+        mantissaDigits += fractionEnd - pos - 1;
+        pos = fractionEnd;
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (pos < text.size() && (text[pos] == QLatin1Char('e') || text[pos] == QLatin1Char('E'))) {
+        ++pos;
+        if (pos < text.size() && IsSign(text[pos]))
+            ++pos;
+        const qsizetype exponentEnd = SkipDigits(text, pos);
+        if (exponentEnd == pos)
+            return false;
+        pos = exponentEnd;
+    }
+    return pos == text.size();
+}
+
+// strtod under the "C" numeric locale, whatever the process locale: it rounds correctly and
+// turns an underflow into zero or a subnormal.
+double ParseCDecimal(const QByteArray& text)
+{
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(text.constData(), nullptr, cLocale);
+}
+
+}
+
+QString FixedText(double value, int digits, int decimals)
+{
+    CheckDigits(digits);
+    if (decimals < 0)
+        throw RangeError();
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    const RoundedDecimal r = RoundDecimal(value, digits, decimals);
+    if (r.exponent >= digits)
+        return WithSign(value, r, ExponentText(r));
+    return WithSign(value, r, PlainText(r, decimals));
+}
+
+QString GeneralText(double value, int minExponent, int digits)
+{
+    CheckDigits(digits);
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    const RoundedDecimal r = RoundDecimal(value, digits);
+    if (r.IsZero())
+        return QStringLiteral("0");
+    const bool exponentForm = r.exponent < minExponent || r.exponent >= digits;
+    return WithSign(value, r, exponentForm ? ExponentText(r) : PlainText(r, r.FractionDigits()));
+}
+
+QString CommasToPoints(QString text)
+{
+    return text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+std::optional<int> ParseInteger(QStringView text)
+{
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    const bool negative = !text.isEmpty() && text.front() == QLatin1Char('-');
+    if (!text.isEmpty() && IsSign(text.front()))
+        text = text.sliced(1);
+    if (text.isEmpty() || SkipDigits(text, 0) != text.size())
+        return std::nullopt;
+    // The magnitude may reach one more than int's maximum: the minimum's.
+    long long magnitude = 0;
+    for (const QChar c : text) {
+        magnitude = magnitude * 10 + (c.unicode() - u'0');
+        if (magnitude > -static_cast<long long>(std::numeric_limits<int>::min()))
+            return std::nullopt;
+    }
+    const long long result = negative ? -magnitude : magnitude;
+    if (result > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(result);
+}
+
+std::optional<double> ParseFloat(QStringView text)
+{
+    text = WithoutBlanks(text);
+    if (!IsDecimalNumber(text))
+        return std::nullopt;
+    const double value = ParseCDecimal(text.toLatin1());
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+}
