@@ -20,7 +20,8 @@ std::optional<QString> SaveTableFile(const QString& path, const QByteArray& byte
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return WriteErrorText(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // commit() ignores a failed flush of the last buffered bytes, so flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return WriteErrorText(path, reason);
