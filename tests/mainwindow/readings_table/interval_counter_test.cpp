@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <vector>
 
@@ -22,6 +24,8 @@ struct IntervalCase {
     int interval;
     std::vector<int> due;   // within the first 10 seconds
 };
+
+void PrintTo(const IntervalCase& c, std::ostream* out) { *out << c.name; }
 
 class IntervalStoring : public testing::TestWithParam<IntervalCase> {};
 

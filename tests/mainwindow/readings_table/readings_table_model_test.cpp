@@ -12,17 +12,32 @@
 namespace lmv::mainwindow {
 namespace {
 
+// The model tester reports broken model contracts as warnings; each one fails the test.
+QStringList Warnings;
+
+void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        Warnings << message;
+}
+
 class ReadingsTableModelTest : public testing::Test {
 protected:
     ReadingsTableModelTest()
-        : model_(table_, [this] { return context_; }),
+        : previousHandler_(qInstallMessageHandler(CollectWarnings)),
+          model_(table_, [this] { return context_; }),
           tester_(&model_, QAbstractItemModelTester::FailureReportingMode::Warning)
     {
+        Warnings.clear();
     }
+    ~ReadingsTableModelTest() override { qInstallMessageHandler(previousHandler_); }
+
+    void TearDown() override { EXPECT_EQ(Warnings, QStringList()); }
 
     QString Shown(int row, int column) const { return model_.data(model_.index(row, column)).toString(); }
     bool Editable(int row, int column) const { return model_.flags(model_.index(row, column)) & Qt::ItemIsEditable; }
 
+    QtMessageHandler previousHandler_;
     TReadingsTable table_;
     TEditContext context_ {3, true};
     TReadingsTableModel model_;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <climits>
 
@@ -33,6 +35,8 @@ struct ResetCase {
     int columns;
     int expectedColumns;
 };
+
+void PrintTo(const ResetCase& c, std::ostream* out) { *out << c.name; }
 
 class ReadingsTableReset : public testing::TestWithParam<ResetCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <random>
 
 namespace lmv::mainwindow {
@@ -29,6 +31,8 @@ struct RemovalCase {
     QStringList readings;   // column 1 afterwards
     int liveRow;
 };
+
+void PrintTo(const RemovalCase& c, std::ostream* out) { *out << c.name; }
 
 class RowRemoval : public testing::TestWithParam<RemovalCase> {};
 

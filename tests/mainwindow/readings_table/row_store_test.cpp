@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace lmv::mainwindow {
 namespace {
 
@@ -58,6 +60,8 @@ struct StampCase {
     bool rowFromFrame;
     int stampColumn;   // -1: no stamp
 };
+
+void PrintTo(const StampCase& c, std::ostream* out) { *out << c.name; }
 
 class RowStoreStamp : public testing::TestWithParam<StampCase> {};
 

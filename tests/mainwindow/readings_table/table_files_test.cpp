@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -85,6 +87,8 @@ struct UnwritableCase {
     const char* name;
     const char* relativePath;   // below the test folder; "" is the folder itself
 };
+
+void PrintTo(const UnwritableCase& c, std::ostream* out) { *out << c.name; }
 
 class UnwritableTableFile : public TableFiles, public testing::WithParamInterface<UnwritableCase> {
 protected:

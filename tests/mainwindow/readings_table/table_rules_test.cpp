@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 
 namespace lmv::mainwindow {
@@ -13,6 +15,8 @@ struct LayoutColumnsCase {
     int dateColumn;
     int commentColumn;
 };
+
+void PrintTo(const LayoutColumnsCase& c, std::ostream* out) { *out << "type " << c.deviceType; }
 
 class LayoutColumns : public testing::TestWithParam<LayoutColumnsCase> {};
 
@@ -37,6 +41,8 @@ struct TypingCase {
     QString recordFile;
     bool canType;
 };
+
+void PrintTo(const TypingCase& c, std::ostream* out) { *out << c.name; }
 
 class CommentTyping : public testing::TestWithParam<TypingCase> {};
 
