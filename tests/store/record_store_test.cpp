@@ -1,0 +1,435 @@
+// The store's folder operations in a temporary documents folder with a fixed clock.
+#include "file_bytes.h"
+#include "qt_printers.h"
+#include "store/index_file.h"
+#include "store/record_folder.h"
+#include "store/start_dir.h"
+#include "store/store_errors.h"
+#include "store_fixtures.h"
+#include "support/fake_notifier.h"
+
+#include "common/day_count.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace lmv::store {
+namespace {
+
+const QDateTime StartTime(QDate(2018, 3, 8), QTime(14, 5, 9));
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+QStringList FileNames(const TBaseHeader& list)
+{
+    QStringList names;
+    for (const TBaseHeaderRecord& entry : list)
+        names << entry.FileName;
+    return names;
+}
+
+TBaseRecord Titled(const QString& title, TDateTime date)
+{
+    TBaseRecord rec;
+    rec.Title = title;
+    rec.DateTime = date;
+    return rec;
+}
+
+class RecordStoreTest : public ::testing::Test {
+protected:
+    RecordStoreTest() : store(notifier, QDir(temp.path()).filePath("home/Documents"), [] { return StartTime; })
+    {
+        store.SetRecordDir(DefaultRecordDir(store.StartDir()));
+    }
+    QString InBase(const QString& name) const { return store.RecordDir() + name; }
+    TBaseHeader StoredIndex() const
+    {
+        TBaseHeader list;
+        LoadHeaderFile(InBase(HeaderFileName), list);
+        return list;
+    }
+    void MakeIndex(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            const QString file = store.SaveNewRecord(Titled(name, 1.0));
+            ASSERT_EQ(file, name);
+        }
+    }
+
+    QTemporaryDir temp;
+    test::FakeNotifier notifier;
+    RecordStore store;
+};
+
+TEST_F(RecordStoreTest, WorkingFolderIsCreatedWithEveryMissingParent)
+{
+    EXPECT_EQ(store.StartDir(), QDir(temp.path()).filePath("home/Documents/Lmv2Pr/"));
+    EXPECT_TRUE(QFileInfo(store.StartDir()).isDir());
+    EXPECT_EQ(store.RecordDir(), store.StartDir() + "Base/");
+    EXPECT_TRUE(QFileInfo(store.RecordDir()).isDir());
+    EXPECT_EQ(store.FilterMode, ShowEntriesOfDay);
+    EXPECT_EQ(store.FilterDate, common::DateTimeToDays(StartTime));
+}
+
+TEST_F(RecordStoreTest, NewRecordingsAreNamedPastEveryClash)
+{
+    struct Case {
+        int entries;
+        QStringList files, folders;
+        QString expected;
+    };
+    const Case cases[] = {
+        {0, {}, {}, "0"},
+        {5, {}, {}, "5"},
+        {5, {"5", "5_0"}, {}, "5_0_1"},
+        {5, {"5"}, {"5_0"}, "5_0_1"},
+        {2, {"2", "2_0", "2_0_1"}, {}, "2_0_1_2"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir docs;
+        RecordStore fresh(notifier, docs.path(), [] { return StartTime; });
+        fresh.SetRecordDir(docs.filePath("Base"));
+        for (int i = 0; i < c.entries; ++i)
+            fresh.SaveNewRecord(TBaseRecord {});
+        for (const QString& name : c.files)
+            Put(fresh.RecordDir() + name, "x");
+        for (const QString& name : c.folders)
+            QDir().mkpath(fresh.RecordDir() + name);
+        EXPECT_EQ(fresh.SaveNewRecord(TBaseRecord {}), c.expected) << c.entries;
+        EXPECT_EQ(fresh.HeaderList().back().FileName, c.expected);
+    }
+}
+
+TEST_F(RecordStoreTest, NamingSkipsNamesAlreadyInTheIndex)
+{
+    MakeIndex({"0", "1", "2", "3", "4"});
+    store.DeleteRecord("2");
+    EXPECT_EQ(store.SaveNewRecord(TBaseRecord {}), "4_0");
+    QFile::remove(InBase("4_0"));  // the file went, its entry stays: the name is still taken
+    store.DeleteRecord("0");
+    EXPECT_EQ(store.SaveNewRecord(TBaseRecord {}), "4_0_1");
+}
+
+TEST_F(RecordStoreTest, NewRecordIsIndexedOnlyOnceItsFileIsWritten)
+{
+    const TBaseRecord rec = Titled("run", 43167.5);
+    const QString name = store.SaveNewRecord(rec);
+    TBaseRecord back;
+    store.ReadRecordFile(name, back);
+    EXPECT_EQ(back.Title, "run");
+    EXPECT_EQ(StoredIndex(), (TBaseHeader {{"run", name, 43167.5}}));
+
+    QDir(store.RecordDir()).removeRecursively();  // the medium is gone
+    EXPECT_THROW(store.SaveNewRecord(rec), FileError);
+    EXPECT_EQ(store.HeaderList().size(), 1u);
+}
+
+TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
+{
+    MakeIndex({"0", "1"});
+    store.FilterMode = ShowAllEntries;
+    store.ApplyFilter();
+    store.SaveRecordFile("1", Titled("renamed", 43000.0));
+    EXPECT_EQ(store.HeaderList()[1], (TBaseHeaderRecord {"renamed", "1", 43000.0}));
+    EXPECT_EQ(store.FilteredList[1], store.HeaderList()[1]);
+    EXPECT_EQ(StoredIndex(), store.HeaderList());
+
+    const QByteArray indexBefore = Contents(InBase(HeaderFileName));
+    store.SaveRecordFile("unlisted", Titled("x", 2.0));
+    EXPECT_EQ(Contents(InBase(HeaderFileName)), indexBefore);
+    EXPECT_TRUE(QFileInfo::exists(InBase("unlisted")));
+}
+
+TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
+{
+    for (const QString& name : {QString(), QString("../escape"), QString("a/b"), QString("Header"), QString("HEADER"), QString("..")}) {
+        EXPECT_THROW(store.SaveRecordFile(name, TBaseRecord {}), common::Error) << name.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(store.StartDir() + "escape"));
+    EXPECT_TRUE(QDir(store.RecordDir()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(RecordStoreTest, DayFilterListsTheWholeDayOfFilterDate)
+{
+    const auto days = [](int day, QTime time) { return common::DateTimeToDays(QDateTime(QDate(2018, 3, day), time)); };
+    store.SaveNewRecord(Titled("start", days(8, QTime(0, 0))));
+    store.SaveNewRecord(Titled("end", days(8, QTime(23, 59, 59))));
+    store.SaveNewRecord(Titled("next", days(9, QTime(0, 0))));
+    store.FilterDate = days(8, QTime(17, 30));
+    store.ApplyFilter();
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1"}));
+    store.FilterMode = 7;
+    store.FilterDate = days(9, QTime(1, 0));
+    store.ApplyFilter();
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1"}));
+    store.FilterMode = ShowAllEntries;
+    store.ApplyFilter();
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1", "2"}));
+}
+
+TEST(SortByDate, OrdersAscendingWithItsOwnTieOrder)
+{
+    struct Case {
+        const char* name;
+        TBaseHeader list;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"empty", {}, {}},
+        {"single", {{"", "a", 3.0}}, {"a"}},
+        {"descending pair", {{"", "a", 2.0}, {"", "b", 1.0}}, {"b", "a"}},
+        // the gap-2 pass moves z in front and x behind its equal y
+        {"ties", {{"", "x", 1.0}, {"", "y", 1.0}, {"", "z", 0.0}, {"", "p", 5.0}, {"", "q", 5.0}}, {"z", "y", "x", "p", "q"}},
+        {"reversed", {{"", "e", 5.0}, {"", "d", 4.0}, {"", "c", 3.0}, {"", "b", 2.0}, {"", "a", 1.0}, {"", "0", 0.0}}, {"0", "a", "b", "c", "d", "e"}},
+    };
+    for (Case c : cases) {
+        SortByDate(c.list);
+        EXPECT_EQ(FileNames(c.list), c.expected) << c.name;
+    }
+}
+
+TEST_F(RecordStoreTest, RebuildIndexesTheReadableRecordFilesByDate)
+{
+    Put(InBase("late"), SerializeRecord(Titled("late", 43200.0)));
+    Put(InBase("dateless"), SerializeRecord(Titled("dateless", 0.0)));
+    const QDateTime fileTime(QDate(2018, 1, 2), QTime(3, 4, 7, 500));
+    QFile dateless(InBase("dateless"));
+    ASSERT_TRUE(dateless.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(dateless.setFileTime(fileTime, QFileDevice::FileModificationTime));
+    dateless.close();
+    Put(InBase("notes.txt"), "not a record\r\n");
+    Put(InBase(".hidden"), SerializeRecord(Titled("hidden", 43100.0)));
+    QDir().mkpath(InBase("folder"));
+    store.RebuildHeader();
+
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {".hidden", "dateless", "late"}));
+    EXPECT_EQ(store.HeaderList()[1].DateTime, common::DateTimeToDays(QDateTime(QDate(2018, 1, 2), QTime(3, 4, 6))));
+    EXPECT_EQ(StoredIndex(), store.HeaderList());
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(RecordStoreTest, RebuildSkipsUnreadableFilesAndNamesThemInOneMessage)
+{
+    Put(InBase("good"), SerializeRecord(Titled("good", 43200.0)));
+    Put(InBase("newer"), "LMVRv200");
+    Put(InBase("damaged"), test::FileBytes().Chunk(4, "value"));
+    Put(InBase("cut"), test::FullRecordBytes().first(200));
+    store.RebuildHeader();
+
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {"cut", "good"}));
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    const QString& message = notifier.boxes[0];
+    for (const char* name : {"newer", "damaged", "cut"})
+        EXPECT_TRUE(message.contains(name)) << message.toStdString();
+    EXPECT_EQ(StoredIndex(), store.HeaderList());
+}
+
+TEST_F(RecordStoreTest, IndexOfAnotherVersionIsNeverOverwrittenUntilARebuild)
+{
+    const QString other = QDir(temp.path()).filePath("other/");
+    QDir().mkpath(other);
+    const QByteArray newer = test::FileBytes("LMVHv200").Chunk(1, "kept");
+    Put(other + HeaderFileName, newer);
+    try {
+        store.SetRecordDir(other);
+        FAIL();
+    } catch (const UnknownFormatError& error) {
+        EXPECT_EQ(error.message(), "Неизвестный формат файла!");
+    }
+    EXPECT_EQ(store.RecordDir(), other);
+    EXPECT_TRUE(store.HeaderWriteRefused());
+
+    const QString first = store.SaveNewRecord(Titled("a", 1.0));
+    store.SaveRecordFile(first, Titled("b", 2.0));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(Contents(other + HeaderFileName), newer);
+    EXPECT_TRUE(QFileInfo::exists(other + first));
+    EXPECT_EQ(notifier.boxes.size(), 1);
+
+    store.RebuildHeader();
+    EXPECT_FALSE(store.HeaderWriteRefused());
+    EXPECT_EQ(StoredIndex(), (TBaseHeader {{"b", first, 2.0}}));
+}
+
+TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
+{
+    const QString other = QDir(temp.path()).filePath("other/");
+    QDir().mkpath(other);
+    Put(other + "kept", SerializeRecord(Titled("kept", 5.0)));
+    Put(other + "Header.AbCdEf", SerializeHeader({{"t", "ghost", 1.0}}));
+    Put(other + "7.QwErTy", "");
+    Put(other + "kept.XyZabc", test::FullRecordBytes().first(100));
+    Put(other + "notes.backup", SerializeRecord(Titled("user's", 6.0)));  // no such target file
+    Put(other + "7.Backup", "user text");  // not what a save writes
+    Put(other + "7.Ab1234", "");  // not the pattern
+    store.SetRecordDir(other);
+    EXPECT_EQ(QDir(other).entryList(QDir::Files, QDir::Name), (QStringList {"7.Ab1234", "7.Backup", "kept", "notes.backup"}));
+    store.RebuildHeader();
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {"kept", "notes.backup"}));
+}
+
+TEST_F(RecordStoreTest, DeletionRemovesOnlyFilesInsideTheFolder)
+{
+    MakeIndex({"0", "1"});
+    Put(store.StartDir() + "victim", "keep me");
+    QDir().mkpath(InBase("dir"));
+    TBaseHeader list = store.HeaderList();
+    list.push_back({"", "../victim", 0.0});
+    list.push_back({"", "dir", 0.0});
+    list.push_back({"", "", 0.0});
+    WriteHeaderFile(InBase(HeaderFileName), list);
+    store.OpenRecordDir();
+
+    for (const char* name : {"../victim", "dir", ""})
+        store.DeleteRecord(name);
+    EXPECT_EQ(Contents(store.StartDir() + "victim"), "keep me");
+    EXPECT_TRUE(QFileInfo(InBase("dir")).isDir());
+
+    store.DeleteRecord("0");
+    EXPECT_FALSE(QFileInfo::exists(InBase("0")));
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"1"});
+
+    Put(InBase("unlisted"), "x");
+    store.DeleteRecord("unlisted");
+    EXPECT_TRUE(QFileInfo::exists(InBase("unlisted")));
+}
+
+TEST_F(RecordStoreTest, SwitchingFoldersSavesTheOldIndexAndAppendsASeparator)
+{
+    MakeIndex({"0"});
+    store.SelectedFileName = "0";
+    const QString other = QDir(temp.path()).filePath("data");
+    QFile::remove(InBase(HeaderFileName));
+    store.SetRecordDir(other);
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList {});
+    EXPECT_EQ(store.RecordDir(), other + "/");
+    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(store.StartDir() + "Base/Header"));
+    store.SetRecordDir(other + "/");
+    EXPECT_EQ(store.RecordDir(), other + "/");
+}
+
+TEST_F(RecordStoreTest, SwitchingWhileRecordingIsRefusedAndClosesAWaitingRecord)
+{
+    const QString base = store.RecordDir();
+    store.RecordFileName = store.SaveNewRecord(TBaseRecord {});
+    store.RecordingRuns = true;
+    EXPECT_THROW(store.SetRecordDir(QDir(temp.path()).filePath("other")), common::Error);
+    EXPECT_EQ(store.RecordDir(), base);
+    EXPECT_EQ(store.RecordFileName, "0");
+
+    store.RecordingRuns = false;  // a titration record waiting for its end-of-run values
+    store.SetRecordDir(QDir(temp.path()).filePath("other"));
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+}
+
+TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
+{
+    MakeIndex({"0"});
+    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    const QString disk = QDir(temp.path()).filePath("disk");
+    QDir().mkpath(disk);
+    Put(disk + "/0", SerializeRecord(Titled("on disk", 2.0)));
+    Put(disk + "/.hidden", "x");
+    Put(disk + "/HEADER", "x");
+    store.SetBrowseDir(disk);
+    EXPECT_EQ(FileNames(store.DirList()), QStringList {"0"});
+    store.FilterMode = ShowAllEntries;
+    store.ApplyFilter();
+    EXPECT_EQ(store.FilteredList, store.DirList());
+
+    TBaseRecord shown;
+    store.ReadRecordFile("0", shown);
+    EXPECT_EQ(shown.Title, "on disk");
+    const QByteArray ours = Contents(InBase("0"));
+    EXPECT_THROW(store.SaveRecordFile("0", shown), common::Error);
+    EXPECT_THROW(store.DeleteRecord("0"), common::Error);
+    EXPECT_EQ(Contents(InBase("0")), ours);
+    EXPECT_EQ(store.HeaderList().size(), 2u);
+
+    store.LiveRecord = Titled("live, later", 3.0);
+    store.SaveRecordFile(store.RecordFileName, store.LiveRecord);
+    EXPECT_EQ(StoredIndex()[1].Title, "live, later");
+    EXPECT_EQ(store.FilteredList, store.DirList());
+
+    store.SetRecordDir(store.RecordDir());
+    EXPECT_TRUE(store.BrowseDir().isEmpty());
+}
+
+TEST_F(RecordStoreTest, ACutRecordLoadsAndIsReportedOnce)
+{
+    Put(InBase("cut"), test::FullRecordBytes().first(300));
+    TBaseRecord rec;
+    EXPECT_TRUE(store.ReadRecordFile("cut", rec).Cut);
+    EXPECT_EQ(rec.Title, "Опыт 1");
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(RecordStoreTest, IndexIsWrittenAtExit)
+{
+    MakeIndex({"0"});
+    QFile::remove(InBase(HeaderFileName));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"0"});
+}
+
+class LiveChannels : public RecordStoreTest {
+protected:
+    LiveChannels()
+    {
+        for (int id = 0; id < NewRecordChannelCount; ++id)
+            store.LiveRecord.Channels.push_back({id, {}});
+    }
+    std::vector<double> Xs(int channel) const
+    {
+        std::vector<double> xs;
+        for (const TPoint& point : store.LiveRecord.Channels[channel].Points)
+            xs.push_back(point.X);
+        return xs;
+    }
+};
+
+TEST_F(LiveChannels, PointsGoToTheChannelAtThatPosition)
+{
+    store.AddChannelPoint(8, 1.0, 2.0);
+    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<TPoint> {{1.0, 2.0}}));
+    store.AddChannelPoint(9, 1.0, 2.0);
+    EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_THROW(store.AddChannelPoint(-1, 1.0, 2.0), common::RangeError);
+}
+
+TEST_F(LiveChannels, ScalingMakesTheLastXTheGivenValue)
+{
+    for (double x : {0.0, 5.0, 10.0})
+        store.AddChannelPoint(1, x, 7.0);
+    store.ScaleChannelX(1, 25.0);
+    EXPECT_EQ(Xs(1), (std::vector<double> {0.0, 12.5, 25.0}));
+    EXPECT_EQ(store.LiveRecord.Channels[1].Points[2].Y, 7.0);
+
+    for (double x : {3.0, 0.0})
+        store.AddChannelPoint(2, x, 1.0);
+    store.ScaleChannelX(2, 25.0);
+    EXPECT_EQ(Xs(2), (std::vector<double> {0.0, 0.0}));
+    EXPECT_EQ(notifier.beeps, 0);
+
+    store.ScaleChannelX(3, 25.0);
+    store.ScaleChannelX(9, 25.0);
+    EXPECT_EQ(notifier.beeps, 2);
+}
+
+}
+}
