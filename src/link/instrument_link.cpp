@@ -168,15 +168,10 @@ bool TInstrumentLink::CallHandler(const TRxFrame& frame)
 
 void TInstrumentLink::ShowHandlerError(const QString& message)
 {
-    if (errorBoxOpen_) {
-        ++suppressedHandlerErrors_;
-        return;
-    }
-    TFlagGuard open(errorBoxOpen_);
+    // Chunks that arrive while this box is open are held (ReceiveData), so their errors cannot
+    // open a second box on top of it.
     notifier_.MessageBox(message, common::BoxIcon::Error, common::BoxButtons::Ok);
 }
-
-int TInstrumentLink::SuppressedHandlerErrors() const { return suppressedHandlerErrors_; }
 
 const TFrameParser& TInstrumentLink::Parser() const { return parser_; }
 
@@ -219,6 +214,7 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
         QEventLoop loop;
         QTimer bound;
         bound.setSingleShot(true);
+        bound.setTimerType(Qt::PreciseTimer);
         connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
         waitLoop_ = &loop;
         bound.start(requestTimeoutMs_);

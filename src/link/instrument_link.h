@@ -54,8 +54,6 @@ public:
     // The bound of the wait; RequestTimeoutMs unless a test shortens it.
     void SetRequestTimeout(int milliseconds);
 
-    // Handler errors not shown because a box for an earlier one was still open.
-    int SuppressedHandlerErrors() const;
     const TFrameParser& Parser() const;
 
     bool FrameSeen = false;
@@ -92,8 +90,6 @@ private:
     int requestTimeoutMs_ = RequestTimeoutMs;
     bool processing_ = false;
     std::deque<std::vector<uint8_t>> heldChunks_;
-    bool errorBoxOpen_ = false;
-    int suppressedHandlerErrors_ = 0;
 };
 
 }

@@ -50,9 +50,9 @@ QString ComPortDevicePath(int comNumber)
 }
 
 TSerialPortDriver::TSerialPortDriver(QObject* parent)
-    : QObject(parent), port_(new QSerialPort(this)), pollTimer_(new QTimer(this)),
-      receiveBuffer_(static_cast<size_t>(inBufSize_))
+    : QObject(parent), port_(new QSerialPort(this)), pollTimer_(new QTimer(this))
 {
+    receiveBuffer_.assign(static_cast<size_t>(inBufSize_), 0);
     connect(pollTimer_, &QTimer::timeout, this, &TSerialPortDriver::Poll);
     connect(port_, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { OnPortError(error); });
@@ -320,9 +320,11 @@ void TSerialPortDriver::Poll()
 
 void TSerialPortDriver::OnPortError(int error)
 {
-    if (error != QSerialPort::ResourceError || !Connected())
+    // A vanished device reads as ResourceError (EIO) or, on a pseudo-terminal whose other side
+    // closed, as ReadError (end of file). Qt repeats either without end while the port stays open:
+    // close at the first one.
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !Connected())
         return;
-    // Qt repeats this error without end while the port stays open: close at the first one.
     pollTimer_->stop();
     port_->close();
     emit PortLost();
