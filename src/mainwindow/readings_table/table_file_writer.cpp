@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace lmv::mainwindow {
@@ -12,10 +13,24 @@ QString WriteErrorText(const QString& path, const QString& reason)
     return QStringLiteral("Ошибка записи в файл %1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// A device or a pipe is no table file: a save would replace it by a plain file, an append to a
+// pipe would wait for a reader forever.
+std::optional<QString> NotAPlainFile(const QString& path)
+{
+    if (path.isEmpty())
+        return WriteErrorText(path, QStringLiteral("не указано имя файла"));
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return WriteErrorText(path, QStringLiteral("не обычный файл"));
+    return std::nullopt;
+}
+
 }
 
 std::optional<QString> SaveTableFile(const QString& path, const QByteArray& bytes)
 {
+    if (auto error = NotAPlainFile(path))
+        return error;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
@@ -33,6 +48,8 @@ std::optional<QString> SaveTableFile(const QString& path, const QByteArray& byte
 
 std::optional<QString> AppendTableLine(const QString& path, const QByteArray& line)
 {
+    if (auto error = NotAPlainFile(path))
+        return error;
     QFile file(path);
     // Unbuffered, so that a failed write leaves nothing queued that a later flush could add.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))

@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace lmv::mainwindow {
 namespace {
@@ -149,13 +150,15 @@ TEST_F(TableFiles, FailedAppendLeavesNoPartOfTheLine)
     EXPECT_EQ(ReadFile(path), "1\t\r\n");
 }
 
-TEST(TableFileDevice, FullDiskIsReported)
+TEST_F(TableFiles, PipeIsNeitherReplacedNorWaitedOn)
 {
-    if (!QFile::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
-    const auto error = AppendTableLine("/dev/full", "1\t\r\n");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->contains("/dev/full"));
+    const QString pipe = Path("pipe.DAT");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_TRUE(SaveTableFile(pipe, "a\t\r\n").has_value());
+    EXPECT_TRUE(AppendTableLine(pipe, "a\t\r\n").has_value());
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(pipe).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "still the pipe";
 }
 
 TEST(TableFileOptionState, SwitchingOnTakesTheNameAndRestartsTheCount)
