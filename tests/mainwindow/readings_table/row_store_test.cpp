@@ -15,7 +15,7 @@ namespace {
 using test::Column;
 using test::StampTime;
 
-const QString Stamp = common::DateTimeText(StampTime);
+QString Stamp() { return common::DateTimeText(StampTime); }
 
 TStoreOutcome Store(TReadingsTable& table, bool& frameSeen, int deviceType = 3, bool rowFromFrame = false)
 {
@@ -32,8 +32,9 @@ TEST(RowStore, FirstStoreAfterResetNumbersStampsAndAddsTheNextLiveRow)
 
     EXPECT_TRUE(Store(table, frameSeen).stored);
 
+    ASSERT_FALSE(Stamp().isEmpty());
     EXPECT_FALSE(frameSeen);
-    EXPECT_EQ(table.Row(1), QStringList({"1", "7.000", "1.50", "", "", "25.0", "00:5:7", Stamp, ""}));
+    EXPECT_EQ(table.Row(1), QStringList({"1", "7.000", "1.50", "", "", "25.0", "00:5:7", Stamp(), ""}));
     EXPECT_EQ(table.RowCount(), 3);
     EXPECT_EQ(table.Row(2), QStringList(9, QString()));
     EXPECT_EQ(table.LiveRow(), 2);
@@ -80,7 +81,7 @@ TEST_P(RowStoreStamp, GoesToTheLayoutsDateColumn)
     QStringList expected = filled;
     expected[0] = "1";
     if (c.stampColumn >= 0)
-        expected[c.stampColumn] = Stamp;
+        expected[c.stampColumn] = Stamp();
     EXPECT_EQ(table.Row(1), expected);
 }
 
