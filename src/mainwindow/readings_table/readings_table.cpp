@@ -158,11 +158,13 @@ bool TReadingsTable::RemoveRow(int selectedRow)
     if (liveRow_ < 2 || selectedRow < 1 || selectedRow >= RowCount())
         return false;
     const int last = RowCount() - 1;
-    for (int row = selectedRow; row <= last; ++row)
+    // Column 0 keeps its numbers, so the numbering stays 1, 2, 3 ...
+    for (int row = selectedRow; row < last; ++row)
         for (int column = 1; column < ColumnCount(); ++column)
-            cells_[row][column] = row < last ? cells_[row + 1][column] : QString();
-    observer_->CellsChanged(selectedRow, last);
+            cells_[row][column] = cells_[row + 1][column];
     DropLastRow();
+    if (selectedRow < last)
+        observer_->CellsChanged(selectedRow, last - 1);
     if (selectedRow <= liveRow_)
         --liveRow_;
     return true;
