@@ -1,0 +1,88 @@
+// lmvrec: inspects record and index files.
+//   lmvrec dump FILE      prints the file as JSON
+//   lmvrec copy IN OUT    reads the file and writes it back through the store's save path
+#include "common/errors.h"
+#include "store/file_magic.h"
+#include "store/index_file.h"
+#include "store/read_whole_file.h"
+#include "store/record_file.h"
+#include "store_json.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QStringList>
+#include <cstdio>
+#include <variant>
+
+namespace {
+
+using namespace lmv;
+
+struct ReadFile {
+    std::variant<store::TBaseRecord, store::TBaseHeader> contents;
+    bool cut = false;
+};
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "lmvrec: %s\n", qPrintable(message));
+    return 1;
+}
+
+ReadFile Read(const QString& path)
+{
+    const std::optional<QByteArray> bytes = store::ReadWholeFile(path);
+    if (!bytes)
+        throw common::Error(QStringLiteral("%1: no such file").arg(path));
+    if (bytes->startsWith("LMVH")) {
+        store::TBaseHeader list;
+        const bool cut = store::ParseHeader(*bytes, list).Cut;
+        return {std::move(list), cut};
+    }
+    store::TBaseRecord rec;
+    const bool cut = store::ParseRecord(*bytes, rec).Cut;
+    if (rec.Mode == store::NotARecordFile)
+        throw common::Error(QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")").arg(path));
+    return {std::move(rec), cut};
+}
+
+int Dump(const QString& path)
+{
+    const ReadFile file = Read(path);
+    const QJsonObject json = std::holds_alternative<store::TBaseRecord>(file.contents)
+        ? tools::RecordToJson(std::get<store::TBaseRecord>(file.contents), file.cut)
+        : tools::HeaderToJson(std::get<store::TBaseHeader>(file.contents), file.cut);
+    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+int Copy(const QString& in, const QString& out)
+{
+    const ReadFile file = Read(in);
+    if (file.cut)
+        std::fprintf(stderr, "lmvrec: %s was cut short or damaged; its complete part is copied\n", qPrintable(in));
+    if (const auto* rec = std::get_if<store::TBaseRecord>(&file.contents))
+        store::WriteRecordFile(out, *rec);
+    else
+        store::WriteHeaderFile(out, std::get<store::TBaseHeader>(file.contents));
+    return 0;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    try {
+        if (args.size() == 2 && args[0] == "dump")
+            return Dump(args[1]);
+        if (args.size() == 3 && args[0] == "copy")
+            return Copy(args[1], args[2]);
+    } catch (const common::Error& error) {
+        return Fail(error.message());
+    }
+    std::fprintf(stderr, "usage: lmvrec dump FILE\n       lmvrec copy IN OUT\n");
+    return 2;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Record and index files as JSON for the inspector: every field, texts decoded from
+// Windows-1251, the bytes of a peak that have no name as hex.
+#include "store/index_file.h"
+#include "store/record_file.h"
+
+#include <QJsonObject>
+
+namespace lmv::tools {
+
+QJsonObject RecordToJson(const store::TBaseRecord& rec, bool cut);
+QJsonObject HeaderToJson(const store::TBaseHeader& list, bool cut);
+
+}
