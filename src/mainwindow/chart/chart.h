@@ -1,0 +1,56 @@
+#pragma once
+// A chart as the window's code sees it: a title, a list of series in drawing order, the bottom,
+// left and right axes and extra vertical axes. Series are not owned: taking one off keeps its
+// points, and putting it back places it at the end of the list.
+#include "mainwindow/chart/chart_axis.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <qcustomplot.h>
+#include <vector>
+
+namespace lmv::mainwindow {
+
+class TChartSeries;
+
+class TChart : public QCustomPlot {
+    Q_OBJECT
+public:
+    explicit TChart(const QString& name, QWidget* parent = nullptr);
+    ~TChart() override;
+
+    // Puts the series at the end of this chart's list; a series on another chart moves here.
+    void AddSeries(TChartSeries* series);
+    void RemoveSeries(TChartSeries* series);
+    bool HasSeries(const TChartSeries* series) const { return series_.contains(series); }
+    int SeriesCount() const { return series_.size(); }
+    TChartSeries* Series(int index) const { return series_.at(index); }
+    const QList<TChartSeries*>& SeriesList() const { return series_; }
+
+    TChartAxis& BottomAxis() { return bottomAxis_; }
+    TChartAxis& LeftAxis() { return leftAxis_; }
+    TChartAxis& RightAxis() { return rightAxis_; }
+    // A new vertical axis beside the left one, owned by the chart.
+    TChartAxis* AddCustomVerticalAxis();
+    int CustomAxisCount() const { return int(customAxes_.size()); }
+    TChartAxis* CustomAxis(int index) const { return customAxes_.at(index).get(); }
+
+    QString Title() const;
+    void SetTitle(const QString& title);
+
+    // Fits the automatic axes to their series and draws again once the event loop is idle.
+    void Refresh();
+
+private:
+    void FitAutomaticAxes();
+
+    QList<TChartSeries*> series_;
+    TChartAxis bottomAxis_;
+    TChartAxis leftAxis_;
+    TChartAxis rightAxis_;
+    std::vector<std::unique_ptr<TChartAxis>> customAxes_;
+    QCPTextElement* title_;
+};
+
+}

@@ -1,0 +1,96 @@
+#include "mainwindow/chart/chart_series.h"
+
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_axis.h"
+
+#include <qcustomplot.h>
+
+namespace lmv::mainwindow {
+
+TChartSeries::TChartSeries(const QString& name, QColor color, QObject* owner)
+    : QObject(owner), color_(color)
+{
+    setObjectName(name);
+}
+
+TChartSeries::~TChartSeries()
+{
+    if (chart_)
+        chart_->RemoveSeries(this);
+}
+
+void TChartSeries::Clear()
+{
+    ClearPoints();
+    PointsChanged();
+}
+
+void TChartSeries::SetColor(QColor color)
+{
+    color_ = color;
+    if (plottable_)
+        ApplyStyle(*plottable_);
+    PointsChanged();
+}
+
+void TChartSeries::SetPenWidth(int width)
+{
+    penWidth_ = width;
+    if (plottable_)
+        ApplyStyle(*plottable_);
+    PointsChanged();
+}
+
+void TChartSeries::SetOnRightAxis(bool right)
+{
+    onRightAxis_ = right;
+    if (chart_ && !customAxis_) {
+        plottable_->setValueAxis(ValueAxisOn(*chart_));
+        chart_->Refresh();
+    }
+}
+
+void TChartSeries::SetCustomVerticalAxis(TChartAxis* axis)
+{
+    customAxis_ = axis;
+    if (chart_) {
+        plottable_->setValueAxis(ValueAxisOn(*chart_));
+        chart_->Refresh();
+    }
+}
+
+void TChartSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
+{
+    plottable.setPen(QPen(color_, penWidth_));
+}
+
+void TChartSeries::PointsChanged()
+{
+    if (chart_)
+        chart_->Refresh();
+}
+
+void TChartSeries::AttachTo(TChart& chart)
+{
+    chart_ = &chart;
+    plottable_ = CreatePlottable(chart.xAxis, ValueAxisOn(chart));
+    ApplyStyle(*plottable_);
+}
+
+void TChartSeries::Detach()
+{
+    if (chart_ && plottable_)
+        chart_->removePlottable(plottable_);
+    chart_ = nullptr;
+    plottable_ = nullptr;
+    customAxis_ = nullptr;
+}
+
+QCPAxis* TChartSeries::ValueAxisOn(TChart& chart) const
+{
+    if (customAxis_)
+        return customAxis_->Axis();
+    return onRightAxis_ ? chart.yAxis2 : chart.yAxis;
+}
+
+}

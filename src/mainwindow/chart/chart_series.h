@@ -1,0 +1,63 @@
+#pragma once
+// A series of (X, Y) points that lives apart from any chart: it keeps its points while it is off
+// a chart and can be put on another one. On a chart it is drawn by a plottable made for that chart.
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+class QCPAbstractPlottable;
+class QCPAxis;
+
+namespace lmv::mainwindow {
+
+class TChart;
+class TChartAxis;
+
+class TChartSeries : public QObject {
+    Q_OBJECT
+public:
+    TChartSeries(const QString& name, QColor color, QObject* owner);
+    ~TChartSeries() override;
+
+    virtual int Count() const = 0;
+    virtual double XValue(int index) const = 0;
+    virtual double YValue(int index) const = 0;
+    virtual void AddXY(double x, double y) = 0;
+    void Clear();
+
+    TChart* ParentChart() const { return chart_; }
+
+    QColor Color() const { return color_; }
+    void SetColor(QColor color);
+    int PenWidth() const { return penWidth_; }
+    void SetPenWidth(int width);
+
+    // The series is drawn against the chart's right axis instead of its left one.
+    bool OnRightAxis() const { return onRightAxis_; }
+    void SetOnRightAxis(bool right);
+    // An extra vertical axis of the chart the series stands on; nullptr: its left or right axis.
+    // Taking the series off its chart drops the binding.
+    TChartAxis* CustomVerticalAxis() const { return customAxis_; }
+    void SetCustomVerticalAxis(TChartAxis* axis);
+
+protected:
+    virtual QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) = 0;
+    virtual void ClearPoints() = 0;
+    virtual void ApplyStyle(QCPAbstractPlottable& plottable) const;
+    void PointsChanged();
+
+private:
+    friend class TChart;
+    void AttachTo(TChart& chart);
+    void Detach();
+    QCPAxis* ValueAxisOn(TChart& chart) const;
+
+    QColor color_;
+    int penWidth_ = 1;
+    bool onRightAxis_ = false;
+    TChartAxis* customAxis_ = nullptr;
+    TChart* chart_ = nullptr;
+    QCPAbstractPlottable* plottable_ = nullptr;
+};
+
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The kinds of series the window draws: lines and points kept in ascending order of X (a point
+// is inserted at its place), bars (the time marks) and a line that keeps the arrival order.
+#include "mainwindow/chart/chart_series.h"
+
+#include <qcustomplot.h>
+
+namespace lmv::mainwindow {
+
+// The points of one plottable type, shared with the plottable that draws them on a chart.
+template <class TPoint>
+class TStoredSeries : public TChartSeries {
+public:
+    using TChartSeries::TChartSeries;
+    int Count() const override { return points_->size(); }
+    double XValue(int index) const override { return At(index).key; }
+    double YValue(int index) const override { return At(index).value; }
+
+protected:
+    void ClearPoints() override { points_->clear(); }
+    const TPoint& At(int index) const { return *(points_->constBegin() + index); }
+
+    QSharedPointer<QCPDataContainer<TPoint>> points_ = QSharedPointer<QCPDataContainer<TPoint>>::create();
+};
+
+class TLineSeries : public TStoredSeries<QCPGraphData> {
+public:
+    using TStoredSeries::TStoredSeries;
+    void AddXY(double x, double y) override;
+
+protected:
+    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
+};
+
+class TPointSeries : public TLineSeries {
+public:
+    using TLineSeries::TLineSeries;
+
+protected:
+    void ApplyStyle(QCPAbstractPlottable& plottable) const override;
+};
+
+class TBarSeries : public TStoredSeries<QCPBarsData> {
+public:
+    // widthPercent: the width of a bar in percent of the chart's plotting width.
+    TBarSeries(const QString& name, QColor color, double widthPercent, QObject* owner);
+    void AddXY(double x, double y) override;
+
+protected:
+    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
+    void ApplyStyle(QCPAbstractPlottable& plottable) const override;
+
+private:
+    double widthPercent_;
+};
+
+class TArrivalOrderSeries : public TStoredSeries<QCPCurveData> {
+public:
+    using TStoredSeries::TStoredSeries;
+    void AddXY(double x, double y) override;
+
+protected:
+    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
+};
+
+}

@@ -1,0 +1,43 @@
+#include "mainwindow/form1.h"
+
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace lmv::mainwindow {
+
+TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* parent)
+    : QMainWindow(parent), notifier_(notifier), options_(std::move(options))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Лумивер-00х"));
+    setProperty("HelpContext", 2);
+    resize(FormWidth, FormHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    link_ = new link::TInstrumentLink(notifier_, this);
+    link_->Driver().setObjectName(QStringLiteral("SerialDriver1"));
+
+    CreateActions();
+    CreateToolBar2();
+    CreateClientArea();
+    CreateStatusBar1();
+    CreateMainMenu();
+    CreatePopupMenus();
+    CreateTimers();
+    BindActionHandlers();
+    ConnectLink();
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    link_->SetHandlers(nullptr);
+}
+
+TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
+
+}

@@ -1,0 +1,281 @@
+#pragma once
+// The main window: the hub that owns every control, chart and series and wires the instrument
+// link, the record store and the analysis together. Its code is split by concern:
+//   form1.cpp                creation order and the action lookup
+//   form1_tool_bars.cpp      ToolBar2, the hidden Panel1 and StatusBar1
+//   form1_record_area.cpp    the record list on the left
+//   form1_pages.cpp          PageControl1 with its pages, charts, series and grids
+//   form1_actions.cpp        ActionList1 and the binding of handlers
+//   form1_menus.cpp          MainMenu1 and the pop-up menus
+//   form1_page_layout.cpp    device types, page layout, current chart and series
+//   form1_connection.cpp     port chooser, connect and close, lamp, lost device
+//   form1_start_close.cpp    FormCreate, FormClose and the record-folder caption
+//   form1_scale.cpp          the vertical scale fields applied to a chart
+//   form1_frame_handlers.cpp the instrument's messages
+//   form1_later_handlers.cpp handlers still waiting for their features
+#include "common/notifier.h"
+#include "link/frame_handlers.h"
+#include "mainwindow/form1_options.h"
+#include "mainwindow/rules/page_layout.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <map>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace lmv::link { class TInstrumentLink; }
+
+namespace lmv::mainwindow {
+
+class TAction;
+class TChart;
+class TChartAxis;
+class TChartSeries;
+class TLampShape;
+class TPortComboBox;
+class TStatusPanels;
+class TStringGrid;
+
+class TForm1 : public QMainWindow, public link::TFrameHandlers {
+    Q_OBJECT
+public:
+    static constexpr int FormWidth = 968;
+    static constexpr int FormHeight = 577;
+
+    TForm1(common::Notifier& notifier, TForm1Options options, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Actions by component name; every one of the 44 exists.
+    TAction& Actn(const QString& name) const;
+    const std::map<QString, TAction*>& Actions() const { return actions_; }
+
+    link::TInstrumentLink& Link() const { return *link_; }
+
+    // Device types and pages.
+    void ConfigureForDevice(int code);
+    TChart* GetCurrentChart() const;
+    TChartSeries* GetCurrentSeries() const;
+    TPageLayout CurrentPageLayout() const;
+
+    // Window caption and application title.
+    void SetCaptionAndTitle(const QString& text);
+    void OpenBase(const QString& folder);
+
+    void ApplyScale(TChart& chart);
+    void PageControl1Change();
+
+    // Handlers bound to actions and controls.
+    void ConnectActnExecute();
+    void ShowAllTabsActnExecute();
+    void ComboBox1DropDown();
+    void StartStopActnUpdate();
+    void AddMarkActnUpdate();
+
+    // Handlers whose features are still to come; they do nothing yet (form1_later_handlers.cpp).
+    void HelpContextActnExecute();
+    void AboutActnExecute();
+    void ShowAllActnExecute(const TAction& sender);
+    void ShowPropsActnExecute();
+    void OpenBaseActnExecute();
+    void OpenFlashBaseActnExecute();
+    void RemoveActnExecute();
+    void RemoveActnUpdate();
+    void RebuildDBActnExecute();
+    void StartStopActnExecute();
+    void AddMarkActnExecute();
+    void LogActnExecute();
+    void FitImageActnExecute();
+    void SetScaleActnExecute();
+    void MultScaleBy10ActnExecute();
+    void DivScaleBy10ActnExecute();
+    void PaintOptActnExecute(const TAction& sender);
+    void CopyGridActnExecute();
+    void CopyGridActnUpdate();
+    void SaveTableActnExecute();
+    void AddRowToGridActnExecute();
+    void AddRowWithTimerActnExecute();
+    void RemRowActnExecute();
+    void ClearGridActnExecute();
+    void FilterActnExecute();
+    void ShowDerivativeActnExecute();
+    void FindVolumesActnExecute();
+    void ShowDevActnExecute(const TAction& sender);
+    void SetPeakBordersActnExecute();
+    void PeakAutoSearchActnExecute();
+    void CopyPeaksDataActnExecute();
+    void RenamePeakActnExecute();
+    void RemovePeakActnExecute();
+    void SetPeakTypeActnExecute();
+    void SetCalc(const TAction& sender);
+    void Action1Execute();
+    void N6Click();
+    void N7Click();
+    void N8Click();
+    void N9Click();
+    void N64Click();
+    void N5Click();
+    void N11Click();
+    void N21Click();
+    void N41Click();
+    void N1Click();
+    void N4Click();
+    void N3Click();
+    void asBitMap1Click();
+    void WMF1Click();
+    void EMF1Click();
+    void debug1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void ApplyViewOptions();
+    void SaveProps();
+
+    // The instrument's messages by code (form1_frame_handlers.cpp).
+    void OnMeasurementFrame(const link::TRxFrame& frame) override;
+    void OnNotebookPageFrame(const link::TRxFrame& frame) override;
+    void OnSoilAnalysisFrame(const link::TRxFrame& frame) override;
+    void OnReplicateResultFrame(const link::TRxFrame& frame) override;
+    void OnCalibrationPointFrame(const link::TRxFrame& frame) override;
+    void OnGetClockFrame(const link::TRxFrame& frame) override;
+    void OnSetClockFrame(const link::TRxFrame& frame) override;
+    void OnStopFrame(const link::TRxFrame& frame) override;
+    void OnStartFrame(const link::TRxFrame& frame) override;
+    void OnTitrationParamsFrame(const link::TRxFrame& frame) override;
+    void OnTextFrame(const link::TRxFrame& frame) override;
+
+    // Fields of the form.
+    int DeviceType = -1;
+    bool Recording = false;
+    bool StopByInstrument = false;
+    bool AutosaveBusy = false;
+    std::array<TChartAxis*, 9> PageAxes {};
+    TChartSeries* CursorLine = nullptr;
+    TChartSeries* CursorPoints = nullptr;
+    std::array<bool, 2> CursorMarkValid {};
+    bool OverBorder = false;
+    bool DrawingPeak = false;
+    bool MouseHeld = false;
+    int HitPeak = -1;
+    int EditPeak = -1;
+    int DragEdge = 0;
+    bool Modified = false;
+    bool LoadingRecord = false;
+    QString StatusText;
+    QString HelpFile;
+
+    // Controls, by their component names.
+    QToolBar* ToolBar2 = nullptr;
+    TPortComboBox* ComboBox1 = nullptr;
+    TLampShape* Shape1 = nullptr;
+    QToolButton* Button1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QSpinBox* FiltrSpinEdit = nullptr;
+    QSpinBox* WavesSpinEdit = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel8 = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QDateEdit* DateTimePicker1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QLabel* ConnectPanel = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    std::array<QWidget*, PageCount> Pages {};
+    std::array<TChart*, PageCount> PageCharts {};  // the chart of a page that has one, by index
+    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr, *Chart5 = nullptr,
+           *Chart6 = nullptr, *Chart7 = nullptr, *Chart8 = nullptr, *Chart9 = nullptr, *Chart10 = nullptr,
+           *Chart11 = nullptr;
+    TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr, *Series15 = nullptr,
+                 *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr, *FastLineSeries4 = nullptr,
+                 *Series2 = nullptr, *Series3 = nullptr, *Series4 = nullptr, *Series5 = nullptr,
+                 *Series6 = nullptr, *Series7 = nullptr, *FastLineSeries5 = nullptr;
+    TStringGrid* StringGrid1 = nullptr;
+    TStringGrid* StringGrid2 = nullptr;
+    TStringGrid* StringGrid3 = nullptr;
+    TStringGrid* StringGrid4 = nullptr;
+    TStringGrid* ResultsGrid = nullptr;
+    QToolBar* ToolBar3 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QLabel* StaticText2 = nullptr;
+    QLabel* StaticText3 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QGroupBox* CorrosBox = nullptr;
+    QWidget* Panel4 = nullptr;
+    QWidget* Panel5 = nullptr;
+    std::array<QLabel*, 5> StaticText11To15 {};
+    QComboBox* ComboBox2 = nullptr;
+    TStatusPanels* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* AddPeakPopupMenu = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Creation of the form definition's components.
+    void CreateActions();
+    void BindActionHandlers();
+    void CreateToolBar2();
+    void CreatePanel1();
+    void CreateStatusBar1();
+    void CreateRecordArea();
+    void CreateClientArea();
+    void CreatePages();
+    void CreateChannelPages();
+    void CreateTablePage();
+    void CreateFourPlusOnePage();
+    void CreateTestAndTwoParameterPages();
+    void CreateServicePages();
+    void CreateMainMenu();
+    void CreatePopupMenus();
+    void CreateTimers();
+    void ConnectLink();
+
+    // FormCreate and its steps.
+    void FormCreate();
+    void OpenDefaultRecordFolder();
+    void InitReadingsTable();
+    void InitServiceGrids();
+    void InitRecordFilter();
+    void CreatePageAxes();
+    void CreateCursorSeries();
+    void CreateSolvers();
+    void InstallHelpHook();
+    void UsePointAndDashSeparators();
+    void FormClose();
+
+    // Connection.
+    void ShowClosedState();
+    void OnGoodFrame();
+    void OnPortLost();
+    QList<TListedPort> ListedPorts() const;
+
+    void ApplyPageLayout(const TPageLayout& layout);
+    QToolButton* AddActionButton(QToolBar& bar, const QString& actionName, const QString& caption = {});
+
+    common::Notifier& notifier_;
+    TForm1Options options_;
+    link::TInstrumentLink* link_ = nullptr;
+    std::map<QString, TAction*> actions_;
+};
+
+}

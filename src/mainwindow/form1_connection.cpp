@@ -1,0 +1,111 @@
+// The port chooser, opening and closing the port, the link lamp and a device that goes away.
+#include "mainwindow/form1.h"
+
+#include "link/instrument_link.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/port_combo_box.h"
+
+#include <QLabel>
+#include <QSerialPortInfo>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+const QString NotConnectedText = QStringLiteral("Прибор не подключен");
+
+QColor LampBrush(link::TLampColor color)
+{
+    switch (color) {
+    case link::TLampColor::Lime:
+        return QColor(0, 255, 0);
+    case link::TLampColor::Red:
+        return QColor(255, 0, 0);
+    case link::TLampColor::White:
+        break;
+    }
+    return QColor(255, 255, 255);
+}
+
+QList<TListedPort> SystemPorts()
+{
+    QList<TListedPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.append({info.portName(), info.systemLocation()});
+    return ports;
+}
+
+}
+
+void TForm1::ConnectLink()
+{
+    link_->SetHandlers(this);
+    connect(link_, &link::TInstrumentLink::LampChanged, this,
+            [this](link::TLampColor color) { Shape1->SetBrushColor(LampBrush(color)); });
+    connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);
+    connect(link_, &link::TInstrumentLink::PortLost, this, &TForm1::OnPortLost);
+}
+
+QList<TListedPort> TForm1::ListedPorts() const
+{
+    return options_.listPorts ? options_.listPorts() : SystemPorts();
+}
+
+void TForm1::ComboBox1DropDown()
+{
+    QStringList names;
+    for (const TListedPort& port : ListedPorts())
+        names << port.name;
+    ComboBox1->ReplaceItems(SortedPortNames(names));
+}
+
+void TForm1::ConnectActnExecute()
+{
+    if (!ComboBox1->isEnabled()) {
+        link_->Disconnect();
+        ShowClosedState();
+        return;
+    }
+    if (link_->Connected())
+        return;
+    const std::optional<TPortChoice> choice = ResolvePortText(ComboBox1->currentText(), ListedPorts());
+    if (!choice) {
+        notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        return;
+    }
+    ComboBox1->setEnabled(false);
+    link::TSerialPortDriver& driver = link_->Driver();
+    if (choice->devicePath.isEmpty()) {
+        driver.SetDevicePath(QString());
+        driver.SetComPort(choice->comNumber - 1);
+    } else {
+        driver.SetDevicePath(choice->devicePath);
+    }
+    if (!link_->Connect()) {
+        ComboBox1->setEnabled(true);
+        link_->SetLampWhite();
+        notifier_.Beep();
+        return;
+    }
+    // A pseudo-terminal has no modem lines; the port works all the same.
+    driver.SetRTS(false);
+    driver.SetDTR(true);
+}
+
+void TForm1::ShowClosedState()
+{
+    ComboBox1->setEnabled(true);
+    link_->SetLampWhite();
+    ConnectPanel->setText(NotConnectedText);
+}
+
+void TForm1::OnGoodFrame() { ConnectPanel->clear(); }
+
+// The adapter was pulled: the link has closed the port already.
+void TForm1::OnPortLost()
+{
+    ShowClosedState();
+    notifier_.Beep();
+}
+
+}

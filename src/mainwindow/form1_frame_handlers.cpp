@@ -1,0 +1,23 @@
+// The instrument's messages as the link dispatches them, after its good-frame steps.
+#include "mainwindow/form1.h"
+
+namespace lmv::mainwindow {
+
+// Readings: captions, table cells and live points.
+void TForm1::OnMeasurementFrame(const link::TRxFrame&) {}
+
+// Result and service answers.
+void TForm1::OnNotebookPageFrame(const link::TRxFrame&) {}
+void TForm1::OnSoilAnalysisFrame(const link::TRxFrame&) {}
+void TForm1::OnReplicateResultFrame(const link::TRxFrame&) {}
+void TForm1::OnCalibrationPointFrame(const link::TRxFrame&) {}
+void TForm1::OnGetClockFrame(const link::TRxFrame&) {}
+void TForm1::OnSetClockFrame(const link::TRxFrame&) {}
+void TForm1::OnStopFrame(const link::TRxFrame&) {}
+void TForm1::OnStartFrame(const link::TRxFrame&) {}
+
+// Header lines of the live record.
+void TForm1::OnTitrationParamsFrame(const link::TRxFrame&) {}
+void TForm1::OnTextFrame(const link::TRxFrame&) {}
+
+}

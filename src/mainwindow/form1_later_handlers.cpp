@@ -1,0 +1,84 @@
+// Handlers whose features are still to be built. Each is bound to its action, menu item or
+// creation step already, so filling one in is all that is left to do.
+#include "mainwindow/form1.h"
+
+namespace lmv::mainwindow {
+
+// Help and About.
+void TForm1::HelpContextActnExecute() {}
+void TForm1::AboutActnExecute() {}
+void TForm1::InstallHelpHook() {}
+
+// Record list, record folders and properties.
+void TForm1::ShowAllActnExecute(const TAction&) {}
+void TForm1::ShowPropsActnExecute() {}
+void TForm1::OpenBaseActnExecute() {}
+void TForm1::OpenFlashBaseActnExecute() {}
+void TForm1::RemoveActnExecute() {}
+void TForm1::RemoveActnUpdate() {}
+void TForm1::RebuildDBActnExecute() {}
+void TForm1::SaveProps() {}
+
+// Recording control and time marks.
+void TForm1::StartStopActnExecute() {}
+void TForm1::AddMarkActnExecute() {}
+// The journal is never kept: the action is invisible and does nothing.
+void TForm1::LogActnExecute() {}
+void TForm1::debug1Click() {}
+void TForm1::Timer2Timer() {}
+
+// Chart view tools.
+void TForm1::FitImageActnExecute() {}
+void TForm1::SetScaleActnExecute() {}
+void TForm1::MultScaleBy10ActnExecute() {}
+void TForm1::DivScaleBy10ActnExecute() {}
+void TForm1::PaintOptActnExecute(const TAction&) {}
+void TForm1::ApplyViewOptions() {}
+void TForm1::asBitMap1Click() {}
+void TForm1::WMF1Click() {}
+void TForm1::EMF1Click() {}
+
+// Readings table.
+void TForm1::CopyGridActnExecute() {}
+void TForm1::CopyGridActnUpdate() {}
+void TForm1::SaveTableActnExecute() {}
+void TForm1::AddRowToGridActnExecute() {}
+void TForm1::AddRowWithTimerActnExecute() {}
+void TForm1::RemRowActnExecute() {}
+void TForm1::ClearGridActnExecute() {}
+void TForm1::Timer1Timer() {}
+
+// Curve tools and the titration solvers.
+void TForm1::CreateSolvers() {}
+void TForm1::FilterActnExecute() {}
+void TForm1::ShowDerivativeActnExecute() {}
+void TForm1::FindVolumesActnExecute() {}
+void TForm1::ShowDevActnExecute(const TAction&) {}
+
+// Peaks.
+void TForm1::SetPeakBordersActnExecute() {}
+void TForm1::PeakAutoSearchActnExecute() {}
+void TForm1::CopyPeaksDataActnExecute() {}
+void TForm1::RenamePeakActnExecute() {}
+void TForm1::RemovePeakActnExecute() {}
+void TForm1::SetPeakTypeActnExecute() {}
+void TForm1::SetCalc(const TAction&) {}
+
+// Graph files, text export and import.
+void TForm1::N6Click() {}
+void TForm1::N7Click() {}
+void TForm1::N8Click() {}
+void TForm1::N9Click() {}
+void TForm1::Action1Execute() {}
+void TForm1::N64Click() {}
+
+// Reports.
+void TForm1::N5Click() {}
+void TForm1::N11Click() {}
+void TForm1::N21Click() {}
+void TForm1::N41Click() {}
+void TForm1::N1Click() {}
+void TForm1::N4Click() {}
+void TForm1::N3Click() {}
+
+}

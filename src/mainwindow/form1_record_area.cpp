@@ -1,0 +1,44 @@
+// The record list on the left: its tool bar, the heading and the list, resizable by Splitter1.
+#include "mainwindow/form1.h"
+
+#include "mainwindow/action.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace lmv::mainwindow {
+
+void TForm1::CreateRecordArea()
+{
+    Panel8 = new QWidget;
+    Panel8->setObjectName(QStringLiteral("Panel8"));
+    auto* column = new QVBoxLayout(Panel8);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+
+    ToolBar1 = new QToolBar(Panel8);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const char* name : {"ShowAllActn", "ByDateActn", "ShowPropsActn"})
+        ToolBar1->addAction(Actn(QString::fromLatin1(name)).Action());
+    DateTimePicker1 = new QDateEdit(ToolBar1);
+    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
+    DateTimePicker1->setCalendarPopup(true);
+    ToolBar1->addWidget(DateTimePicker1);
+    ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
+    column->addWidget(ToolBar1);
+
+    auto* heading = new QLabel(QStringLiteral("База данных:"), Panel8);
+    heading->setObjectName(QStringLiteral("Label1"));
+    column->addWidget(heading);
+
+    ListBox1 = new QListWidget(Panel8);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setProperty("HelpContext", 21);
+    column->addWidget(ListBox1, 1);
+}
+
+}

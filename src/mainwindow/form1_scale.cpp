@@ -1,0 +1,50 @@
+// The "Y=" and "dY=" fields applied to a chart's left axis.
+#include "mainwindow/form1.h"
+
+#include "common/number_text.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+
+#include <QLineEdit>
+#include <optional>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+constexpr int FieldDigits = 8;
+constexpr int FieldDecimals = 2;
+
+// The field's text with commas made points, written back, and read as a number.
+std::optional<double> ReadScaleField(QLineEdit& field)
+{
+    const QString text = common::CommasToPoints(field.text());
+    field.setText(text);
+    return common::ParseFloat(text);
+}
+
+}
+
+void TForm1::ApplyScale(TChart& chart)
+{
+    TChartAxis& left = chart.LeftAxis();
+    const double centre = (left.Maximum() + left.Minimum()) / 2;
+    const std::optional<double> y = ReadScaleField(*Edit2);
+    if (!y) {
+        notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        Edit2->setText(common::FixedText(centre, FieldDigits, FieldDecimals));
+    } else if (const std::optional<double> dy = ReadScaleField(*Edit1); !dy) {
+        notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        Edit1->setText(common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
+    } else {
+        left.SetMinMax(*y - *dy, *y + *dy);
+    }
+
+    TChart* current = GetCurrentChart();
+    const TChartSeries* series = GetCurrentSeries();
+    if (current && series && series->Count() > 0 && series->XValue(0) != series->XValue(series->Count() - 1))
+        current->BottomAxis().SetMinMax(series->XValue(0), series->XValue(series->Count() - 1));
+    chart.Refresh();
+}
+
+}

@@ -1,0 +1,154 @@
+// The window's creation steps after its components exist, the record-folder caption, and the close.
+#include "mainwindow/form1.h"
+
+#include "common/errors.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/rules/device_types.h"
+#include "mainwindow/version_text.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/string_grid.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <exception>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+const char* const ChannelHeadings[5] = {"Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 "};
+
+constexpr int PageAxisPages[] = {0, 1, 2, 3, 4, 8};
+
+}
+
+void TForm1::FormCreate()
+{
+    OpenDefaultRecordFolder();
+    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    startStop.SetCaption(QStringLiteral("Запись"));
+    startStop.SetHint(QStringLiteral("Начать регистрацию данных"));
+    DeviceType = dtNone;
+    ConfigureForDevice(dtNone);
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setEditText(QStringLiteral("COM??"));
+    Recording = false;
+    ApplyScale(*Chart1);
+    InitReadingsTable();
+    StaticText2->clear();
+    ComboBox2->setCurrentIndex(0);
+    InitServiceGrids();
+    InitRecordFilter();
+    CreatePageAxes();
+    CreateCursorSeries();
+    CreateSolvers();
+    PageControl1Change();
+    InstallHelpHook();
+    HitPeak = -1;
+    EditPeak = -1;
+    HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
+    UsePointAndDashSeparators();
+    Chart2->RemoveSeries(Series15);
+}
+
+// An error of the record folder (an index of another version) is shown, and the window is still
+// completed by the steps after it.
+void TForm1::OpenDefaultRecordFolder()
+{
+    try {
+        OpenBase(options_.startDir + QStringLiteral("Base/"));
+    } catch (const common::Error& error) {
+        notifier_.MessageBox(error.message(), common::BoxIcon::Error, common::BoxButtons::Ok);
+    } catch (const std::exception& error) {
+        notifier_.MessageBox(QString::fromLocal8Bit(error.what()), common::BoxIcon::Error, common::BoxButtons::Ok);
+    }
+}
+
+void TForm1::OpenBase(const QString& folder)
+{
+    if (options_.setRecordDir)
+        options_.setRecordDir(folder);
+    SetCaptionAndTitle(QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder));
+    ListBox1->clearSelection();
+}
+
+// On the desktop the window's caption is also the program's title in the task bar.
+void TForm1::SetCaptionAndTitle(const QString& text) { setWindowTitle(text); }
+
+void TForm1::InitReadingsTable()
+{
+    StringGrid1->SetCells(0, 0, QStringLiteral("NN"));
+    for (int channel = 0; channel < 5; ++channel)
+        StringGrid1->SetCells(1 + channel, 0, QString::fromUtf8(ChannelHeadings[channel]));
+    StringGrid1->SetCells(6, 0, QStringLiteral("Время"));
+    StringGrid1->SetCells(7, 0, QStringLiteral("Дата"));
+    StringGrid1->SetCells(8, 0, QStringLiteral("Комментарий"));
+    StringGrid1->SetColWidths(0, 30);
+    StringGrid1->SetColWidths(7, 100);
+    StringGrid1->SetColWidths(8, 100);
+    StringGrid1->Tag = 1;
+}
+
+void TForm1::InitServiceGrids()
+{
+    StringGrid3->SetColWidths({30, 50, 80, 30, 50});
+    const char* const photometerHeadings[] = {"N", "мг/л", "D", " %", "ON/OFF"};
+    for (int column = 0; column < 5; ++column)
+        StringGrid3->SetCells(column, 0, QString::fromUtf8(photometerHeadings[column]));
+    StringGrid4->SetColWidths({30, 120, 120, 50});
+    StringGrid2->SetColWidths({30, 120, 120});
+}
+
+void TForm1::InitRecordFilter()
+{
+    DateTimePicker1->setDate(options_.filterDate);
+    if (options_.filterMode == 0)
+        Actn(QStringLiteral("ShowAllActn")).Execute();
+    else if (options_.filterMode == 1)
+        Actn(QStringLiteral("ByDateActn")).Execute();
+}
+
+void TForm1::CreatePageAxes()
+{
+    for (int page : PageAxisPages) {
+        TChartAxis* axis = PageCharts[page]->AddCustomVerticalAxis();
+        axis->SetVisible(false);
+        PageAxes[page] = axis;
+    }
+}
+
+void TForm1::CreateCursorSeries()
+{
+    CursorLine = new TLineSeries(QStringLiteral("CursorLine"), QColor(0, 0, 255), this);
+    CursorPoints = new TPointSeries(QStringLiteral("CursorPoints"), QColor(0, 0, 0), this);
+    CursorPoints->AddXY(0, 0);
+    CursorPoints->AddXY(0, 0);
+}
+
+// Numbers are written and read with '.' everywhere: the program's own helpers always do so, and
+// the widgets follow the C locale. Dates print '-' through common::ShortDateText.
+void TForm1::UsePointAndDashSeparators() { QLocale::setDefault(QLocale::c()); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose()
+{
+    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    if (startStop.Tag == 1)
+        startStop.Execute();
+    if (Modified)
+        SaveProps();
+}
+
+}

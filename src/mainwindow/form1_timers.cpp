@@ -1,0 +1,29 @@
+// Timer1 stores table rows at an interval; Timer2 saves the live record every 10 seconds.
+#include "mainwindow/form1.h"
+
+#include <QTimer>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+QTimer* NewTimer(const QString& name, int intervalMs, QObject* owner)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+}
+
+void TForm1::CreateTimers()
+{
+    Timer1 = NewTimer(QStringLiteral("Timer1"), 1000, this);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2 = NewTimer(QStringLiteral("Timer2"), 10000, this);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Timer2->start();
+}
+
+}

@@ -1,0 +1,11 @@
+#pragma once
+// A tool-button picture drawn from a few characters, so the program needs no image files.
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+namespace lmv::mainwindow {
+
+QIcon GlyphIcon(const QString& glyph, QColor color = Qt::black);
+
+}

@@ -1,0 +1,72 @@
+#include "mainwindow/widgets/string_grid.h"
+
+#include <QHeaderView>
+
+namespace lmv::mainwindow {
+
+TStringGrid::TStringGrid(const QString& name, int columns, int rows, QWidget* parent) : QTableWidget(parent)
+{
+    setObjectName(name);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(DefaultColWidth);
+    horizontalHeader()->setMinimumSectionSize(8);
+    verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
+    verticalHeader()->setMinimumSectionSize(8);
+    SetColCount(columns);
+    SetRowCount(rows);
+}
+
+void TStringGrid::SetColCount(int count)
+{
+    setColumnCount(count);
+    for (int column = 0; column < count; ++column)
+        StyleFixedCell(column, 0);
+}
+
+void TStringGrid::SetRowCount(int count)
+{
+    setRowCount(count);
+    for (int row = 0; row < count; ++row)
+        StyleFixedCell(0, row);
+}
+
+QString TStringGrid::Cells(int column, int row) const
+{
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void TStringGrid::SetCells(int column, int row, const QString& text)
+{
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        setItem(row, column, cell);
+        if (row == 0 || column == 0)
+            StyleFixedCell(column, row);
+    }
+    cell->setText(text);
+}
+
+void TStringGrid::SetColWidths(const QList<int>& widths)
+{
+    for (int column = 0; column < widths.size() && column < columnCount(); ++column)
+        setColumnWidth(column, widths[column]);
+}
+
+// Headings are grey and not editable.
+void TStringGrid::StyleFixedCell(int column, int row)
+{
+    if (row >= rowCount() || column >= columnCount())
+        return;
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        setItem(row, column, cell);
+    }
+    cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
+    cell->setBackground(palette().button());
+}
+
+}
