@@ -1,0 +1,46 @@
+#include "instrument_frames.h"
+
+#include "common/errors.h"
+#include "link/frame_codec.h"
+#include "payload_writer.h"
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> MeasurementFrameBytes(const TMeasurement& reading)
+{
+    if (reading.decimalsIndex < 0 || reading.decimalsIndex > 7 || reading.unitIndex < 0
+        || reading.unitIndex > 31)
+        throw common::RangeError();
+    std::string label = reading.label;
+    label.resize(4, ' ');
+    TPayloadWriter payload;
+    payload.BigEndianFloat(reading.value)
+        .Byte((reading.decimalsIndex << 5) | reading.unitIndex)
+        .Byte(reading.channel)
+        .FixedText(label, 4)
+        .Byte(reading.runSeconds)
+        .Byte(reading.runMinutes)
+        .Byte(reading.deviceType);
+    return link::EncodeFrame(link::MeasurementFrame, payload.Bytes());
+}
+
+std::vector<uint8_t> ClockAnswerBytes(const QDateTime& now)
+{
+    const QDate date = now.date();
+    const QTime time = now.time();
+    TPayloadWriter payload;
+    payload.Byte(time.second())
+        .Byte(time.minute())
+        .Byte(time.hour())
+        .Byte(date.day())
+        .Byte(date.month())
+        .Byte(date.year() - 2000);
+    return link::EncodeFrame(link::GetClockFrame, payload.Bytes());
+}
+
+std::vector<uint8_t> SetClockAckBytes()
+{
+    return link::EncodeFrame(link::SetClockFrame, {});
+}
+
+}
