@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -205,6 +206,91 @@ TEST_F(TitrationSearch, SecondSearchGivesTheSameResult) {
     const TDoubleArr second = Search(curve);
     EXPECT_EQ(first, second);
     EXPECT_EQ(solver.Overlay().MarkSeries().Marks.size(), 2u);
+}
+
+// A curve at X = 0, 1, 2 … whose search derivative is the given one (a flat last interval,
+// which the search drops, closes it).
+TDataArr CurveWithDerivative(const std::vector<double>& deriv) {
+    TDataArr curve{{0, 0}};
+    double y = 0;
+    for (double d : deriv) {
+        y += d;
+        curve.push_back({double(curve.size()), y});
+    }
+    curve.push_back({double(curve.size()), y});
+    return curve;
+}
+
+struct PeakCase {
+    const char* name;
+    std::vector<double> deriv;
+    std::vector<int> centers;
+    std::vector<int> widths;
+};
+
+class PeakThreshold : public TitrationSearch, public ::testing::WithParamInterface<PeakCase> {};
+
+// Threshold 25 % of 8 = 2 in every case: a point equal to it is not part of a peak, a best value
+// equal to it ends the search, and the first point's value is a floor.
+TEST_P(PeakThreshold, PeaksAndTheirExtents) {
+    const PeakCase& c = GetParam();
+    Search(CurveWithDerivative(c.deriv));
+    EXPECT_EQ(solver.SmoothPasses(), 1);
+    std::vector<int> centers, widths;
+    for (const TMarkerRec& marker : solver.Markers()) {
+        centers.push_back(marker.Center);
+        widths.push_back(marker.Width);
+    }
+    EXPECT_EQ(centers, c.centers);
+    EXPECT_EQ(widths, c.widths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Derivatives, PeakThreshold,
+    ::testing::Values(
+        // right 6, left 2: start width 8 around centre 2 + (6 − 2) / 2; the fit reaches the first point.
+        PeakCase{"plateau_ends_on_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0}, {4}, {8}},
+        PeakCase{"second_peak_equal_to_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2, 1, 0, 0, 0, 0, 0}, {4}, {8}},
+        PeakCase{"second_peak_above_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2.5, 1, 0, 0, 0, 0, 0}, {4, 14}, {8, 7}},
+        PeakCase{"first_point_is_a_floor", {9, 0, 0, 0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0}, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct HostileCurve {
+    const char* name;
+    TDataArr curve;
+    const char* message;
+};
+
+class HostileCurves : public ::testing::TestWithParam<HostileCurve> {};
+
+TEST_P(HostileCurves, AreAMathErrorAndChangeNothing) {
+    TSolver solver;
+    const TDataArr good = TanhCurve({201, 20.0, 3.0, {{10.0, 6.0, 0.4}}, 0.0});
+    solver.SetData(good);
+    test::ExpectMathError([&] { solver.SetData(GetParam().curve); }, GetParam().message);
+    EXPECT_EQ(solver.Data().size(), good.size());
+    EXPECT_EQ(solver.Deriv().size(), good.size() - 1);
+}
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, HostileCurves,
+    ::testing::Values(HostileCurve{"nan_volume", {{0, 0}, {NaN, 1}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
+                      HostileCurve{"nan_signal", {{0, 0}, {1, NaN}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
+                      HostileCurve{"infinite_signal", {{0, 0}, {1, Inf}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"},
+                      HostileCurve{"overflowing_slope", {{0, -1e308}, {1e-10, 1e308}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TitrationSolver, HugeSignalsOverflowTheFitAsAMathError) {
+    TSolver solver;
+    TDataArr curve = TanhCurve({201, 20.0, 3.0, {{10.0, 6.0, 0.4}}, 0.0});
+    for (TDataPoint& point : curve) point.Y *= 1e100;
+    solver.SetData(curve);
+    TDoubleArr volumes;
+    test::ExpectMathError([&] { solver.FindVolumes(volumes); }, "Floating point overflow");
+    EXPECT_TRUE(solver.Markers().empty());
 }
 
 TEST(TitrationSolver, SingleMarkerAfterClearCarriesOnlyItsVolumeAndValue) {
