@@ -5,7 +5,10 @@
 #include <QByteArrayView>
 #include <bit>
 #include <cstdint>
+#include <compare>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 namespace lmv::store {
@@ -47,6 +50,57 @@ public:
 private:
     QByteArrayView bytes_;
     qsizetype position_;
+};
+
+// Reads packed little-endian entries of type T out of a byte buffer whatever its alignment, so
+// a vector is filled in one pass without being zeroed first.
+template <typename T>
+class PackedEntryIterator {
+public:
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const T*;
+    using reference = T;
+
+    PackedEntryIterator() = default;
+    explicit PackedEntryIterator(const char* at) : at_(at) {}
+
+    T operator*() const
+    {
+        T value;
+        std::memcpy(&value, at_, sizeof(T));
+        return value;
+    }
+    T operator[](difference_type n) const { return *(*this + n); }
+    PackedEntryIterator& operator++() { return *this += 1; }
+    PackedEntryIterator operator++(int)
+    {
+        PackedEntryIterator old = *this;
+        ++*this;
+        return old;
+    }
+    PackedEntryIterator& operator--() { return *this -= 1; }
+    PackedEntryIterator operator--(int)
+    {
+        PackedEntryIterator old = *this;
+        --*this;
+        return old;
+    }
+    PackedEntryIterator& operator+=(difference_type n)
+    {
+        at_ += n * difference_type(sizeof(T));
+        return *this;
+    }
+    PackedEntryIterator& operator-=(difference_type n) { return *this += -n; }
+    friend PackedEntryIterator operator+(PackedEntryIterator it, difference_type n) { return it += n; }
+    friend PackedEntryIterator operator+(difference_type n, PackedEntryIterator it) { return it += n; }
+    friend PackedEntryIterator operator-(PackedEntryIterator it, difference_type n) { return it -= n; }
+    friend difference_type operator-(PackedEntryIterator a, PackedEntryIterator b) { return (a.at_ - b.at_) / difference_type(sizeof(T)); }
+    friend auto operator<=>(PackedEntryIterator a, PackedEntryIterator b) = default;
+
+private:
+    const char* at_ = nullptr;
 };
 
 // Appends to one buffer that is written to disk at once.

@@ -103,10 +103,10 @@ HeaderReadResult ParseHeader(QByteArrayView bytes, TBaseHeader& list)
 HeaderReadResult LoadHeaderFile(const QString& path, TBaseHeader& list)
 {
     list.clear();
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
-    if (!bytes)
+    const std::optional<WholeFile> file = ReadWholeFile(path);
+    if (!file)
         return {};
-    return ParseHeader(*bytes, list);
+    return ParseHeader(file->Bytes(), list);
 }
 
 void WriteHeaderFile(const QString& path, const TBaseHeader& list)

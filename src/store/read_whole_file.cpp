@@ -2,23 +2,39 @@
 
 #include "store/store_errors.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace lmv::store {
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+namespace {
+
+// Below this a plain read costs less than setting up a mapping.
+constexpr qint64 MapFromSize = 1 << 20;
+
+}
+
+std::optional<WholeFile> ReadWholeFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
-    return bytes;
+    auto file = std::make_unique<QFile>(path);
+    if (info.isDir() || !file->open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file->errorString()));
+    WholeFile whole;
+    const qint64 size = file->size();
+    if (size >= MapFromSize) {
+        if (const uchar* data = file->map(0, size)) {
+            whole.view_ = QByteArrayView(reinterpret_cast<const char*>(data), size);
+            whole.mapped_ = std::move(file);
+            return whole;
+        }
+    }
+    whole.read_ = file->readAll();
+    if (file->error() != QFileDevice::NoError)
+        throw FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file->errorString()));
+    whole.view_ = whole.read_;
+    return whole;
 }
 
 }

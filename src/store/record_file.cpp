@@ -142,11 +142,11 @@ private:
         if (!count || *count < 0)
             return false;
         const qsizetype present = std::min<qsizetype>(*count, in_.Left() / entrySize);
-        items.assign(present, T {});
         if (entrySize == qsizetype(sizeof(T))) {
-            if (present > 0)
-                std::memcpy(items.data(), in_.Take(present * entrySize).data(), present * entrySize);
+            const char* first = in_.Take(present * entrySize).data();
+            items.assign(PackedEntryIterator<T>(first), PackedEntryIterator<T>(first) + present);
         } else {
+            items.assign(present, T {});
             for (T& item : items)
                 std::memcpy(&item, in_.Take(entrySize).data(), entrySize);
         }
@@ -214,10 +214,10 @@ RecordReadResult ParseRecord(QByteArrayView bytes, TBaseRecord& rec)
 
 RecordReadResult ReadRecordFile(const QString& path, TBaseRecord& rec)
 {
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
-    if (!bytes)
+    const std::optional<WholeFile> file = ReadWholeFile(path);
+    if (!file)
         return {};
-    return ParseRecord(*bytes, rec);
+    return ParseRecord(file->Bytes(), rec);
 }
 
 void WriteRecordFile(const QString& path, const TBaseRecord& rec)

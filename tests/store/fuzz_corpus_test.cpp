@@ -11,7 +11,7 @@ namespace {
 
 void CheckCorpus(const QString& folder, const std::map<QString, QByteArray>& fixtures)
 {
-    const QDir dir(qEnvironmentVariable("LMV_SOURCE_DIR") + "/fuzz/store/corpus/" + folder);
+    const QDir dir(QStringLiteral(LMV_STORE_CORPUS_DIR "/") + folder);
     const bool write = qEnvironmentVariableIsSet("LMV_WRITE_CORPUS");
     for (const auto& [name, bytes] : fixtures) {
         QFile file(dir.filePath(name));

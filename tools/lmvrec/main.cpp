@@ -31,16 +31,17 @@ int Fail(const QString& message)
 
 ReadFile Read(const QString& path)
 {
-    const std::optional<QByteArray> bytes = store::ReadWholeFile(path);
-    if (!bytes)
+    const std::optional<store::WholeFile> file = store::ReadWholeFile(path);
+    if (!file)
         throw common::Error(QStringLiteral("%1: no such file").arg(path));
-    if (bytes->startsWith("LMVH")) {
+    const QByteArrayView bytes = file->Bytes();
+    if (bytes.startsWith("LMVH")) {
         store::TBaseHeader list;
-        const bool cut = store::ParseHeader(*bytes, list).Cut;
+        const bool cut = store::ParseHeader(bytes, list).Cut;
         return {std::move(list), cut};
     }
     store::TBaseRecord rec;
-    const bool cut = store::ParseRecord(*bytes, rec).Cut;
+    const bool cut = store::ParseRecord(bytes, rec).Cut;
     if (rec.Mode == store::NotARecordFile)
         throw common::Error(QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")").arg(path));
     return {std::move(rec), cut};
