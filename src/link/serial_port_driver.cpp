@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <array>
 
+#ifndef Q_OS_WIN
+#include <poll.h>
+#endif
+
 namespace lmv::link {
 
 namespace {
@@ -318,12 +322,26 @@ void TSerialPortDriver::Poll()
     delivering_ = false;
 }
 
+bool TSerialPortDriver::LineHungUp() const
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    pollfd line {static_cast<int>(port_->handle()), POLLIN, 0};
+    return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#endif
+}
+
 void TSerialPortDriver::OnPortError(int error)
 {
-    // A vanished device reads as ResourceError (EIO) or, on a pseudo-terminal whose other side
-    // closed, as ReadError (end of file). Qt repeats either without end while the port stays open:
-    // close at the first one.
-    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !Connected())
+    if (!Connected())
+        return;
+    // A vanished device reads as ResourceError (EIO); a pseudo-terminal whose other side closed
+    // reads as ReadError (end of file) with the line hung up. Qt repeats either without end while
+    // the port stays open: close at the first one.
+    const bool gone = error == QSerialPort::ResourceError
+                      || (error == QSerialPort::ReadError && LineHungUp());
+    if (!gone)
         return;
     pollTimer_->stop();
     port_->close();

@@ -84,6 +84,7 @@ signals:
 private:
     void Poll();
     void OnPortError(int error);
+    bool LineHungUp() const;
     QString PortName() const;
     static int CheckedWord(int value);
 
