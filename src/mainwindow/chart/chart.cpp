@@ -14,6 +14,7 @@ TChart::TChart(const QString& name, QWidget* parent)
     rightAxis_.SetShownOnlyWhenUsed();
     rightAxis_.ApplyVisibility();
     setNoAntialiasingOnDrag(true);
+    connect(this, &QCustomPlot::beforeReplot, this, &TChart::FitAutomaticAxes);
 }
 
 TChart::~TChart()
@@ -57,17 +58,16 @@ void TChart::SetTitle(const QString& title)
 
 void TChart::Refresh()
 {
-    FitAutomaticAxes();
-    replot(rpQueuedReplot);
-}
-
-void TChart::FitAutomaticAxes()
-{
     bool rightUsed = false;
     for (const TChartSeries* series : series_)
         rightUsed = rightUsed || (series->OnRightAxis() && !series->CustomVerticalAxis());
     rightAxis_.SetUsed(rightUsed);
+    replot(rpQueuedReplot);
+}
 
+// Fitting scans every point, so it runs once per drawing, not once per added point.
+void TChart::FitAutomaticAxes()
+{
     for (TChartAxis* axis : {&bottomAxis_, &leftAxis_, &rightAxis_}) {
         if (axis->Automatic() && !axis->Axis()->plottables().isEmpty())
             axis->Axis()->rescale();

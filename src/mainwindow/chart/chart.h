@@ -39,7 +39,8 @@ public:
     QString Title() const;
     void SetTitle(const QString& title);
 
-    // Fits the automatic axes to their series and draws again once the event loop is idle.
+    // Draws again once the event loop is idle; the automatic axes are fitted to their series
+    // before every drawing.
     void Refresh();
 
 private:

@@ -1,0 +1,101 @@
+// Executing an action: the update rule first, nothing while disabled, whatever triggers it.
+#include "mainwindow/action.h"
+#include "mainwindow/action_table.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+namespace lmv::mainwindow {
+namespace {
+
+const TActionDefinition Plain {"PlainActn", "Plain"};
+const TActionDefinition Checkable {"CheckActn", "Check", "", 0, true, true};
+
+struct Counters {
+    int updates = 0;
+    int executions = 0;
+};
+
+void Count(TAction& action, Counters& counters, bool enableInUpdate)
+{
+    action.SetOnUpdate([&action, &counters, enableInUpdate] {
+        ++counters.updates;
+        action.SetEnabled(enableInUpdate);
+    });
+    action.SetOnExecute([&counters] { ++counters.executions; });
+}
+
+struct TriggerCase {
+    const char* name;
+    bool enabledByRule;
+    bool byQtTrigger;  // a button or menu item, else Execute from code
+};
+
+class ActionExecuteTest : public ::testing::TestWithParam<TriggerCase> {};
+
+TEST_P(ActionExecuteTest, UpdateRuleDecidesWhetherTheHandlerRuns)
+{
+    const TriggerCase& c = GetParam();
+    TAction action(Plain, nullptr);
+    Counters counters;
+    Count(action, counters, c.enabledByRule);
+    if (c.byQtTrigger)
+        action.Action()->trigger();
+    else
+        EXPECT_EQ(action.Execute(), c.enabledByRule);
+    EXPECT_EQ(counters.updates, 1);
+    EXPECT_EQ(counters.executions, c.enabledByRule ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, ActionExecuteTest,
+    ::testing::Values(TriggerCase {"CodeEnabled", true, false}, TriggerCase {"CodeDisabled", false, false},
+                      TriggerCase {"TriggerEnabled", true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ActionTest, DisabledWithoutUpdateRuleDoesNothing)
+{
+    TAction action(Plain, nullptr);
+    int executions = 0;
+    action.SetOnExecute([&executions] { ++executions; });
+    action.SetEnabled(false);
+    EXPECT_FALSE(action.Execute());
+    action.Action()->trigger();
+    EXPECT_EQ(executions, 0);
+}
+
+TEST(ActionTest, HandlerCalledDirectlyRunsWhileDisabled)
+{
+    TAction action(Plain, nullptr);
+    Counters counters;
+    Count(action, counters, false);
+    action.Update();
+    ASSERT_FALSE(action.Enabled());
+    action.Handler()();
+    EXPECT_EQ(counters.executions, 1);
+}
+
+TEST(ActionTest, HandlerOwnsTheCheckMarkWhenQtTriggers)
+{
+    TAction action(Checkable, nullptr);
+    bool seenInHandler = false;
+    action.SetOnExecute([&] {
+        seenInHandler = action.Checked();
+        action.SetChecked(!action.Checked());
+    });
+    action.Action()->trigger();
+    EXPECT_TRUE(seenInHandler) << "the handler sees the mark as it was";
+    EXPECT_FALSE(action.Checked());
+    action.Action()->trigger();
+    EXPECT_TRUE(action.Checked());
+}
+
+TEST(ActionTest, HandlerThatLeavesTheMarkKeepsIt)
+{
+    TAction action(Checkable, nullptr);
+    action.SetOnExecute([] {});
+    action.Action()->trigger();
+    EXPECT_TRUE(action.Checked());
+}
+
+}
+}

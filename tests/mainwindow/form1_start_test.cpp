@@ -1,0 +1,200 @@
+// A fresh start: caption, the panel "Прибор не подключен", the record area, the table, the charts.
+#include "form1_fixture.h"
+
+#include "common/errors.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/string_grid.h"
+
+#include <QLabel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+namespace lmv::test {
+namespace {
+
+using mainwindow::TForm1;
+
+TEST_F(Form1Test, CaptionNamesVersionAndDefaultRecordFolder)
+{
+    QStringList opened;
+    mainwindow::TForm1Options options = Options();
+    options.setRecordDir = [&opened](const QString& folder) { opened << folder; };
+    TForm1 window(notifier, options);
+    const QString base = options.startDir + QStringLiteral("Base/");
+    EXPECT_EQ(opened, QStringList({base}));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Лумивер-00х V 2018.03.26 [%1]").arg(base));
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
+{
+    mainwindow::TForm1Options options = Options();
+    options.setRecordDir = [](const QString&) { throw common::Error(QStringLiteral("Неизвестный формат файла!")); };
+    TForm1 window(notifier, options);
+    EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
+    EXPECT_EQ(window.DeviceType, -1);
+    EXPECT_FALSE(window.ConnectPanel->isHidden());
+    EXPECT_EQ(window.StringGrid1->Cells(8, 0), QStringLiteral("Комментарий"));
+    EXPECT_NE(window.CursorLine, nullptr);
+    EXPECT_NE(window.PageAxes[8], nullptr);
+    EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
+    EXPECT_EQ(window.HitPeak, -1);
+    EXPECT_TRUE(window.HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
+}
+
+TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)
+{
+    TForm1& window = Form();
+    EXPECT_EQ(window.size(), QSize(TForm1::FormWidth, TForm1::FormHeight));
+    EXPECT_FALSE(window.ConnectPanel->isHidden());
+    EXPECT_EQ(window.ConnectPanel->text(), QStringLiteral("Прибор не подключен"));
+    EXPECT_TRUE(window.PageControl1->isHidden());
+    EXPECT_FALSE(window.Panel8->isHidden());
+    EXPECT_TRUE(window.Panel1->isHidden());
+    EXPECT_EQ(window.Splitter1->widget(0), window.Panel8);
+    EXPECT_EQ(window.ComboBox1->currentText(), QStringLiteral("COM??"));
+    EXPECT_TRUE(window.ComboBox1->isEnabled());
+    EXPECT_EQ(window.Shape1->BrushColor(), QColor(Qt::white));
+    EXPECT_EQ(window.Shape1->size(), QSize(8, 22));
+    EXPECT_FALSE(window.Recording);
+    EXPECT_FALSE(window.Timer1->isActive());
+    EXPECT_EQ(window.Timer1->interval(), 1000);
+    EXPECT_TRUE(window.Timer2->isActive());
+    EXPECT_EQ(window.Timer2->interval(), 10000);
+}
+
+TEST_F(Form1Test, ToolBarHoldsTheChooserLampAndConnectButtonFirst)
+{
+    const QList<QAction*> items = Form().ToolBar2->actions();
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[0]), Form().ComboBox1);
+    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[1]), Form().Shape1);
+    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[2]), Form().Button1);
+    EXPECT_EQ(Form().Button1->text(), QStringLiteral("<-"));
+}
+
+TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
+{
+    const QList<int> widths {50, 50, 300, 200, 50};
+    ASSERT_EQ(Form().StatusBar1->PanelCount(), widths.size());
+    for (int panel = 0; panel < widths.size(); ++panel)
+        EXPECT_EQ(Form().StatusBar1->PanelWidth(panel), widths[panel]) << panel;
+}
+
+TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
+{
+    const mainwindow::TStringGrid& grid = *Form().StringGrid1;
+    const QStringList headings {"NN", "Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 ", "Время", "Дата", "Комментарий", ""};
+    const QList<int> widths {30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
+    ASSERT_EQ(grid.ColCount(), 10);
+    EXPECT_EQ(grid.RowCount(), 10);
+    for (int column = 0; column < 10; ++column) {
+        EXPECT_EQ(grid.Cells(column, 0), headings[column]) << column;
+        EXPECT_EQ(grid.ColWidths(column), widths[column]) << column;
+    }
+    EXPECT_EQ(grid.Tag, 1);
+}
+
+TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
+{
+    const QList<int> photometer {30, 50, 80, 30, 50};
+    const QStringList headings {"N", "мг/л", "D", " %", "ON/OFF"};
+    for (int column = 0; column < photometer.size(); ++column) {
+        EXPECT_EQ(Form().StringGrid3->ColWidths(column), photometer[column]);
+        EXPECT_EQ(Form().StringGrid3->Cells(column, 0), headings[column]);
+    }
+    EXPECT_EQ(Form().StringGrid4->ColWidths(1), 120);
+    EXPECT_EQ(Form().StringGrid4->ColWidths(3), 50);
+    EXPECT_EQ(Form().StringGrid2->ColWidths(2), 120);
+}
+
+TEST_F(Form1Test, ChannelChartsStartAtPlusMinus4000)
+{
+    for (mainwindow::TChart* chart : {Form().Chart1, Form().Chart2, Form().Chart3, Form().Chart4, Form().Chart5}) {
+        EXPECT_EQ(chart->LeftAxis().Minimum(), -4000) << chart->objectName().toStdString();
+        EXPECT_EQ(chart->LeftAxis().Maximum(), 4000) << chart->objectName().toStdString();
+    }
+    EXPECT_EQ(Form().Edit2->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("4000"));
+}
+
+TEST_F(Form1Test, HiddenExtraAxisOnPagesZeroToFourAndEight)
+{
+    for (int page = 0; page < 9; ++page) {
+        const bool expected = page <= 4 || page == 8;
+        ASSERT_EQ(Form().PageAxes[page] != nullptr, expected) << page;
+        if (expected) {
+            EXPECT_FALSE(Form().PageAxes[page]->Visible());
+            EXPECT_EQ(Form().PageCharts[page]->CustomAxis(0), Form().PageAxes[page]);
+        }
+    }
+}
+
+struct SeriesCase {
+    const char* chart;
+    QStringList series;
+    QList<QColor> colors;
+};
+
+TEST_F(Form1Test, ChartsHoldTheirSeriesInOrderAndColour)
+{
+    const QColor red(255, 0, 0), green(0, 128, 0);
+    const SeriesCase cases[] = {
+        {"Chart1", {"Series1", "Series8"}, {red, green}},
+        {"Chart2", {"FastLineSeries1"}, {red}},
+        {"Chart3", {"FastLineSeries2"}, {red}},
+        {"Chart4", {"FastLineSeries3"}, {red}},
+        {"Chart5", {"FastLineSeries4"}, {red}},
+        {"Chart6", {"Series2", "Series3", "Series4", "Series5", "Series6"},
+         {red, QColor(128, 0, 0), QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 0, 255)}},
+        {"Chart7", {"Series7"}, {red}},
+        {"Chart11", {"FastLineSeries5"}, {red}},
+    };
+    for (const SeriesCase& c : cases) {
+        SCOPED_TRACE(c.chart);
+        const auto* chart = Form().findChild<mainwindow::TChart*>(QString::fromLatin1(c.chart));
+        ASSERT_NE(chart, nullptr);
+        QStringList names;
+        QList<QColor> colors;
+        for (const mainwindow::TChartSeries* series : chart->SeriesList()) {
+            if (series == Form().CursorLine || series == Form().CursorPoints)
+                continue;
+            names << series->objectName();
+            colors << series->Color();
+        }
+        EXPECT_EQ(names, c.series);
+        EXPECT_EQ(colors, c.colors);
+    }
+    EXPECT_EQ(Form().Series1->PenWidth(), 2);
+    EXPECT_EQ(Form().FastLineSeries5->PenWidth(), 2);
+}
+
+TEST_F(Form1Test, ExternalCurveStartsOffChart2OnTheRightAxis)
+{
+    EXPECT_EQ(Form().Series15->ParentChart(), nullptr);
+    EXPECT_TRUE(Form().Series15->OnRightAxis());
+    EXPECT_EQ(Form().Series15->Color(), QColor(0, 128, 0));
+}
+
+TEST_F(Form1Test, CursorSeriesWithTwoMarks)
+{
+    EXPECT_EQ(Form().CursorLine->Color(), QColor(0, 0, 255));
+    EXPECT_EQ(Form().CursorLine->Count(), 0);
+    EXPECT_EQ(Form().CursorPoints->Count(), 2);
+}
+
+TEST_F(Form1Test, ClosingWhileIdleGoesAhead)
+{
+    Form().show();
+    EXPECT_TRUE(Form().close());
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+}
+}
