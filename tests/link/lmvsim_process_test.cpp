@@ -1,0 +1,79 @@
+#include "link/instrument_link.h"
+#include "link/recording_handlers.h"
+#include "support/fake_notifier.h"
+
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <set>
+
+namespace lmv::link {
+namespace {
+
+class LmvsimProcess : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        if (sim.state() != QProcess::NotRunning) {
+            sim.kill();
+            sim.waitForFinished(2000);
+        }
+    }
+
+    // Starts the simulator and returns the terminal path of its first line.
+    QString Start(const QStringList& arguments)
+    {
+        sim.start(LMVSIM_PATH, arguments);
+        if (!sim.waitForStarted(5000) || !QTest::qWaitFor([&] { return sim.canReadLine(); }, 5000))
+            return {};
+        return QString::fromLocal8Bit(sim.readLine()).trimmed();
+    }
+
+    QProcess sim;
+};
+
+TEST_F(LmvsimProcess, StreamsMeasurementsAnswersTheClockAndStopsOnSigterm)
+{
+    const QString path = Start({"--device", "41", "--rate", "20", "--channels", "3"});
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+    test::FakeNotifier notifier;
+    test::RecordingHandlers handlers;
+    {
+        TInstrumentLink link(notifier);
+        link.SetHandlers(&handlers);
+        link.Driver().SetDevicePath(path);
+        ASSERT_TRUE(link.Connect());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return handlers.calls.size() >= 6; }, 5000));
+        const std::optional<TRxFrame> clock = link.Request(GetClockFrame, 1);
+        ASSERT_TRUE(clock.has_value());
+        EXPECT_EQ(clock->length, 7);
+        const std::optional<TRxFrame> acknowledgement = link.Request(SetClockFrame, 7);
+        ASSERT_TRUE(acknowledgement.has_value());
+        EXPECT_EQ(acknowledgement->code(), SetClockFrame);
+    }
+    EXPECT_EQ(notifier.beeps, 0);
+    std::set<int> channels;
+    for (const auto& call : handlers.calls) {
+        if (call.slot != "Measurement")
+            continue;
+        EXPECT_EQ(call.frame.bytes[15], 41);
+        channels.insert(call.frame.bytes[8]);
+    }
+    EXPECT_EQ(channels, (std::set {0, 1, 2}));
+    ::kill(pid_t(sim.processId()), SIGTERM);
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.exitCode(), 0);
+}
+
+TEST_F(LmvsimProcess, RejectsABadOption)
+{
+    sim.start(LMVSIM_PATH, {"--rate", "fast"});
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 2);
+    EXPECT_TRUE(sim.readAllStandardError().contains("--rate"));
+}
+
+}
+}
