@@ -2,6 +2,8 @@
 // The titration solver: finds the equivalence volumes of a titration curve (X volume in ml,
 // Y signal) at the inflections of cubics fitted around the peaks of the curve's derivative, and
 // keeps the overlays that show them (see titration_overlay.h for how a view draws them).
+// Whoever lists the results reads volumes and values here (GetVolumes, GetValues), not from the
+// chart's marks.
 #include "analysis/titration_data.h"
 #include "analysis/titration_overlay.h"
 
@@ -23,6 +25,8 @@ public:
     TSolver();
     // A solver whose series live on `chart`; the caller then sets the axis with SetVertAxis.
     TSolver(ChartId chart, AxisRangeSource axisRange);
+    TSolver(const TSolver&) = delete;
+    TSolver& operator=(const TSolver&) = delete;
 
     // The curve to search; forgets the markers. Nothing is drawn.
     void SetData(TDataArr data);
