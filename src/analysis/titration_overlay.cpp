@@ -65,9 +65,7 @@ void TitrationOverlay::SetVertAxis(VerticalAxis axis) {
     vertAxis_ = axis;
     deriv_.Axis = axis;
     marks_.Axis = axis;
-    for (auto* list : {&borders_, &fits_, &fitDerivs_}) {
-        for (OverlaySeries& series : *list) series.Axis = axis;
-    }
+    for (OverlaySeries& series : borders_) series.Axis = axis;
     Changed();
 }
 

@@ -155,7 +155,8 @@ public:
 
     // Binds the derivative and mark series to the chart (attached).
     void SetChart(ChartId chart);
-    // Moves the derivative, the marks and every series now in the three lists to the axis.
+    // Moves the derivative, the marks and the border series to the axis; fitted cubics stay on
+    // the left axis and their slopes on the right one.
     void SetVertAxis(VerticalAxis axis);
     // Every series now in BorderSeries takes the colour.
     void SetBorderColor(TColor color);

@@ -304,6 +304,20 @@ TEST_F(RightAxisOverlay, EverythingButTheFittedCubicsFollowsTheSolversAxis) {
     for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
 }
 
+TEST_F(Overlay, ChangingTheAxisLaterMovesAllButTheFittedOverlays) {
+    solver.SetOption(2, true);
+    solver.SetOption(3, true);
+    SearchTwoSteps();
+    solver.SetVertAxis(VerticalAxis::Right);
+    EXPECT_EQ(overlay().DerivSeries().Axis, VerticalAxis::Right);
+    EXPECT_EQ(overlay().MarkSeries().Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().BorderSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().FitSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Left);
+    for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    solver.SetVertAxis(VerticalAxis::Left);
+    for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+}
+
 TEST(OverlayBinding, SolverWithoutChartAttachesNothingUntilBound) {
     TSolver solver;
     solver.SetData(TwoStepCurve());
