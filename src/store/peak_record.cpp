@@ -12,6 +12,11 @@ QString TPeakRec::GetName() const
     return common::FromCp1251(QByteArrayView(reinterpret_cast<const char*>(Name + 1), Name[0]));
 }
 
+bool TPeakRec::operator==(const TPeakRec& other) const
+{
+    return std::memcmp(this, &other, sizeof(TPeakRec)) == 0;
+}
+
 void TPeakRec::SetName(const QString& name)
 {
     const QByteArray bytes = common::ToCp1251(name);

@@ -33,7 +33,8 @@ struct TPeakRec {
     // Rewrites only the length byte and the characters; a name longer than 255 bytes is cut.
     void SetName(const QString& name);
 
-    bool operator==(const TPeakRec&) const = default;
+    // Byte for byte, as the peak is stored (a NaN field equals itself).
+    bool operator==(const TPeakRec& other) const;
 };
 
 constexpr int PeakRecSize = 368;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 namespace lmv::store {
@@ -125,6 +126,14 @@ TEST(RecordReader, PeakBytesSurviveAReadAndASave)
     const QByteArray saved = SerializeRecord(rec);
     EXPECT_TRUE(saved.contains(test::PeakBytes()));
     EXPECT_EQ(saved, test::FullRecordBytes());
+}
+
+TEST(RecordReader, NanFieldsSurviveByteForByte)
+{
+    const TBaseRecord rec = Parsed(test::NanFieldsRecordBytes());
+    EXPECT_TRUE(std::isnan(rec.Peaks.at(0).Value));
+    EXPECT_EQ(Parsed(SerializeRecord(rec)).Peaks, rec.Peaks);
+    EXPECT_TRUE(SerializeRecord(rec).startsWith(test::NanFieldsRecordBytes().first(24)));
 }
 
 TEST(RecordReader, OlderPeakLayoutsFillTheFrontOfAZeroedPeak)

@@ -40,6 +40,13 @@ QByteArray FullRecordBytes()
         .Head(6, 4 + 2 * 16).I32(2).F64(1).F64(-1).F64(2).F64(-2);
 }
 
+QByteArray NanFieldsRecordBytes()
+{
+    QByteArray peak = PeakBytes();
+    peak.replace(16, 8, QByteArray(8, '\xFF'));
+    return FileBytes().Head(0, 8).Text(QByteArray(8, '\xFF')).Head(16, 372).I32(1).Text(peak);
+}
+
 QByteArray EmptyIndexBytes()
 {
     return FileBytes("LMVHv100");
@@ -67,6 +74,7 @@ std::map<QString, QByteArray> RecordCorpus()
         {"param-value-first", FileBytes().Chunk(4, "v")},
         {"points-first", FileBytes().Head(6, 20).I32(1).F64(1).F64(2)},
         {"other-version", FileBytes("LMVRv101")},
+        {"nan-fields", NanFieldsRecordBytes()},
     };
 }
 

@@ -21,6 +21,9 @@ QByteArray MinimalRecordBytes();
 // one peak, Result1 12.5 / Result2 7.25, channel 0 with 3 points and channel 8 with 2.
 QByteArray FullRecordBytes();
 
+// A date and a peak Value whose bits are a NaN.
+QByteArray NanFieldsRecordBytes();
+
 QByteArray EmptyIndexBytes();
 // Two entries: "Опыт 1" / "0" / 43167.5 and "" / "1_0" / 43168.25.
 QByteArray TwoEntryIndexBytes();
