@@ -116,6 +116,7 @@ void TForm1::CreateTablePage()
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     SpinEdit1->setValue(10);
+    SpinEdit1->setFixedWidth(64);
     SpinEdit1->setToolTip(QStringLiteral("Итервал между измерениями, сек"));
     ToolBar3->addWidget(SpinEdit1);
     ToolBar3->addWidget(new QLabel(QStringLiteral(" сек "), ToolBar3));

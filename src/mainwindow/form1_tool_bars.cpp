@@ -22,6 +22,8 @@ namespace lmv::mainwindow {
 
 namespace {
 
+constexpr int ChooserWidth = 96;
+
 struct TGlyph {
     const char* action;
     const char* glyph;
@@ -33,7 +35,7 @@ const TGlyph ToolGlyphs[] = {
     {"DivScaleBy10Actn", "/10", Qt::darkBlue},   {"MultScaleBy10Actn", "x10", Qt::darkBlue},
     {"StartStopActn", "●", Qt::red},             {"AddMarkActn", "|", Qt::darkGreen},
     {"PaintXAxisActn", "X", Qt::black},          {"PaintYAxisActn", "Y", Qt::black},
-    {"PaintGridActn", "#", Qt::gray},            {"ShowBordersActn", "¦", Qt::blue},
+    {"PaintGridActn", "#", Qt::darkGray},            {"ShowBordersActn", "¦", Qt::blue},
     {"ShowIntegeralActn", "∫", Qt::darkMagenta}, {"FilterActn", "~", Qt::darkCyan},
     {"SetPeakBordersActn", "Λ", Qt::darkRed},    {"PeakAutoSearchActn", "ΛΛ", Qt::darkRed},
     {"HelpContextActn", "?", Qt::darkBlue},      {"ShowAllActn", "≡", Qt::black},
@@ -54,6 +56,7 @@ QSpinBox* NewSpinEdit(const QString& name, int minimum, int maximum, int value, 
     edit->setObjectName(name);
     edit->setRange(minimum, maximum);
     edit->setValue(value);
+    edit->setFixedWidth(44);
     return edit;
 }
 
@@ -61,7 +64,7 @@ QLineEdit* NewEdit(const QString& name, const QString& text, QWidget* parent)
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(name);
-    edit->setFixedWidth(64);
+    edit->setFixedWidth(44);
     return edit;
 }
 
@@ -101,7 +104,8 @@ void TForm1::CreateToolBar2()
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
     ComboBox1->setEditText(QStringLiteral("COM??"));
-    ComboBox1->setMinimumWidth(64);
+    // Wider than 64 pixels, so that a typed device path such as /dev/pts/12 stays readable.
+    ComboBox1->setFixedWidth(ChooserWidth);
     ComboBox1->setProperty("HelpContext", 5);
     ToolBar2->addWidget(ComboBox1);
     Shape1 = new TLampShape(QStringLiteral("Shape1"), QSize(8, 22), ToolBar2);
