@@ -3,6 +3,7 @@
 // formats. The reader never reads past the end: every read says whether the bytes were there.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <compare>
@@ -36,10 +37,10 @@ public:
         return value;
     }
 
-    // Up to `count` bytes: fewer when the buffer ends first.
+    // Up to `count` bytes: fewer when the buffer ends first, none for a negative count.
     QByteArrayView Take(qsizetype count)
     {
-        const qsizetype taken = count < Left() ? count : Left();
+        const qsizetype taken = std::clamp<qsizetype>(count, 0, Left());
         const QByteArrayView part = bytes_.sliced(position_, taken);
         position_ += taken;
         return part;

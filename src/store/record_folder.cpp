@@ -121,6 +121,14 @@ void RecordStore::SaveHeaderFile()
 
 void RecordStore::SaveHeaderAtExit()
 {
+    SaveHeaderBeforeLeaving();
+}
+
+// A folder whose medium is gone must not keep the operator from switching to another one.
+void RecordStore::SaveHeaderBeforeLeaving()
+{
+    if (recordDir_.isEmpty())
+        return;
     try {
         SaveHeaderFile();
     } catch (const common::Error& error) {
@@ -156,8 +164,7 @@ void RecordStore::SetRecordDir(const QString& dir)
         return;
     if (RecordingRuns)
         throw common::Error(QStringLiteral("Во время записи папку записей сменить нельзя"));
-    if (!recordDir_.isEmpty())
-        SaveHeaderFile();
+    SaveHeaderBeforeLeaving();
     RecordFileName.clear();
     SelectedFileName.clear();
     recordDir_ = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
@@ -222,8 +229,7 @@ void RecordStore::DeleteRecord(const QString& fileName)
 
 void RecordStore::SetBrowseDir(const QString& dir)
 {
-    if (!recordDir_.isEmpty())
-        SaveHeaderFile();
+    SaveHeaderBeforeLeaving();
     SelectedFileName.clear();
     browseDir_ = dir;
     ScanBrowseDir();

@@ -58,11 +58,22 @@ public:
     // The index written once more at exit; a failure is shown, never thrown.
     void SaveHeaderAtExit();
 
+    // Creates RecordDir when missing, removes the stale temporaries of interrupted saves and
+    // loads the index. An index of another version is thrown after the switch and is then
+    // never overwritten (HeaderWriteRefused).
     void OpenRecordDir();
+    // Saves the index being left (a failure is shown, the switch goes on), ends browsing,
+    // closes a record still waiting for its end-of-run values and opens dir. Refused while a
+    // recording runs.
     void SetRecordDir(const QString& dir);
     void ApplyFilter();
+    // HeaderList := the readable record files of RecordDir, sorted by date, and saved. Files
+    // that cannot be read, or were cut, are named in one message afterwards.
     void RebuildHeader();
+    // Deletes the file of the first index entry of that name and the entry. An entry whose
+    // name is unusable only loses its entry; folders are never deleted. Refused while browsing.
     void DeleteRecord(const QString& fileName);
+    // Lists dir (a removable disk) read-only; the live record keeps saving into RecordDir.
     void SetBrowseDir(const QString& dir);
     void ScanBrowseDir();
 
@@ -71,6 +82,7 @@ public:
 
 private:
     void LoadHeaderFile();
+    void SaveHeaderBeforeLeaving();
     QString HeaderPath() const;
     bool IsBrowsing() const { return !browseDir_.isEmpty(); }
     bool IsLiveFile(const QString& fileName) const { return !RecordFileName.isEmpty() && fileName == RecordFileName; }

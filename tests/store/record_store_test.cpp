@@ -323,6 +323,16 @@ TEST_F(RecordStoreTest, SwitchingFoldersSavesTheOldIndexAndAppendsASeparator)
     EXPECT_EQ(store.RecordDir(), other + "/");
 }
 
+TEST_F(RecordStoreTest, AFolderWhoseMediumIsGoneCanStillBeLeft)
+{
+    MakeIndex({"0"});
+    QDir(store.RecordDir()).removeRecursively();
+    const QString other = QDir(temp.path()).filePath("other/");
+    store.SetRecordDir(other);
+    EXPECT_EQ(store.RecordDir(), other);
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
 TEST_F(RecordStoreTest, SwitchingWhileRecordingIsRefusedAndClosesAWaitingRecord)
 {
     const QString base = store.RecordDir();
