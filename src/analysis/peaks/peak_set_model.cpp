@@ -1,0 +1,166 @@
+#include "analysis/peaks/peak_set_model.h"
+
+#include "analysis/peaks/peak_calculations.h"
+#include "analysis/peaks/peak_range.h"
+#include "common/errors.h"
+
+#include <map>
+#include <utility>
+
+namespace lmv::analysis {
+
+// Asks the window for each page's curve once per operation.
+class PeakSetModel::CurveCache {
+public:
+    explicit CurveCache(const PageCurves& curves) : curves_(curves) {}
+
+    const PageCurve* Of(std::int32_t page)
+    {
+        auto found = cache_.find(page);
+        if (found == cache_.end())
+            found = cache_.emplace(page, curves_ ? curves_(page) : std::nullopt).first;
+        return found->second ? &*found->second : nullptr;
+    }
+
+    // The curve of the page when it has at least one point.
+    const PageCurve* NonEmptyOf(std::int32_t page)
+    {
+        const PageCurve* curve = Of(page);
+        return curve && !curve->X.empty() ? curve : nullptr;
+    }
+
+private:
+    const PageCurves& curves_;
+    std::map<std::int32_t, std::optional<PageCurve>> cache_;
+};
+
+PeakSetModel::PeakSetModel(PageCurves curves) : curves_(std::move(curves)) {}
+
+void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx, std::int32_t activePage)
+{
+    store::TPeakRec peak;
+    peak.SetName(name);
+    peak.StartIdx = startIdx;
+    peak.EndIdx = endIdx;
+    peak.PageIndex = activePage;
+    params_.Peaks.push_back(peak);
+}
+
+bool PeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
+{
+    if (index < 0 || std::size_t(index) >= params_.Peaks.size())
+        throw common::RangeError();
+    store::TPeakRec& peak = params_.Peaks[std::size_t(index)];
+    CurveCache curves(curves_);
+    const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
+    if (!curve)
+        return false;
+    CalculatePeak(peak, *curve, startIdx, endIdx);
+    UpdateIntegralCurves(curves);
+    modified_ = true;
+    return true;
+}
+
+bool PeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
+{
+    if (hitPeak < 0 || std::size_t(hitPeak) >= params_.Peaks.size())
+        return false;
+    store::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
+    peak.CalcType = tag;
+    return SetPeakRange(hitPeak, peak.StartIdx, peak.EndIdx);
+}
+
+RecalcReport PeakSetModel::RecalculatePeaks()
+{
+    RecalcReport report;
+    const auto fail = [&report](std::int32_t index, const common::Error& error) {
+        report.FailedPeaks.push_back(index);
+        if (report.Message.isEmpty())
+            report.Message = error.message();
+    };
+    CurveCache curves(curves_);
+    bool anyCalculated = false;
+    for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
+        store::TPeakRec& peak = params_.Peaks[i];
+        const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
+        if (!curve)
+            continue;
+        try {
+            CalculatePeak(peak, *curve, peak.StartIdx, peak.EndIdx);
+            anyCalculated = true;
+        } catch (const common::Error& error) {
+            fail(std::int32_t(i), error);
+        }
+    }
+    if (!anyCalculated)
+        return report;
+    try {
+        UpdateIntegralCurves(curves);
+        modified_ = true;
+    } catch (const common::Error& error) {
+        if (report.Message.isEmpty())
+            report.Message = error.message();
+    }
+    return report;
+}
+
+RecalcReport PeakSetModel::SwitchIntegralCurves(bool checked)
+{
+    integralShown_ = checked;
+    return RecalculatePeaks();
+}
+
+void PeakSetModel::ClearIntegralPoints()
+{
+    for (auto& entry : params_.IntegralSeries) {
+        if (entry)
+            entry->Points.clear();
+    }
+    ++integralRevision_;
+}
+
+void PeakSetModel::CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx,
+                                 std::int32_t endIdx)
+{
+    const PeakRange range = ClampPeakRange(startIdx, endIdx, curve.View().Count());
+    peak.StartIdx = range.Start;
+    peak.EndIdx = range.End;
+    if (const std::optional<double> value = PeakValue(curve.View(), peak))
+        peak.Value = *value;
+}
+
+void PeakSetModel::UpdateIntegralCurves(CurveCache& curves)
+{
+    if (integralShown_)
+        ShowIntegralCurves(curves);
+    else
+        HideIntegralCurves();
+}
+
+// Every peak's curve is rebuilt on its own page; the new set replaces the old one only when all
+// were built, so a failure leaves the curves as they were.
+void PeakSetModel::ShowIntegralCurves(CurveCache& curves)
+{
+    std::vector<std::optional<TIntegralCurve>> series(params_.Peaks.size());
+    for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
+        const store::TPeakRec& peak = params_.Peaks[i];
+        TIntegralCurve& integral = series[i].emplace();
+        if (const PageCurve* curve = curves.Of(peak.PageIndex)) {
+            integral.Points = RunningSum(curve->View(), peak.StartIdx, peak.EndIdx);
+            integral.ChartPage = peak.PageIndex;
+        }
+    }
+    params_.IntegralSeries = std::move(series);
+    ++integralRevision_;
+}
+
+void PeakSetModel::HideIntegralCurves()
+{
+    for (auto& entry : params_.IntegralSeries) {
+        if (entry)
+            entry->ChartPage.reset();
+    }
+    ++integralRevision_;
+}
+
+}

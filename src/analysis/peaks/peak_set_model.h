@@ -1,0 +1,99 @@
+#pragma once
+// The window's peak state without widgets: the peaks of the record on screen with their integral
+// curves, the check of the integral switch and the window's Modified flag.
+//
+// Every peak is calculated on the curve of its own page (PageIndex), which the window answers
+// through PageCurves; a peak whose page has no curve, or an empty one, is left unchanged.
+//
+// How the window uses it:
+//   - construct it with a PageCurves that answers the points of the first non-cursor series of a
+//     page's chart (the rule of GetCurrentSeries, for any page);
+//   - mouse marking and the automatic search: AddPeak(name, start, end, active page), SetPeakRange;
+//   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, action tag);
+//   - ShowIntegeralActn flipped: SwitchIntegralCurves(new check), then one message box when the
+//     report says a peak failed;
+//   - showing a record: Peaks() = copy of its peaks; ... SetModified(false); ClearIntegralPoints();
+//     RecalculatePeaks(), one message box on failure;
+//   - a new recording: Peaks().clear(); renaming and removal edit Peaks() and call SetModified(true);
+//   - after any of these, when IntegralRevision() moved: make one right-axis line series per
+//     Params().IntegralSeries entry that has a value, give it that entry's points, put it on the
+//     chart of ChartPage (or on none), and free the window's series past the entry count.
+// Errors are common::Error (MathError for the calculations, RangeError for a bad index); single
+// operations throw them for the caller's message box.
+#include "analysis/peaks/page_curve.h"
+#include "analysis/peaks/peak_params.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace lmv::analysis {
+
+// The outcome of recalculating every peak: each failing peak stays as its failure left it while
+// the others are calculated; the window shows Message once.
+struct RecalcReport {
+    std::vector<std::int32_t> FailedPeaks;
+    QString Message;  // the first failure's message; empty when nothing failed
+    bool Failed() const { return !Message.isEmpty(); }
+};
+
+class PeakSetModel {
+public:
+    explicit PeakSetModel(PageCurves curves);
+
+    const TParams& Params() const { return params_; }
+    // For the edits that need no calculation (renaming, removal, replacing all peaks); the
+    // integral curves catch up at the next recalculation.
+    store::TPeaks& Peaks() { return params_.Peaks; }
+
+    // The peaks, the title or the comments of the record on screen changed since it was shown.
+    bool Modified() const { return modified_; }
+    void SetModified(bool value) { modified_ = value; }
+
+    // Check of the integral switch: while on, every recalculation shows the integral curves.
+    bool IntegralShown() const { return integralShown_; }
+    // Flips the switch to `checked` and recalculates every peak, which shows or hides the curves.
+    RecalcReport SwitchIntegralCurves(bool checked);
+
+    // Moves whenever Params().IntegralSeries changed.
+    std::uint64_t IntegralRevision() const { return integralRevision_; }
+
+    // Appends a peak: the name cut to 255 characters, the range as given, PageIndex = activePage,
+    // everything else zero. Neither orders, clamps nor calculates; Modified stays.
+    void AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx, std::int32_t activePage);
+
+    // Sets the range of peak `index` on the curve of its page (ordered, clamped into the curve),
+    // recalculates its value by CalcType, shows or hides the integral curves and sets Modified.
+    // Returns false, changing nothing, when the page has no curve or an empty one. A calculation
+    // error is thrown with the range and the line fields fitted so far stored, Value, the
+    // integral curves and Modified not updated. An index beyond the peaks is a RangeError.
+    bool SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx);
+
+    // The calculation-type actions: peak hitPeak gets CalcType = tag and is recalculated on its
+    // own range. Returns false, changing nothing, when hitPeak addresses no peak.
+    bool SetCalc(std::int32_t hitPeak, std::int32_t tag);
+
+    // SetPeakRange for every peak in order with its own range, going on past a failing peak; the
+    // integral curves follow once at the end, and Modified is set when any peak was calculated.
+    RecalcReport RecalculatePeaks();
+
+    // Empties every integral curve that exists, keeping it on its chart.
+    void ClearIntegralPoints();
+
+private:
+    class CurveCache;
+
+    void CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx, std::int32_t endIdx);
+    void UpdateIntegralCurves(CurveCache& curves);
+    void ShowIntegralCurves(CurveCache& curves);
+    void HideIntegralCurves();
+
+    PageCurves curves_;
+    TParams params_;
+    bool modified_ = false;
+    bool integralShown_ = false;
+    std::uint64_t integralRevision_ = 0;
+};
+
+}
