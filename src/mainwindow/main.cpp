@@ -1,32 +1,34 @@
-// The program's entry: the working folder, the application, the main window, the message loop.
+// The program's entry: the recording store with its working folder, the application, the main
+// window, the message loop, and the folder index written once more at exit.
+#include "common/day_count.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/message_box_notifier.h"
+#include "store/record_folder.h"
+#include "store/start_dir.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
-
-namespace {
-
-// The working folder: the user's documents folder followed by "Lmv2Pr/", created when missing.
-QString StartDir()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Lmv2Pr/");
-    QDir().mkpath(folder);
-    return folder;
-}
-
-}
+#include <QDateTime>
 
 int main(int argc, char** argv)
 {
-    lmv::mainwindow::TForm1Options options;
-    options.startDir = StartDir();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("lmv2pr"));
     lmv::mainwindow::TMessageBoxNotifier notifier;
-    lmv::mainwindow::TForm1 form1(notifier, options);
-    notifier.SetParentWindow(&form1);
-    form1.show();
-    return app.exec();
+    lmv::store::RecordStore store(notifier, lmv::store::GetMyDocumentsPath(), [] { return QDateTime::currentDateTime(); });
+
+    lmv::mainwindow::TForm1Options options;
+    options.startDir = store.StartDir();
+    options.setRecordDir = [&store](const QString& folder) { store.SetRecordDir(folder); };
+    options.filterMode = store.FilterMode;
+    options.filterDate = lmv::common::DaysToDateTime(store.FilterDate).date();
+    int exitCode = 0;
+    {
+        lmv::mainwindow::TForm1 form1(notifier, options);
+        notifier.SetParentWindow(&form1);
+        form1.show();
+        exitCode = app.exec();
+        notifier.SetParentWindow(nullptr);
+    }
+    store.SaveHeaderAtExit();
+    return exitCode;
 }
