@@ -2,6 +2,7 @@
 
 #include "analysis/checked_math.h"
 #include "analysis/marker_fit.h"
+#include "common/number_text.h"
 
 #include <algorithm>
 
@@ -30,8 +31,11 @@ SignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data) {
 
 }
 
+// "%4.4f" of a 64-bit float: 15 significant digits, four decimals.
+constexpr int VolumeDigits = 15;
+
 QString MarkLabelText(double volume) {
-    return QStringLiteral("V=") + QString::number(volume, 'f', 4) + QStringLiteral(" мл");
+    return QStringLiteral("V=") + common::FixedText(volume, VolumeDigits, 4) + QStringLiteral(" мл");
 }
 
 MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize) {
