@@ -5,8 +5,8 @@
 
 #include <cmath>
 #include <limits>
-#include <locale.h>
-#include <stdlib.h>
+#include <charconv>
+#include <system_error>
 
 namespace lmv::common {
 
@@ -96,12 +96,54 @@ bool IsDecimalNumber(QStringView text)
     return pos == text.size();
 }
 
-// strtod under the "C" numeric locale, whatever the process locale: it rounds correctly and
-// turns an underflow into zero or a subnormal.
-double ParseCDecimal(const QByteArray& text)
+// Whether a decimal text that std::from_chars found out of range is below 1 in magnitude
+// (an underflow) rather than above (an overflow): its first non-zero digit's place plus its exponent.
+bool IsTinyMagnitude(const char* first, const char* last)
 {
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-    return strtod_l(text.constData(), nullptr, cLocale);
+    long long place = 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    const char* p = first;
+    for (; p != last && *p != 'e' && *p != 'E'; ++p) {
+        if (*p == '.') {
+            seenPoint = true;
+        } else if (*p != '0' || seenDigit) {
+            seenDigit = true;
+            if (!seenPoint)
+                ++place;
+        } else if (seenPoint) {
+            --place;
+        }
+    }
+    long long exponent = 0;
+    if (p != last) {
+        ++p;
+        const bool negative = p != last && *p == '-';
+        if (p != last && (*p == '-' || *p == '+'))
+            ++p;
+        for (; p != last && exponent < 100000; ++p)
+            exponent = exponent * 10 + (*p - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    return place + exponent <= 0;
+}
+
+// std::from_chars is locale-free and rounds correctly. It takes no '+', and refuses a result
+// outside double's range: too large is no number, too small is zero.
+std::optional<double> ParseCDecimal(const QByteArray& text)
+{
+    const char* first = text.constData();
+    const char* last = first + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range)
+        return IsTinyMagnitude(first, last) ? std::optional<double>(0.0) : std::nullopt;
+    if (error != std::errc() || end != last)
+        return std::nullopt;
+    return value;
 }
 
 }
@@ -163,10 +205,7 @@ std::optional<double> ParseFloat(QStringView text)
     text = WithoutBlanks(text);
     if (!IsDecimalNumber(text))
         return std::nullopt;
-    const double value = ParseCDecimal(text.toLatin1());
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return ParseCDecimal(text.toLatin1());
 }
 
 }
