@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "analysis/titration_solver.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 

@@ -11,6 +11,7 @@
 //   form1_connection.cpp     port chooser, connect and close, lamp, lost device
 //   form1_start_close.cpp    FormCreate, FormClose and the record-folder caption
 //   form1_scale.cpp          the vertical scale fields applied to a chart
+//   form1_solvers.cpp        the two titration solvers and their overlays on Chart2
 //   form1_frame_handlers.cpp the instrument's messages
 //   form1_later_handlers.cpp handlers still waiting for their features
 #include "common/notifier.h"
@@ -22,6 +23,7 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -39,6 +41,7 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 
+namespace lmv::analysis { class TSolver; }
 namespace lmv::link { class TInstrumentLink; }
 
 namespace lmv::mainwindow {
@@ -48,6 +51,7 @@ class TChart;
 class TChartAxis;
 class TChartSeries;
 class TLampShape;
+class TSolverOverlayView;
 class TPortComboBox;
 class TStatusPanels;
 class TStringGrid;
@@ -167,6 +171,11 @@ public:
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
     std::array<bool, 2> CursorMarkValid {};
+    // The solvers of the primary curve (left axis) and of the external one (right axis) on Chart2.
+    std::unique_ptr<analysis::TSolver> PrimarySolver;
+    std::unique_ptr<analysis::TSolver> ExternalSolver;
+    TSolverOverlayView* PrimarySolverView = nullptr;
+    TSolverOverlayView* ExternalSolverView = nullptr;
     bool OverBorder = false;
     bool DrawingPeak = false;
     bool MouseHeld = false;

@@ -49,7 +49,6 @@ void TForm1::ClearGridActnExecute() {}
 void TForm1::Timer1Timer() {}
 
 // Curve tools and the titration solvers.
-void TForm1::CreateSolvers() {}
 void TForm1::FilterActnExecute() {}
 void TForm1::ShowDerivativeActnExecute() {}
 void TForm1::FindVolumesActnExecute() {}

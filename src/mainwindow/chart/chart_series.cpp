@@ -41,6 +41,14 @@ void TChartSeries::SetPenWidth(int width)
     PointsChanged();
 }
 
+void TChartSeries::SetPenStyle(Qt::PenStyle style)
+{
+    penStyle_ = style;
+    if (plottable_)
+        ApplyStyle(*plottable_);
+    PointsChanged();
+}
+
 void TChartSeries::SetOnRightAxis(bool right)
 {
     onRightAxis_ = right;
@@ -61,7 +69,7 @@ void TChartSeries::SetCustomVerticalAxis(TChartAxis* axis)
 
 void TChartSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
-    plottable.setPen(QPen(color_, penWidth_));
+    plottable.setPen(QPen(color_, penWidth_, penStyle_));
 }
 
 void TChartSeries::PointsChanged()

@@ -31,6 +31,8 @@ public:
     void SetColor(QColor color);
     int PenWidth() const { return penWidth_; }
     void SetPenWidth(int width);
+    Qt::PenStyle PenStyle() const { return penStyle_; }
+    void SetPenStyle(Qt::PenStyle style);
 
     // The series is drawn against the chart's right axis instead of its left one.
     bool OnRightAxis() const { return onRightAxis_; }
@@ -54,6 +56,7 @@ private:
 
     QColor color_;
     int penWidth_ = 1;
+    Qt::PenStyle penStyle_ = Qt::SolidLine;
     bool onRightAxis_ = false;
     TChartAxis* customAxis_ = nullptr;
     TChart* chart_ = nullptr;

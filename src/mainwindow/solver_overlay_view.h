@@ -1,0 +1,42 @@
+#pragma once
+// Draws a titration solver's overlays on its chart: the derivative in stored order, the window
+// borders and volume lines, the fitted cubics and slopes, and the marks with their labels joined
+// by arrows. It redraws whenever the model reports a change.
+#include "analysis/titration_overlay.h"
+
+#include <QList>
+#include <QObject>
+
+class QCPItemLine;
+class QCPItemText;
+
+namespace lmv::mainwindow {
+
+class TChart;
+class TChartSeries;
+
+class TSolverOverlayView : public QObject {
+    Q_OBJECT
+public:
+    TSolverOverlayView(const QString& name, TChart& chart, const analysis::TitrationOverlay& overlay, QObject* owner);
+
+    // Makes every drawn series and label anew from the model.
+    void Rebuild();
+
+    const QList<TChartSeries*>& Series() const { return series_; }
+    const QList<QCPItemText*>& Labels() const { return labels_; }
+
+private:
+    void Clear();
+    void AddLine(const analysis::OverlaySeries& model, const QString& name);
+    void AddMarks(const analysis::MarkSeriesModel& model);
+    void AddLabel(const analysis::OverlayMark& mark, const analysis::MarkSeriesModel& model);
+
+    TChart& chart_;
+    const analysis::TitrationOverlay& overlay_;
+    QList<TChartSeries*> series_;
+    QList<QCPItemText*> labels_;
+    QList<QCPItemLine*> arrows_;
+};
+
+}

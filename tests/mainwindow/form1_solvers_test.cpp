@@ -1,0 +1,71 @@
+// The two solvers on Chart2: their overlays appear on the chart on the side of their axis and go
+// again when a solver is cleared.
+#include "form1_fixture.h"
+
+#include "analysis/titration_solver.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/solver_overlay_view.h"
+
+#include <cmath>
+#include <qcustomplot.h>
+
+namespace lmv::test {
+namespace {
+
+analysis::TDataArr TitrationCurve(double equivalence)
+{
+    analysis::TDataArr curve;
+    for (int i = 0; i <= 200; ++i) {
+        const double volume = i * 0.1;
+        curve.push_back({volume, 1000 * std::tanh((volume - equivalence) * 2)});
+    }
+    return curve;
+}
+
+struct SolverCase {
+    const char* name;
+    bool external;
+    analysis::VerticalAxis axis;
+};
+
+class SolverOverlayTest : public Form1Test, public ::testing::WithParamInterface<SolverCase> {};
+
+TEST_P(SolverOverlayTest, FoundVolumesAreMarkedOnChart2AndClearedAgain)
+{
+    mainwindow::TForm1& window = Form();
+    analysis::TSolver& solver = GetParam().external ? *window.ExternalSolver : *window.PrimarySolver;
+    const mainwindow::TSolverOverlayView& view = GetParam().external ? *window.ExternalSolverView : *window.PrimarySolverView;
+    EXPECT_EQ(solver.VertAxis(), GetParam().axis);
+    const int before = window.Chart2->SeriesCount();
+
+    solver.SetData(TitrationCurve(10.0));
+    analysis::TDoubleArr volumes;
+    solver.FindVolumes(volumes);
+    ASSERT_EQ(volumes.size(), 1u);
+    EXPECT_NEAR(volumes[0], 10.0, 0.05);
+
+    ASSERT_FALSE(view.Series().isEmpty());
+    EXPECT_EQ(window.Chart2->SeriesCount(), before + view.Series().size());
+    const mainwindow::TChartSeries* marks = view.Series().last();
+    ASSERT_EQ(marks->Count(), 1);
+    EXPECT_NEAR(marks->XValue(0), volumes[0], 1e-9);
+    EXPECT_EQ(marks->OnRightAxis(), GetParam().axis == analysis::VerticalAxis::Right);
+    ASSERT_EQ(view.Labels().size(), 1);
+    EXPECT_EQ(view.Labels()[0]->text(), analysis::MarkLabelText(volumes[0]));
+    EXPECT_EQ(window.GetCurrentChart() == window.Chart2 ? window.GetCurrentSeries() : window.FastLineSeries1,
+              window.FastLineSeries1) << "the overlays stand after the page's curve";
+
+    solver.Clear();
+    EXPECT_TRUE(view.Labels().isEmpty());
+    EXPECT_EQ(window.Chart2->SeriesCount(), before + view.Series().size());
+    EXPECT_EQ(window.Chart2->itemCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Solvers, SolverOverlayTest,
+    ::testing::Values(SolverCase {"Primary", false, analysis::VerticalAxis::Left},
+                      SolverCase {"External", true, analysis::VerticalAxis::Right}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}
+}
