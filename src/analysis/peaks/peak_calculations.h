@@ -6,6 +6,9 @@
 #include "analysis/peaks/page_curve.h"
 #include "store/peak_record.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace lmv::analysis {
 
 // Calculation types, the CalcType of a peak and the Tag of its action.
