@@ -109,7 +109,7 @@ void RecordStore::SaveHeaderFile()
         return;
     if (headerRejected_) {
         if (!refusalReported_)
-            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" другой версии и не перезаписан. "
+            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" не прочитан (другая версия или ошибка чтения) и не перезаписывается. "
                                                 "Файлы записей сохраняются; «Создать индекс заново» заменит индекс.")
                                      .arg(recordDir_),
                                  common::BoxIcon::Warning);
