@@ -1,0 +1,78 @@
+// The scale fields applied to Chart1, and what closing the window does with a running recording.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/widgets/lamp_shape.h"
+
+#include <QLineEdit>
+
+namespace lmv::test {
+namespace {
+
+struct ScaleCase {
+    const char* name;
+    const char* y;
+    const char* dy;
+    const char* box;      // "" none
+    const char* yAfter;
+    const char* dyAfter;
+    double minimum;
+    double maximum;
+};
+
+class ApplyScaleTest : public Form1Test, public ::testing::WithParamInterface<ScaleCase> {};
+
+TEST_P(ApplyScaleTest, FieldsSetTheLeftAxisOrAreRewrittenFromIt)
+{
+    const ScaleCase& c = GetParam();
+    mainwindow::TForm1& window = Form();
+    window.Edit2->setText(QString::fromUtf8(c.y));
+    window.Edit1->setText(QString::fromUtf8(c.dy));
+    window.ApplyScale(*window.Chart1);
+    EXPECT_EQ(notifier.boxes, *c.box ? QStringList({QString::fromUtf8(c.box)}) : QStringList());
+    EXPECT_EQ(window.Edit2->text(), QString::fromUtf8(c.yAfter));
+    EXPECT_EQ(window.Edit1->text(), QString::fromUtf8(c.dyAfter));
+    EXPECT_EQ(window.Chart1->LeftAxis().Minimum(), c.minimum);
+    EXPECT_EQ(window.Chart1->LeftAxis().Maximum(), c.maximum);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ApplyScaleTest,
+    ::testing::Values(ScaleCase {"Commas", "1,5", "0,5", "", "1.5", "0.5", 1, 2},
+                      ScaleCase {"Reversed", "0", "-10", "", "0", "-10", -10, 10},
+                      ScaleCase {"LettersInY", "abc", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000},
+                      ScaleCase {"LettersInDY", "0", "x", "Ошибка ввода dY", "0", "4000.00", -4000, 4000},
+                      ScaleCase {"Empty", "", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct CloseCase {
+    const char* name;
+    int recordingTag;
+    QColor lamp;
+    int stops;
+};
+
+class CloseWhileRecordingTest : public Form1Test, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
+{
+    const CloseCase& c = GetParam();
+    mainwindow::TForm1& window = Form();
+    mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
+    startStop.Tag = c.recordingTag;
+    int stops = 0;
+    startStop.SetOnExecute([&stops] { ++stops; });
+    window.Shape1->SetBrushColor(c.lamp);
+    window.show();
+    EXPECT_TRUE(window.close()) << "the close always goes ahead";
+    EXPECT_EQ(stops, c.stops);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, CloseWhileRecordingTest,
+    ::testing::Values(CloseCase {"IdleSending", 0, QColor(0, 255, 0), 0},
+                      CloseCase {"RecordingSending", 1, QColor(255, 0, 0), 1},
+                      CloseCase {"RecordingLampWhite", 1, QColor(255, 255, 255), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}
+}
