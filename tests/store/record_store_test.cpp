@@ -161,6 +161,11 @@ TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
     }
     EXPECT_FALSE(QFileInfo::exists(store.StartDir() + "escape"));
     EXPECT_TRUE(QDir(store.RecordDir()).entryList(QDir::Files).isEmpty());
+
+    Put(store.StartDir() + "outside", SerializeRecord(Titled("outside", 1.0)));
+    TBaseRecord rec;
+    EXPECT_FALSE(store.ReadRecordFile("../outside", rec).Found);
+    EXPECT_TRUE(rec.Title.isEmpty());
 }
 
 TEST_F(RecordStoreTest, DayFilterListsTheWholeDayOfFilterDate)
