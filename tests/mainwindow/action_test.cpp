@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace lmv::mainwindow {
 namespace {
@@ -30,6 +31,8 @@ struct TriggerCase {
     bool enabledByRule;
     bool byQtTrigger;  // a button or menu item, else Execute from code
 };
+
+void PrintTo(const TriggerCase& c, std::ostream* out) { *out << c.name; }
 
 class ActionExecuteTest : public ::testing::TestWithParam<TriggerCase> {};
 

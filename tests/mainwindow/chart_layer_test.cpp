@@ -3,6 +3,7 @@
 #include "mainwindow/chart/series_kinds.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct OrderCase {
     std::vector<double> added;
     std::vector<double> sortedXs;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
 
 class PointOrderTest : public ::testing::TestWithParam<OrderCase> {};
 
@@ -126,6 +129,8 @@ TEST(ChartLayerTest, RightAxisShowsOnlyWhileASeriesStandsOnIt)
 struct RangeCase {
     double first, second, minimum, maximum;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.first << ".." << c.second; }
 
 class AxisRangeTest : public ::testing::TestWithParam<RangeCase> {};
 

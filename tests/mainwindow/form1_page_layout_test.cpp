@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include <ostream>
+
 namespace lmv::test {
 namespace {
 
@@ -28,6 +30,8 @@ struct LayoutCase {
     QList<int> tabs;
     int activePage;
 };
+
+void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
 
 const QList<int> EveryPage {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 

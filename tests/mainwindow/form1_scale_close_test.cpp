@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+#include <ostream>
+
 namespace lmv::test {
 namespace {
 
@@ -20,6 +22,8 @@ struct ScaleCase {
     double minimum;
     double maximum;
 };
+
+void PrintTo(const ScaleCase& c, std::ostream* out) { *out << c.name; }
 
 class ApplyScaleTest : public Form1Test, public ::testing::WithParamInterface<ScaleCase> {};
 
@@ -51,6 +55,8 @@ struct CloseCase {
     QColor lamp;
     int stops;
 };
+
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
 
 class CloseWhileRecordingTest : public Form1Test, public ::testing::WithParamInterface<CloseCase> {};
 

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <qcustomplot.h>
 
+#include <ostream>
+
 namespace lmv::test {
 namespace {
 
@@ -28,6 +30,8 @@ struct SolverCase {
     bool external;
     analysis::VerticalAxis axis;
 };
+
+void PrintTo(const SolverCase& c, std::ostream* out) { *out << c.name; }
 
 class SolverOverlayTest : public Form1Test, public ::testing::WithParamInterface<SolverCase> {};
 
