@@ -1,9 +1,11 @@
 #include "mainwindow/action.h"
 
+#include "common/errors.h"
 #include "mainwindow/action_table.h"
 
 #include <QAction>
 #include <QKeySequence>
+#include <exception>
 
 namespace lmv::mainwindow {
 
@@ -32,6 +34,23 @@ bool TAction::Execute()
     return true;
 }
 
+void TAction::ExecuteReportingErrors()
+{
+    QString message;
+    try {
+        Execute();
+        return;
+    } catch (const common::Error& error) {
+        message = error.message();
+    } catch (const std::exception& error) {
+        message = QString::fromLocal8Bit(error.what());
+    }
+    if (reportError_)
+        reportError_(message);
+    else
+        qCritical("%s", qUtf8Printable(message));
+}
+
 void TAction::Update()
 {
     if (onUpdate_)
@@ -46,7 +65,7 @@ void TAction::Triggered(bool checkedByQt)
         action_->setChecked(!checkedByQt);
         action_->blockSignals(blocked);
     }
-    Execute();
+    ExecuteReportingErrors();
 }
 
 QString TAction::Caption() const { return action_->text(); }

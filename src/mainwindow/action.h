@@ -16,6 +16,7 @@ class TAction : public QObject {
     Q_OBJECT
 public:
     using THandler = std::function<void()>;
+    using TErrorReporter = std::function<void(const QString& message)>;
 
     TAction(const TActionDefinition& definition, QObject* owner);
 
@@ -25,8 +26,12 @@ public:
     const THandler& Handler() const { return onExecute_; }
     bool HasUpdateRule() const { return bool(onUpdate_); }
 
-    // False when the action was disabled and nothing ran.
+    // False when the action was disabled and nothing ran. Errors pass to the caller.
     bool Execute();
+    // Execute for the event loop (a button, a menu item): an error goes to the reporter, since
+    // nothing may cross the event loop.
+    void ExecuteReportingErrors();
+    void SetErrorReporter(TErrorReporter reporter) { reportError_ = std::move(reporter); }
     void Update();
 
     int Tag = 0;
@@ -50,6 +55,7 @@ private:
     QString hint_;
     THandler onExecute_;
     THandler onUpdate_;
+    TErrorReporter reportError_;
 };
 
 }

@@ -1,11 +1,13 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
+#include "common/errors.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <exception>
 
 namespace lmv::mainwindow {
 
@@ -40,5 +42,21 @@ TForm1::~TForm1()
 }
 
 TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
+
+void TForm1::ShowError(const QString& message)
+{
+    notifier_.MessageBox(message, common::BoxIcon::Error, common::BoxButtons::Ok);
+}
+
+void TForm1::RunReportingErrors(void (TForm1::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const common::Error& error) {
+        ShowError(error.message());
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+    }
+}
 
 }

@@ -279,6 +279,9 @@ private:
     QList<TListedPort> ListedPorts() const;
 
     void ApplyPageLayout(const TPageLayout& layout);
+    // The application's handler of errors at the entries from the event loop: the message box.
+    void ShowError(const QString& message);
+    void RunReportingErrors(void (TForm1::*handler)());
     QToolButton* AddActionButton(QToolBar& bar, const QString& actionName, const QString& caption = {});
 
     common::Notifier& notifier_;

@@ -21,6 +21,7 @@ void TForm1::CreateActions()
 {
     for (const TActionDefinition& definition : ActionDefinitions()) {
         auto* action = new TAction(definition, this);
+        action->SetErrorReporter([this](const QString& message) { ShowError(message); });
         addAction(action->Action());
         actions_[action->objectName()] = action;
     }

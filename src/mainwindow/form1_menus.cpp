@@ -37,7 +37,7 @@ void TForm1::CreateMainMenu()
         QAction* action = menu.addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setProperty("HelpContext", help);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [this, handler] { RunReportingErrors(handler); });
         return action;
     };
     auto actionItem = [this](QMenu& menu, const char* name) { menu.addAction(Actn(QString::fromLatin1(name)).Action()); };

@@ -78,7 +78,7 @@ void TForm1::CreatePages()
     CreateServicePages();
     for (int index = 0; index < ChannelPageCount; ++index)
         PageCharts[index]->SetTitle(form.chartTitles[index]);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { RunReportingErrors(&TForm1::PageControl1Change); });
 }
 
 void TForm1::CreateChannelPages()

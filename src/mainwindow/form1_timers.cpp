@@ -20,9 +20,9 @@ QTimer* NewTimer(const QString& name, int intervalMs, QObject* owner)
 void TForm1::CreateTimers()
 {
     Timer1 = NewTimer(QStringLiteral("Timer1"), 1000, this);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer1Timer); });
     Timer2 = NewTimer(QStringLiteral("Timer2"), 10000, this);
-    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(Timer2, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer2Timer); });
     Timer2->start();
 }
 

@@ -83,7 +83,7 @@ QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName, c
     button->setText(caption);
     button->setToolTip(action.Hint());
     button->setEnabled(action.Enabled());
-    connect(button, &QToolButton::clicked, &action, [&action] { action.Execute(); });
+    connect(button, &QToolButton::clicked, &action, [&action] { action.ExecuteReportingErrors(); });
     connect(action.Action(), &QAction::changed, button,
             [button, &action] { button->setEnabled(action.Enabled()); });
     bar.addWidget(button);

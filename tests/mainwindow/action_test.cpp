@@ -1,4 +1,5 @@
 // Executing an action: the update rule first, nothing while disabled, whatever triggers it.
+#include "common/errors.h"
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
 
@@ -98,6 +99,18 @@ TEST(ActionTest, HandlerThatLeavesTheMarkKeepsIt)
     action.SetOnExecute([] {});
     action.Action()->trigger();
     EXPECT_TRUE(action.Checked());
+}
+
+TEST(ActionTest, ErrorOfATriggeredActionGoesToTheReporterAndFromCodeToTheCaller)
+{
+    TAction action(Plain, nullptr);
+    QStringList reported;
+    action.SetErrorReporter([&reported](const QString& message) { reported << message; });
+    action.SetOnExecute([] { throw common::Error(QStringLiteral("Неизвестный формат файла!")); });
+    action.Action()->trigger();
+    EXPECT_EQ(reported, QStringList({"Неизвестный формат файла!"}));
+    EXPECT_THROW(action.Execute(), common::Error);
+    EXPECT_EQ(reported.size(), 1);
 }
 
 }
