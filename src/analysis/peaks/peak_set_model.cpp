@@ -48,26 +48,34 @@ void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int3
 
 bool PeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
 {
-    if (index < 0 || std::size_t(index) >= params_.Peaks.size())
-        throw common::RangeError();
-    store::TPeakRec& peak = params_.Peaks[std::size_t(index)];
     CurveCache curves(curves_);
-    const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
-    if (!curve)
-        return false;
-    CalculatePeak(peak, *curve, startIdx, endIdx);
-    UpdateIntegralCurves(curves);
-    modified_ = true;
-    return true;
+    return SetPeakRange(curves, index, startIdx, endIdx, std::nullopt);
 }
 
 bool PeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
 {
     if (hitPeak < 0 || std::size_t(hitPeak) >= params_.Peaks.size())
         return false;
-    store::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
-    peak.CalcType = tag;
-    return SetPeakRange(hitPeak, peak.StartIdx, peak.EndIdx);
+    const store::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
+    CurveCache curves(curves_);
+    return SetPeakRange(curves, hitPeak, peak.StartIdx, peak.EndIdx, tag);
+}
+
+bool PeakSetModel::SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx, std::int32_t endIdx,
+                                std::optional<std::int32_t> calcType)
+{
+    if (index < 0 || std::size_t(index) >= params_.Peaks.size())
+        throw common::RangeError();
+    store::TPeakRec& peak = params_.Peaks[std::size_t(index)];
+    const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
+    if (!curve)
+        return false;
+    if (calcType)
+        peak.CalcType = *calcType;
+    CalculatePeak(peak, *curve, startIdx, endIdx);
+    UpdateIntegralCurves(curves);
+    modified_ = true;
+    return true;
 }
 
 RecalcReport PeakSetModel::RecalculatePeaks()

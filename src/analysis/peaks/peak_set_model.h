@@ -1,31 +1,36 @@
 #pragma once
 // The window's peak state without widgets: the peaks of the record on screen with their integral
-// curves, the check of the integral switch and the window's Modified flag.
+// curves, the check of the integral switch and the window's Modified flag (kept here, so that
+// every recalculation sets it without the window's help).
 //
 // Every peak is calculated on the curve of its own page (PageIndex), which the window answers
-// through PageCurves; a peak whose page has no curve, or an empty one, is left unchanged.
+// through PageCurves, and its integral curve belongs to that page's chart; a peak whose page has
+// no curve, or an empty one, is left unchanged. The active page only matters to AddPeak.
 //
 // How the window uses it:
 //   - construct it with a PageCurves that answers the points of the first non-cursor series of a
-//     page's chart (the rule of GetCurrentSeries, for any page);
-//   - mouse marking and the automatic search: AddPeak(name, start, end, active page), SetPeakRange;
-//   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, action tag);
-//   - ShowIntegeralActn flipped: SwitchIntegralCurves(new check), then one message box when the
-//     report says a peak failed;
-//   - showing a record: Peaks() = copy of its peaks; ... SetModified(false); ClearIntegralPoints();
-//     RecalculatePeaks(), one message box on failure;
-//   - a new recording: Peaks().clear(); renaming and removal edit Peaks() and call SetModified(true);
-//   - after any of these, when IntegralRevision() moved: make one right-axis line series per
-//     Params().IntegralSeries entry that has a value, give it that entry's points, put it on the
-//     chart of ChartPage (or on none), and free the window's series past the entry count.
+//     page's chart (the rule of GetCurrentSeries, asked for any page);
+//   - mouse marking and the automatic search: AddPeak(name, start, end, active page), then
+//     SetPeakRange; a thrown common::Error goes to the message box;
+//   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, the action's Tag);
+//   - ShowIntegeralActn flipped: SwitchIntegralCurves(its new check); one message box when the
+//     report Failed();
+//   - showing a record: Peaks() = a copy of its peaks; later, where Modified was cleared,
+//     SetModified(false), ClearIntegralPoints(), RecalculatePeaks(), one message box on failure;
+//   - a new recording: Peaks().clear(); naming, renaming, removing peaks and the automatic search
+//     edit Peaks() and call SetModified(true), as does the properties window;
+//   - after any of these, when IntegralRevision() moved: keep one right-axis line series per
+//     Params().IntegralSeries entry that has a value, with that entry's points, on the chart of
+//     its ChartPage or on none, and free the window's series past the entry count.
 // Errors are common::Error (MathError for the calculations, RangeError for a bad index); single
-// operations throw them for the caller's message box.
+// operations throw them, recalculations of every peak collect them in a RecalcReport.
 #include "analysis/peaks/page_curve.h"
 #include "analysis/peaks/peak_params.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lmv::analysis {
@@ -51,7 +56,10 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool value) { modified_ = value; }
 
-    // Check of the integral switch: while on, every recalculation shows the integral curves.
+    // Check of the integral switch: while on, every recalculation shows the integral curves (one
+    // per peak: the running sum over its range on its page's curve, on that page's chart; empty
+    // when the range lies outside the curve; empty and on no chart when the page has no curve;
+    // surplus entries dropped); while off, it takes every curve off its chart, points kept.
     bool IntegralShown() const { return integralShown_; }
     // Flips the switch to `checked` and recalculates every peak, which shows or hides the curves.
     RecalcReport SwitchIntegralCurves(bool checked);
@@ -71,7 +79,8 @@ public:
     bool SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx);
 
     // The calculation-type actions: peak hitPeak gets CalcType = tag and is recalculated on its
-    // own range. Returns false, changing nothing, when hitPeak addresses no peak.
+    // own range as SetPeakRange does. Returns false, changing nothing (the type neither), when
+    // hitPeak addresses no peak or its page has no curve.
     bool SetCalc(std::int32_t hitPeak, std::int32_t tag);
 
     // SetPeakRange for every peak in order with its own range, going on past a failing peak; the
@@ -84,6 +93,8 @@ public:
 private:
     class CurveCache;
 
+    bool SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx, std::int32_t endIdx,
+                      std::optional<std::int32_t> calcType);
     void CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx, std::int32_t endIdx);
     void UpdateIntegralCurves(CurveCache& curves);
     void ShowIntegralCurves(CurveCache& curves);

@@ -197,6 +197,15 @@ TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails) {
     EXPECT_FALSE(model.Modified());
 }
 
+TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails) {
+    Peak(1).CalcType = CalcHorizontalBase;
+    Peak(1).EndIdx = 14;
+    test::ExpectMathError([&] { model.SetCalc(1, CalcBendPoint); }, InvalidOpText);
+    EXPECT_EQ(Peak(1).CalcType, CalcBendPoint);
+    EXPECT_EQ(Peak(1).Value, 2.5);
+    EXPECT_FALSE(model.Modified());
+}
+
 TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak) {
     Peak(0).EndIdx = 4;
     Peak(2).EndIdx = 2;
@@ -264,10 +273,10 @@ TEST_F(PeakSetModelTest, SetCalcSwitchesTheTypeAndRecalculates) {
     EXPECT_TRUE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveOnlySwitchesTheType) {
+TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak) {
     model.AddPeak("p", 0, 4, 3);
     EXPECT_FALSE(model.SetCalc(0, CalcBendPoint));
-    EXPECT_EQ(Peak(0).CalcType, CalcBendPoint);
+    EXPECT_EQ(Peak(0).CalcType, CalcHorizontalBase);
     EXPECT_FALSE(model.Modified());
 }
 
