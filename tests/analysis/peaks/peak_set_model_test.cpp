@@ -280,13 +280,6 @@ TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak) {
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, SetModifiedSetsAndClears) {
-    model.SetModified(true);
-    EXPECT_TRUE(model.Modified());
-    model.SetModified(false);
-    EXPECT_FALSE(model.Modified());
-}
-
 TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage) {
     pages[1] = PageCurve{{10, 20, 30}, {1, 2, 3}};
     model.AddPeak("zero", 1, 3, 0);
