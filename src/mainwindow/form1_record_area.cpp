@@ -2,6 +2,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/glyph_icon.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -22,6 +23,7 @@ void TForm1::CreateRecordArea()
     ToolBar1 = new QToolBar(Panel8);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
     for (const char* name : {"ShowAllActn", "ByDateActn", "ShowPropsActn"})
         ToolBar1->addAction(Actn(QString::fromLatin1(name)).Action());
     DateTimePicker1 = new QDateEdit(ToolBar1);

@@ -22,7 +22,7 @@ namespace lmv::mainwindow {
 
 namespace {
 
-constexpr int ChooserWidth = 96;
+constexpr int ChooserWidth = 84;
 
 struct TGlyph {
     const char* action;
@@ -100,6 +100,7 @@ void TForm1::CreateToolBar2()
     ToolBar2->setMovable(false);
     ToolBar2->setFloatable(false);
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar2->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
     addToolBar(Qt::TopToolBarArea, ToolBar2);
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
@@ -119,10 +120,10 @@ void TForm1::CreateToolBar2()
     ToolBar2->addSeparator();
 
     AddActionButton(*ToolBar2, QStringLiteral("FitImageActn"))->setObjectName(QStringLiteral("ToolButton5"));
-    ToolBar2->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral(" Y="), ToolBar2));
+    ToolBar2->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Y="), ToolBar2));
     Edit2 = NewEdit(QStringLiteral("Edit2"), QStringLiteral("0"), ToolBar2);
     ToolBar2->addWidget(Edit2);
-    ToolBar2->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral(" dY="), ToolBar2));
+    ToolBar2->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("dY="), ToolBar2));
     Edit1 = NewEdit(QStringLiteral("Edit1"), QStringLiteral("4000"), ToolBar2);
     ToolBar2->addWidget(Edit1);
     for (const char* name : {"SetScaleActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})

@@ -6,6 +6,8 @@
 
 namespace lmv::mainwindow {
 
+constexpr int GlyphIconSide = 16;
+
 QIcon GlyphIcon(const QString& glyph, QColor color = Qt::black);
 
 }
