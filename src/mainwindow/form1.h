@@ -242,6 +242,8 @@ protected:
 private:
     // Creation of the form definition's components.
     void CreateActions();
+    // Runs every update rule: while the program is idle and before a menu opens.
+    void UpdateActions();
     void BindActionHandlers();
     void CreateToolBar2();
     void CreatePanel1();

@@ -87,11 +87,14 @@ void TForm1::BindActionHandlers()
 
     auto* idleUpdate = new QTimer(this);
     idleUpdate->setObjectName(QStringLiteral("ActionUpdateTimer"));
-    connect(idleUpdate, &QTimer::timeout, this, [this] {
-        for (const auto& [name, action] : actions_)
-            action->Update();
-    });
+    connect(idleUpdate, &QTimer::timeout, this, &TForm1::UpdateActions);
     idleUpdate->start(ActionUpdateIntervalMs);
+}
+
+void TForm1::UpdateActions()
+{
+    for (const auto& [name, action] : actions_)
+        action->Update();
 }
 
 // Recording and time marks need an instrument that is sending: the lamp is not white.

@@ -133,10 +133,7 @@ void TForm1::CreateMainMenu()
     };
     for (const auto& [menu, context] : helpContexts) {
         menu->menuAction()->setProperty("HelpContext", context);
-        connect(menu, &QMenu::aboutToShow, this, [this] {
-            for (const auto& [name, action] : actions_)
-                action->Update();
-        });
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::UpdateActions);
     }
 }
 
