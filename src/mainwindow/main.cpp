@@ -9,6 +9,14 @@
 #include <QApplication>
 #include <QDateTime>
 
+namespace {
+
+// The forms created after the main window: the report forms, the properties window, the About
+// box and the disk chooser. None of them exists yet.
+void CreateOtherForms(lmv::mainwindow::TForm1&) {}
+
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -25,6 +33,7 @@ int main(int argc, char** argv)
     {
         lmv::mainwindow::TForm1 form1(notifier, options);
         notifier.SetParentWindow(&form1);
+        CreateOtherForms(form1);
         form1.show();
         exitCode = app.exec();
         notifier.SetParentWindow(nullptr);
