@@ -197,7 +197,8 @@ bool TInstrumentLink::SendFrame(uint8_t code, int len)
 
 std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
 {
-    if (awaitingReply_) {
+    // Inside the processing of a chunk (a handler's box) no poll can deliver the answer.
+    if (awaitingReply_ || processing_) {
         notifier_.Beep();
         return std::nullopt;
     }

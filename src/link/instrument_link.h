@@ -49,7 +49,8 @@ public:
 
     // Sends the request in TxFrame and waits, processing events, for its answer. The copy of the
     // answering frame, or nothing (after one beep) when the send failed, the wait timed out, the
-    // answer was shorter than its layout, or another request is already waiting (refused at once).
+    // answer was shorter than its layout, or another request is already waiting or the call comes
+    // from inside the processing of a received chunk (both refused at once).
     std::optional<TRxFrame> Request(uint8_t code, int len);
     // The bound of the wait; RequestTimeoutMs unless a test shortens it.
     void SetRequestTimeout(int milliseconds);

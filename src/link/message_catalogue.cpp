@@ -10,21 +10,22 @@ namespace {
 
 using enum TMessageDirection;
 
+// code, name, direction, L received, L sent
 constexpr std::array<TMessageInfo, 14> Catalogue {{
-    {MeasurementFrame, "MeasurementFrame", ToPc, 14},
-    {NotebookPageFrame, "NotebookPageFrame", Both, 94},
-    {SoilAnalysisFrame, "SoilAnalysisFrame", ToPc, 37},
-    {ReplicateResultFrame, "ReplicateResultFrame", ToPc, 6},
-    {KeyCommand, "KeyCommand", ToInstrument, 1},
-    {ReadCommand, "ReadCommand", ToInstrument, 2},
-    {CalibrationPointFrame, "CalibrationPointFrame", Both, 58},
-    {GetClockFrame, "GetClockFrame", Both, 7},
-    {SetClockFrame, "SetClockFrame", Both, 1},
-    {StopFrame, "StopFrame", ToPc, 1},
-    {StartFrame, "StartFrame", ToPc, 1},
-    {NotebookDumpCommand, "NotebookDumpCommand", ToInstrument, 2},
-    {TitrationParamsFrame, "TitrationParamsFrame", ToPc, 30},
-    {TextFrame, "TextFrame", ToPc, 2},
+    {MeasurementFrame, "MeasurementFrame", ToPc, 14, 0},
+    {NotebookPageFrame, "NotebookPageFrame", Both, 94, 2},
+    {SoilAnalysisFrame, "SoilAnalysisFrame", ToPc, 37, 0},
+    {ReplicateResultFrame, "ReplicateResultFrame", ToPc, 6, 0},
+    {KeyCommand, "KeyCommand", ToInstrument, 0, 1},
+    {ReadCommand, "ReadCommand", ToInstrument, 0, 2},
+    {CalibrationPointFrame, "CalibrationPointFrame", Both, 58, 5},
+    {GetClockFrame, "GetClockFrame", Both, 7, 1},
+    {SetClockFrame, "SetClockFrame", Both, 1, 7},
+    {StopFrame, "StopFrame", ToPc, 1, 0},
+    {StartFrame, "StartFrame", ToPc, 1, 0},
+    {NotebookDumpCommand, "NotebookDumpCommand", ToInstrument, 0, 2},
+    {TitrationParamsFrame, "TitrationParamsFrame", ToPc, 30, 0},
+    {TextFrame, "TextFrame", ToPc, 2, 0},
 }};
 
 }

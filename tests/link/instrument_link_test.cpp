@@ -1,5 +1,6 @@
 #include "common/errors.h"
 #include "link/frame_bytes.h"
+#include "link/frame_dispatch.h"
 #include "link/instrument_link.h"
 #include "link/message_catalogue.h"
 #include "link/recording_handlers.h"
@@ -93,7 +94,7 @@ TEST_F(InstrumentLinkTest, EveryReceivedCodeReachesItsSlotAndNoOtherCodeDoes)
         handlers.calls.clear();
         const int before = goodFrames;
         const TMessageInfo* info = FindMessage(c.code);
-        Receive(FrameOfLength(c.code, info ? info->layoutLength : 5));
+        Receive(FrameOfLength(c.code, info ? std::max(info->layoutLength, 1) : 5));
         EXPECT_EQ(handlers.Slots(), c.slot) << int(c.code);
         EXPECT_EQ(goodFrames, before + 1) << int(c.code);
     }
@@ -274,6 +275,32 @@ TEST_F(InstrumentLinkTest, RequestOnAClosedPortFailsAtOnceWithoutWaiting)
     EXPECT_EQ(notifier.boxes, QStringList {"Error Output"});
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_FALSE(link.AwaitingReply());
+}
+
+TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
+{
+    std::optional<TRxFrame> answer = TRxFrame {};
+    handlers.hook = [&](const std::string&, const TRxFrame&) { answer = link.Request(GetClockFrame, 1); };
+    Receive(Bytes("A5 01 DE 7A"));
+    EXPECT_FALSE(answer.has_value());
+    EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_TRUE(notifier.boxes.isEmpty());  // nothing was sent
+    EXPECT_FALSE(link.AwaitingReply());
+}
+
+TEST(MessageCatalogue, CodesWithAHandlerSlotAreExactlyTheReceivedOnes)
+{
+    for (int code = 0; code < 256; ++code) {
+        const TMessageInfo* info = FindMessage(uint8_t(code));
+        const bool received = info != nullptr && info->direction != TMessageDirection::ToInstrument;
+        EXPECT_EQ(HandlerSlot(uint8_t(code)) != nullptr, received) << code;
+        EXPECT_EQ(IsReceivedCode(uint8_t(code)), received) << code;
+        if (info != nullptr) {
+            EXPECT_EQ(info->layoutLength > 0, received) << code;
+            EXPECT_EQ(info->requestLength > 0, info->direction != TMessageDirection::ToPc) << code;
+        }
+    }
+    EXPECT_EQ(MessageCatalogue().size(), 14u);
 }
 
 TEST_F(InstrumentLinkTest, SetLampWhiteAnnouncesIt)
