@@ -215,8 +215,8 @@ void TSerialPortDriver::ApplySettings()
 {
     if (!Connected())
         return;
-    // Like the line settings of the original driver, the results are not examined: an unsupported
-    // setting leaves the port open with what the device accepted.
+    // The results are not examined: an unsupported setting leaves the port open with what the
+    // device accepted.
     port_->setBaudRate(BaudRates[speed_]);
     port_->setDataBits(static_cast<QSerialPort::DataBits>(dataBits_ + 5));
     port_->setParity(QtParity(parity_));
