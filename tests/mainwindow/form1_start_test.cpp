@@ -101,6 +101,21 @@ TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
     EXPECT_EQ(grid.Tag, 1);
 }
 
+TEST_F(Form1Test, ReadingsTableHeadingsAreFixedAndTheCellsEditable)
+{
+    const mainwindow::TStringGrid& grid = *Form().StringGrid1;
+    auto editable = [&grid](int column, int row) {
+        const QTableWidgetItem* cell = grid.item(row, column);
+        return !cell || (cell->flags() & Qt::ItemIsEditable);
+    };
+    for (int column = 0; column < grid.ColCount(); ++column)
+        EXPECT_FALSE(editable(column, 0)) << column;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        EXPECT_FALSE(editable(0, row)) << row;
+        EXPECT_TRUE(editable(1, row)) << row;
+    }
+}
+
 TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 {
     const QList<int> photometer {30, 50, 80, 30, 50};

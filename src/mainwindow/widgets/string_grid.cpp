@@ -20,14 +20,20 @@ TStringGrid::TStringGrid(const QString& name, int columns, int rows, QWidget* pa
 void TStringGrid::SetColCount(int count)
 {
     setColumnCount(count);
-    for (int column = 0; column < count; ++column)
-        StyleFixedCell(column, 0);
+    StyleFixedCells();
 }
 
 void TStringGrid::SetRowCount(int count)
 {
     setRowCount(count);
-    for (int row = 0; row < count; ++row)
+    StyleFixedCells();
+}
+
+void TStringGrid::StyleFixedCells()
+{
+    for (int column = 0; column < columnCount(); ++column)
+        StyleFixedCell(column, 0);
+    for (int row = 1; row < rowCount(); ++row)
         StyleFixedCell(0, row);
 }
 
@@ -43,8 +49,6 @@ void TStringGrid::SetCells(int column, int row, const QString& text)
     if (!cell) {
         cell = new QTableWidgetItem;
         setItem(row, column, cell);
-        if (row == 0 || column == 0)
-            StyleFixedCell(column, row);
     }
     cell->setText(text);
 }
@@ -58,8 +62,6 @@ void TStringGrid::SetColWidths(const QList<int>& widths)
 // Headings are grey and not editable.
 void TStringGrid::StyleFixedCell(int column, int row)
 {
-    if (row >= rowCount() || column >= columnCount())
-        return;
     QTableWidgetItem* cell = item(row, column);
     if (!cell) {
         cell = new QTableWidgetItem;

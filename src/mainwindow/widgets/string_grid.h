@@ -26,6 +26,7 @@ public:
     static constexpr int DefaultRowHeight = 18;
 
 private:
+    void StyleFixedCells();
     void StyleFixedCell(int column, int row);
 };
 
