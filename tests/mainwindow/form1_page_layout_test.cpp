@@ -5,6 +5,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -97,6 +98,17 @@ TEST_F(Form1Test, ShowAllTabsTogglesAndLaysOutForTheConnectedType)
     EXPECT_FALSE(window.Actn(QStringLiteral("ShowAllTabsActn")).Checked());
     EXPECT_TRUE(window.PageControl1->isHidden());
     EXPECT_FALSE(window.ConnectPanel->isHidden());
+}
+
+TEST_F(Form1Test, ShowAllTabsFromTheMenuFlipsTheMarkOnce)
+{
+    QAction* item = Form().Actn(QStringLiteral("ShowAllTabsActn")).Action();
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(VisibleTabs(*Form().PageControl1), EveryPage);
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_TRUE(Form().PageControl1->isHidden());
 }
 
 struct CurrentCase {
