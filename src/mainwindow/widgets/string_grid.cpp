@@ -59,9 +59,12 @@ void TStringGrid::SetColWidths(const QList<int>& widths)
         setColumnWidth(column, widths[column]);
 }
 
-// Headings are grey and not editable.
+// Headings are grey and not editable. A cell outside the grid is left alone: the table would
+// not take it.
 void TStringGrid::StyleFixedCell(int column, int row)
 {
+    if (row >= rowCount() || column >= columnCount())
+        return;
     QTableWidgetItem* cell = item(row, column);
     if (!cell) {
         cell = new QTableWidgetItem;
