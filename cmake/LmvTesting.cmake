@@ -1,5 +1,6 @@
 # lmv_add_gtest(NAME [GUI] SOURCES ... LIBS ...): one GoogleTest program whose tests CTest runs
 # on the offscreen platform, so nothing needs a display. GUI tests get a QApplication.
+# LMV_SOURCE_DIR (a compile definition) is the repository root, for fixtures kept in the tree.
 function(lmv_add_gtest name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -9,10 +10,10 @@ function(lmv_add_gtest name)
     set(entry lmv_core_test_main)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} lmv_test_support ${entry})
+  target_compile_definitions(${name} PRIVATE LMV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LMV_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
-               TIMEOUT 120)
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
 endfunction()
 
 # lmv_add_fuzzer(NAME SOURCE file CORPUS dir LIBS ...): a libFuzzer target. Every build links it with
