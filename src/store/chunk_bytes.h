@@ -46,7 +46,15 @@ public:
         return part;
     }
 
-    void Skip(qsizetype count) { Take(count); }
+    // Skips a chunk's payload of `length` bytes. A negative length would move backwards, possibly
+    // forever, and a length past the end is a cut file: both refuse, and the chunk loop ends.
+    bool SkipChunk(qsizetype length)
+    {
+        if (length < 0 || length > Left())
+            return false;
+        position_ += length;
+        return true;
+    }
 
 private:
     QByteArrayView bytes_;

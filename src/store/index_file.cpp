@@ -54,7 +54,7 @@ private:
                 list_.back().DateTime = *date;
             return date.has_value();
         }
-        return Skip(length);
+        return in_.SkipChunk(length);
     }
 
     bool ReadChars(int32_t length, QString& text)
@@ -62,14 +62,6 @@ private:
         const QByteArrayView bytes = in_.Take(std::max(length, 0));
         text = common::FromCp1251(UpToNul(bytes));
         return bytes.size() == std::max(length, 0);
-    }
-
-    bool Skip(int32_t length)
-    {
-        if (length < 0 || length > in_.Left())
-            return false;
-        in_.Skip(length);
-        return true;
     }
 
     ChunkReader in_;

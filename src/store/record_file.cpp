@@ -97,7 +97,7 @@ private:
         case PeaksTag: return ReadCounted(rec_.Peaks, PeakRecSize);
         case Result1Tag: return ReadScalar(rec_.Result1);
         case Result2Tag: return ReadScalar(rec_.Result2);
-        default: return Skip(length);
+        default: return in_.SkipChunk(length);
         }
     }
 
@@ -151,15 +151,6 @@ private:
                 std::memcpy(&item, in_.Take(entrySize).data(), entrySize);
         }
         return present == *count;
-    }
-
-    // A negative length would move backwards, possibly forever: the chunk loop ends instead.
-    bool Skip(int32_t length)
-    {
-        if (length < 0 || length > in_.Left())
-            return false;
-        in_.Skip(length);
-        return true;
     }
 
     ChunkReader in_;
