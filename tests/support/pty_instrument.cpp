@@ -1,10 +1,9 @@
 #include "support/pty_instrument.h"
 
+#include "raw_pseudo_terminal.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace lmv::test {
@@ -28,15 +27,12 @@ PtyInstrument::~PtyInstrument()
 
 bool PtyInstrument::Open()
 {
-    char name[256] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+    lmvsim::TRawPseudoTerminal terminal;
+    if (!lmvsim::OpenRawPseudoTerminal(terminal))
         return false;
-    termios raw {};
-    ::tcgetattr(slave_, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slave_, TCSANOW, &raw);
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    devicePath_ = QString::fromLocal8Bit(name);
+    master_ = terminal.master;
+    slave_ = terminal.slave;
+    devicePath_ = terminal.devicePath;
     return true;
 }
 

@@ -1,10 +1,9 @@
 #include "sim_terminal.h"
 
+#include "raw_pseudo_terminal.h"
+
 #include <QSocketNotifier>
 #include <cerrno>
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace lmv::lmvsim {
@@ -29,15 +28,12 @@ TSimTerminal::~TSimTerminal()
 
 bool TSimTerminal::Open()
 {
-    char name[256] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+    TRawPseudoTerminal terminal;
+    if (!OpenRawPseudoTerminal(terminal))
         return false;
-    termios raw {};
-    ::tcgetattr(slave_, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slave_, TCSANOW, &raw);
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    devicePath_ = QString::fromLocal8Bit(name);
+    master_ = terminal.master;
+    slave_ = terminal.slave;
+    devicePath_ = terminal.devicePath;
     readNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Read);
     connect(readNotifier_, &QSocketNotifier::activated, this, &TSimTerminal::ReadReady);
     writeNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Write);
