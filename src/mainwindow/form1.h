@@ -13,10 +13,13 @@
 //   form1_scale.cpp          the vertical scale fields applied to a chart
 //   form1_solvers.cpp        the two titration solvers and their overlays on Chart2
 //   form1_frame_handlers.cpp the instrument's messages
+//   form1_peaks.cpp          the peaks of the record on screen and their integral curves
 //   form1_later_handlers.cpp handlers still waiting for their features
+#include "analysis/peaks/peak_set_model.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
+#include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -126,7 +129,6 @@ public:
     void RenamePeakActnExecute();
     void RemovePeakActnExecute();
     void SetPeakTypeActnExecute();
-    void SetCalc(const TAction& sender);
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -148,6 +150,14 @@ public:
     void Timer2Timer();
     void ApplyViewOptions();
     void SaveProps();
+
+    // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
+    // on as common::Error and returns false when the peak's page has no curve.
+    void AddPeak(const QString& name, int startIdx, int endIdx);
+    bool SetPeakRange(int index, int startIdx, int endIdx);
+    void SetCalc(const TAction& sender);
+    bool Modified() const;
+    void SetModified(bool value);
 
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
@@ -182,7 +192,9 @@ public:
     int HitPeak = -1;
     int EditPeak = -1;
     int DragEdge = 0;
-    bool Modified = false;
+    // The peaks of the record on screen, each calculated on its own page's curve, and the
+    // window's Modified flag.
+    analysis::PeakSetModel PeakSet {[this](std::int32_t page) { return CurveOfPage(page); }};
     bool LoadingRecord = false;
     QString StatusText;
     QString HelpFile;
@@ -235,6 +247,7 @@ public:
     QTimer* Timer2 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
+    TPeakIntegralView PeakIntegrals {PageCharts, *this};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -290,6 +303,12 @@ private:
     TForm1Options options_;
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;
+
+    // Peaks.
+    std::optional<analysis::PageCurve> CurveOfPage(int page) const;
+    void SwitchIntegralCurves();
+    void FollowIntegralCurves();
+    std::uint64_t shownIntegralRevision_ = 0;
 };
 
 }

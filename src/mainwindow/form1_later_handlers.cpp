@@ -32,7 +32,6 @@ void TForm1::FitImageActnExecute() {}
 void TForm1::SetScaleActnExecute() {}
 void TForm1::MultScaleBy10ActnExecute() {}
 void TForm1::DivScaleBy10ActnExecute() {}
-void TForm1::PaintOptActnExecute(const TAction&) {}
 void TForm1::ApplyViewOptions() {}
 void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
@@ -61,7 +60,6 @@ void TForm1::CopyPeaksDataActnExecute() {}
 void TForm1::RenamePeakActnExecute() {}
 void TForm1::RemovePeakActnExecute() {}
 void TForm1::SetPeakTypeActnExecute() {}
-void TForm1::SetCalc(const TAction&) {}
 
 // Graph files, text export and import.
 void TForm1::N6Click() {}

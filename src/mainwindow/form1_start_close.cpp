@@ -147,7 +147,7 @@ void TForm1::FormClose()
     TAction& startStop = Actn(QStringLiteral("StartStopActn"));
     if (startStop.Tag == 1)
         startStop.Execute();
-    if (Modified)
+    if (Modified())
         SaveProps();
 }
 

@@ -1,0 +1,90 @@
+// The peaks of the record on screen: their model, the curve each is calculated on, the
+// calculation-type actions, the integral curves and the window's modified flag.
+#include "mainwindow/form1.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+
+#include <QTabWidget>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+constexpr int ShowIntegeralTag = 4;
+
+}
+
+void TForm1::AddPeak(const QString& name, int startIdx, int endIdx)
+{
+    PeakSet.AddPeak(name, startIdx, endIdx, PageControl1->currentIndex());
+}
+
+bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
+{
+    const bool calculated = PeakSet.SetPeakRange(index, startIdx, endIdx);
+    FollowIntegralCurves();
+    return calculated;
+}
+
+void TForm1::SetCalc(const TAction& sender)
+{
+    PeakSet.SetCalc(HitPeak, sender.Tag);
+    FollowIntegralCurves();
+}
+
+bool TForm1::Modified() const { return PeakSet.Modified(); }
+void TForm1::SetModified(bool value) { PeakSet.SetModified(value); }
+
+// Of the view options only the integral curves are drawn yet; the others come with the chart
+// view tools.
+void TForm1::PaintOptActnExecute(const TAction& sender)
+{
+    if (sender.Tag == ShowIntegeralTag)
+        SwitchIntegralCurves();
+    ApplyViewOptions();
+}
+
+// Every peak is recalculated, which shows or hides its integral curve; a failing peak does not
+// stop the others, and its message is shown once.
+void TForm1::SwitchIntegralCurves()
+{
+    TAction& showIntegral = Actn(QStringLiteral("ShowIntegeralActn"));
+    showIntegral.SetChecked(!showIntegral.Checked());
+    const analysis::RecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
+    FollowIntegralCurves();
+    if (report.Failed())
+        ShowError(report.Message);
+}
+
+void TForm1::FollowIntegralCurves()
+{
+    if (PeakSet.IntegralRevision() == shownIntegralRevision_)
+        return;
+    PeakIntegrals.Follow(PeakSet.Params());
+    shownIntegralRevision_ = PeakSet.IntegralRevision();
+}
+
+// The rule of GetCurrentSeries, for any page.
+std::optional<analysis::PageCurve> TForm1::CurveOfPage(int page) const
+{
+    const TChart* chart = page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
+    if (!chart)
+        return std::nullopt;
+    for (const TChartSeries* series : chart->SeriesList()) {
+        if (series == CursorLine || series == CursorPoints)
+            continue;
+        analysis::PageCurve curve;
+        curve.X.reserve(std::size_t(series->Count()));
+        curve.Y.reserve(std::size_t(series->Count()));
+        for (int i = 0; i < series->Count(); ++i) {
+            curve.X.push_back(series->XValue(i));
+            curve.Y.push_back(series->YValue(i));
+        }
+        return curve;
+    }
+    return std::nullopt;
+}
+
+}

@@ -1,0 +1,61 @@
+#include "mainwindow/form1_peaks_integral_view.h"
+
+#include "analysis/peaks/peak_params.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/series_kinds.h"
+
+namespace lmv::mainwindow {
+
+namespace {
+
+const QColor IntegralColor(0, 128, 128);
+
+}
+
+TPeakIntegralView::TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts, QObject& owner)
+    : pageCharts_(pageCharts), owner_(owner)
+{
+}
+
+void TPeakIntegralView::Follow(const analysis::TParams& params)
+{
+    const auto& curves = params.IntegralSeries;
+    while (series_.size() > curves.size()) {
+        delete series_.back();
+        series_.pop_back();
+    }
+    series_.resize(curves.size(), nullptr);
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        if (!curves[i]) {
+            delete series_[i];
+            series_[i] = nullptr;
+            continue;
+        }
+        TLineSeries* series = SeriesFor(i);
+        // Filled off the chart, so that the chart redraws once rather than once a point.
+        if (TChart* chart = series->ParentChart())
+            chart->RemoveSeries(series);
+        series->Clear();
+        for (const store::TPoint& point : curves[i]->Points)
+            series->AddXY(point.X, point.Y);
+        if (curves[i]->ChartPage)
+            if (TChart* chart = ChartOfPage(*curves[i]->ChartPage))
+                chart->AddSeries(series);
+    }
+}
+
+TLineSeries* TPeakIntegralView::SeriesFor(std::size_t index)
+{
+    if (!series_[index]) {
+        series_[index] = new TLineSeries(QStringLiteral("IntegralSeries%1").arg(index), IntegralColor, &owner_);
+        series_[index]->SetOnRightAxis(true);
+    }
+    return series_[index];
+}
+
+TChart* TPeakIntegralView::ChartOfPage(int page) const
+{
+    return page >= 0 && page < PageCount ? pageCharts_[std::size_t(page)] : nullptr;
+}
+
+}

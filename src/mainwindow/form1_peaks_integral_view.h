@@ -1,0 +1,37 @@
+#pragma once
+// Draws the peaks' integral curves: one line series on the right axis per curve of the peak
+// model, on the chart of that curve's page or on none.
+#include "mainwindow/rules/page_layout.h"
+
+#include <array>
+#include <vector>
+
+class QObject;
+
+namespace lmv::analysis { struct TParams; }
+
+namespace lmv::mainwindow {
+
+class TChart;
+class TLineSeries;
+
+class TPeakIntegralView {
+public:
+    TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts, QObject& owner);
+
+    // Series i shows integral curve i (nullptr where the model has none); series past the
+    // model's count are freed.
+    void Follow(const analysis::TParams& params);
+
+    const std::vector<TLineSeries*>& Series() const { return series_; }
+
+private:
+    TLineSeries* SeriesFor(std::size_t index);
+    TChart* ChartOfPage(int page) const;
+
+    const std::array<TChart*, PageCount>& pageCharts_;
+    QObject& owner_;
+    std::vector<TLineSeries*> series_;
+};
+
+}
