@@ -101,6 +101,8 @@ void TForm1::CreateToolBar2()
     ToolBar2->setFloatable(false);
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar2->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
+    // Flat and tight, as the bar's many buttons must fit the window's 968 pixels.
+    ToolBar2->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } QToolButton { padding: 1px; }"));
     addToolBar(Qt::TopToolBarArea, ToolBar2);
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
