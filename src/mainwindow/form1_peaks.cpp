@@ -41,8 +41,9 @@ void TForm1::SetModified(bool value) { PeakSet.SetModified(value); }
 // view tools.
 void TForm1::PaintOptActnExecute(const TAction& sender)
 {
-    if (sender.Tag == ShowIntegeralTag)
-        SwitchIntegralCurves();
+    if (sender.Tag != ShowIntegeralTag)
+        return;
+    SwitchIntegralCurves();
     ApplyViewOptions();
 }
 
