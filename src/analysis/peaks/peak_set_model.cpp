@@ -115,7 +115,12 @@ RecalcReport PeakSetModel::RecalculatePeaks()
 RecalcReport PeakSetModel::SwitchIntegralCurves(bool checked)
 {
     integralShown_ = checked;
-    return RecalculatePeaks();
+    RecalcReport report = RecalculatePeaks();
+    // Switched off, no curve may stay on a chart, also when no peak could be recalculated
+    // (the peaks were cleared, or none has a curve).
+    if (!checked)
+        HideIntegralCurves();
+    return report;
 }
 
 void PeakSetModel::ClearIntegralPoints()

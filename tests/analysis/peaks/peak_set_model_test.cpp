@@ -314,6 +314,15 @@ TEST_F(PeakSetModelTest, HidingDetachesButKeepsThePoints) {
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{0, 1}, {1, 4}}, std::nullopt}));
 }
 
+TEST_F(PeakSetModelTest, SwitchingOffDetachesCurvesOfPeaksThatAreGone) {
+    model.AddPeak("p", 0, 1, 0);
+    model.SwitchIntegralCurves(true);
+    model.Peaks().clear();
+    model.SwitchIntegralCurves(false);
+    ASSERT_EQ(model.Params().IntegralSeries.size(), 1u);
+    EXPECT_FALSE(Integral(0)->ChartPage.has_value());
+}
+
 TEST_F(PeakSetModelTest, HidingMakesNoCurves) {
     model.AddPeak("p", 0, 1, 0);
     model.SetPeakRange(0, 0, 1);
