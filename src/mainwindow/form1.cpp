@@ -31,6 +31,7 @@ TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* paren
     CreateMainMenu();
     CreatePopupMenus();
     CreateTimers();
+    CreateSaveDialog1();
     BindActionHandlers();
     ConnectLink();
     FormCreate();

@@ -14,12 +14,17 @@
 //   form1_solvers.cpp        the two titration solvers and their overlays on Chart2
 //   form1_frame_handlers.cpp the instrument's messages
 //   form1_peaks.cpp          the peaks of the record on screen and their integral curves
+//   form1_readings_table.cpp the readings table: stored and interval rows, table files, copying
 //   form1_later_handlers.cpp handlers still waiting for their features
 #include "analysis/peaks/peak_set_model.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
+#include "mainwindow/readings_table/interval_counter.h"
+#include "mainwindow/readings_table/readings_table.h"
+#include "mainwindow/readings_table/readings_table_model.h"
+#include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -56,6 +61,8 @@ class TChartSeries;
 class TLampShape;
 class TSolverOverlayView;
 class TPortComboBox;
+class TReadingsGridView;
+class TSaveDialog;
 class TStatusPanels;
 class TStringGrid;
 
@@ -112,13 +119,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(const TAction& sender);
-    void CopyGridActnExecute();
-    void CopyGridActnUpdate();
-    void SaveTableActnExecute();
-    void AddRowToGridActnExecute();
-    void AddRowWithTimerActnExecute();
-    void RemRowActnExecute();
-    void ClearGridActnExecute();
     void FilterActnExecute();
     void ShowDerivativeActnExecute();
     void FindVolumesActnExecute();
@@ -146,7 +146,6 @@ public:
     void WMF1Click();
     void EMF1Click();
     void debug1Click();
-    void Timer1Timer();
     void Timer2Timer();
     void ApplyViewOptions();
     void SaveProps();
@@ -158,6 +157,18 @@ public:
     void SetCalc(const TAction& sender);
     bool Modified() const;
     void SetModified(bool value);
+
+    // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
+    // whatever the action's state: the measurement frames that close a row call it directly.
+    void AddRowToGridActnExecute();
+    void AddRowWithTimerActnExecute();
+    void Timer1Timer();
+    void RemRowActnExecute();
+    void ClearGridActnExecute();
+    void SaveTableActnExecute();
+    void CheckBox2Click();
+    void CopyGridActnExecute();
+    void CopyGridActnUpdate();
 
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
@@ -225,7 +236,14 @@ public:
                  *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr, *FastLineSeries4 = nullptr,
                  *Series2 = nullptr, *Series3 = nullptr, *Series4 = nullptr, *Series5 = nullptr,
                  *Series6 = nullptr, *Series7 = nullptr, *FastLineSeries5 = nullptr;
-    TStringGrid* StringGrid1 = nullptr;
+    // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
+    // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
+    // table; the view, a child widget deleted last, then falls back to an empty model.
+    TReadingsTable ReadingsTable;
+    TReadingsTableModel ReadingsModel {ReadingsTable, [this] { return ReadingsEditContext(); }};
+    TIntervalCounter RowInterval;
+    TTableFileOption TableFile;
+    TReadingsGridView* StringGrid1 = nullptr;
     TStringGrid* StringGrid2 = nullptr;
     TStringGrid* StringGrid3 = nullptr;
     TStringGrid* StringGrid4 = nullptr;
@@ -245,6 +263,7 @@ public:
     TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals {PageCharts, *this};
@@ -272,6 +291,7 @@ private:
     void CreateMainMenu();
     void CreatePopupMenus();
     void CreateTimers();
+    void CreateSaveDialog1();
     void ConnectLink();
 
     // FormCreate and its steps.
@@ -303,6 +323,10 @@ private:
     TForm1Options options_;
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;
+
+    // Readings table.
+    TEditContext ReadingsEditContext() const;
+    void ShowTableFileOption();
 
     // Peaks.
     std::optional<analysis::PageCurve> CurveOfPage(int page) const;

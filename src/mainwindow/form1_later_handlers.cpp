@@ -37,16 +37,6 @@ void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
 
-// Readings table.
-void TForm1::CopyGridActnExecute() {}
-void TForm1::CopyGridActnUpdate() {}
-void TForm1::SaveTableActnExecute() {}
-void TForm1::AddRowToGridActnExecute() {}
-void TForm1::AddRowWithTimerActnExecute() {}
-void TForm1::RemRowActnExecute() {}
-void TForm1::ClearGridActnExecute() {}
-void TForm1::Timer1Timer() {}
-
 // Curve tools and the titration solvers.
 void TForm1::FilterActnExecute() {}
 void TForm1::ShowDerivativeActnExecute() {}

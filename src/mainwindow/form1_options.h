@@ -2,6 +2,7 @@
 // What the main window takes from outside at its creation: the working folder and the seams to
 // the record store and the system's port list, which tests replace.
 #include "mainwindow/rules/port_text.h"
+#include "mainwindow/widgets/save_dialog.h"
 
 #include <QDate>
 #include <QList>
@@ -20,6 +21,12 @@ struct TForm1Options {
     QDate filterDate = QDate::currentDate();
     // The system's serial ports; QSerialPortInfo when empty.
     std::function<QList<TListedPort>()> listPorts;
+    // The record store's SelectedFileName (the record on screen) and RecordFileName (the live
+    // record's open file); '' when not given.
+    std::function<QString()> selectedFileName;
+    std::function<QString()> recordFileName;
+    // Runs SaveDialog1; the desktop's dialog when empty.
+    TRunSaveDialog runSaveDialog1;
 };
 
 }

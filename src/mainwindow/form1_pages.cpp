@@ -4,6 +4,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
 
 #include <QCheckBox>
@@ -127,7 +128,8 @@ void TForm1::CreateTablePage()
     ToolBar3->addWidget(CheckBox4);
     column->addWidget(ToolBar3);
 
-    StringGrid1 = new TStringGrid(QStringLiteral("StringGrid1"), 10, 10, page);
+    StringGrid1 = new TReadingsGridView(ReadingsTable, ReadingsModel, page);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setProperty("HelpContext", 33);
     column->addWidget(StringGrid1, 1);
 
@@ -146,6 +148,7 @@ void TForm1::CreateTablePage()
     auto* panel4Row = new QHBoxLayout(Panel4);
     CheckBox2 = new QCheckBox(QStringLiteral("Запись   в файл"), Panel4);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    connect(CheckBox2, &QCheckBox::clicked, this, [this] { RunReportingErrors(&TForm1::CheckBox2Click); });
     panel4Row->addWidget(CheckBox2);
     StaticText2 = NewStaticText(QStringLiteral("StaticText2"), Panel4);
     panel4Row->addWidget(StaticText2);

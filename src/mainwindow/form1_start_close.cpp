@@ -23,8 +23,6 @@ namespace lmv::mainwindow {
 
 namespace {
 
-const char* const ChannelHeadings[5] = {"Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 "};
-
 constexpr int PageAxisPages[] = {0, 1, 2, 3, 4, 8};
 
 }
@@ -81,20 +79,6 @@ void TForm1::OpenBase(const QString& folder)
 
 // On the desktop the window's caption is also the program's title in the task bar.
 void TForm1::SetCaptionAndTitle(const QString& text) { setWindowTitle(text); }
-
-void TForm1::InitReadingsTable()
-{
-    StringGrid1->SetCells(0, 0, QStringLiteral("NN"));
-    for (int channel = 0; channel < 5; ++channel)
-        StringGrid1->SetCells(1 + channel, 0, QString::fromUtf8(ChannelHeadings[channel]));
-    StringGrid1->SetCells(6, 0, QStringLiteral("Время"));
-    StringGrid1->SetCells(7, 0, QStringLiteral("Дата"));
-    StringGrid1->SetCells(8, 0, QStringLiteral("Комментарий"));
-    StringGrid1->SetColWidths(0, 30);
-    StringGrid1->SetColWidths(7, 100);
-    StringGrid1->SetColWidths(8, 100);
-    StringGrid1->Tag = 1;
-}
 
 void TForm1::InitServiceGrids()
 {

@@ -27,6 +27,8 @@ int main(int argc, char** argv)
     lmv::mainwindow::TForm1Options options;
     options.startDir = store.StartDir();
     options.setRecordDir = [&store](const QString& folder) { store.SetRecordDir(folder); };
+    options.selectedFileName = [&store] { return store.SelectedFileName; };
+    options.recordFileName = [&store] { return store.RecordFileName; };
     options.filterMode = store.FilterMode;
     options.filterDate = lmv::common::DaysToDateTime(store.FilterDate).date();
     int exitCode = 0;

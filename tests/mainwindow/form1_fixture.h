@@ -16,6 +16,12 @@ protected:
         mainwindow::TForm1Options options;
         options.startDir = folder.path() + QStringLiteral("/");
         options.listPorts = [this] { return listedPorts; };
+        options.selectedFileName = [this] { return selectedFileName; };
+        options.recordFileName = [this] { return recordFileName; };
+        options.runSaveDialog1 = [this](const mainwindow::TSaveDialogSpec& spec) {
+            saveDialogRuns << spec;
+            return saveDialogAnswers.isEmpty() ? QString() : saveDialogAnswers.takeFirst();
+        };
         return options;
     }
 
@@ -29,6 +35,12 @@ protected:
     QTemporaryDir folder;
     FakeNotifier notifier;
     QList<mainwindow::TListedPort> listedPorts;
+    // The store's names of the record on screen and of the live record's file.
+    QString selectedFileName;
+    QString recordFileName;
+    // SaveDialog1 answers with these names in turn, then as cancelled; every run is kept.
+    QStringList saveDialogAnswers;
+    QList<mainwindow::TSaveDialogSpec> saveDialogRuns;
     std::unique_ptr<mainwindow::TForm1> form;
 };
 

@@ -6,6 +6,7 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/string_grid.h"
 
@@ -40,7 +41,7 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
     EXPECT_EQ(window.DeviceType, -1);
     EXPECT_FALSE(window.ConnectPanel->isHidden());
-    EXPECT_EQ(window.StringGrid1->Cells(8, 0), QStringLiteral("Комментарий"));
+    EXPECT_EQ(window.ReadingsTable.Cell(8, 0), QStringLiteral("Комментарий"));
     EXPECT_NE(window.CursorLine, nullptr);
     EXPECT_NE(window.PageAxes[8], nullptr);
     EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
@@ -89,31 +90,16 @@ TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 
 TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
 {
-    const mainwindow::TStringGrid& grid = *Form().StringGrid1;
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
     const QStringList headings {"NN", "Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 ", "Время", "Дата", "Комментарий", ""};
     const QList<int> widths {30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
-    ASSERT_EQ(grid.ColCount(), 10);
-    EXPECT_EQ(grid.RowCount(), 10);
+    ASSERT_EQ(table.ColumnCount(), 10);
+    EXPECT_EQ(table.RowCount(), 10);
     for (int column = 0; column < 10; ++column) {
-        EXPECT_EQ(grid.Cells(column, 0), headings[column]) << column;
-        EXPECT_EQ(grid.ColWidths(column), widths[column]) << column;
+        EXPECT_EQ(table.Cell(column, 0), headings[column]) << column;
+        EXPECT_EQ(Form().StringGrid1->columnWidth(column), widths[column]) << column;
     }
-    EXPECT_EQ(grid.Tag, 1);
-}
-
-TEST_F(Form1Test, ReadingsTableHeadingsAreFixedAndTheCellsEditable)
-{
-    const mainwindow::TStringGrid& grid = *Form().StringGrid1;
-    auto editable = [&grid](int column, int row) {
-        const QTableWidgetItem* cell = grid.item(row, column);
-        return !cell || (cell->flags() & Qt::ItemIsEditable);
-    };
-    for (int column = 0; column < grid.ColCount(); ++column)
-        EXPECT_FALSE(editable(column, 0)) << column;
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        EXPECT_FALSE(editable(0, row)) << row;
-        EXPECT_TRUE(editable(1, row)) << row;
-    }
+    EXPECT_EQ(table.LiveRow(), 1);
 }
 
 TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)

@@ -1,0 +1,157 @@
+// The readings table on the page "Таблица": step 7 of the creation, storing the live row by the
+// operator, the interval timer and the frames, removal and clearing, the comment column, the
+// saved table, the table-file option and copying a grid to the clipboard.
+#include "mainwindow/form1.h"
+
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+#include "mainwindow/readings_table/copy_grid_rule.h"
+#include "mainwindow/readings_table/row_store.h"
+#include "mainwindow/readings_table/table_columns.h"
+#include "mainwindow/readings_table/table_file_writer.h"
+#include "mainwindow/readings_table/table_headings.h"
+#include "mainwindow/readings_table/table_text.h"
+#include "mainwindow/widgets/readings_grid_view.h"
+#include "mainwindow/widgets/save_dialog.h"
+#include "mainwindow/widgets/string_grid.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+QString NameFrom(const std::function<QString()>& source) { return source ? source() : QString(); }
+
+QList<QStringList> GridRows(const TStringGrid& grid)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid.ColCount(); ++column)
+            cells << grid.Cells(column, row);
+        rows << cells;
+    }
+    return rows;
+}
+
+void CopyGridToClipboard(const QList<QStringList>& rows)
+{
+    QGuiApplication::clipboard()->setText(GridClipboardText(rows));
+}
+
+}
+
+// Shared by the table save and the graph text export, as the form defines it.
+void TForm1::CreateSaveDialog1()
+{
+    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"),
+                                  {QStringLiteral("Вывод в файл"), QStringLiteral("Файл данных *.DAT (*.DAT)"),
+                                   QStringLiteral("DAT"), QString()},
+                                  options_.runSaveDialog1, this);
+}
+
+void TForm1::InitReadingsTable()
+{
+    WriteStartHeadings(ReadingsTable);
+}
+
+TEditContext TForm1::ReadingsEditContext() const
+{
+    return {DeviceType, LiveRecordOnScreen(NameFrom(options_.selectedFileName), NameFrom(options_.recordFileName))};
+}
+
+void TForm1::AddRowToGridActnExecute()
+{
+    const TStoreOutcome outcome = StoreLiveRow(ReadingsTable, Link().FrameSeen,
+                                               {DeviceType, Link().RowFromFrame, QDateTime::currentDateTime()},
+                                               TableFile);
+    if (!outcome.stored)
+        return;
+    StringGrid1->ScrollToGridRow(ReadingsTable.LiveRow());
+    ShowTableFileOption();
+    // The option is off already, so the next interval row cannot raise the box again.
+    if (outcome.tableFileError)
+        ShowError(*outcome.tableFileError);
+}
+
+void TForm1::AddRowWithTimerActnExecute()
+{
+    const bool running = RowInterval.Toggle();
+    Actn(QStringLiteral("AddRowWithTimerActn")).SetChecked(running);
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (RowInterval.Tick(SpinEdit1->value()))
+        Actn(QStringLiteral("AddRowToGridActn")).Execute();
+}
+
+// No current cell gives grid row 0, which removes nothing.
+void TForm1::RemRowActnExecute()
+{
+    ReadingsTable.RemoveRow(TReadingsTableModel::GridRow(StringGrid1->currentIndex()));
+}
+
+void TForm1::ClearGridActnExecute()
+{
+    ReadingsTable.ResetGrid(-1);
+}
+
+void TForm1::SaveTableActnExecute()
+{
+    if (!SaveDialog1->Execute())
+        return;
+    if (auto error = SaveTableFile(SaveDialog1->FileName(), TableFileBytes(ReadingsTable)))
+        ShowError(*error);
+}
+
+// The file is chosen here and kept by the option: later runs of SaveDialog1 do not move it.
+void TForm1::CheckBox2Click()
+{
+    if (CheckBox2->isChecked() && SaveDialog1->Execute())
+        TableFile.SwitchOn(SaveDialog1->FileName());
+    else
+        TableFile.SwitchOff();
+    ShowTableFileOption();
+}
+
+void TForm1::ShowTableFileOption()
+{
+    CheckBox2->setChecked(TableFile.IsOn());
+    StaticText2->setText(TableFile.FileName());
+    StaticText2->setVisible(TableFile.IsOn());
+    StaticText3->setText(QString::number(TableFile.LinesWritten()));
+}
+
+void TForm1::CopyGridActnExecute()
+{
+    switch (GridToCopy(PageControl1->currentIndex())) {
+    case TCopiedGrid::Readings:
+        CopyGridToClipboard(ReadingsTable.Rows());
+        break;
+    case TCopiedGrid::Results:
+        CopyGridToClipboard(GridRows(*ResultsGrid));
+        break;
+    case TCopiedGrid::None:
+        break;
+    }
+}
+
+void TForm1::CopyGridActnUpdate()
+{
+    Actn(QStringLiteral("CopyGridActn")).SetEnabled(CopyGridEnabled(PageControl1->currentIndex()));
+}
+
+}
