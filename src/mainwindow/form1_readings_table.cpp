@@ -61,6 +61,7 @@ void TForm1::CreateSaveDialog1()
 void TForm1::InitReadingsTable()
 {
     WriteStartHeadings(ReadingsTable);
+    ShowTableFileOption();
 }
 
 TEditContext TForm1::ReadingsEditContext() const

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -167,6 +168,23 @@ TEST_F(Form1TableTest, TheNewLiveRowStaysInSight)
     const QModelIndex live = Window().ReadingsModel.index(mainwindow::TReadingsGridView::ViewRow(Table().LiveRow()), 0);
     EXPECT_GT(grid.verticalScrollBar()->value(), 0);
     EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(live)));
+}
+
+// The instrument's layouts set widths in the table; the operator's resizing is kept in it, so a
+// cleared table keeps it.
+TEST_F(Form1TableTest, ColumnWidthsFollowTheTableAndTheOperator)
+{
+    mainwindow::TReadingsGridView& grid = *Window().StringGrid1;
+    Table().SetColumnWidth(2, 120);
+    EXPECT_EQ(grid.columnWidth(2), 120);
+    grid.horizontalHeader()->resizeSection(3, 90);
+    EXPECT_EQ(Table().ColumnWidth(3), 90);
+    Actn("ClearGridActn").Execute();
+    EXPECT_EQ(grid.columnWidth(2), 120);
+    EXPECT_EQ(grid.columnWidth(3), 90);
+    Table().ResetGrid(12);
+    EXPECT_EQ(grid.columnWidth(11), TReadingsTable::FormDefaultWidth);
+    EXPECT_EQ(grid.verticalHeader()->defaultSectionSize(), TReadingsTable::RowHeight);
 }
 
 // --- Interval storing -------------------------------------------------------------------------
@@ -485,6 +503,8 @@ TEST_F(SavedTableTest, TheOptionAppendsEachStoredRowToTheFileChosenWhenSwitchedO
 
 TEST_F(Form1TableTest, TheOptionStaysOffWhenTheDialogIsCancelled)
 {
+    EXPECT_FALSE(Window().CheckBox2->isChecked());
+    EXPECT_TRUE(Window().StaticText2->isHidden());
     Window().CheckBox2->click();
     EXPECT_EQ(saveDialogRuns.size(), 1);
     EXPECT_FALSE(Window().CheckBox2->isChecked());
