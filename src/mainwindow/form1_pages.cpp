@@ -6,6 +6,7 @@
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
+#include "mainwindow/widgets/tight_tool_bar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,6 +112,7 @@ void TForm1::CreateTablePage()
     ToolBar3 = new QToolBar(page);
     ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
     ToolBar3->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    MakeTight(*ToolBar3);
     ToolBar3->addAction(Actn(QStringLiteral("AddRowToGridActn")).Action());
     ToolBar3->addAction(Actn(QStringLiteral("AddRowWithTimerActn")).Action());
     SpinEdit1 = new QSpinBox(ToolBar3);

@@ -6,6 +6,7 @@
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/tight_tool_bar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -101,8 +102,7 @@ void TForm1::CreateToolBar2()
     ToolBar2->setFloatable(false);
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar2->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
-    // Flat and tight, as the bar's many buttons must fit the window's 968 pixels.
-    ToolBar2->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } QToolButton { padding: 1px; }"));
+    MakeTight(*ToolBar2);
     addToolBar(Qt::TopToolBarArea, ToolBar2);
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
