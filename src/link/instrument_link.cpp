@@ -203,25 +203,23 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
         return std::nullopt;
     }
     answer_.reset();
+    // The flag rises only after a successful send: the "Error Output" box of a failed one runs an
+    // event loop in which an arriving answering code must not pass for the answer. Nothing is
+    // parsed between the send and the wait.
+    if (!SendFrame(code, len)) {
+        notifier_.Beep();
+        return std::nullopt;
+    }
     awaitingReply_ = true;
-    bool sent = false;
-    try {
-        sent = SendFrame(code, len);
-    } catch (...) {
-        awaitingReply_ = false;
-        throw;
-    }
-    if (sent) {
-        QEventLoop loop;
-        QTimer bound;
-        bound.setSingleShot(true);
-        bound.setTimerType(Qt::PreciseTimer);
-        connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-        waitLoop_ = &loop;
-        bound.start(requestTimeoutMs_);
-        loop.exec();
-        waitLoop_ = nullptr;
-    }
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    bound.setTimerType(Qt::PreciseTimer);
+    connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    waitLoop_ = &loop;
+    bound.start(requestTimeoutMs_);
+    loop.exec();
+    waitLoop_ = nullptr;
     awaitingReply_ = false;
     if (!answer_) {
         notifier_.Beep();

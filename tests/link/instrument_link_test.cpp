@@ -249,6 +249,28 @@ TEST(InstrumentLinkReentry, ChunkArrivingDuringAHandlerIsProcessedAfterTheCurren
     EXPECT_EQ(notifier.maxDepth, 1);
 }
 
+// The "Error Output" box runs an event loop in which the poll goes on: an answering code that
+// arrives then is an ordinary frame, and the failed request stays failed.
+TEST(InstrumentLinkReentry, AnswerArrivingDuringTheErrorOutputBoxIsNoAnswer)
+{
+    ReenteringNotifier notifier;
+    test::RecordingHandlers handlers;
+    TInstrumentLink link(notifier);
+    link.SetHandlers(&handlers);
+    bool awaitingDuringBox = true;
+    const std::vector<uint8_t> answer = Bytes("A5 01 DD 79");
+    notifier.duringBox = [&] {
+        awaitingDuringBox = link.AwaitingReply();
+        link.ReceiveData(answer.data(), int(answer.size()));
+    };
+    EXPECT_FALSE(link.Request(SetClockFrame, 7).has_value());
+    EXPECT_EQ(notifier.boxes, QStringList {"Error Output"});
+    EXPECT_FALSE(awaitingDuringBox);
+    EXPECT_EQ(handlers.Slots(), "SetClock ");
+    EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_FALSE(link.AwaitingReply());
+}
+
 TEST_F(InstrumentLinkTest, SendFrameOnAClosedPortShowsErrorOutput)
 {
     EXPECT_FALSE(link.SendFrame(GetClockFrame, 1));
