@@ -83,6 +83,7 @@ void TInstrumentLink::ReceiveData(const uint8_t* data, int size)
         return;
     }
     TFlagGuard processing(processing_);
+    shownErrors_.clear();
     ProcessChunk(data, size);
     while (!heldChunks_.empty()) {
         const std::vector<uint8_t> chunk = std::move(heldChunks_.front());
@@ -169,7 +170,11 @@ bool TInstrumentLink::CallHandler(const TRxFrame& frame)
 void TInstrumentLink::ShowHandlerError(const QString& message)
 {
     // Chunks that arrive while this box is open are held (ReceiveData), so their errors cannot
-    // open a second box on top of it.
+    // open a second box on top of it. A handler failing on every frame of a backlog shows its
+    // message once for the chunk, not once per frame.
+    if (shownErrors_.contains(message))
+        return;
+    shownErrors_.append(message);
     notifier_.MessageBox(message, common::BoxIcon::Error, common::BoxButtons::Ok);
 }
 

@@ -8,6 +8,7 @@
 #include "link/serial_port_driver.h"
 
 #include <QObject>
+#include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -91,6 +92,7 @@ private:
     int requestTimeoutMs_ = RequestTimeoutMs;
     bool processing_ = false;
     std::deque<std::vector<uint8_t>> heldChunks_;
+    QStringList shownErrors_;  // handler errors already shown while processing this chunk
 };
 
 }

@@ -196,6 +196,26 @@ TEST_F(InstrumentLinkTest, HandlerErrorIsShownOnceAndTheRestOfTheChunkIsHandled)
     }
 }
 
+// After a box has been open for a while a poll brings a backlog of frames; a handler that fails on
+// each of them must not turn into one box after the other for that one chunk.
+TEST_F(InstrumentLinkTest, SameErrorOnEveryFrameOfAChunkIsShownOnce)
+{
+    handlers.hook = [](const std::string& slot, const TRxFrame&) {
+        if (slot == "Measurement")
+            throw common::Error("cannot write the record");
+    };
+    std::vector<uint8_t> backlog;
+    for (int i = 0; i < 100; ++i)
+        backlog = test::Join({backlog, FrameOfLength(MeasurementFrame, 14)});
+    Receive(test::Join({backlog, Bytes("A5 01 DE 7A")}));
+    EXPECT_EQ(handlers.calls.size(), 101u);
+    EXPECT_EQ(handlers.calls.back().slot, "Stop");
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(notifier.boxes.front(), "cannot write the record");
+    Receive(FrameOfLength(MeasurementFrame, 14));  // the next poll shows it again
+    EXPECT_EQ(notifier.boxes.size(), 2);
+}
+
 TEST_F(InstrumentLinkTest, ErrorInAGoodFrameSlotOfTheWindowIsContainedToo)
 {
     QObject::connect(&link, &TInstrumentLink::GoodFrame, [this] {
