@@ -126,13 +126,14 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// Nothing may keep the window from closing: an error of a step is shown and the next step runs.
 void TForm1::FormClose()
 {
     TAction& startStop = Actn(QStringLiteral("StartStopActn"));
     if (startStop.Tag == 1)
-        startStop.Execute();
+        startStop.ExecuteReportingErrors();
     if (Modified())
-        SaveProps();
+        RunReportingErrors(&TForm1::SaveProps);
 }
 
 }

@@ -1,6 +1,7 @@
 // The scale fields applied to Chart1, and what closing the window does with a running recording.
 #include "form1_fixture.h"
 
+#include "common/errors.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/widgets/lamp_shape.h"
@@ -79,6 +80,21 @@ INSTANTIATE_TEST_SUITE_P(States, CloseWhileRecordingTest,
                       CloseCase {"RecordingSending", 1, QColor(255, 0, 0), 1},
                       CloseCase {"RecordingLampWhite", 1, QColor(255, 255, 255), 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A stop that fails (its record file cannot be written) is shown, and the window still closes.
+TEST_F(Form1Test, AFailingStopIsShownAndTheCloseGoesAhead)
+{
+    mainwindow::TForm1& window = Form();
+    mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
+    startStop.Tag = 1;
+    startStop.SetOnExecute([] { throw common::Error(QStringLiteral("Ошибка записи")); });
+    window.Shape1->SetBrushColor(QColor(0, 255, 0));
+    window.show();
+    bool closed = false;
+    EXPECT_NO_THROW(closed = window.close());
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(notifier.boxes, QStringList({"Ошибка записи"}));
+}
 
 }
 }
