@@ -18,8 +18,11 @@ std::optional<WholeFile> ReadWholeFile(const QString& path)
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
+    // A pipe would block the open and a device would never end: only regular files are read.
+    if (!info.isFile())
+        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
     auto file = std::make_unique<QFile>(path);
-    if (info.isDir() || !file->open(QIODevice::ReadOnly))
+    if (!file->open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file->errorString()));
     WholeFile whole;
     const qint64 size = file->size();

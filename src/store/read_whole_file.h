@@ -21,7 +21,7 @@ private:
 };
 
 // Nothing when no file or folder of that name exists; FileError when it exists but cannot be
-// opened or read (a folder, a broken medium). Large files are mapped rather than copied: the
+// opened or read (a folder, a pipe, a device, a broken medium). Large files are mapped rather than copied: the
 // store never shrinks a file in place (saves rename a new file over it), so the mapping stays
 // valid while it is parsed.
 std::optional<WholeFile> ReadWholeFile(const QString& path);

@@ -13,7 +13,11 @@
 
 #include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lmv::store {
 namespace {
@@ -317,6 +321,40 @@ TEST_F(RecordFileOnDisk, AFolderCannotBeRead)
     QDir(dir.path()).mkdir("folder");
     TBaseRecord rec;
     EXPECT_THROW(ReadRecordFile(Path("folder"), rec), FileError);
+}
+
+// Run in a child process so that a read that blocks fails the test instead of hanging it.
+bool ReadIsRefusedPromptly(const QString& path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        TBaseRecord rec;
+        try {
+            ReadRecordFile(path, rec);
+        } catch (const FileError&) {
+            _exit(0);
+        }
+        _exit(1);
+    }
+    for (int waited = 0; waited < 100; ++waited) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        usleep(50000);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return false;
+}
+
+TEST_F(RecordFileOnDisk, PipesAndDevicesAreRefusedWithoutWaiting)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/null", Path("device")));
+    EXPECT_TRUE(ReadIsRefusedPromptly(Path("pipe")));
+    TBaseRecord rec = FullRecord();
+    EXPECT_THROW(ReadRecordFile(Path("device"), rec), FileError);
+    EXPECT_EQ(rec, FullRecord());
 }
 
 TEST_F(RecordFileOnDisk, WrittenFileHoldsTheSerialisedBytes)
