@@ -216,7 +216,9 @@ void RecordStore::RebuildHeader()
 
 void RecordStore::DeleteRecord(const QString& fileName)
 {
-    if (IsBrowsing())
+    // The live record's own file may go (a forced stop discards it) unless the disk lists the
+    // same name, which a removal of a listed line could mean.
+    if (IsBrowsing() && (!IsLiveFile(fileName) || FindEntry(dirList_, fileName) != dirList_.end()))
         throw common::Error(QStringLiteral("Записи съемного диска только для чтения: \"%1\" не удалена").arg(fileName));
     const auto entry = FindEntry(headerList_, fileName);
     if (entry == headerList_.end())

@@ -71,7 +71,8 @@ public:
     // that cannot be read, or were cut, are named in one message afterwards.
     void RebuildHeader();
     // Deletes the file of the first index entry of that name and the entry. An entry whose
-    // name is unusable only loses its entry; folders are never deleted. Refused while browsing.
+    // name is unusable only loses its entry; folders are never deleted. Refused while browsing,
+    // but for the live record's file when the disk lists no file of that name.
     void DeleteRecord(const QString& fileName);
     // Lists dir (a removable disk) read-only; the live record keeps saving into RecordDir.
     void SetBrowseDir(const QString& dir);

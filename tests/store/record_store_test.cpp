@@ -385,6 +385,26 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     EXPECT_TRUE(store.BrowseDir().isEmpty());
 }
 
+// A titration run the operator forced to end and chose to lose, while a disk is browsed.
+TEST_F(RecordStoreTest, BrowsingStillLetsTheLiveRecordBeDiscarded)
+{
+    MakeIndex({"0"});
+    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    const QString disk = QDir(temp.path()).filePath("disk");
+    QDir().mkpath(disk);
+    Put(disk + "/0", SerializeRecord(Titled("on disk", 2.0)));
+    store.SetBrowseDir(disk);
+
+    store.DeleteRecord(store.RecordFileName);
+    EXPECT_FALSE(QFileInfo::exists(InBase("1")));
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"0"});
+
+    store.RecordFileName = "0";  // the disk lists that name too: a removal could mean the disk's
+    EXPECT_THROW(store.DeleteRecord("0"), common::Error);
+    EXPECT_TRUE(QFileInfo::exists(InBase("0")));
+    EXPECT_TRUE(QFileInfo::exists(disk + "/0"));
+}
+
 TEST_F(RecordStoreTest, ACutRecordLoadsAndIsReportedOnce)
 {
     Put(InBase("cut"), test::FullRecordBytes().first(300));
