@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSet>
+#include <QStringDecoder>
 
 namespace lmv::common {
 namespace {
@@ -62,6 +63,21 @@ TEST(Cp1251Codec, AllBytesSurviveARoundTrip)
     ASSERT_EQ(text.size(), 256);
     EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 256) << "two bytes share a character";
     EXPECT_EQ(ToCp1251(text), all);
+}
+
+// Every assigned byte against the system's own Windows-1251 decoder, so no table entry can be off.
+TEST(Cp1251Codec, UpperHalfMatchesTheSystemDecoder)
+{
+    QStringDecoder system("windows-1251");
+    ASSERT_TRUE(system.isValid());
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        if (b == 0x98)
+            continue;  // unassigned
+        const QByteArray byte(1, char(b));
+        const QString expected = system.decode(byte);
+        EXPECT_EQ(FromCp1251(byte), expected) << b;
+        EXPECT_EQ(ToCp1251(expected), byte) << b;
+    }
 }
 
 TEST(Cp1251Codec, AsciiPassesUnchanged)
