@@ -67,7 +67,7 @@ RecordReadResult RecordStore::ReadRecordFile(const QString& fileName, TBaseRecor
 {
     if (!IsSafeRecordName(fileName))
         return {};
-    const QString path = IsBrowsing() && !IsLiveFile(fileName) ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
+    const QString path = IsBrowsing() ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
     const RecordReadResult result = store::ReadRecordFile(path, rec);
     if (result.Cut)
         notifier_.MessageBox(QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.").arg(fileName),

@@ -44,8 +44,9 @@ public:
     // cannot be switched meanwhile.
     bool RecordingRuns = false;
 
-    // Reads a listed record: from BrowseDir while a disk is browsed (the live record's own file
-    // always from RecordDir). A missing file or an unusable name leaves rec unchanged.
+    // Reads a listed record: from BrowseDir while a disk is browsed, also when the live record
+    // has the same name (the live record is shown from memory, never read back from its file).
+    // A missing file or an unusable name leaves rec unchanged.
     RecordReadResult ReadRecordFile(const QString& fileName, TBaseRecord& rec);
     // Writes the record into RecordDir, then gives the first index entry of that name (and the
     // first of FilteredList) the record's title and date and saves the index. Refused for an

@@ -385,6 +385,18 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     EXPECT_TRUE(store.BrowseDir().isEmpty());
 }
 
+TEST_F(RecordStoreTest, BrowsingReadsTheDisksFileOfTheLiveRecordsName)
+{
+    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    const QString disk = QDir(temp.path()).filePath("disk");
+    QDir().mkpath(disk);
+    Put(disk + "/" + store.RecordFileName, SerializeRecord(Titled("on disk", 2.0)));
+    store.SetBrowseDir(disk);
+    TBaseRecord shown;
+    store.ReadRecordFile(store.DirList().at(0).FileName, shown);
+    EXPECT_EQ(shown.Title, "on disk");
+}
+
 // A titration run the operator forced to end and chose to lose, while a disk is browsed.
 TEST_F(RecordStoreTest, BrowsingStillLetsTheLiveRecordBeDiscarded)
 {
