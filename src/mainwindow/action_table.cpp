@@ -11,9 +11,9 @@ constexpr bool On = true;
 
 const std::array<TActionDefinition, 44> Definitions {{
     {"HelpContextActn", "Контекстная справка", "Руководство пользователя"},
-    {"ShowAllActn", "Вся база", "", 0, false, false, "", 21},
+    {"ShowAllActn", "Вся база", "", 0, Check, false, "", 21},
     {"AboutActn", "О программе...", ""},
-    {"ByDateActn", "По дате", "", 1, false, false, "", 21},
+    {"ByDateActn", "По дате", "", 1, Check, false, "", 21},
     {"ShowPropsActn", "Параметры", "", 0, Check, false, "", 21},
     {"FindVolumesActn", "Поиск эквивалентных объёмов", "Автоматический поиск эквивалентных объёмов", 0, false, false, "", 31},
     {"ShowDerivativeActn", "Показать производную", "Показать производную"},

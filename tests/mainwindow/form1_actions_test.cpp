@@ -92,6 +92,21 @@ TEST_F(Form1Test, ActionsCarryTheirCaptionsHintsTagsChecksAndShortCuts)
     }
 }
 
+// Their handlers set these marks: the record filter, the properties window, the view options,
+// the peak marking and types, the interval rows and the two instruments' curves.
+TEST_F(Form1Test, ActionsWhoseHandlersSetAMarkCanShowIt)
+{
+    for (const char* name : {"FitImageActn", "ShowPropsActn", "ShowAllActn", "ByDateActn", "PaintXAxisActn",
+                             "PaintYAxisActn", "PaintGridActn", "ShowBordersActn", "ShowIntegeralActn",
+                             "ShowAllTabsActn", "SetPeakBordersActn", "AddRowWithTimerActn", "CalcS2Actn", "CalcSActn",
+                             "CalcIntSectActn", "ShowDev1Actn", "ShowDev2Actn"}) {
+        mainwindow::TAction& action = Form().Actn(QString::fromLatin1(name));
+        const bool before = action.Checked();
+        action.SetChecked(!before);
+        EXPECT_NE(action.Checked(), before) << name;
+    }
+}
+
 TEST_F(Form1Test, HiddenJournalActionOnly)
 {
     for (const auto& [name, action] : Form().Actions())
