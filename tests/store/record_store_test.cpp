@@ -154,6 +154,20 @@ TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
     EXPECT_TRUE(QFileInfo::exists(InBase("unlisted")));
 }
 
+TEST_F(RecordStoreTest, ASaveUpdatesOnlyTheFirstOfTwoEntriesOfOneName)
+{
+    const TBaseHeader twice {{"first", "3", 1.0}, {"second", "3", 2.0}};
+    WriteHeaderFile(InBase(HeaderFileName), twice);
+    store.OpenRecordDir();
+    store.FilterMode = ShowAllEntries;
+    store.ApplyFilter();
+    store.SaveRecordFile("3", Titled("saved", 5.0));
+    const TBaseHeader expected {{"saved", "3", 5.0}, {"second", "3", 2.0}};
+    EXPECT_EQ(store.HeaderList(), expected);
+    EXPECT_EQ(store.FilteredList, expected);
+    EXPECT_EQ(StoredIndex(), expected);
+}
+
 TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
 {
     for (const QString& name : {QString(), QString("../escape"), QString("a/b"), QString("Header"), QString("HEADER"), QString("..")}) {
