@@ -93,12 +93,13 @@ TEST_F(Form1Test, ComNumberOpensItsSerialDevice)
     EXPECT_TRUE(Form().Link().Driver().DevicePath().isEmpty());
 }
 
-TEST_F(Form1Test, DropDownListsPortsSortedByNameAndKeepsTheTypedText)
+TEST_F(Form1Test, OpeningTheListReadsThePortsSortedByNameAndKeepsTheTypedText)
 {
     listedPorts = {{QStringLiteral("ttyUSB10"), {}}, {QStringLiteral("ttyS0"), {}}, {QStringLiteral("ttyUSB2"), {}},
                    {QStringLiteral("ttyusb1"), {}}};
     Form().ComboBox1->setEditText(QStringLiteral("/dev/pts/7"));
-    Form().ComboBox1DropDown();
+    Form().ComboBox1->showPopup();
+    Form().ComboBox1->hidePopup();
     QStringList items;
     for (int i = 0; i < Form().ComboBox1->count(); ++i)
         items << Form().ComboBox1->itemText(i);
@@ -106,7 +107,8 @@ TEST_F(Form1Test, DropDownListsPortsSortedByNameAndKeepsTheTypedText)
     EXPECT_EQ(Form().ComboBox1->currentText(), QStringLiteral("/dev/pts/7"));
 
     listedPorts.clear();
-    Form().ComboBox1DropDown();
+    Form().ComboBox1->showPopup();
+    Form().ComboBox1->hidePopup();
     EXPECT_EQ(Form().ComboBox1->count(), 0) << "the list is read afresh";
 }
 
