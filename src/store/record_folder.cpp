@@ -153,6 +153,7 @@ void RecordStore::LoadHeaderFile()
 
 void RecordStore::OpenRecordDir()
 {
+    RequireRecordDir();  // an empty path is the current folder, whose files are not ours
     QDir().mkpath(recordDir_);
     RemoveStaleSaveTemporaries(recordDir_);
     LoadHeaderFile();

@@ -61,7 +61,7 @@ public:
 
     // Creates RecordDir when missing, removes the stale temporaries of interrupted saves and
     // loads the index. An index of another version is thrown after the switch and is then
-    // never overwritten (HeaderWriteRefused).
+    // never overwritten (HeaderWriteRefused). An error while no record folder is set.
     void OpenRecordDir();
     // Saves the index being left (a failure is shown, the switch goes on), ends browsing,
     // closes a record still waiting for its end-of-run values and opens dir. Refused while a

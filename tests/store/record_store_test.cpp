@@ -301,6 +301,21 @@ TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
     EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {"kept", "notes.backup"}));
 }
 
+TEST(RecordStoreWithoutFolder, OpeningNoFolderLeavesTheCurrentFolderAlone)
+{
+    QTemporaryDir docs;
+    const QString current = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(docs.path()));
+    Put("7.QwErTy", "");
+    Put(HeaderFileName, SerializeHeader({{"t", "7", 1.0}}));
+    test::FakeNotifier notifier;
+    RecordStore store(notifier, docs.filePath("home"), [] { return StartTime; });
+    EXPECT_THROW(store.OpenRecordDir(), common::Error);
+    EXPECT_TRUE(QFileInfo::exists("7.QwErTy"));
+    EXPECT_TRUE(store.HeaderList().empty());
+    QDir::setCurrent(current);
+}
+
 TEST_F(RecordStoreTest, DeletionRemovesOnlyFilesInsideTheFolder)
 {
     MakeIndex({"0", "1"});
