@@ -145,6 +145,16 @@ TEST(GaussJordan, PivotsAcrossRowsAndUnscramblesTheInverse) {
     EXPECT_EQ(a, inverse);
 }
 
+TEST(GaussJordan, EqualMagnitudesPivotOnTheFirstInRowThenColumnOrder) {
+    // Four elements of magnitude 10 compete for the first pivot; only taking the first of them
+    // in row-by-row, column-by-column order rounds to exactly these solutions.
+    matrix a{{10, 7, 10}, {10, -7, -3}, {-7, 10, 3}};
+    const std::vector<double> b{2, 2, 5};
+    std::vector<double> x(3);
+    GaussJordan(a, b, x, 3);
+    EXPECT_EQ(x, (std::vector<double>{0.7839851024208566, 1.5493482309124769, -1.6685288640595903}));
+}
+
 struct SingularSystem {
     const char* name;
     matrix a;
