@@ -75,6 +75,61 @@ INSTANTIATE_TEST_SUITE_P(
         StepCurve{"noisy", {401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}, 1, {9.7}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct PinnedMarker {
+    int center;
+    int width;
+    double volume;
+    double value;
+};
+
+struct PinnedSearch {
+    const char* name;
+    CurveShape shape;
+    int maxInflections;
+    int smoothPasses;
+    std::vector<PinnedMarker> markers;
+};
+
+class PinnedSearches : public TitrationSearch, public ::testing::WithParamInterface<PinnedSearch> {};
+
+// The answers were worked out apart from this code, by a plain step-by-step transcription of the
+// search's arithmetic on the same points. Centres and widths pin the peak extents, the window
+// growth and its stop rules; the volumes and values (to 1e-6) the fits; the pass counts the
+// smoothing rule. The curves reach the validity test, the filter, the discriminant stop, a
+// negative centre offset and up to 19 smoothing passes.
+TEST_P(PinnedSearches, GiveTheSearchsOwnResults) {
+    const PinnedSearch& c = GetParam();
+    MaxInflections = c.maxInflections;
+    const TDoubleArr volumes = Search(TanhCurve(c.shape));
+    EXPECT_EQ(solver.SmoothPasses(), c.smoothPasses);
+    ASSERT_EQ(solver.Markers().size(), c.markers.size());
+    ASSERT_EQ(volumes.size(), c.markers.size());
+    for (std::size_t i = 0; i < c.markers.size(); ++i) {
+        const TMarkerRec& marker = solver.Markers()[i];
+        EXPECT_EQ(marker.Center, c.markers[i].center) << "marker " << i;
+        EXPECT_EQ(marker.Width, c.markers[i].width) << "marker " << i;
+        EXPECT_NEAR(marker.Volume, c.markers[i].volume, 1e-6) << "marker " << i;
+        EXPECT_NEAR(marker.Value, c.markers[i].value, 1e-6) << "marker " << i;
+        EXPECT_EQ(volumes[i], marker.Volume);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, PinnedSearches,
+    ::testing::Values(
+        PinnedSearch{"two_steps", {401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0}, 2, 1,
+                     {{119, 17, 6.0071667505, 4.0342901227}, {283, 19, 14.2079755730, 8.5448800824}}},
+        PinnedSearch{"noisy", {401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}, 1, 2, {{193, 27, 9.7075751115, 6.0317547481}}},
+        PinnedSearch{"mixed_signs", {101, 20.0, 2.0, {{16.5, -0.7, 0.3}, {17.7, 0.9, 0.1}, {15.0, -1.4, 1.2}}, 0.0}, 1, 13,
+                     {{72, 43, 17.1253859865, 0.2308037126}}},
+        PinnedSearch{"sharp_step_filtered", {101, 20.0, 2.0, {{14.1, 2.8, 1.2}, {3.4, 0.7, 0.1}}, 0.0}, 2, 1,
+                     {{70, 16, 14.1156239064, 4.1131659006}}},
+        PinnedSearch{"step_and_fall", {101, 20.0, 2.0, {{14.8, 5.7, 0.1}, {12.1, -2.6, 0.9}}, 0.0}, 2, 19,
+                     {{77, 43, 14.5198657289, 2.9490798103}}},
+        PinnedSearch{"noisy_overlapping_steps", {301, 20.0, 2.0, {{7.2, 4.5, 1.0}, {11.2, 1.6, 0.7}, {9.0, 2.3, 1.0}}, 0.4}, 1, 7,
+                     {{133, 98, 7.2835039319, 4.5909092224}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(TitrationSearch, NoisyCurveNeedsSmoothingPasses) {
     MaxInflections = 1;
     Search(TanhCurve({401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}));
