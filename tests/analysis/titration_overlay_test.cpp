@@ -207,6 +207,40 @@ TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis) {
     EXPECT_EQ(overlay().FitDerivSeries()[0].Points.size(), 19u);
 }
 
+TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan) {
+    // Signal i at curve point i; the marker's window is points 3 .. 7 (signals 3 to 7) and its
+    // cubic V(s) = s², so the slope between samples s and s + step is 1 / (2s + step).
+    TDataArr data;
+    for (int i = 0; i <= 10; ++i) data.push_back({0.5 * i, double(i)});
+    TMarkerRec marker;
+    marker.Center = 5;
+    marker.Width = 4;
+    marker.Coef[2] = 1.0;
+    const TMarkersArr markers{marker};
+    TitrationOverlay overlay;
+    overlay.SetChart(ChartId{2});
+    overlay.Rebuild(OverlaySource{data, data, markers, {false, false, true, true}, 1, 0}, LeftRange);
+
+    ASSERT_EQ(overlay.FitSeries().size(), 1u);
+    const auto& cubic = overlay.FitSeries()[0].Points;
+    ASSERT_EQ(cubic.size(), 40u);
+    for (std::size_t k = 0; k < cubic.size(); ++k) {
+        const double s = 3.0 + 0.1 * double(k);
+        EXPECT_NEAR(cubic[k].Y, s, 1e-12) << k;
+        EXPECT_NEAR(cubic[k].X, s * s, 1e-12) << k;
+    }
+
+    ASSERT_EQ(overlay.FitDerivSeries().size(), 1u);
+    const auto& slope = overlay.FitDerivSeries()[0].Points;
+    ASSERT_EQ(slope.size(), 9u);
+    for (std::size_t k = 0; k < slope.size(); ++k) {
+        const double s = 3.0 + 0.4 * double(k);
+        const double next = s + 0.4;
+        EXPECT_NEAR(slope[k].X, (s * s + next * next) / 2, 1e-12) << k;
+        EXPECT_NEAR(slope[k].Y, 1.0 / (s + next), 1e-12) << k;
+    }
+}
+
 TEST_F(Overlay, MarkerWithoutFitDrawsNoFittedOverlays) {
     solver.SetData(TwoStepCurve());
     solver.SetOption(2, true);
