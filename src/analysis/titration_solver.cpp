@@ -26,6 +26,11 @@ TSolver::TSolver() = default;
 TSolver::TSolver(ChartId chart, AxisRangeSource axisRange) { SetChart(chart, std::move(axisRange)); }
 
 void TSolver::SetData(TDataArr data) {
+    // The derivative skips the signals of equal volumes, so they are checked here.
+    for (const TDataPoint& point : data) {
+        Checked(point.X);
+        Checked(point.Y);
+    }
     TDataArr deriv;
     Derivative(data, deriv);
     data_ = std::move(data);

@@ -335,6 +335,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HostileCurve{"nan_volume", {{0, 0}, {NaN, 1}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
                       HostileCurve{"nan_signal", {{0, 0}, {1, NaN}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
                       HostileCurve{"infinite_signal", {{0, 0}, {1, Inf}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"},
+                      // Equal volumes give no slope, which must not let their signals pass unseen.
+                      HostileCurve{"nan_signal_at_a_repeated_volume", {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, NaN}}, "Invalid floating point operation"},
+                      HostileCurve{"infinite_signal_at_a_repeated_volume", {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, Inf}}, "Floating point overflow"},
+                      HostileCurve{"single_nan_point", {{NaN, NaN}}, "Invalid floating point operation"},
                       HostileCurve{"overflowing_slope", {{0, -1e308}, {1e-10, 1e308}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"}),
     [](const auto& info) { return std::string(info.param.name); });
 
