@@ -2,15 +2,30 @@
 
 #include "store/store_errors.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace lmv::store {
 
 namespace {
 
-// Below this a plain read costs less than setting up a mapping.
-constexpr qint64 MapFromSize = 1 << 20;
+// A buffer larger than this is not kept for the next read.
+constexpr qsizetype MaxSpareSize = qsizetype(64) << 20;
 
+QByteArray& SpareBuffer()
+{
+    thread_local QByteArray spare;
+    return spare;
+}
+
+}
+
+WholeFile::~WholeFile()
+{
+    QByteArray& spare = SpareBuffer();
+    if (bytes_.capacity() <= MaxSpareSize && bytes_.capacity() > spare.capacity())
+        spare = std::move(bytes_);
 }
 
 std::optional<WholeFile> ReadWholeFile(const QString& path)
@@ -21,22 +36,15 @@ std::optional<WholeFile> ReadWholeFile(const QString& path)
     // A pipe would block the open and a device would never end: only regular files are read.
     if (!info.isFile())
         throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file->errorString()));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
+    const qint64 size = file.size();
     WholeFile whole;
-    const qint64 size = file->size();
-    if (size >= MapFromSize) {
-        if (const uchar* data = file->map(0, size)) {
-            whole.view_ = QByteArrayView(reinterpret_cast<const char*>(data), size);
-            whole.mapped_ = std::move(file);
-            return whole;
-        }
-    }
-    whole.read_ = file->readAll();
-    if (file->error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file->errorString()));
-    whole.view_ = whole.read_;
+    whole.bytes_ = std::exchange(SpareBuffer(), QByteArray());
+    whole.bytes_.resize(size);
+    if (file.read(whole.bytes_.data(), size) != size)
+        throw FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
     return whole;
 }
 

@@ -2,28 +2,30 @@
 // A file's bytes at once, so parsers work from memory.
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
 #include <QString>
-#include <memory>
 #include <optional>
 
 namespace lmv::store {
 
+// The bytes of one file. Its buffer is handed back for the next read when it goes, so reading
+// record after record does not fault in fresh memory each time.
 class WholeFile {
 public:
-    QByteArrayView Bytes() const { return view_; }
+    WholeFile() = default;
+    WholeFile(WholeFile&& other) noexcept = default;
+    WholeFile& operator=(WholeFile&& other) noexcept = default;
+    ~WholeFile();
+
+    QByteArrayView Bytes() const { return bytes_; }
 
 private:
     friend std::optional<WholeFile> ReadWholeFile(const QString& path);
-    std::unique_ptr<QFile> mapped_;
-    QByteArray read_;
-    QByteArrayView view_;
+    QByteArray bytes_;
 };
 
 // Nothing when no file or folder of that name exists; FileError when it exists but cannot be
-// opened or read (a folder, a pipe, a device, a broken medium). Large files are mapped rather than copied: the
-// store never shrinks a file in place (saves rename a new file over it), so the mapping stays
-// valid while it is parsed.
+// opened or read (a folder, a pipe, a device, a broken medium). The file is read, never mapped:
+// a mapped file that shrinks or whose disk is pulled while it is parsed would kill the program.
 std::optional<WholeFile> ReadWholeFile(const QString& path);
 
 }
