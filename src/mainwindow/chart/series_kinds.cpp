@@ -8,13 +8,6 @@ void TLineSeries::AddXY(double x, double y)
     PointsChanged();
 }
 
-QCPAbstractPlottable* TLineSeries::CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis)
-{
-    auto* graph = new QCPGraph(keyAxis, valueAxis);
-    graph->setData(points_);
-    return graph;
-}
-
 void TPointSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
     auto& graph = static_cast<QCPGraph&>(plottable);
@@ -34,13 +27,6 @@ void TBarSeries::AddXY(double x, double y)
     PointsChanged();
 }
 
-QCPAbstractPlottable* TBarSeries::CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis)
-{
-    auto* bars = new QCPBars(keyAxis, valueAxis);
-    bars->setData(points_);
-    return bars;
-}
-
 void TBarSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
     auto& bars = static_cast<QCPBars&>(plottable);
@@ -54,13 +40,6 @@ void TArrivalOrderSeries::AddXY(double x, double y)
 {
     points_->add(QCPCurveData(Count(), x, y));
     PointsChanged();
-}
-
-QCPAbstractPlottable* TArrivalOrderSeries::CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis)
-{
-    auto* curve = new QCPCurve(keyAxis, valueAxis);
-    curve->setData(points_);
-    return curve;
 }
 
 }

@@ -8,7 +8,7 @@
 namespace lmv::mainwindow {
 
 // The points of one plottable type, shared with the plottable that draws them on a chart.
-template <class TPoint>
+template <class TPoint, class TPlottable>
 class TStoredSeries : public TChartSeries {
 public:
     using TChartSeries::TChartSeries;
@@ -17,19 +17,22 @@ public:
     double YValue(int index) const override { return At(index).value; }
 
 protected:
+    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override
+    {
+        auto* plottable = new TPlottable(keyAxis, valueAxis);
+        plottable->setData(points_);
+        return plottable;
+    }
     void ClearPoints() override { points_->clear(); }
     const TPoint& At(int index) const { return *(points_->constBegin() + index); }
 
     QSharedPointer<QCPDataContainer<TPoint>> points_ = QSharedPointer<QCPDataContainer<TPoint>>::create();
 };
 
-class TLineSeries : public TStoredSeries<QCPGraphData> {
+class TLineSeries : public TStoredSeries<QCPGraphData, QCPGraph> {
 public:
     using TStoredSeries::TStoredSeries;
     void AddXY(double x, double y) override;
-
-protected:
-    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
 };
 
 class TPointSeries : public TLineSeries {
@@ -40,27 +43,23 @@ protected:
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
 };
 
-class TBarSeries : public TStoredSeries<QCPBarsData> {
+class TBarSeries : public TStoredSeries<QCPBarsData, QCPBars> {
 public:
     // widthPercent: the width of a bar in percent of the chart's plotting width.
     TBarSeries(const QString& name, QColor color, double widthPercent, QObject* owner);
     void AddXY(double x, double y) override;
 
 protected:
-    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
 
 private:
     double widthPercent_;
 };
 
-class TArrivalOrderSeries : public TStoredSeries<QCPCurveData> {
+class TArrivalOrderSeries : public TStoredSeries<QCPCurveData, QCPCurve> {
 public:
     using TStoredSeries::TStoredSeries;
     void AddXY(double x, double y) override;
-
-protected:
-    QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) override;
 };
 
 }
