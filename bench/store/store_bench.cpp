@@ -19,7 +19,7 @@ TBaseRecord RecordOf(int64_t points)
     TBaseRecord rec;
     rec.Title = QStringLiteral("Титрование");
     for (int id = 0; id < NewRecordChannelCount; ++id) {
-        TSingleChannel channel {id, {}};
+        TSingleChannel channel{id, {}};
         for (int64_t i = id; i < points; i += NewRecordChannelCount)
             channel.Points.push_back({double(i) * 0.5, double(i % 977) * 1.25});
         rec.Channels.push_back(std::move(channel));
@@ -53,8 +53,8 @@ void PlainWrite(benchmark::State& state)
     const QString path = PathFor("plain", state.range(0));
     for (auto _ : state) {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()
-            || ::fsync(file.handle()) != 0)
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
             state.SkipWithError("plain write failed");
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
@@ -91,8 +91,16 @@ void PlainRead(benchmark::State& state)
 
 }
 
-BENCHMARK(SaveRecord)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(PlainWrite)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SaveRecord)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(PlainWrite)
+    ->RangeMultiplier(10)
+    ->Range(10000, 1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(ReadRecord)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainRead)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond);
 

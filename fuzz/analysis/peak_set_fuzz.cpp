@@ -4,25 +4,28 @@
 #include "analysis/peaks/peak_set_model.h"
 #include "common/errors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <algorithm>
 #include <map>
 
 namespace {
 
 using namespace lmv::analysis;
 
-void Require(bool condition) {
-    if (!condition) __builtin_trap();
+void Require(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
 }
 
 // Byte 0: bit 7 raw little-endian double pairs, otherwise 16-bit signed X and Y steps in
 // thousandths; bits 0..2 the peak count. Then per peak: start and end (16-bit), page (0 .. 2),
 // calculation type (0 .. 3). The rest is the curve of page 0; page 1 shows its first half, page 2
 // has no curve.
-PageCurve DecodeCurve(const std::uint8_t* data, std::size_t size, bool raw) {
+PageCurve DecodeCurve(const std::uint8_t* data, std::size_t size, bool raw)
+{
     PageCurve curve;
     const std::size_t step = raw ? 16 : 4;
     double x = 0.0, y = 0.0;
@@ -48,17 +51,22 @@ struct PeakSeed {
     std::int32_t page, type;
 };
 
-void CheckCalculated(const lmv::store::TPeakRec& peak, const std::map<std::int32_t, PageCurve>& pages) {
+void CheckCalculated(const lmv::store::TPeakRec& peak,
+                     const std::map<std::int32_t, PageCurve>& pages)
+{
     const auto found = pages.find(peak.PageIndex);
     Require(found != pages.end() && !found->second.X.empty());
-    Require(0 <= peak.StartIdx && peak.StartIdx <= peak.EndIdx && peak.EndIdx < std::int32_t(found->second.X.size()));
+    Require(0 <= peak.StartIdx && peak.StartIdx <= peak.EndIdx &&
+            peak.EndIdx < std::int32_t(found->second.X.size()));
     Require(std::isfinite(peak.Value));
 }
 
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) return 0;
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
     const bool raw = data[0] & 0x80;
     const std::size_t peakCount = data[0] & 0x07;
     std::size_t at = 1;
@@ -88,9 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RecalcReport report = model.SwitchIntegralCurves(seeds.size() % 2 == 0);
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         const auto& peak = model.Params().Peaks[i];
-        const bool failed = std::find(report.FailedPeaks.begin(), report.FailedPeaks.end(), std::int32_t(i)) !=
-                            report.FailedPeaks.end();
-        if (!failed && pages.count(peak.PageIndex) && !pages[peak.PageIndex].X.empty()) CheckCalculated(peak, pages);
+        const bool failed = std::find(report.FailedPeaks.begin(), report.FailedPeaks.end(),
+                                      std::int32_t(i)) != report.FailedPeaks.end();
+        if (!failed && pages.count(peak.PageIndex) && !pages[peak.PageIndex].X.empty())
+            CheckCalculated(peak, pages);
     }
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         try {
@@ -103,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(model.Params().IntegralSeries.size() == seeds.size());
         for (const auto& entry : model.Params().IntegralSeries) {
             Require(entry.has_value());
-            for (const auto& point : entry->Points) Require(std::isfinite(point.Y));
+            for (const auto& point : entry->Points)
+                Require(std::isfinite(point.Y));
         }
     }
     return 0;

@@ -19,10 +19,7 @@ void Require(bool condition)
         std::abort();
 }
 
-void CheckCodec(QByteArrayView bytes)
-{
-    Require(ToCp1251(FromCp1251(bytes)) == bytes);
-}
+void CheckCodec(QByteArrayView bytes) { Require(ToCp1251(FromCp1251(bytes)) == bytes); }
 
 void CheckParsers(const QString& text)
 {

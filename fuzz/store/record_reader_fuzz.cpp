@@ -8,10 +8,7 @@
 
 using namespace lmv::store;
 
-static bool SameBits(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+static bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -25,16 +22,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     TBaseRecord again;
     ParseRecord(SerializeRecord(rec), again);
-    if (again.Mode != rec.Mode || again.Peaks != rec.Peaks || again.Comments != rec.Comments
-        || !SameBits(again.DateTime, rec.DateTime) || again.Params.size() != rec.Params.size())
+    if (again.Mode != rec.Mode || again.Peaks != rec.Peaks || again.Comments != rec.Comments ||
+        !SameBits(again.DateTime, rec.DateTime) || again.Params.size() != rec.Params.size())
         __builtin_trap();
     size_t withPoints = 0;
     for (const TSingleChannel& channel : rec.Channels) {
         if (channel.Points.empty())
             continue;
         const TSingleChannel& back = again.Channels.at(withPoints++);
-        if (back.Id != channel.Id || back.Points.size() != channel.Points.size()
-            || std::memcmp(back.Points.data(), channel.Points.data(), channel.Points.size() * sizeof(TPoint)) != 0)
+        if (back.Id != channel.Id || back.Points.size() != channel.Points.size() ||
+            std::memcmp(back.Points.data(), channel.Points.data(),
+                        channel.Points.size() * sizeof(TPoint)) != 0)
             __builtin_trap();
     }
     if (withPoints != again.Channels.size())

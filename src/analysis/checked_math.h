@@ -12,16 +12,21 @@ inline constexpr const char* InvalidOpText = "Invalid floating point operation";
 inline constexpr const char* OverflowText = "Floating point overflow";
 
 // The value itself when finite; NaN is an invalid operation, an infinity an overflow.
-inline double Checked(double value) {
-    if (std::isnan(value)) throw common::MathError(QString::fromLatin1(InvalidOpText));
-    if (std::isinf(value)) throw common::MathError(QString::fromLatin1(OverflowText));
+inline double Checked(double value)
+{
+    if (std::isnan(value))
+        throw common::MathError(QString::fromLatin1(InvalidOpText));
+    if (std::isinf(value))
+        throw common::MathError(QString::fromLatin1(OverflowText));
     return value;
 }
 
 // a / b, with 0 / 0 an invalid operation and x / 0 a division by zero.
-inline double CheckedDivide(double a, double b) {
+inline double CheckedDivide(double a, double b)
+{
     if (b == 0.0) {
-        throw common::MathError(QString::fromLatin1(a == 0.0 || std::isnan(a) ? InvalidOpText : ZeroDivideText));
+        throw common::MathError(
+            QString::fromLatin1(a == 0.0 || std::isnan(a) ? InvalidOpText : ZeroDivideText));
     }
     return Checked(a / b);
 }

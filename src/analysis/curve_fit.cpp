@@ -9,12 +9,16 @@
 namespace lmv::analysis {
 namespace {
 
-void RequireLength(std::size_t length, std::int32_t count) {
-    if (count > 0 && length < std::size_t(count)) throw common::RangeError();
+void RequireLength(std::size_t length, std::int32_t count)
+{
+    if (count > 0 && length < std::size_t(count))
+        throw common::RangeError();
 }
 
-void RequireFinite(const std::vector<double>& values) {
-    for (double value : values) Checked(value);
+void RequireFinite(const std::vector<double>& values)
+{
+    for (double value : values)
+        Checked(value);
 }
 
 void SwapDoubles(double& a, double& b) { std::swap(a, b); }
@@ -29,12 +33,17 @@ struct Pivot {
 class Elimination {
 public:
     Elimination(matrix a, std::span<const double> b, int n)
-        : a_(std::move(a)), work_(b.begin(), b.begin() + n), used_(n, -1), pivots_(n), n_(n) {}
+        : a_(std::move(a)), work_(b.begin(), b.begin() + n), used_(n, -1), pivots_(n), n_(n)
+    {
+    }
 
-    void Run() {
-        for (int step = 0; step < n_; ++step) EliminateStep(step);
+    void Run()
+    {
+        for (int step = 0; step < n_; ++step)
+            EliminateStep(step);
         UnscrambleInverse();
-        for (const auto& row : a_) RequireFinite(row);
+        for (const auto& row : a_)
+            RequireFinite(row);
         RequireFinite(work_);
     }
 
@@ -42,7 +51,8 @@ public:
     const std::vector<double>& Solution() const { return work_; }
 
 private:
-    void EliminateStep(int step) {
+    void EliminateStep(int step)
+    {
         const Pivot pivot = FindPivot(step);
         used_[pivot.Column] += 1;
         pivots_[step] = pivot;
@@ -50,25 +60,31 @@ private:
         const int q = pivot.Column;
         const double piv = a_[q][q];
         a_[q][q] = 1.0;
-        for (int l = 0; l < n_; ++l) a_[q][l] /= piv;
+        for (int l = 0; l < n_; ++l)
+            a_[q][l] /= piv;
         work_[q] /= piv;
         for (int r = 0; r < n_; ++r) {
-            if (r == q) continue;
+            if (r == q)
+                continue;
             const double d = a_[r][q];
             a_[r][q] = 0.0;
-            for (int l = 0; l < n_; ++l) a_[r][l] -= a_[q][l] * d;
+            for (int l = 0; l < n_; ++l)
+                a_[r][l] -= a_[q][l] * d;
             work_[r] -= work_[q] * d;
         }
     }
 
-    Pivot FindPivot(int step) const {
+    Pivot FindPivot(int step) const
+    {
         double best = 0.0;
         bool found = false;
         Pivot pivot;
         for (int j = 0; j < n_; ++j) {
-            if (used_[j] == 0) continue;
+            if (used_[j] == 0)
+                continue;
             for (int k = 0; k < n_; ++k) {
-                if (used_[k] >= 0) continue;
+                if (used_[k] >= 0)
+                    continue;
                 if (std::fabs(a_[j][k]) > best) {
                     best = std::fabs(a_[j][k]);
                     pivot = {j, k};
@@ -77,23 +93,30 @@ private:
             }
         }
         if (!found) {
-            throw common::MathError(step < n_ - 1 ? QStringLiteral("Error in GaussJordan2: matrix is singular")
-                                                  : QStringLiteral("Error in GaussJordan: matrix is singular"));
+            throw common::MathError(
+                step < n_ - 1 ? QStringLiteral("Error in GaussJordan2: matrix is singular")
+                              : QStringLiteral("Error in GaussJordan: matrix is singular"));
         }
         return pivot;
     }
 
-    void SwapPivotRows(Pivot pivot) {
-        if (pivot.Row == pivot.Column) return;
-        for (int l = 0; l < n_; ++l) SwapDoubles(a_[pivot.Row][l], a_[pivot.Column][l]);
+    void SwapPivotRows(Pivot pivot)
+    {
+        if (pivot.Row == pivot.Column)
+            return;
+        for (int l = 0; l < n_; ++l)
+            SwapDoubles(a_[pivot.Row][l], a_[pivot.Column][l]);
         SwapDoubles(work_[pivot.Row], work_[pivot.Column]);
     }
 
-    void UnscrambleInverse() {
+    void UnscrambleInverse()
+    {
         for (int step = n_ - 1; step >= 0; --step) {
             const Pivot pivot = pivots_[step];
-            if (pivot.Row == pivot.Column) continue;
-            for (auto& row : a_) SwapDoubles(row[pivot.Row], row[pivot.Column]);
+            if (pivot.Row == pivot.Column)
+                continue;
+            for (auto& row : a_)
+                SwapDoubles(row[pivot.Row], row[pivot.Column]);
         }
     }
 
@@ -105,41 +128,50 @@ private:
 };
 
 // XM[i][j] = X[i]^j by repeated multiplication, stored row by row.
-std::vector<double> DesignMatrix(std::span<const double> X, int nPoints, int nTerms) {
+std::vector<double> DesignMatrix(std::span<const double> X, int nPoints, int nTerms)
+{
     std::vector<double> xm(std::size_t(nPoints) * std::size_t(nTerms));
     for (int i = 0; i < nPoints; ++i) {
         double* row = &xm[std::size_t(i) * std::size_t(nTerms)];
         row[0] = 1.0;
-        for (int j = 1; j < nTerms; ++j) row[j] = row[j - 1] * X[i];
+        for (int j = 1; j < nTerms; ++j)
+            row[j] = row[j - 1] * X[i];
     }
     RequireFinite(xm);
     return xm;
 }
 
 void BuildNormalEquations(const std::vector<double>& XM, std::span<const double> Y, matrix& A,
-                          std::vector<double>& B, int nPoints, int nTerms) {
-    auto xm = [&](int i, int j) { return XM[std::size_t(i) * std::size_t(nTerms) + std::size_t(j)]; };
+                          std::vector<double>& B, int nPoints, int nTerms)
+{
+    auto xm = [&](int i, int j) {
+        return XM[std::size_t(i) * std::size_t(nTerms) + std::size_t(j)];
+    };
     for (int k = 0; k < nTerms; ++k) {
         for (int j = 0; j <= k; ++j) {
             double sum = 0.0;
-            for (int i = 0; i < nPoints; ++i) sum += xm(i, j) * xm(i, k);
+            for (int i = 0; i < nPoints; ++i)
+                sum += xm(i, j) * xm(i, k);
             A[k][j] = Checked(sum);
             A[j][k] = A[k][j];
         }
         double sum = 0.0;
-        for (int i = 0; i < nPoints; ++i) sum += Y[i] * xm(i, k);
+        for (int i = 0; i < nPoints; ++i)
+            sum += Y[i] * xm(i, k);
         B[k] = Checked(sum);
     }
 }
 
-double GoodnessOfFit(const std::vector<double>& XM, std::span<const double> Y, const std::vector<double>& coef,
-                     int nPoints, int nTerms) {
+double GoodnessOfFit(const std::vector<double>& XM, std::span<const double> Y,
+                     const std::vector<double>& coef, int nPoints, int nTerms)
+{
     double sse = 0.0;
     double sy = 0.0;
     double syy = 0.0;
     for (int i = 0; i < nPoints; ++i) {
         double fitted = 0.0;
-        for (int j = 0; j < nTerms; ++j) fitted += coef[j] * XM[std::size_t(i) * std::size_t(nTerms) + std::size_t(j)];
+        for (int j = 0; j < nTerms; ++j)
+            fitted += coef[j] * XM[std::size_t(i) * std::size_t(nTerms) + std::size_t(j)];
         sse += (fitted - Y[i]) * (fitted - Y[i]);
         sy += Y[i];
         syy += Y[i] * Y[i];
@@ -152,26 +184,34 @@ double GoodnessOfFit(const std::vector<double>& XM, std::span<const double> Y, c
 
 }
 
-void GaussJordan(matrix& A, std::span<const double> B, std::span<double> X, std::int32_t N) {
+void GaussJordan(matrix& A, std::span<const double> B, std::span<double> X, std::int32_t N)
+{
     RequireLength(B.size(), N);
     RequireLength(X.size(), N);
     RequireLength(A.size(), N);
-    for (int r = 0; r < N; ++r) RequireLength(A[r].size(), N);
-    if (N <= 0) return;
+    for (int r = 0; r < N; ++r)
+        RequireLength(A[r].size(), N);
+    if (N <= 0)
+        return;
     Elimination elimination(A, B, N);
     elimination.Run();
     A = std::move(elimination.Inverse());
-    for (int i = 0; i < N; ++i) X[i] = elimination.Solution()[i];
+    for (int i = 0; i < N; ++i)
+        X[i] = elimination.Solution()[i];
 }
 
-void PolyFit(std::span<const double> X, std::span<const double> Y, std::span<double> Coef, double& R,
-             std::int32_t nPoints, std::int32_t nTerms) {
-    if (nTerms < 1) throw common::MathError(QStringLiteral("PolyFit called with less than one term"));
-    if (nPoints < 2) throw common::MathError(QStringLiteral("PolyFit called with less than two points"));
+void PolyFit(std::span<const double> X, std::span<const double> Y, std::span<double> Coef,
+             double& R, std::int32_t nPoints, std::int32_t nTerms)
+{
+    if (nTerms < 1)
+        throw common::MathError(QStringLiteral("PolyFit called with less than one term"));
+    if (nPoints < 2)
+        throw common::MathError(QStringLiteral("PolyFit called with less than two points"));
     RequireLength(X.size(), nPoints);
     RequireLength(Y.size(), nPoints);
     RequireLength(Coef.size(), nTerms);
-    for (int i = 0; i < nPoints; ++i) Checked(Y[i]);
+    for (int i = 0; i < nPoints; ++i)
+        Checked(Y[i]);
 
     const std::vector<double> xm = DesignMatrix(X, nPoints, nTerms);
     matrix a(nTerms, std::vector<double>(nTerms));
@@ -181,7 +221,8 @@ void PolyFit(std::span<const double> X, std::span<const double> Y, std::span<dou
     GaussJordan(a, b, coef, nTerms);
     const double r = GoodnessOfFit(xm, Y, coef, nPoints, nTerms);
 
-    for (int j = 0; j < nTerms; ++j) Coef[j] = coef[j];
+    for (int j = 0; j < nTerms; ++j)
+        Coef[j] = coef[j];
     R = r;
 }
 

@@ -15,8 +15,8 @@ using matrix = std::vector<std::vector<double>>;
 // same). Coef entries from nTerms on are not touched. Throws common::MathError for
 // nTerms < 1, nPoints < 2 and a singular system, common::RangeError for arrays shorter than the
 // counts; Coef and R keep their values on every error.
-void PolyFit(std::span<const double> X, std::span<const double> Y, std::span<double> Coef, double& R,
-             std::int32_t nPoints, std::int32_t nTerms);
+void PolyFit(std::span<const double> X, std::span<const double> Y, std::span<double> Coef,
+             double& R, std::int32_t nPoints, std::int32_t nTerms);
 
 // Solves A·X = B of order N; A (N × N) becomes its inverse. Singularity is an exact zero pivot:
 // common::MathError "Error in GaussJordan2: matrix is singular" before the last step, "Error in

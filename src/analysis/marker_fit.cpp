@@ -16,9 +16,13 @@ struct WindowFit {
 
 class MarkerFitter {
 public:
-    MarkerFitter(const TDataArr& data, TMarkerRec& marker) : data_(data), marker_(marker), n_(std::int32_t(data.size())) {}
+    MarkerFitter(const TDataArr& data, TMarkerRec& marker)
+        : data_(data), marker_(marker), n_(std::int32_t(data.size()))
+    {
+    }
 
-    void Grow(std::int32_t startWidth) {
+    void Grow(std::int32_t startWidth)
+    {
         std::int32_t w = startWidth > 7 ? startWidth : 7;
         marker_.Volume = 0.0;
         marker_.R = 0.0;
@@ -31,16 +35,22 @@ public:
             valid = fit.Valid;
             w += 2;
             h = marker_.Width / 2;
-            if (fit.Discriminant > 0.0) break;
-            if (marker_.Center - h <= 0 || marker_.Center + h >= n_ - 1) break;
-            if (w <= 10 || !prevValid) continue;
-            if (prevR > marker_.R) break;
+            if (fit.Discriminant > 0.0)
+                break;
+            if (marker_.Center - h <= 0 || marker_.Center + h >= n_ - 1)
+                break;
+            if (w <= 10 || !prevValid)
+                continue;
+            if (prevR > marker_.R)
+                break;
         }
-        if (marker_.Center - h >= 1 && marker_.Center + h <= n_ - 2) FitWindow(w - 4);
+        if (marker_.Center - h >= 1 && marker_.Center + h <= n_ - 2)
+            FitWindow(w - 4);
     }
 
 private:
-    WindowFit FitWindow(std::int32_t w) {
+    WindowFit FitWindow(std::int32_t w)
+    {
         marker_.Width = w;
         const WindowEnds ends = MarkerWindow(marker_, n_);
         signal_.clear();
@@ -74,13 +84,16 @@ private:
 
 }
 
-WindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints) {
+WindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints)
+{
     const std::int32_t h = marker.Width / 2;
     const std::int32_t last = curvePoints - 1;
-    return {std::clamp(marker.Center - h, 0, std::max(last, 0)), std::clamp(marker.Center + h, 0, std::max(last, 0))};
+    return {std::clamp(marker.Center - h, 0, std::max(last, 0)),
+            std::clamp(marker.Center + h, 0, std::max(last, 0))};
 }
 
-void FitMarker(const TDataArr& data, TMarkerRec& marker, std::int32_t startWidth) {
+void FitMarker(const TDataArr& data, TMarkerRec& marker, std::int32_t startWidth)
+{
     MarkerFitter(data, marker).Grow(startWidth);
 }
 

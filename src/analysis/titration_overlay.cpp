@@ -9,13 +9,16 @@
 namespace lmv::analysis {
 namespace {
 
-double CubicVolume(const TMarkerRec& marker, double s) {
+double CubicVolume(const TMarkerRec& marker, double s)
+{
     const auto& c = marker.Coef;
     return Checked(c[0] + c[1] * s + c[2] * s * s + c[3] * s * s * s);
 }
 
-void SortByX(std::vector<OverlayPoint>& points) {
-    std::stable_sort(points.begin(), points.end(), [](const OverlayPoint& a, const OverlayPoint& b) { return a.X < b.X; });
+void SortByX(std::vector<OverlayPoint>& points)
+{
+    std::stable_sort(points.begin(), points.end(),
+                     [](const OverlayPoint& a, const OverlayPoint& b) { return a.X < b.X; });
 }
 
 // The signals at the first and last point of the marker's window.
@@ -24,7 +27,8 @@ struct SignalSpan {
     double Last = 0.0;
 };
 
-SignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data) {
+SignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data)
+{
     const WindowEnds ends = MarkerWindow(marker, std::int32_t(data.size()));
     return {data[ends.First].Y, data[ends.Last].Y};
 }
@@ -34,73 +38,92 @@ SignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data) {
 // "%4.4f" of a 64-bit float: 15 significant digits, four decimals.
 constexpr int VolumeDigits = 15;
 
-QString MarkLabelText(double volume) {
-    return QStringLiteral("V=") + common::FixedText(volume, VolumeDigits, 4) + QStringLiteral(" мл");
+QString MarkLabelText(double volume)
+{
+    return QStringLiteral("V=") + common::FixedText(volume, VolumeDigits, 4) +
+        QStringLiteral(" мл");
 }
 
-MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize) {
+MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize)
+{
     const QPointF arrowEnd = markPixel - QPointF(MarkArrowLength, MarkArrowLength);
     const QPointF labelTopLeft = arrowEnd - QPointF(labelSize.width(), labelSize.height());
     return {markPixel, arrowEnd, QRectF(labelTopLeft, labelSize)};
 }
 
-TitrationOverlay::TitrationOverlay() {
+TitrationOverlay::TitrationOverlay()
+{
     deriv_.Role = SeriesRole::Derivative;
     deriv_.Color = DerivColor;
     deriv_.Axis = VerticalAxis::Right;
     deriv_.SortedByX = false;
 }
 
-void TitrationOverlay::SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
-
-void TitrationOverlay::Changed() {
-    ++revision_;
-    if (listener_) listener_();
+void TitrationOverlay::SetChangeListener(std::function<void()> listener)
+{
+    listener_ = std::move(listener);
 }
 
-void TitrationOverlay::SetChart(ChartId chart) {
+void TitrationOverlay::Changed()
+{
+    ++revision_;
+    if (listener_)
+        listener_();
+}
+
+void TitrationOverlay::SetChart(ChartId chart)
+{
     chart_ = chart;
     deriv_.Attached = chart != ChartId::None;
     marks_.Attached = chart != ChartId::None;
     Changed();
 }
 
-void TitrationOverlay::SetVertAxis(VerticalAxis axis) {
+void TitrationOverlay::SetVertAxis(VerticalAxis axis)
+{
     vertAxis_ = axis;
     deriv_.Axis = axis;
     marks_.Axis = axis;
-    for (OverlaySeries& series : borders_) series.Axis = axis;
+    for (OverlaySeries& series : borders_)
+        series.Axis = axis;
     Changed();
 }
 
-void TitrationOverlay::SetBorderColor(TColor color) {
-    for (OverlaySeries& series : borders_) series.Color = color;
+void TitrationOverlay::SetBorderColor(TColor color)
+{
+    for (OverlaySeries& series : borders_)
+        series.Color = color;
     Changed();
 }
 
-void TitrationOverlay::SetVisible(bool visible) {
+void TitrationOverlay::SetVisible(bool visible)
+{
     const bool attached = visible && chart_ != ChartId::None;
     deriv_.Attached = attached;
     marks_.Attached = attached;
     for (auto* list : {&borders_, &fits_, &fitDerivs_}) {
-        for (OverlaySeries& series : *list) series.Attached = attached;
+        for (OverlaySeries& series : *list)
+            series.Attached = attached;
     }
     Changed();
 }
 
-void TitrationOverlay::ClearLineSeries() {
+void TitrationOverlay::ClearLineSeries()
+{
     borders_.clear();
     fits_.clear();
     fitDerivs_.clear();
     Changed();
 }
 
-void TitrationOverlay::ClearMarks() {
+void TitrationOverlay::ClearMarks()
+{
     marks_.Marks.clear();
     Changed();
 }
 
-void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range) {
+void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range)
+{
     try {
         RebuildDeriv(source);
         borders_.clear();
@@ -108,9 +131,12 @@ void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range) {
         fitDerivs_.clear();
         marks_.PointColor = source.VolumeLineColor;
         RebuildMarks(source.Markers);
-        if (source.Options.ShowBorders) RebuildBorders(source, range);
-        if (source.Options.ShowFit && !source.Data.empty()) RebuildFits(source);
-        if (source.Options.ShowFitDeriv && !source.Data.empty()) RebuildFitDerivs(source);
+        if (source.Options.ShowBorders)
+            RebuildBorders(source, range);
+        if (source.Options.ShowFit && !source.Data.empty())
+            RebuildFits(source);
+        if (source.Options.ShowFitDeriv && !source.Data.empty())
+            RebuildFitDerivs(source);
     } catch (...) {
         Changed();
         throw;
@@ -118,15 +144,19 @@ void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range) {
     Changed();
 }
 
-void TitrationOverlay::RebuildDeriv(const OverlaySource& source) {
+void TitrationOverlay::RebuildDeriv(const OverlaySource& source)
+{
     deriv_.Points.clear();
-    if (!source.Options.ShowDeriv) return;
+    if (!source.Options.ShowDeriv)
+        return;
     deriv_.Points.reserve(source.Deriv.size());
-    for (const TDataPoint& point : source.Deriv) deriv_.Points.push_back({point.X, point.Y});
+    for (const TDataPoint& point : source.Deriv)
+        deriv_.Points.push_back({point.X, point.Y});
 }
 
 // One mark per marker, whatever else is shown, so that marks never pile up over redraws.
-void TitrationOverlay::RebuildMarks(const TMarkersArr& markers) {
+void TitrationOverlay::RebuildMarks(const TMarkersArr& markers)
+{
     marks_.Marks.clear();
     for (const TMarkerRec& marker : markers) {
         OverlayMark mark{marker.Volume, marker.Value, MarkLabelText(marker.Volume)};
@@ -136,7 +166,9 @@ void TitrationOverlay::RebuildMarks(const TMarkersArr& markers) {
     }
 }
 
-OverlaySeries TitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColor color, VerticalAxis axis) const {
+OverlaySeries TitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColor color,
+                                              VerticalAxis axis) const
+{
     OverlaySeries series;
     series.Role = role;
     series.Marker = marker;
@@ -146,17 +178,20 @@ OverlaySeries TitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColo
     return series;
 }
 
-void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange range) {
+void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange range)
+{
     const auto count = int(source.Markers.size());
     for (int i = 0; i < count; ++i) {
-        for (SeriesRole role : {SeriesRole::LeftBorder, SeriesRole::RightBorder, SeriesRole::VolumeLine}) {
+        for (SeriesRole role :
+             {SeriesRole::LeftBorder, SeriesRole::RightBorder, SeriesRole::VolumeLine}) {
             OverlaySeries series = NewLineSeries(role, i, BorderColor, vertAxis_);
             series.Pen = PenStyle::Dot;
             series.PenWidth = 2;
             borders_.push_back(std::move(series));
         }
     }
-    if (source.Data.empty()) return;
+    if (source.Data.empty())
+        return;
     for (int i = 0; i < count; ++i) {
         const TMarkerRec& marker = source.Markers[i];
         const WindowEnds ends = MarkerWindow(marker, std::int32_t(source.Data.size()));
@@ -170,10 +205,12 @@ void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange ran
 }
 
 // A marker without a fit (Width 0, as SetSingleMarker leaves it) gets an empty series.
-void TitrationOverlay::RebuildFits(const OverlaySource& source) {
+void TitrationOverlay::RebuildFits(const OverlaySource& source)
+{
     for (int i = 0; i < int(source.Markers.size()); ++i) {
         const TMarkerRec& marker = source.Markers[i];
-        OverlaySeries series = NewLineSeries(SeriesRole::FittedCubic, i, FitColor, VerticalAxis::Left);
+        OverlaySeries series =
+            NewLineSeries(SeriesRole::FittedCubic, i, FitColor, VerticalAxis::Left);
         const std::int64_t n = 10 * std::int64_t(marker.Width);
         if (n > 0) {
             const SignalSpan span = WindowSignals(marker, source.Data);
@@ -189,11 +226,13 @@ void TitrationOverlay::RebuildFits(const OverlaySource& source) {
     }
 }
 
-void TitrationOverlay::RebuildFitDerivs(const OverlaySource& source) {
+void TitrationOverlay::RebuildFitDerivs(const OverlaySource& source)
+{
     const std::int64_t n = 10 * std::int64_t(source.FitSamples);
     for (int i = 0; i < int(source.Markers.size()); ++i) {
         const TMarkerRec& marker = source.Markers[i];
-        OverlaySeries series = NewLineSeries(SeriesRole::FittedSlope, i, FitDerivColor, VerticalAxis::Right);
+        OverlaySeries series =
+            NewLineSeries(SeriesRole::FittedSlope, i, FitDerivColor, VerticalAxis::Right);
         if (marker.Width > 0 && n > 1) {
             const SignalSpan span = WindowSignals(marker, source.Data);
             const double step = Checked(span.Last - span.First) / double(n);

@@ -40,11 +40,13 @@ struct RgbTriple {
     std::uint8_t Blue = 0;
 };
 
-constexpr TColor RgbToColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+constexpr TColor RgbToColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
     return TColor(red) | (TColor(green) << 8) | (TColor(blue) << 16);
 }
 
-constexpr RgbTriple ColorToRgb(TColor color) {
+constexpr RgbTriple ColorToRgb(TColor color)
+{
     return {std::uint8_t(color & 0xFF), std::uint8_t((color >> 8) & 0xFF),
             std::uint8_t((color >> 16) & 0xFF)};
 }
@@ -74,20 +76,20 @@ struct OverlayPoint {
 
 struct OverlaySeries {
     SeriesRole Role = SeriesRole::Derivative;
-    int Marker = -1;               // the marker the series belongs to; -1 for the derivative
+    int Marker = -1;  // the marker the series belongs to; -1 for the derivative
     TColor Color = 0;
     VerticalAxis Axis = VerticalAxis::Left;
     PenStyle Pen = PenStyle::Solid;
     int PenWidth = 1;
-    bool SortedByX = true;         // false: the order of Points is the drawing order
+    bool SortedByX = true;  // false: the order of Points is the drawing order
     bool Attached = false;
     std::vector<OverlayPoint> Points;
 };
 
 struct OverlayMark {
-    double X = 0.0;                // the equivalence volume
-    double Y = 0.0;                // the signal at the equivalence point
-    QString Label;                 // "V=… мл"
+    double X = 0.0;  // the equivalence volume
+    double Y = 0.0;  // the signal at the equivalence point
+    QString Label;  // "V=… мл"
 };
 
 struct MarkSeriesModel {
@@ -97,7 +99,7 @@ struct MarkSeriesModel {
     int ArrowLength = MarkArrowLength;
     PointerStyle Pointer = PointerStyle::SmallDot;
     bool Attached = false;
-    std::vector<OverlayMark> Marks; // ascending X
+    std::vector<OverlayMark> Marks;  // ascending X
 };
 
 // A vertical axis's range when the overlay is rebuilt.
@@ -111,9 +113,9 @@ QString MarkLabelText(double volume);
 
 // Screen pixels, Y growing downwards.
 struct MarkLabelPlacement {
-    QPointF ArrowStart;            // the mark's own position
-    QPointF ArrowEnd;              // ArrowLength pixels left of and above it
-    QRectF LabelRect;              // lower-right corner at ArrowEnd
+    QPointF ArrowStart;  // the mark's own position
+    QPointF ArrowEnd;  // ArrowLength pixels left of and above it
+    QRectF LabelRect;  // lower-right corner at ArrowEnd
 };
 
 MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize);
@@ -128,8 +130,8 @@ struct OverlayOptions {
 
 // Everything one rebuild draws from.
 struct OverlaySource {
-    const TDataArr& Data;          // the curve
-    const TDataArr& Deriv;         // the derivative shown by DerivSeries
+    const TDataArr& Data;  // the curve
+    const TDataArr& Deriv;  // the derivative shown by DerivSeries
     const TMarkersArr& Markers;
     OverlayOptions Options;
     int FitSamples = 30;

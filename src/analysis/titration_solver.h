@@ -56,7 +56,10 @@ public:
     // Rebuilds every overlay, the lines spanning the vertical axis's range now.
     void Redraw();
     void ClearLineSeries();
-    void SetChangeListener(std::function<void()> listener) { overlay_.SetChangeListener(std::move(listener)); }
+    void SetChangeListener(std::function<void()> listener)
+    {
+        overlay_.SetChangeListener(std::move(listener));
+    }
 
     const TDataArr& Data() const { return data_; }
     const TDataArr& Deriv() const { return deriv_; }

@@ -21,7 +21,7 @@ constexpr std::array<char16_t, 64> UpperHalf = {
 };
 
 constexpr char16_t FirstLetter = u'\u0410';  // А at 0xC0
-constexpr char16_t LastLetter = u'\u044F';   // я at 0xFF
+constexpr char16_t LastLetter = u'\u044F';  // я at 0xFF
 constexpr unsigned char FirstLetterByte = 0xC0;
 constexpr char Unmappable = '?';
 

@@ -1,5 +1,6 @@
 #pragma once
-// The one codec between the program's Unicode text and the Windows-1251 bytes of files and the wire.
+// The one codec between the program's Unicode text and the Windows-1251 bytes of files and the
+// wire.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>

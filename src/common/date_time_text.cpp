@@ -40,7 +40,9 @@ QString ShortDatePattern(const QLocale& locale)
 // with brackets directly around it.
 void DropZoneField(QString& out, const QString& pattern, qsizetype& i)
 {
-    const auto nextIs = [&](char c) { return i + 1 < pattern.size() && pattern[i + 1] == QLatin1Char(c); };
+    const auto nextIs = [&](char c) {
+        return i + 1 < pattern.size() && pattern[i + 1] == QLatin1Char(c);
+    };
     while (nextIs('t'))
         ++i;
     if (out.endsWith(QLatin1Char('(')) && nextIs(')')) {
@@ -75,7 +77,8 @@ QString WithAsciiDigits(const QString& text, const QLocale& locale)
     for (uint& c : characters)
         if (c >= zero.front() && c <= zero.front() + 9)
             c = U'0' + (c - zero.front());
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                             characters.size());
 }
 
 }

@@ -12,8 +12,8 @@ namespace {
 constexpr long long MsecsPerDay = 86'400'000;
 const QDate Epoch(1899, 12, 30);
 // Years 1 to 9999, the range of the files' day counts.
-constexpr long long FirstDay = -693'593;   // 1 January 0001
-constexpr long long LastDay = 2'958'465;   // 31 December 9999
+constexpr long long FirstDay = -693'593;  // 1 January 0001
+constexpr long long LastDay = 2'958'465;  // 31 December 9999
 
 bool InFileRange(const QDate& date)
 {
@@ -28,7 +28,8 @@ double DateTimeToDays(const QDateTime& localTime)
     if (!InFileRange(date) || !localTime.time().isValid())
         throw RangeError();
     const double day = static_cast<double>(Epoch.daysTo(date));
-    const double fraction = static_cast<double>(localTime.time().msecsSinceStartOfDay()) / MsecsPerDay;
+    const double fraction =
+        static_cast<double>(localTime.time().msecsSinceStartOfDay()) / MsecsPerDay;
     return day < 0 ? day - fraction : day + fraction;
 }
 

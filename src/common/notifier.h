@@ -14,7 +14,8 @@ public:
     virtual ~Notifier() = default;
     virtual void Beep() = 0;
     virtual BoxAnswer MessageBox(const QString& text, BoxIcon icon = BoxIcon::Error,
-                                 BoxButtons buttons = BoxButtons::Ok, const QString& title = {}) = 0;
+                                 BoxButtons buttons = BoxButtons::Ok,
+                                 const QString& title = {}) = 0;
 };
 
 }

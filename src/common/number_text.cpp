@@ -3,9 +3,9 @@
 #include "common/errors.h"
 #include "common/rounded_decimal.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <charconv>
 #include <system_error>
 
 namespace lmv::common {
@@ -22,7 +22,8 @@ QString ExponentText(const RoundedDecimal& r)
 {
     QString text(QLatin1Char(r.digits.front()));
     if (r.digits.size() > 1)
-        text += QLatin1Char('.') + QLatin1String(r.digits.data() + 1, qsizetype(r.digits.size() - 1));
+        text +=
+            QLatin1Char('.') + QLatin1String(r.digits.data() + 1, qsizetype(r.digits.size() - 1));
     return text + QLatin1Char('E') + QString::number(r.exponent);
 }
 
@@ -97,7 +98,8 @@ bool IsDecimalNumber(QStringView text)
 }
 
 // Whether a decimal text that std::from_chars found out of range is below 1 in magnitude
-// (an underflow) rather than above (an overflow): its first non-zero digit's place plus its exponent.
+// (an underflow) rather than above (an overflow): its first non-zero digit's place plus its
+// exponent.
 bool IsTinyMagnitude(const char* first, const char* last)
 {
     long long place = 0;
@@ -173,10 +175,7 @@ QString GeneralText(double value, int minExponent, int digits)
     return WithSign(value, r, exponentForm ? ExponentText(r) : PlainText(r, r.FractionDigits()));
 }
 
-QString CommasToPoints(QString text)
-{
-    return text.replace(QLatin1Char(','), QLatin1Char('.'));
-}
+QString CommasToPoints(QString text) { return text.replace(QLatin1Char(','), QLatin1Char('.')); }
 
 std::optional<int> ParseInteger(QStringView text)
 {

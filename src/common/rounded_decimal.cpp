@@ -49,7 +49,8 @@ bool LooksLikeHalf(const Expansion& x, long long kept)
 {
     if (kept < 0 || kept >= static_cast<long long>(x.digits.size()) || x.digits[kept] != '5')
         return false;
-    return std::all_of(x.digits.begin() + kept + 1, x.digits.end(), [](char c) { return c == '0'; });
+    return std::all_of(x.digits.begin() + kept + 1, x.digits.end(),
+                       [](char c) { return c == '0'; });
 }
 
 RoundedDecimal Round(const Expansion& x, long long kept)

@@ -27,8 +27,8 @@ std::vector<uint8_t> EncodeFrame(uint8_t code, std::span<const uint8_t> payload)
 double ReadBigEndianFloat(const uint8_t* frame, int offset)
 {
     const uint8_t* p = frame + offset;
-    const uint32_t bits = (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8)
-                          | uint32_t(p[3]);
+    const uint32_t bits =
+        (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
     return static_cast<double>(std::bit_cast<float>(bits));
 }
 

@@ -40,7 +40,7 @@ uint16_t ReadLittleEndianWord(const uint8_t* frame, int offset);
 // A received good frame as handlers and requesters see it: the bytes of this frame only (the rest
 // of the buffer is zero, never bytes of an earlier frame) and its L.
 struct TRxFrame {
-    TFrameBuffer bytes {};
+    TFrameBuffer bytes{};
     int length = 0;  // L
     uint8_t code() const { return length > 0 ? bytes[2] : FrameStart; }
 };

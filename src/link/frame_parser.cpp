@@ -11,7 +11,8 @@ int TFrameParser::Scan(const uint8_t* data, int size, TFrameResult& result)
     int pos = 0;
     while (pos < size) {
         if (!rxInFrame_) {
-            const void* start = std::memchr(data + pos, FrameStart, static_cast<size_t>(size - pos));
+            const void* start =
+                std::memchr(data + pos, FrameStart, static_cast<size_t>(size - pos));
             if (start == nullptr)
                 return size;
             pos = static_cast<int>(static_cast<const uint8_t*>(start) - data) + 1;
@@ -62,7 +63,7 @@ void TFrameParser::CopyFrame(TRxFrame& out) const
 {
     const int frameSize = rxLen_ + 3;
     std::memcpy(out.bytes.data(), rxFrame_.data(), static_cast<size_t>(frameSize));
-    std::fill(out.bytes.begin() + frameSize, out.bytes.end(), uint8_t {0});
+    std::fill(out.bytes.begin() + frameSize, out.bytes.end(), uint8_t{0});
     out.length = rxLen_;
 }
 

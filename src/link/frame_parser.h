@@ -29,7 +29,7 @@ public:
     uint8_t RxXor() const { return rxXor_; }
 
 private:
-    TFrameBuffer rxFrame_ {};
+    TFrameBuffer rxFrame_{};
     int rxIndex_ = 0;
     int rxLen_ = 0;
     bool rxInFrame_ = false;

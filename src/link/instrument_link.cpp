@@ -49,10 +49,7 @@ TInstrumentLink::TInstrumentLink(common::Notifier& notifier, QObject* parent)
     connect(&driver_, &TSerialPortDriver::PortLost, this, &TInstrumentLink::OnPortLost);
 }
 
-TInstrumentLink::~TInstrumentLink()
-{
-    driver_.Disconnect();
-}
+TInstrumentLink::~TInstrumentLink() { driver_.Disconnect(); }
 
 TSerialPortDriver& TInstrumentLink::Driver() { return driver_; }
 
@@ -124,9 +121,9 @@ void TInstrumentLink::OnGoodFrame()
 
 bool TInstrumentLink::EndsWait(uint8_t code) const
 {
-    return awaitingReply_
-           && (code == CalibrationPointFrame || code == GetClockFrame || code == SetClockFrame
-               || code == NotebookPageFrame);
+    return awaitingReply_ &&
+        (code == CalibrationPointFrame || code == GetClockFrame || code == SetClockFrame ||
+         code == NotebookPageFrame);
 }
 
 void TInstrumentLink::Dispatch(const TRxFrame& frame)

@@ -15,7 +15,9 @@
 
 class QEventLoop;
 
-namespace lmv::common { class Notifier; }
+namespace lmv::common {
+class Notifier;
+}
 
 namespace lmv::link {
 
@@ -41,10 +43,10 @@ public:
     // The parser's entry: one received chunk. Also called directly by tests and the fuzzer.
     void ReceiveData(const uint8_t* data, int size);
 
-    // The payload written at offsets 3 .. len+1 of TxFrame, framed with `code` and L = len and sent.
-    // Throws common::RangeError for len outside 0..255; "Error Output" when nothing was sent.
+    // The payload written at offsets 3 .. len+1 of TxFrame, framed with `code` and L = len and
+    // sent. Throws common::RangeError for len outside 0..255; "Error Output" when nothing was sent.
     // Returns whether the whole frame was sent.
-    uint8_t TxFrame[FrameBufferSize] {};
+    uint8_t TxFrame[FrameBufferSize]{};
     int TxLen = 0;
     bool SendFrame(uint8_t code, int len);
 
@@ -68,7 +70,7 @@ public:
 signals:
     void GoodFrame();  // after the good-frame steps, before the dispatch
     void LampChanged(lmv::link::TLampColor color);
-    void PortLost();   // the device went away; the port is closed
+    void PortLost();  // the device went away; the port is closed
 
 private:
     void ProcessChunk(const uint8_t* data, int size);

@@ -11,7 +11,7 @@ namespace {
 using enum TMessageDirection;
 
 // code, name, direction, L received, L sent
-constexpr std::array<TMessageInfo, 14> Catalogue {{
+constexpr std::array<TMessageInfo, 14> Catalogue{{
     {MeasurementFrame, "MeasurementFrame", ToPc, 14, 0},
     {NotebookPageFrame, "NotebookPageFrame", Both, 94, 2},
     {SoilAnalysisFrame, "SoilAnalysisFrame", ToPc, 37, 0},
@@ -30,10 +30,7 @@ constexpr std::array<TMessageInfo, 14> Catalogue {{
 
 }
 
-std::span<const TMessageInfo> MessageCatalogue()
-{
-    return Catalogue;
-}
+std::span<const TMessageInfo> MessageCatalogue() { return Catalogue; }
 
 const TMessageInfo* FindMessage(uint8_t code)
 {

@@ -11,8 +11,8 @@ struct TMessageInfo {
     uint8_t code;
     const char* name;
     TMessageDirection direction;
-    int layoutLength;   // L of a received frame (the answer for codes that travel both ways); 0 for
-                        // a code the PC only sends
+    int layoutLength;  // L of a received frame (the answer for codes that travel both ways); 0 for
+                       // a code the PC only sends
     int requestLength;  // L of the frame the PC sends; 0 for a code the PC never sends
 };
 

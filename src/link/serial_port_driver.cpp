@@ -16,27 +16,35 @@ namespace lmv::link {
 
 namespace {
 
-constexpr std::array<qint32, 13> BaudRates {110,   300,   600,   1200,  2400,  4800,  9600,
+constexpr std::array<qint32, 13> BaudRates{110,   300,   600,   1200,  2400,  4800,  9600,
                                            14400, 19200, 38400, 56000, 57600, 115200};
 constexpr int MaxWord = 65535;
 
 QSerialPort::StopBits QtStopBits(TComPortStopBits bits)
 {
     switch (bits) {
-    case sb1HALFBITS: return QSerialPort::OneAndHalfStop;
-    case sb2BITS: return QSerialPort::TwoStop;
-    default: return QSerialPort::OneStop;
+    case sb1HALFBITS:
+        return QSerialPort::OneAndHalfStop;
+    case sb2BITS:
+        return QSerialPort::TwoStop;
+    default:
+        return QSerialPort::OneStop;
     }
 }
 
 QSerialPort::Parity QtParity(TComPortParity parity)
 {
     switch (parity) {
-    case ptODD: return QSerialPort::OddParity;
-    case ptEVEN: return QSerialPort::EvenParity;
-    case ptMARK: return QSerialPort::MarkParity;
-    case ptSPACE: return QSerialPort::SpaceParity;
-    default: return QSerialPort::NoParity;
+    case ptODD:
+        return QSerialPort::OddParity;
+    case ptEVEN:
+        return QSerialPort::EvenParity;
+    case ptMARK:
+        return QSerialPort::MarkParity;
+    case ptSPACE:
+        return QSerialPort::SpaceParity;
+    default:
+        return QSerialPort::NoParity;
     }
 }
 
@@ -62,10 +70,7 @@ TSerialPortDriver::TSerialPortDriver(QObject* parent)
             [this](QSerialPort::SerialPortError error) { OnPortError(error); });
 }
 
-TSerialPortDriver::~TSerialPortDriver()
-{
-    Disconnect();
-}
+TSerialPortDriver::~TSerialPortDriver() { Disconnect(); }
 
 int TSerialPortDriver::CheckedWord(int value)
 {
@@ -167,10 +172,7 @@ void TSerialPortDriver::SetComPortInBufSize(int value)
 
 int TSerialPortDriver::ComPortOutBufSize() const { return outBufSize_; }
 
-void TSerialPortDriver::SetComPortOutBufSize(int value)
-{
-    outBufSize_ = CheckedWord(value);
-}
+void TSerialPortDriver::SetComPortOutBufSize(int value) { outBufSize_ = CheckedWord(value); }
 
 int TSerialPortDriver::ComPortPollingDelay() const { return pollingDelay_; }
 
@@ -206,10 +208,7 @@ void TSerialPortDriver::Disconnect()
     port_->close();
 }
 
-bool TSerialPortDriver::Connected() const
-{
-    return port_->isOpen();
-}
+bool TSerialPortDriver::Connected() const { return port_->isOpen(); }
 
 void TSerialPortDriver::ApplySettings()
 {
@@ -261,8 +260,8 @@ int TSerialPortDriver::SendData(const uint8_t* data, int size)
     while (true) {
         const int free = OutFreeSpace();
         if (sent < size && free > 0) {
-            const qint64 written =
-                port_->write(reinterpret_cast<const char*>(data + sent), std::min(size - sent, free));
+            const qint64 written = port_->write(reinterpret_cast<const char*>(data + sent),
+                                                std::min(size - sent, free));
             if (written <= 0)
                 return -sent;
             sent += static_cast<int>(written);
@@ -327,7 +326,7 @@ bool TSerialPortDriver::LineHungUp() const
 #ifdef Q_OS_WIN
     return false;
 #else
-    pollfd line {static_cast<int>(port_->handle()), POLLIN, 0};
+    pollfd line{static_cast<int>(port_->handle()), POLLIN, 0};
     return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 #endif
 }
@@ -339,8 +338,8 @@ void TSerialPortDriver::OnPortError(int error)
     // A vanished device reads as ResourceError (EIO); a pseudo-terminal whose other side closed
     // reads as ReadError (end of file) with the line hung up. Qt repeats either without end while
     // the port stays open: close at the first one.
-    const bool gone = error == QSerialPort::ResourceError
-                      || (error == QSerialPort::ReadError && LineHungUp());
+    const bool gone =
+        error == QSerialPort::ResourceError || (error == QSerialPort::ReadError && LineHungUp());
     if (!gone)
         return;
     pollTimer_->stop();

@@ -14,8 +14,21 @@ class QTimer;
 
 namespace lmv::link {
 
-enum TComPortBaudRate : uint8_t { br110, br300, br600, br1200, br2400, br4800, br9600, br14400,
-                                  br19200, br38400, br56000, br57600, br115200 };
+enum TComPortBaudRate : uint8_t {
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200
+};
 enum TComPortDataBits : uint8_t { db5BITS, db6BITS, db7BITS, db8BITS };
 enum TComPortStopBits : uint8_t { sb1BITS, sb1HALFBITS, sb2BITS };
 enum TComPortParity : uint8_t { ptNONE, ptODD, ptEVEN, ptMARK, ptSPACE };
@@ -36,7 +49,8 @@ public:
 
     // The port to open: ComPort is the COM number minus 1 (0..MaxComNumber-1); a device path, when
     // set, names the port instead. Both are stored only while the port is closed. SetComPort
-    // clears the device path and throws common::RangeError for an ordinal outside 0..MaxComNumber-1.
+    // clears the device path and throws common::RangeError for an ordinal outside
+    // 0..MaxComNumber-1.
     int ComPort() const;
     void SetComPort(int ordinal);
     QString DevicePath() const;
@@ -54,7 +68,8 @@ public:
     void SetComPortHwHandshaking(TComPortHwHandshaking value);
     TComPortSwHandshaking ComPortSwHandshaking() const;
     void SetComPortSwHandshaking(TComPortSwHandshaking value);
-    // Buffer sizes and the polling delay are Words: values outside 1..65535 throw common::RangeError.
+    // Buffer sizes and the polling delay are Words: values outside 1..65535 throw
+    // common::RangeError.
     int ComPortInBufSize() const;
     void SetComPortInBufSize(int value);
     int ComPortOutBufSize() const;

@@ -6,10 +6,10 @@ namespace lmv::mainwindow {
 
 struct TActionDefinition {
     const char* name;
-    const char* caption;      // UTF-8
-    const char* hint = "";    // UTF-8; empty: none
+    const char* caption;  // UTF-8
+    const char* hint = "";  // UTF-8; empty: none
     int tag = 0;
-    bool checkable = false;   // shows a check mark, which its handler flips
+    bool checkable = false;  // shows a check mark, which its handler flips
     bool checked = false;
     const char* shortcut = "";
     int helpContext = 0;

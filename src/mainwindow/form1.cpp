@@ -37,10 +37,7 @@ TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* paren
     FormCreate();
 }
 
-TForm1::~TForm1()
-{
-    link_->SetHandlers(nullptr);
-}
+TForm1::~TForm1() { link_->SetHandlers(nullptr); }
 
 TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
 

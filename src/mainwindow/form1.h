@@ -49,8 +49,12 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 
-namespace lmv::analysis { class TSolver; }
-namespace lmv::link { class TInstrumentLink; }
+namespace lmv::analysis {
+class TSolver;
+}
+namespace lmv::link {
+class TInstrumentLink;
+}
 
 namespace lmv::mainwindow {
 
@@ -188,10 +192,10 @@ public:
     bool Recording = false;
     bool StopByInstrument = false;
     bool AutosaveBusy = false;
-    std::array<TChartAxis*, 9> PageAxes {};
+    std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
-    std::array<bool, 2> CursorMarkValid {};
+    std::array<bool, 2> CursorMarkValid{};
     // The solvers of the primary curve (left axis) and of the external one (right axis) on Chart2.
     std::unique_ptr<analysis::TSolver> PrimarySolver;
     std::unique_ptr<analysis::TSolver> ExternalSolver;
@@ -205,7 +209,7 @@ public:
     int DragEdge = 0;
     // The peaks of the record on screen, each calculated on its own page's curve, and the
     // window's Modified flag.
-    analysis::PeakSetModel PeakSet {[this](std::int32_t page) { return CurveOfPage(page); }};
+    analysis::PeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
     bool LoadingRecord = false;
     QString StatusText;
     QString HelpFile;
@@ -227,20 +231,21 @@ public:
     QSplitter* Splitter1 = nullptr;
     QLabel* ConnectPanel = nullptr;
     QTabWidget* PageControl1 = nullptr;
-    std::array<QWidget*, PageCount> Pages {};
-    std::array<TChart*, PageCount> PageCharts {};  // the chart of a page that has one, by index
-    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr, *Chart5 = nullptr,
-           *Chart6 = nullptr, *Chart7 = nullptr, *Chart8 = nullptr, *Chart9 = nullptr, *Chart10 = nullptr,
-           *Chart11 = nullptr;
-    TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr, *Series15 = nullptr,
-                 *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr, *FastLineSeries4 = nullptr,
-                 *Series2 = nullptr, *Series3 = nullptr, *Series4 = nullptr, *Series5 = nullptr,
-                 *Series6 = nullptr, *Series7 = nullptr, *FastLineSeries5 = nullptr;
+    std::array<QWidget*, PageCount> Pages{};
+    std::array<TChart*, PageCount> PageCharts{};  // the chart of a page that has one, by index
+    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr,
+           *Chart5 = nullptr, *Chart6 = nullptr, *Chart7 = nullptr, *Chart8 = nullptr,
+           *Chart9 = nullptr, *Chart10 = nullptr, *Chart11 = nullptr;
+    TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr,
+                 *Series15 = nullptr, *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr,
+                 *FastLineSeries4 = nullptr, *Series2 = nullptr, *Series3 = nullptr,
+                 *Series4 = nullptr, *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr,
+                 *FastLineSeries5 = nullptr;
     // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
     // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
     // table; the view, a child widget deleted last, then falls back to an empty model.
     TReadingsTable ReadingsTable;
-    TReadingsTableModel ReadingsModel {ReadingsTable, [this] { return ReadingsEditContext(); }};
+    TReadingsTableModel ReadingsModel{ReadingsTable, [this] { return ReadingsEditContext(); }};
     TIntervalCounter RowInterval;
     TTableFileOption TableFile;
     TReadingsGridView* StringGrid1 = nullptr;
@@ -258,7 +263,7 @@ public:
     QGroupBox* CorrosBox = nullptr;
     QWidget* Panel4 = nullptr;
     QWidget* Panel5 = nullptr;
-    std::array<QLabel*, 5> StaticText11To15 {};
+    std::array<QLabel*, 5> StaticText11To15{};
     QComboBox* ComboBox2 = nullptr;
     TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -266,7 +271,7 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
-    TPeakIntegralView PeakIntegrals {PageCharts, *this};
+    TPeakIntegralView PeakIntegrals{PageCharts, *this};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -317,7 +322,8 @@ private:
     // The application's handler of errors at the entries from the event loop: the message box.
     void ShowError(const QString& message);
     void RunReportingErrors(void (TForm1::*handler)());
-    QToolButton* AddActionButton(QToolBar& bar, const QString& actionName, const QString& caption = {});
+    QToolButton* AddActionButton(QToolBar& bar, const QString& actionName,
+                                 const QString& caption = {});
 
     common::Notifier& notifier_;
     TForm1Options options_;

@@ -61,7 +61,8 @@ void TForm1::BindActionHandlers()
     bind("SetScaleActn", &TForm1::SetScaleActnExecute);
     bind("MultScaleBy10Actn", &TForm1::MultScaleBy10ActnExecute);
     bind("DivScaleBy10Actn", &TForm1::DivScaleBy10ActnExecute);
-    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn", "ShowIntegeralActn"})
+    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn",
+                             "ShowIntegeralActn"})
         bindWithSender(name, &TForm1::PaintOptActnExecute);
     bind("CopyGridActn", &TForm1::CopyGridActnExecute);
     bindUpdate("CopyGridActn", &TForm1::CopyGridActnUpdate);
@@ -98,7 +99,13 @@ void TForm1::UpdateActions()
 }
 
 // Recording and time marks need an instrument that is sending: the lamp is not white.
-void TForm1::StartStopActnUpdate() { Actn(QStringLiteral("StartStopActn")).SetEnabled(Shape1->BrushColor() != Qt::white); }
-void TForm1::AddMarkActnUpdate() { Actn(QStringLiteral("AddMarkActn")).SetEnabled(Shape1->BrushColor() != Qt::white); }
+void TForm1::StartStopActnUpdate()
+{
+    Actn(QStringLiteral("StartStopActn")).SetEnabled(Shape1->BrushColor() != Qt::white);
+}
+void TForm1::AddMarkActnUpdate()
+{
+    Actn(QStringLiteral("AddMarkActn")).SetEnabled(Shape1->BrushColor() != Qt::white);
+}
 
 }

@@ -68,9 +68,11 @@ void TForm1::ConnectActnExecute()
     }
     if (link_->Connected())
         return;
-    const std::optional<TPortChoice> choice = ResolvePortText(ComboBox1->currentText(), ListedPorts());
+    const std::optional<TPortChoice> choice =
+        ResolvePortText(ComboBox1->currentText(), ListedPorts());
     if (!choice) {
-        notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error,
+                             common::BoxButtons::Ok);
         return;
     }
     ComboBox1->setEnabled(false);

@@ -33,14 +33,18 @@ void TForm1::CreateMainMenu()
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
     // A menu item of its own, with a handler of the form.
-    auto item = [this](QMenu& menu, const char* name, const QString& caption, void (TForm1::*handler)(), int help) {
+    auto item = [this](QMenu& menu, const char* name, const QString& caption,
+                       void (TForm1::*handler)(), int help) {
         QAction* action = menu.addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setProperty("HelpContext", help);
-        connect(action, &QAction::triggered, this, [this, handler] { RunReportingErrors(handler); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunReportingErrors(handler); });
         return action;
     };
-    auto actionItem = [this](QMenu& menu, const char* name) { menu.addAction(Actn(QString::fromLatin1(name)).Action()); };
+    auto actionItem = [this](QMenu& menu, const char* name) {
+        menu.addAction(Actn(QString::fromLatin1(name)).Action());
+    };
 
     QMenu* file = NewMenu(QStringLiteral("File1"), QStringLiteral("&Файл"), mainMenu);
     actionItem(*file, "OpenBaseActn");
@@ -49,13 +53,16 @@ void TForm1::CreateMainMenu()
     item(*file, "N6", QStringLiteral("Чтение графика"), &TForm1::N6Click, FileMenuHelp);
     item(*file, "N7", QStringLiteral("Запись графика"), &TForm1::N7Click, FileMenuHelp);
     item(*file, "N8", QStringLiteral("Запись графика в текст"), &TForm1::N8Click, FileMenuHelp);
-    item(*file, "N9", QStringLiteral("Запись графика в текст с точкой"), &TForm1::N9Click, FileMenuHelp)->setVisible(false);
+    item(*file, "N9", QStringLiteral("Запись графика в текст с точкой"), &TForm1::N9Click,
+         FileMenuHelp)
+        ->setVisible(false);
     file->addSeparator();
     actionItem(*file, "SaveTableActn");
     file->addSeparator();
     QMenu* report = NewMenu(QStringLiteral("Report1"), QStringLiteral("&Отчет"), file);
     report->menuAction()->setProperty("HelpContext", ReportMenuHelp);
-    item(*report, "MenuItem1", QStringLiteral("Печать диаграммы"), &TForm1::N5Click, ReportMenuHelp);
+    item(*report, "MenuItem1", QStringLiteral("Печать диаграммы"), &TForm1::N5Click,
+         ReportMenuHelp);
     report->addSeparator()->setObjectName(QStringLiteral("N14"));
     item(*report, "N11", QStringLiteral("График 1"), &TForm1::N11Click, ReportMenuHelp);
     item(*report, "N21", QStringLiteral("График 1,2"), &TForm1::N21Click, ReportMenuHelp);
@@ -67,7 +74,8 @@ void TForm1::CreateMainMenu()
     mainMenu->addMenu(file);
 
     QMenu* edit = NewMenu(QStringLiteral("Edit1"), QStringLiteral("&Правка"), mainMenu);
-    item(*edit, "asBitMap1", QStringLiteral("Копировать как BMP"), &TForm1::asBitMap1Click, EditMenuHelp);
+    item(*edit, "asBitMap1", QStringLiteral("Копировать как BMP"), &TForm1::asBitMap1Click,
+         EditMenuHelp);
     item(*edit, "WMF1", QStringLiteral("Копировать как WMF"), &TForm1::WMF1Click, EditMenuHelp);
     item(*edit, "EMF1", QStringLiteral("Копировать как EMF"), &TForm1::EMF1Click, EditMenuHelp);
     edit->addSeparator();
@@ -84,7 +92,8 @@ void TForm1::CreateMainMenu()
     actionItem(*view, "ShowAllActn");
     actionItem(*view, "ByDateActn");
     view->addSeparator();
-    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn"})
+    for (const char* name :
+         {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn"})
         actionItem(*view, name);
     view->addSeparator();
     for (const char* name : {"FitImageActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})
@@ -128,7 +137,7 @@ void TForm1::CreateMainMenu()
     mainMenu->addMenu(hidden)->setVisible(false);
 
     const std::pair<QMenu*, int> helpContexts[] = {
-        {file, FileMenuHelp}, {edit, EditMenuHelp}, {view, ViewMenuHelp},
+        {file, FileMenuHelp},     {edit, EditMenuHelp},       {view, ViewMenuHelp},
         {record, RecordMenuHelp}, {service, ServiceMenuHelp}, {help, HelpMenuHelp},
     };
     for (const auto& [menu, context] : helpContexts) {

@@ -14,7 +14,8 @@ namespace lmv::mainwindow {
 struct TForm1Options {
     // The working folder, ending in a separator; the default record folder is its "Base/".
     QString startDir;
-    // Opens a folder as the record folder; throws common::Error (a folder index of another version).
+    // Opens a folder as the record folder; throws common::Error (a folder index of another
+    // version).
     std::function<void(const QString& folder)> setRecordDir;
     // The record list's filter at start: 0 all records, 1 the records of FilterDate.
     int filterMode = 1;

@@ -25,8 +25,9 @@ namespace lmv::mainwindow {
 namespace {
 
 const char* const SheetNames[PageCount] = {
-    "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5", "TabSheet6", "TabSheet7",
-    "TabSheet8", "TabSheet13", "TabSheet9", "TabSheet10", "TabSheet11", "TabSheet12", "KTTResultSheet",
+    "TabSheet1",  "TabSheet2",  "TabSheet3",  "TabSheet4",      "TabSheet5",
+    "TabSheet6",  "TabSheet7",  "TabSheet8",  "TabSheet13",     "TabSheet9",
+    "TabSheet10", "TabSheet11", "TabSheet12", "KTTResultSheet",
 };
 
 constexpr int ChannelAxisLimit = 4000;
@@ -46,7 +47,8 @@ QVBoxLayout* ColumnOf(QWidget* page)
     return column;
 }
 
-TLineSeries* NewLine(TChart& chart, const QString& name, QColor color, QObject* owner, int width = 1)
+TLineSeries* NewLine(TChart& chart, const QString& name, QColor color, QObject* owner,
+                     int width = 1)
 {
     auto* series = new TLineSeries(name, color, owner);
     series->SetPenWidth(width);
@@ -80,12 +82,13 @@ void TForm1::CreatePages()
     CreateServicePages();
     for (int index = 0; index < ChannelPageCount; ++index)
         PageCharts[index]->SetTitle(form.chartTitles[index]);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { RunReportingErrors(&TForm1::PageControl1Change); });
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this] { RunReportingErrors(&TForm1::PageControl1Change); });
 }
 
 void TForm1::CreateChannelPages()
 {
-    std::array<TChart**, ChannelPageCount> charts {&Chart1, &Chart2, &Chart3, &Chart4, &Chart5};
+    std::array<TChart**, ChannelPageCount> charts{&Chart1, &Chart2, &Chart3, &Chart4, &Chart5};
     for (int index = 0; index < ChannelPageCount; ++index) {
         auto* chart = new TChart(QStringLiteral("Chart%1").arg(index + 1), Pages[index]);
         chart->LeftAxis().SetMinMax(-ChannelAxisLimit, ChannelAxisLimit);
@@ -150,7 +153,8 @@ void TForm1::CreateTablePage()
     auto* panel4Row = new QHBoxLayout(Panel4);
     CheckBox2 = new QCheckBox(QStringLiteral("Запись   в файл"), Panel4);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    connect(CheckBox2, &QCheckBox::clicked, this, [this] { RunReportingErrors(&TForm1::CheckBox2Click); });
+    connect(CheckBox2, &QCheckBox::clicked, this,
+            [this] { RunReportingErrors(&TForm1::CheckBox2Click); });
     panel4Row->addWidget(CheckBox2);
     StaticText2 = NewStaticText(QStringLiteral("StaticText2"), Panel4);
     panel4Row->addWidget(StaticText2);
@@ -177,15 +181,17 @@ void TForm1::CreateFourPlusOnePage()
     Panel5 = new QWidget(page);
     Panel5->setObjectName(QStringLiteral("Panel5"));
     auto* legend = new QGridLayout(Panel5);
-    const std::array<TChartSeries*, 5> lines {Series2, Series3, Series4, Series5, Series6};
+    const std::array<TChartSeries*, 5> lines{Series2, Series3, Series4, Series5, Series6};
     const char* const labels[] = {"1", "2", "3", "4", "C"};
     for (int line = 0; line < 5; ++line) {
         auto* swatch = new QLabel(QString::fromLatin1(labels[line]), Panel5);
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setFixedSize(20, 16);
-        swatch->setStyleSheet(QStringLiteral("background-color: %1; color: white;").arg(lines[line]->Color().name()));
+        swatch->setStyleSheet(
+            QStringLiteral("background-color: %1; color: white;").arg(lines[line]->Color().name()));
         legend->addWidget(swatch, line, 0);
-        StaticText11To15[line] = NewStaticText(QStringLiteral("StaticText%1").arg(11 + line), Panel5);
+        StaticText11To15[line] =
+            NewStaticText(QStringLiteral("StaticText%1").arg(11 + line), Panel5);
         StaticText11To15[line]->setMinimumWidth(80);
         legend->addWidget(StaticText11To15[line], line, 1);
     }
@@ -211,7 +217,8 @@ void TForm1::CreateServicePages()
     QVBoxLayout* calibration = ColumnOf(Pages[9]);
     ComboBox2 = new QComboBox(Pages[9]);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems({"RESISTOR", "TEMPER", "VOLT", "VOLT_HI", "AMPER", "COND", "SOLT", "OXY", "FOTO", "PX", "PH"});
+    ComboBox2->addItems({"RESISTOR", "TEMPER", "VOLT", "VOLT_HI", "AMPER", "COND", "SOLT", "OXY",
+                         "FOTO", "PX", "PH"});
     calibration->addWidget(ComboBox2);
     StringGrid2 = new TStringGrid(QStringLiteral("StringGrid2"), 4, 31, Pages[9]);
     calibration->addWidget(StringGrid2, 1);

@@ -12,7 +12,8 @@ const QColor IntegralColor(0, 128, 128);
 
 }
 
-TPeakIntegralView::TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts, QObject& owner)
+TPeakIntegralView::TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts,
+                                     QObject& owner)
     : pageCharts_(pageCharts), owner_(owner)
 {
 }
@@ -47,7 +48,8 @@ void TPeakIntegralView::Follow(const analysis::TParams& params)
 TLineSeries* TPeakIntegralView::SeriesFor(std::size_t index)
 {
     if (!series_[index]) {
-        series_[index] = new TLineSeries(QStringLiteral("IntegralSeries%1").arg(index), IntegralColor, &owner_);
+        series_[index] =
+            new TLineSeries(QStringLiteral("IntegralSeries%1").arg(index), IntegralColor, &owner_);
         series_[index]->SetOnRightAxis(true);
     }
     return series_[index];

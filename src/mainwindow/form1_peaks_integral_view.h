@@ -8,7 +8,9 @@
 
 class QObject;
 
-namespace lmv::analysis { struct TParams; }
+namespace lmv::analysis {
+struct TParams;
+}
 
 namespace lmv::mainwindow {
 

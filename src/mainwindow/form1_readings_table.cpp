@@ -53,7 +53,8 @@ void CopyGridToClipboard(const QList<QStringList>& rows)
 void TForm1::CreateSaveDialog1()
 {
     SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"),
-                                  {QStringLiteral("Вывод в файл"), QStringLiteral("Файл данных *.DAT (*.DAT)"),
+                                  {QStringLiteral("Вывод в файл"),
+                                   QStringLiteral("Файл данных *.DAT (*.DAT)"),
                                    QStringLiteral("DAT"), QString()},
                                   options_.runSaveDialog1, this);
 }
@@ -66,14 +67,16 @@ void TForm1::InitReadingsTable()
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    return {DeviceType, LiveRecordOnScreen(NameFrom(options_.selectedFileName), NameFrom(options_.recordFileName))};
+    return {
+        DeviceType,
+        LiveRecordOnScreen(NameFrom(options_.selectedFileName), NameFrom(options_.recordFileName))};
 }
 
 void TForm1::AddRowToGridActnExecute()
 {
-    const TStoreOutcome outcome = StoreLiveRow(ReadingsTable, Link().FrameSeen,
-                                               {DeviceType, Link().RowFromFrame, QDateTime::currentDateTime()},
-                                               TableFile);
+    const TStoreOutcome outcome =
+        StoreLiveRow(ReadingsTable, Link().FrameSeen,
+                     {DeviceType, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
     if (!outcome.stored)
         return;
     StringGrid1->ScrollToGridRow(ReadingsTable.LiveRow());
@@ -105,10 +108,7 @@ void TForm1::RemRowActnExecute()
     ReadingsTable.RemoveRow(TReadingsTableModel::GridRow(StringGrid1->currentIndex()));
 }
 
-void TForm1::ClearGridActnExecute()
-{
-    ReadingsTable.ResetGrid(-1);
-}
+void TForm1::ClearGridActnExecute() { ReadingsTable.ResetGrid(-1); }
 
 void TForm1::SaveTableActnExecute()
 {

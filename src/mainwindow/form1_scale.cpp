@@ -31,10 +31,12 @@ void TForm1::ApplyScale(TChart& chart)
     const double centre = (left.Maximum() + left.Minimum()) / 2;
     const std::optional<double> y = ReadScaleField(*Edit2);
     if (!y) {
-        notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
+                             common::BoxButtons::Ok);
         Edit2->setText(common::FixedText(centre, FieldDigits, FieldDecimals));
     } else if (const std::optional<double> dy = ReadScaleField(*Edit1); !dy) {
-        notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error, common::BoxButtons::Ok);
+        notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
+                             common::BoxButtons::Ok);
         Edit1->setText(common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
     } else {
         left.SetMinMax(*y - *dy, *y + *dy);
@@ -42,7 +44,8 @@ void TForm1::ApplyScale(TChart& chart)
 
     TChart* current = GetCurrentChart();
     const TChartSeries* series = GetCurrentSeries();
-    if (current && series && series->Count() > 0 && series->XValue(0) != series->XValue(series->Count() - 1))
+    if (current && series && series->Count() > 0 &&
+        series->XValue(0) != series->XValue(series->Count() - 1))
         current->BottomAxis().SetMinMax(series->XValue(0), series->XValue(series->Count() - 1));
     chart.Refresh();
 }

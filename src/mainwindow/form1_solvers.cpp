@@ -14,10 +14,12 @@ constexpr analysis::ChartId Chart2Id = analysis::ChartId(2);
 
 std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAxis axis)
 {
-    auto solver = std::make_unique<analysis::TSolver>(Chart2Id, [&chart](analysis::VerticalAxis side) {
-        TChartAxis& range = side == analysis::VerticalAxis::Right ? chart.RightAxis() : chart.LeftAxis();
-        return analysis::AxisRange {range.Minimum(), range.Maximum()};
-    });
+    auto solver =
+        std::make_unique<analysis::TSolver>(Chart2Id, [&chart](analysis::VerticalAxis side) {
+            TChartAxis& range =
+                side == analysis::VerticalAxis::Right ? chart.RightAxis() : chart.LeftAxis();
+            return analysis::AxisRange{range.Minimum(), range.Maximum()};
+        });
     solver->SetVertAxis(axis);
     return solver;
 }
@@ -27,11 +29,13 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
 void TForm1::CreateSolvers()
 {
     PrimarySolver = NewSolver(*Chart2, analysis::VerticalAxis::Left);
-    PrimarySolverView = new TSolverOverlayView(QStringLiteral("PrimarySolver"), *Chart2, PrimarySolver->Overlay(), this);
+    PrimarySolverView = new TSolverOverlayView(QStringLiteral("PrimarySolver"), *Chart2,
+                                               PrimarySolver->Overlay(), this);
     PrimarySolver->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
 
     ExternalSolver = NewSolver(*Chart2, analysis::VerticalAxis::Right);
-    ExternalSolverView = new TSolverOverlayView(QStringLiteral("ExternalSolver"), *Chart2, ExternalSolver->Overlay(), this);
+    ExternalSolverView = new TSolverOverlayView(QStringLiteral("ExternalSolver"), *Chart2,
+                                                ExternalSolver->Overlay(), this);
     ExternalSolver->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
 }
 

@@ -65,7 +65,8 @@ void TForm1::OpenDefaultRecordFolder()
     } catch (const common::Error& error) {
         notifier_.MessageBox(error.message(), common::BoxIcon::Error, common::BoxButtons::Ok);
     } catch (const std::exception& error) {
-        notifier_.MessageBox(QString::fromLocal8Bit(error.what()), common::BoxIcon::Error, common::BoxButtons::Ok);
+        notifier_.MessageBox(QString::fromLocal8Bit(error.what()), common::BoxIcon::Error,
+                             common::BoxButtons::Ok);
     }
 }
 
@@ -73,7 +74,8 @@ void TForm1::OpenBase(const QString& folder)
 {
     if (options_.setRecordDir)
         options_.setRecordDir(folder);
-    SetCaptionAndTitle(QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder));
+    SetCaptionAndTitle(
+        QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder));
     ListBox1->clearSelection();
 }
 

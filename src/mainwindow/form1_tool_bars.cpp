@@ -32,15 +32,24 @@ struct TGlyph {
 };
 
 const TGlyph ToolGlyphs[] = {
-    {"FitImageActn", "A", Qt::darkBlue},         {"SetScaleActn", "=", Qt::darkBlue},
-    {"DivScaleBy10Actn", "/10", Qt::darkBlue},   {"MultScaleBy10Actn", "x10", Qt::darkBlue},
-    {"StartStopActn", "●", Qt::red},             {"AddMarkActn", "|", Qt::darkGreen},
-    {"PaintXAxisActn", "X", Qt::black},          {"PaintYAxisActn", "Y", Qt::black},
-    {"PaintGridActn", "#", Qt::darkGray},            {"ShowBordersActn", "¦", Qt::blue},
-    {"ShowIntegeralActn", "∫", Qt::darkMagenta}, {"FilterActn", "~", Qt::darkCyan},
-    {"SetPeakBordersActn", "Λ", Qt::darkRed},    {"PeakAutoSearchActn", "ΛΛ", Qt::darkRed},
-    {"HelpContextActn", "?", Qt::darkBlue},      {"ShowAllActn", "≡", Qt::black},
-    {"ByDateActn", "Д", Qt::black},              {"ShowPropsActn", "П", Qt::black},
+    {"FitImageActn", "A", Qt::darkBlue},
+    {"SetScaleActn", "=", Qt::darkBlue},
+    {"DivScaleBy10Actn", "/10", Qt::darkBlue},
+    {"MultScaleBy10Actn", "x10", Qt::darkBlue},
+    {"StartStopActn", "●", Qt::red},
+    {"AddMarkActn", "|", Qt::darkGreen},
+    {"PaintXAxisActn", "X", Qt::black},
+    {"PaintYAxisActn", "Y", Qt::black},
+    {"PaintGridActn", "#", Qt::darkGray},
+    {"ShowBordersActn", "¦", Qt::blue},
+    {"ShowIntegeralActn", "∫", Qt::darkMagenta},
+    {"FilterActn", "~", Qt::darkCyan},
+    {"SetPeakBordersActn", "Λ", Qt::darkRed},
+    {"PeakAutoSearchActn", "ΛΛ", Qt::darkRed},
+    {"HelpContextActn", "?", Qt::darkBlue},
+    {"ShowAllActn", "≡", Qt::black},
+    {"ByDateActn", "Д", Qt::black},
+    {"ShowPropsActn", "П", Qt::black},
     {"RemoveActn", "✕", Qt::darkRed},
 };
 
@@ -73,7 +82,8 @@ QLineEdit* NewEdit(const QString& name, const QString& text, QWidget* parent)
 
 // A button for the action; a caption of its own gives a text button that still follows the
 // action's enabled state and executes it.
-QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName, const QString& caption)
+QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName,
+                                     const QString& caption)
 {
     TAction& action = Actn(actionName);
     if (caption.isEmpty()) {
@@ -94,7 +104,9 @@ QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName, c
 void TForm1::CreateToolBar2()
 {
     for (const TGlyph& glyph : ToolGlyphs)
-        Actn(QString::fromLatin1(glyph.action)).Action()->setIcon(GlyphIcon(QString::fromUtf8(glyph.glyph), glyph.color));
+        Actn(QString::fromLatin1(glyph.action))
+            .Action()
+            ->setIcon(GlyphIcon(QString::fromUtf8(glyph.glyph), glyph.color));
 
     ToolBar2 = new QToolBar(this);
     ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
@@ -121,7 +133,8 @@ void TForm1::CreateToolBar2()
     ToolBar2->addWidget(Button1);
     ToolBar2->addSeparator();
 
-    AddActionButton(*ToolBar2, QStringLiteral("FitImageActn"))->setObjectName(QStringLiteral("ToolButton5"));
+    AddActionButton(*ToolBar2, QStringLiteral("FitImageActn"))
+        ->setObjectName(QStringLiteral("ToolButton5"));
     ToolBar2->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Y="), ToolBar2));
     Edit2 = NewEdit(QStringLiteral("Edit2"), QStringLiteral("0"), ToolBar2);
     ToolBar2->addWidget(Edit2);
@@ -131,10 +144,12 @@ void TForm1::CreateToolBar2()
     for (const char* name : {"SetScaleActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})
         AddActionButton(*ToolBar2, QString::fromLatin1(name));
     ToolBar2->addSeparator();
-    AddActionButton(*ToolBar2, QStringLiteral("StartStopActn"))->setObjectName(QStringLiteral("ToolButton11"));
+    AddActionButton(*ToolBar2, QStringLiteral("StartStopActn"))
+        ->setObjectName(QStringLiteral("ToolButton11"));
     AddActionButton(*ToolBar2, QStringLiteral("AddMarkActn"));
     ToolBar2->addSeparator();
-    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn", "ShowIntegeralActn"})
+    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn",
+                             "ShowIntegeralActn"})
         AddActionButton(*ToolBar2, QString::fromLatin1(name));
     ToolBar2->addSeparator();
     FiltrSpinEdit = NewSpinEdit(QStringLiteral("FiltrSpinEdit"), 1, 30, 1, ToolBar2);
@@ -149,7 +164,8 @@ void TForm1::CreateToolBar2()
     ToolBar2->addWidget(WavesSpinEdit);
     AddActionButton(*ToolBar2, QStringLiteral("FindVolumesActn"), QStringLiteral("Поиск объёмов"));
     ToolBar2->addSeparator();
-    AddActionButton(*ToolBar2, QStringLiteral("SetPeakBordersActn"))->setObjectName(QStringLiteral("ToolButton23"));
+    AddActionButton(*ToolBar2, QStringLiteral("SetPeakBordersActn"))
+        ->setObjectName(QStringLiteral("ToolButton23"));
     AddActionButton(*ToolBar2, QStringLiteral("PeakAutoSearchActn"));
     ToolBar2->addSeparator();
     AddActionButton(*ToolBar2, QStringLiteral("HelpContextActn"));
@@ -164,8 +180,8 @@ void TForm1::CreatePanel1()
     auto* row = new QHBoxLayout(Panel1);
     row->setContentsMargins(2, 2, 2, 2);
     const std::pair<const char*, const char*> buttons[] = {
-        {"Button8", "| <"}, {"Button9", "<"}, {"Button10", ">"}, {"Button11", ">|"},
-        {"Button13", "key"}, {"Button14", "read"},
+        {"Button8", "| <"}, {"Button9", "<"},    {"Button10", ">"},
+        {"Button11", ">|"}, {"Button13", "key"}, {"Button14", "read"},
     };
     for (const auto& [name, caption] : buttons) {
         auto* button = new QPushButton(QString::fromLatin1(caption), Panel1);

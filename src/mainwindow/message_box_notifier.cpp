@@ -60,7 +60,9 @@ void TMessageBoxNotifier::Beep() { QApplication::beep(); }
 common::BoxAnswer TMessageBoxNotifier::MessageBox(const QString& text, common::BoxIcon icon,
                                                   common::BoxButtons buttons, const QString& title)
 {
-    const QString caption = !title.isEmpty() ? title : window_ ? window_->windowTitle() : QApplication::applicationName();
+    const QString caption = !title.isEmpty() ? title
+        : window_                            ? window_->windowTitle()
+                                             : QApplication::applicationName();
     QMessageBox box(BoxIconOf(icon), caption, text, ButtonsOf(buttons), window_);
     return AnswerOf(box.exec());
 }

@@ -10,8 +10,8 @@ class TMessageBoxNotifier : public common::Notifier {
 public:
     void SetParentWindow(QWidget* window) { window_ = window; }
     void Beep() override;
-    common::BoxAnswer MessageBox(const QString& text, common::BoxIcon icon, common::BoxButtons buttons,
-                                 const QString& title) override;
+    common::BoxAnswer MessageBox(const QString& text, common::BoxIcon icon,
+                                 common::BoxButtons buttons, const QString& title) override;
 
 private:
     QWidget* window_ = nullptr;

@@ -24,8 +24,8 @@ QCPAxis* ValueAxisOf(TChart& chart, analysis::VerticalAxis axis)
 
 }
 
-TSolverOverlayView::TSolverOverlayView(const QString& name, TChart& chart, const analysis::TitrationOverlay& overlay,
-                                       QObject* owner)
+TSolverOverlayView::TSolverOverlayView(const QString& name, TChart& chart,
+                                       const analysis::TitrationOverlay& overlay, QObject* owner)
     : QObject(owner), chart_(chart), overlay_(overlay)
 {
     setObjectName(name);
@@ -64,8 +64,9 @@ void TSolverOverlayView::AddLine(const analysis::OverlaySeries& model, const QSt
     if (!model.Attached || model.Points.empty())
         return;
     const QString seriesName = objectName() + name;
-    TChartSeries* series = model.SortedByX ? static_cast<TChartSeries*>(new TLineSeries(seriesName, ColorOf(model.Color), this))
-                                           : new TArrivalOrderSeries(seriesName, ColorOf(model.Color), this);
+    TChartSeries* series = model.SortedByX
+        ? static_cast<TChartSeries*>(new TLineSeries(seriesName, ColorOf(model.Color), this))
+        : new TArrivalOrderSeries(seriesName, ColorOf(model.Color), this);
     series->SetPenWidth(model.PenWidth);
     series->SetPenStyle(model.Pen == analysis::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     series->SetOnRightAxis(model.Axis == analysis::VerticalAxis::Right);
@@ -79,7 +80,8 @@ void TSolverOverlayView::AddMarks(const analysis::MarkSeriesModel& model)
 {
     if (!model.Attached || model.Marks.empty())
         return;
-    auto* points = new TPointSeries(objectName() + QStringLiteral("Marks"), ColorOf(model.PointColor), this);
+    auto* points =
+        new TPointSeries(objectName() + QStringLiteral("Marks"), ColorOf(model.PointColor), this);
     points->SetOnRightAxis(model.Axis == analysis::VerticalAxis::Right);
     for (const analysis::OverlayMark& mark : model.Marks)
         points->AddXY(mark.X, mark.Y);
@@ -91,7 +93,8 @@ void TSolverOverlayView::AddMarks(const analysis::MarkSeriesModel& model)
 
 // The arrow ends on the mark in plot coordinates; its other end and the label keep their pixel
 // offsets from it, so both follow zooming and scrolling.
-void TSolverOverlayView::AddLabel(const analysis::OverlayMark& mark, const analysis::MarkSeriesModel& model)
+void TSolverOverlayView::AddLabel(const analysis::OverlayMark& mark,
+                                  const analysis::MarkSeriesModel& model)
 {
     auto* arrow = new QCPItemLine(&chart_);
     arrow->setPen(QPen(ColorOf(model.ArrowColor)));
@@ -104,7 +107,8 @@ void TSolverOverlayView::AddLabel(const analysis::OverlayMark& mark, const analy
     label->setPadding(QMargins(LabelPadding, LabelPadding, LabelPadding, LabelPadding));
     label->setPen(QPen(Qt::black));
     label->setBrush(QBrush(Qt::white));
-    const QSizeF size = QFontMetrics(label->font()).size(0, mark.Label) + QSizeF(2 * LabelPadding, 2 * LabelPadding);
+    const QSizeF size = QFontMetrics(label->font()).size(0, mark.Label) +
+        QSizeF(2 * LabelPadding, 2 * LabelPadding);
     const analysis::MarkLabelPlacement placement = analysis::PlaceMarkLabel(QPointF(0, 0), size);
 
     arrow->start->setType(QCPItemPosition::ptAbsolute);

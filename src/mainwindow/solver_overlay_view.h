@@ -18,7 +18,8 @@ class TChartSeries;
 class TSolverOverlayView : public QObject {
     Q_OBJECT
 public:
-    TSolverOverlayView(const QString& name, TChart& chart, const analysis::TitrationOverlay& overlay, QObject* owner);
+    TSolverOverlayView(const QString& name, TChart& chart,
+                       const analysis::TitrationOverlay& overlay, QObject* owner);
 
     // Makes every drawn series and label anew from the model.
     void Rebuild();

@@ -21,7 +21,8 @@ namespace {
 
 }
 
-void SaveFileAtomically(const QString& path, QByteArrayView bytes, const std::function<void()>& beforeCommit)
+void SaveFileAtomically(const QString& path, QByteArrayView bytes,
+                        const std::function<void()>& beforeCommit)
 {
     if (QFileInfo(path).isDir())
         Fail(path, QStringLiteral("это папка"));
@@ -43,7 +44,8 @@ void SaveFileAtomically(const QString& path, QByteArrayView bytes, const std::fu
 
 void SyncFolder(const QString& folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         Fail(folder, QString::fromLocal8Bit(strerror(errno)));
     const int synced = ::fsync(fd);

@@ -10,7 +10,8 @@ namespace lmv::store {
 // Throws FileError when the file cannot be created, written or renamed; the old file is then
 // untouched. `beforeCommit` runs after the bytes are written and before the rename (tests use
 // it to interrupt a save there).
-void SaveFileAtomically(const QString& path, QByteArrayView bytes, const std::function<void()>& beforeCommit = {});
+void SaveFileAtomically(const QString& path, QByteArrayView bytes,
+                        const std::function<void()>& beforeCommit = {});
 
 // Flushes a folder's entries (a rename inside it) to disk.
 void SyncFolder(const QString& folder);

@@ -5,9 +5,9 @@
 #include <QByteArrayView>
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <optional>
@@ -21,13 +21,15 @@ constexpr int MagicSize = 8;
 
 class ChunkReader {
 public:
-    explicit ChunkReader(QByteArrayView bytes, qsizetype position = 0) : bytes_(bytes), position_(position) {}
+    explicit ChunkReader(QByteArrayView bytes, qsizetype position = 0)
+        : bytes_(bytes), position_(position)
+    {
+    }
 
     qsizetype Left() const { return bytes_.size() - position_; }
     bool AtEnd() const { return Left() <= 0; }
 
-    template <typename T>
-    std::optional<T> Read()
+    template <typename T> std::optional<T> Read()
     {
         if (Left() < qsizetype(sizeof(T)))
             return std::nullopt;
@@ -63,8 +65,7 @@ private:
 
 // Reads packed little-endian entries of type T out of a byte buffer whatever its alignment, so
 // a vector is filled in one pass without being zeroed first.
-template <typename T>
-class PackedEntryIterator {
+template <typename T> class PackedEntryIterator {
 public:
     using iterator_category = std::random_access_iterator_tag;
     using value_type = T;
@@ -102,10 +103,22 @@ public:
         return *this;
     }
     PackedEntryIterator& operator-=(difference_type n) { return *this += -n; }
-    friend PackedEntryIterator operator+(PackedEntryIterator it, difference_type n) { return it += n; }
-    friend PackedEntryIterator operator+(difference_type n, PackedEntryIterator it) { return it += n; }
-    friend PackedEntryIterator operator-(PackedEntryIterator it, difference_type n) { return it -= n; }
-    friend difference_type operator-(PackedEntryIterator a, PackedEntryIterator b) { return (a.at_ - b.at_) / difference_type(sizeof(T)); }
+    friend PackedEntryIterator operator+(PackedEntryIterator it, difference_type n)
+    {
+        return it += n;
+    }
+    friend PackedEntryIterator operator+(difference_type n, PackedEntryIterator it)
+    {
+        return it += n;
+    }
+    friend PackedEntryIterator operator-(PackedEntryIterator it, difference_type n)
+    {
+        return it -= n;
+    }
+    friend difference_type operator-(PackedEntryIterator a, PackedEntryIterator b)
+    {
+        return (a.at_ - b.at_) / difference_type(sizeof(T));
+    }
     friend auto operator<=>(PackedEntryIterator a, PackedEntryIterator b) = default;
 
 private:
@@ -117,8 +130,7 @@ class ChunkWriter {
 public:
     explicit ChunkWriter(qsizetype expectedSize = 0) { bytes_.reserve(expectedSize); }
 
-    template <typename T>
-    void Write(const T& value)
+    template <typename T> void Write(const T& value)
     {
         bytes_.append(reinterpret_cast<const char*>(&value), sizeof(T));
     }

@@ -15,7 +15,8 @@ bool CheckMagic(QByteArrayView fileStart, QByteArrayView format)
         return false;
     constexpr qsizetype versionStart = 5;
     const qsizetype end = std::min<qsizetype>(fileStart.size(), MagicSize);
-    const QByteArrayView digits = end > versionStart ? fileStart.sliced(versionStart, end - versionStart) : QByteArrayView();
+    const QByteArrayView digits =
+        end > versionStart ? fileStart.sliced(versionStart, end - versionStart) : QByteArrayView();
     const QString text = common::FromCp1251(digits);
     const std::optional<int> version = common::ParseInteger(text);
     if (!version)

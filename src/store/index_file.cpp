@@ -24,7 +24,10 @@ void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
 
 class HeaderParser {
 public:
-    HeaderParser(QByteArrayView bytes, TBaseHeader& list) : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), list_(list) {}
+    HeaderParser(QByteArrayView bytes, TBaseHeader& list)
+        : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), list_(list)
+    {
+    }
 
     bool ReadChunks()
     {

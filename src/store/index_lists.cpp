@@ -20,15 +20,17 @@ void SortByDate(TBaseHeader& list)
     }
 }
 
-void ApplyFilter(const TBaseHeader& source, int32_t filterMode, TDateTime filterDate, TBaseHeader& filtered)
+void ApplyFilter(const TBaseHeader& source, int32_t filterMode, TDateTime filterDate,
+                 TBaseHeader& filtered)
 {
     if (filterMode == ShowAllEntries) {
         filtered = source;
     } else if (filterMode == ShowEntriesOfDay) {
         const double day = std::trunc(filterDate);
         filtered.clear();
-        std::copy_if(source.begin(), source.end(), std::back_inserter(filtered),
-                     [day](const TBaseHeaderRecord& entry) { return std::trunc(entry.DateTime) == day; });
+        std::copy_if(
+            source.begin(), source.end(), std::back_inserter(filtered),
+            [day](const TBaseHeaderRecord& entry) { return std::trunc(entry.DateTime) == day; });
     }
 }
 

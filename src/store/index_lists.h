@@ -15,6 +15,7 @@ enum FilterModes : int32_t {
 
 // FilteredList from source: every entry (mode 0) or those of FilterDate's day (mode 1), in order;
 // any other mode leaves `filtered` as it is.
-void ApplyFilter(const TBaseHeader& source, int32_t filterMode, TDateTime filterDate, TBaseHeader& filtered);
+void ApplyFilter(const TBaseHeader& source, int32_t filterMode, TDateTime filterDate,
+                 TBaseHeader& filtered);
 
 }

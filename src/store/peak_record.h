@@ -12,13 +12,13 @@ struct TPeakRec {
     int32_t StartIdx = 0;
     int32_t EndIdx = 0;
     int32_t PageIndex = 0;
-    uint8_t Padding1[4] {};
+    uint8_t Padding1[4]{};
     double Value = 0.0;
-    uint8_t Name[256] {};  // short string: length byte, then Windows-1251 characters
+    uint8_t Name[256]{};  // short string: length byte, then Windows-1251 characters
     int32_t CalcType = 0;
     int32_t MinIdx = 0;
     int32_t MaxIdx = 0;
-    uint8_t Padding2[4] {};
+    uint8_t Padding2[4]{};
     double A0 = 0.0;
     double A1 = 0.0;
     double B0 = 0.0;
@@ -27,7 +27,7 @@ struct TPeakRec {
     double Y2 = 0.0;
     double X1 = 0.0;
     double X2 = 0.0;
-    uint8_t Reserved[8] {};
+    uint8_t Reserved[8]{};
 
     QString GetName() const;
     // Rewrites only the length byte and the characters; a name longer than 255 bytes is cut.

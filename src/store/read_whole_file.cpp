@@ -35,16 +35,19 @@ std::optional<WholeFile> ReadWholeFile(const QString& path)
         return std::nullopt;
     // A pipe would block the open and a device would never end: only regular files are read.
     if (!info.isFile())
-        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
+        throw FileError(
+            QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
+        throw FileError(
+            QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
     const qint64 size = file.size();
     WholeFile whole;
     whole.bytes_ = std::exchange(SpareBuffer(), QByteArray());
     whole.bytes_.resize(size);
     if (file.read(whole.bytes_.data(), size) != size)
-        throw FileError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
+        throw FileError(
+            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
     return whole;
 }
 

@@ -29,21 +29,20 @@ void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
     out.WriteChars(bytes);
 }
 
-template <typename T>
-void WriteScalar(ChunkWriter& out, int32_t tag, T value)
+template <typename T> void WriteScalar(ChunkWriter& out, int32_t tag, T value)
 {
     out.WriteTag(tag, sizeof(T));
     out.Write(value);
 }
 
 // Count, then the entries as they lie in memory (points and peaks are stored raw).
-template <typename T>
-void WriteCounted(ChunkWriter& out, int32_t tag, const std::vector<T>& items)
+template <typename T> void WriteCounted(ChunkWriter& out, int32_t tag, const std::vector<T>& items)
 {
     const int32_t count = ChunkLength(qsizetype(items.size()));
     out.WriteTag(tag, ChunkLength(4 + qsizetype(items.size()) * qsizetype(sizeof(T))));
     out.Write(count);
-    out.WriteRaw(QByteArrayView(reinterpret_cast<const char*>(items.data()), qsizetype(items.size() * sizeof(T))));
+    out.WriteRaw(QByteArrayView(reinterpret_cast<const char*>(items.data()),
+                                qsizetype(items.size() * sizeof(T))));
 }
 
 qsizetype ExpectedSize(const TBaseRecord& rec)
@@ -58,7 +57,10 @@ qsizetype ExpectedSize(const TBaseRecord& rec)
 
 class RecordParser {
 public:
-    RecordParser(QByteArrayView bytes, TBaseRecord& rec) : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), rec_(rec) {}
+    RecordParser(QByteArrayView bytes, TBaseRecord& rec)
+        : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), rec_(rec)
+    {
+    }
 
     // Reads chunks until the end; false when the file was cut inside one.
     bool ReadChunks()
@@ -76,33 +78,45 @@ private:
     bool ReadChunk(uint32_t tag, int32_t length)
     {
         switch (tag) {
-        case DateTimeTag: return ReadScalar(rec_.DateTime);
-        case TitleTag: return ReadChars(length, rec_.Title);
-        case CommentsTag: return ReadComments(length);
+        case DateTimeTag:
+            return ReadScalar(rec_.DateTime);
+        case TitleTag:
+            return ReadChars(length, rec_.Title);
+        case CommentsTag:
+            return ReadComments(length);
         case ParamNameTag:
             rec_.Params.push_back({});
             return ReadChars(length, rec_.Params.back().Name);
         case ParamValueTag:
             if (rec_.Params.empty())
-                throw DamagedFileError(QStringLiteral("Файл записи повреждён: значение параметра без его имени"));
+                throw DamagedFileError(
+                    QStringLiteral("Файл записи повреждён: значение параметра без его имени"));
             return ReadChars(length, rec_.Params.back().Value);
-        case ChannelIdTag: return ReadChannelId();
+        case ChannelIdTag:
+            return ReadChannelId();
         case ChannelPointsTag:
             if (rec_.Channels.empty())
-                throw DamagedFileError(QStringLiteral("Файл записи повреждён: точки без своего канала"));
+                throw DamagedFileError(
+                    QStringLiteral("Файл записи повреждён: точки без своего канала"));
             return ReadCounted(rec_.Channels.back().Points, sizeof(TPoint));
-        case ModeTag: return ReadScalar(rec_.Mode);
-        case OldestPeaksTag: return ReadCounted(rec_.Peaks, OldestPeakRecSize);
-        case OlderPeaksTag: return ReadCounted(rec_.Peaks, OlderPeakRecSize);
-        case PeaksTag: return ReadCounted(rec_.Peaks, PeakRecSize);
-        case Result1Tag: return ReadScalar(rec_.Result1);
-        case Result2Tag: return ReadScalar(rec_.Result2);
-        default: return in_.SkipChunk(length);
+        case ModeTag:
+            return ReadScalar(rec_.Mode);
+        case OldestPeaksTag:
+            return ReadCounted(rec_.Peaks, OldestPeakRecSize);
+        case OlderPeaksTag:
+            return ReadCounted(rec_.Peaks, OlderPeakRecSize);
+        case PeaksTag:
+            return ReadCounted(rec_.Peaks, PeakRecSize);
+        case Result1Tag:
+            return ReadScalar(rec_.Result1);
+        case Result2Tag:
+            return ReadScalar(rec_.Result2);
+        default:
+            return in_.SkipChunk(length);
         }
     }
 
-    template <typename T>
-    bool ReadScalar(T& field)
+    template <typename T> bool ReadScalar(T& field)
     {
         const auto value = in_.Read<T>();
         if (value)
@@ -135,8 +149,7 @@ private:
 
     // Only the entries whose bytes are all present are kept; an older peak layout fills the
     // front of a zeroed record.
-    template <typename T>
-    bool ReadCounted(std::vector<T>& items, qsizetype entrySize)
+    template <typename T> bool ReadCounted(std::vector<T>& items, qsizetype entrySize)
     {
         const auto count = in_.Read<int32_t>();
         if (!count || *count < 0)
@@ -146,7 +159,7 @@ private:
             const char* first = in_.Take(present * entrySize).data();
             items.assign(PackedEntryIterator<T>(first), PackedEntryIterator<T>(first) + present);
         } else {
-            items.assign(present, T {});
+            items.assign(present, T{});
             for (T& item : items)
                 std::memcpy(&item, in_.Take(entrySize).data(), entrySize);
         }

@@ -17,10 +17,10 @@ namespace lmv::store {
 
 namespace {
 
-template <typename List>
-auto FindEntry(List& list, const QString& fileName)
+template <typename List> auto FindEntry(List& list, const QString& fileName)
 {
-    return std::find_if(list.begin(), list.end(), [&](const TBaseHeaderRecord& entry) { return entry.FileName == fileName; });
+    return std::find_if(list.begin(), list.end(),
+                        [&](const TBaseHeaderRecord& entry) { return entry.FileName == fileName; });
 }
 
 void RetitleEntry(TBaseHeader& list, const QString& fileName, const TBaseRecord& rec)
@@ -47,15 +47,9 @@ RecordStore::RecordStore(common::Notifier& notifier, const QString& documentsPat
     FilterDate = Now();
 }
 
-TDateTime RecordStore::Now() const
-{
-    return common::DateTimeToDays(clock_());
-}
+TDateTime RecordStore::Now() const { return common::DateTimeToDays(clock_()); }
 
-QString RecordStore::HeaderPath() const
-{
-    return recordDir_ + QLatin1String(HeaderFileName);
-}
+QString RecordStore::HeaderPath() const { return recordDir_ + QLatin1String(HeaderFileName); }
 
 void RecordStore::RequireRecordDir() const
 {
@@ -70,8 +64,10 @@ RecordReadResult RecordStore::ReadRecordFile(const QString& fileName, TBaseRecor
     const QString path = IsBrowsing() ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
     const RecordReadResult result = store::ReadRecordFile(path, rec);
     if (result.Cut)
-        notifier_.MessageBox(QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.").arg(fileName),
-                             common::BoxIcon::Warning);
+        notifier_.MessageBox(
+            QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.")
+                .arg(fileName),
+            common::BoxIcon::Warning);
     return result;
 }
 
@@ -82,7 +78,9 @@ void RecordStore::SaveRecordFile(const QString& fileName, const TBaseRecord& rec
     if (!IsSafeRecordName(fileName))
         throw common::Error(QStringLiteral("Недопустимое имя файла записи \"%1\"").arg(fileName));
     if (IsBrowsing() && !IsLiveFile(fileName))
-        throw common::Error(QStringLiteral("Записи съемного диска только для чтения: \"%1\" не сохранена").arg(fileName));
+        throw common::Error(
+            QStringLiteral("Записи съемного диска только для чтения: \"%1\" не сохранена")
+                .arg(fileName));
     RequireRecordDir();
     WriteRecordFile(recordDir_ + fileName, rec);
     RetitleEntry(headerList_, fileName, rec);
@@ -94,9 +92,11 @@ void RecordStore::SaveRecordFile(const QString& fileName, const TBaseRecord& rec
 QString RecordStore::SaveNewRecord(const TBaseRecord& rec)
 {
     RequireRecordDir();
-    const QString name = NewRecordName(qsizetype(headerList_.size()), [this](const QString& candidate) {
-        return NameTaken(recordDir_ + candidate) || FindEntry(headerList_, candidate) != headerList_.end();
-    });
+    const QString name =
+        NewRecordName(qsizetype(headerList_.size()), [this](const QString& candidate) {
+            return NameTaken(recordDir_ + candidate) ||
+                FindEntry(headerList_, candidate) != headerList_.end();
+        });
     WriteRecordFile(recordDir_ + name, rec);
     headerList_.push_back({rec.Title, name, rec.DateTime});
     SaveHeaderFile();
@@ -109,20 +109,19 @@ void RecordStore::SaveHeaderFile()
         return;
     if (headerRejected_) {
         if (!refusalReported_)
-            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" не прочитан (другая версия или ошибка чтения) и не перезаписывается. "
-                                                "Файлы записей сохраняются; «Создать индекс заново» заменит индекс.")
-                                     .arg(recordDir_),
-                                 common::BoxIcon::Warning);
+            notifier_.MessageBox(
+                QStringLiteral("Индекс папки \"%1\" не прочитан (другая версия или ошибка чтения) "
+                               "и не перезаписывается. "
+                               "Файлы записей сохраняются; «Создать индекс заново» заменит индекс.")
+                    .arg(recordDir_),
+                common::BoxIcon::Warning);
         refusalReported_ = true;
         return;
     }
     WriteHeaderFile(HeaderPath(), headerList_);
 }
 
-void RecordStore::SaveHeaderAtExit()
-{
-    SaveHeaderBeforeLeaving();
-}
+void RecordStore::SaveHeaderAtExit() { SaveHeaderBeforeLeaving(); }
 
 // A folder whose medium is gone must not keep the operator from switching to another one.
 void RecordStore::SaveHeaderBeforeLeaving()
@@ -142,8 +141,11 @@ void RecordStore::LoadHeaderFile()
     refusalReported_ = false;
     try {
         if (store::LoadHeaderFile(HeaderPath(), headerList_).Cut)
-            notifier_.MessageBox(QStringLiteral("Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён.").arg(recordDir_),
-                                 common::BoxIcon::Warning);
+            notifier_.MessageBox(
+                QStringLiteral(
+                    "Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён.")
+                    .arg(recordDir_),
+                common::BoxIcon::Warning);
     } catch (const common::Error&) {
         headerList_.clear();
         headerRejected_ = true;
@@ -186,9 +188,12 @@ void RecordStore::RebuildHeader()
     QStringList unreadable;
     QStringList cut;
     const QDir dir(recordDir_);
-    for (const QFileInfo& info : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::Unsorted)) {
         const QString name = info.fileName();
-        if (!info.isFile() || info.isSymLink() || !IsSafeRecordName(name) || IsStaleSaveTemporary(recordDir_, name))
+        if (!info.isFile() || info.isSymLink() || !IsSafeRecordName(name) ||
+            IsStaleSaveTemporary(recordDir_, name))
             continue;
         TBaseRecord rec;
         try {
@@ -199,7 +204,8 @@ void RecordStore::RebuildHeader()
             continue;
         }
         if (rec.Mode != NotARecordFile)
-            rebuilt.push_back({rec.Title, name, rec.DateTime != 0.0 ? rec.DateTime : FileTimeDays(info)});
+            rebuilt.push_back(
+                {rec.Title, name, rec.DateTime != 0.0 ? rec.DateTime : FileTimeDays(info)});
     }
     SortByDate(rebuilt);
     headerList_ = std::move(rebuilt);
@@ -208,9 +214,11 @@ void RecordStore::RebuildHeader()
     SaveHeaderFile();
     QStringList report;
     if (!unreadable.isEmpty())
-        report << QStringLiteral("Не прочитаны и не внесены в индекс: %1.").arg(unreadable.join(QStringLiteral(", ")));
+        report << QStringLiteral("Не прочитаны и не внесены в индекс: %1.")
+                      .arg(unreadable.join(QStringLiteral(", ")));
     if (!cut.isEmpty())
-        report << QStringLiteral("Прочитаны не полностью (файл обрезан или повреждён): %1.").arg(cut.join(QStringLiteral(", ")));
+        report << QStringLiteral("Прочитаны не полностью (файл обрезан или повреждён): %1.")
+                      .arg(cut.join(QStringLiteral(", ")));
     if (!report.isEmpty())
         notifier_.MessageBox(report.join(QLatin1Char('\n')), common::BoxIcon::Warning);
 }
@@ -220,7 +228,9 @@ void RecordStore::DeleteRecord(const QString& fileName)
     // The live record's own file may go (a forced stop discards it) unless the disk lists the
     // same name, which a removal of a listed line could mean.
     if (IsBrowsing() && (!IsLiveFile(fileName) || FindEntry(dirList_, fileName) != dirList_.end()))
-        throw common::Error(QStringLiteral("Записи съемного диска только для чтения: \"%1\" не удалена").arg(fileName));
+        throw common::Error(
+            QStringLiteral("Записи съемного диска только для чтения: \"%1\" не удалена")
+                .arg(fileName));
     const auto entry = FindEntry(headerList_, fileName);
     if (entry == headerList_.end())
         return;
@@ -241,7 +251,8 @@ void RecordStore::SetBrowseDir(const QString& dir)
 void RecordStore::ScanBrowseDir()
 {
     dirList_.clear();
-    for (const QFileInfo& info : QDir(browseDir_).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+    for (const QFileInfo& info :
+         QDir(browseDir_).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted)) {
         const QString name = info.fileName();
         if (!IsHeaderName(name))
             dirList_.push_back({name, name, FileTimeDays(info)});

@@ -87,7 +87,10 @@ private:
     void SaveHeaderBeforeLeaving();
     QString HeaderPath() const;
     bool IsBrowsing() const { return !browseDir_.isEmpty(); }
-    bool IsLiveFile(const QString& fileName) const { return !RecordFileName.isEmpty() && fileName == RecordFileName; }
+    bool IsLiveFile(const QString& fileName) const
+    {
+        return !RecordFileName.isEmpty() && fileName == RecordFileName;
+    }
     void RequireRecordDir() const;
     TSingleChannel* LiveChannel(int32_t channel);
 

@@ -16,8 +16,9 @@ bool IsHeaderName(const QString& name)
 
 bool IsSafeRecordName(const QString& name)
 {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QLatin1String("..")) && name != QLatin1String(".") && !IsHeaderName(name);
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+        !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String("..")) &&
+        name != QLatin1String(".") && !IsHeaderName(name);
 }
 
 namespace {
@@ -42,8 +43,8 @@ bool IsStaleSaveTemporary(const QString& folder, const QString& name)
         return false;
     const QString target = match.captured(1);
     const QDir dir(folder);
-    const bool ownTarget = target == QLatin1String(HeaderFileName) || newRecordName.match(target).hasMatch()
-        || QFileInfo(dir.filePath(target)).isFile();
+    const bool ownTarget = target == QLatin1String(HeaderFileName) ||
+        newRecordName.match(target).hasMatch() || QFileInfo(dir.filePath(target)).isFile();
     const QFileInfo info(dir.filePath(name));
     return ownTarget && info.isFile() && !info.isSymLink() && StartsLikeStoreFile(info.filePath());
 }

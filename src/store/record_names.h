@@ -13,8 +13,7 @@ bool IsHeaderName(const QString& name);
 bool IsSafeRecordName(const QString& name);
 
 // The name a new recording gets: "N", then "N_0", "N_0_1", ... while `taken` says yes.
-template <typename Taken>
-QString NewRecordName(qsizetype entryCount, Taken taken)
+template <typename Taken> QString NewRecordName(qsizetype entryCount, Taken taken)
 {
     QString name = QString::number(entryCount);
     for (int i = 0; taken(name); ++i)

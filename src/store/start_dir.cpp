@@ -18,14 +18,8 @@ QString GetStartDir(const QString& documentsPath)
     return documentsPath + QStringLiteral("/Lmv2Pr/");
 }
 
-QString DefaultRecordDir(const QString& startDir)
-{
-    return startDir + QStringLiteral("Base/");
-}
+QString DefaultRecordDir(const QString& startDir) { return startDir + QStringLiteral("Base/"); }
 
-bool EnsureStartDir(const QString& startDir)
-{
-    return QDir().mkpath(startDir);
-}
+bool EnsureStartDir(const QString& startDir) { return QDir().mkpath(startDir); }
 
 }

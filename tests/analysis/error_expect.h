@@ -8,8 +8,8 @@
 
 namespace lmv::test {
 
-template <typename Action>
-void ExpectMathError(Action&& action, const char* message) {
+template <typename Action> void ExpectMathError(Action&& action, const char* message)
+{
     try {
         action();
         ADD_FAILURE() << "no error, expected \"" << message << "\"";

@@ -17,7 +17,10 @@ constexpr AxisRange RightRange{-100.0, 300.0};
 constexpr TColor Red = RgbToColor(255, 0, 0);
 
 // Two steps at 6.0 and 14.2 ml.
-TDataArr TwoStepCurve() { return test::TanhCurve({401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0}); }
+TDataArr TwoStepCurve()
+{
+    return test::TanhCurve({401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0});
+}
 
 class Overlay : public ::testing::Test {
 protected:
@@ -25,13 +28,15 @@ protected:
         : solver(Chart2, [this](VerticalAxis a) {
               askedAxes.push_back(a);
               return a == VerticalAxis::Left ? LeftRange : RightRange;
-          }) {
+          })
+    {
         solver.SetVertAxis(axis);
         MaxInflections = 2;
     }
     ~Overlay() override { MaxInflections = 2; }
 
-    void SearchTwoSteps() {
+    void SearchTwoSteps()
+    {
         solver.SetData(TwoStepCurve());
         TDoubleArr volumes;
         solver.FindVolumes(volumes);
@@ -44,7 +49,8 @@ protected:
     TSolver solver;
 };
 
-TEST_F(Overlay, SearchWithTwoMarkersDrawsBordersVolumeLinesAndMarks) {
+TEST_F(Overlay, SearchWithTwoMarkersDrawsBordersVolumeLinesAndMarks)
+{
     solver.SetColor(Red);
     SearchTwoSteps();
     const auto& borders = overlay().BorderSeries();
@@ -93,14 +99,16 @@ TEST_F(Overlay, SearchWithTwoMarkersDrawsBordersVolumeLinesAndMarks) {
     EXPECT_TRUE(overlay().DerivSeries().Points.empty());
 }
 
-TEST_F(Overlay, SingleMarkerAfterClear) {
+TEST_F(Overlay, SingleMarkerAfterClear)
+{
     SearchTwoSteps();
     solver.Clear();
     EXPECT_TRUE(overlay().BorderSeries().empty());
     EXPECT_TRUE(overlay().MarkSeries().Marks.empty());
     solver.SetSingleMarker(5.2, 7.0);
     ASSERT_EQ(overlay().BorderSeries().size(), 3u);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_TRUE(series.Points.empty());
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_TRUE(series.Points.empty());
     const auto& marks = overlay().MarkSeries().Marks;
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_EQ(marks[0].X, 5.2);
@@ -108,7 +116,8 @@ TEST_F(Overlay, SingleMarkerAfterClear) {
     EXPECT_EQ(marks[0].Label, QStringLiteral("V=5.2000 мл"));
 }
 
-TEST_F(Overlay, BordersOffRemoveTheLinesButKeepTheMarks) {
+TEST_F(Overlay, BordersOffRemoveTheLinesButKeepTheMarks)
+{
     SearchTwoSteps();
     solver.SetOption(1, false);
     EXPECT_TRUE(overlay().BorderSeries().empty());
@@ -118,7 +127,8 @@ TEST_F(Overlay, BordersOffRemoveTheLinesButKeepTheMarks) {
     EXPECT_EQ(overlay().MarkSeries().Marks.size(), 2u);
 }
 
-TEST_F(Overlay, UnknownOptionOnlyRedraws) {
+TEST_F(Overlay, UnknownOptionOnlyRedraws)
+{
     SearchTwoSteps();
     const std::uint64_t revision = overlay().Revision();
     const OverlayOptions before = solver.Options();
@@ -132,7 +142,8 @@ TEST_F(Overlay, UnknownOptionOnlyRedraws) {
     EXPECT_EQ(overlay().MarkSeries().Marks.size(), 2u);
 }
 
-TEST_F(Overlay, RepeatedSearchesAndRedrawsNeverPileUpMarks) {
+TEST_F(Overlay, RepeatedSearchesAndRedrawsNeverPileUpMarks)
+{
     SearchTwoSteps();
     SearchTwoSteps();
     solver.SetOption(0, true);
@@ -141,10 +152,12 @@ TEST_F(Overlay, RepeatedSearchesAndRedrawsNeverPileUpMarks) {
     EXPECT_EQ(overlay().BorderSeries().size(), 6u);
 }
 
-TEST_F(Overlay, SetColorRecoloursTheLinesNowAndTheNextRedrawOnlyTheVolumeLines) {
+TEST_F(Overlay, SetColorRecoloursTheLinesNowAndTheNextRedrawOnlyTheVolumeLines)
+{
     SearchTwoSteps();
     solver.SetColor(Red);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_EQ(series.Color, Red);
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_EQ(series.Color, Red);
     solver.Redraw();
     int blue = 0, red = 0;
     for (const auto& series : overlay().BorderSeries()) {
@@ -155,7 +168,8 @@ TEST_F(Overlay, SetColorRecoloursTheLinesNowAndTheNextRedrawOnlyTheVolumeLines) 
     EXPECT_EQ(red, 2);
 }
 
-TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis) {
+TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis)
+{
     SearchTwoSteps();
     solver.SetOption(2, true);
     const TDataArr curve = TwoStepCurve();
@@ -167,9 +181,11 @@ TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis) {
         EXPECT_EQ(fit.Color, FitColor);
         EXPECT_EQ(fit.Axis, VerticalAxis::Left);
         ASSERT_EQ(fit.Points.size(), std::size_t(10 * marker.Width));
-        for (std::size_t k = 1; k < fit.Points.size(); ++k) EXPECT_LE(fit.Points[k - 1].X, fit.Points[k].X);
+        for (std::size_t k = 1; k < fit.Points.size(); ++k)
+            EXPECT_LE(fit.Points[k - 1].X, fit.Points[k].X);
         const auto& c = marker.Coef;
-        for (const OverlayPoint& p : fit.Points) EXPECT_NEAR(p.X, c[0] + c[1] * p.Y + c[2] * p.Y * p.Y + c[3] * p.Y * p.Y * p.Y, 1e-9);
+        for (const OverlayPoint& p : fit.Points)
+            EXPECT_NEAR(p.X, c[0] + c[1] * p.Y + c[2] * p.Y * p.Y + c[3] * p.Y * p.Y * p.Y, 1e-9);
         // Samples run from the window's first signal up to one step short of its last.
         const int h = marker.Width / 2;
         const double s0 = curve[marker.Center - h].Y;
@@ -184,7 +200,8 @@ TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis) {
     }
 }
 
-TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis) {
+TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis)
+{
     SearchTwoSteps();
     solver.SetOption(3, true);
     ASSERT_EQ(overlay().FitDerivSeries().size(), 2u);
@@ -198,7 +215,8 @@ TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis) {
         OverlayPoint steepest = slope.Points[0];
         for (const OverlayPoint& p : slope.Points) {
             EXPECT_GT(p.Y, 0.0);
-            if (p.Y > steepest.Y) steepest = p;
+            if (p.Y > steepest.Y)
+                steepest = p;
         }
         EXPECT_NEAR(steepest.X, solver.Markers()[i].Volume, 0.05);
     }
@@ -207,11 +225,13 @@ TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis) {
     EXPECT_EQ(overlay().FitDerivSeries()[0].Points.size(), 19u);
 }
 
-TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan) {
+TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan)
+{
     // Signal i at curve point i; the marker's window is points 3 .. 7 (signals 3 to 7) and its
     // cubic V(s) = s², so the slope between samples s and s + step is 1 / (2s + step).
     TDataArr data;
-    for (int i = 0; i <= 10; ++i) data.push_back({0.5 * i, double(i)});
+    for (int i = 0; i <= 10; ++i)
+        data.push_back({0.5 * i, double(i)});
     TMarkerRec marker;
     marker.Center = 5;
     marker.Width = 4;
@@ -219,7 +239,8 @@ TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan) {
     const TMarkersArr markers{marker};
     TitrationOverlay overlay;
     overlay.SetChart(ChartId{2});
-    overlay.Rebuild(OverlaySource{data, data, markers, {false, false, true, true}, 1, 0}, LeftRange);
+    overlay.Rebuild(OverlaySource{data, data, markers, {false, false, true, true}, 1, 0},
+                    LeftRange);
 
     ASSERT_EQ(overlay.FitSeries().size(), 1u);
     const auto& cubic = overlay.FitSeries()[0].Points;
@@ -241,7 +262,8 @@ TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan) {
     }
 }
 
-TEST_F(Overlay, MarkerWithoutFitDrawsNoFittedOverlays) {
+TEST_F(Overlay, MarkerWithoutFitDrawsNoFittedOverlays)
+{
     solver.SetData(TwoStepCurve());
     solver.SetOption(2, true);
     solver.SetOption(3, true);
@@ -252,7 +274,8 @@ TEST_F(Overlay, MarkerWithoutFitDrawsNoFittedOverlays) {
     EXPECT_TRUE(overlay().FitDerivSeries()[0].Points.empty());
 }
 
-TEST_F(Overlay, FittedOverlaysNeedACurve) {
+TEST_F(Overlay, FittedOverlaysNeedACurve)
+{
     solver.SetOption(2, true);
     solver.SetOption(3, true);
     solver.Clear();
@@ -261,15 +284,18 @@ TEST_F(Overlay, FittedOverlaysNeedACurve) {
     EXPECT_TRUE(overlay().FitDerivSeries().empty());
 }
 
-TEST_F(Overlay, HiddenSolverShowsOnlyTheLinesOfTheNextRedraw) {
+TEST_F(Overlay, HiddenSolverShowsOnlyTheLinesOfTheNextRedraw)
+{
     SearchTwoSteps();
     solver.SetVisible(false);
     EXPECT_FALSE(overlay().DerivSeries().Attached);
     EXPECT_FALSE(overlay().MarkSeries().Attached);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_FALSE(series.Attached);
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_FALSE(series.Attached);
     EXPECT_EQ(overlay().BorderSeries().size(), 6u);
     solver.SetOption(1, true);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_TRUE(series.Attached);
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_TRUE(series.Attached);
     EXPECT_FALSE(overlay().DerivSeries().Attached);
     EXPECT_FALSE(overlay().MarkSeries().Attached);
     solver.SetVisible(true);
@@ -277,7 +303,8 @@ TEST_F(Overlay, HiddenSolverShowsOnlyTheLinesOfTheNextRedraw) {
     EXPECT_TRUE(overlay().MarkSeries().Attached);
 }
 
-TEST_F(Overlay, DerivativeKeepsItsOwnOrder) {
+TEST_F(Overlay, DerivativeKeepsItsOwnOrder)
+{
     // X goes back between points 1 and 2: the derivative's X does too.
     solver.SetData({{0, 0}, {2, 4}, {1, 5}, {3, 5}, {4, 9}});
     solver.SetOption(0, true);
@@ -294,13 +321,15 @@ TEST_F(Overlay, DerivativeKeepsItsOwnOrder) {
     EXPECT_TRUE(overlay().DerivSeries().Points.empty());
 }
 
-TEST_F(Overlay, SearchDerivativeHasTwoPointsLessThanTheCurve) {
+TEST_F(Overlay, SearchDerivativeHasTwoPointsLessThanTheCurve)
+{
     SearchTwoSteps();
     solver.SetOption(0, true);
     EXPECT_EQ(overlay().DerivSeries().Points.size(), TwoStepCurve().size() - 2);
 }
 
-TEST_F(Overlay, ShortCurveRemovesTheLinesAndKeepsTheMarks) {
+TEST_F(Overlay, ShortCurveRemovesTheLinesAndKeepsTheMarks)
+{
     SearchTwoSteps();
     solver.SetData({{0, 0}, {1, 1}, {2, 2}});
     TDoubleArr volumes;
@@ -309,7 +338,8 @@ TEST_F(Overlay, ShortCurveRemovesTheLinesAndKeepsTheMarks) {
     EXPECT_EQ(overlay().MarkSeries().Marks.size(), 2u);
 }
 
-TEST_F(Overlay, LinesSpanTheAxisRangeOfTheRedraw) {
+TEST_F(Overlay, LinesSpanTheAxisRangeOfTheRedraw)
+{
     SearchTwoSteps();
     EXPECT_EQ(askedAxes.back(), VerticalAxis::Left);
     TSolver moving(Chart2, [](VerticalAxis) { return AxisRange{-1.0, 1.0}; });
@@ -325,40 +355,51 @@ protected:
     RightAxisOverlay() : Overlay(VerticalAxis::Right) {}
 };
 
-TEST_F(RightAxisOverlay, EverythingButTheFittedCubicsFollowsTheSolversAxis) {
+TEST_F(RightAxisOverlay, EverythingButTheFittedCubicsFollowsTheSolversAxis)
+{
     solver.SetOption(2, true);
     solver.SetOption(3, true);
     SearchTwoSteps();
     EXPECT_EQ(askedAxes.back(), VerticalAxis::Right);
     EXPECT_EQ(overlay().DerivSeries().Axis, VerticalAxis::Right);
     EXPECT_EQ(overlay().MarkSeries().Axis, VerticalAxis::Right);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Right);
     EXPECT_EQ(overlay().BorderSeries()[2].Points[0].Y, RightRange.Min);
-    for (const auto& series : overlay().FitSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Left);
-    for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().FitSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Left);
+    for (const auto& series : overlay().FitDerivSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Right);
 }
 
-TEST_F(Overlay, ChangingTheAxisLaterMovesAllButTheFittedOverlays) {
+TEST_F(Overlay, ChangingTheAxisLaterMovesAllButTheFittedOverlays)
+{
     solver.SetOption(2, true);
     solver.SetOption(3, true);
     SearchTwoSteps();
     solver.SetVertAxis(VerticalAxis::Right);
     EXPECT_EQ(overlay().DerivSeries().Axis, VerticalAxis::Right);
     EXPECT_EQ(overlay().MarkSeries().Axis, VerticalAxis::Right);
-    for (const auto& series : overlay().BorderSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
-    for (const auto& series : overlay().FitSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Left);
-    for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().BorderSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().FitSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Left);
+    for (const auto& series : overlay().FitDerivSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Right);
     solver.SetVertAxis(VerticalAxis::Left);
-    for (const auto& series : overlay().FitDerivSeries()) EXPECT_EQ(series.Axis, VerticalAxis::Right);
+    for (const auto& series : overlay().FitDerivSeries())
+        EXPECT_EQ(series.Axis, VerticalAxis::Right);
 }
 
-TEST(OverlayBinding, SolverWithoutChartAttachesNothingUntilBound) {
+TEST(OverlayBinding, SolverWithoutChartAttachesNothingUntilBound)
+{
     TSolver solver;
     solver.SetData(TwoStepCurve());
     TDoubleArr volumes;
     solver.FindVolumes(volumes);
     EXPECT_FALSE(solver.Overlay().MarkSeries().Attached);
-    for (const auto& series : solver.Overlay().BorderSeries()) EXPECT_FALSE(series.Attached);
+    for (const auto& series : solver.Overlay().BorderSeries())
+        EXPECT_FALSE(series.Attached);
     int changes = 0;
     solver.SetChangeListener([&] { ++changes; });
     solver.SetChart(Chart2, [](VerticalAxis) { return LeftRange; });
@@ -367,10 +408,12 @@ TEST(OverlayBinding, SolverWithoutChartAttachesNothingUntilBound) {
     EXPECT_TRUE(solver.Overlay().DerivSeries().Attached);
     solver.Redraw();
     EXPECT_EQ(changes, 2);
-    for (const auto& series : solver.Overlay().BorderSeries()) EXPECT_TRUE(series.Attached);
+    for (const auto& series : solver.Overlay().BorderSeries())
+        EXPECT_TRUE(series.Attached);
 }
 
-TEST(OverlayBinding, NewSolverKeepsItsDerivativeOnTheRightUntilAnAxisIsSet) {
+TEST(OverlayBinding, NewSolverKeepsItsDerivativeOnTheRightUntilAnAxisIsSet)
+{
     const TSolver solver(Chart2, {});
     EXPECT_EQ(solver.Overlay().DerivSeries().Axis, VerticalAxis::Right);
     EXPECT_EQ(solver.Overlay().MarkSeries().ArrowLength, 25);
@@ -384,14 +427,20 @@ struct LabelCase {
 
 class MarkLabels : public ::testing::TestWithParam<LabelCase> {};
 
-TEST_P(MarkLabels, FourDecimalsWithPoint) { EXPECT_EQ(MarkLabelText(GetParam().volume), QString::fromUtf8(GetParam().text)); }
+TEST_P(MarkLabels, FourDecimalsWithPoint)
+{
+    EXPECT_EQ(MarkLabelText(GetParam().volume), QString::fromUtf8(GetParam().text));
+}
 
 INSTANTIATE_TEST_SUITE_P(Volumes, MarkLabels,
-                         ::testing::Values(LabelCase{12.34567, "V=12.3457 мл"}, LabelCase{5.2, "V=5.2000 мл"},
-                                           LabelCase{0.0, "V=0.0000 мл"}, LabelCase{-1.25, "V=-1.2500 мл"},
+                         ::testing::Values(LabelCase{12.34567, "V=12.3457 мл"},
+                                           LabelCase{5.2, "V=5.2000 мл"},
+                                           LabelCase{0.0, "V=0.0000 мл"},
+                                           LabelCase{-1.25, "V=-1.2500 мл"},
                                            LabelCase{1234.5, "V=1234.5000 мл"}));
 
-TEST(MarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd) {
+TEST(MarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd)
+{
     const MarkLabelPlacement placement = PlaceMarkLabel(QPointF(200, 150), QSizeF(80, 16));
     EXPECT_EQ(placement.ArrowStart, QPointF(200, 150));
     EXPECT_EQ(placement.ArrowEnd, QPointF(175, 125));
@@ -406,7 +455,8 @@ struct ColorCase {
 
 class Colors : public ::testing::TestWithParam<ColorCase> {};
 
-TEST_P(Colors, BlueGreenRedBytes) {
+TEST_P(Colors, BlueGreenRedBytes)
+{
     const RgbTriple rgb = ColorToRgb(GetParam().color);
     EXPECT_EQ(rgb.Red, GetParam().rgb.Red);
     EXPECT_EQ(rgb.Green, GetParam().rgb.Green);
@@ -414,10 +464,11 @@ TEST_P(Colors, BlueGreenRedBytes) {
     EXPECT_EQ(RgbToColor(rgb.Red, rgb.Green, rgb.Blue), GetParam().color);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, Colors,
-                         ::testing::Values(ColorCase{0xFECDBC, {0xBC, 0xCD, 0xFE}}, ColorCase{DerivColor, {0, 15, 255}},
-                                           ColorCase{BorderColor, {0, 0, 255}}, ColorCase{FitColor, {0, 128, 0}},
-                                           ColorCase{FitDerivColor, {128, 0, 0}}, ColorCase{0x0000FF, {255, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, Colors,
+    ::testing::Values(ColorCase{0xFECDBC, {0xBC, 0xCD, 0xFE}}, ColorCase{DerivColor, {0, 15, 255}},
+                      ColorCase{BorderColor, {0, 0, 255}}, ColorCase{FitColor, {0, 128, 0}},
+                      ColorCase{FitDerivColor, {128, 0, 0}}, ColorCase{0x0000FF, {255, 0, 0}}));
 
 }
 }

@@ -22,7 +22,8 @@ protected:
     void SetUp() override { MaxInflections = 2; }
     void TearDown() override { MaxInflections = 2; }
 
-    TDoubleArr Search(const TDataArr& curve) {
+    TDoubleArr Search(const TDataArr& curve)
+    {
         solver.SetData(curve);
         TDoubleArr volumes;
         solver.FindVolumes(volumes);
@@ -36,17 +37,19 @@ struct StepCurve {
     const char* name;
     CurveShape shape;
     int maxInflections;
-    std::vector<double> volumes;   // the steps' own inflections, ascending
+    std::vector<double> volumes;  // the steps' own inflections, ascending
 };
 
 class StepCurves : public TitrationSearch, public ::testing::WithParamInterface<StepCurve> {};
 
-TEST_P(StepCurves, FindTheInflectionsOfTheSteps) {
+TEST_P(StepCurves, FindTheInflectionsOfTheSteps)
+{
     const StepCurve& c = GetParam();
     MaxInflections = c.maxInflections;
     const TDoubleArr volumes = Search(TanhCurve(c.shape));
     ASSERT_EQ(volumes.size(), c.volumes.size());
-    for (std::size_t i = 0; i < volumes.size(); ++i) EXPECT_NEAR(volumes[i], c.volumes[i], 0.05) << "volume " << i;
+    for (std::size_t i = 0; i < volumes.size(); ++i)
+        EXPECT_NEAR(volumes[i], c.volumes[i], 0.05) << "volume " << i;
 
     // Each marker's value is the signal at its volume, and its fit is a real one.
     TDoubleArr values;
@@ -54,8 +57,11 @@ TEST_P(StepCurves, FindTheInflectionsOfTheSteps) {
     for (std::size_t i = 0; i < volumes.size(); ++i) {
         const TMarkerRec& marker = solver.Markers()[i];
         double expected = c.shape.Base;
-        for (const TanhStep& step : c.shape.Steps) expected += step.Height / 2 * (1 + std::tanh((marker.Volume - step.Volume) / step.Width));
-        EXPECT_NEAR(values[i], expected, 0.05 * std::fabs(c.shape.Steps[0].Height)) << "value " << i;
+        for (const TanhStep& step : c.shape.Steps)
+            expected +=
+                step.Height / 2 * (1 + std::tanh((marker.Volume - step.Volume) / step.Width));
+        EXPECT_NEAR(values[i], expected, 0.05 * std::fabs(c.shape.Steps[0].Height))
+            << "value " << i;
         EXPECT_GE(marker.Width, 7);
         EXPECT_GT(marker.R, 0.99);
         EXPECT_EQ(marker.Coef[4], 0.0);
@@ -66,10 +72,19 @@ INSTANTIATE_TEST_SUITE_P(
     Curves, StepCurves,
     ::testing::Values(
         StepCurve{"one_step", {201, 20.0, 3.0, {{10.03, 6.0, 0.4}}, 0.0}, 2, {10.03}},
-        StepCurve{"two_steps", {401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0}, 2, {6.0, 14.2}},
-        StepCurve{"three_steps_all_kept", {601, 30.0, 2.0, {{6.0, 4.0, 0.5}, {15.0, 4.0, 0.2}, {24.0, 4.0, 0.5}}, 0.0}, 3, {6.0, 15.0, 24.0}},
+        StepCurve{"two_steps",
+                  {401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0},
+                  2,
+                  {6.0, 14.2}},
+        StepCurve{"three_steps_all_kept",
+                  {601, 30.0, 2.0, {{6.0, 4.0, 0.5}, {15.0, 4.0, 0.2}, {24.0, 4.0, 0.5}}, 0.0},
+                  3,
+                  {6.0, 15.0, 24.0}},
         // The sharp middle step has the narrowest window and goes first when only two may stay.
-        StepCurve{"three_steps_cut_to_two", {601, 30.0, 2.0, {{6.0, 4.0, 0.5}, {15.0, 4.0, 0.2}, {24.0, 4.0, 0.5}}, 0.0}, 2, {6.0, 24.0}},
+        StepCurve{"three_steps_cut_to_two",
+                  {601, 30.0, 2.0, {{6.0, 4.0, 0.5}, {15.0, 4.0, 0.2}, {24.0, 4.0, 0.5}}, 0.0},
+                  2,
+                  {6.0, 24.0}},
         StepCurve{"falling", {201, 20.0, 11.0, {{8.5, -7.0, 0.4}}, 0.0}, 2, {8.5}},
         StepCurve{"near_the_start", {201, 20.0, 3.0, {{1.0, 6.0, 0.3}}, 0.0}, 2, {1.0}},
         StepCurve{"noisy", {401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}, 1, {9.7}}),
@@ -90,14 +105,16 @@ struct PinnedSearch {
     std::vector<PinnedMarker> markers;
 };
 
-class PinnedSearches : public TitrationSearch, public ::testing::WithParamInterface<PinnedSearch> {};
+class PinnedSearches : public TitrationSearch,
+                       public ::testing::WithParamInterface<PinnedSearch> {};
 
 // The answers were worked out apart from this code, by a plain step-by-step transcription of the
 // search's arithmetic on the same points. Centres and widths pin the peak extents, the window
 // growth and its stop rules; the volumes and values (to 1e-6) the fits; the pass counts the
 // smoothing rule. The curves reach the validity test, the filter, the discriminant stop, a
 // negative centre offset and up to 19 smoothing passes.
-TEST_P(PinnedSearches, GiveTheSearchsOwnResults) {
+TEST_P(PinnedSearches, GiveTheSearchsOwnResults)
+{
     const PinnedSearch& c = GetParam();
     MaxInflections = c.maxInflections;
     const TDoubleArr volumes = Search(TanhCurve(c.shape));
@@ -117,20 +134,42 @@ TEST_P(PinnedSearches, GiveTheSearchsOwnResults) {
 INSTANTIATE_TEST_SUITE_P(
     Curves, PinnedSearches,
     ::testing::Values(
-        PinnedSearch{"two_steps", {401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0}, 2, 1,
-                     {{119, 17, 6.0071667505, 4.0342901227}, {283, 19, 14.2079755730, 8.5448800824}}},
-        PinnedSearch{"noisy", {401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}, 1, 2, {{193, 27, 9.7075751115, 6.0317547481}}},
-        PinnedSearch{"mixed_signs", {101, 20.0, 2.0, {{16.5, -0.7, 0.3}, {17.7, 0.9, 0.1}, {15.0, -1.4, 1.2}}, 0.0}, 1, 13,
-                     {{72, 43, 17.1253859865, 0.2308037126}}},
-        PinnedSearch{"sharp_step_filtered", {101, 20.0, 2.0, {{14.1, 2.8, 1.2}, {3.4, 0.7, 0.1}}, 0.0}, 2, 1,
+        PinnedSearch{
+            "two_steps",
+            {401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0},
+            2,
+            1,
+            {{119, 17, 6.0071667505, 4.0342901227}, {283, 19, 14.2079755730, 8.5448800824}}},
+        PinnedSearch{"noisy",
+                     {401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05},
+                     1,
+                     2,
+                     {{193, 27, 9.7075751115, 6.0317547481}}},
+        PinnedSearch{
+            "mixed_signs",
+            {101, 20.0, 2.0, {{16.5, -0.7, 0.3}, {17.7, 0.9, 0.1}, {15.0, -1.4, 1.2}}, 0.0},
+            1,
+            13,
+            {{72, 43, 17.1253859865, 0.2308037126}}},
+        PinnedSearch{"sharp_step_filtered",
+                     {101, 20.0, 2.0, {{14.1, 2.8, 1.2}, {3.4, 0.7, 0.1}}, 0.0},
+                     2,
+                     1,
                      {{70, 16, 14.1156239064, 4.1131659006}}},
-        PinnedSearch{"step_and_fall", {101, 20.0, 2.0, {{14.8, 5.7, 0.1}, {12.1, -2.6, 0.9}}, 0.0}, 2, 19,
+        PinnedSearch{"step_and_fall",
+                     {101, 20.0, 2.0, {{14.8, 5.7, 0.1}, {12.1, -2.6, 0.9}}, 0.0},
+                     2,
+                     19,
                      {{77, 43, 14.5198657289, 2.9490798103}}},
-        PinnedSearch{"noisy_overlapping_steps", {301, 20.0, 2.0, {{7.2, 4.5, 1.0}, {11.2, 1.6, 0.7}, {9.0, 2.3, 1.0}}, 0.4}, 1, 7,
+        PinnedSearch{"noisy_overlapping_steps",
+                     {301, 20.0, 2.0, {{7.2, 4.5, 1.0}, {11.2, 1.6, 0.7}, {9.0, 2.3, 1.0}}, 0.4},
+                     1,
+                     7,
                      {{133, 98, 7.2835039319, 4.5909092224}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TitrationSearch, NoisyCurveNeedsSmoothingPasses) {
+TEST_F(TitrationSearch, NoisyCurveNeedsSmoothingPasses)
+{
     MaxInflections = 1;
     Search(TanhCurve({401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}));
     EXPECT_GT(solver.SmoothPasses(), 1);
@@ -138,17 +177,21 @@ TEST_F(TitrationSearch, NoisyCurveNeedsSmoothingPasses) {
     EXPECT_EQ(solver.SmoothPasses(), 1);
 }
 
-TEST_F(TitrationSearch, PureStepBetweenTwoLevelsIsSingular) {
+TEST_F(TitrationSearch, PureStepBetweenTwoLevelsIsSingular)
+{
     TDataArr curve;
-    for (int i = 0; i < 40; ++i) curve.push_back({i * 0.1, i < 20 ? 0.0 : 1.0});
+    for (int i = 0; i < 40; ++i)
+        curve.push_back({i * 0.1, i < 20 ? 0.0 : 1.0});
     solver.SetData(curve);
     TDoubleArr volumes{42.0};
-    test::ExpectMathError([&] { solver.FindVolumes(volumes); }, "Error in GaussJordan2: matrix is singular");
+    test::ExpectMathError([&] { solver.FindVolumes(volumes); },
+                          "Error in GaussJordan2: matrix is singular");
     EXPECT_EQ(volumes, TDoubleArr{42.0});
     EXPECT_TRUE(solver.Markers().empty());
 }
 
-TEST_F(TitrationSearch, FitErrorKeepsTheCompletedMarkersAndDropsTheFailedOne) {
+TEST_F(TitrationSearch, FitErrorKeepsTheCompletedMarkersAndDropsTheFailedOne)
+{
     // A tanh step (slope 16.7 per ml, found first) and, far from it, a pure step (slope 10).
     TDataArr curve;
     for (int i = 0; i <= 200; ++i) {
@@ -160,7 +203,8 @@ TEST_F(TitrationSearch, FitErrorKeepsTheCompletedMarkersAndDropsTheFailedOne) {
     const std::uint64_t revision = solver.Overlay().Revision();
     solver.SetData(curve);
     TDoubleArr volumes{42.0};
-    test::ExpectMathError([&] { solver.FindVolumes(volumes); }, "Error in GaussJordan2: matrix is singular");
+    test::ExpectMathError([&] { solver.FindVolumes(volumes); },
+                          "Error in GaussJordan2: matrix is singular");
     ASSERT_EQ(solver.Markers().size(), 1u);
     EXPECT_NEAR(solver.Markers()[0].Volume, 15.0, 0.05);
     EXPECT_EQ(volumes, TDoubleArr{42.0});
@@ -170,9 +214,11 @@ TEST_F(TitrationSearch, FitErrorKeepsTheCompletedMarkersAndDropsTheFailedOne) {
     EXPECT_EQ(solver.Overlay().MarkSeries().Marks[0].X, 3.0);
 }
 
-TEST_F(TitrationSearch, EqualDerivativeEverywhereFindsNothing) {
+TEST_F(TitrationSearch, EqualDerivativeEverywhereFindsNothing)
+{
     TDataArr curve;
-    for (int i = 0; i < 10; ++i) curve.push_back({double(i), 2.0 * i});
+    for (int i = 0; i < 10; ++i)
+        curve.push_back({double(i), 2.0 * i});
     solver.SetSingleMarker(1.0, 1.0);
     const TDoubleArr volumes = [&] {
         solver.SetData(curve);
@@ -185,13 +231,14 @@ TEST_F(TitrationSearch, EqualDerivativeEverywhereFindsNothing) {
     EXPECT_EQ(solver.SmoothPasses(), 1);
 }
 
-TEST_F(TitrationSearch, FewerThanFivePointsLeaveEverything) {
+TEST_F(TitrationSearch, FewerThanFivePointsLeaveEverything)
+{
     solver.SetSingleMarker(5.2, 7.0);
     solver.SetData({{0, 0}, {1, 1}, {2, 5}, {3, 6}});
     TDoubleArr volumes;
     solver.FindVolumes(volumes);
     EXPECT_TRUE(volumes.empty());
-    EXPECT_TRUE(solver.Markers().empty());   // SetData forgot the marker, the search added none
+    EXPECT_TRUE(solver.Markers().empty());  // SetData forgot the marker, the search added none
     solver.SetSingleMarker(5.2, 7.0);
     TDoubleArr kept{1.5};
     solver.FindVolumes(kept);
@@ -202,7 +249,8 @@ TEST_F(TitrationSearch, FewerThanFivePointsLeaveEverything) {
 
 // Search derivative 0, 5, 6, 5, 0: no smoothing, threshold 1.5, peak 2, width 6, centre 2; the
 // first fit (width 7) reaches the first curve point and is the last.
-TEST_F(TitrationSearch, SevenPointCurveFitsOnceWithWidthSeven) {
+TEST_F(TitrationSearch, SevenPointCurveFitsOnceWithWidthSeven)
+{
     const TDataArr curve{{0, 0}, {1, 0}, {2, 5}, {3, 11}, {4, 16}, {5, 16}, {6, 16}};
     const TDoubleArr volumes = Search(curve);
     EXPECT_EQ(solver.SmoothPasses(), 1);
@@ -227,18 +275,23 @@ TEST_F(TitrationSearch, SevenPointCurveFitsOnceWithWidthSeven) {
     }
     const double inflection = -c[2] / (3 * c[3]);
     EXPECT_NEAR(marker.Value, inflection, 1e-12);
-    EXPECT_NEAR(marker.Volume, c[0] + c[1] * inflection + c[2] * inflection * inflection + c[3] * std::pow(inflection, 3), 1e-9);
+    EXPECT_NEAR(marker.Volume,
+                c[0] + c[1] * inflection + c[2] * inflection * inflection +
+                    c[3] * std::pow(inflection, 3),
+                1e-9);
     EXPECT_EQ(volumes[0], marker.Volume);
     // The curve is point-symmetric about (2.5, 8).
     EXPECT_NEAR(marker.Volume, 2.5, 1e-9);
     EXPECT_NEAR(marker.Value, 8.0, 1e-9);
 }
 
-TEST_F(TitrationSearch, SmoothingStopsAfterTwentyPasses) {
+TEST_F(TitrationSearch, SmoothingStopsAfterTwentyPasses)
+{
     // A full sine period: the derivative keeps both signs whatever the smoothing; the one
     // inflection kept is the falling one at half the period.
     TDataArr curve;
-    for (int i = 0; i <= 400; ++i) curve.push_back({i * 0.05, std::sin(i * 0.05 * 2 * std::numbers::pi / 20.0)});
+    for (int i = 0; i <= 400; ++i)
+        curve.push_back({i * 0.05, std::sin(i * 0.05 * 2 * std::numbers::pi / 20.0)});
     MaxInflections = 1;
     const TDoubleArr volumes = Search(curve);
     EXPECT_EQ(solver.SmoothPasses(), 21);
@@ -246,16 +299,19 @@ TEST_F(TitrationSearch, SmoothingStopsAfterTwentyPasses) {
     EXPECT_NEAR(volumes[0], 10.0, 0.05);
 }
 
-TEST_F(TitrationSearch, SmoothingStopsWhenPassesReachThePointCount) {
+TEST_F(TitrationSearch, SmoothingStopsWhenPassesReachThePointCount)
+{
     // Two levels only in every window: the fit that follows is singular.
     const TDataArr zigzag{{0, 0}, {1, 0}, {2, 3}, {3, 0}, {4, 0}};
     solver.SetData(zigzag);
     TDoubleArr volumes;
-    test::ExpectMathError([&] { solver.FindVolumes(volumes); }, "Error in GaussJordan2: matrix is singular");
+    test::ExpectMathError([&] { solver.FindVolumes(volumes); },
+                          "Error in GaussJordan2: matrix is singular");
     EXPECT_EQ(solver.SmoothPasses(), 5);
 }
 
-TEST_F(TitrationSearch, SecondSearchGivesTheSameResult) {
+TEST_F(TitrationSearch, SecondSearchGivesTheSameResult)
+{
     const TDataArr curve = TanhCurve({401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.2, 5.0, 0.3}}, 0.0});
     const TDoubleArr first = Search(curve);
     const TDoubleArr second = Search(curve);
@@ -265,7 +321,8 @@ TEST_F(TitrationSearch, SecondSearchGivesTheSameResult) {
 
 // A curve at X = 0, 1, 2 … whose search derivative is the given one (a flat last interval,
 // which the search drops, closes it).
-TDataArr CurveWithDerivative(const std::vector<double>& deriv) {
+TDataArr CurveWithDerivative(const std::vector<double>& deriv)
+{
     TDataArr curve{{0, 0}};
     double y = 0;
     for (double d : deriv) {
@@ -287,7 +344,8 @@ class PeakThreshold : public TitrationSearch, public ::testing::WithParamInterfa
 
 // Threshold 25 % of 8 = 2 in every case: a point equal to it is not part of a peak, a best value
 // equal to it ends the search, and the first point's value is a floor.
-TEST_P(PeakThreshold, PeaksAndTheirExtents) {
+TEST_P(PeakThreshold, PeaksAndTheirExtents)
+{
     const PeakCase& c = GetParam();
     Search(CurveWithDerivative(c.deriv));
     EXPECT_EQ(solver.SmoothPasses(), 1);
@@ -303,10 +361,17 @@ TEST_P(PeakThreshold, PeaksAndTheirExtents) {
 INSTANTIATE_TEST_SUITE_P(
     Derivatives, PeakThreshold,
     ::testing::Values(
-        // right 6, left 2: start width 8 around centre 2 + (6 − 2) / 2; the fit reaches the first point.
+        // right 6, left 2: start width 8 around centre 2 + (6 − 2) / 2; the fit reaches the first
+        // point.
         PeakCase{"plateau_ends_on_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0}, {4}, {8}},
-        PeakCase{"second_peak_equal_to_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2, 1, 0, 0, 0, 0, 0}, {4}, {8}},
-        PeakCase{"second_peak_above_threshold", {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2.5, 1, 0, 0, 0, 0, 0}, {4, 14}, {8, 7}},
+        PeakCase{"second_peak_equal_to_threshold",
+                 {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2, 1, 0, 0, 0, 0, 0},
+                 {4},
+                 {8}},
+        PeakCase{"second_peak_above_threshold",
+                 {0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0, 0, 0, 1, 2.5, 1, 0, 0, 0, 0, 0},
+                 {4, 14},
+                 {8, 7}},
         PeakCase{"first_point_is_a_floor", {9, 0, 0, 0, 2, 8, 8, 8, 8, 8, 2, 0, 0, 0}, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -318,7 +383,8 @@ struct HostileCurve {
 
 class HostileCurves : public ::testing::TestWithParam<HostileCurve> {};
 
-TEST_P(HostileCurves, AreAMathErrorAndChangeNothing) {
+TEST_P(HostileCurves, AreAMathErrorAndChangeNothing)
+{
     TSolver solver;
     const TDataArr good = TanhCurve({201, 20.0, 3.0, {{10.0, 6.0, 0.4}}, 0.0});
     solver.SetData(good);
@@ -332,27 +398,43 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Curves, HostileCurves,
-    ::testing::Values(HostileCurve{"nan_volume", {{0, 0}, {NaN, 1}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
-                      HostileCurve{"nan_signal", {{0, 0}, {1, NaN}, {2, 2}, {3, 3}, {4, 4}}, "Invalid floating point operation"},
-                      HostileCurve{"infinite_signal", {{0, 0}, {1, Inf}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"},
+    ::testing::Values(HostileCurve{"nan_volume",
+                                   {{0, 0}, {NaN, 1}, {2, 2}, {3, 3}, {4, 4}},
+                                   "Invalid floating point operation"},
+                      HostileCurve{"nan_signal",
+                                   {{0, 0}, {1, NaN}, {2, 2}, {3, 3}, {4, 4}},
+                                   "Invalid floating point operation"},
+                      HostileCurve{"infinite_signal",
+                                   {{0, 0}, {1, Inf}, {2, 2}, {3, 3}, {4, 4}},
+                                   "Floating point overflow"},
                       // Equal volumes give no slope, which must not let their signals pass unseen.
-                      HostileCurve{"nan_signal_at_a_repeated_volume", {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, NaN}}, "Invalid floating point operation"},
-                      HostileCurve{"infinite_signal_at_a_repeated_volume", {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, Inf}}, "Floating point overflow"},
-                      HostileCurve{"single_nan_point", {{NaN, NaN}}, "Invalid floating point operation"},
-                      HostileCurve{"overflowing_slope", {{0, -1e308}, {1e-10, 1e308}, {2, 2}, {3, 3}, {4, 4}}, "Floating point overflow"}),
+                      HostileCurve{"nan_signal_at_a_repeated_volume",
+                                   {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, NaN}},
+                                   "Invalid floating point operation"},
+                      HostileCurve{"infinite_signal_at_a_repeated_volume",
+                                   {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {3, Inf}},
+                                   "Floating point overflow"},
+                      HostileCurve{
+                          "single_nan_point", {{NaN, NaN}}, "Invalid floating point operation"},
+                      HostileCurve{"overflowing_slope",
+                                   {{0, -1e308}, {1e-10, 1e308}, {2, 2}, {3, 3}, {4, 4}},
+                                   "Floating point overflow"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TitrationSolver, HugeSignalsOverflowTheFitAsAMathError) {
+TEST(TitrationSolver, HugeSignalsOverflowTheFitAsAMathError)
+{
     TSolver solver;
     TDataArr curve = TanhCurve({201, 20.0, 3.0, {{10.0, 6.0, 0.4}}, 0.0});
-    for (TDataPoint& point : curve) point.Y *= 1e100;
+    for (TDataPoint& point : curve)
+        point.Y *= 1e100;
     solver.SetData(curve);
     TDoubleArr volumes;
     test::ExpectMathError([&] { solver.FindVolumes(volumes); }, "Floating point overflow");
     EXPECT_TRUE(solver.Markers().empty());
 }
 
-TEST(TitrationSolver, SingleMarkerAfterClearCarriesOnlyItsVolumeAndValue) {
+TEST(TitrationSolver, SingleMarkerAfterClearCarriesOnlyItsVolumeAndValue)
+{
     TSolver solver;
     solver.Clear();
     solver.SetSingleMarker(5.2, 7.0);
@@ -368,7 +450,8 @@ TEST(TitrationSolver, SingleMarkerAfterClearCarriesOnlyItsVolumeAndValue) {
     EXPECT_EQ(values, TDoubleArr{7.0});
 }
 
-TEST(TitrationSolver, StartsWithTheDefaults) {
+TEST(TitrationSolver, StartsWithTheDefaults)
+{
     const TSolver solver;
     EXPECT_EQ(solver.FitSamples(), 30);
     EXPECT_EQ(solver.ThresholdPercent(), 25);
@@ -380,7 +463,8 @@ TEST(TitrationSolver, StartsWithTheDefaults) {
     EXPECT_EQ(MaxInflections, 2);
 }
 
-TEST(TitrationSolver, SetDataGivesThePlainDerivative) {
+TEST(TitrationSolver, SetDataGivesThePlainDerivative)
+{
     TSolver solver;
     solver.SetData({{0, 0}, {1, 2}, {3, 4}});
     ASSERT_EQ(solver.Deriv().size(), 2u);

@@ -43,18 +43,16 @@ TEST_P(Cp1251Char, EncodesAndDecodes)
 
 INSTANTIATE_TEST_SUITE_P(
     OutsideTheAlphabetBlock, Cp1251Char,
-    ::testing::Values(CharCase{u'Ё', 0xA8}, CharCase{u'ё', 0xB8}, CharCase{u'№', 0xB9},
-                      CharCase{u'«', 0xAB}, CharCase{u'»', 0xBB}, CharCase{u'„', 0x84},
-                      CharCase{u'“', 0x93}, CharCase{u'”', 0x94}, CharCase{u'‘', 0x91},
-                      CharCase{u'’', 0x92}, CharCase{u'‚', 0x82}, CharCase{u'–', 0x96},
-                      CharCase{u'—', 0x97}, CharCase{u'…', 0x85}, CharCase{u'€', 0x88},
-                      CharCase{u'\u00A0', 0xA0}, CharCase{u'°', 0xB0}, CharCase{u'±', 0xB1},
-                      CharCase{u'µ', 0xB5}, CharCase{u'™', 0x99}, CharCase{u'Ђ', 0x80},
-                      CharCase{u'џ', 0x9F}, CharCase{u'Ґ', 0xA5}, CharCase{u'ґ', 0xB4},
-                      CharCase{u'І', 0xB2}, CharCase{u'і', 0xB3}, CharCase{u'Ї', 0xAF},
-                      CharCase{u'ї', 0xBF}, CharCase{u'Ў', 0xA1}, CharCase{u'ў', 0xA2},
-                      CharCase{u'\u0098', 0x98}, CharCase{u'\x7F', 0x7F}, CharCase{u'~', 0x7E},
-                      CharCase{u'\0', 0x00}));
+    ::testing::Values(
+        CharCase{u'Ё', 0xA8}, CharCase{u'ё', 0xB8}, CharCase{u'№', 0xB9}, CharCase{u'«', 0xAB},
+        CharCase{u'»', 0xBB}, CharCase{u'„', 0x84}, CharCase{u'“', 0x93}, CharCase{u'”', 0x94},
+        CharCase{u'‘', 0x91}, CharCase{u'’', 0x92}, CharCase{u'‚', 0x82}, CharCase{u'–', 0x96},
+        CharCase{u'—', 0x97}, CharCase{u'…', 0x85}, CharCase{u'€', 0x88}, CharCase{u'\u00A0', 0xA0},
+        CharCase{u'°', 0xB0}, CharCase{u'±', 0xB1}, CharCase{u'µ', 0xB5}, CharCase{u'™', 0x99},
+        CharCase{u'Ђ', 0x80}, CharCase{u'џ', 0x9F}, CharCase{u'Ґ', 0xA5}, CharCase{u'ґ', 0xB4},
+        CharCase{u'І', 0xB2}, CharCase{u'і', 0xB3}, CharCase{u'Ї', 0xAF}, CharCase{u'ї', 0xBF},
+        CharCase{u'Ў', 0xA1}, CharCase{u'ў', 0xA2}, CharCase{u'\u0098', 0x98},
+        CharCase{u'\x7F', 0x7F}, CharCase{u'~', 0x7E}, CharCase{u'\0', 0x00}));
 
 TEST(Cp1251Codec, AllBytesSurviveARoundTrip)
 {
@@ -95,10 +93,10 @@ TEST(Cp1251Codec, UnmappableCharactersBecomeOneQuestionMarkEach)
     const Case cases[] = {
         {QStringLiteral("A中B"), "A?B"},
         {QStringLiteral("ä"), "?"},
-        {QStringLiteral("x😀y"), "x?y"},                 // a surrogate pair is one character
+        {QStringLiteral("x😀y"), "x?y"},  // a surrogate pair is one character
         {QString(QChar(0xD800)) + QLatin1Char('z'), "?z"},  // a lone high surrogate
         {QLatin1Char('z') + QString(QChar(0xDC00)), "z?"},  // a lone low surrogate
-        {QString(QChar(0x0081)), "?"},                   // C1 controls other than U+0098
+        {QString(QChar(0x0081)), "?"},  // C1 controls other than U+0098
         {QString(), ""},
     };
     for (const Case& c : cases)
@@ -107,7 +105,8 @@ TEST(Cp1251Codec, UnmappableCharactersBecomeOneQuestionMarkEach)
 
 TEST(Cp1251Codec, MessageTextRoundTrips)
 {
-    const QString message = QStringLiteral("Неизвестный формат файла! Лумивер-00х № 5 «pH» — 25.0 °C");
+    const QString message =
+        QStringLiteral("Неизвестный формат файла! Лумивер-00х № 5 «pH» — 25.0 °C");
     const QByteArray bytes = ToCp1251(message);
     EXPECT_EQ(bytes.size(), message.size());
     EXPECT_EQ(FromCp1251(bytes), message);

@@ -21,22 +21,25 @@ TEST_P(LocaleTexts, ShortDateAndLongTime)
     const QLocale locale(QString::fromLatin1(GetParam().locale));
     EXPECT_EQ(ShortDateText(Day, locale), GetParam().date);
     EXPECT_EQ(LongTimeText(Afternoon, locale), GetParam().time);
-    EXPECT_EQ(DateTimeText(QDateTime(Day, Afternoon), locale), GetParam().date + ' ' + GetParam().time);
+    EXPECT_EQ(DateTimeText(QDateTime(Day, Afternoon), locale),
+              GetParam().date + ' ' + GetParam().time);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LocaleTexts,
     ::testing::Values(
         LocaleCase{"ru_RU", "08.03.2018", "14:05:09"},
-        LocaleCase{"en_US", "3-8-18", "2:05:09 PM"},         // '/' prints as '-'
-        LocaleCase{"de_DE", "08.03.18", "14:05:09"},         // other separators stay
+        LocaleCase{"en_US", "3-8-18", "2:05:09 PM"},  // '/' prints as '-'
+        LocaleCase{"de_DE", "08.03.18", "14:05:09"},  // other separators stay
         LocaleCase{"ja_JP", "2018-03-08", QStringLiteral("14時05分09秒")},
-        LocaleCase{"bg_BG", QStringLiteral("8.03.18 г."), QStringLiteral("14:05:09 ч.")},  // quoted literals
+        LocaleCase{"bg_BG", QStringLiteral("8.03.18 г."),
+                   QStringLiteral("14:05:09 ч.")},  // quoted literals
         LocaleCase{"eo_001", "18-03-08", "14-a horo kaj 5:09"},
-        LocaleCase{"es_ES", "8-3-18", "14:05:09"},           // a bracketed zone field goes whole
-        LocaleCase{"my_MM", QStringLiteral("08-03-18"), QStringLiteral("14:05:09")},  // zone field first
-        LocaleCase{"fa_IR", "2018-3-8", "14:05:09"},         // native digits print as ASCII
-        LocaleCase{"ff_SN", "8-3-2018", "14:05:09"}));       // digits outside the 16-bit plane
+        LocaleCase{"es_ES", "8-3-18", "14:05:09"},  // a bracketed zone field goes whole
+        LocaleCase{"my_MM", QStringLiteral("08-03-18"),
+                   QStringLiteral("14:05:09")},  // zone field first
+        LocaleCase{"fa_IR", "2018-3-8", "14:05:09"},  // native digits print as ASCII
+        LocaleCase{"ff_SN", "8-3-2018", "14:05:09"}));  // digits outside the 16-bit plane
 
 TEST(DateTimeText, LeavesOutTheTimeExactlyAtMidnight)
 {

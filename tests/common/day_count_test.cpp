@@ -41,7 +41,8 @@ const DayCase DayCases[] = {
 TEST(DayCount, DateTimeToDays)
 {
     for (const DayCase& c : DayCases)
-        EXPECT_NEAR(DateTimeToDays(c.dateTime), c.days, 1e-9) << c.dateTime.toString(Qt::ISODateWithMs).toStdString();
+        EXPECT_NEAR(DateTimeToDays(c.dateTime), c.days, 1e-9)
+            << c.dateTime.toString(Qt::ISODateWithMs).toStdString();
 }
 
 TEST(DayCount, DaysToDateTime)
@@ -55,10 +56,10 @@ TEST(DayCount, RoundsToTheNearestMillisecond)
     const std::pair<double, QDateTime> cases[] = {
         {0.5 + 0.4 / MsecsPerDay, At(1899, 12, 30, 12)},
         {0.5 + 0.6 / MsecsPerDay, At(1899, 12, 30, 12, 0, 0, 1)},
-        {0.99999999999, At(1899, 12, 31)},     // carries into the next day
-        {-0.99999999999, At(1899, 12, 29)},    // and away from the epoch before it
+        {0.99999999999, At(1899, 12, 31)},  // carries into the next day
+        {-0.99999999999, At(1899, 12, 29)},  // and away from the epoch before it
         {-1.99999999999, At(1899, 12, 28)},
-        {-0.5, At(1899, 12, 30, 12)},          // a day count in (-1, 0) lies on the epoch day
+        {-0.5, At(1899, 12, 30, 12)},  // a day count in (-1, 0) lies on the epoch day
     };
     for (const auto& [days, expected] : cases)
         EXPECT_EQ(DaysToDateTime(days), expected) << days;
@@ -70,7 +71,8 @@ TEST(DayCount, EveryFewSecondsSurviveARoundTrip)
         const QDateTime start(first, QTime(0, 0));
         for (qint64 ms = 0; ms < 3 * 86'400'000LL; ms += 7'919) {
             const QDateTime t = start.addMSecs(ms);
-            ASSERT_EQ(DaysToDateTime(DateTimeToDays(t)), t) << t.toString(Qt::ISODateWithMs).toStdString();
+            ASSERT_EQ(DaysToDateTime(DateTimeToDays(t)), t)
+                << t.toString(Qt::ISODateWithMs).toStdString();
         }
     }
 }
@@ -80,14 +82,20 @@ TEST(DayCount, DayCountsOutsideTheYearsOneTo9999AreInvalid)
     const double cases[] = {std::numeric_limits<double>::quiet_NaN(),
                             std::numeric_limits<double>::infinity(),
                             -std::numeric_limits<double>::infinity(),
-                            1e300, -1e300, 2958466.0, -693594.0, 1e7, -1e7};
+                            1e300,
+                            -1e300,
+                            2958466.0,
+                            -693594.0,
+                            1e7,
+                            -1e7};
     for (double days : cases)
         EXPECT_FALSE(DaysToDateTime(days).isValid()) << days;
 }
 
 TEST(DayCount, DatesTheFilesCannotHoldRaiseRangeError)
 {
-    const QDateTime cases[] = {QDateTime(), At(10000, 1, 1), QDateTime(QDate(-1, 12, 31), QTime(0, 0))};
+    const QDateTime cases[] = {QDateTime(), At(10000, 1, 1),
+                               QDateTime(QDate(-1, 12, 31), QTime(0, 0))};
     for (const QDateTime& t : cases)
         EXPECT_THROW(DateTimeToDays(t), RangeError) << t.toString(Qt::ISODate).toStdString();
 }

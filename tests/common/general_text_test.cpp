@@ -35,10 +35,8 @@ constexpr int Service = ServiceTextMinExponent;
 INSTANTIATE_TEST_SUITE_P(
     Fixed, GeneralTextCase,
     ::testing::Values(GeneralCase{double(0.1f), Service, 15, "0.100000001490116"},
-                      GeneralCase{0.0, Graph, 15, "0"},
-                      GeneralCase{-0.0, Graph, 15, "0"},
-                      GeneralCase{100.0, Graph, 15, "100"},
-                      GeneralCase{-1.5, Graph, 15, "-1.5"},
+                      GeneralCase{0.0, Graph, 15, "0"}, GeneralCase{-0.0, Graph, 15, "0"},
+                      GeneralCase{100.0, Graph, 15, "100"}, GeneralCase{-1.5, Graph, 15, "-1.5"},
                       GeneralCase{123.456, Graph, 15, "123.456"},
                       GeneralCase{1.0 / 3.0, Graph, 15, "0.333333333333333"},
                       GeneralCase{2.0 / 3.0, Graph, 15, "0.666666666666667"},
@@ -47,17 +45,17 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{0.0001, Service, 15, "0.0001"},
                       GeneralCase{0.0625, Graph, 1, "0.06"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Exponent, GeneralTextCase,
-    ::testing::Values(GeneralCase{1e-6, Graph, 15, "1E-6"},
-                      GeneralCase{0.00009, Service, 15, "9E-5"},
-                      GeneralCase{1e15, Graph, 15, "1E15"},
-                      GeneralCase{1e20, Graph, 15, "1E20"},
-                      GeneralCase{1.5e-7, Graph, 15, "1.5E-7"},
-                      GeneralCase{-2.5e15, Graph, 15, "-2.5E15"},
-                      GeneralCase{1234.5, Graph, 3, "1.23E3"},
-                      GeneralCase{5e-324, Graph, 15, "4.94065645841247E-324"},
-                      GeneralCase{std::numeric_limits<double>::max(), Graph, 15, "1.79769313486232E308"}));
+INSTANTIATE_TEST_SUITE_P(Exponent, GeneralTextCase,
+                         ::testing::Values(GeneralCase{1e-6, Graph, 15, "1E-6"},
+                                           GeneralCase{0.00009, Service, 15, "9E-5"},
+                                           GeneralCase{1e15, Graph, 15, "1E15"},
+                                           GeneralCase{1e20, Graph, 15, "1E20"},
+                                           GeneralCase{1.5e-7, Graph, 15, "1.5E-7"},
+                                           GeneralCase{-2.5e15, Graph, 15, "-2.5E15"},
+                                           GeneralCase{1234.5, Graph, 3, "1.23E3"},
+                                           GeneralCase{5e-324, Graph, 15, "4.94065645841247E-324"},
+                                           GeneralCase{std::numeric_limits<double>::max(), Graph,
+                                                       15, "1.79769313486232E308"}));
 
 // The form follows the exponent of the rounded value.
 INSTANTIATE_TEST_SUITE_P(
@@ -84,10 +82,7 @@ TEST(GeneralText, NonFiniteValues)
     EXPECT_EQ(GeneralText(std::numeric_limits<double>::quiet_NaN(), Graph), "NAN");
 }
 
-TEST(GeneralText, RejectsNoDigits)
-{
-    EXPECT_THROW(GeneralText(1.0, Graph, 0), RangeError);
-}
+TEST(GeneralText, RejectsNoDigits) { EXPECT_THROW(GeneralText(1.0, Graph, 0), RangeError); }
 
 }
 }

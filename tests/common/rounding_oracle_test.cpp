@@ -32,7 +32,8 @@ std::string ProgramExponentForm(const std::string& scientific)
     }
     int exponent = 0;
     const char* begin = scientific.data() + e + 1;
-    std::from_chars(*begin == '+' ? begin + 1 : begin, scientific.data() + scientific.size(), exponent);
+    std::from_chars(*begin == '+' ? begin + 1 : begin, scientific.data() + scientific.size(),
+                    exponent);
     return mantissa + "E" + std::to_string(exponent);
 }
 
@@ -95,7 +96,8 @@ TEST(RoundingOracle, FixedDecimalsMatchCorrectRounding)
         const int decimals = i % 8;
         // 40 significant digits never bind at these magnitudes: only the decimals round.
         ASSERT_EQ(FixedText(value, 40, decimals).toStdString(),
-                  ToChars(value, std::chars_format::fixed, decimals)) << value;
+                  ToChars(value, std::chars_format::fixed, decimals))
+            << value;
     }
 }
 

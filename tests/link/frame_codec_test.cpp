@@ -1,9 +1,9 @@
 #include "common/errors.h"
-#include "link/frame_codec.h"
 #include "link/frame_bytes.h"
+#include "link/frame_codec.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace lmv::link {

@@ -43,7 +43,7 @@ std::vector<std::vector<uint8_t>> OneBytePerChunk(const std::vector<uint8_t>& by
 
 std::vector<uint8_t> LongestFrame()
 {
-    std::vector<uint8_t> frame {0xA5, 0xFF, 0xF2};
+    std::vector<uint8_t> frame{0xA5, 0xFF, 0xF2};
     for (int i = 0; i < 254; ++i)
         frame.push_back(uint8_t(i));
     uint8_t check = 0;
@@ -75,10 +75,14 @@ TEST(TFrameParser, ReportsEachCompletedFrame)
         {"start byte inside a payload is data", {Bytes("A5 02 D9 A5 DB")}, "G217 ", false},
         {"only noise", {Bytes("00 11 13 FF 7F")}, "", false},
         {"frame cut short waits for the rest", {Bytes("A5 07 DC 1E 2D")}, "", true},
-        {"rest arrives in a later chunk", {Bytes("A5 07 DC 1E 2D"), Bytes("0C 0A 03 19 51")}, "G220 ",
+        {"rest arrives in a later chunk",
+         {Bytes("A5 07 DC 1E 2D"), Bytes("0C 0A 03 19 51")},
+         "G220 ",
          false},
         {"lost byte: the check fails and the hunt restarts after it",
-         {Bytes("A5 02 D9 03 A5 01 DE 7A A5 01 DE 7A")}, "B G222 ", false},
+         {Bytes("A5 02 D9 03 A5 01 DE 7A A5 01 DE 7A")},
+         "B G222 ",
+         false},
         {"empty chunk", {{}}, "", false},
     };
     for (const ParserCase& c : cases) {

@@ -15,8 +15,8 @@
 namespace lmv::link {
 namespace {
 
-using test::Bytes;
 using test::ByteArray;
+using test::Bytes;
 
 class InstrumentLinkPtyTest : public ::testing::Test {
 protected:
@@ -39,7 +39,7 @@ protected:
     test::PtyInstrument instrument;  // declared first: the port closes before the terminal
     test::FakeNotifier notifier;
     test::RecordingHandlers handlers;
-    TInstrumentLink link {notifier};
+    TInstrumentLink link{notifier};
 };
 
 TEST_F(InstrumentLinkPtyTest, ClockRequestReachesTheInstrument)
@@ -51,13 +51,13 @@ TEST_F(InstrumentLinkPtyTest, ClockRequestReachesTheInstrument)
 
 TEST_F(InstrumentLinkPtyTest, ClockAnswerIsKeptAlthoughAnotherFrameFollowsInTheSameWrite)
 {
-    AnswerDuringWait(test::Join({Bytes("A5 07 DC 1E 2D 0C 0A 03 19 51"),
-                                 test::FrameOfLength(MeasurementFrame, 14)}));
+    AnswerDuringWait(test::Join(
+        {Bytes("A5 07 DC 1E 2D 0C 0A 03 19 51"), test::FrameOfLength(MeasurementFrame, 14)}));
     const std::optional<TRxFrame> answer = link.Request(GetClockFrame, 1);
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(answer->code(), GetClockFrame);
     const std::vector<int> clock(answer->bytes.begin() + 3, answer->bytes.begin() + 9);
-    EXPECT_EQ(clock, (std::vector {30, 45, 12, 10, 3, 25}));
+    EXPECT_EQ(clock, (std::vector{30, 45, 12, 10, 3, 25}));
     EXPECT_FALSE(link.AwaitingReply());
     EXPECT_EQ(notifier.beeps, 0);
     EXPECT_EQ(instrument.ReadAvailable(200), ByteArray(Bytes("A5 01 DC 78")));
@@ -85,7 +85,7 @@ TEST_F(InstrumentLinkPtyTest, ProgramWaitsThreeSecondsByDefault)
 TEST_F(InstrumentLinkPtyTest, NotebookPageDuringAWaitEndsItAndFillsNoRow)
 {
     AnswerDuringWait(test::FrameOfLength(NotebookPageFrame, 94));
-    std::vector<uint8_t> request {0, 0, 0, 4, 1};
+    std::vector<uint8_t> request{0, 0, 0, 4, 1};
     std::copy(request.begin(), request.end(), link.TxFrame);
     const std::optional<TRxFrame> answer = link.Request(CalibrationPointFrame, 5);
     ASSERT_TRUE(answer.has_value());
@@ -99,7 +99,9 @@ TEST_F(InstrumentLinkPtyTest, NotebookPageDuringAWaitEndsItAndFillsNoRow)
 TEST_F(InstrumentLinkPtyTest, CalibrationAnswerEndsTheWaitAfterItsHandler)
 {
     bool awaitingInHandler = false;
-    handlers.hook = [&](const std::string&, const TRxFrame&) { awaitingInHandler = link.AwaitingReply(); };
+    handlers.hook = [&](const std::string&, const TRxFrame&) {
+        awaitingInHandler = link.AwaitingReply();
+    };
     AnswerDuringWait(test::FrameOfLength(CalibrationPointFrame, 58));
     const std::optional<TRxFrame> answer = link.Request(CalibrationPointFrame, 5);
     ASSERT_TRUE(answer.has_value());
@@ -112,7 +114,7 @@ TEST_F(InstrumentLinkPtyTest, FailedCalibrationHandlerFailsTheRequest)
     handlers.hook = [](const std::string&, const TRxFrame&) { throw common::RangeError(); };
     AnswerDuringWait(test::FrameOfLength(CalibrationPointFrame, 58));
     EXPECT_FALSE(link.Request(CalibrationPointFrame, 5).has_value());
-    EXPECT_EQ(notifier.boxes, QStringList {"Range check error"});
+    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
     EXPECT_EQ(notifier.beeps, 1);
 }
 
@@ -131,7 +133,7 @@ TEST_F(InstrumentLinkPtyTest, ShortAnswerFailsTheRequestAtOnce)
 
 TEST_F(InstrumentLinkPtyTest, SecondRequestWhileOneWaitsIsRefused)
 {
-    std::optional<TRxFrame> second = TRxFrame {};
+    std::optional<TRxFrame> second = TRxFrame{};
     QTimer::singleShot(20, [&] { second = link.Request(SetClockFrame, 7); });
     AnswerDuringWait(Bytes("A5 01 DD 79"));
     const std::optional<TRxFrame> first = link.Request(SetClockFrame, 7);
@@ -177,10 +179,10 @@ TEST_F(InstrumentLinkPtyTest, HandlerErrorLosesNoLaterFrameOfThePoll)
         if (std::exchange(first, false))
             throw common::RangeError();
     };
-    instrument.Write(ByteArray(
-        test::Join({test::FrameOfLength(MeasurementFrame, 14), test::FrameOfLength(MeasurementFrame, 14)})));
+    instrument.Write(ByteArray(test::Join(
+        {test::FrameOfLength(MeasurementFrame, 14), test::FrameOfLength(MeasurementFrame, 14)})));
     EXPECT_TRUE(QTest::qWaitFor([&] { return handlers.calls.size() == 2; }, 2000));
-    EXPECT_EQ(notifier.boxes, QStringList {"Range check error"});
+    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
 }
 
 }

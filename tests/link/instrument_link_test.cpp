@@ -26,11 +26,14 @@ protected:
                          [this](TLampColor color) { lamps.push_back(color); });
     }
 
-    void Receive(const std::vector<uint8_t>& bytes) { link.ReceiveData(bytes.data(), int(bytes.size())); }
+    void Receive(const std::vector<uint8_t>& bytes)
+    {
+        link.ReceiveData(bytes.data(), int(bytes.size()));
+    }
 
     test::FakeNotifier notifier;
     test::RecordingHandlers handlers;
-    TInstrumentLink link {notifier};
+    TInstrumentLink link{notifier};
     int goodFrames = 0;
     std::vector<TLampColor> lamps;
 };
@@ -41,7 +44,7 @@ TEST_F(InstrumentLinkTest, GoodFramesToggleTheLampStartingWithLime)
     Receive(Bytes("A5 01 DC 78 A5 00 A5"));
     Receive(Bytes("A5 01 DE 7A"));
     EXPECT_EQ(goodFrames, 3);
-    EXPECT_EQ(lamps, (std::vector {TLampColor::Lime, TLampColor::Red, TLampColor::Lime}));
+    EXPECT_EQ(lamps, (std::vector{TLampColor::Lime, TLampColor::Red, TLampColor::Lime}));
     EXPECT_TRUE(link.FrameSeen);
     EXPECT_TRUE(link.LinkBlink);
     EXPECT_EQ(notifier.beeps, 0);
@@ -80,14 +83,28 @@ struct DispatchCase {
 TEST_F(InstrumentLinkTest, EveryReceivedCodeReachesItsSlotAndNoOtherCodeDoes)
 {
     const DispatchCase cases[] = {
-        {MeasurementFrame, "Measurement "},   {NotebookPageFrame, "NotebookPage "},
-        {SoilAnalysisFrame, "SoilAnalysis "}, {ReplicateResultFrame, "ReplicateResult "},
-        {CalibrationPointFrame, "CalibrationPoint "}, {GetClockFrame, "GetClock "},
-        {SetClockFrame, "SetClock "},         {StopFrame, "Stop "},
-        {StartFrame, "Start "},               {TitrationParamsFrame, "TitrationParams "},
-        {TextFrame, "Text "},                 {KeyCommand, ""},
-        {ReadCommand, ""},                    {NotebookDumpCommand, ""},
-        {0x00, ""}, {0xD1, ""}, {0xD6, ""}, {0xDA, ""}, {0xE0, ""}, {0xEA, ""}, {0xF1, ""}, {0xF3, ""},
+        {MeasurementFrame, "Measurement "},
+        {NotebookPageFrame, "NotebookPage "},
+        {SoilAnalysisFrame, "SoilAnalysis "},
+        {ReplicateResultFrame, "ReplicateResult "},
+        {CalibrationPointFrame, "CalibrationPoint "},
+        {GetClockFrame, "GetClock "},
+        {SetClockFrame, "SetClock "},
+        {StopFrame, "Stop "},
+        {StartFrame, "Start "},
+        {TitrationParamsFrame, "TitrationParams "},
+        {TextFrame, "Text "},
+        {KeyCommand, ""},
+        {ReadCommand, ""},
+        {NotebookDumpCommand, ""},
+        {0x00, ""},
+        {0xD1, ""},
+        {0xD6, ""},
+        {0xDA, ""},
+        {0xE0, ""},
+        {0xEA, ""},
+        {0xF1, ""},
+        {0xF3, ""},
         {0xFF, ""},
     };
     for (const DispatchCase& c : cases) {
@@ -123,9 +140,10 @@ struct ShortCase {
 TEST_F(InstrumentLinkTest, FrameShorterThanItsLayoutRunsOnlyTheGoodFrameSteps)
 {
     const ShortCase cases[] = {
-        {MeasurementFrame, 13}, {NotebookPageFrame, 93}, {SoilAnalysisFrame, 1},
-        {ReplicateResultFrame, 5}, {CalibrationPointFrame, 57}, {GetClockFrame, 6},
-        {TitrationParamsFrame, 29}, {TextFrame, 1},
+        {MeasurementFrame, 13},      {NotebookPageFrame, 93},
+        {SoilAnalysisFrame, 1},      {ReplicateResultFrame, 5},
+        {CalibrationPointFrame, 57}, {GetClockFrame, 6},
+        {TitrationParamsFrame, 29},  {TextFrame, 1},
     };
     for (const ShortCase& c : cases) {
         const int before = goodFrames;
@@ -187,10 +205,10 @@ TEST_F(InstrumentLinkTest, HandlerErrorIsShownOnceAndTheRestOfTheChunkIsHandled)
             if (std::exchange(first, false))
                 c.raise();
         };
-        Receive(test::Join({FrameOfLength(MeasurementFrame, 14), FrameOfLength(MeasurementFrame, 14),
-                            Bytes("A5 01 DE 7A")}));
+        Receive(test::Join({FrameOfLength(MeasurementFrame, 14),
+                            FrameOfLength(MeasurementFrame, 14), Bytes("A5 01 DE 7A")}));
         EXPECT_EQ(handlers.Slots(), "Measurement Measurement Stop ") << c.name;
-        EXPECT_EQ(notifier.boxes, QStringList {c.message}) << c.name;
+        EXPECT_EQ(notifier.boxes, QStringList{c.message}) << c.name;
         EXPECT_EQ(notifier.icons.front(), common::BoxIcon::Error) << c.name;
         EXPECT_FALSE(link.Parser().RxInFrame()) << c.name;
     }
@@ -224,14 +242,14 @@ TEST_F(InstrumentLinkTest, ErrorInAGoodFrameSlotOfTheWindowIsContainedToo)
     });
     Receive(test::Join({Bytes("A5 01 DE 7A"), Bytes("A5 01 DF 7B")}));
     EXPECT_EQ(handlers.Slots(), "Start ");
-    EXPECT_EQ(notifier.boxes, QStringList {"panel"});
+    EXPECT_EQ(notifier.boxes, QStringList{"panel"});
 }
 
 // A notifier whose box runs a "nested event loop" that delivers another chunk.
 class ReenteringNotifier : public test::FakeNotifier {
 public:
-    common::BoxAnswer MessageBox(const QString& text, common::BoxIcon icon, common::BoxButtons buttons,
-                                 const QString& title) override
+    common::BoxAnswer MessageBox(const QString& text, common::BoxIcon icon,
+                                 common::BoxButtons buttons, const QString& title) override
     {
         ++depth;
         maxDepth = std::max(maxDepth, depth);
@@ -252,7 +270,8 @@ TEST(InstrumentLinkReentry, ChunkArrivingDuringAHandlerIsProcessedAfterTheCurren
     test::RecordingHandlers handlers;
     TInstrumentLink link(notifier);
     link.SetHandlers(&handlers);
-    const std::vector<uint8_t> nested = test::Join({Bytes("A5 01 DF 7B"), FrameOfLength(TextFrame, 2)});
+    const std::vector<uint8_t> nested =
+        test::Join({Bytes("A5 01 DF 7B"), FrameOfLength(TextFrame, 2)});
     int errors = 0;
     handlers.hook = [&](const std::string& slot, const TRxFrame&) {
         if (slot == "Measurement" || (slot == "Text" && errors == 1)) {
@@ -265,7 +284,7 @@ TEST(InstrumentLinkReentry, ChunkArrivingDuringAHandlerIsProcessedAfterTheCurren
         test::Join({FrameOfLength(MeasurementFrame, 14), Bytes("A5 01 DE 7A")});
     link.ReceiveData(outer.data(), int(outer.size()));
     EXPECT_EQ(handlers.Slots(), "Measurement Stop Start Text ");
-    EXPECT_EQ(notifier.boxes, (QStringList {"error 1", "error 2"}));
+    EXPECT_EQ(notifier.boxes, (QStringList{"error 1", "error 2"}));
     EXPECT_EQ(notifier.maxDepth, 1);
 }
 
@@ -284,7 +303,7 @@ TEST(InstrumentLinkReentry, AnswerArrivingDuringTheErrorOutputBoxIsNoAnswer)
         link.ReceiveData(answer.data(), int(answer.size()));
     };
     EXPECT_FALSE(link.Request(SetClockFrame, 7).has_value());
-    EXPECT_EQ(notifier.boxes, QStringList {"Error Output"});
+    EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
     EXPECT_FALSE(awaitingDuringBox);
     EXPECT_EQ(handlers.Slots(), "SetClock ");
     EXPECT_EQ(notifier.beeps, 1);
@@ -294,7 +313,7 @@ TEST(InstrumentLinkReentry, AnswerArrivingDuringTheErrorOutputBoxIsNoAnswer)
 TEST_F(InstrumentLinkTest, SendFrameOnAClosedPortShowsErrorOutput)
 {
     EXPECT_FALSE(link.SendFrame(GetClockFrame, 1));
-    EXPECT_EQ(notifier.boxes, QStringList {"Error Output"});
+    EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
     EXPECT_EQ(notifier.icons.front(), common::BoxIcon::Error);
     EXPECT_EQ(link.TxLen, 1);
     EXPECT_EQ(std::vector<uint8_t>(link.TxFrame, link.TxFrame + 4), Bytes("A5 01 DC 78"));
@@ -314,15 +333,17 @@ TEST_F(InstrumentLinkTest, SendFrameLengthOutsideOneByteIsARangeErrorBeforeSendi
 TEST_F(InstrumentLinkTest, RequestOnAClosedPortFailsAtOnceWithoutWaiting)
 {
     EXPECT_FALSE(link.Request(GetClockFrame, 1).has_value());
-    EXPECT_EQ(notifier.boxes, QStringList {"Error Output"});
+    EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_FALSE(link.AwaitingReply());
 }
 
 TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
 {
-    std::optional<TRxFrame> answer = TRxFrame {};
-    handlers.hook = [&](const std::string&, const TRxFrame&) { answer = link.Request(GetClockFrame, 1); };
+    std::optional<TRxFrame> answer = TRxFrame{};
+    handlers.hook = [&](const std::string&, const TRxFrame&) {
+        answer = link.Request(GetClockFrame, 1);
+    };
     Receive(Bytes("A5 01 DE 7A"));
     EXPECT_FALSE(answer.has_value());
     EXPECT_EQ(notifier.beeps, 1);

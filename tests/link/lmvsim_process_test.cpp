@@ -4,8 +4,8 @@
 
 #include <QProcess>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace lmv::link {
@@ -60,7 +60,7 @@ TEST_F(LmvsimProcess, StreamsMeasurementsAnswersTheClockAndStopsOnSigterm)
         EXPECT_EQ(call.frame.bytes[15], 41);
         channels.insert(call.frame.bytes[8]);
     }
-    EXPECT_EQ(channels, (std::set {0, 1, 2}));
+    EXPECT_EQ(channels, (std::set{0, 1, 2}));
     ::kill(pid_t(sim.processId()), SIGTERM);
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);

@@ -29,7 +29,10 @@ public:
     void OnNotebookPageFrame(const link::TRxFrame& f) override { Record("NotebookPage", f); }
     void OnSoilAnalysisFrame(const link::TRxFrame& f) override { Record("SoilAnalysis", f); }
     void OnReplicateResultFrame(const link::TRxFrame& f) override { Record("ReplicateResult", f); }
-    void OnCalibrationPointFrame(const link::TRxFrame& f) override { Record("CalibrationPoint", f); }
+    void OnCalibrationPointFrame(const link::TRxFrame& f) override
+    {
+        Record("CalibrationPoint", f);
+    }
     void OnGetClockFrame(const link::TRxFrame& f) override { Record("GetClock", f); }
     void OnSetClockFrame(const link::TRxFrame& f) override { Record("SetClock", f); }
     void OnStopFrame(const link::TRxFrame& f) override { Record("Stop", f); }

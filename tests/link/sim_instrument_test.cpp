@@ -10,8 +10,8 @@
 
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace lmv::lmvsim {
 namespace {
@@ -67,7 +67,8 @@ TEST(MeasurementFrameBytes, FieldOutsideItsBitsIsARangeError)
 TEST(TPayloadWriter, WritesTheInstrumentsEncodings)
 {
     TPayloadWriter writer;
-    writer.Byte(0xFF).LittleEndianWord(0x1234).BigEndianFloat(-2.0).FixedText("ab", 4).FixedText("xyz", 2);
+    writer.Byte(0xFF).LittleEndianWord(0x1234).BigEndianFloat(-2.0).FixedText("ab", 4).FixedText(
+        "xyz", 2);
     EXPECT_EQ(writer.Bytes(), Bytes("FF 34 12 C0 00 00 00 61 62 00 00 78 79"));
     EXPECT_THROW(writer.LittleEndianWord(65536), common::RangeError);
 }
@@ -124,9 +125,11 @@ TEST(TSimInstrument, AnswersTheClockRequests)
     const QDateTime now(QDate(2025, 3, 10), QTime(12, 45, 30));
     const RequestCase cases[] = {
         {"clock request", {Bytes("A5 01 DC 78")}, Bytes("A5 07 DC 1E 2D 0C 0A 03 19 51")},
-        {"clock request split", {Bytes("00 A5 01"), Bytes("DC"), Bytes("78")},
+        {"clock request split",
+         {Bytes("00 A5 01"), Bytes("DC"), Bytes("78")},
          Bytes("A5 07 DC 1E 2D 0C 0A 03 19 51")},
-        {"set clock", {link::EncodeFrame(link::SetClockFrame, Bytes("1E 2D 0C 0A 03 19"))},
+        {"set clock",
+         {link::EncodeFrame(link::SetClockFrame, Bytes("1E 2D 0C 0A 03 19"))},
          Bytes("A5 01 DD 79")},
         {"wrong check byte", {Bytes("A5 01 DC 79")}, {}},
         {"key command needs no answer", {Bytes("A5 01 D8 7C")}, {}},
@@ -163,7 +166,7 @@ TEST(TSimInstrument, ProgramReadsTheSimulatedClockOverTheSerialPath)
     const std::optional<link::TRxFrame> answer = link.Request(link::GetClockFrame, 1);
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(std::vector<int>(answer->bytes.begin() + 3, answer->bytes.begin() + 9),
-              (std::vector {58, 59, 23, 31, 12, 31}));
+              (std::vector{58, 59, 23, 31, 12, 31}));
     EXPECT_EQ(notifier.beeps, 0);
 }
 

@@ -10,8 +10,8 @@
 namespace lmv::mainwindow {
 namespace {
 
-const TActionDefinition Plain {"PlainActn", "Plain"};
-const TActionDefinition Checkable {"CheckActn", "Check", "", 0, true, true};
+const TActionDefinition Plain{"PlainActn", "Plain"};
+const TActionDefinition Checkable{"CheckActn", "Check", "", 0, true, true};
 
 struct Counters {
     int updates = 0;
@@ -52,9 +52,10 @@ TEST_P(ActionExecuteTest, UpdateRuleDecidesWhetherTheHandlerRuns)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, ActionExecuteTest,
-    ::testing::Values(TriggerCase {"CodeEnabled", true, false}, TriggerCase {"CodeDisabled", false, false},
-                      TriggerCase {"TriggerEnabled", true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(TriggerCase{"CodeEnabled", true, false},
+                                           TriggerCase{"CodeDisabled", false, false},
+                                           TriggerCase{"TriggerEnabled", true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ActionTest, DisabledWithoutUpdateRuleDoesNothing)
 {

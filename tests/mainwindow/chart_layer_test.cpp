@@ -3,8 +3,8 @@
 #include "mainwindow/chart/series_kinds.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace lmv::mainwindow {
@@ -44,12 +44,12 @@ TEST_P(PointOrderTest, LineSeriesInsertsByXCurveKeepsArrival)
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, PointOrderTest,
-    ::testing::Values(OrderCase {"ascending", {1, 2, 3}, {1, 2, 3}},
-                      OrderCase {"descending", {3, 2, 1}, {1, 2, 3}},
-                      OrderCase {"middle", {1, 5, 3}, {1, 3, 5}},
-                      OrderCase {"repeated", {2, 1, 2, 0}, {0, 1, 2, 2}},
-                      OrderCase {"negative", {0, -4, 4}, {-4, 0, 4}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(OrderCase{"ascending", {1, 2, 3}, {1, 2, 3}},
+                                           OrderCase{"descending", {3, 2, 1}, {1, 2, 3}},
+                                           OrderCase{"middle", {1, 5, 3}, {1, 3, 5}},
+                                           OrderCase{"repeated", {2, 1, 2, 0}, {0, 1, 2, 2}},
+                                           OrderCase{"negative", {0, -4, 4}, {-4, 0, 4}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartLayerTest, TakenOffSeriesKeepsPointsAndReturnsAtTheEnd)
 {
@@ -148,7 +148,9 @@ TEST_P(AxisRangeTest, FixedRangeIsOrderedAndStopsAutomaticScaling)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, AxisRangeTest,
-    ::testing::Values(RangeCase {-4000, 4000, -4000, 4000}, RangeCase {2, 1, 1, 2}, RangeCase {-0.5, 10.5, -0.5, 10.5}));
+                         ::testing::Values(RangeCase{-4000, 4000, -4000, 4000},
+                                           RangeCase{2, 1, 1, 2},
+                                           RangeCase{-0.5, 10.5, -0.5, 10.5}));
 
 TEST(ChartLayerTest, AutomaticAxesSpanTheData)
 {

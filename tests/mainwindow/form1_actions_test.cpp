@@ -26,7 +26,8 @@ const ActionCase ActionCases[] = {
     {"AboutActn", "О программе...", "", 0, false, ""},
     {"ByDateActn", "По дате", "", 1, false, ""},
     {"ShowPropsActn", "Параметры", "", 0, false, ""},
-    {"FindVolumesActn", "Поиск эквивалентных объёмов", "Автоматический поиск эквивалентных объёмов", 0, false, ""},
+    {"FindVolumesActn", "Поиск эквивалентных объёмов", "Автоматический поиск эквивалентных объёмов",
+     0, false, ""},
     {"ShowDerivativeActn", "Показать производную", "=", 0, false, ""},
     {"FitImageActn", "Автомасштабирование", "Подбирать масштаб автоматически", 0, true, ""},
     {"StartStopActn", "Запись", "Начать регистрацию данных", 0, false, ""},
@@ -44,7 +45,8 @@ const ActionCase ActionCases[] = {
     {"ShowAllTabsActn", "Показать все вкладки", "", 0, false, ""},
     {"RebuildDBActn", "Создать индекс заново", "", 0, false, ""},
     {"SetPeakBordersActn", "Разметка пиков", "=", 0, false, ""},
-    {"CopyPeaksDataActn", "Копировать информацию о пиках", "Копировать информацию о пиках в буфер обмена", 0, false, ""},
+    {"CopyPeaksDataActn", "Копировать информацию о пиках",
+     "Копировать информацию о пиках в буфер обмена", 0, false, ""},
     {"RenamePeakActn", "Переименовать", "Переименовать пик", 0, false, ""},
     {"RemovePeakActn", "Удалить", "Удалить пик", 0, false, ""},
     {"RemoveActn", "Удалить из базы", "=", 0, false, ""},
@@ -56,9 +58,11 @@ const ActionCase ActionCases[] = {
     {"RemRowActn", "Удалить строку", "=", 0, false, ""},
     {"ClearGridActn", "Очистить таблицу", "=", 0, false, ""},
     {"SetPeakTypeActn", "Тип вычисления", "", 0, false, ""},
-    {"CalcS2Actn", "Площадь с горизонтальной базовой", "Вычисять площадь между кривой и горизонтальной базовой линией", 0, false, ""},
+    {"CalcS2Actn", "Площадь с горизонтальной базовой",
+     "Вычисять площадь между кривой и горизонтальной базовой линией", 0, false, ""},
     {"CalcSActn", "Площадь с наклонной базовой",
-     "Вычислять площадь между кривой и наклонной базовой линией, проводимой между краями диапазона", 2, false, ""},
+     "Вычислять площадь между кривой и наклонной базовой линией, проводимой между краями диапазона",
+     2, false, ""},
     {"CalcIntSectActn", "Изгиб", "Определять точку излома", 1, false, ""},
     {"OpenBaseActn", "Открыть базу...", "", 0, false, ""},
     {"LogActn", "Вести журнал", "", 0, false, ""},
@@ -82,7 +86,8 @@ TEST_F(Form1Test, ActionsCarryTheirCaptionsHintsTagsChecksAndShortCuts)
         SCOPED_TRACE(c.name);
         const mainwindow::TAction& action = Form().Actn(QString::fromLatin1(c.name));
         const QString caption = QString::fromUtf8(c.caption);
-        const QString hint = QString::fromUtf8(c.hint) == QStringLiteral("=") ? caption : QString::fromUtf8(c.hint);
+        const QString hint =
+            QString::fromUtf8(c.hint) == QStringLiteral("=") ? caption : QString::fromUtf8(c.hint);
         EXPECT_EQ(action.Caption(), caption);
         EXPECT_EQ(action.Action()->objectName(), QString::fromLatin1(c.name));
         EXPECT_EQ(action.Hint(), hint);
@@ -96,10 +101,11 @@ TEST_F(Form1Test, ActionsCarryTheirCaptionsHintsTagsChecksAndShortCuts)
 // the peak marking and types, the interval rows and the two instruments' curves.
 TEST_F(Form1Test, ActionsWhoseHandlersSetAMarkCanShowIt)
 {
-    for (const char* name : {"FitImageActn", "ShowPropsActn", "ShowAllActn", "ByDateActn", "PaintXAxisActn",
-                             "PaintYAxisActn", "PaintGridActn", "ShowBordersActn", "ShowIntegeralActn",
-                             "ShowAllTabsActn", "SetPeakBordersActn", "AddRowWithTimerActn", "CalcS2Actn", "CalcSActn",
-                             "CalcIntSectActn", "ShowDev1Actn", "ShowDev2Actn"}) {
+    for (const char* name :
+         {"FitImageActn", "ShowPropsActn", "ShowAllActn", "ByDateActn", "PaintXAxisActn",
+          "PaintYAxisActn", "PaintGridActn", "ShowBordersActn", "ShowIntegeralActn",
+          "ShowAllTabsActn", "SetPeakBordersActn", "AddRowWithTimerActn", "CalcS2Actn", "CalcSActn",
+          "CalcIntSectActn", "ShowDev1Actn", "ShowDev2Actn"}) {
         mainwindow::TAction& action = Form().Actn(QString::fromLatin1(name));
         const bool before = action.Checked();
         action.SetChecked(!before);

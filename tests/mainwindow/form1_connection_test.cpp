@@ -58,7 +58,8 @@ TEST_P(BadPortTextTest, IsErrorComNumberAndChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadPortTextTest,
-    ::testing::Values("COM??", "COM", "", "COM0", "COM257", "COM-1", "COM1x", "COM 1 ", "COM1.5", "ttyLMV0"));
+                         ::testing::Values("COM??", "COM", "", "COM0", "COM257", "COM-1", "COM1x",
+                                           "COM 1 ", "COM1.5", "ttyLMV0"));
 
 class UnopenablePortTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
 
@@ -75,7 +76,7 @@ TEST_P(UnopenablePortTest, BeepsAndLeavesTheChooserEnabledAndTheLampWhite)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ports, UnopenablePortTest,
-    ::testing::Values("COM256", "/dev/lmv-no-such-device"));
+                         ::testing::Values("COM256", "/dev/lmv-no-such-device"));
 
 TEST_F(Form1Test, ListedPortNameOpensItsDevice)
 {
@@ -95,7 +96,9 @@ TEST_F(Form1Test, ComNumberOpensItsSerialDevice)
 
 TEST_F(Form1Test, OpeningTheListReadsThePortsSortedByNameAndKeepsTheTypedText)
 {
-    listedPorts = {{QStringLiteral("ttyUSB10"), {}}, {QStringLiteral("ttyS0"), {}}, {QStringLiteral("ttyUSB2"), {}},
+    listedPorts = {{QStringLiteral("ttyUSB10"), {}},
+                   {QStringLiteral("ttyS0"), {}},
+                   {QStringLiteral("ttyUSB2"), {}},
                    {QStringLiteral("ttyusb1"), {}}};
     Form().ComboBox1->setEditText(QStringLiteral("/dev/pts/7"));
     Form().ComboBox1->showPopup();
@@ -137,7 +140,8 @@ TEST_F(PtyConnectionTest, OpensReceivesAndCloses)
     ASSERT_TRUE(WaitFor([&] { return window.Shape1->BrushColor() == Lime; }));
     EXPECT_TRUE(window.ConnectPanel->text().isEmpty());
     window.Actn(QStringLiteral("StartStopActn")).Update();
-    EXPECT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Enabled()) << "an instrument is sending";
+    EXPECT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Enabled())
+        << "an instrument is sending";
 
     ASSERT_TRUE(instrument.Write(ClockAnswerFrame()));
     ASSERT_TRUE(WaitFor([&] { return window.Shape1->BrushColor() == Red; }));

@@ -34,9 +34,10 @@ struct LayoutCase {
 
 void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
 
-const QList<int> EveryPage {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+const QList<int> EveryPage{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 
-class ConfigureForDeviceTest : public Form1Test, public ::testing::WithParamInterface<LayoutCase> {};
+class ConfigureForDeviceTest : public Form1Test,
+                               public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(ConfigureForDeviceTest, ShowsThePagesOfTheDeviceType)
 {
@@ -52,16 +53,17 @@ TEST_P(ConfigureForDeviceTest, ShowsThePagesOfTheDeviceType)
     EXPECT_EQ(window.PageControl1->currentIndex(), c.activePage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, ConfigureForDeviceTest,
-    ::testing::Values(LayoutCase {"NoneShowAll", -1, true, EveryPage, 0},
-                      LayoutCase {"IonMeter", 1, false, {0, 4, 5, 8}, 0},
-                      LayoutCase {"ThermoAnalyzer", 9, false, {4, 5, 8}, 5},
-                      LayoutCase {"Conductometer", 13, false, {0, 4, 5, 8, 11}, 0},
-                      LayoutCase {"Photometer", 16, false, {0, 4, 5, 8, 10}, 0},
-                      LayoutCase {"Coulometer", 38, false, {0, 1, 2, 3, 4, 5, 6, 8}, 0},
-                      LayoutCase {"CoulometerShowAll", 38, true, EveryPage, 0},
-                      LayoutCase {"Titrator", 41, false, {1, 8, 13}, 1},
-                      LayoutCase {"TitratorShowAll", 41, true, EveryPage, 1}),
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ConfigureForDeviceTest,
+    ::testing::Values(LayoutCase{"NoneShowAll", -1, true, EveryPage, 0},
+                      LayoutCase{"IonMeter", 1, false, {0, 4, 5, 8}, 0},
+                      LayoutCase{"ThermoAnalyzer", 9, false, {4, 5, 8}, 5},
+                      LayoutCase{"Conductometer", 13, false, {0, 4, 5, 8, 11}, 0},
+                      LayoutCase{"Photometer", 16, false, {0, 4, 5, 8, 10}, 0},
+                      LayoutCase{"Coulometer", 38, false, {0, 1, 2, 3, 4, 5, 6, 8}, 0},
+                      LayoutCase{"CoulometerShowAll", 38, true, EveryPage, 0},
+                      LayoutCase{"Titrator", 41, false, {1, 8, 13}, 1},
+                      LayoutCase{"TitratorShowAll", 41, true, EveryPage, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1Test, TitratorNamesItsCurvePage)
@@ -113,17 +115,27 @@ TEST_F(Form1Test, ShowAllTabsFromTheMenuFlipsTheMarkOnce)
 
 struct CurrentCase {
     int page;
-    const char* chart;   // "" none
+    const char* chart;  // "" none
     const char* series;  // "" none
 };
 
 TEST_F(Form1Test, CurrentChartAndSeriesFollowTheActivePage)
 {
     const CurrentCase cases[] = {
-        {0, "Chart1", "Series1"}, {1, "Chart2", "FastLineSeries1"}, {2, "Chart3", "FastLineSeries2"},
-        {3, "Chart4", "FastLineSeries3"}, {4, "Chart5", "FastLineSeries4"}, {5, "", ""},
-        {6, "Chart6", "Series2"}, {7, "", ""}, {8, "Chart11", "FastLineSeries5"}, {9, "", ""},
-        {10, "", ""}, {11, "", ""}, {12, "", ""}, {13, "", ""},
+        {0, "Chart1", "Series1"},
+        {1, "Chart2", "FastLineSeries1"},
+        {2, "Chart3", "FastLineSeries2"},
+        {3, "Chart4", "FastLineSeries3"},
+        {4, "Chart5", "FastLineSeries4"},
+        {5, "", ""},
+        {6, "Chart6", "Series2"},
+        {7, "", ""},
+        {8, "Chart11", "FastLineSeries5"},
+        {9, "", ""},
+        {10, "", ""},
+        {11, "", ""},
+        {12, "", ""},
+        {13, "", ""},
     };
     mainwindow::TForm1& window = Form();
     window.ShowAllTabsActnExecute();
@@ -132,9 +144,11 @@ TEST_F(Form1Test, CurrentChartAndSeriesFollowTheActivePage)
         const mainwindow::TChart* chart = window.GetCurrentChart();
         const mainwindow::TChartSeries* series = window.GetCurrentSeries();
         EXPECT_EQ(chart ? chart->objectName() : QString(), QString::fromLatin1(c.chart)) << c.page;
-        EXPECT_EQ(series ? series->objectName() : QString(), QString::fromLatin1(c.series)) << c.page;
+        EXPECT_EQ(series ? series->objectName() : QString(), QString::fromLatin1(c.series))
+            << c.page;
         if (chart) {
-            EXPECT_EQ(window.CursorLine->ParentChart(), chart) << "the cursor follows page " << c.page;
+            EXPECT_EQ(window.CursorLine->ParentChart(), chart)
+                << "the cursor follows page " << c.page;
         }
     }
 }

@@ -71,9 +71,15 @@ protected:
         return int(window.PeakSet.Params().Peaks.size()) - 1;
     }
 
-    const TPeakRec& Peak(int index) { return Window().PeakSet.Params().Peaks.at(std::size_t(index)); }
+    const TPeakRec& Peak(int index)
+    {
+        return Window().PeakSet.Params().Peaks.at(std::size_t(index));
+    }
     mainwindow::TAction& Actn(const char* name) { return Window().Actn(QString::fromLatin1(name)); }
-    mainwindow::TLineSeries* Integral(int index) { return Window().PeakIntegrals.Series().at(std::size_t(index)); }
+    mainwindow::TLineSeries* Integral(int index)
+    {
+        return Window().PeakIntegrals.Series().at(std::size_t(index));
+    }
 
     bool filled = false;
 };
@@ -119,10 +125,11 @@ TEST_P(Form1CalcTypeTest, ActionSetsTheTypeOfTheHitPeakAndItsValue)
     EXPECT_TRUE(Window().Modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, Form1CalcTypeTest,
-    ::testing::Values(CalcCase {"CalcS2Actn", 0, 8.0},       // the X spacing does not enter
-                      CalcCase {"CalcIntSectActn", 1, 4.0},  // five points: the height
-                      CalcCase {"CalcSActn", 2, 16.0}),      // the X spacing of 2 enters
+INSTANTIATE_TEST_SUITE_P(
+    Actions, Form1CalcTypeTest,
+    ::testing::Values(CalcCase{"CalcS2Actn", 0, 8.0},  // the X spacing does not enter
+                      CalcCase{"CalcIntSectActn", 1, 4.0},  // five points: the height
+                      CalcCase{"CalcSActn", 2, 16.0}),  // the X spacing of 2 enters
     [](const auto& info) { return std::string(info.param.action); });
 
 struct NoHitCase {
@@ -132,7 +139,8 @@ struct NoHitCase {
 
 void PrintTo(const NoHitCase& c, std::ostream* out) { *out << c.name; }
 
-class Form1CalcWithoutHitTest : public Form1PeaksTest, public ::testing::WithParamInterface<NoHitCase> {};
+class Form1CalcWithoutHitTest : public Form1PeaksTest,
+                                public ::testing::WithParamInterface<NoHitCase> {};
 
 TEST_P(Form1CalcWithoutHitTest, ActionChangesNothing)
 {
@@ -149,8 +157,9 @@ TEST_P(Form1CalcWithoutHitTest, ActionChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(HitPeaks, Form1CalcWithoutHitTest,
-    ::testing::Values(NoHitCase {"NoPeakUnderTheMouse", -1}, NoHitCase {"PastTheLastPeak", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(NoHitCase{"NoPeakUnderTheMouse", -1},
+                                           NoHitCase{"PastTheLastPeak", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1PeaksTest, IntegralCurveStandsOnTheRightAxisOfItsOwnPageChart)
 {
@@ -175,7 +184,8 @@ TEST_F(Form1PeaksTest, IntegralCurveStandsOnTheRightAxisOfItsOwnPageChart)
     }
     EXPECT_EQ(Window().GetCurrentSeries(), Window().FastLineSeries2);
     Window().PageControl1->setCurrentIndex(Page1);
-    EXPECT_EQ(Window().GetCurrentSeries(), Window().Series1) << "the page's curve stays its first series";
+    EXPECT_EQ(Window().GetCurrentSeries(), Window().Series1)
+        << "the page's curve stays its first series";
 
     showIntegral.Execute();
 
@@ -216,7 +226,7 @@ void PrintTo(const FailingCurve& c, std::ostream* out) { *out << c.name; }
 
 FailingCurve SevenAtOneX()
 {
-    FailingCurve curve {"SevenPointsAtOneX", {}, {}, "Error in GaussJordan: matrix is singular"};
+    FailingCurve curve{"SevenPointsAtOneX", {}, {}, "Error in GaussJordan: matrix is singular"};
     for (int i = 0; i < 15; ++i) {
         const double x = i < 7 ? 2.0 : double(i);
         curve.x.push_back(x);
@@ -225,7 +235,8 @@ FailingCurve SevenAtOneX()
     return curve;
 }
 
-class Form1FailingPeakTest : public Form1PeaksTest, public ::testing::WithParamInterface<FailingCurve> {
+class Form1FailingPeakTest : public Form1PeaksTest,
+                             public ::testing::WithParamInterface<FailingCurve> {
 protected:
     // Peaks 0 and 2 on page 0 are good; peak 1, a bend point, fails on page 2's curve.
     void MakePeaks()
@@ -246,7 +257,7 @@ TEST_P(Form1FailingPeakTest, SwitchingIntegralsShowsOneMessageAndCalculatesTheOt
 
     Actn("ShowIntegeralActn").ExecuteReportingErrors();
 
-    EXPECT_EQ(notifier.boxes, QStringList {QString::fromLatin1(GetParam().message)});
+    EXPECT_EQ(notifier.boxes, QStringList{QString::fromLatin1(GetParam().message)});
     EXPECT_EQ(Peak(0).Value, 8.0);
     EXPECT_EQ(Peak(2).Value, 2.0);
     EXPECT_EQ(Peak(1).Value, -1.0) << "the failing peak keeps its value";
@@ -264,16 +275,17 @@ TEST_P(Form1FailingPeakTest, CalcTypeOfTheFailingPeakShowsItsMessageOnce)
 
     Actn("CalcIntSectActn").ExecuteReportingErrors();
 
-    EXPECT_EQ(notifier.boxes, QStringList {QString::fromLatin1(GetParam().message)});
+    EXPECT_EQ(notifier.boxes, QStringList{QString::fromLatin1(GetParam().message)});
     EXPECT_EQ(Peak(1).Value, -1.0);
     EXPECT_EQ(Peak(0).Value, 0.0);
     EXPECT_FALSE(Window().Modified()) << "a failed calculation does not mark the record";
 }
 
 INSTANTIATE_TEST_SUITE_P(Curves, Form1FailingPeakTest,
-    ::testing::Values(FailingCurve {"StraightLine", StraightLine(), StraightLine(), analysis::InvalidOpText},
-                      SevenAtOneX()),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(FailingCurve{"StraightLine", StraightLine(),
+                                                        StraightLine(), analysis::InvalidOpText},
+                                           SevenAtOneX()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct NoCurveCase {
     const char* name;
@@ -282,7 +294,8 @@ struct NoCurveCase {
 
 void PrintTo(const NoCurveCase& c, std::ostream* out) { *out << c.name; }
 
-class Form1NoCurveTest : public Form1PeaksTest, public ::testing::WithParamInterface<NoCurveCase> {};
+class Form1NoCurveTest : public Form1PeaksTest,
+                         public ::testing::WithParamInterface<NoCurveCase> {};
 
 TEST_P(Form1NoCurveTest, PeakStaysUnchanged)
 {
@@ -304,8 +317,9 @@ TEST_P(Form1NoCurveTest, PeakStaysUnchanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, Form1NoCurveTest,
-    ::testing::Values(NoCurveCase {"EmptyCurve", EmptyCurvePage}, NoCurveCase {"PageWithoutChart", TablePage}),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(NoCurveCase{"EmptyCurve", EmptyCurvePage},
+                                           NoCurveCase{"PageWithoutChart", TablePage}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1PeaksTest, ModifiedIsThePeakSetsFlag)
 {

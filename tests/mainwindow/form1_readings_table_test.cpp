@@ -86,7 +86,8 @@ TEST_F(Form1TableTest, StoresTheLiveRowOncePerFrameWithItsNumberAndStamp)
     const QString after = common::DateTimeText(QDateTime::currentDateTime());
 
     EXPECT_EQ(Table().Row(1).mid(0, 3), QStringList({"1", "7.25", "-3"}));
-    EXPECT_TRUE(Table().Cell(7, 1) == before || Table().Cell(7, 1) == after) << Table().Cell(7, 1).toStdString();
+    EXPECT_TRUE(Table().Cell(7, 1) == before || Table().Cell(7, 1) == after)
+        << Table().Cell(7, 1).toStdString();
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_FALSE(Window().Link().FrameSeen);
     EXPECT_EQ(Table().RowCount(), TReadingsTable::FormRows);  // the start grid has rows to spare
@@ -137,10 +138,10 @@ TEST_P(StampColumnTest, TheLayoutsDateColumnGetsTheStamp)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, StampColumnTest,
-                         ::testing::Values(StampCase {"IonMeter", 3, false, 7},
-                                           StampCase {"NotebookRow", 3, true, -1},
-                                           StampCase {"Coulometer", 38, false, 8},
-                                           StampCase {"FischerTitratorResultRow", 39, true, 8}),
+                         ::testing::Values(StampCase{"IonMeter", 3, false, 7},
+                                           StampCase{"NotebookRow", 3, true, -1},
+                                           StampCase{"Coulometer", 38, false, 8},
+                                           StampCase{"FischerTitratorResultRow", 39, true, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1TableTest, TheFramesStoreWhileTheActionIsDisabledTheButtonDoesNot)
@@ -165,7 +166,8 @@ TEST_F(Form1TableTest, TheNewLiveRowStaysInSight)
     const int rowsInSight = grid.viewport()->height() / TReadingsTable::RowHeight;
     for (int row = 0; row < rowsInSight + 20; ++row)
         StoreReadings({QString::number(row)});
-    const QModelIndex live = Window().ReadingsModel.index(mainwindow::TReadingsGridView::ViewRow(Table().LiveRow()), 0);
+    const QModelIndex live =
+        Window().ReadingsModel.index(mainwindow::TReadingsGridView::ViewRow(Table().LiveRow()), 0);
     EXPECT_GT(grid.verticalScrollBar()->value(), 0);
     EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(live)));
 }
@@ -198,7 +200,8 @@ struct IntervalCase {
 
 std::ostream& operator<<(std::ostream& out, const IntervalCase& c) { return out << c.name; }
 
-class IntervalStoringTest : public Form1TableTest, public ::testing::WithParamInterface<IntervalCase> {};
+class IntervalStoringTest : public Form1TableTest,
+                            public ::testing::WithParamInterface<IntervalCase> {};
 
 // A frame arrives every second; the timer stores whenever the interval is due.
 TEST_P(IntervalStoringTest, StoresEveryIntervalWhileSwitchedOn)
@@ -222,14 +225,14 @@ TEST_P(IntervalStoringTest, StoresEveryIntervalWhileSwitchedOn)
     EXPECT_EQ(Table().LiveRow(), 1 + c.stores);
 }
 
-INSTANTIATE_TEST_SUITE_P(Intervals, IntervalStoringTest,
-                         ::testing::Values(IntervalCase {"ThreeSeconds", 3, 9, 3},
-                                           IntervalCase {"ThreeSecondsNotYetDueTwice", 3, 8, 2},
-                                           IntervalCase {"OneSecond", 1, 4, 4},
-                                           IntervalCase {"Zero", 0, 3, 3},
-                                           IntervalCase {"Lowest", std::numeric_limits<int>::min(), 2, 2},
-                                           IntervalCase {"Highest", std::numeric_limits<int>::max(), 5, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Intervals, IntervalStoringTest,
+    ::testing::Values(IntervalCase{"ThreeSeconds", 3, 9, 3},
+                      IntervalCase{"ThreeSecondsNotYetDueTwice", 3, 8, 2},
+                      IntervalCase{"OneSecond", 1, 4, 4}, IntervalCase{"Zero", 0, 3, 3},
+                      IntervalCase{"Lowest", std::numeric_limits<int>::min(), 2, 2},
+                      IntervalCase{"Highest", std::numeric_limits<int>::max(), 5, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1TableTest, TheTimerStoresNothingWhileTheActionIsDisabled)
 {
@@ -275,10 +278,10 @@ TEST_P(RowRemovalTest, RemovesTheSelectedRowAndKeepsTheNumbering)
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, RowRemovalTest,
-                         ::testing::Values(RemovalCase {"NoCurrentCell", 0, {"a", "b", "c", "d"}, 4},
-                                           RemovalCase {"FirstStoredRow", 1, {"b", "c", "d"}, 3},
-                                           RemovalCase {"MiddleStoredRow", 2, {"a", "c", "d"}, 3},
-                                           RemovalCase {"LiveRowDropped", 4, {"a", "b", "c"}, 3}),
+                         ::testing::Values(RemovalCase{"NoCurrentCell", 0, {"a", "b", "c", "d"}, 4},
+                                           RemovalCase{"FirstStoredRow", 1, {"b", "c", "d"}, 3},
+                                           RemovalCase{"MiddleStoredRow", 2, {"a", "c", "d"}, 3},
+                                           RemovalCase{"LiveRowDropped", 4, {"a", "b", "c"}, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // With no stored row nothing is removed: the live row never reaches the heading row, in the
@@ -324,7 +327,8 @@ struct CommentCase {
 
 std::ostream& operator<<(std::ostream& out, const CommentCase& c) { return out << c.name; }
 
-class CommentColumnTest : public Form1TableTest, public ::testing::WithParamInterface<CommentCase> {};
+class CommentColumnTest : public Form1TableTest,
+                          public ::testing::WithParamInterface<CommentCase> {};
 
 // Selecting a cell of the live row opens an editor only where typing is allowed.
 TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
@@ -344,24 +348,27 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
     ASSERT_EQ(editor != nullptr, c.typedIn);
     if (editor) {
         editor->selectAll();
-        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("проба 1"));
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                        QStringLiteral("проба 1"));
         QCoreApplication::sendEvent(editor, &typed);
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();  // the delegate commits on a queued call
     }
-    EXPECT_EQ(Table().Cell(c.column, 1), c.typedIn ? QStringLiteral("проба 1") : QStringLiteral("было"));
+    EXPECT_EQ(Table().Cell(c.column, 1),
+              c.typedIn ? QStringLiteral("проба 1") : QStringLiteral("было"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, CommentColumnTest,
-                         ::testing::Values(CommentCase {"LiveRecordComment", 3, "r1", "r1", 8, true},
-                                           CommentCase {"LiveRecordDate", 3, "r1", "r1", 7, false},
-                                           CommentCase {"LiveRecordNumber", 3, "r1", "r1", 0, false},
-                                           CommentCase {"StoredRecordComment", 3, "r0", "r1", 8, false},
-                                           CommentCase {"FinishedRecordComment", 3, "r1", "", 8, false},
-                                           CommentCase {"NoRecordComment", 3, "", "", 8, false},
-                                           CommentCase {"CoulometerComment", 38, "r1", "r1", 9, true},
-                                           CommentCase {"CoulometerDate", 38, "r1", "r1", 8, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cells, CommentColumnTest,
+    ::testing::Values(CommentCase{"LiveRecordComment", 3, "r1", "r1", 8, true},
+                      CommentCase{"LiveRecordDate", 3, "r1", "r1", 7, false},
+                      CommentCase{"LiveRecordNumber", 3, "r1", "r1", 0, false},
+                      CommentCase{"StoredRecordComment", 3, "r0", "r1", 8, false},
+                      CommentCase{"FinishedRecordComment", 3, "r1", "", 8, false},
+                      CommentCase{"NoRecordComment", 3, "", "", 8, false},
+                      CommentCase{"CoulometerComment", 38, "r1", "r1", 9, true},
+                      CommentCase{"CoulometerDate", 38, "r1", "r1", 8, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- The saved table --------------------------------------------------------------------------
 
@@ -420,11 +427,12 @@ struct UnwritableCase {
 
 std::ostream& operator<<(std::ostream& out, const UnwritableCase& c) { return out << c.name; }
 
-const auto UnwritableCases = ::testing::Values(UnwritableCase {"MissingFolder", "absent/table.DAT"},
-                                               UnwritableCase {"AFolder", "folder.DAT"},
-                                               UnwritableCase {"BelowAFile", "file.DAT/table.DAT"});
+const auto UnwritableCases = ::testing::Values(UnwritableCase{"MissingFolder", "absent/table.DAT"},
+                                               UnwritableCase{"AFolder", "folder.DAT"},
+                                               UnwritableCase{"BelowAFile", "file.DAT/table.DAT"});
 
-class UnwritableTableTest : public SavedTableTest, public ::testing::WithParamInterface<UnwritableCase> {
+class UnwritableTableTest : public SavedTableTest,
+                            public ::testing::WithParamInterface<UnwritableCase> {
 protected:
     QString UnwritablePath()
     {
@@ -440,7 +448,8 @@ TEST_P(UnwritableTableTest, TheSaveShowsOneErrorAndTheTableStays)
     saveDialogAnswers << UnwritablePath();
     Actn("SaveTableActn").Execute();
     ASSERT_EQ(notifier.boxes.size(), 1);
-    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл"))) << notifier.boxes[0].toStdString();
+    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл")))
+        << notifier.boxes[0].toStdString();
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_EQ(Table().Cell(1, 1), QStringLiteral("7.25"));
 }
@@ -459,7 +468,8 @@ TEST_P(UnwritableTableTest, TheTableFileShowsOneErrorSwitchesOffAndKeepsTheRows)
         Window().Timer1Timer();
     }
     ASSERT_EQ(notifier.boxes.size(), 1);
-    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл"))) << notifier.boxes[0].toStdString();
+    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл")))
+        << notifier.boxes[0].toStdString();
     EXPECT_FALSE(Window().CheckBox2->isChecked());
     EXPECT_TRUE(Window().StaticText2->isHidden());
     EXPECT_FALSE(Window().TableFile.IsOn());
@@ -533,7 +543,7 @@ TEST_P(CopyGridTest, CopiesTheGridOfTheActivePage)
     const CopyCase c = GetParam();
     Table().ResetGrid(2);
     StoreReadings({"7.25"});
-    const QStringList results {"a", "b", "c", "d", "e", "f"};
+    const QStringList results{"a", "b", "c", "d", "e", "f"};
     for (int cell = 0; cell < results.size(); ++cell)
         Window().ResultsGrid->SetCells(cell % 3, cell / 3, results[cell]);
     Window().ShowAllTabsActnExecute();
@@ -546,10 +556,11 @@ TEST_P(CopyGridTest, CopiesTheGridOfTheActivePage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, CopyGridTest,
-                         ::testing::Values(CopyCase {"Table", 5, true, "\tNN\tКанал 1 \r\t1\t7.25\r\t\t\r"},
-                                           CopyCase {"Results", 13, true, "\ta\tb\tc\r\td\te\tf\r"},
-                                           CopyCase {"FourPlusOne", 6, false, "unchanged"},
-                                           CopyCase {"FirstChannel", 0, false, "unchanged"}),
+                         ::testing::Values(CopyCase{"Table", 5, true,
+                                                    "\tNN\tКанал 1 \r\t1\t7.25\r\t\t\r"},
+                                           CopyCase{"Results", 13, true, "\ta\tb\tc\r\td\te\tf\r"},
+                                           CopyCase{"FourPlusOne", 6, false, "unchanged"},
+                                           CopyCase{"FirstChannel", 0, false, "unchanged"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }

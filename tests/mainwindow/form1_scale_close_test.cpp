@@ -17,7 +17,7 @@ struct ScaleCase {
     const char* name;
     const char* y;
     const char* dy;
-    const char* box;      // "" none
+    const char* box;  // "" none
     const char* yAfter;
     const char* dyAfter;
     double minimum;
@@ -42,12 +42,14 @@ TEST_P(ApplyScaleTest, FieldsSetTheLeftAxisOrAreRewrittenFromIt)
     EXPECT_EQ(window.Chart1->LeftAxis().Maximum(), c.maximum);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, ApplyScaleTest,
-    ::testing::Values(ScaleCase {"Commas", "1,5", "0,5", "", "1.5", "0.5", 1, 2},
-                      ScaleCase {"Reversed", "0", "-10", "", "0", "-10", -10, 10},
-                      ScaleCase {"LettersInY", "abc", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000},
-                      ScaleCase {"LettersInDY", "0", "x", "Ошибка ввода dY", "0", "4000.00", -4000, 4000},
-                      ScaleCase {"Empty", "", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000}),
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ApplyScaleTest,
+    ::testing::Values(
+        ScaleCase{"Commas", "1,5", "0,5", "", "1.5", "0.5", 1, 2},
+        ScaleCase{"Reversed", "0", "-10", "", "0", "-10", -10, 10},
+        ScaleCase{"LettersInY", "abc", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000},
+        ScaleCase{"LettersInDY", "0", "x", "Ошибка ввода dY", "0", "4000.00", -4000, 4000},
+        ScaleCase{"Empty", "", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CloseCase {
@@ -59,7 +61,8 @@ struct CloseCase {
 
 void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
 
-class CloseWhileRecordingTest : public Form1Test, public ::testing::WithParamInterface<CloseCase> {};
+class CloseWhileRecordingTest : public Form1Test,
+                                public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
 {
@@ -76,10 +79,11 @@ TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, CloseWhileRecordingTest,
-    ::testing::Values(CloseCase {"IdleSending", 0, QColor(0, 255, 0), 0},
-                      CloseCase {"RecordingSending", 1, QColor(255, 0, 0), 1},
-                      CloseCase {"RecordingLampWhite", 1, QColor(255, 255, 255), 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(CloseCase{"IdleSending", 0, QColor(0, 255, 0), 0},
+                                           CloseCase{"RecordingSending", 1, QColor(255, 0, 0), 1},
+                                           CloseCase{"RecordingLampWhite", 1, QColor(255, 255, 255),
+                                                     0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A stop that fails (its record file cannot be written) is shown, and the window still closes.
 TEST_F(Form1Test, AFailingStopIsShownAndTheCloseGoesAhead)

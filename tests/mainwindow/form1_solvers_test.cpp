@@ -38,8 +38,10 @@ class SolverOverlayTest : public Form1Test, public ::testing::WithParamInterface
 TEST_P(SolverOverlayTest, FoundVolumesAreMarkedOnChart2AndClearedAgain)
 {
     mainwindow::TForm1& window = Form();
-    analysis::TSolver& solver = GetParam().external ? *window.ExternalSolver : *window.PrimarySolver;
-    const mainwindow::TSolverOverlayView& view = GetParam().external ? *window.ExternalSolverView : *window.PrimarySolverView;
+    analysis::TSolver& solver =
+        GetParam().external ? *window.ExternalSolver : *window.PrimarySolver;
+    const mainwindow::TSolverOverlayView& view =
+        GetParam().external ? *window.ExternalSolverView : *window.PrimarySolverView;
     EXPECT_EQ(solver.VertAxis(), GetParam().axis);
     const int before = window.Chart2->SeriesCount();
 
@@ -57,8 +59,10 @@ TEST_P(SolverOverlayTest, FoundVolumesAreMarkedOnChart2AndClearedAgain)
     EXPECT_EQ(marks->OnRightAxis(), GetParam().axis == analysis::VerticalAxis::Right);
     ASSERT_EQ(view.Labels().size(), 1);
     EXPECT_EQ(view.Labels()[0]->text(), analysis::MarkLabelText(volumes[0]));
-    EXPECT_EQ(window.GetCurrentChart() == window.Chart2 ? window.GetCurrentSeries() : window.FastLineSeries1,
-              window.FastLineSeries1) << "the overlays stand after the page's curve";
+    EXPECT_EQ(window.GetCurrentChart() == window.Chart2 ? window.GetCurrentSeries()
+                                                        : window.FastLineSeries1,
+              window.FastLineSeries1)
+        << "the overlays stand after the page's curve";
 
     solver.Clear();
     EXPECT_TRUE(view.Labels().isEmpty());
@@ -66,9 +70,10 @@ TEST_P(SolverOverlayTest, FoundVolumesAreMarkedOnChart2AndClearedAgain)
     EXPECT_EQ(window.Chart2->itemCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Solvers, SolverOverlayTest,
-    ::testing::Values(SolverCase {"Primary", false, analysis::VerticalAxis::Left},
-                      SolverCase {"External", true, analysis::VerticalAxis::Right}),
+INSTANTIATE_TEST_SUITE_P(
+    Solvers, SolverOverlayTest,
+    ::testing::Values(SolverCase{"Primary", false, analysis::VerticalAxis::Left},
+                      SolverCase{"External", true, analysis::VerticalAxis::Right}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }

@@ -36,7 +36,9 @@ TEST_F(Form1Test, CaptionNamesVersionAndDefaultRecordFolder)
 TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
 {
     mainwindow::TForm1Options options = Options();
-    options.setRecordDir = [](const QString&) { throw common::Error(QStringLiteral("Неизвестный формат файла!")); };
+    options.setRecordDir = [](const QString&) {
+        throw common::Error(QStringLiteral("Неизвестный формат файла!"));
+    };
     TForm1 window(notifier, options);
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
     EXPECT_EQ(window.DeviceType, -1);
@@ -82,7 +84,7 @@ TEST_F(Form1Test, ToolBarHoldsTheChooserLampAndConnectButtonFirst)
 
 TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 {
-    const QList<int> widths {50, 50, 300, 200, 50};
+    const QList<int> widths{50, 50, 300, 200, 50};
     ASSERT_EQ(Form().StatusBar1->PanelCount(), widths.size());
     for (int panel = 0; panel < widths.size(); ++panel)
         EXPECT_EQ(Form().StatusBar1->PanelWidth(panel), widths[panel]) << panel;
@@ -91,8 +93,9 @@ TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
 {
     const mainwindow::TReadingsTable& table = Form().ReadingsTable;
-    const QStringList headings {"NN", "Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 ", "Время", "Дата", "Комментарий", ""};
-    const QList<int> widths {30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
+    const QStringList headings{"NN",       "Канал 1 ", "Канал 2 ", "Канал 3 ",    "Канал 4 ",
+                               "Канал 5 ", "Время",    "Дата",     "Комментарий", ""};
+    const QList<int> widths{30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
     ASSERT_EQ(table.ColumnCount(), 10);
     EXPECT_EQ(table.RowCount(), 10);
     for (int column = 0; column < 10; ++column) {
@@ -104,8 +107,8 @@ TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
 
 TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 {
-    const QList<int> photometer {30, 50, 80, 30, 50};
-    const QStringList headings {"N", "мг/л", "D", " %", "ON/OFF"};
+    const QList<int> photometer{30, 50, 80, 30, 50};
+    const QStringList headings{"N", "мг/л", "D", " %", "ON/OFF"};
     for (int column = 0; column < photometer.size(); ++column) {
         EXPECT_EQ(Form().StringGrid3->ColWidths(column), photometer[column]);
         EXPECT_EQ(Form().StringGrid3->Cells(column, 0), headings[column]);
@@ -117,7 +120,8 @@ TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 
 TEST_F(Form1Test, ChannelChartsStartAtPlusMinus4000)
 {
-    for (mainwindow::TChart* chart : {Form().Chart1, Form().Chart2, Form().Chart3, Form().Chart4, Form().Chart5}) {
+    for (mainwindow::TChart* chart :
+         {Form().Chart1, Form().Chart2, Form().Chart3, Form().Chart4, Form().Chart5}) {
         EXPECT_EQ(chart->LeftAxis().Minimum(), -4000) << chart->objectName().toStdString();
         EXPECT_EQ(chart->LeftAxis().Maximum(), 4000) << chart->objectName().toStdString();
     }
@@ -152,7 +156,8 @@ TEST_F(Form1Test, ChartsHoldTheirSeriesInOrderAndColour)
         {"Chart3", {"FastLineSeries2"}, {red}},
         {"Chart4", {"FastLineSeries3"}, {red}},
         {"Chart5", {"FastLineSeries4"}, {red}},
-        {"Chart6", {"Series2", "Series3", "Series4", "Series5", "Series6"},
+        {"Chart6",
+         {"Series2", "Series3", "Series4", "Series5", "Series6"},
          {red, QColor(128, 0, 0), QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 0, 255)}},
         {"Chart7", {"Series7"}, {red}},
         {"Chart11", {"FastLineSeries5"}, {red}},

@@ -26,7 +26,10 @@ protected:
         path = QDir(dir.path()).filePath("Header");
         SaveFileAtomically(path, oldBytes);
     }
-    QStringList Entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+    QStringList Entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
 
     QTemporaryDir dir;
     QString path;
@@ -38,14 +41,15 @@ TEST_F(AtomicSave, ReplacesTheFileWhole)
 {
     SaveFileAtomically(path, newBytes);
     EXPECT_EQ(Contents(path), newBytes);
-    EXPECT_EQ(Entries(), QStringList {"Header"});
+    EXPECT_EQ(Entries(), QStringList{"Header"});
 }
 
 TEST_F(AtomicSave, AFailureBeforeTheRenameKeepsTheOldFileAndLeavesNoTemporary)
 {
-    EXPECT_THROW(SaveFileAtomically(path, newBytes, [] { throw FileError("disk gone"); }), FileError);
+    EXPECT_THROW(SaveFileAtomically(path, newBytes, [] { throw FileError("disk gone"); }),
+                 FileError);
     EXPECT_EQ(Contents(path), oldBytes);
-    EXPECT_EQ(Entries(), QStringList {"Header"});
+    EXPECT_EQ(Entries(), QStringList{"Header"});
 }
 
 // The process dies after writing every byte of the new file and before the rename.
@@ -66,7 +70,8 @@ TEST_F(AtomicSave, AProcessKilledDuringTheSaveLeavesTheOldFileReadable)
 
 TEST_F(AtomicSave, AMissingFolderIsAnError)
 {
-    EXPECT_THROW(SaveFileAtomically(QDir(dir.path()).filePath("no/such/file"), newBytes), FileError);
+    EXPECT_THROW(SaveFileAtomically(QDir(dir.path()).filePath("no/such/file"), newBytes),
+                 FileError);
 }
 
 }

@@ -20,7 +20,10 @@ public:
     }
     FileBytes& Head(int32_t tag, int32_t length) { return I32(tag).I32(length); }
     // A chunk whose length field is its payload's size.
-    FileBytes& Chunk(int32_t tag, const QByteArray& payload) { return Head(tag, int32_t(payload.size())).Text(payload); }
+    FileBytes& Chunk(int32_t tag, const QByteArray& payload)
+    {
+        return Head(tag, int32_t(payload.size())).Text(payload);
+    }
     FileBytes& F64Chunk(int32_t tag, double value) { return Head(tag, 8).F64(value); }
     FileBytes& I32Chunk(int32_t tag, int32_t value) { return Head(tag, 4).I32(value); }
 

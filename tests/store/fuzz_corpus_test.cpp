@@ -23,18 +23,13 @@ void CheckCorpus(const QString& folder, const std::map<QString, QByteArray>& fix
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         EXPECT_EQ(file.readAll(), bytes) << name.toStdString();
     }
-    EXPECT_EQ(dir.entryList(QDir::Files).size(), qsizetype(fixtures.size())) << folder.toStdString();
+    EXPECT_EQ(dir.entryList(QDir::Files).size(), qsizetype(fixtures.size()))
+        << folder.toStdString();
 }
 
-TEST(FuzzCorpus, RecordSeedsAreTheFixtures)
-{
-    CheckCorpus("record", test::RecordCorpus());
-}
+TEST(FuzzCorpus, RecordSeedsAreTheFixtures) { CheckCorpus("record", test::RecordCorpus()); }
 
-TEST(FuzzCorpus, IndexSeedsAreTheFixtures)
-{
-    CheckCorpus("index", test::IndexCorpus());
-}
+TEST(FuzzCorpus, IndexSeedsAreTheFixtures) { CheckCorpus("index", test::IndexCorpus()); }
 
 }
 }

@@ -21,7 +21,7 @@ const TBaseHeader TwoEntries = {
 
 TBaseHeader Parsed(const QByteArray& bytes, HeaderReadResult* result = nullptr)
 {
-    TBaseHeader list {{"stale", "stale", 1.0}};
+    TBaseHeader list{{"stale", "stale", 1.0}};
     const HeaderReadResult read = ParseHeader(bytes, list);
     if (result)
         *result = read;
@@ -54,11 +54,21 @@ TEST(IndexReader, ChunksOutsideAnEntryOrOfAnotherSizeDoNotDesynchronise)
         TBaseHeader expected;
     };
     const Case cases[] = {
-        {"file name and date before any title", FileBytes("LMVHv100").Chunk(2, "x").F64Chunk(3, 9.0).Chunk(1, "t"), {{"t", "", 0.0}}},
-        {"date of 12 bytes", FileBytes("LMVHv100").Chunk(1, "t").Head(3, 12).F64(2.0).I32(7).Chunk(2, "f"), {{"t", "f", 0.0}}},
-        {"date of 4 bytes", FileBytes("LMVHv100").Chunk(1, "t").Head(3, 4).I32(7).F64Chunk(3, 5.0), {{"t", "", 5.0}}},
-        {"unknown tags", FileBytes("LMVHv100").Chunk(1, "t").Chunk(7, "abc").Chunk(-1, "").Chunk(2, "f"), {{"t", "f", 0.0}}},
-        {"title cut at a NUL", FileBytes("LMVHv100").Chunk(1, QByteArray("a\0b", 3)).Chunk(2, "f"), {{"a", "f", 0.0}}},
+        {"file name and date before any title",
+         FileBytes("LMVHv100").Chunk(2, "x").F64Chunk(3, 9.0).Chunk(1, "t"),
+         {{"t", "", 0.0}}},
+        {"date of 12 bytes",
+         FileBytes("LMVHv100").Chunk(1, "t").Head(3, 12).F64(2.0).I32(7).Chunk(2, "f"),
+         {{"t", "f", 0.0}}},
+        {"date of 4 bytes",
+         FileBytes("LMVHv100").Chunk(1, "t").Head(3, 4).I32(7).F64Chunk(3, 5.0),
+         {{"t", "", 5.0}}},
+        {"unknown tags",
+         FileBytes("LMVHv100").Chunk(1, "t").Chunk(7, "abc").Chunk(-1, "").Chunk(2, "f"),
+         {{"t", "f", 0.0}}},
+        {"title cut at a NUL",
+         FileBytes("LMVHv100").Chunk(1, QByteArray("a\0b", 3)).Chunk(2, "f"),
+         {{"a", "f", 0.0}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Parsed(c.bytes), c.expected) << c.name;
@@ -72,8 +82,12 @@ TEST(IndexReader, HostileLengthsKeepTheEntriesBefore)
         TBaseHeader expected;
     };
     const Case cases[] = {
-        {"negative skip", FileBytes("LMVHv100").Chunk(1, "t").Head(9, -16).Chunk(1, "never"), {{"t", "", 0.0}}},
-        {"title beyond the file", FileBytes("LMVHv100").Chunk(1, "t").Head(1, 1000).Text("abc"), {{"t", "", 0.0}, {"abc", "", 0.0}}},
+        {"negative skip",
+         FileBytes("LMVHv100").Chunk(1, "t").Head(9, -16).Chunk(1, "never"),
+         {{"t", "", 0.0}}},
+        {"title beyond the file",
+         FileBytes("LMVHv100").Chunk(1, "t").Head(1, 1000).Text("abc"),
+         {{"t", "", 0.0}, {"abc", "", 0.0}}},
         {"date cut short", FileBytes("LMVHv100").Chunk(1, "t").Head(3, 8).I32(1), {{"t", "", 0.0}}},
         {"half a chunk head", FileBytes("LMVHv100").Chunk(1, "t").I32(2), {{"t", "", 0.0}}},
     };
@@ -104,8 +118,9 @@ TEST(IndexReader, ForeignFileIsAnEmptyIndexAndAnotherVersionAnError)
     EXPECT_TRUE(Parsed(test::MinimalRecordBytes()).empty());
     EXPECT_TRUE(Parsed(QByteArray("LMV")).empty());
     for (const char* magic : {"LMVHv200", "LMVHvx00"}) {
-        TBaseHeader list {{"a", "b", 1.0}};
-        EXPECT_THROW(ParseHeader(QByteArray(FileBytes(magic).Chunk(1, "t")), list), common::Error) << magic;
+        TBaseHeader list{{"a", "b", 1.0}};
+        EXPECT_THROW(ParseHeader(QByteArray(FileBytes(magic).Chunk(1, "t")), list), common::Error)
+            << magic;
         EXPECT_TRUE(list.empty()) << magic;
     }
 }
@@ -114,7 +129,7 @@ TEST(IndexFile, MissingFileGivesAnEmptyListAndAWrittenFileReadsBack)
 {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(HeaderFileName);
-    TBaseHeader list {{"a", "b", 1.0}};
+    TBaseHeader list{{"a", "b", 1.0}};
     EXPECT_FALSE(LoadHeaderFile(path, list).Found);
     EXPECT_TRUE(list.empty());
     WriteHeaderFile(path, TwoEntries);

@@ -26,7 +26,8 @@ protected:
         QProcess process;
         process.start(LMVREC_PATH, args);
         EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
     }
     QString Put(const QString& name, const QByteArray& bytes)
     {
@@ -80,7 +81,8 @@ TEST_F(Lmvrec, DumpsAnIndexAndSaysWhenAFileWasCut)
 
 TEST_F(Lmvrec, CopyWritesTheFileBackThroughTheSavePath)
 {
-    for (const QByteArray& bytes : {test::FullRecordBytes(), test::MinimalRecordBytes(), test::TwoEntryIndexBytes()}) {
+    for (const QByteArray& bytes :
+         {test::FullRecordBytes(), test::MinimalRecordBytes(), test::TwoEntryIndexBytes()}) {
         const QString out = dir.filePath("out");
         const ProgramRun run = Start({"copy", Put("in", bytes), out});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -110,7 +112,8 @@ TEST_F(Lmvrec, UnreadableFilesFailWithAMessageAndWriteNothing)
     for (const Case& c : cases) {
         const ProgramRun run = Start(c.args);
         EXPECT_NE(run.exitCode, 0) << c.name;
-        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.message))) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(QString::fromUtf8(c.message)))
+            << c.name << ": " << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << c.name;
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out")));

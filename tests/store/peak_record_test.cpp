@@ -11,7 +11,7 @@ namespace {
 TEST(PeakRecord, NewPeakIsAllZero)
 {
     const TPeakRec peak;
-    const uint8_t zeros[PeakRecSize] {};
+    const uint8_t zeros[PeakRecSize]{};
     EXPECT_EQ(std::memcmp(&peak, zeros, PeakRecSize), 0);
 }
 

@@ -58,7 +58,7 @@ TBaseRecord Parsed(const QByteArray& bytes, RecordReadResult* result = nullptr)
 
 TEST(RecordWriter, EmptyRecordIsTheMinimal56Bytes)
 {
-    const QByteArray bytes = SerializeRecord(TBaseRecord {});
+    const QByteArray bytes = SerializeRecord(TBaseRecord{});
     EXPECT_EQ(bytes.size(), 56);
     EXPECT_EQ(bytes, test::MinimalRecordBytes());
 }
@@ -148,8 +148,9 @@ TEST(RecordReader, OlderPeakLayoutsFillTheFrontOfAZeroedPeak)
         int size;
         int32_t calcType, minIdx, maxIdx;
     };
-    for (const Case& c : {Case {8, 280, 0, 0, 0}, Case {9, 288, 2, 3, 0}, Case {16, 368, 2, 3, 6}}) {
-        const QByteArray bytes = FileBytes().Head(c.tag, 0).I32(1).Text(test::PeakBytes().first(c.size));
+    for (const Case& c : {Case{8, 280, 0, 0, 0}, Case{9, 288, 2, 3, 0}, Case{16, 368, 2, 3, 6}}) {
+        const QByteArray bytes =
+            FileBytes().Head(c.tag, 0).I32(1).Text(test::PeakBytes().first(c.size));
         const TBaseRecord rec = Parsed(bytes);
         ASSERT_EQ(rec.Peaks.size(), 1u) << c.tag;
         const TPeakRec& peak = rec.Peaks[0];
@@ -174,13 +175,27 @@ TEST(RecordReader, UnknownTagsAreSkippedByTheirLength)
 
 TEST(RecordReader, UnusedLengthFieldsAreIgnored)
 {
-    const QByteArray bytes = FileBytes().Head(0, 999).F64(2.0).Head(7, -1).I32(5).Head(5, 0).I32(3).Head(6, 1).I32(1).F64(1).F64(2).Head(17, 77).F64(3.0).Head(18, 0).F64(4.0);
+    const QByteArray bytes = FileBytes()
+                                 .Head(0, 999)
+                                 .F64(2.0)
+                                 .Head(7, -1)
+                                 .I32(5)
+                                 .Head(5, 0)
+                                 .I32(3)
+                                 .Head(6, 1)
+                                 .I32(1)
+                                 .F64(1)
+                                 .F64(2)
+                                 .Head(17, 77)
+                                 .F64(3.0)
+                                 .Head(18, 0)
+                                 .F64(4.0);
     const TBaseRecord rec = Parsed(bytes);
     EXPECT_EQ(rec.DateTime, 2.0);
     EXPECT_EQ(rec.Mode, 5);
     ASSERT_EQ(rec.Channels.size(), 1u);
     EXPECT_EQ(rec.Channels[0].Id, 3);
-    EXPECT_EQ(rec.Channels[0].Points, (std::vector<TPoint> {{1, 2}}));
+    EXPECT_EQ(rec.Channels[0].Points, (std::vector<TPoint>{{1, 2}}));
     EXPECT_EQ(rec.Result1, 3.0);
     EXPECT_EQ(rec.Result2, 4.0);
 }
@@ -190,9 +205,9 @@ TEST(RecordReader, AppendsToWhatTheRecordHoldsAndAlwaysGivesAnEmptyCommentsStrea
     TBaseRecord rec;
     rec.Params = {{"a", "b"}};
     rec.Comments = "old";
-    rec.Peaks = {TPeakRec {}};
+    rec.Peaks = {TPeakRec{}};
     ParseRecord(QByteArray(FileBytes().Chunk(3, "c").Chunk(4, "d")), rec);
-    EXPECT_EQ(rec.Params, (TParamsArr {{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(rec.Params, (TParamsArr{{"a", "b"}, {"c", "d"}}));
     EXPECT_TRUE(rec.Comments.isEmpty());
     EXPECT_TRUE(rec.Peaks.empty());
 }
@@ -207,7 +222,8 @@ TEST(RecordReader, MagicAndVersion)
     };
     const Case cases[] = {
         {"record", QByteArray("LMVRv100"), 0, nullptr},
-        {"byte 5 is not looked at", QByteArray("LMVR_100") + QByteArray(test::MinimalRecordBytes().mid(8)), 0, nullptr},
+        {"byte 5 is not looked at",
+         QByteArray("LMVR_100") + QByteArray(test::MinimalRecordBytes().mid(8)), 0, nullptr},
         {"another version", QByteArray("LMVRv101"), 0, "Неизвестный формат файла!"},
         {"version of two digits", QByteArray("LMVRv10"), 0, "Неизвестный формат файла!"},
         {"version no number", QByteArray("LMVRvabc"), 0, "'abc' is not a valid integer value"},
@@ -261,15 +277,33 @@ TEST(RecordReader, HostileCountsAndLengthsGiveAPartialLoad)
     };
     const QByteArray peak = test::PeakBytes();
     const Case cases[] = {
-        {"point count beyond the file", FileBytes().Chunk(1, "t").I32Chunk(5, 1).Head(6, 0).I32(1000000000).F64(1).F64(2).F64(3).F64(4).Text("xyz"), true, 2, 0, "t", 0},
-        {"point count INT_MAX", FileBytes().I32Chunk(5, 1).Head(6, 0).I32(INT_MAX), true, 0, 0, "", 0},
-        {"negative point count", FileBytes().I32Chunk(5, 1).Head(6, 0).I32(-3).I32Chunk(7, 9), true, 0, 0, "", 0},
-        {"peak count beyond the file", FileBytes().Head(16, 0).I32(INT_MAX).Text(peak).Text(peak.first(100)), true, 0, 1, "", 0},
+        {"point count beyond the file",
+         FileBytes()
+             .Chunk(1, "t")
+             .I32Chunk(5, 1)
+             .Head(6, 0)
+             .I32(1000000000)
+             .F64(1)
+             .F64(2)
+             .F64(3)
+             .F64(4)
+             .Text("xyz"),
+         true, 2, 0, "t", 0},
+        {"point count INT_MAX", FileBytes().I32Chunk(5, 1).Head(6, 0).I32(INT_MAX), true, 0, 0, "",
+         0},
+        {"negative point count", FileBytes().I32Chunk(5, 1).Head(6, 0).I32(-3).I32Chunk(7, 9), true,
+         0, 0, "", 0},
+        {"peak count beyond the file",
+         FileBytes().Head(16, 0).I32(INT_MAX).Text(peak).Text(peak.first(100)), true, 0, 1, "", 0},
         {"negative peak count", FileBytes().Head(9, 0).I32(INT_MIN), true, 0, 0, "", 0},
-        {"negative skip length", FileBytes().Chunk(1, "t").Head(12, -8).I32Chunk(7, 9), true, 0, 0, "t", 0},
-        {"skip beyond the file", FileBytes().Chunk(1, "t").Head(40, 1000).Text("abc"), true, 0, 0, "t", 0},
-        {"negative title length reads nothing", FileBytes().Head(1, -4).I32Chunk(7, 9), false, 0, 0, "", 9},
-        {"title beyond the file", FileBytes().I32Chunk(7, 9).Head(1, 100).Text("abc"), true, 0, 0, "abc", 9},
+        {"negative skip length", FileBytes().Chunk(1, "t").Head(12, -8).I32Chunk(7, 9), true, 0, 0,
+         "t", 0},
+        {"skip beyond the file", FileBytes().Chunk(1, "t").Head(40, 1000).Text("abc"), true, 0, 0,
+         "t", 0},
+        {"negative title length reads nothing", FileBytes().Head(1, -4).I32Chunk(7, 9), false, 0, 0,
+         "", 9},
+        {"title beyond the file", FileBytes().I32Chunk(7, 9).Head(1, 100).Text("abc"), true, 0, 0,
+         "abc", 9},
         {"half a chunk head", FileBytes().I32Chunk(7, 9).I32(1), true, 0, 0, "", 9},
         {"mode cut short", FileBytes().Head(7, 4).Text("ab"), true, 0, 0, "", 0},
     };
@@ -297,7 +331,8 @@ TEST(RecordReader, EveryCutOfAFileLoadsAPrefixOfIt)
         for (size_t i = 0; i < rec.Channels.size(); ++i) {
             const auto& points = rec.Channels[i].Points;
             ASSERT_LE(points.size(), full.Channels[i].Points.size()) << size;
-            EXPECT_TRUE(std::equal(points.begin(), points.end(), full.Channels[i].Points.begin())) << size;
+            EXPECT_TRUE(std::equal(points.begin(), points.end(), full.Channels[i].Points.begin()))
+                << size;
         }
         EXPECT_LE(rec.Peaks.size(), 1u);
     }

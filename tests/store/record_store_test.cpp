@@ -51,7 +51,8 @@ TBaseRecord Titled(const QString& title, TDateTime date)
 
 class RecordStoreTest : public ::testing::Test {
 protected:
-    RecordStoreTest() : store(notifier, QDir(temp.path()).filePath("home/Documents"), [] { return StartTime; })
+    RecordStoreTest()
+        : store(notifier, QDir(temp.path()).filePath("home/Documents"), [] { return StartTime; })
     {
         store.SetRecordDir(DefaultRecordDir(store.StartDir()));
     }
@@ -104,12 +105,12 @@ TEST_F(RecordStoreTest, NewRecordingsAreNamedPastEveryClash)
         RecordStore fresh(notifier, docs.path(), [] { return StartTime; });
         fresh.SetRecordDir(docs.filePath("Base"));
         for (int i = 0; i < c.entries; ++i)
-            fresh.SaveNewRecord(TBaseRecord {});
+            fresh.SaveNewRecord(TBaseRecord{});
         for (const QString& name : c.files)
             Put(fresh.RecordDir() + name, "x");
         for (const QString& name : c.folders)
             QDir().mkpath(fresh.RecordDir() + name);
-        EXPECT_EQ(fresh.SaveNewRecord(TBaseRecord {}), c.expected) << c.entries;
+        EXPECT_EQ(fresh.SaveNewRecord(TBaseRecord{}), c.expected) << c.entries;
         EXPECT_EQ(fresh.HeaderList().back().FileName, c.expected);
     }
 }
@@ -118,10 +119,10 @@ TEST_F(RecordStoreTest, NamingSkipsNamesAlreadyInTheIndex)
 {
     MakeIndex({"0", "1", "2", "3", "4"});
     store.DeleteRecord("2");
-    EXPECT_EQ(store.SaveNewRecord(TBaseRecord {}), "4_0");
+    EXPECT_EQ(store.SaveNewRecord(TBaseRecord{}), "4_0");
     QFile::remove(InBase("4_0"));  // the file went, its entry stays: the name is still taken
     store.DeleteRecord("0");
-    EXPECT_EQ(store.SaveNewRecord(TBaseRecord {}), "4_0_1");
+    EXPECT_EQ(store.SaveNewRecord(TBaseRecord{}), "4_0_1");
 }
 
 TEST_F(RecordStoreTest, NewRecordIsIndexedOnlyOnceItsFileIsWritten)
@@ -131,7 +132,7 @@ TEST_F(RecordStoreTest, NewRecordIsIndexedOnlyOnceItsFileIsWritten)
     TBaseRecord back;
     store.ReadRecordFile(name, back);
     EXPECT_EQ(back.Title, "run");
-    EXPECT_EQ(StoredIndex(), (TBaseHeader {{"run", name, 43167.5}}));
+    EXPECT_EQ(StoredIndex(), (TBaseHeader{{"run", name, 43167.5}}));
 
     QDir(store.RecordDir()).removeRecursively();  // the medium is gone
     EXPECT_THROW(store.SaveNewRecord(rec), FileError);
@@ -144,7 +145,7 @@ TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
     store.SaveRecordFile("1", Titled("renamed", 43000.0));
-    EXPECT_EQ(store.HeaderList()[1], (TBaseHeaderRecord {"renamed", "1", 43000.0}));
+    EXPECT_EQ(store.HeaderList()[1], (TBaseHeaderRecord{"renamed", "1", 43000.0}));
     EXPECT_EQ(store.FilteredList[1], store.HeaderList()[1]);
     EXPECT_EQ(StoredIndex(), store.HeaderList());
 
@@ -156,13 +157,13 @@ TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
 
 TEST_F(RecordStoreTest, ASaveUpdatesOnlyTheFirstOfTwoEntriesOfOneName)
 {
-    const TBaseHeader twice {{"first", "3", 1.0}, {"second", "3", 2.0}};
+    const TBaseHeader twice{{"first", "3", 1.0}, {"second", "3", 2.0}};
     WriteHeaderFile(InBase(HeaderFileName), twice);
     store.OpenRecordDir();
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
     store.SaveRecordFile("3", Titled("saved", 5.0));
-    const TBaseHeader expected {{"saved", "3", 5.0}, {"second", "3", 2.0}};
+    const TBaseHeader expected{{"saved", "3", 5.0}, {"second", "3", 2.0}};
     EXPECT_EQ(store.HeaderList(), expected);
     EXPECT_EQ(store.FilteredList, expected);
     EXPECT_EQ(StoredIndex(), expected);
@@ -170,8 +171,10 @@ TEST_F(RecordStoreTest, ASaveUpdatesOnlyTheFirstOfTwoEntriesOfOneName)
 
 TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
 {
-    for (const QString& name : {QString(), QString("../escape"), QString("a/b"), QString("Header"), QString("HEADER"), QString("..")}) {
-        EXPECT_THROW(store.SaveRecordFile(name, TBaseRecord {}), common::Error) << name.toStdString();
+    for (const QString& name : {QString(), QString("../escape"), QString("a/b"), QString("Header"),
+                                QString("HEADER"), QString("..")}) {
+        EXPECT_THROW(store.SaveRecordFile(name, TBaseRecord{}), common::Error)
+            << name.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(store.StartDir() + "escape"));
     EXPECT_TRUE(QDir(store.RecordDir()).entryList(QDir::Files).isEmpty());
@@ -184,20 +187,22 @@ TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
 
 TEST_F(RecordStoreTest, DayFilterListsTheWholeDayOfFilterDate)
 {
-    const auto days = [](int day, QTime time) { return common::DateTimeToDays(QDateTime(QDate(2018, 3, day), time)); };
+    const auto days = [](int day, QTime time) {
+        return common::DateTimeToDays(QDateTime(QDate(2018, 3, day), time));
+    };
     store.SaveNewRecord(Titled("start", days(8, QTime(0, 0))));
     store.SaveNewRecord(Titled("end", days(8, QTime(23, 59, 59))));
     store.SaveNewRecord(Titled("next", days(9, QTime(0, 0))));
     store.FilterDate = days(8, QTime(17, 30));
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1"}));
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1"}));
     store.FilterMode = 7;
     store.FilterDate = days(9, QTime(1, 0));
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1"}));
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1"}));
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList {"0", "1", "2"}));
+    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1", "2"}));
 }
 
 TEST(SortByDate, OrdersAscendingWithItsOwnTieOrder)
@@ -212,8 +217,17 @@ TEST(SortByDate, OrdersAscendingWithItsOwnTieOrder)
         {"single", {{"", "a", 3.0}}, {"a"}},
         {"descending pair", {{"", "a", 2.0}, {"", "b", 1.0}}, {"b", "a"}},
         // the gap-2 pass moves z in front and x behind its equal y
-        {"ties", {{"", "x", 1.0}, {"", "y", 1.0}, {"", "z", 0.0}, {"", "p", 5.0}, {"", "q", 5.0}}, {"z", "y", "x", "p", "q"}},
-        {"reversed", {{"", "e", 5.0}, {"", "d", 4.0}, {"", "c", 3.0}, {"", "b", 2.0}, {"", "a", 1.0}, {"", "0", 0.0}}, {"0", "a", "b", "c", "d", "e"}},
+        {"ties",
+         {{"", "x", 1.0}, {"", "y", 1.0}, {"", "z", 0.0}, {"", "p", 5.0}, {"", "q", 5.0}},
+         {"z", "y", "x", "p", "q"}},
+        {"reversed",
+         {{"", "e", 5.0},
+          {"", "d", 4.0},
+          {"", "c", 3.0},
+          {"", "b", 2.0},
+          {"", "a", 1.0},
+          {"", "0", 0.0}},
+         {"0", "a", "b", "c", "d", "e"}},
     };
     for (Case c : cases) {
         SortByDate(c.list);
@@ -235,8 +249,9 @@ TEST_F(RecordStoreTest, RebuildIndexesTheReadableRecordFilesByDate)
     QDir().mkpath(InBase("folder"));
     store.RebuildHeader();
 
-    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {".hidden", "dateless", "late"}));
-    EXPECT_EQ(store.HeaderList()[1].DateTime, common::DateTimeToDays(QDateTime(QDate(2018, 1, 2), QTime(3, 4, 6))));
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList{".hidden", "dateless", "late"}));
+    EXPECT_EQ(store.HeaderList()[1].DateTime,
+              common::DateTimeToDays(QDateTime(QDate(2018, 1, 2), QTime(3, 4, 6))));
     EXPECT_EQ(StoredIndex(), store.HeaderList());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -249,7 +264,7 @@ TEST_F(RecordStoreTest, RebuildSkipsUnreadableFilesAndNamesThemInOneMessage)
     Put(InBase("cut"), test::FullRecordBytes().first(200));
     store.RebuildHeader();
 
-    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {"cut", "good"}));
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList{"cut", "good"}));
     ASSERT_EQ(notifier.boxes.size(), 1);
     const QString& message = notifier.boxes[0];
     for (const char* name : {"newer", "damaged", "cut"})
@@ -281,7 +296,7 @@ TEST_F(RecordStoreTest, IndexOfAnotherVersionIsNeverOverwrittenUntilARebuild)
 
     store.RebuildHeader();
     EXPECT_FALSE(store.HeaderWriteRefused());
-    EXPECT_EQ(StoredIndex(), (TBaseHeader {{"b", first, 2.0}}));
+    EXPECT_EQ(StoredIndex(), (TBaseHeader{{"b", first, 2.0}}));
 }
 
 TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
@@ -296,9 +311,10 @@ TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
     Put(other + "7.Backup", "user text");  // not what a save writes
     Put(other + "7.Ab1234", "");  // not the pattern
     store.SetRecordDir(other);
-    EXPECT_EQ(QDir(other).entryList(QDir::Files, QDir::Name), (QStringList {"7.Ab1234", "7.Backup", "kept", "notes.backup"}));
+    EXPECT_EQ(QDir(other).entryList(QDir::Files, QDir::Name),
+              (QStringList{"7.Ab1234", "7.Backup", "kept", "notes.backup"}));
     store.RebuildHeader();
-    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList {"kept", "notes.backup"}));
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList{"kept", "notes.backup"}));
 }
 
 TEST(RecordStoreWithoutFolder, OpeningNoFolderLeavesTheCurrentFolderAlone)
@@ -335,7 +351,7 @@ TEST_F(RecordStoreTest, DeletionRemovesOnlyFilesInsideTheFolder)
 
     store.DeleteRecord("0");
     EXPECT_FALSE(QFileInfo::exists(InBase("0")));
-    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"1"});
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList{"1"});
 
     Put(InBase("unlisted"), "x");
     store.DeleteRecord("unlisted");
@@ -349,7 +365,7 @@ TEST_F(RecordStoreTest, SwitchingFoldersSavesTheOldIndexAndAppendsASeparator)
     const QString other = QDir(temp.path()).filePath("data");
     QFile::remove(InBase(HeaderFileName));
     store.SetRecordDir(other);
-    EXPECT_EQ(FileNames(StoredIndex()), QStringList {});
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList{});
     EXPECT_EQ(store.RecordDir(), other + "/");
     EXPECT_TRUE(store.SelectedFileName.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(store.StartDir() + "Base/Header"));
@@ -370,7 +386,7 @@ TEST_F(RecordStoreTest, AFolderWhoseMediumIsGoneCanStillBeLeft)
 TEST_F(RecordStoreTest, SwitchingWhileRecordingIsRefusedAndClosesAWaitingRecord)
 {
     const QString base = store.RecordDir();
-    store.RecordFileName = store.SaveNewRecord(TBaseRecord {});
+    store.RecordFileName = store.SaveNewRecord(TBaseRecord{});
     store.RecordingRuns = true;
     EXPECT_THROW(store.SetRecordDir(QDir(temp.path()).filePath("other")), common::Error);
     EXPECT_EQ(store.RecordDir(), base);
@@ -391,7 +407,7 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     Put(disk + "/.hidden", "x");
     Put(disk + "/HEADER", "x");
     store.SetBrowseDir(disk);
-    EXPECT_EQ(FileNames(store.DirList()), QStringList {"0"});
+    EXPECT_EQ(FileNames(store.DirList()), QStringList{"0"});
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
     EXPECT_EQ(store.FilteredList, store.DirList());
@@ -438,7 +454,7 @@ TEST_F(RecordStoreTest, BrowsingStillLetsTheLiveRecordBeDiscarded)
 
     store.DeleteRecord(store.RecordFileName);
     EXPECT_FALSE(QFileInfo::exists(InBase("1")));
-    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"0"});
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList{"0"});
 
     store.RecordFileName = "0";  // the disk lists that name too: a removal could mean the disk's
     EXPECT_THROW(store.DeleteRecord("0"), common::Error);
@@ -460,7 +476,7 @@ TEST_F(RecordStoreTest, IndexIsWrittenAtExit)
     MakeIndex({"0"});
     QFile::remove(InBase(HeaderFileName));
     store.SaveHeaderAtExit();
-    EXPECT_EQ(FileNames(StoredIndex()), QStringList {"0"});
+    EXPECT_EQ(FileNames(StoredIndex()), QStringList{"0"});
 }
 
 class LiveChannels : public RecordStoreTest {
@@ -482,7 +498,7 @@ protected:
 TEST_F(LiveChannels, PointsGoToTheChannelAtThatPosition)
 {
     store.AddChannelPoint(8, 1.0, 2.0);
-    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<TPoint> {{1.0, 2.0}}));
+    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<TPoint>{{1.0, 2.0}}));
     store.AddChannelPoint(9, 1.0, 2.0);
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_THROW(store.AddChannelPoint(-1, 1.0, 2.0), common::RangeError);
@@ -493,13 +509,13 @@ TEST_F(LiveChannels, ScalingMakesTheLastXTheGivenValue)
     for (double x : {0.0, 5.0, 10.0})
         store.AddChannelPoint(1, x, 7.0);
     store.ScaleChannelX(1, 25.0);
-    EXPECT_EQ(Xs(1), (std::vector<double> {0.0, 12.5, 25.0}));
+    EXPECT_EQ(Xs(1), (std::vector<double>{0.0, 12.5, 25.0}));
     EXPECT_EQ(store.LiveRecord.Channels[1].Points[2].Y, 7.0);
 
     for (double x : {3.0, 0.0})
         store.AddChannelPoint(2, x, 1.0);
     store.ScaleChannelX(2, 25.0);
-    EXPECT_EQ(Xs(2), (std::vector<double> {0.0, 0.0}));
+    EXPECT_EQ(Xs(2), (std::vector<double>{0.0, 0.0}));
     EXPECT_EQ(notifier.beeps, 0);
 
     store.ScaleChannelX(3, 25.0);

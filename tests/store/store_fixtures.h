@@ -7,8 +7,8 @@
 namespace lmv::test {
 
 // Windows-1251 bytes of the Cyrillic texts used in the fixtures.
-inline const QByteArray TitleCp1251("\xCE\xEF\xFB\xF2 1");         // "Опыт 1"
-inline const QByteArray ParamNameCp1251("\xCE\xE1\xFA\xE5\xEC");    // "Объем"
+inline const QByteArray TitleCp1251("\xCE\xEF\xFB\xF2 1");  // "Опыт 1"
+inline const QByteArray ParamNameCp1251("\xCE\xE1\xFA\xE5\xEC");  // "Объем"
 inline const QByteArray CommentsCp1251("\xF1\xF2\xF0\xEE\xEA\xE0\r\n");  // "строка" CR LF
 
 // A 368-byte peak: StartIdx 2, EndIdx 7, PageIndex 1, Value 3.5, Name "Пик", CalcType 2,

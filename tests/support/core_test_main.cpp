@@ -1,4 +1,5 @@
-// Test entry for headless tests: a QCoreApplication, so timers, the event loop and QSerialPort work.
+// Test entry for headless tests: a QCoreApplication, so timers, the event loop and QSerialPort
+// work.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 

@@ -14,16 +14,13 @@ constexpr int QuietGapMs = 20;
 
 bool WaitReadable(int fd, int timeoutMs)
 {
-    pollfd entry {fd, POLLIN, 0};
+    pollfd entry{fd, POLLIN, 0};
     return ::poll(&entry, 1, timeoutMs) > 0 && (entry.revents & POLLIN) != 0;
 }
 
 }
 
-PtyInstrument::~PtyInstrument()
-{
-    CloseMaster();
-}
+PtyInstrument::~PtyInstrument() { CloseMaster(); }
 
 bool PtyInstrument::Open()
 {
@@ -44,7 +41,7 @@ bool PtyInstrument::Write(const QByteArray& bytes)
         if (n > 0) {
             done += n;
         } else if (n < 0 && errno == EAGAIN) {
-            pollfd entry {master_, POLLOUT, 0};
+            pollfd entry{master_, POLLOUT, 0};
             if (::poll(&entry, 1, 1000) <= 0)
                 return false;
         } else if (n < 0 && errno != EINTR) {

@@ -43,7 +43,9 @@ ReadFile Read(const QString& path)
     store::TBaseRecord rec;
     const bool cut = store::ParseRecord(bytes, rec).Cut;
     if (rec.Mode == store::NotARecordFile)
-        throw common::Error(QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")").arg(path));
+        throw common::Error(
+            QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")")
+                .arg(path));
     return {std::move(rec), cut};
 }
 
@@ -62,7 +64,8 @@ int Copy(const QString& in, const QString& out)
 {
     const ReadFile file = Read(in);
     if (file.cut)
-        std::fprintf(stderr, "lmvrec: %s was cut short or damaged; its complete part is copied\n", qPrintable(in));
+        std::fprintf(stderr, "lmvrec: %s was cut short or damaged; its complete part is copied\n",
+                     qPrintable(in));
     if (const auto* rec = std::get_if<store::TBaseRecord>(&file.contents))
         store::WriteRecordFile(out, *rec);
     else

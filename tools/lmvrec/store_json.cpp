@@ -12,7 +12,8 @@ namespace {
 
 QJsonValue DateText(double days)
 {
-    return days == 0.0 ? QJsonValue() : QJsonValue(common::DaysToDateTime(days).toString(Qt::ISODateWithMs));
+    return days == 0.0 ? QJsonValue()
+                       : QJsonValue(common::DaysToDateTime(days).toString(Qt::ISODateWithMs));
 }
 
 QString Hex(const uint8_t* bytes, qsizetype size)
@@ -24,11 +25,22 @@ QJsonObject PeakToJson(const store::TPeakRec& peak)
 {
     const int nameEnd = 1 + peak.Name[0];
     return {
-        {"StartIdx", peak.StartIdx}, {"EndIdx", peak.EndIdx}, {"PageIndex", peak.PageIndex},
-        {"Value", peak.Value}, {"Name", peak.GetName()}, {"CalcType", peak.CalcType},
-        {"MinIdx", peak.MinIdx}, {"MaxIdx", peak.MaxIdx},
-        {"A0", peak.A0}, {"A1", peak.A1}, {"B0", peak.B0}, {"B1", peak.B1},
-        {"Y1", peak.Y1}, {"Y2", peak.Y2}, {"X1", peak.X1}, {"X2", peak.X2},
+        {"StartIdx", peak.StartIdx},
+        {"EndIdx", peak.EndIdx},
+        {"PageIndex", peak.PageIndex},
+        {"Value", peak.Value},
+        {"Name", peak.GetName()},
+        {"CalcType", peak.CalcType},
+        {"MinIdx", peak.MinIdx},
+        {"MaxIdx", peak.MaxIdx},
+        {"A0", peak.A0},
+        {"A1", peak.A1},
+        {"B0", peak.B0},
+        {"B1", peak.B1},
+        {"Y1", peak.Y1},
+        {"Y2", peak.Y2},
+        {"X1", peak.X1},
+        {"X2", peak.X2},
         {"Padding1", Hex(peak.Padding1, sizeof peak.Padding1)},
         {"NameUnused", Hex(peak.Name + nameEnd, qsizetype(sizeof peak.Name) - nameEnd)},
         {"Padding2", Hex(peak.Padding2, sizeof peak.Padding2)},
@@ -42,8 +54,8 @@ QJsonArray ChannelsToJson(const std::vector<store::TSingleChannel>& channels)
     for (const store::TSingleChannel& channel : channels) {
         QJsonArray points;
         for (const store::TPoint& point : channel.Points)
-            points.append(QJsonArray {point.X, point.Y});
-        list.append(QJsonObject {{"Id", channel.Id}, {"Points", points}});
+            points.append(QJsonArray{point.X, point.Y});
+        list.append(QJsonObject{{"Id", channel.Id}, {"Points", points}});
     }
     return list;
 }
@@ -54,17 +66,23 @@ QJsonObject RecordToJson(const store::TBaseRecord& rec, bool cut)
 {
     QJsonArray params;
     for (const store::TParamRec& param : rec.Params)
-        params.append(QJsonObject {{"Name", param.Name}, {"Value", param.Value}});
+        params.append(QJsonObject{{"Name", param.Name}, {"Value", param.Value}});
     QJsonArray peaks;
     for (const store::TPeakRec& peak : rec.Peaks)
         peaks.append(PeakToJson(peak));
     return {
-        {"Kind", "record"}, {"Cut", cut},
-        {"DateTime", rec.DateTime}, {"DateTimeText", DateText(rec.DateTime)},
-        {"Title", rec.Title}, {"Mode", rec.Mode},
+        {"Kind", "record"},
+        {"Cut", cut},
+        {"DateTime", rec.DateTime},
+        {"DateTimeText", DateText(rec.DateTime)},
+        {"Title", rec.Title},
+        {"Mode", rec.Mode},
         {"Comments", common::FromCp1251(rec.Comments)},
-        {"Params", params}, {"Channels", ChannelsToJson(rec.Channels)}, {"Peaks", peaks},
-        {"Result1", rec.Result1}, {"Result2", rec.Result2},
+        {"Params", params},
+        {"Channels", ChannelsToJson(rec.Channels)},
+        {"Peaks", peaks},
+        {"Result1", rec.Result1},
+        {"Result2", rec.Result2},
     };
 }
 
@@ -72,8 +90,10 @@ QJsonObject HeaderToJson(const store::TBaseHeader& list, bool cut)
 {
     QJsonArray entries;
     for (const store::TBaseHeaderRecord& entry : list)
-        entries.append(QJsonObject {{"Title", entry.Title}, {"FileName", entry.FileName},
-                                    {"DateTime", entry.DateTime}, {"DateTimeText", DateText(entry.DateTime)}});
+        entries.append(QJsonObject{{"Title", entry.Title},
+                                   {"FileName", entry.FileName},
+                                   {"DateTime", entry.DateTime},
+                                   {"DateTimeText", DateText(entry.DateTime)}});
     return {{"Kind", "index"}, {"Cut", cut}, {"Entries", entries}};
 }
 

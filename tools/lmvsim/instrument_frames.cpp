@@ -8,8 +8,8 @@ namespace lmv::lmvsim {
 
 std::vector<uint8_t> MeasurementFrameBytes(const TMeasurement& reading)
 {
-    if (reading.decimalsIndex < 0 || reading.decimalsIndex > 7 || reading.unitIndex < 0
-        || reading.unitIndex > 31)
+    if (reading.decimalsIndex < 0 || reading.decimalsIndex > 7 || reading.unitIndex < 0 ||
+        reading.unitIndex > 31)
         throw common::RangeError();
     std::string label = reading.label;
     label.resize(4, ' ');
@@ -38,9 +38,6 @@ std::vector<uint8_t> ClockAnswerBytes(const QDateTime& now)
     return link::EncodeFrame(link::GetClockFrame, payload.Bytes());
 }
 
-std::vector<uint8_t> SetClockAckBytes()
-{
-    return link::EncodeFrame(link::SetClockFrame, {});
-}
+std::vector<uint8_t> SetClockAckBytes() { return link::EncodeFrame(link::SetClockFrame, {}); }
 
 }

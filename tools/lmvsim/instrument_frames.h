@@ -11,7 +11,7 @@ namespace lmv::lmvsim {
 struct TMeasurement {
     double value = 0;
     int decimalsIndex = 0;  // 0..7
-    int unitIndex = 0;      // 0..31
+    int unitIndex = 0;  // 0..31
     int channel = 0;
     std::string label = "    ";  // four bytes, padded with blanks
     int runSeconds = 0;

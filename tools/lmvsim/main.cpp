@@ -33,15 +33,16 @@ bool InstallStopSignals()
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+    return ::sigaction(SIGINT, &action, nullptr) == 0 &&
+        ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
 
 int Option(const QCommandLineParser& parser, const QString& name, int low, int high)
 {
     const std::optional<int> value = lmv::common::ParseInteger(parser.value(name));
     if (!value || *value < low || *value > high) {
-        std::fprintf(stderr, "lmvsim: --%s must be a whole number from %d to %d\n", qPrintable(name),
-                     low, high);
+        std::fprintf(stderr, "lmvsim: --%s must be a whole number from %d to %d\n",
+                     qPrintable(name), low, high);
         std::exit(2);
     }
     return *value;

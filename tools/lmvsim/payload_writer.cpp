@@ -34,7 +34,8 @@ TPayloadWriter& TPayloadWriter::LittleEndianWord(int value)
 TPayloadWriter& TPayloadWriter::FixedText(std::string_view bytes, int width)
 {
     for (int i = 0; i < width; ++i)
-        bytes_.push_back(i < int(bytes.size()) ? static_cast<uint8_t>(bytes[size_t(i)]) : uint8_t {0});
+        bytes_.push_back(i < int(bytes.size()) ? static_cast<uint8_t>(bytes[size_t(i)])
+                                               : uint8_t{0});
     return *this;
 }
 

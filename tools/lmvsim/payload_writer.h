@@ -8,9 +8,9 @@ namespace lmv::lmvsim {
 
 class TPayloadWriter {
 public:
-    TPayloadWriter& Byte(int value);                  // throws common::RangeError outside 0..255
-    TPayloadWriter& BigEndianFloat(double value);     // IEEE single, most significant byte first
-    TPayloadWriter& LittleEndianWord(int value);      // throws common::RangeError outside 0..65535
+    TPayloadWriter& Byte(int value);  // throws common::RangeError outside 0..255
+    TPayloadWriter& BigEndianFloat(double value);  // IEEE single, most significant byte first
+    TPayloadWriter& LittleEndianWord(int value);  // throws common::RangeError outside 0..65535
     TPayloadWriter& FixedText(std::string_view bytes, int width);  // cut or padded with NULs
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }

@@ -11,7 +11,7 @@ bool OpenRawPseudoTerminal(TRawPseudoTerminal& terminal)
     char name[256] = {};
     if (::openpty(&terminal.master, &terminal.slave, name, nullptr, nullptr) != 0)
         return false;
-    termios raw {};
+    termios raw{};
     ::tcgetattr(terminal.slave, &raw);
     ::cfmakeraw(&raw);
     ::tcsetattr(terminal.slave, TCSANOW, &raw);

@@ -19,7 +19,7 @@ struct TChannelShape {
     const char* label;
 };
 
-constexpr std::array<TChannelShape, 4> Shapes {{
+constexpr std::array<TChannelShape, 4> Shapes{{
     {7.0, 2.0, 60.0, 0, "pH  "},
     {25.0, 0.5, 300.0, 5, "T   "},
     {150.0, 100.0, 90.0, 3, "E3  "},
@@ -30,8 +30,8 @@ constexpr std::array<TChannelShape, 4> Shapes {{
 
 TSimInstrument::TSimInstrument(TSimSettings settings) : settings_(settings)
 {
-    if (settings_.channels < 1 || settings_.channels > int(Shapes.size()) || settings_.deviceType < 0
-        || settings_.deviceType > 255)
+    if (settings_.channels < 1 || settings_.channels > int(Shapes.size()) ||
+        settings_.deviceType < 0 || settings_.deviceType > 255)
         throw common::RangeError();
 }
 
@@ -82,9 +82,12 @@ std::vector<uint8_t> TSimInstrument::Receive(const uint8_t* data, int size, cons
 std::vector<uint8_t> TSimInstrument::Answer(uint8_t code, const QDateTime& now) const
 {
     switch (code) {
-    case link::GetClockFrame: return ClockAnswerBytes(now);
-    case link::SetClockFrame: return SetClockAckBytes();
-    default: return {};
+    case link::GetClockFrame:
+        return ClockAnswerBytes(now);
+    case link::SetClockFrame:
+        return SetClockAckBytes();
+    default:
+        return {};
     }
 }
 

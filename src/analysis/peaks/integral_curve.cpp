@@ -6,7 +6,9 @@ namespace lmv::analysis {
 
 std::vector<store::TPoint> RunningSum(CurveView curve, std::int32_t start, std::int32_t end)
 {
-    const auto within = [&](std::int32_t i) { return i >= 0 && i < curve.Count() && i < std::int32_t(curve.Y.size()); };
+    const auto within = [&](std::int32_t i) {
+        return i >= 0 && i < curve.Count() && i < std::int32_t(curve.Y.size());
+    };
     std::vector<store::TPoint> points;
     if (!within(start) || !within(end) || end < start)
         return points;

@@ -84,8 +84,8 @@ double BendPoint(CurveView curve, store::TPeakRec& peak)
     if (e - s < BendPointMinPoints - 1)
         return PeakHeight(curve, peak);
 
-    const Line first = FitLine(curve.X.subspan(s, BendLinePoints), curve.Y.subspan(s, BendLinePoints),
-                               {peak.A0, peak.A1});
+    const Line first = FitLine(curve.X.subspan(s, BendLinePoints),
+                               curve.Y.subspan(s, BendLinePoints), {peak.A0, peak.A1});
     peak.A0 = first.Intercept;
     peak.A1 = first.Slope;
 

@@ -36,7 +36,8 @@ private:
 
 PeakSetModel::PeakSetModel(PageCurves curves) : curves_(std::move(curves)) {}
 
-void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx, std::int32_t activePage)
+void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
+                           std::int32_t activePage)
 {
     store::TPeakRec peak;
     peak.SetName(name);
@@ -61,8 +62,8 @@ bool PeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
     return SetPeakRange(curves, hitPeak, peak.StartIdx, peak.EndIdx, tag);
 }
 
-bool PeakSetModel::SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx, std::int32_t endIdx,
-                                std::optional<std::int32_t> calcType)
+bool PeakSetModel::SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx,
+                                std::int32_t endIdx, std::optional<std::int32_t> calcType)
 {
     if (index < 0 || std::size_t(index) >= params_.Peaks.size())
         throw common::RangeError();
@@ -132,8 +133,8 @@ void PeakSetModel::ClearIntegralPoints()
     ++integralRevision_;
 }
 
-void PeakSetModel::CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx,
-                                 std::int32_t endIdx)
+void PeakSetModel::CalculatePeak(store::TPeakRec& peak, const PageCurve& curve,
+                                 std::int32_t startIdx, std::int32_t endIdx)
 {
     const PeakRange range = ClampPeakRange(startIdx, endIdx, curve.View().Count());
     peak.StartIdx = range.Start;

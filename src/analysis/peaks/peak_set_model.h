@@ -69,7 +69,8 @@ public:
 
     // Appends a peak: the name cut to 255 characters, the range as given, PageIndex = activePage,
     // everything else zero. Neither orders, clamps nor calculates; Modified stays.
-    void AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx, std::int32_t activePage);
+    void AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
+                 std::int32_t activePage);
 
     // Sets the range of peak `index` on the curve of its page (ordered, clamped into the curve),
     // recalculates its value by CalcType, shows or hides the integral curves and sets Modified.
@@ -93,9 +94,10 @@ public:
 private:
     class CurveCache;
 
-    bool SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx, std::int32_t endIdx,
-                      std::optional<std::int32_t> calcType);
-    void CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx, std::int32_t endIdx);
+    bool SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx,
+                      std::int32_t endIdx, std::optional<std::int32_t> calcType);
+    void CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx,
+                       std::int32_t endIdx);
     void UpdateIntegralCurves(CurveCache& curves);
     void ShowIntegralCurves(CurveCache& curves);
     void HideIntegralCurves();

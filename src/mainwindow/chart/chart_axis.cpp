@@ -33,6 +33,9 @@ void TChartAxis::SetUsed(bool used)
     ApplyVisibility();
 }
 
-void TChartAxis::ApplyVisibility() { axis_->setVisible(visible_ && (used_ || !shownOnlyWhenUsed_)); }
+void TChartAxis::ApplyVisibility()
+{
+    axis_->setVisible(visible_ && (used_ || !shownOnlyWhenUsed_));
+}
 
 }

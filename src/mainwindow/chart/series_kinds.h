@@ -8,8 +8,7 @@
 namespace lmv::mainwindow {
 
 // The points of one plottable type, shared with the plottable that draws them on a chart.
-template <class TPoint, class TPlottable>
-class TStoredSeries : public TChartSeries {
+template <class TPoint, class TPlottable> class TStoredSeries : public TChartSeries {
 public:
     using TChartSeries::TChartSeries;
     int Count() const override { return points_->size(); }
@@ -26,7 +25,8 @@ protected:
     void ClearPoints() override { points_->clear(); }
     const TPoint& At(int index) const { return *(points_->constBegin() + index); }
 
-    QSharedPointer<QCPDataContainer<TPoint>> points_ = QSharedPointer<QCPDataContainer<TPoint>>::create();
+    QSharedPointer<QCPDataContainer<TPoint>> points_ =
+        QSharedPointer<QCPDataContainer<TPoint>>::create();
 };
 
 class TLineSeries : public TStoredSeries<QCPGraphData, QCPGraph> {

@@ -16,9 +16,6 @@ TCopiedGrid GridToCopy(int activePage)
     }
 }
 
-bool CopyGridEnabled(int activePage)
-{
-    return GridToCopy(activePage) != TCopiedGrid::None;
-}
+bool CopyGridEnabled(int activePage) { return GridToCopy(activePage) != TCopiedGrid::None; }
 
 }

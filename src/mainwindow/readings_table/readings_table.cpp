@@ -21,16 +21,12 @@ public:
 
 TNoObserver NoObserver;
 
-QStringList EmptyRow(int columns)
-{
-    return QStringList(columns, QString());
-}
+QStringList EmptyRow(int columns) { return QStringList(columns, QString()); }
 
 }
 
 TReadingsTable::TReadingsTable()
-    : cells_(FormRows, EmptyRow(FormColumns)),
-      widths_(FormColumns, FormDefaultWidth),
+    : cells_(FormRows, EmptyRow(FormColumns)), widths_(FormColumns, FormDefaultWidth),
       observer_(&NoObserver)
 {
     WriteStartHeadings(*this);

@@ -14,7 +14,7 @@ class TReadingsTable {
 public:
     static constexpr int FormColumns = 10, FormRows = 10;
     static constexpr int FormDefaultWidth = 64, RowHeight = 16;
-    static constexpr int MinColumns = 2;      // the fixed number column and one more
+    static constexpr int MinColumns = 2;  // the fixed number column and one more
     static constexpr int MaxColumns = 256;
 
     // The grid as the window starts: the form's 10 x 10 cells, the start headings and widths,

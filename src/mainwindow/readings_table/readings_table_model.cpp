@@ -9,17 +9,14 @@
 
 namespace lmv::mainwindow {
 
-TReadingsTableModel::TReadingsTableModel(TReadingsTable& table, std::function<TEditContext()> editContext,
-                                         QObject* parent)
+TReadingsTableModel::TReadingsTableModel(TReadingsTable& table,
+                                         std::function<TEditContext()> editContext, QObject* parent)
     : QAbstractTableModel(parent), table_(table), editContext_(std::move(editContext))
 {
     table_.SetObserver(this);
 }
 
-TReadingsTableModel::~TReadingsTableModel()
-{
-    table_.SetObserver(nullptr);
-}
+TReadingsTableModel::~TReadingsTableModel() { table_.SetObserver(nullptr); }
 
 int TReadingsTableModel::rowCount(const QModelIndex& parent) const
 {
@@ -33,7 +30,8 @@ int TReadingsTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant TReadingsTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return table_.Cell(index.column(), GridRow(index));
 }
@@ -62,8 +60,8 @@ Qt::ItemFlags TReadingsTableModel::flags(const QModelIndex& index) const
 
 bool TReadingsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
-        || !(flags(index) & Qt::ItemIsEditable))
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        !(flags(index) & Qt::ItemIsEditable))
         return false;
     table_.SetCell(index.column(), GridRow(index), value.toString());
     return true;
@@ -74,30 +72,18 @@ void TReadingsTableModel::RowsAboutToBeAdded(int first, int last)
     beginInsertRows({}, first - 1, last - 1);
 }
 
-void TReadingsTableModel::RowsAdded()
-{
-    endInsertRows();
-}
+void TReadingsTableModel::RowsAdded() { endInsertRows(); }
 
 void TReadingsTableModel::RowsAboutToBeDropped(int first, int last)
 {
     beginRemoveRows({}, first - 1, last - 1);
 }
 
-void TReadingsTableModel::RowsDropped()
-{
-    endRemoveRows();
-}
+void TReadingsTableModel::RowsDropped() { endRemoveRows(); }
 
-void TReadingsTableModel::AboutToReshape()
-{
-    beginResetModel();
-}
+void TReadingsTableModel::AboutToReshape() { beginResetModel(); }
 
-void TReadingsTableModel::Reshaped()
-{
-    endResetModel();
-}
+void TReadingsTableModel::Reshaped() { endResetModel(); }
 
 void TReadingsTableModel::CellsChanged(int firstRow, int lastRow)
 {
@@ -106,7 +92,8 @@ void TReadingsTableModel::CellsChanged(int firstRow, int lastRow)
         emit headerDataChanged(Qt::Horizontal, 0, lastColumn);
     const int first = std::max(firstRow, 1);
     if (first <= lastRow)
-        emit dataChanged(index(first - 1, 0), index(lastRow - 1, lastColumn), {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(index(first - 1, 0), index(lastRow - 1, lastColumn),
+                         {Qt::DisplayRole, Qt::EditRole});
 }
 
 void TReadingsTableModel::ColumnWidthsChanged()

@@ -13,8 +13,8 @@ class TTableFileOption;
 
 struct TStoreContext {
     int deviceType = -1;
-    bool rowFromFrame = false;   // a notebook or soil row: no time stamp
-    QDateTime now;               // the stamp
+    bool rowFromFrame = false;  // a notebook or soil row: no time stamp
+    QDateTime now;  // the stamp
 };
 
 struct TStoreOutcome {

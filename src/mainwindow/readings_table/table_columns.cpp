@@ -8,15 +8,9 @@ bool HasChargeLayout(int deviceType)
     return deviceType == dtCoulometer || deviceType == dtFischerTitrator;
 }
 
-int DateColumn(int deviceType)
-{
-    return HasChargeLayout(deviceType) ? 8 : 7;
-}
+int DateColumn(int deviceType) { return HasChargeLayout(deviceType) ? 8 : 7; }
 
-int CommentColumn(int deviceType)
-{
-    return HasChargeLayout(deviceType) ? 9 : 8;
-}
+int CommentColumn(int deviceType) { return HasChargeLayout(deviceType) ? 9 : 8; }
 
 bool LiveRecordOnScreen(const QString& selectedFileName, const QString& recordFileName)
 {

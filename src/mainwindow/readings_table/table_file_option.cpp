@@ -15,10 +15,7 @@ void TTableFileOption::SwitchOn(const QString& fileName)
     linesWritten_ = 0;
 }
 
-void TTableFileOption::SwitchOff()
-{
-    on_ = false;
-}
+void TTableFileOption::SwitchOff() { on_ = false; }
 
 std::optional<QString> TTableFileOption::Append(const QByteArray& line)
 {

@@ -10,7 +10,8 @@ namespace {
 
 QString WriteErrorText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Ошибка записи в файл %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("Ошибка записи в файл %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 // A device or a pipe is no table file: a save would replace it by a plain file, an append to a

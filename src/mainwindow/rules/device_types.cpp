@@ -8,11 +8,11 @@ namespace {
 
 struct TDeviceEntry {
     int code;
-    const char* name; // UTF-8
+    const char* name;  // UTF-8
     TPageGroup group;
 };
 
-const std::array<TDeviceEntry, 19> DeviceTable {{
+const std::array<TDeviceEntry, 19> DeviceTable{{
     {dtNone, "", TPageGroup::N},
     {0, "", TPageGroup::G},
     {dtIonMeter1, "Л001-1-0-1 pH-метр/иономер", TPageGroup::G},
@@ -36,8 +36,9 @@ const std::array<TDeviceEntry, 19> DeviceTable {{
 
 const TDeviceEntry* FindDevice(int code)
 {
-    const auto found = std::find_if(DeviceTable.begin(), DeviceTable.end(),
-                                    [code](const TDeviceEntry& entry) { return entry.code == code; });
+    const auto found =
+        std::find_if(DeviceTable.begin(), DeviceTable.end(),
+                     [code](const TDeviceEntry& entry) { return entry.code == code; });
     return found == DeviceTable.end() ? nullptr : &*found;
 }
 

@@ -5,8 +5,8 @@
 
 namespace lmv::mainwindow {
 
-constexpr int PageCount = 14;          // pages of PageControl1, hidden ones counted
-constexpr int ChannelPageCount = 5;    // pages 0..4 with Chart1..Chart5
+constexpr int PageCount = 14;  // pages of PageControl1, hidden ones counted
+constexpr int ChannelPageCount = 5;  // pages 0..4 with Chart1..Chart5
 
 // Pages after the channel pages, by index of PageControl1.
 constexpr int TablePage = 5, AllChannelsPage = 6, TestPage = 7, TwoParametersPage = 8,
@@ -14,11 +14,11 @@ constexpr int TablePage = 5, AllChannelsPage = 6, TestPage = 7, TwoParametersPag
               ResultsPage = 13;
 
 struct TPageLayout {
-    bool pageControlVisible = false;   // ConnectPanel is visible exactly when this is false
-    std::array<bool, PageCount> tabVisible {};
+    bool pageControlVisible = false;  // ConnectPanel is visible exactly when this is false
+    std::array<bool, PageCount> tabVisible{};
     int activePage = 0;
-    std::array<QString, PageCount> tabCaptions;        // the form definition's captions at first
-    std::array<QString, ChannelPageCount> chartTitles; // Chart1..Chart5
+    std::array<QString, PageCount> tabCaptions;  // the form definition's captions at first
+    std::array<QString, ChannelPageCount> chartTitles;  // Chart1..Chart5
     QString chart2Title() const { return chartTitles[1]; }
     bool operator==(const TPageLayout&) const = default;
 };

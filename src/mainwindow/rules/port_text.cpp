@@ -24,15 +24,17 @@ std::optional<QString> ListedDevicePath(const QString& text, const QList<TListed
 std::optional<TPortChoice> ResolvePortText(const QString& text, const QList<TListedPort>& listed)
 {
     if (text.startsWith(u'/'))
-        return TPortChoice {text, 0};
-    if (const auto devicePath = ListedDevicePath(text, listed); devicePath && !devicePath->isEmpty())
-        return TPortChoice {*devicePath, 0};
-    const QStringView rest = text.size() > ComPrefixLength ? QStringView(text).sliced(ComPrefixLength) : QStringView();
+        return TPortChoice{text, 0};
+    if (const auto devicePath = ListedDevicePath(text, listed);
+        devicePath && !devicePath->isEmpty())
+        return TPortChoice{*devicePath, 0};
+    const QStringView rest =
+        text.size() > ComPrefixLength ? QStringView(text).sliced(ComPrefixLength) : QStringView();
     const std::optional<int> number = common::ParseInteger(rest);
     // The port index is a single byte: 0 and numbers past 256 would open the wrong port.
     if (!number || *number < 1 || *number > MaxComNumber)
         return std::nullopt;
-    return TPortChoice {QString(), *number};
+    return TPortChoice{QString(), *number};
 }
 
 QStringList SortedPortNames(QStringList names)

@@ -28,7 +28,8 @@ protected:
 
 }
 
-TReadingsGridView::TReadingsGridView(TReadingsTable& table, TReadingsTableModel& model, QWidget* parent)
+TReadingsGridView::TReadingsGridView(TReadingsTable& table, TReadingsTableModel& model,
+                                     QWidget* parent)
     : QTableView(parent), table_(table)
 {
     setModel(&model);
@@ -42,11 +43,12 @@ TReadingsGridView::TReadingsGridView(TReadingsTable& table, TReadingsTableModel&
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // The model's flags decide which cells take typing; selecting one opens its editor.
-    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked
-                    | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
 
-    connect(&model, &QAbstractItemModel::headerDataChanged, this, &TReadingsGridView::ApplyColumnWidths);
+    connect(&model, &QAbstractItemModel::headerDataChanged, this,
+            &TReadingsGridView::ApplyColumnWidths);
     connect(&model, &QAbstractItemModel::modelReset, this, &TReadingsGridView::ApplyColumnWidths);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { KeepResizedWidth(column, width); });

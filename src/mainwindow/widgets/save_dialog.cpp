@@ -29,7 +29,8 @@ QString RunQtSaveDialog(QWidget* parent, const TSaveDialogSpec& spec)
     return dialog.selectedFiles().constFirst();
 }
 
-TSaveDialog::TSaveDialog(const QString& name, TSaveDialogSpec spec, TRunSaveDialog run, QWidget* parent)
+TSaveDialog::TSaveDialog(const QString& name, TSaveDialogSpec spec, TRunSaveDialog run,
+                         QWidget* parent)
     : QObject(parent), spec_(std::move(spec)), run_(std::move(run))
 {
     setObjectName(name);

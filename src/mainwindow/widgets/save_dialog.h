@@ -12,9 +12,9 @@ namespace lmv::mainwindow {
 
 struct TSaveDialogSpec {
     QString title;
-    QString filter;        // in Qt's form: "Файл данных *.DAT (*.DAT)"
-    QString defaultExt;    // given to a chosen name that has no extension
-    QString fileName;      // the name the dialog starts from
+    QString filter;  // in Qt's form: "Файл данных *.DAT (*.DAT)"
+    QString defaultExt;  // given to a chosen name that has no extension
+    QString fileName;  // the name the dialog starts from
 };
 
 // Shows the dialog and gives the chosen name, or '' when it was cancelled.

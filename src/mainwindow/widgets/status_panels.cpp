@@ -21,6 +21,9 @@ TStatusPanels::TStatusPanels(const QString& name, const QList<int>& widths, QWid
 
 int TStatusPanels::PanelWidth(int index) const { return panels_.at(index)->width(); }
 QString TStatusPanels::PanelText(int index) const { return panels_.at(index)->text(); }
-void TStatusPanels::SetPanelText(int index, const QString& text) { panels_.at(index)->setText(text); }
+void TStatusPanels::SetPanelText(int index, const QString& text)
+{
+    panels_.at(index)->setText(text);
+}
 
 }

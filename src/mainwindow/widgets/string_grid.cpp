@@ -4,7 +4,8 @@
 
 namespace lmv::mainwindow {
 
-TStringGrid::TStringGrid(const QString& name, int columns, int rows, QWidget* parent) : QTableWidget(parent)
+TStringGrid::TStringGrid(const QString& name, int columns, int rows, QWidget* parent)
+    : QTableWidget(parent)
 {
     setObjectName(name);
     horizontalHeader()->hide();

@@ -1,9 +1,9 @@
 #include "analysis/peaks/peak_calculations.h"
 
 #include "analysis/checked_math.h"
+#include "analysis/error_expect.h"
 #include "common/errors.h"
 #include "peak_curves.h"
-#include "analysis/error_expect.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,8 @@ std::string CaseName(const ::testing::TestParamInfo<AreaCase>& info) { return in
 
 class HorizontalBaseAreaCases : public ::testing::TestWithParam<AreaCase> {};
 
-TEST_P(HorizontalBaseAreaCases, SumsAboveTheFirstPointWithoutTheSpacing) {
+TEST_P(HorizontalBaseAreaCases, SumsAboveTheFirstPointWithoutTheSpacing)
+{
     const AreaCase& c = GetParam();
     const store::TPeakRec peak = PeakOver(c.start, c.end);
     EXPECT_DOUBLE_EQ(HorizontalBaseArea({c.x, c.y}, peak), c.expected);
@@ -44,17 +45,19 @@ TEST_P(HorizontalBaseAreaCases, SumsAboveTheFirstPointWithoutTheSpacing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Curves, HorizontalBaseAreaCases,
-    ::testing::Values(AreaCase{"unit_spacing", {0, 1, 2, 3, 4}, {1, 3, 5, 3, 1}, 0, 4, 8},
-                      AreaCase{"spacing_two_changes_nothing", {0, 2, 4, 6, 8}, {1, 3, 5, 3, 1}, 0, 4, 8},
-                      AreaCase{"inner_range_uses_its_first_point", {0, 1, 2, 3, 4}, {1, 3, 5, 3, 1}, 1, 3, 2},
-                      AreaCase{"below_the_base_counts_positive", {0, 1, 2}, {5, 3, 1}, 0, 2, 6},
-                      AreaCase{"last_point_included", {0, 1, 2}, {0, 0, 7}, 0, 2, 7},
-                      AreaCase{"one_point", {0, 1}, {4, 9}, 1, 1, 0}),
+    ::testing::Values(
+        AreaCase{"unit_spacing", {0, 1, 2, 3, 4}, {1, 3, 5, 3, 1}, 0, 4, 8},
+        AreaCase{"spacing_two_changes_nothing", {0, 2, 4, 6, 8}, {1, 3, 5, 3, 1}, 0, 4, 8},
+        AreaCase{"inner_range_uses_its_first_point", {0, 1, 2, 3, 4}, {1, 3, 5, 3, 1}, 1, 3, 2},
+        AreaCase{"below_the_base_counts_positive", {0, 1, 2}, {5, 3, 1}, 0, 2, 6},
+        AreaCase{"last_point_included", {0, 1, 2}, {0, 0, 7}, 0, 2, 7},
+        AreaCase{"one_point", {0, 1}, {4, 9}, 1, 1, 0}),
     CaseName);
 
 class SlopedBaseAreaCases : public ::testing::TestWithParam<AreaCase> {};
 
-TEST_P(SlopedBaseAreaCases, WeighsEachStepByItsSpacing) {
+TEST_P(SlopedBaseAreaCases, WeighsEachStepByItsSpacing)
+{
     const AreaCase& c = GetParam();
     store::TPeakRec peak = PeakOver(c.start, c.end);
     EXPECT_DOUBLE_EQ(SlopedBaseArea({c.x, c.y}, peak), c.expected);
@@ -70,12 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
                       AreaCase{"spacing_two_doubles", {0, 2, 4, 6, 8}, {1, 3, 5, 3, 1}, 0, 4, 16},
                       AreaCase{"rising_baseline_by_index", {0, 1, 2}, {0, 4, 2}, 0, 2, 3},
                       AreaCase{"baseline_by_index_not_by_x", {0, 1, 3}, {0, 4, 2}, 0, 2, 6},
-                      AreaCase{"below_the_baseline_counts_positive", {0, 1, 2}, {0, -4, 2}, 0, 2, 5},
+                      AreaCase{
+                          "below_the_baseline_counts_positive", {0, 1, 2}, {0, -4, 2}, 0, 2, 5},
                       AreaCase{"inner_range", {0, 1, 2, 3, 4}, {9, 0, 4, 2, 9}, 1, 3, 3},
                       AreaCase{"one_point_stores_its_ends", {0, 1, 2}, {3, 4, 5}, 1, 1, 0}),
     CaseName);
 
-TEST(PeakHeight, FindsLowestAndHighestBeforeTheLastPoint) {
+TEST(PeakHeight, FindsLowestAndHighestBeforeTheLastPoint)
+{
     const PageCurve curve = UnitSpaced({5, 1, 9, 9, 0});
     store::TPeakRec peak = PeakOver(0, 4);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 8.0);
@@ -83,7 +88,8 @@ TEST(PeakHeight, FindsLowestAndHighestBeforeTheLastPoint) {
     EXPECT_EQ(peak.MaxIdx, 2);
 }
 
-TEST(PeakHeight, FirstOfEqualValuesWins) {
+TEST(PeakHeight, FirstOfEqualValuesWins)
+{
     const PageCurve curve = UnitSpaced({4, 2, 7, 1, 7, 1, 30});
     store::TPeakRec peak = PeakOver(1, 6);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 6.0);
@@ -91,7 +97,8 @@ TEST(PeakHeight, FirstOfEqualValuesWins) {
     EXPECT_EQ(peak.MaxIdx, 2);
 }
 
-TEST(PeakHeight, OnePointIsZeroAtItself) {
+TEST(PeakHeight, OnePointIsZeroAtItself)
+{
     const PageCurve curve = UnitSpaced({4, 2});
     store::TPeakRec peak = PeakOver(1, 1);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 0.0);
@@ -99,7 +106,8 @@ TEST(PeakHeight, OnePointIsZeroAtItself) {
     EXPECT_EQ(peak.MaxIdx, 1);
 }
 
-TEST(BendPoint, FourteenPointsGiveTheHeightAndKeepTheLineFields) {
+TEST(BendPoint, FourteenPointsGiveTheHeightAndKeepTheLineFields)
+{
     const PageCurve curve = UnitSpaced({0, 3, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
     store::TPeakRec peak = PeakOver(0, 13);
     peak.A0 = peak.A1 = peak.B0 = peak.B1 = peak.X1 = peak.Y1 = 7.5;
@@ -109,7 +117,8 @@ TEST(BendPoint, FourteenPointsGiveTheHeightAndKeepTheLineFields) {
         EXPECT_EQ(field, 7.5);
 }
 
-TEST(BendPoint, FifteenPointsCrossAtTheBend) {
+TEST(BendPoint, FifteenPointsCrossAtTheBend)
+{
     const PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
     store::TPeakRec peak = PeakOver(0, 14);
     EXPECT_NEAR(BendPoint(curve.View(), peak), 10.0, 1e-9);
@@ -121,10 +130,12 @@ TEST(BendPoint, FifteenPointsCrossAtTheBend) {
     EXPECT_NEAR(peak.B1, -1.0, 1e-9);
 }
 
-TEST(BendPoint, UsesTheEndsOfAnInnerRange) {
+TEST(BendPoint, UsesTheEndsOfAnInnerRange)
+{
     // Points 2 .. 16 of a longer curve carry the two lines; the outer points would spoil a fit.
     PageCurve curve = TwoLines([](double x) { return 2 * x; }, [](double x) { return 30 - x; });
-    for (double& x : curve.X) x += 2;
+    for (double& x : curve.X)
+        x += 2;
     curve.X.insert(curve.X.begin(), {0, 1});
     curve.Y.insert(curve.Y.begin(), {-500, 500});
     curve.X.insert(curve.X.end(), {17, 18});
@@ -135,7 +146,8 @@ TEST(BendPoint, UsesTheEndsOfAnInnerRange) {
     EXPECT_NEAR(peak.Y1, 20.0, 1e-9);
 }
 
-TEST(BendPoint, DescendingXStillAcceptsACrossingInside) {
+TEST(BendPoint, DescendingXStillAcceptsACrossingInside)
+{
     PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
     std::reverse(curve.X.begin(), curve.X.end());
     std::reverse(curve.Y.begin(), curve.Y.end());
@@ -150,7 +162,8 @@ struct OutsideCase {
 
 class BendPointOutside : public ::testing::TestWithParam<OutsideCase> {};
 
-TEST_P(BendPointOutside, CrossingOutsideTheRangeIsZero) {
+TEST_P(BendPointOutside, CrossingOutsideTheRangeIsZero)
+{
     const PageCurve curve = TwoLines([](double x) { return x + 3; }, GetParam().last);
     store::TPeakRec peak = PeakOver(0, 14);
     EXPECT_EQ(BendPoint(curve.View(), peak), 0.0);
@@ -161,13 +174,16 @@ TEST_P(BendPointOutside, CrossingOutsideTheRangeIsZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, BendPointOutside,
-    ::testing::Values(OutsideCase{"left_of_the_first_point", [](double x) { return 0.5 * x - 2; }},  // x = −10
-                      OutsideCase{"right_of_the_last_point", [](double x) { return 2 * x - 30; }}),  // x = 33
+    ::testing::Values(
+        OutsideCase{"left_of_the_first_point", [](double x) { return 0.5 * x - 2; }},  // x = −10
+        OutsideCase{"right_of_the_last_point", [](double x) { return 2 * x - 30; }}),  // x = 33
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BendPoint, CoincidingLinesAreAnInvalidOperation) {
+TEST(BendPoint, CoincidingLinesAreAnInvalidOperation)
+{
     std::vector<double> line;
-    for (int i = 0; i < 15; ++i) line.push_back(i);
+    for (int i = 0; i < 15; ++i)
+        line.push_back(i);
     const PageCurve curve = UnitSpaced(line);
     store::TPeakRec peak = PeakOver(0, 14);
     peak.X1 = peak.Y1 = 7.5;
@@ -180,7 +196,8 @@ TEST(BendPoint, CoincidingLinesAreAnInvalidOperation) {
     EXPECT_EQ(peak.Y1, 7.5);
 }
 
-TEST(BendPoint, ParallelLinesAreADivisionByZero) {
+TEST(BendPoint, ParallelLinesAreADivisionByZero)
+{
     const PageCurve curve = TwoLines([](double) { return 1.0; }, [](double) { return 4.0; });
     store::TPeakRec peak = PeakOver(0, 14);
     ExpectMathError([&] { BendPoint(curve.View(), peak); }, ZeroDivideText);
@@ -188,22 +205,28 @@ TEST(BendPoint, ParallelLinesAreADivisionByZero) {
     EXPECT_EQ(peak.B0, 4.0);
 }
 
-TEST(BendPoint, SevenStartPointsAtOneXLeaveEveryLineFieldAsItWas) {
+TEST(BendPoint, SevenStartPointsAtOneXLeaveEveryLineFieldAsItWas)
+{
     PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
-    for (int i = 0; i < 7; ++i) curve.X[i] = 2.0;
+    for (int i = 0; i < 7; ++i)
+        curve.X[i] = 2.0;
     store::TPeakRec peak = PeakOver(0, 14);
     peak.A0 = peak.A1 = peak.B0 = peak.B1 = 7.5;
-    ExpectMathError([&] { BendPoint(curve.View(), peak); }, "Error in GaussJordan: matrix is singular");
+    ExpectMathError([&] { BendPoint(curve.View(), peak); },
+                    "Error in GaussJordan: matrix is singular");
     for (double field : {peak.A0, peak.A1, peak.B0, peak.B1})
         EXPECT_EQ(field, 7.5);
 }
 
-TEST(BendPoint, SevenEndPointsAtOneXKeepTheFirstLine) {
+TEST(BendPoint, SevenEndPointsAtOneXKeepTheFirstLine)
+{
     PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
-    for (int i = 8; i < 15; ++i) curve.X[i] = 9.0;
+    for (int i = 8; i < 15; ++i)
+        curve.X[i] = 9.0;
     store::TPeakRec peak = PeakOver(0, 14);
     peak.B0 = peak.B1 = 7.5;
-    ExpectMathError([&] { BendPoint(curve.View(), peak); }, "Error in GaussJordan: matrix is singular");
+    ExpectMathError([&] { BendPoint(curve.View(), peak); },
+                    "Error in GaussJordan: matrix is singular");
     EXPECT_NEAR(peak.A1, 1.0, 1e-9);
     EXPECT_EQ(peak.B0, 7.5);
     EXPECT_EQ(peak.B1, 7.5);
@@ -216,41 +239,51 @@ struct BadRangeCase {
 
 class CalculationsRejectBadRanges : public ::testing::TestWithParam<BadRangeCase> {};
 
-TEST_P(CalculationsRejectBadRanges, EveryCalculationIsARangeErrorAndWritesNothing) {
+TEST_P(CalculationsRejectBadRanges, EveryCalculationIsARangeErrorAndWritesNothing)
+{
     const PageCurve curve = UnitSpaced({1, 2, 3});
     const store::TPeakRec before = PeakOver(GetParam().start, GetParam().end);
     for (std::int32_t type : {CalcHorizontalBase, CalcBendPoint, CalcSlopedBase}) {
         store::TPeakRec peak = before;
         peak.CalcType = type;
         EXPECT_THROW(PeakValue(curve.View(), peak), common::RangeError) << "type " << type;
-        EXPECT_EQ(peak, [&] { store::TPeakRec p = before; p.CalcType = type; return p; }());
+        EXPECT_EQ(peak, [&] {
+            store::TPeakRec p = before;
+            p.CalcType = type;
+            return p;
+        }());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, CalculationsRejectBadRanges,
-                         ::testing::Values(BadRangeCase{"negative", -1, 1}, BadRangeCase{"past_the_end", 0, 3},
+                         ::testing::Values(BadRangeCase{"negative", -1, 1},
+                                           BadRangeCase{"past_the_end", 0, 3},
                                            BadRangeCase{"reversed", 2, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Calculations, EmptyCurveIsARangeError) {
+TEST(Calculations, EmptyCurveIsARangeError)
+{
     store::TPeakRec peak = PeakOver(0, 0);
     EXPECT_THROW(SlopedBaseArea({}, peak), common::RangeError);
 }
 
-TEST(Calculations, UnequalArraysAreARangeError) {
+TEST(Calculations, UnequalArraysAreARangeError)
+{
     const std::vector<double> x{0, 1, 2}, y{1, 2};
     store::TPeakRec peak = PeakOver(0, 1);
     EXPECT_THROW(HorizontalBaseArea({x, y}, peak), common::RangeError);
 }
 
-TEST(Calculations, AnOverflowingAreaIsAnError) {
+TEST(Calculations, AnOverflowingAreaIsAnError)
+{
     const double big = std::numeric_limits<double>::max();
     const PageCurve curve = UnitSpaced({-big, big, big});
     store::TPeakRec peak = PeakOver(0, 2);
     EXPECT_THROW(HorizontalBaseArea(curve.View(), peak), common::MathError);
 }
 
-TEST(PeakValue, PicksTheCalculationOfTheType) {
+TEST(PeakValue, PicksTheCalculationOfTheType)
+{
     const PageCurve curve = UnitSpaced({0, 4, 2});
     store::TPeakRec peak = PeakOver(0, 2);
     peak.CalcType = CalcHorizontalBase;

@@ -16,7 +16,8 @@ inline analysis::PageCurve UnitSpaced(std::vector<double> y)
     return curve;
 }
 
-// 15 points at X = 0 .. 14: the first 7 on first(X), the last 7 on last(X), the middle one on `middle`.
+// 15 points at X = 0 .. 14: the first 7 on first(X), the last 7 on last(X), the middle one on
+// `middle`.
 template <typename First, typename Last>
 analysis::PageCurve TwoLines(First first, Last last, double middle = 1000.0)
 {

@@ -17,7 +17,8 @@ struct RangeCase {
 
 class ClampPeakRangeCases : public ::testing::TestWithParam<RangeCase> {};
 
-TEST_P(ClampPeakRangeCases, OrdersThenClampsIntoTheCurve) {
+TEST_P(ClampPeakRangeCases, OrdersThenClampsIntoTheCurve)
+{
     const RangeCase& c = GetParam();
     EXPECT_EQ(ClampPeakRange(c.a, c.b, c.count), c.expected);
 }
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"already_valid", 0, 49, 50, {0, 49}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ClampPeakRange, AnEmptyCurveHasNoRange) {
+TEST(ClampPeakRange, AnEmptyCurveHasNoRange)
+{
     EXPECT_THROW(ClampPeakRange(0, 0, 0), common::RangeError);
 }
 

@@ -21,7 +21,8 @@ using test::UnitSpaced;
 std::vector<double> Straight(int count)
 {
     std::vector<double> y;
-    for (int i = 0; i < count; ++i) y.push_back(i);
+    for (int i = 0; i < count; ++i)
+        y.push_back(i);
     return y;
 }
 
@@ -32,7 +33,8 @@ protected:
         : model([this](std::int32_t page) -> std::optional<PageCurve> {
               ++curveRequests;
               const auto found = pages.find(page);
-              if (found == pages.end()) return std::nullopt;
+              if (found == pages.end())
+                  return std::nullopt;
               return found->second;
           })
     {
@@ -42,14 +44,18 @@ protected:
     }
 
     TPeakRec& Peak(std::size_t i) { return model.Peaks()[i]; }
-    const std::optional<TIntegralCurve>& Integral(std::size_t i) { return model.Params().IntegralSeries[i]; }
+    const std::optional<TIntegralCurve>& Integral(std::size_t i)
+    {
+        return model.Params().IntegralSeries[i];
+    }
 
     std::map<std::int32_t, PageCurve> pages;
     int curveRequests = 0;
     PeakSetModel model;
 };
 
-TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly) {
+TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly)
+{
     model.AddPeak(QStringLiteral("Пик"), 7, -1, 3);
     TPeakRec expected;
     expected.SetName(QStringLiteral("Пик"));
@@ -62,12 +68,14 @@ TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly) {
     EXPECT_EQ(curveRequests, 0);
 }
 
-TEST_F(PeakSetModelTest, AddPeakCutsTheNameTo255Characters) {
+TEST_F(PeakSetModelTest, AddPeakCutsTheNameTo255Characters)
+{
     model.AddPeak(QString(300, QChar(0x0416)), 0, 0, 0);
     EXPECT_EQ(Peak(0).GetName(), QString(255, QChar(0x0416)));
 }
 
-TEST_F(PeakSetModelTest, AddPeakKeepsCreationOrder) {
+TEST_F(PeakSetModelTest, AddPeakKeepsCreationOrder)
+{
     model.AddPeak("a", 0, 0, 0);
     model.AddPeak("b", 0, 0, 1);
     EXPECT_EQ(Peak(0).GetName(), "a");
@@ -81,9 +89,11 @@ struct RangeCase {
     double value;
 };
 
-class SetPeakRangeCases : public PeakSetModelTest, public ::testing::WithParamInterface<RangeCase> {};
+class SetPeakRangeCases : public PeakSetModelTest,
+                          public ::testing::WithParamInterface<RangeCase> {};
 
-TEST_P(SetPeakRangeCases, StoresTheClampedRangeAndItsArea) {
+TEST_P(SetPeakRangeCases, StoresTheClampedRangeAndItsArea)
+{
     const RangeCase& c = GetParam();
     model.AddPeak("p", 0, 0, 0);
     EXPECT_TRUE(model.SetPeakRange(0, c.a, c.b));
@@ -101,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Ranges, SetPeakRangeCases,
                                            RangeCase{"unplaced", -1, -1, 0, 0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PeakSetModelTest, ClampsToTheCurveOfThePeaksOwnPage) {
+TEST_F(PeakSetModelTest, ClampsToTheCurveOfThePeaksOwnPage)
+{
     pages[0] = UnitSpaced(Straight(50));
     model.AddPeak("p", 0, 0, 0);
     model.SetPeakRange(0, 40, 80);
@@ -109,7 +120,8 @@ TEST_F(PeakSetModelTest, ClampsToTheCurveOfThePeaksOwnPage) {
     EXPECT_EQ(Peak(0).EndIdx, 49);
 }
 
-TEST_F(PeakSetModelTest, EachPeakIsCalculatedOnItsOwnPage) {
+TEST_F(PeakSetModelTest, EachPeakIsCalculatedOnItsOwnPage)
+{
     model.AddPeak("zero", 0, 2, 0);
     model.AddPeak("one", 0, 2, 1);
     model.Peaks()[1].CalcType = CalcSlopedBase;
@@ -120,7 +132,8 @@ TEST_F(PeakSetModelTest, EachPeakIsCalculatedOnItsOwnPage) {
     EXPECT_EQ(Peak(1).X2, 2.0);
 }
 
-TEST_F(PeakSetModelTest, EachCalculationTypeSetsTheValue) {
+TEST_F(PeakSetModelTest, EachCalculationTypeSetsTheValue)
+{
     const struct {
         std::int32_t type;
         double value;
@@ -133,7 +146,8 @@ TEST_F(PeakSetModelTest, EachCalculationTypeSetsTheValue) {
     }
 }
 
-TEST_F(PeakSetModelTest, UnknownTypeKeepsTheValueButTakesTheRange) {
+TEST_F(PeakSetModelTest, UnknownTypeKeepsTheValueButTakesTheRange)
+{
     model.AddPeak("p", 0, 0, 0);
     Peak(0).CalcType = 7;
     Peak(0).Value = 2.5;
@@ -143,9 +157,11 @@ TEST_F(PeakSetModelTest, UnknownTypeKeepsTheValueButTakesTheRange) {
     EXPECT_TRUE(model.Modified());
 }
 
-class PeakSetModelNoCurve : public PeakSetModelTest, public ::testing::WithParamInterface<std::int32_t> {};
+class PeakSetModelNoCurve : public PeakSetModelTest,
+                            public ::testing::WithParamInterface<std::int32_t> {};
 
-TEST_P(PeakSetModelNoCurve, SetPeakRangeLeavesEverythingUnchanged) {
+TEST_P(PeakSetModelNoCurve, SetPeakRangeLeavesEverythingUnchanged)
+{
     model.AddPeak("p", 5, 9, GetParam());
     model.SwitchIntegralCurves(true);
     const TParams before = model.Params();
@@ -158,10 +174,12 @@ TEST_P(PeakSetModelNoCurve, SetPeakRangeLeavesEverythingUnchanged) {
     EXPECT_FALSE(model.Modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, PeakSetModelNoCurve, ::testing::Values(2, 3),
-                         [](const auto& info) { return info.param == 2 ? "empty_curve" : "no_chart"; });
+INSTANTIATE_TEST_SUITE_P(Pages, PeakSetModelNoCurve, ::testing::Values(2, 3), [](const auto& info) {
+    return info.param == 2 ? "empty_curve" : "no_chart";
+});
 
-TEST_F(PeakSetModelTest, IndexBeyondThePeaksIsARangeError) {
+TEST_F(PeakSetModelTest, IndexBeyondThePeaksIsARangeError)
+{
     model.AddPeak("p", 0, 0, 0);
     EXPECT_THROW(model.SetPeakRange(1, 0, 1), common::RangeError);
     EXPECT_THROW(model.SetPeakRange(-1, 0, 1), common::RangeError);
@@ -182,7 +200,8 @@ protected:
     }
 };
 
-TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails) {
+TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails)
+{
     model.SwitchIntegralCurves(true);
     model.SetModified(false);
     Peak(1).Value = 2.5;
@@ -197,7 +216,8 @@ TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails) {
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails) {
+TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails)
+{
     Peak(1).CalcType = CalcHorizontalBase;
     Peak(1).EndIdx = 14;
     test::ExpectMathError([&] { model.SetCalc(1, CalcBendPoint); }, InvalidOpText);
@@ -206,7 +226,8 @@ TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails) {
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak) {
+TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak)
+{
     Peak(0).EndIdx = 4;
     Peak(2).EndIdx = 2;
     Peak(1).EndIdx = 14;
@@ -223,7 +244,8 @@ TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak) {
     EXPECT_TRUE(model.Modified());
 }
 
-TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear) {
+TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear)
+{
     model.Peaks().erase(model.Peaks().begin());
     model.Peaks().pop_back();
     Peak(0).EndIdx = 14;
@@ -232,10 +254,12 @@ TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear) {
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages) {
+TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages)
+{
     pages[4] = UnitSpaced(Straight(15));
     PageCurve sameX = UnitSpaced(Straight(15));
-    for (int i = 0; i < 7; ++i) sameX.X[i] = 0.0;
+    for (int i = 0; i < 7; ++i)
+        sameX.X[i] = 0.0;
     pages[5] = sameX;
     for (std::int32_t page : {5, 4}) {
         model.AddPeak("bend", 0, 14, page);
@@ -246,14 +270,17 @@ TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages) {
     EXPECT_EQ(report.Message, "Error in GaussJordan: matrix is singular");
 }
 
-TEST_F(PeakSetModelTest, RecalculationAsksEachPageOnce) {
-    for (int i = 0; i < 4; ++i) model.AddPeak("p", 0, 2, i % 2);
+TEST_F(PeakSetModelTest, RecalculationAsksEachPageOnce)
+{
+    for (int i = 0; i < 4; ++i)
+        model.AddPeak("p", 0, 2, i % 2);
     model.SwitchIntegralCurves(true);
     EXPECT_EQ(curveRequests, 2);
     EXPECT_TRUE(model.RecalculatePeaks().FailedPeaks.empty());
 }
 
-TEST_F(PeakSetModelTest, SetCalcIgnoresAHitThatAddressesNoPeak) {
+TEST_F(PeakSetModelTest, SetCalcIgnoresAHitThatAddressesNoPeak)
+{
     model.AddPeak("p", 0, 4, 0);
     for (std::int32_t hit : {-1, 1, 99}) {
         EXPECT_FALSE(model.SetCalc(hit, CalcSlopedBase));
@@ -263,7 +290,8 @@ TEST_F(PeakSetModelTest, SetCalcIgnoresAHitThatAddressesNoPeak) {
     }
 }
 
-TEST_F(PeakSetModelTest, SetCalcSwitchesTheTypeAndRecalculates) {
+TEST_F(PeakSetModelTest, SetCalcSwitchesTheTypeAndRecalculates)
+{
     pages[0] = UnitSpaced({0, 4, 2});
     model.AddPeak("p", 2, 0, 0);
     EXPECT_TRUE(model.SetCalc(0, CalcSlopedBase));
@@ -273,14 +301,16 @@ TEST_F(PeakSetModelTest, SetCalcSwitchesTheTypeAndRecalculates) {
     EXPECT_TRUE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak) {
+TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak)
+{
     model.AddPeak("p", 0, 4, 3);
     EXPECT_FALSE(model.SetCalc(0, CalcBendPoint));
     EXPECT_EQ(Peak(0).CalcType, CalcHorizontalBase);
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage) {
+TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage)
+{
     pages[1] = PageCurve{{10, 20, 30}, {1, 2, 3}};
     model.AddPeak("zero", 1, 3, 0);
     model.AddPeak("one", 0, 2, 1);
@@ -295,7 +325,8 @@ TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage) {
     EXPECT_EQ(Integral(2), (TIntegralCurve{{}, std::nullopt}));
 }
 
-TEST_F(PeakSetModelTest, IntegralOfAPeakOutsideItsCurveIsEmptyButOnItsChart) {
+TEST_F(PeakSetModelTest, IntegralOfAPeakOutsideItsCurveIsEmptyButOnItsChart)
+{
     model.AddPeak("p", 0, 4, 1);
     Peak(0).CalcType = 9;  // never recalculated into range
     model.SwitchIntegralCurves(true);
@@ -306,7 +337,8 @@ TEST_F(PeakSetModelTest, IntegralOfAPeakOutsideItsCurveIsEmptyButOnItsChart) {
     EXPECT_EQ(Integral(0), (TIntegralCurve{{}, 1}));
 }
 
-TEST_F(PeakSetModelTest, HidingDetachesButKeepsThePoints) {
+TEST_F(PeakSetModelTest, HidingDetachesButKeepsThePoints)
+{
     model.AddPeak("p", 0, 1, 0);
     model.SwitchIntegralCurves(true);
     model.SwitchIntegralCurves(false);
@@ -314,7 +346,8 @@ TEST_F(PeakSetModelTest, HidingDetachesButKeepsThePoints) {
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{0, 1}, {1, 4}}, std::nullopt}));
 }
 
-TEST_F(PeakSetModelTest, SwitchingOffDetachesCurvesOfPeaksThatAreGone) {
+TEST_F(PeakSetModelTest, SwitchingOffDetachesCurvesOfPeaksThatAreGone)
+{
     model.AddPeak("p", 0, 1, 0);
     model.SwitchIntegralCurves(true);
     model.Peaks().clear();
@@ -323,14 +356,17 @@ TEST_F(PeakSetModelTest, SwitchingOffDetachesCurvesOfPeaksThatAreGone) {
     EXPECT_FALSE(Integral(0)->ChartPage.has_value());
 }
 
-TEST_F(PeakSetModelTest, HidingMakesNoCurves) {
+TEST_F(PeakSetModelTest, HidingMakesNoCurves)
+{
     model.AddPeak("p", 0, 1, 0);
     model.SetPeakRange(0, 0, 1);
     EXPECT_TRUE(model.Params().IntegralSeries.empty());
 }
 
-TEST_F(PeakSetModelTest, SurplusIntegralCurvesAreDroppedAtTheNextShowing) {
-    for (int i = 0; i < 3; ++i) model.AddPeak(QString::number(i), 0, i, 0);
+TEST_F(PeakSetModelTest, SurplusIntegralCurvesAreDroppedAtTheNextShowing)
+{
+    for (int i = 0; i < 3; ++i)
+        model.AddPeak(QString::number(i), 0, i, 0);
     model.SwitchIntegralCurves(true);
     model.Peaks().erase(model.Peaks().begin(), model.Peaks().begin() + 2);
     EXPECT_EQ(model.Params().IntegralSeries.size(), 3u);
@@ -339,14 +375,16 @@ TEST_F(PeakSetModelTest, SurplusIntegralCurvesAreDroppedAtTheNextShowing) {
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{0, 1}, {1, 4}, {2, 9}}, 0}));
 }
 
-TEST_F(PeakSetModelTest, NewPeaksGetTheirIntegralAtTheNextShowing) {
+TEST_F(PeakSetModelTest, NewPeaksGetTheirIntegralAtTheNextShowing)
+{
     model.SwitchIntegralCurves(true);
     model.AddPeak("p", 0, 0, 1);
     model.SetPeakRange(0, 0, 0);
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{0, 0}}, 1}));
 }
 
-TEST_F(PeakSetModelTest, ClearingIntegralPointsKeepsTheirCharts) {
+TEST_F(PeakSetModelTest, ClearingIntegralPointsKeepsTheirCharts)
+{
     model.AddPeak("p", 0, 1, 0);
     model.SwitchIntegralCurves(true);
     const std::uint64_t revision = model.IntegralRevision();
@@ -355,14 +393,16 @@ TEST_F(PeakSetModelTest, ClearingIntegralPointsKeepsTheirCharts) {
     EXPECT_EQ(Integral(0), (TIntegralCurve{{}, 0}));
 }
 
-TEST_F(PeakSetModelTest, SwitchWithoutPeaksChangesNothingElse) {
+TEST_F(PeakSetModelTest, SwitchWithoutPeaksChangesNothingElse)
+{
     const RecalcReport report = model.SwitchIntegralCurves(true);
     EXPECT_FALSE(report.Failed());
     EXPECT_TRUE(model.Params().IntegralSeries.empty());
     EXPECT_FALSE(model.Modified());
 }
 
-TEST_F(PeakSetModelTest, AFailingIntegralKeepsTheOldCurvesAndIsReported) {
+TEST_F(PeakSetModelTest, AFailingIntegralKeepsTheOldCurvesAndIsReported)
+{
     const double big = std::numeric_limits<double>::max();
     model.AddPeak("p", 0, 1, 0);
     model.SwitchIntegralCurves(true);

@@ -22,7 +22,7 @@ std::vector<int> DueSeconds(TIntervalCounter& counter, int interval, int seconds
 struct IntervalCase {
     const char* name;
     int interval;
-    std::vector<int> due;   // within the first 10 seconds
+    std::vector<int> due;  // within the first 10 seconds
 };
 
 void PrintTo(const IntervalCase& c, std::ostream* out) { *out << c.name; }
@@ -38,14 +38,14 @@ TEST_P(IntervalStoring, StoreAttemptsAfterSwitchingOn)
 
 const std::vector<int> EverySecond = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-INSTANTIATE_TEST_SUITE_P(Intervals, IntervalStoring,
-                         testing::Values(IntervalCase {"Three", 3, {3, 6, 9}}, IntervalCase {"Ten", 10, {10}},
-                                         IntervalCase {"Eleven", 11, {}}, IntervalCase {"One", 1, EverySecond},
-                                         IntervalCase {"Zero", 0, EverySecond},
-                                         IntervalCase {"Negative", -5, EverySecond},
-                                         IntervalCase {"Lowest", INT_MIN, EverySecond},
-                                         IntervalCase {"Highest", INT_MAX, {}}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Intervals, IntervalStoring,
+    testing::Values(IntervalCase{"Three", 3, {3, 6, 9}}, IntervalCase{"Ten", 10, {10}},
+                    IntervalCase{"Eleven", 11, {}}, IntervalCase{"One", 1, EverySecond},
+                    IntervalCase{"Zero", 0, EverySecond}, IntervalCase{"Negative", -5, EverySecond},
+                    IntervalCase{"Lowest", INT_MIN, EverySecond},
+                    IntervalCase{"Highest", INT_MAX, {}}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(IntervalStoring, IntervalIsReadAtEveryTick)
 {

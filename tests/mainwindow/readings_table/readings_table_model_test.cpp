@@ -34,12 +34,18 @@ protected:
 
     void TearDown() override { EXPECT_EQ(Warnings, QStringList()); }
 
-    QString Shown(int row, int column) const { return model_.data(model_.index(row, column)).toString(); }
-    bool Editable(int row, int column) const { return model_.flags(model_.index(row, column)) & Qt::ItemIsEditable; }
+    QString Shown(int row, int column) const
+    {
+        return model_.data(model_.index(row, column)).toString();
+    }
+    bool Editable(int row, int column) const
+    {
+        return model_.flags(model_.index(row, column)) & Qt::ItemIsEditable;
+    }
 
     QtMessageHandler previousHandler_;
     TReadingsTable table_;
-    TEditContext context_ {3, true};
+    TEditContext context_{3, true};
     TReadingsTableModel model_;
     QAbstractItemModelTester tester_;
 };
@@ -120,7 +126,7 @@ TEST_F(ReadingsTableModelTest, DetachesFromTheTableWhenGone)
 {
     TReadingsTable table;
     {
-        TReadingsTableModel model(table, [] { return TEditContext {}; });
+        TReadingsTableModel model(table, [] { return TEditContext{}; });
     }
     test::StoreReadings(table, {"r1"});
     table.ResetGrid(6);

@@ -21,8 +21,9 @@ TEST(ReadingsTableStart, FormGridWithStartHeadingsAndWidths)
     EXPECT_EQ(table.ColumnCount(), 10);
     EXPECT_EQ(table.RowCount(), 10);
     EXPECT_EQ(table.LiveRow(), 1);
-    EXPECT_EQ(table.Row(0), QStringList({"NN", "Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 ",
-                                         "Время", "Дата", "Комментарий", ""}));
+    EXPECT_EQ(table.Row(0),
+              QStringList({"NN", "Канал 1 ", "Канал 2 ", "Канал 3 ", "Канал 4 ", "Канал 5 ",
+                           "Время", "Дата", "Комментарий", ""}));
     const int widths[] = {30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
     for (int column = 0; column < 10; ++column)
         EXPECT_EQ(table.ColumnWidth(column), widths[column]) << "column " << column;
@@ -59,9 +60,9 @@ TEST_P(ReadingsTableReset, LeavesHeadingAndEmptyLiveRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Columns, ReadingsTableReset,
-                         testing::Values(ResetCase {"Kept", -1, 10}, ResetCase {"Fewer", 6, 6},
-                                         ResetCase {"More", 15, 15}, ResetCase {"Same", 10, 10},
-                                         ResetCase {"Smallest", 2, 2}),
+                         testing::Values(ResetCase{"Kept", -1, 10}, ResetCase{"Fewer", 6, 6},
+                                         ResetCase{"More", 15, 15}, ResetCase{"Same", 10, 10},
+                                         ResetCase{"Smallest", 2, 2}),
                          [](const auto& info) { return info.param.name; });
 
 TEST(ReadingsTableReset, BadColumnCountIsARangeErrorAndChangesNothing)

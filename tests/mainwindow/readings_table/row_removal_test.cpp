@@ -27,8 +27,8 @@ struct RemovalCase {
     int stored;
     int selected;
     bool removed;
-    QStringList numbers;    // column 0 afterwards, heading first
-    QStringList readings;   // column 1 afterwards
+    QStringList numbers;  // column 0 afterwards, heading first
+    QStringList readings;  // column 1 afterwards
     int liveRow;
 };
 
@@ -55,16 +55,20 @@ const QString H = QStringLiteral("Канал 1 ");
 INSTANTIATE_TEST_SUITE_P(
     Selections, RowRemoval,
     testing::Values(
-        RemovalCase {"FirstStoredRow", 3, 1, true, {"NN", "1", "2", "3"}, {H, "r2", "r3", "live"}, 3},
-        RemovalCase {"MiddleStoredRow", 3, 2, true, {"NN", "1", "2", "3"}, {H, "r1", "r3", "live"}, 3},
-        RemovalCase {"LastStoredRow", 3, 3, true, {"NN", "1", "2", "3"}, {H, "r1", "r2", "live"}, 3},
+        RemovalCase{
+            "FirstStoredRow", 3, 1, true, {"NN", "1", "2", "3"}, {H, "r2", "r3", "live"}, 3},
+        RemovalCase{
+            "MiddleStoredRow", 3, 2, true, {"NN", "1", "2", "3"}, {H, "r1", "r3", "live"}, 3},
+        RemovalCase{"LastStoredRow", 3, 3, true, {"NN", "1", "2", "3"}, {H, "r1", "r2", "live"}, 3},
         // The last stored row becomes live again, to be overwritten and stored once more.
-        RemovalCase {"LiveRowDropped", 3, 4, true, {"NN", "1", "2", "3"}, {H, "r1", "r2", "r3"}, 3},
-        RemovalCase {"OnlyStoredRow", 1, 1, true, {"NN", "1"}, {H, "live"}, 1},
-        RemovalCase {"NoStoredRow", 0, 1, false, {"NN", ""}, {H, "live"}, 1},
-        RemovalCase {"HeadingRowSelected", 2, 0, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3},
-        RemovalCase {"NothingSelected", 2, -1, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3},
-        RemovalCase {"BelowTheGrid", 2, 4, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3}),
+        RemovalCase{"LiveRowDropped", 3, 4, true, {"NN", "1", "2", "3"}, {H, "r1", "r2", "r3"}, 3},
+        RemovalCase{"OnlyStoredRow", 1, 1, true, {"NN", "1"}, {H, "live"}, 1},
+        RemovalCase{"NoStoredRow", 0, 1, false, {"NN", ""}, {H, "live"}, 1},
+        RemovalCase{
+            "HeadingRowSelected", 2, 0, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3},
+        RemovalCase{
+            "NothingSelected", 2, -1, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3},
+        RemovalCase{"BelowTheGrid", 2, 4, false, {"NN", "1", "2", ""}, {H, "r1", "r2", "live"}, 3}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RowRemoval, RemovingUntilNoRowIsStoredStopsAtLiveRowOne)
@@ -138,7 +142,8 @@ TEST(RowRemoval, RandomOperationsKeepTheLiveRowSound)
         for (int row = table.LiveRow() + 1; row < table.RowCount(); ++row)
             ASSERT_EQ(table.Cell(1, row), "") << "step " << step << " row " << row;
         for (int row = 1; row < table.LiveRow(); ++row)
-            ASSERT_EQ(table.Cell(0, row), QString::number(row)) << "step " << step << " row " << row;
+            ASSERT_EQ(table.Cell(0, row), QString::number(row))
+                << "step " << step << " row " << row;
     }
 }
 

@@ -17,7 +17,8 @@ using test::StampTime;
 
 QString Stamp() { return common::DateTimeText(StampTime); }
 
-TStoreOutcome Store(TReadingsTable& table, bool& frameSeen, int deviceType = 3, bool rowFromFrame = false)
+TStoreOutcome Store(TReadingsTable& table, bool& frameSeen, int deviceType = 3,
+                    bool rowFromFrame = false)
 {
     TTableFileOption noFile;
     return StoreLiveRow(table, frameSeen, {deviceType, rowFromFrame, StampTime}, noFile);
@@ -34,7 +35,8 @@ TEST(RowStore, FirstStoreAfterResetNumbersStampsAndAddsTheNextLiveRow)
 
     ASSERT_FALSE(Stamp().isEmpty());
     EXPECT_FALSE(frameSeen);
-    EXPECT_EQ(table.Row(1), QStringList({"1", "7.000", "1.50", "", "", "25.0", "00:5:7", Stamp(), ""}));
+    EXPECT_EQ(table.Row(1),
+              QStringList({"1", "7.000", "1.50", "", "", "25.0", "00:5:7", Stamp(), ""}));
     EXPECT_EQ(table.RowCount(), 3);
     EXPECT_EQ(table.Row(2), QStringList(9, QString()));
     EXPECT_EQ(table.LiveRow(), 2);
@@ -59,7 +61,7 @@ struct StampCase {
     const char* name;
     int deviceType;
     bool rowFromFrame;
-    int stampColumn;   // -1: no stamp
+    int stampColumn;  // -1: no stamp
 };
 
 void PrintTo(const StampCase& c, std::ostream* out) { *out << c.name; }
@@ -85,14 +87,16 @@ TEST_P(RowStoreStamp, GoesToTheLayoutsDateColumn)
     EXPECT_EQ(table.Row(1), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, RowStoreStamp,
-    testing::Values(StampCase {"General", 3, false, 7}, StampCase {"NotebookRow", 16, true, -1},
-                    StampCase {"SoilRow", 3, true, -1}, StampCase {"CoulometerKeepsCharge", 38, false, 8},
-                    StampCase {"FischerTitrator", 39, false, 8},
-                    StampCase {"ChargeLayoutStampsFrameRows", 38, true, 8},
-                    StampCase {"TitrationDevice", 41, false, 7}, StampCase {"NoInstrumentYet", -1, false, 7}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Layouts, RowStoreStamp,
+                         testing::Values(StampCase{"General", 3, false, 7},
+                                         StampCase{"NotebookRow", 16, true, -1},
+                                         StampCase{"SoilRow", 3, true, -1},
+                                         StampCase{"CoulometerKeepsCharge", 38, false, 8},
+                                         StampCase{"FischerTitrator", 39, false, 8},
+                                         StampCase{"ChargeLayoutStampsFrameRows", 38, true, 8},
+                                         StampCase{"TitrationDevice", 41, false, 7},
+                                         StampCase{"NoInstrumentYet", -1, false, 7}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(RowStore, StartGridFillsItsEmptyRowsBeforeGrowing)
 {
@@ -105,8 +109,10 @@ TEST(RowStore, StartGridFillsItsEmptyRowsBeforeGrowing)
     test::StoreReadings(table, {"9"});
     EXPECT_EQ(table.RowCount(), 11);
     EXPECT_EQ(table.LiveRow(), 10);
-    EXPECT_EQ(Column(table, 0), QStringList({"NN", "1", "2", "3", "4", "5", "6", "7", "8", "9", ""}));
-    EXPECT_EQ(Column(table, 1), QStringList({"Канал 1 ", "1", "2", "3", "4", "5", "6", "7", "8", "9", ""}));
+    EXPECT_EQ(Column(table, 0),
+              QStringList({"NN", "1", "2", "3", "4", "5", "6", "7", "8", "9", ""}));
+    EXPECT_EQ(Column(table, 1),
+              QStringList({"Канал 1 ", "1", "2", "3", "4", "5", "6", "7", "8", "9", ""}));
 }
 
 TEST(RowStore, NarrowLayoutLosesTheStampOutsideItsColumns)

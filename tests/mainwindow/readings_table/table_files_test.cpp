@@ -1,8 +1,8 @@
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/readings_table/table_file_writer.h"
 
-#include "common/date_time_text.h"
 #include "common/cp1251_codec.h"
+#include "common/date_time_text.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_fixture.h"
@@ -55,14 +55,17 @@ public:
     }
 
 private:
-    rlimit saved_ {};
+    rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
 
 class TableFiles : public testing::Test {
 protected:
     QString Path(const QString& name) const { return folder_.filePath(name); }
-    QStringList FolderEntries() const { return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList FolderEntries() const
+    {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden);
+    }
 
     QTemporaryDir folder_;
 };
@@ -86,7 +89,7 @@ TEST_F(TableFiles, AppendCreatesAMissingFileThenAddsToIt)
 
 struct UnwritableCase {
     const char* name;
-    const char* relativePath;   // below the test folder; "" is the folder itself
+    const char* relativePath;  // below the test folder; "" is the folder itself
 };
 
 void PrintTo(const UnwritableCase& c, std::ostream* out) { *out << c.name; }
@@ -108,13 +111,15 @@ TEST_P(UnwritableTableFile, SaveAndAppendReportTheFileByName)
     ASSERT_TRUE(saveError.has_value());
     ASSERT_TRUE(appendError.has_value());
     EXPECT_TRUE(saveError->contains(QDir::toNativeSeparators(target))) << saveError->toStdString();
-    EXPECT_TRUE(appendError->contains(QDir::toNativeSeparators(target))) << appendError->toStdString();
+    EXPECT_TRUE(appendError->contains(QDir::toNativeSeparators(target)))
+        << appendError->toStdString();
     EXPECT_TRUE(FolderEntries().isEmpty()) << "no file was left behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, UnwritableTableFile,
-                         testing::Values(UnwritableCase {"MissingFolder", "no such folder/table.DAT"},
-                                         UnwritableCase {"AFolder", ""}),
+                         testing::Values(UnwritableCase{"MissingFolder",
+                                                        "no such folder/table.DAT"},
+                                         UnwritableCase{"AFolder", ""}),
                          [](const auto& info) { return info.param.name; });
 
 TEST(TableFileName, EmptyNameIsAnError)
@@ -190,13 +195,15 @@ TEST_F(TableFileWhileStoring, EveryStoredRowIsAppendedAndCounted)
     option_.SwitchOn(path);
 
     EXPECT_EQ(test::StoreReadings(table_, option_, {"7.000", "1.50"}).tableFileError, std::nullopt);
-    EXPECT_EQ(test::StoreReadings(table_, option_, {"7.010", "1.60 \tmV"}).tableFileError, std::nullopt);
+    EXPECT_EQ(test::StoreReadings(table_, option_, {"7.010", "1.60 \tmV"}).tableFileError,
+              std::nullopt);
 
     const QString stamp = common::DateTimeText(test::StampTime);
-    EXPECT_EQ(ReadFile(path), "earlier\t\r\n"
-                                  + common::ToCp1251(QStringLiteral("1\t7.000\t1.50\t\t\t\t\t%1\t\t\r\n"
-                                                                    "2\t7.010\t1.60 \tmV\t\t\t\t\t%1\t\t\r\n")
-                                                         .arg(stamp)));
+    EXPECT_EQ(ReadFile(path),
+              "earlier\t\r\n" +
+                  common::ToCp1251(QStringLiteral("1\t7.000\t1.50\t\t\t\t\t%1\t\t\r\n"
+                                                  "2\t7.010\t1.60 \tmV\t\t\t\t\t%1\t\t\r\n")
+                                       .arg(stamp)));
     EXPECT_EQ(option_.LinesWritten(), 2);
 }
 

@@ -28,8 +28,8 @@ inline mainwindow::TStoreOutcome StoreReadings(mainwindow::TReadingsTable& table
     return mainwindow::StoreLiveRow(table, frameSeen, {deviceType, false, StampTime}, tableFile);
 }
 
-inline mainwindow::TStoreOutcome StoreReadings(mainwindow::TReadingsTable& table, const QStringList& readings,
-                                               int deviceType = 3)
+inline mainwindow::TStoreOutcome StoreReadings(mainwindow::TReadingsTable& table,
+                                               const QStringList& readings, int deviceType = 3)
 {
     mainwindow::TTableFileOption noFile;
     return StoreReadings(table, noFile, readings, deviceType);

@@ -27,11 +27,11 @@ TEST_P(LayoutColumns, DateAndCommentColumn)
 }
 
 INSTANTIATE_TEST_SUITE_P(DeviceTypes, LayoutColumns,
-                         testing::Values(LayoutColumnsCase {38, 8, 9}, LayoutColumnsCase {39, 8, 9},
-                                         LayoutColumnsCase {-1, 7, 8}, LayoutColumnsCase {3, 7, 8},
-                                         LayoutColumnsCase {13, 7, 8}, LayoutColumnsCase {37, 7, 8},
-                                         LayoutColumnsCase {40, 7, 8}, LayoutColumnsCase {41, 7, 8},
-                                         LayoutColumnsCase {INT_MAX, 7, 8}));
+                         testing::Values(LayoutColumnsCase{38, 8, 9}, LayoutColumnsCase{39, 8, 9},
+                                         LayoutColumnsCase{-1, 7, 8}, LayoutColumnsCase{3, 7, 8},
+                                         LayoutColumnsCase{13, 7, 8}, LayoutColumnsCase{37, 7, 8},
+                                         LayoutColumnsCase{40, 7, 8}, LayoutColumnsCase{41, 7, 8},
+                                         LayoutColumnsCase{INT_MAX, 7, 8}));
 
 struct TypingCase {
     const char* name;
@@ -49,7 +49,9 @@ class CommentTyping : public testing::TestWithParam<TypingCase> {};
 TEST_P(CommentTyping, OnlyTheCommentColumnOfTheLiveRecord)
 {
     const TypingCase& c = GetParam();
-    EXPECT_EQ(CanTypeIntoColumn(c.column, c.deviceType, LiveRecordOnScreen(c.selectedFile, c.recordFile)), c.canType);
+    EXPECT_EQ(
+        CanTypeIntoColumn(c.column, c.deviceType, LiveRecordOnScreen(c.selectedFile, c.recordFile)),
+        c.canType);
 }
 
 const QString Live = QStringLiteral("/base/20180308_1405.lmv");
@@ -57,23 +59,23 @@ const QString Stored = QStringLiteral("/base/20180301_0900.lmv");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommentTyping,
-    testing::Values(TypingCase {"CommentOfLiveRecord", 8, 3, Live, Live, true},
-                    TypingCase {"ChargeLayoutComment", 9, 38, Live, Live, true},
-                    TypingCase {"ChargeLayoutDateColumn", 8, 39, Live, Live, false},
-                    TypingCase {"ReadingColumn", 1, 3, Live, Live, false},
-                    TypingCase {"NumberColumn", 0, 3, Live, Live, false},
-                    TypingCase {"StoredRecordShown", 8, 3, Stored, Live, false},
-                    TypingCase {"NothingRecordedNothingShown", 8, 3, "", "", false},
-                    TypingCase {"NothingShown", 8, 3, "", Live, false},
-                    TypingCase {"RecordingClosed", 8, 3, Live, "", false}),
+    testing::Values(TypingCase{"CommentOfLiveRecord", 8, 3, Live, Live, true},
+                    TypingCase{"ChargeLayoutComment", 9, 38, Live, Live, true},
+                    TypingCase{"ChargeLayoutDateColumn", 8, 39, Live, Live, false},
+                    TypingCase{"ReadingColumn", 1, 3, Live, Live, false},
+                    TypingCase{"NumberColumn", 0, 3, Live, Live, false},
+                    TypingCase{"StoredRecordShown", 8, 3, Stored, Live, false},
+                    TypingCase{"NothingRecordedNothingShown", 8, 3, "", "", false},
+                    TypingCase{"NothingShown", 8, 3, "", Live, false},
+                    TypingCase{"RecordingClosed", 8, 3, Live, "", false}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CopyGridRule, TablePageCopiesReadingsResultsPageCopiesResultsOthersNothing)
 {
     for (int page = -1; page <= 14; ++page) {
-        const TCopiedGrid expected = page == 5    ? TCopiedGrid::Readings
-                                     : page == 13 ? TCopiedGrid::Results
-                                                  : TCopiedGrid::None;
+        const TCopiedGrid expected = page == 5 ? TCopiedGrid::Readings
+            : page == 13                       ? TCopiedGrid::Results
+                                               : TCopiedGrid::None;
         EXPECT_EQ(GridToCopy(page), expected) << "page " << page;
         EXPECT_EQ(CopyGridEnabled(page), expected != TCopiedGrid::None) << "page " << page;
     }

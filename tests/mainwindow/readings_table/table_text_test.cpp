@@ -53,9 +53,10 @@ TEST(TableText, FilesAreWindows1251)
 TEST(TableText, StartGridSavesAllTenColumnsOfEveryRow)
 {
     const TReadingsTable table;
-    const QByteArray heading = "NN\t\xCA\xE0\xED\xE0\xEB 1 \t\xCA\xE0\xED\xE0\xEB 2 \t\xCA\xE0\xED\xE0\xEB 3 \t"
-                               "\xCA\xE0\xED\xE0\xEB 4 \t\xCA\xE0\xED\xE0\xEB 5 \t\xC2\xF0\xE5\xEC\xFF\t"
-                               "\xC4\xE0\xF2\xE0\t\xCA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\t\t\r\n";
+    const QByteArray heading =
+        "NN\t\xCA\xE0\xED\xE0\xEB 1 \t\xCA\xE0\xED\xE0\xEB 2 \t\xCA\xE0\xED\xE0\xEB 3 \t"
+        "\xCA\xE0\xED\xE0\xEB 4 \t\xCA\xE0\xED\xE0\xEB 5 \t\xC2\xF0\xE5\xEC\xFF\t"
+        "\xC4\xE0\xF2\xE0\t\xCA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\t\t\r\n";
     EXPECT_EQ(TableFileBytes(table), heading + QByteArray("\t\t\t\t\t\t\t\t\t\t\r\n").repeated(9));
 }
 
@@ -66,7 +67,8 @@ TEST(TableText, CellTextGoesOutAsItStandsUnitTabIncluded)
     table.ResetGrid(3);
     table.SetCell(1, 1, "3.142 \tpX");
     EXPECT_EQ(TableLineBytes(table, 1), QByteArray("\t3.142 \tpX\t\t\r\n"));
-    EXPECT_EQ(GridClipboardText(table.Rows()).section('\r', 1, 1), QStringLiteral("\t\t3.142 \tpX\t"));
+    EXPECT_EQ(GridClipboardText(table.Rows()).section('\r', 1, 1),
+              QStringLiteral("\t\t3.142 \tpX\t"));
 }
 
 TEST(TableText, OnlyTheGridsColumnsGoOut)

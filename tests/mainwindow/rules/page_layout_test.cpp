@@ -57,8 +57,8 @@ void PrintTo(const LayoutCase& c, std::ostream* os)
     *os << "code " << c.code << (c.showAll ? " all" : "");
 }
 
-const PageSet Single {0, 4, 5};
-const PageSet Multi {0, 1, 2, 3, 4, 5, 6};
+const PageSet Single{0, 4, 5};
+const PageSet Multi{0, 1, 2, 3, 4, 5, 6};
 
 const LayoutCase LayoutCases[] = {
     {-1, false, false, {4}, 0},
@@ -119,18 +119,21 @@ TEST_P(ConfigureLayoutTest, ChannelTextsAreResetAndTitrationNamesItsCurve)
     const LayoutCase& c = GetParam();
     const TPageLayout layout = ConfigureLayout(UsedLayout(), c.code, c.showAll);
     const bool titration = c.code == 41;
-    const QString page1 = titration ? QStringLiteral("Кривая титрования") : QStringLiteral("Канал 2");
-    const QString chart2 = titration ? QStringLiteral("Кривая титрования") : QStringLiteral("Канал №2");
-    const std::array<QString, ChannelPageCount> captions {
+    const QString page1 =
+        titration ? QStringLiteral("Кривая титрования") : QStringLiteral("Канал 2");
+    const QString chart2 =
+        titration ? QStringLiteral("Кривая титрования") : QStringLiteral("Канал №2");
+    const std::array<QString, ChannelPageCount> captions{
         QStringLiteral("Канал 1"), page1, QStringLiteral("Канал 3"), QStringLiteral("Канал 4"),
         QStringLiteral("Канал 5")};
-    const std::array<QString, ChannelPageCount> titles {
+    const std::array<QString, ChannelPageCount> titles{
         QStringLiteral("Канал №1"), chart2, QStringLiteral("Канал №3"), QStringLiteral("Канал №4"),
         QStringLiteral("Канал №5 Температура")};
     EXPECT_EQ(layout.chartTitles, titles);
     EXPECT_EQ(layout.chart2Title(), chart2);
     for (int page = 0; page < PageCount; ++page) {
-        const QString expected = page < ChannelPageCount ? captions[page] : FormPageLayout().tabCaptions[page];
+        const QString expected =
+            page < ChannelPageCount ? captions[page] : FormPageLayout().tabCaptions[page];
         EXPECT_EQ(layout.tabCaptions[page], expected) << "page " << page;
     }
 }
@@ -141,7 +144,8 @@ TEST_P(ConfigureLayoutTest, TwoParametersPageIsLeftAsItWas)
     for (bool shown : {false, true}) {
         TPageLayout previous = UsedLayout();
         previous.tabVisible[TwoParametersPage] = shown;
-        EXPECT_EQ(ConfigureLayout(previous, c.code, c.showAll).tabVisible[TwoParametersPage], shown);
+        EXPECT_EQ(ConfigureLayout(previous, c.code, c.showAll).tabVisible[TwoParametersPage],
+                  shown);
     }
 }
 
@@ -153,8 +157,9 @@ TEST(FormPageLayoutTest, EveryTabShownOnFormCaptions)
     EXPECT_EQ(VisiblePages(form).size(), std::size_t(PageCount));
     EXPECT_EQ(form.activePage, 0);
     const char* const captions[PageCount] = {
-        "Канал 1", "Канал 2", "Канал 3", "Канал 4", "Температура", "Таблица", "4+1", "Test",
-        "Два параметра", "Калибровка", "Фотометр", "Кондуктометр", "Нолдирон", "Результаты"};
+        "Канал 1",  "Канал 2",      "Канал 3",  "Канал 4",       "Температура",
+        "Таблица",  "4+1",          "Test",     "Два параметра", "Калибровка",
+        "Фотометр", "Кондуктометр", "Нолдирон", "Результаты"};
     for (int page = 0; page < PageCount; ++page)
         EXPECT_EQ(form.tabCaptions[page], QString::fromUtf8(captions[page])) << "page " << page;
 }
@@ -163,7 +168,7 @@ TEST(ConfigureLayoutSequenceTest, StartShowsOnlyTheConnectPanel)
 {
     const TPageLayout start = ConfigureLayout(FormPageLayout(), -1, false);
     EXPECT_FALSE(start.pageControlVisible);
-    EXPECT_EQ(VisiblePages(start), (PageSet {4, TwoParametersPage}));
+    EXPECT_EQ(VisiblePages(start), (PageSet{4, TwoParametersPage}));
 }
 
 TEST(ConfigureLayoutSequenceTest, UnknownCodeKeepsThePagesOfTheInstrumentBefore)
@@ -180,7 +185,8 @@ TEST(ConfigureLayoutSequenceTest, UnknownCodeKeepsThePagesOfTheInstrumentBefore)
         {-1, {0, 4, 5, 8}, 0},
     };
     for (const Case& c : cases) {
-        const TPageLayout before = ConfigureLayout(ConfigureLayout(FormPageLayout(), -1, false), c.before, false);
+        const TPageLayout before =
+            ConfigureLayout(ConfigureLayout(FormPageLayout(), -1, false), c.before, false);
         const TPageLayout after = ConfigureLayout(before, 200, false);
         EXPECT_TRUE(after.pageControlVisible) << c.before;
         EXPECT_EQ(VisiblePages(after), c.visible) << c.before;
@@ -201,7 +207,7 @@ TEST(ConfigureLayoutSequenceTest, TurningShowAllOffHidesThePagesAgain)
 {
     const TPageLayout all = ConfigureLayout(FormPageLayout(), 9, true);
     const TPageLayout back = ConfigureLayout(all, 9, false);
-    EXPECT_EQ(VisiblePages(back), (PageSet {4, 5, TwoParametersPage}));
+    EXPECT_EQ(VisiblePages(back), (PageSet{4, 5, TwoParametersPage}));
     EXPECT_EQ(back.activePage, TablePage);
 }
 
@@ -210,7 +216,8 @@ TEST(ConfigureLayoutSequenceTest, SameCodeTwiceGivesTheSameLayout)
     for (int code : {-1, 0, 9, 13, 16, 38, 41, 49, 200})
         for (bool showAll : {false, true}) {
             const TPageLayout once = ConfigureLayout(UsedLayout(), code, showAll);
-            EXPECT_TRUE(ConfigureLayout(once, code, showAll) == once) << code << (showAll ? " all" : "");
+            EXPECT_TRUE(ConfigureLayout(once, code, showAll) == once)
+                << code << (showAll ? " all" : "");
         }
 }
 

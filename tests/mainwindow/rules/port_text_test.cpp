@@ -5,7 +5,7 @@
 namespace lmv::mainwindow {
 namespace {
 
-const QList<TListedPort> Listed {
+const QList<TListedPort> Listed{
     {QStringLiteral("ttyS0"), QStringLiteral("/dev/ttyS0")},
     {QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0")},
     {QStringLiteral("COM7"), QStringLiteral("/dev/ttyS6")},
@@ -15,8 +15,8 @@ constexpr int Rejected = -1;
 
 struct PortCase {
     const char* text;
-    const char* devicePath; // "" when a COM number is expected
-    int comNumber;          // Rejected: "Error COM number"
+    const char* devicePath;  // "" when a COM number is expected
+    int comNumber;  // Rejected: "Error COM number"
 };
 
 void PrintTo(const PortCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
@@ -91,7 +91,8 @@ TEST(SortedPortNamesTest, AlphabeticalIgnoringCaseNotByNumber)
     const Case cases[] = {
         {{}, {}},
         {{"COM1", "COM10", "COM3"}, {"COM1", "COM10", "COM3"}},
-        {{"ttyUSB1", "COM3", "ttyACM0", "COM10", "COM1"}, {"COM1", "COM10", "COM3", "ttyACM0", "ttyUSB1"}},
+        {{"ttyUSB1", "COM3", "ttyACM0", "COM10", "COM1"},
+         {"COM1", "COM10", "COM3", "ttyACM0", "ttyUSB1"}},
         {{"COM2", "com10", "Com1"}, {"Com1", "com10", "COM2"}},
         // Names equal but for case keep the order the system gave them.
         {{"com2", "COM2", "COM1"}, {"COM1", "com2", "COM2"}},
