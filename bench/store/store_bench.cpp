@@ -13,14 +13,15 @@
 namespace {
 
 using namespace lmv::store;
+using namespace lmv;
 
-TBaseRecord RecordOf(int64_t points)
+model::TBaseRecord RecordOf(int64_t points)
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     rec.Title = QStringLiteral("Титрование");
-    for (int id = 0; id < NewRecordChannelCount; ++id) {
-        TSingleChannel channel{id, {}};
-        for (int64_t i = id; i < points; i += NewRecordChannelCount)
+    for (int id = 0; id < model::NewRecordChannelCount; ++id) {
+        model::TSingleChannel channel{id, {}};
+        for (int64_t i = id; i < points; i += model::NewRecordChannelCount)
             channel.Points.push_back({double(i) * 0.5, double(i % 977) * 1.25});
         rec.Channels.push_back(std::move(channel));
     }
@@ -40,7 +41,7 @@ QString PathFor(const char* kind, int64_t points)
 
 void SaveRecord(benchmark::State& state)
 {
-    const TBaseRecord rec = RecordOf(state.range(0));
+    const model::TBaseRecord rec = RecordOf(state.range(0));
     const QString path = PathFor("record", state.range(0));
     for (auto _ : state)
         WriteRecordFile(path, rec);
@@ -65,7 +66,7 @@ void ReadRecord(benchmark::State& state)
     const QString path = PathFor("record", state.range(0));
     WriteRecordFile(path, RecordOf(state.range(0)));
     for (auto _ : state) {
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         ReadRecordFile(path, rec);
         benchmark::DoNotOptimize(rec.Channels.data());
     }

@@ -24,9 +24,9 @@ void Require(bool condition)
 // thousandths; bits 0..2 the peak count. Then per peak: start and end (16-bit), page (0 .. 2),
 // calculation type (0 .. 3). The rest is the curve of page 0; page 1 shows its first half, page 2
 // has no curve.
-PageCurve DecodeCurve(const std::uint8_t* data, std::size_t size, bool raw)
+TPageCurve DecodeCurve(const std::uint8_t* data, std::size_t size, bool raw)
 {
-    PageCurve curve;
+    TPageCurve curve;
     const std::size_t step = raw ? 16 : 4;
     double x = 0.0, y = 0.0;
     for (std::size_t at = 0; at + step <= size; at += step) {
@@ -51,8 +51,8 @@ struct PeakSeed {
     std::int32_t page, type;
 };
 
-void CheckCalculated(const lmv::store::TPeakRec& peak,
-                     const std::map<std::int32_t, PageCurve>& pages)
+void CheckCalculated(const lmv::model::TPeakRec& peak,
+                     const std::map<std::int32_t, TPageCurve>& pages)
 {
     const auto found = pages.find(peak.PageIndex);
     Require(found != pages.end() && !found->second.X.empty());
@@ -79,13 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         seed.type = data[at + 5] % 4;
         seeds.push_back(seed);
     }
-    std::map<std::int32_t, PageCurve> pages;
+    std::map<std::int32_t, TPageCurve> pages;
     pages[0] = DecodeCurve(data + at, size - at, raw);
     pages[1] = pages[0];
     pages[1].X.resize(pages[0].X.size() / 2);
     pages[1].Y.resize(pages[0].Y.size() / 2);
 
-    PeakSetModel model([&pages](std::int32_t page) -> std::optional<PageCurve> {
+    TPeakSetModel model([&pages](std::int32_t page) -> std::optional<TPageCurve> {
         const auto found = pages.find(page);
         return found == pages.end() ? std::nullopt : std::optional(found->second);
     });
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.AddPeak(QStringLiteral("p"), seed.start, seed.end, seed.page);
         model.Peaks().back().CalcType = seed.type;
     }
-    const RecalcReport report = model.SwitchIntegralCurves(seeds.size() % 2 == 0);
+    const TRecalcReport report = model.SwitchIntegralCurves(seeds.size() % 2 == 0);
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         const auto& peak = model.Params().Peaks[i];
         const bool failed = std::find(report.FailedPeaks.begin(), report.FailedPeaks.end(),

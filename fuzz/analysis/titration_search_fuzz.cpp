@@ -21,7 +21,7 @@ TDataArr DecodeCurve(const std::uint8_t* data, std::size_t size, bool raw)
     TDataArr curve;
     if (raw) {
         for (std::size_t at = 0; at + 16 <= size; at += 16) {
-            TDataPoint point;
+            lmv::model::TPoint point;
             std::memcpy(&point.X, data + at, 8);
             std::memcpy(&point.Y, data + at + 8, 8);
             curve.push_back(point);
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     MaxInflections = data[0] % 31;
     const std::uint8_t flags = data[1];
-    TSolver solver(ChartId{2}, [](VerticalAxis) { return AxisRange{-5.0, 15.0}; });
+    TSolver solver(ChartId{2}, [](VerticalAxis) { return TAxisRange{-5.0, 15.0}; });
     for (int option = 0; option < 4; ++option)
         solver.SetOption(option, (flags >> option) & 1);
     try {

@@ -6,17 +6,18 @@
 #include <cstdint>
 
 using namespace lmv::store;
+using namespace lmv;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    TBaseHeader list;
+    model::TBaseHeader list;
     try {
         ParseHeader(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), list);
     } catch (const lmv::common::Error&) {
         return 0;
     }
-    TBaseHeader again;
-    const HeaderReadResult result = ParseHeader(SerializeHeader(list), again);
+    model::TBaseHeader again;
+    const THeaderReadResult result = ParseHeader(SerializeHeader(list), again);
     if (result.Cut || again.size() != list.size())
         __builtin_trap();
     return 0;

@@ -7,32 +7,33 @@
 #include <cstring>
 
 using namespace lmv::store;
+using namespace lmv;
 
 static bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     try {
         ParseRecord(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), rec);
     } catch (const lmv::common::Error&) {
         return 0;
     }
-    if (rec.Mode == NotARecordFile)
+    if (rec.Mode == model::NotARecordFile)
         return 0;
-    TBaseRecord again;
+    model::TBaseRecord again;
     ParseRecord(SerializeRecord(rec), again);
     if (again.Mode != rec.Mode || again.Peaks != rec.Peaks || again.Comments != rec.Comments ||
         !SameBits(again.DateTime, rec.DateTime) || again.Params.size() != rec.Params.size())
         __builtin_trap();
     size_t withPoints = 0;
-    for (const TSingleChannel& channel : rec.Channels) {
+    for (const model::TSingleChannel& channel : rec.Channels) {
         if (channel.Points.empty())
             continue;
-        const TSingleChannel& back = again.Channels.at(withPoints++);
+        const model::TSingleChannel& back = again.Channels.at(withPoints++);
         if (back.Id != channel.Id || back.Points.size() != channel.Points.size() ||
             std::memcmp(back.Points.data(), channel.Points.data(),
-                        channel.Points.size() * sizeof(TPoint)) != 0)
+                        channel.Points.size() * sizeof(model::TPoint)) != 0)
             __builtin_trap();
     }
     if (withPoints != again.Channels.size())

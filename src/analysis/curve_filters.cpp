@@ -37,7 +37,7 @@ void Derivative(const TDataArr& Src, TDataArr& Dst)
 {
     if (Src.empty())
         return;
-    Dst.assign(Src.size() - 1, TDataPoint{});
+    Dst.assign(Src.size() - 1, model::TPoint{});
     for (std::size_t i = 0; i + 1 < Src.size(); ++i) {
         const double dX = Checked(Src[i + 1].X - Src[i].X);
         if (dX != 0.0)

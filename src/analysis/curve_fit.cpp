@@ -23,16 +23,16 @@ void RequireFinite(const std::vector<double>& values)
 
 void SwapDoubles(double& a, double& b) { std::swap(a, b); }
 
-struct Pivot {
+struct TPivot {
     int Row = 0;
     int Column = 0;
 };
 
 // Gauss-Jordan elimination on a work copy; kept apart so that the caller's data changes only
 // after every step succeeded.
-class Elimination {
+class TElimination {
 public:
-    Elimination(matrix a, std::span<const double> b, int n)
+    TElimination(matrix a, std::span<const double> b, int n)
         : a_(std::move(a)), work_(b.begin(), b.begin() + n), used_(n, -1), pivots_(n), n_(n)
     {
     }
@@ -53,7 +53,7 @@ public:
 private:
     void EliminateStep(int step)
     {
-        const Pivot pivot = FindPivot(step);
+        const TPivot pivot = FindPivot(step);
         used_[pivot.Column] += 1;
         pivots_[step] = pivot;
         SwapPivotRows(pivot);
@@ -74,11 +74,11 @@ private:
         }
     }
 
-    Pivot FindPivot(int step) const
+    TPivot FindPivot(int step) const
     {
         double best = 0.0;
         bool found = false;
-        Pivot pivot;
+        TPivot pivot;
         for (int j = 0; j < n_; ++j) {
             if (used_[j] == 0)
                 continue;
@@ -100,7 +100,7 @@ private:
         return pivot;
     }
 
-    void SwapPivotRows(Pivot pivot)
+    void SwapPivotRows(TPivot pivot)
     {
         if (pivot.Row == pivot.Column)
             return;
@@ -112,7 +112,7 @@ private:
     void UnscrambleInverse()
     {
         for (int step = n_ - 1; step >= 0; --step) {
-            const Pivot pivot = pivots_[step];
+            const TPivot pivot = pivots_[step];
             if (pivot.Row == pivot.Column)
                 continue;
             for (auto& row : a_)
@@ -123,7 +123,7 @@ private:
     matrix a_;
     std::vector<double> work_;
     std::vector<int> used_;
-    std::vector<Pivot> pivots_;
+    std::vector<TPivot> pivots_;
     int n_;
 };
 
@@ -193,7 +193,7 @@ void GaussJordan(matrix& A, std::span<const double> B, std::span<double> X, std:
         RequireLength(A[r].size(), N);
     if (N <= 0)
         return;
-    Elimination elimination(A, B, N);
+    TElimination elimination(A, B, N);
     elimination.Run();
     A = std::move(elimination.Inverse());
     for (int i = 0; i < N; ++i)

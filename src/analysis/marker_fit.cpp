@@ -9,14 +9,14 @@
 namespace lmv::analysis {
 namespace {
 
-struct WindowFit {
+struct TWindowFit {
     double Discriminant = 0.0;
     bool Valid = false;
 };
 
-class MarkerFitter {
+class TMarkerFitter {
 public:
-    MarkerFitter(const TDataArr& data, TMarkerRec& marker)
+    TMarkerFitter(const TDataArr& data, TMarkerRec& marker)
         : data_(data), marker_(marker), n_(std::int32_t(data.size()))
     {
     }
@@ -31,7 +31,7 @@ public:
         for (;;) {
             const double prevR = marker_.R;
             const bool prevValid = valid;
-            const WindowFit fit = FitWindow(w);
+            const TWindowFit fit = FitWindow(w);
             valid = fit.Valid;
             w += 2;
             h = marker_.Width / 2;
@@ -49,10 +49,10 @@ public:
     }
 
 private:
-    WindowFit FitWindow(std::int32_t w)
+    TWindowFit FitWindow(std::int32_t w)
     {
         marker_.Width = w;
-        const WindowEnds ends = MarkerWindow(marker_, n_);
+        const TWindowEnds ends = MarkerWindow(marker_, n_);
         signal_.clear();
         volume_.clear();
         for (std::int32_t i = ends.First; i <= ends.Last; ++i) {
@@ -63,7 +63,7 @@ private:
         PolyFit(signal_, volume_, marker_.Coef, marker_.R, ends.Last - ends.First + 1, 4);
 
         const auto& c = marker_.Coef;
-        WindowFit fit;
+        TWindowFit fit;
         fit.Discriminant = Checked(4 * c[2] * c[2] - 12 * c[3] * c[1]);
         const double s = CheckedDivide(-1.0 / 3.0 * c[2], c[3]);
         marker_.Volume = Checked(c[0] + c[1] * s + c[2] * s * s + c[3] * s * s * s);
@@ -84,7 +84,7 @@ private:
 
 }
 
-WindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints)
+TWindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints)
 {
     const std::int32_t h = marker.Width / 2;
     const std::int32_t last = curvePoints - 1;
@@ -94,7 +94,7 @@ WindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints)
 
 void FitMarker(const TDataArr& data, TMarkerRec& marker, std::int32_t startWidth)
 {
-    MarkerFitter(data, marker).Grow(startWidth);
+    TMarkerFitter(data, marker).Grow(startWidth);
 }
 
 }

@@ -13,11 +13,11 @@ namespace lmv::analysis {
 void FitMarker(const TDataArr& data, TMarkerRec& marker, std::int32_t startWidth);
 
 // The curve indexes of the first and last point of a marker's window, held within the curve.
-struct WindowEnds {
+struct TWindowEnds {
     std::int32_t First = 0;
     std::int32_t Last = 0;
 };
 
-WindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints);
+TWindowEnds MarkerWindow(const TMarkerRec& marker, std::int32_t curvePoints);
 
 }

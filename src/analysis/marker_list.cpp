@@ -9,7 +9,7 @@ namespace {
 
 bool IsImplausible(const TMarkerRec& marker, const TDataArr& data, double maxX)
 {
-    const WindowEnds ends = MarkerWindow(marker, std::int32_t(data.size()));
+    const TWindowEnds ends = MarkerWindow(marker, std::int32_t(data.size()));
     return marker.Volume < 0 || marker.Volume > maxX || marker.Volume < data[ends.First].X ||
         marker.Volume > data[ends.Last].X || marker.Width < 7;
 }

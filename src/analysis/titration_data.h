@@ -1,18 +1,15 @@
 #pragma once
 // The data a titration search works on and what it finds.
+#include "model/recording_model.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
 
 namespace lmv::analysis {
 
-// One curve point: X the dosed volume (ml), Y the signal.
-struct TDataPoint {
-    double X = 0.0;
-    double Y = 0.0;
-};
-
-using TDataArr = std::vector<TDataPoint>;
+// A curve: X the dosed volume (ml), Y the signal.
+using TDataArr = std::vector<model::TPoint>;
 using TDoubleArr = std::vector<double>;
 
 // One equivalence point found by the search.

@@ -15,21 +15,21 @@ double CubicVolume(const TMarkerRec& marker, double s)
     return Checked(c[0] + c[1] * s + c[2] * s * s + c[3] * s * s * s);
 }
 
-void SortByX(std::vector<OverlayPoint>& points)
+void SortByX(std::vector<model::TPoint>& points)
 {
     std::stable_sort(points.begin(), points.end(),
-                     [](const OverlayPoint& a, const OverlayPoint& b) { return a.X < b.X; });
+                     [](const model::TPoint& a, const model::TPoint& b) { return a.X < b.X; });
 }
 
 // The signals at the first and last point of the marker's window.
-struct SignalSpan {
+struct TSignalSpan {
     double First = 0.0;
     double Last = 0.0;
 };
 
-SignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data)
+TSignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data)
 {
-    const WindowEnds ends = MarkerWindow(marker, std::int32_t(data.size()));
+    const TWindowEnds ends = MarkerWindow(marker, std::int32_t(data.size()));
     return {data[ends.First].Y, data[ends.Last].Y};
 }
 
@@ -44,14 +44,14 @@ QString MarkLabelText(double volume)
         QStringLiteral(" мл");
 }
 
-MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize)
+TMarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize)
 {
     const QPointF arrowEnd = markPixel - QPointF(MarkArrowLength, MarkArrowLength);
     const QPointF labelTopLeft = arrowEnd - QPointF(labelSize.width(), labelSize.height());
     return {markPixel, arrowEnd, QRectF(labelTopLeft, labelSize)};
 }
 
-TitrationOverlay::TitrationOverlay()
+TTitrationOverlay::TTitrationOverlay()
 {
     deriv_.Role = SeriesRole::Derivative;
     deriv_.Color = DerivColor;
@@ -59,19 +59,19 @@ TitrationOverlay::TitrationOverlay()
     deriv_.SortedByX = false;
 }
 
-void TitrationOverlay::SetChangeListener(std::function<void()> listener)
+void TTitrationOverlay::SetChangeListener(std::function<void()> listener)
 {
     listener_ = std::move(listener);
 }
 
-void TitrationOverlay::Changed()
+void TTitrationOverlay::Changed()
 {
     ++revision_;
     if (listener_)
         listener_();
 }
 
-void TitrationOverlay::SetChart(ChartId chart)
+void TTitrationOverlay::SetChart(ChartId chart)
 {
     chart_ = chart;
     deriv_.Attached = chart != ChartId::None;
@@ -79,36 +79,36 @@ void TitrationOverlay::SetChart(ChartId chart)
     Changed();
 }
 
-void TitrationOverlay::SetVertAxis(VerticalAxis axis)
+void TTitrationOverlay::SetVertAxis(VerticalAxis axis)
 {
     vertAxis_ = axis;
     deriv_.Axis = axis;
     marks_.Axis = axis;
-    for (OverlaySeries& series : borders_)
+    for (TOverlaySeries& series : borders_)
         series.Axis = axis;
     Changed();
 }
 
-void TitrationOverlay::SetBorderColor(TColor color)
+void TTitrationOverlay::SetBorderColor(TColor color)
 {
-    for (OverlaySeries& series : borders_)
+    for (TOverlaySeries& series : borders_)
         series.Color = color;
     Changed();
 }
 
-void TitrationOverlay::SetVisible(bool visible)
+void TTitrationOverlay::SetVisible(bool visible)
 {
     const bool attached = visible && chart_ != ChartId::None;
     deriv_.Attached = attached;
     marks_.Attached = attached;
     for (auto* list : {&borders_, &fits_, &fitDerivs_}) {
-        for (OverlaySeries& series : *list)
+        for (TOverlaySeries& series : *list)
             series.Attached = attached;
     }
     Changed();
 }
 
-void TitrationOverlay::ClearLineSeries()
+void TTitrationOverlay::ClearLineSeries()
 {
     borders_.clear();
     fits_.clear();
@@ -116,13 +116,13 @@ void TitrationOverlay::ClearLineSeries()
     Changed();
 }
 
-void TitrationOverlay::ClearMarks()
+void TTitrationOverlay::ClearMarks()
 {
     marks_.Marks.clear();
     Changed();
 }
 
-void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range)
+void TTitrationOverlay::Rebuild(const TOverlaySource& source, TAxisRange range)
 {
     try {
         RebuildDeriv(source);
@@ -144,32 +144,32 @@ void TitrationOverlay::Rebuild(const OverlaySource& source, AxisRange range)
     Changed();
 }
 
-void TitrationOverlay::RebuildDeriv(const OverlaySource& source)
+void TTitrationOverlay::RebuildDeriv(const TOverlaySource& source)
 {
     deriv_.Points.clear();
     if (!source.Options.ShowDeriv)
         return;
     deriv_.Points.reserve(source.Deriv.size());
-    for (const TDataPoint& point : source.Deriv)
+    for (const model::TPoint& point : source.Deriv)
         deriv_.Points.push_back({point.X, point.Y});
 }
 
 // One mark per marker, whatever else is shown, so that marks never pile up over redraws.
-void TitrationOverlay::RebuildMarks(const TMarkersArr& markers)
+void TTitrationOverlay::RebuildMarks(const TMarkersArr& markers)
 {
     marks_.Marks.clear();
     for (const TMarkerRec& marker : markers) {
-        OverlayMark mark{marker.Volume, marker.Value, MarkLabelText(marker.Volume)};
+        TOverlayMark mark{marker.Volume, marker.Value, MarkLabelText(marker.Volume)};
         const auto at = std::upper_bound(marks_.Marks.begin(), marks_.Marks.end(), mark.X,
-                                         [](double x, const OverlayMark& m) { return x < m.X; });
+                                         [](double x, const TOverlayMark& m) { return x < m.X; });
         marks_.Marks.insert(at, std::move(mark));
     }
 }
 
-OverlaySeries TitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColor color,
-                                              VerticalAxis axis) const
+TOverlaySeries TTitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColor color,
+                                                VerticalAxis axis) const
 {
-    OverlaySeries series;
+    TOverlaySeries series;
     series.Role = role;
     series.Marker = marker;
     series.Color = color;
@@ -178,13 +178,13 @@ OverlaySeries TitrationOverlay::NewLineSeries(SeriesRole role, int marker, TColo
     return series;
 }
 
-void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange range)
+void TTitrationOverlay::RebuildBorders(const TOverlaySource& source, TAxisRange range)
 {
     const auto count = int(source.Markers.size());
     for (int i = 0; i < count; ++i) {
         for (SeriesRole role :
              {SeriesRole::LeftBorder, SeriesRole::RightBorder, SeriesRole::VolumeLine}) {
-            OverlaySeries series = NewLineSeries(role, i, BorderColor, vertAxis_);
+            TOverlaySeries series = NewLineSeries(role, i, BorderColor, vertAxis_);
             series.Pen = PenStyle::Dot;
             series.PenWidth = 2;
             borders_.push_back(std::move(series));
@@ -194,7 +194,7 @@ void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange ran
         return;
     for (int i = 0; i < count; ++i) {
         const TMarkerRec& marker = source.Markers[i];
-        const WindowEnds ends = MarkerWindow(marker, std::int32_t(source.Data.size()));
+        const TWindowEnds ends = MarkerWindow(marker, std::int32_t(source.Data.size()));
         const double a = source.Data[ends.First].X;
         const double b = source.Data[ends.Last].X;
         borders_[3 * i].Points = {{a, range.Max}, {a, range.Min}};
@@ -205,15 +205,15 @@ void TitrationOverlay::RebuildBorders(const OverlaySource& source, AxisRange ran
 }
 
 // A marker without a fit (Width 0, as SetSingleMarker leaves it) gets an empty series.
-void TitrationOverlay::RebuildFits(const OverlaySource& source)
+void TTitrationOverlay::RebuildFits(const TOverlaySource& source)
 {
     for (int i = 0; i < int(source.Markers.size()); ++i) {
         const TMarkerRec& marker = source.Markers[i];
-        OverlaySeries series =
+        TOverlaySeries series =
             NewLineSeries(SeriesRole::FittedCubic, i, FitColor, VerticalAxis::Left);
         const std::int64_t n = 10 * std::int64_t(marker.Width);
         if (n > 0) {
-            const SignalSpan span = WindowSignals(marker, source.Data);
+            const TSignalSpan span = WindowSignals(marker, source.Data);
             const double step = Checked(span.Last - span.First) / double(n);
             series.Points.reserve(std::size_t(n));
             for (std::int64_t k = 0; k < n; ++k) {
@@ -226,15 +226,15 @@ void TitrationOverlay::RebuildFits(const OverlaySource& source)
     }
 }
 
-void TitrationOverlay::RebuildFitDerivs(const OverlaySource& source)
+void TTitrationOverlay::RebuildFitDerivs(const TOverlaySource& source)
 {
     const std::int64_t n = 10 * std::int64_t(source.FitSamples);
     for (int i = 0; i < int(source.Markers.size()); ++i) {
         const TMarkerRec& marker = source.Markers[i];
-        OverlaySeries series =
+        TOverlaySeries series =
             NewLineSeries(SeriesRole::FittedSlope, i, FitDerivColor, VerticalAxis::Right);
         if (marker.Width > 0 && n > 1) {
-            const SignalSpan span = WindowSignals(marker, source.Data);
+            const TSignalSpan span = WindowSignals(marker, source.Data);
             const double step = Checked(span.Last - span.First) / double(n);
             double s = span.First;
             double v = CubicVolume(marker, s);

@@ -34,7 +34,7 @@ namespace lmv::analysis {
 // A 24-bit colour written $BBGGRR: red in bits 0..7, green 8..15, blue 16..23.
 using TColor = std::uint32_t;
 
-struct RgbTriple {
+struct TRgbTriple {
     std::uint8_t Red = 0;
     std::uint8_t Green = 0;
     std::uint8_t Blue = 0;
@@ -45,7 +45,7 @@ constexpr TColor RgbToColor(std::uint8_t red, std::uint8_t green, std::uint8_t b
     return TColor(red) | (TColor(green) << 8) | (TColor(blue) << 16);
 }
 
-constexpr RgbTriple ColorToRgb(TColor color)
+constexpr TRgbTriple ColorToRgb(TColor color)
 {
     return {std::uint8_t(color & 0xFF), std::uint8_t((color >> 8) & 0xFF),
             std::uint8_t((color >> 16) & 0xFF)};
@@ -69,12 +69,7 @@ enum class ChartId : int { None = 0 };
 
 enum class SeriesRole { Derivative, LeftBorder, RightBorder, VolumeLine, FittedCubic, FittedSlope };
 
-struct OverlayPoint {
-    double X = 0.0;
-    double Y = 0.0;
-};
-
-struct OverlaySeries {
+struct TOverlaySeries {
     SeriesRole Role = SeriesRole::Derivative;
     int Marker = -1;  // the marker the series belongs to; -1 for the derivative
     TColor Color = 0;
@@ -83,27 +78,27 @@ struct OverlaySeries {
     int PenWidth = 1;
     bool SortedByX = true;  // false: the order of Points is the drawing order
     bool Attached = false;
-    std::vector<OverlayPoint> Points;
+    std::vector<model::TPoint> Points;
 };
 
-struct OverlayMark {
+struct TOverlayMark {
     double X = 0.0;  // the equivalence volume
     double Y = 0.0;  // the signal at the equivalence point
     QString Label;  // "V=… мл"
 };
 
-struct MarkSeriesModel {
+struct TMarkSeriesModel {
     VerticalAxis Axis = VerticalAxis::Left;
     TColor PointColor = 0;
     TColor ArrowColor = MarkArrowColor;
     int ArrowLength = MarkArrowLength;
     PointerStyle Pointer = PointerStyle::SmallDot;
     bool Attached = false;
-    std::vector<OverlayMark> Marks;  // ascending X
+    std::vector<TOverlayMark> Marks;  // ascending X
 };
 
 // A vertical axis's range when the overlay is rebuilt.
-struct AxisRange {
+struct TAxisRange {
     double Min = 0.0;
     double Max = 0.0;
 };
@@ -112,16 +107,16 @@ struct AxisRange {
 QString MarkLabelText(double volume);
 
 // Screen pixels, Y growing downwards.
-struct MarkLabelPlacement {
+struct TMarkLabelPlacement {
     QPointF ArrowStart;  // the mark's own position
     QPointF ArrowEnd;  // ArrowLength pixels left of and above it
     QRectF LabelRect;  // lower-right corner at ArrowEnd
 };
 
-MarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize);
+TMarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize);
 
 // Display options, in the order SetOption numbers them (0 .. 3).
-struct OverlayOptions {
+struct TOverlayOptions {
     bool ShowDeriv = false;
     bool ShowBorders = true;
     bool ShowFit = false;
@@ -129,28 +124,28 @@ struct OverlayOptions {
 };
 
 // Everything one rebuild draws from.
-struct OverlaySource {
+struct TOverlaySource {
     const TDataArr& Data;  // the curve
     const TDataArr& Deriv;  // the derivative shown by DerivSeries
     const TMarkersArr& Markers;
-    OverlayOptions Options;
+    TOverlayOptions Options;
     int FitSamples = 30;
     TColor VolumeLineColor = 0;
 };
 
-class TitrationOverlay {
+class TTitrationOverlay {
 public:
     // The derivative and mark series exist from here on, bound to no chart: derivative on the
     // right axis, marks on the left.
-    TitrationOverlay();
+    TTitrationOverlay();
 
     ChartId Chart() const { return chart_; }
     VerticalAxis VertAxis() const { return vertAxis_; }
-    const OverlaySeries& DerivSeries() const { return deriv_; }
-    const std::vector<OverlaySeries>& BorderSeries() const { return borders_; }
-    const std::vector<OverlaySeries>& FitSeries() const { return fits_; }
-    const std::vector<OverlaySeries>& FitDerivSeries() const { return fitDerivs_; }
-    const MarkSeriesModel& MarkSeries() const { return marks_; }
+    const TOverlaySeries& DerivSeries() const { return deriv_; }
+    const std::vector<TOverlaySeries>& BorderSeries() const { return borders_; }
+    const std::vector<TOverlaySeries>& FitSeries() const { return fits_; }
+    const std::vector<TOverlaySeries>& FitDerivSeries() const { return fitDerivs_; }
+    const TMarkSeriesModel& MarkSeries() const { return marks_; }
     std::uint64_t Revision() const { return revision_; }
 
     void SetChangeListener(std::function<void()> listener);
@@ -172,24 +167,25 @@ public:
     // Makes every overlay anew from the source: derivative points, border and volume lines
     // spanning `range` (the range of VertAxis() now), one mark per marker, fitted cubics and
     // slopes. A fitted slope of two equal successive sample volumes is a common::MathError.
-    void Rebuild(const OverlaySource& source, AxisRange range);
+    void Rebuild(const TOverlaySource& source, TAxisRange range);
 
 private:
     void Changed();
-    void RebuildDeriv(const OverlaySource& source);
-    void RebuildBorders(const OverlaySource& source, AxisRange range);
+    void RebuildDeriv(const TOverlaySource& source);
+    void RebuildBorders(const TOverlaySource& source, TAxisRange range);
     void RebuildMarks(const TMarkersArr& markers);
-    void RebuildFits(const OverlaySource& source);
-    void RebuildFitDerivs(const OverlaySource& source);
-    OverlaySeries NewLineSeries(SeriesRole role, int marker, TColor color, VerticalAxis axis) const;
+    void RebuildFits(const TOverlaySource& source);
+    void RebuildFitDerivs(const TOverlaySource& source);
+    TOverlaySeries NewLineSeries(SeriesRole role, int marker, TColor color,
+                                 VerticalAxis axis) const;
 
     ChartId chart_ = ChartId::None;
     VerticalAxis vertAxis_ = VerticalAxis::Left;
-    OverlaySeries deriv_;
-    std::vector<OverlaySeries> borders_;
-    std::vector<OverlaySeries> fits_;
-    std::vector<OverlaySeries> fitDerivs_;
-    MarkSeriesModel marks_;
+    TOverlaySeries deriv_;
+    std::vector<TOverlaySeries> borders_;
+    std::vector<TOverlaySeries> fits_;
+    std::vector<TOverlaySeries> fitDerivs_;
+    TMarkSeriesModel marks_;
     std::uint64_t revision_ = 0;
     std::function<void()> listener_;
 };

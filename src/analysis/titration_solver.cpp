@@ -31,7 +31,7 @@ TSolver::TSolver(ChartId chart, AxisRangeSource axisRange)
 void TSolver::SetData(TDataArr data)
 {
     // The derivative skips the signals of equal volumes, so they are checked here.
-    for (const TDataPoint& point : data) {
+    for (const model::TPoint& point : data) {
         Checked(point.X);
         Checked(point.Y);
     }
@@ -55,7 +55,7 @@ void TSolver::FindVolumes(TDoubleArr& volumes)
     deriv.pop_back();
     deriv_ = std::move(deriv);
 
-    const Extremes extremes = SmoothDerivative();
+    const TExtremes extremes = SmoothDerivative();
     NormaliseSign(extremes);
     const double threshold =
         Checked(Checked(extremes.MaxY - extremes.MinY) * thresholdPercent_ / 100);
@@ -72,14 +72,14 @@ void TSolver::FindVolumes(TDoubleArr& volumes)
 }
 
 // Smooths with growing windows until the derivative has one clear sign.
-TSolver::Extremes TSolver::SmoothDerivative()
+TSolver::TExtremes TSolver::SmoothDerivative()
 {
     const auto n = std::int64_t(data_.size());
     smoothPasses_ = 0;
     for (;;) {
         if (smoothPasses_ > 0)
             SmoothY(deriv_, smoothPasses_);
-        const Extremes extremes = FindExtremes();
+        const TExtremes extremes = FindExtremes();
         ++smoothPasses_;
         const double range = Checked(extremes.MaxY - extremes.MinY);
         if (range == 0.0)
@@ -93,9 +93,9 @@ TSolver::Extremes TSolver::SmoothDerivative()
     }
 }
 
-TSolver::Extremes TSolver::FindExtremes() const
+TSolver::TExtremes TSolver::FindExtremes() const
 {
-    Extremes extremes{deriv_[0].Y, deriv_[0].Y, data_[0].X};
+    TExtremes extremes{deriv_[0].Y, deriv_[0].Y, data_[0].X};
     for (std::size_t i = 1; i < deriv_.size(); ++i) {
         if (deriv_[i].Y > extremes.MaxY)
             extremes.MaxY = deriv_[i].Y;
@@ -108,11 +108,11 @@ TSolver::Extremes TSolver::FindExtremes() const
 }
 
 // Turns the derivative so that its peaks point upwards.
-void TSolver::NormaliseSign(const Extremes& extremes)
+void TSolver::NormaliseSign(const TExtremes& extremes)
 {
     if (!(std::fabs(extremes.MaxY) < std::fabs(extremes.MinY)))
         return;
-    for (TDataPoint& point : deriv_)
+    for (model::TPoint& point : deriv_)
         point.Y = -point.Y;
 }
 
@@ -229,8 +229,8 @@ void TSolver::SetOption(std::int32_t index, bool value)
 
 void TSolver::Redraw()
 {
-    const AxisRange range = axisRange_ ? axisRange_(overlay_.VertAxis()) : AxisRange{};
-    overlay_.Rebuild(OverlaySource{data_, deriv_, markers_, options_, fitSamples_, color_}, range);
+    const TAxisRange range = axisRange_ ? axisRange_(overlay_.VertAxis()) : TAxisRange{};
+    overlay_.Rebuild(TOverlaySource{data_, deriv_, markers_, options_, fitSamples_, color_}, range);
 }
 
 void TSolver::ClearLineSeries() { overlay_.ClearLineSeries(); }

@@ -17,7 +17,7 @@ namespace lmv::analysis {
 extern std::int32_t MaxInflections;
 
 // The range of one of the chart's vertical axes at this moment; the window supplies it.
-using AxisRangeSource = std::function<AxisRange(VerticalAxis)>;
+using AxisRangeSource = std::function<TAxisRange(VerticalAxis)>;
 
 class TSolver {
 public:
@@ -67,22 +67,22 @@ public:
     std::int32_t SmoothPasses() const { return smoothPasses_; }
     std::int32_t FitSamples() const { return fitSamples_; }
     std::int32_t ThresholdPercent() const { return thresholdPercent_; }
-    const OverlayOptions& Options() const { return options_; }
+    const TOverlayOptions& Options() const { return options_; }
     VerticalAxis VertAxis() const { return overlay_.VertAxis(); }
     TColor Color() const { return color_; }
     ChartId Chart() const { return overlay_.Chart(); }
-    const TitrationOverlay& Overlay() const { return overlay_; }
+    const TTitrationOverlay& Overlay() const { return overlay_; }
 
 private:
-    struct Extremes {
+    struct TExtremes {
         double MaxY = 0.0;
         double MinY = 0.0;
         double MaxX = 0.0;
     };
 
-    Extremes SmoothDerivative();
-    Extremes FindExtremes() const;
-    void NormaliseSign(const Extremes& extremes);
+    TExtremes SmoothDerivative();
+    TExtremes FindExtremes() const;
+    void NormaliseSign(const TExtremes& extremes);
     void FindPeaks(double threshold);
     void AddPeakMarker(std::int32_t index, double threshold);
 
@@ -92,12 +92,12 @@ private:
     std::int32_t smoothPasses_ = 0;
     std::int32_t fitSamples_ = 30;
     std::int32_t thresholdPercent_ = 25;
-    OverlayOptions options_;
+    TOverlayOptions options_;
     TColor color_ = 0;
     bool filterMarkers_ = true;
     bool mergeOverlaps_ = true;
     AxisRangeSource axisRange_;
-    TitrationOverlay overlay_;
+    TTitrationOverlay overlay_;
 };
 
 }

@@ -18,7 +18,7 @@ QString NonFiniteText(double value)
     return std::signbit(value) ? QLatin1Char('-') + text : text;
 }
 
-QString ExponentText(const RoundedDecimal& r)
+QString ExponentText(const TRoundedDecimal& r)
 {
     QString text(QLatin1Char(r.digits.front()));
     if (r.digits.size() > 1)
@@ -27,7 +27,7 @@ QString ExponentText(const RoundedDecimal& r)
     return text + QLatin1Char('E') + QString::number(r.exponent);
 }
 
-QString PlainText(const RoundedDecimal& r, int decimals)
+QString PlainText(const TRoundedDecimal& r, int decimals)
 {
     QString text;
     for (int power = std::max(r.exponent, 0); power >= 0; --power)
@@ -40,7 +40,7 @@ QString PlainText(const RoundedDecimal& r, int decimals)
 }
 
 // A value whose text shows no non-zero digit gets no "-".
-QString WithSign(double value, const RoundedDecimal& r, const QString& body)
+QString WithSign(double value, const TRoundedDecimal& r, const QString& body)
 {
     return value < 0 && !r.IsZero() ? QLatin1Char('-') + body : body;
 }
@@ -157,7 +157,7 @@ QString FixedText(double value, int digits, int decimals)
         throw RangeError();
     if (!std::isfinite(value))
         return NonFiniteText(value);
-    const RoundedDecimal r = RoundDecimal(value, digits, decimals);
+    const TRoundedDecimal r = RoundDecimal(value, digits, decimals);
     if (r.exponent >= digits)
         return WithSign(value, r, ExponentText(r));
     return WithSign(value, r, PlainText(r, decimals));
@@ -168,7 +168,7 @@ QString GeneralText(double value, int minExponent, int digits)
     CheckDigits(digits);
     if (!std::isfinite(value))
         return NonFiniteText(value);
-    const RoundedDecimal r = RoundDecimal(value, digits);
+    const TRoundedDecimal r = RoundDecimal(value, digits);
     if (r.IsZero())
         return QStringLiteral("0");
     const bool exponentForm = r.exponent < minExponent || r.exponent >= digits;

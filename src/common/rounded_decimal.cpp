@@ -53,9 +53,9 @@ bool LooksLikeHalf(const Expansion& x, long long kept)
                        [](char c) { return c == '0'; });
 }
 
-RoundedDecimal Round(const Expansion& x, long long kept)
+TRoundedDecimal Round(const Expansion& x, long long kept)
 {
-    RoundedDecimal r;
+    TRoundedDecimal r;
     if (kept < 0)
         return r;
     const auto keptSize = static_cast<std::size_t>(kept);
@@ -79,7 +79,7 @@ RoundedDecimal Round(const Expansion& x, long long kept)
 
 }
 
-char RoundedDecimal::DigitAt(int power) const
+char TRoundedDecimal::DigitAt(int power) const
 {
     const long long index = static_cast<long long>(exponent) - power;
     if (index < 0 || index >= static_cast<long long>(digits.size()))
@@ -87,12 +87,12 @@ char RoundedDecimal::DigitAt(int power) const
     return digits[static_cast<std::size_t>(index)];
 }
 
-int RoundedDecimal::FractionDigits() const
+int TRoundedDecimal::FractionDigits() const
 {
     return std::max(0, static_cast<int>(digits.size()) - 1 - exponent);
 }
 
-RoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimals)
+TRoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimals)
 {
     value = std::fabs(value);
     Expansion x = Expand(value, FastDigits);
@@ -104,7 +104,7 @@ RoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimals
     return Round(x, kept);
 }
 
-RoundedDecimal RoundDecimal(double value, int significantDigits)
+TRoundedDecimal RoundDecimal(double value, int significantDigits)
 {
     return RoundDecimal(value, significantDigits, INT_MAX);
 }

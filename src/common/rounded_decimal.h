@@ -6,7 +6,7 @@ namespace lmv::common {
 
 // The value digits[0].digits[1]digits[2]... × 10^exponent, without trailing zeros; no digits
 // (and exponent 0) when the value rounded to zero.
-struct RoundedDecimal {
+struct TRoundedDecimal {
     std::string digits;
     int exponent = 0;
 
@@ -19,7 +19,7 @@ struct RoundedDecimal {
 
 // |value| (finite) rounded to at most `significantDigits` significant digits (at least 1) and,
 // further, to no digit below 10^-maxDecimals, whichever keeps fewer.
-RoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimals);
-RoundedDecimal RoundDecimal(double value, int significantDigits);
+TRoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimals);
+TRoundedDecimal RoundDecimal(double value, int significantDigits);
 
 }

@@ -209,7 +209,7 @@ public:
     int DragEdge = 0;
     // The peaks of the record on screen, each calculated on its own page's curve, and the
     // window's Modified flag.
-    analysis::PeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
+    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
     bool LoadingRecord = false;
     QString StatusText;
     QString HelpFile;
@@ -335,7 +335,7 @@ private:
     void ShowTableFileOption();
 
     // Peaks.
-    std::optional<analysis::PageCurve> CurveOfPage(int page) const;
+    std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;

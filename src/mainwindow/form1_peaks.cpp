@@ -53,7 +53,7 @@ void TForm1::SwitchIntegralCurves()
 {
     TAction& showIntegral = Actn(QStringLiteral("ShowIntegeralActn"));
     showIntegral.SetChecked(!showIntegral.Checked());
-    const analysis::RecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
+    const analysis::TRecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
     FollowIntegralCurves();
     if (report.Failed())
         ShowError(report.Message);
@@ -68,7 +68,7 @@ void TForm1::FollowIntegralCurves()
 }
 
 // The rule of GetCurrentSeries, for any page.
-std::optional<analysis::PageCurve> TForm1::CurveOfPage(int page) const
+std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
 {
     const TChart* chart = page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
     if (!chart)
@@ -76,7 +76,7 @@ std::optional<analysis::PageCurve> TForm1::CurveOfPage(int page) const
     for (const TChartSeries* series : chart->SeriesList()) {
         if (series == CursorLine || series == CursorPoints)
             continue;
-        analysis::PageCurve curve;
+        analysis::TPageCurve curve;
         curve.X.reserve(std::size_t(series->Count()));
         curve.Y.reserve(std::size_t(series->Count()));
         for (int i = 0; i < series->Count(); ++i) {

@@ -37,7 +37,7 @@ void TPeakIntegralView::Follow(const analysis::TParams& params)
         if (TChart* chart = series->ParentChart())
             chart->RemoveSeries(series);
         series->Clear();
-        for (const store::TPoint& point : curves[i]->Points)
+        for (const model::TPoint& point : curves[i]->Points)
             series->AddXY(point.X, point.Y);
         if (curves[i]->ChartPage)
             if (TChart* chart = ChartOfPage(*curves[i]->ChartPage))

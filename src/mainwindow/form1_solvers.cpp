@@ -18,7 +18,7 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
         std::make_unique<analysis::TSolver>(Chart2Id, [&chart](analysis::VerticalAxis side) {
             TChartAxis& range =
                 side == analysis::VerticalAxis::Right ? chart.RightAxis() : chart.LeftAxis();
-            return analysis::AxisRange{range.Minimum(), range.Maximum()};
+            return analysis::TAxisRange{range.Minimum(), range.Maximum()};
         });
     solver->SetVertAxis(axis);
     return solver;

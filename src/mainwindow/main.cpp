@@ -22,8 +22,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("lmv2pr"));
     lmv::mainwindow::TMessageBoxNotifier notifier;
-    lmv::store::RecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
-                                  [] { return QDateTime::currentDateTime(); });
+    lmv::store::TRecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
+                                   [] { return QDateTime::currentDateTime(); });
 
     lmv::mainwindow::TForm1Options options;
     options.startDir = store.StartDir();

@@ -13,7 +13,7 @@ constexpr int LabelPadding = 2;
 
 QColor ColorOf(analysis::TColor color)
 {
-    const analysis::RgbTriple rgb = analysis::ColorToRgb(color);
+    const analysis::TRgbTriple rgb = analysis::ColorToRgb(color);
     return QColor(rgb.Red, rgb.Green, rgb.Blue);
 }
 
@@ -25,7 +25,7 @@ QCPAxis* ValueAxisOf(TChart& chart, analysis::VerticalAxis axis)
 }
 
 TSolverOverlayView::TSolverOverlayView(const QString& name, TChart& chart,
-                                       const analysis::TitrationOverlay& overlay, QObject* owner)
+                                       const analysis::TTitrationOverlay& overlay, QObject* owner)
     : QObject(owner), chart_(chart), overlay_(overlay)
 {
     setObjectName(name);
@@ -48,18 +48,18 @@ void TSolverOverlayView::Rebuild()
     Clear();
     if (overlay_.Chart() != analysis::ChartId::None) {
         AddLine(overlay_.DerivSeries(), QStringLiteral("Deriv"));
-        for (const analysis::OverlaySeries& border : overlay_.BorderSeries())
+        for (const analysis::TOverlaySeries& border : overlay_.BorderSeries())
             AddLine(border, QStringLiteral("Border%1").arg(border.Marker));
-        for (const analysis::OverlaySeries& fit : overlay_.FitSeries())
+        for (const analysis::TOverlaySeries& fit : overlay_.FitSeries())
             AddLine(fit, QStringLiteral("Fit%1").arg(fit.Marker));
-        for (const analysis::OverlaySeries& slope : overlay_.FitDerivSeries())
+        for (const analysis::TOverlaySeries& slope : overlay_.FitDerivSeries())
             AddLine(slope, QStringLiteral("FitDeriv%1").arg(slope.Marker));
         AddMarks(overlay_.MarkSeries());
     }
     chart_.Refresh();
 }
 
-void TSolverOverlayView::AddLine(const analysis::OverlaySeries& model, const QString& name)
+void TSolverOverlayView::AddLine(const analysis::TOverlaySeries& model, const QString& name)
 {
     if (!model.Attached || model.Points.empty())
         return;
@@ -70,31 +70,31 @@ void TSolverOverlayView::AddLine(const analysis::OverlaySeries& model, const QSt
     series->SetPenWidth(model.PenWidth);
     series->SetPenStyle(model.Pen == analysis::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     series->SetOnRightAxis(model.Axis == analysis::VerticalAxis::Right);
-    for (const analysis::OverlayPoint& point : model.Points)
+    for (const model::TPoint& point : model.Points)
         series->AddXY(point.X, point.Y);
     chart_.AddSeries(series);
     series_.append(series);
 }
 
-void TSolverOverlayView::AddMarks(const analysis::MarkSeriesModel& model)
+void TSolverOverlayView::AddMarks(const analysis::TMarkSeriesModel& model)
 {
     if (!model.Attached || model.Marks.empty())
         return;
     auto* points =
         new TPointSeries(objectName() + QStringLiteral("Marks"), ColorOf(model.PointColor), this);
     points->SetOnRightAxis(model.Axis == analysis::VerticalAxis::Right);
-    for (const analysis::OverlayMark& mark : model.Marks)
+    for (const analysis::TOverlayMark& mark : model.Marks)
         points->AddXY(mark.X, mark.Y);
     chart_.AddSeries(points);
     series_.append(points);
-    for (const analysis::OverlayMark& mark : model.Marks)
+    for (const analysis::TOverlayMark& mark : model.Marks)
         AddLabel(mark, model);
 }
 
 // The arrow ends on the mark in plot coordinates; its other end and the label keep their pixel
 // offsets from it, so both follow zooming and scrolling.
-void TSolverOverlayView::AddLabel(const analysis::OverlayMark& mark,
-                                  const analysis::MarkSeriesModel& model)
+void TSolverOverlayView::AddLabel(const analysis::TOverlayMark& mark,
+                                  const analysis::TMarkSeriesModel& model)
 {
     auto* arrow = new QCPItemLine(&chart_);
     arrow->setPen(QPen(ColorOf(model.ArrowColor)));
@@ -109,7 +109,7 @@ void TSolverOverlayView::AddLabel(const analysis::OverlayMark& mark,
     label->setBrush(QBrush(Qt::white));
     const QSizeF size = QFontMetrics(label->font()).size(0, mark.Label) +
         QSizeF(2 * LabelPadding, 2 * LabelPadding);
-    const analysis::MarkLabelPlacement placement = analysis::PlaceMarkLabel(QPointF(0, 0), size);
+    const analysis::TMarkLabelPlacement placement = analysis::PlaceMarkLabel(QPointF(0, 0), size);
 
     arrow->start->setType(QCPItemPosition::ptAbsolute);
     arrow->start->setParentAnchor(arrow->end);

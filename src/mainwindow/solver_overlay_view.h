@@ -19,7 +19,7 @@ class TSolverOverlayView : public QObject {
     Q_OBJECT
 public:
     TSolverOverlayView(const QString& name, TChart& chart,
-                       const analysis::TitrationOverlay& overlay, QObject* owner);
+                       const analysis::TTitrationOverlay& overlay, QObject* owner);
 
     // Makes every drawn series and label anew from the model.
     void Rebuild();
@@ -29,12 +29,12 @@ public:
 
 private:
     void Clear();
-    void AddLine(const analysis::OverlaySeries& model, const QString& name);
-    void AddMarks(const analysis::MarkSeriesModel& model);
-    void AddLabel(const analysis::OverlayMark& mark, const analysis::MarkSeriesModel& model);
+    void AddLine(const analysis::TOverlaySeries& model, const QString& name);
+    void AddMarks(const analysis::TMarkSeriesModel& model);
+    void AddLabel(const analysis::TOverlayMark& mark, const analysis::TMarkSeriesModel& model);
 
     TChart& chart_;
-    const analysis::TitrationOverlay& overlay_;
+    const analysis::TTitrationOverlay& overlay_;
     QList<TChartSeries*> series_;
     QList<QCPItemText*> labels_;
     QList<QCPItemLine*> arrows_;

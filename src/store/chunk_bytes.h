@@ -19,9 +19,9 @@ static_assert(std::endian::native == std::endian::little, "the file formats are 
 constexpr int ChunkHeadSize = 8;  // Int32 tag, Int32 length
 constexpr int MagicSize = 8;
 
-class ChunkReader {
+class TChunkReader {
 public:
-    explicit ChunkReader(QByteArrayView bytes, qsizetype position = 0)
+    explicit TChunkReader(QByteArrayView bytes, qsizetype position = 0)
         : bytes_(bytes), position_(position)
     {
     }
@@ -65,7 +65,7 @@ private:
 
 // Reads packed little-endian entries of type T out of a byte buffer whatever its alignment, so
 // a vector is filled in one pass without being zeroed first.
-template <typename T> class PackedEntryIterator {
+template <typename T> class TPackedEntryIterator {
 public:
     using iterator_category = std::random_access_iterator_tag;
     using value_type = T;
@@ -73,8 +73,8 @@ public:
     using pointer = const T*;
     using reference = T;
 
-    PackedEntryIterator() = default;
-    explicit PackedEntryIterator(const char* at) : at_(at) {}
+    TPackedEntryIterator() = default;
+    explicit TPackedEntryIterator(const char* at) : at_(at) {}
 
     T operator*() const
     {
@@ -83,52 +83,52 @@ public:
         return value;
     }
     T operator[](difference_type n) const { return *(*this + n); }
-    PackedEntryIterator& operator++() { return *this += 1; }
-    PackedEntryIterator operator++(int)
+    TPackedEntryIterator& operator++() { return *this += 1; }
+    TPackedEntryIterator operator++(int)
     {
-        PackedEntryIterator old = *this;
+        TPackedEntryIterator old = *this;
         ++*this;
         return old;
     }
-    PackedEntryIterator& operator--() { return *this -= 1; }
-    PackedEntryIterator operator--(int)
+    TPackedEntryIterator& operator--() { return *this -= 1; }
+    TPackedEntryIterator operator--(int)
     {
-        PackedEntryIterator old = *this;
+        TPackedEntryIterator old = *this;
         --*this;
         return old;
     }
-    PackedEntryIterator& operator+=(difference_type n)
+    TPackedEntryIterator& operator+=(difference_type n)
     {
         at_ += n * difference_type(sizeof(T));
         return *this;
     }
-    PackedEntryIterator& operator-=(difference_type n) { return *this += -n; }
-    friend PackedEntryIterator operator+(PackedEntryIterator it, difference_type n)
+    TPackedEntryIterator& operator-=(difference_type n) { return *this += -n; }
+    friend TPackedEntryIterator operator+(TPackedEntryIterator it, difference_type n)
     {
         return it += n;
     }
-    friend PackedEntryIterator operator+(difference_type n, PackedEntryIterator it)
+    friend TPackedEntryIterator operator+(difference_type n, TPackedEntryIterator it)
     {
         return it += n;
     }
-    friend PackedEntryIterator operator-(PackedEntryIterator it, difference_type n)
+    friend TPackedEntryIterator operator-(TPackedEntryIterator it, difference_type n)
     {
         return it -= n;
     }
-    friend difference_type operator-(PackedEntryIterator a, PackedEntryIterator b)
+    friend difference_type operator-(TPackedEntryIterator a, TPackedEntryIterator b)
     {
         return (a.at_ - b.at_) / difference_type(sizeof(T));
     }
-    friend auto operator<=>(PackedEntryIterator a, PackedEntryIterator b) = default;
+    friend auto operator<=>(TPackedEntryIterator a, TPackedEntryIterator b) = default;
 
 private:
     const char* at_ = nullptr;
 };
 
 // Appends to one buffer that is written to disk at once.
-class ChunkWriter {
+class TChunkWriter {
 public:
-    explicit ChunkWriter(qsizetype expectedSize = 0) { bytes_.reserve(expectedSize); }
+    explicit TChunkWriter(qsizetype expectedSize = 0) { bytes_.reserve(expectedSize); }
 
     template <typename T> void Write(const T& value)
     {

@@ -6,7 +6,7 @@
 
 namespace lmv::store {
 
-TDateTime FileTimeDays(const QFileInfo& info)
+model::TDateTime FileTimeDays(const QFileInfo& info)
 {
     QDateTime time = info.lastModified().toLocalTime();
     const QTime clock = time.time();

@@ -13,7 +13,7 @@ namespace lmv::store {
 
 namespace {
 
-void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
+void WriteText(TChunkWriter& out, int32_t tag, const QString& text)
 {
     const QByteArray bytes = common::ToCp1251(text);
     if (bytes.size() > std::numeric_limits<int32_t>::max())
@@ -22,9 +22,9 @@ void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
     out.WriteChars(bytes);
 }
 
-class HeaderParser {
+class THeaderParser {
 public:
-    HeaderParser(QByteArrayView bytes, TBaseHeader& list)
+    THeaderParser(QByteArrayView bytes, model::TBaseHeader& list)
         : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), list_(list)
     {
     }
@@ -67,17 +67,17 @@ private:
         return bytes.size() == std::max(length, 0);
     }
 
-    ChunkReader in_;
-    TBaseHeader& list_;
+    TChunkReader in_;
+    model::TBaseHeader& list_;
 };
 
 }
 
-QByteArray SerializeHeader(const TBaseHeader& list)
+QByteArray SerializeHeader(const model::TBaseHeader& list)
 {
-    ChunkWriter out(MagicSize + qsizetype(list.size()) * 64);
+    TChunkWriter out(MagicSize + qsizetype(list.size()) * 64);
     out.WriteRaw(QByteArrayView(HeaderMagic, MagicSize));
-    for (const TBaseHeaderRecord& entry : list) {
+    for (const model::TBaseHeaderRecord& entry : list) {
         WriteText(out, EntryTitleTag, entry.Title);
         WriteText(out, EntryFileNameTag, entry.FileName);
         out.WriteTag(EntryDateTimeTag, sizeof(double));
@@ -86,25 +86,25 @@ QByteArray SerializeHeader(const TBaseHeader& list)
     return out.Take();
 }
 
-HeaderReadResult ParseHeader(QByteArrayView bytes, TBaseHeader& list)
+THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list)
 {
     list.clear();
     if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), "LMVH"))
         return {true, false};
-    HeaderParser parser(bytes, list);
+    THeaderParser parser(bytes, list);
     return {true, !parser.ReadChunks()};
 }
 
-HeaderReadResult LoadHeaderFile(const QString& path, TBaseHeader& list)
+THeaderReadResult LoadHeaderFile(const QString& path, model::TBaseHeader& list)
 {
     list.clear();
-    const std::optional<WholeFile> file = ReadWholeFile(path);
+    const std::optional<TWholeFile> file = ReadWholeFile(path);
     if (!file)
         return {};
     return ParseHeader(file->Bytes(), list);
 }
 
-void WriteHeaderFile(const QString& path, const TBaseHeader& list)
+void WriteHeaderFile(const QString& path, const model::TBaseHeader& list)
 {
     SaveFileAtomically(path, SerializeHeader(list));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The folder index "Header": the magic "LMVHv100", then three chunks per entry in list order:
 // tag 1 the title (begins an entry), tag 2 the file name, tag 3 the date (8 bytes).
-#include "store/recording_model.h"
+#include "model/recording_model.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,21 +17,21 @@ enum HeaderTag : int32_t {
     EntryDateTimeTag = 3,
 };
 
-struct HeaderReadResult {
+struct THeaderReadResult {
     bool Found = false;
     bool Cut = false;  // the file ended inside a chunk; the entries before it were kept
 };
 
-QByteArray SerializeHeader(const TBaseHeader& list);
+QByteArray SerializeHeader(const model::TBaseHeader& list);
 
 // list := the entries of the bytes; a foreign file gives an empty list without an error.
 // Throws UnknownFormatError or InvalidIntegerError for another version (the list stays empty).
-HeaderReadResult ParseHeader(QByteArrayView bytes, TBaseHeader& list);
+THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list);
 
 // list := the entries of the file; a missing file gives an empty list. FileError when the file
 // exists and cannot be read.
-HeaderReadResult LoadHeaderFile(const QString& path, TBaseHeader& list);
+THeaderReadResult LoadHeaderFile(const QString& path, model::TBaseHeader& list);
 
-void WriteHeaderFile(const QString& path, const TBaseHeader& list);
+void WriteHeaderFile(const QString& path, const model::TBaseHeader& list);
 
 }

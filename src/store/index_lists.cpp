@@ -6,7 +6,7 @@
 
 namespace lmv::store {
 
-void SortByDate(TBaseHeader& list)
+void SortByDate(model::TBaseHeader& list)
 {
     const qsizetype length = qsizetype(list.size());
     for (qsizetype gap = std::max<qsizetype>((length - 1) / 2, 1); gap >= 1; gap /= 2) {
@@ -20,17 +20,18 @@ void SortByDate(TBaseHeader& list)
     }
 }
 
-void ApplyFilter(const TBaseHeader& source, int32_t filterMode, TDateTime filterDate,
-                 TBaseHeader& filtered)
+void ApplyFilter(const model::TBaseHeader& source, int32_t filterMode, model::TDateTime filterDate,
+                 model::TBaseHeader& filtered)
 {
     if (filterMode == ShowAllEntries) {
         filtered = source;
     } else if (filterMode == ShowEntriesOfDay) {
         const double day = std::trunc(filterDate);
         filtered.clear();
-        std::copy_if(
-            source.begin(), source.end(), std::back_inserter(filtered),
-            [day](const TBaseHeaderRecord& entry) { return std::trunc(entry.DateTime) == day; });
+        std::copy_if(source.begin(), source.end(), std::back_inserter(filtered),
+                     [day](const model::TBaseHeaderRecord& entry) {
+                         return std::trunc(entry.DateTime) == day;
+                     });
     }
 }
 

@@ -21,14 +21,14 @@ QByteArray& SpareBuffer()
 
 }
 
-WholeFile::~WholeFile()
+TWholeFile::~TWholeFile()
 {
     QByteArray& spare = SpareBuffer();
     if (bytes_.capacity() <= MaxSpareSize && bytes_.capacity() > spare.capacity())
         spare = std::move(bytes_);
 }
 
-std::optional<WholeFile> ReadWholeFile(const QString& path)
+std::optional<TWholeFile> ReadWholeFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -42,7 +42,7 @@ std::optional<WholeFile> ReadWholeFile(const QString& path)
         throw FileError(
             QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
     const qint64 size = file.size();
-    WholeFile whole;
+    TWholeFile whole;
     whole.bytes_ = std::exchange(SpareBuffer(), QByteArray());
     whole.bytes_.resize(size);
     if (file.read(whole.bytes_.data(), size) != size)

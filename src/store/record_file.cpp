@@ -22,21 +22,21 @@ int32_t ChunkLength(qsizetype size)
     return static_cast<int32_t>(size);
 }
 
-void WriteText(ChunkWriter& out, int32_t tag, const QString& text)
+void WriteText(TChunkWriter& out, int32_t tag, const QString& text)
 {
     const QByteArray bytes = common::ToCp1251(text);
     out.WriteTag(tag, ChunkLength(bytes.size()));
     out.WriteChars(bytes);
 }
 
-template <typename T> void WriteScalar(ChunkWriter& out, int32_t tag, T value)
+template <typename T> void WriteScalar(TChunkWriter& out, int32_t tag, T value)
 {
     out.WriteTag(tag, sizeof(T));
     out.Write(value);
 }
 
 // Count, then the entries as they lie in memory (points and peaks are stored raw).
-template <typename T> void WriteCounted(ChunkWriter& out, int32_t tag, const std::vector<T>& items)
+template <typename T> void WriteCounted(TChunkWriter& out, int32_t tag, const std::vector<T>& items)
 {
     const int32_t count = ChunkLength(qsizetype(items.size()));
     out.WriteTag(tag, ChunkLength(4 + qsizetype(items.size()) * qsizetype(sizeof(T))));
@@ -45,19 +45,19 @@ template <typename T> void WriteCounted(ChunkWriter& out, int32_t tag, const std
                                 qsizetype(items.size() * sizeof(T))));
 }
 
-qsizetype ExpectedSize(const TBaseRecord& rec)
+qsizetype ExpectedSize(const model::TBaseRecord& rec)
 {
-    qsizetype size = 256 + rec.Comments.size() + qsizetype(rec.Peaks.size()) * PeakRecSize;
-    for (const TParamRec& param : rec.Params)
+    qsizetype size = 256 + rec.Comments.size() + qsizetype(rec.Peaks.size()) * model::PeakRecSize;
+    for (const model::TParamRec& param : rec.Params)
         size += 16 + param.Name.size() + param.Value.size();
-    for (const TSingleChannel& channel : rec.Channels)
-        size += 24 + qsizetype(channel.Points.size()) * qsizetype(sizeof(TPoint));
+    for (const model::TSingleChannel& channel : rec.Channels)
+        size += 24 + qsizetype(channel.Points.size()) * qsizetype(sizeof(model::TPoint));
     return size;
 }
 
-class RecordParser {
+class TRecordParser {
 public:
-    RecordParser(QByteArrayView bytes, TBaseRecord& rec)
+    TRecordParser(QByteArrayView bytes, model::TBaseRecord& rec)
         : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), rec_(rec)
     {
     }
@@ -98,15 +98,15 @@ private:
             if (rec_.Channels.empty())
                 throw DamagedFileError(
                     QStringLiteral("Файл записи повреждён: точки без своего канала"));
-            return ReadCounted(rec_.Channels.back().Points, sizeof(TPoint));
+            return ReadCounted(rec_.Channels.back().Points, sizeof(model::TPoint));
         case ModeTag:
             return ReadScalar(rec_.Mode);
         case OldestPeaksTag:
-            return ReadCounted(rec_.Peaks, OldestPeakRecSize);
+            return ReadCounted(rec_.Peaks, model::OldestPeakRecSize);
         case OlderPeaksTag:
-            return ReadCounted(rec_.Peaks, OlderPeakRecSize);
+            return ReadCounted(rec_.Peaks, model::OlderPeakRecSize);
         case PeaksTag:
-            return ReadCounted(rec_.Peaks, PeakRecSize);
+            return ReadCounted(rec_.Peaks, model::PeakRecSize);
         case Result1Tag:
             return ReadScalar(rec_.Result1);
         case Result2Tag:
@@ -157,7 +157,7 @@ private:
         const qsizetype present = std::min<qsizetype>(*count, in_.Left() / entrySize);
         if (entrySize == qsizetype(sizeof(T))) {
             const char* first = in_.Take(present * entrySize).data();
-            items.assign(PackedEntryIterator<T>(first), PackedEntryIterator<T>(first) + present);
+            items.assign(TPackedEntryIterator<T>(first), TPackedEntryIterator<T>(first) + present);
         } else {
             items.assign(present, T{});
             for (T& item : items)
@@ -166,15 +166,15 @@ private:
         return present == *count;
     }
 
-    ChunkReader in_;
-    TBaseRecord& rec_;
+    TChunkReader in_;
+    model::TBaseRecord& rec_;
 };
 
 }
 
-QByteArray SerializeRecord(const TBaseRecord& rec)
+QByteArray SerializeRecord(const model::TBaseRecord& rec)
 {
-    ChunkWriter out(ExpectedSize(rec));
+    TChunkWriter out(ExpectedSize(rec));
     out.WriteRaw(QByteArrayView(RecordMagic, MagicSize));
     WriteScalar(out, DateTimeTag, rec.DateTime);
     WriteText(out, TitleTag, rec.Title);
@@ -183,16 +183,16 @@ QByteArray SerializeRecord(const TBaseRecord& rec)
         out.WriteTag(CommentsTag, ChunkLength(rec.Comments.size()));
         out.WriteRaw(rec.Comments);
     }
-    for (const TParamRec& param : rec.Params) {
+    for (const model::TParamRec& param : rec.Params) {
         WriteText(out, ParamNameTag, param.Name);
         WriteText(out, ParamValueTag, param.Value);
     }
     WriteCounted(out, PeaksTag, rec.Peaks);
-    if (rec.Result1 != NoResult) {
+    if (rec.Result1 != model::NoResult) {
         WriteScalar(out, Result1Tag, rec.Result1);
         WriteScalar(out, Result2Tag, rec.Result2);
     }
-    for (const TSingleChannel& channel : rec.Channels) {
+    for (const model::TSingleChannel& channel : rec.Channels) {
         if (channel.Points.empty())
             continue;
         WriteScalar(out, ChannelIdTag, channel.Id);
@@ -201,30 +201,30 @@ QByteArray SerializeRecord(const TBaseRecord& rec)
     return out.Take();
 }
 
-RecordReadResult ParseRecord(QByteArrayView bytes, TBaseRecord& rec)
+TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec)
 {
-    rec.Mode = NotARecordFile;
+    rec.Mode = model::NotARecordFile;
     rec.Comments.clear();
     rec.Peaks.clear();
     if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), "LMVR"))
         return {true, false};
     rec.Mode = 0;
-    rec.Result1 = NoResult;
-    rec.Result2 = NoResult;
+    rec.Result1 = model::NoResult;
+    rec.Result2 = model::NoResult;
     rec.DateTime = 0.0;
-    RecordParser parser(bytes, rec);
+    TRecordParser parser(bytes, rec);
     return {true, !parser.ReadChunks()};
 }
 
-RecordReadResult ReadRecordFile(const QString& path, TBaseRecord& rec)
+TRecordReadResult ReadRecordFile(const QString& path, model::TBaseRecord& rec)
 {
-    const std::optional<WholeFile> file = ReadWholeFile(path);
+    const std::optional<TWholeFile> file = ReadWholeFile(path);
     if (!file)
         return {};
     return ParseRecord(file->Bytes(), rec);
 }
 
-void WriteRecordFile(const QString& path, const TBaseRecord& rec)
+void WriteRecordFile(const QString& path, const model::TBaseRecord& rec)
 {
     SaveFileAtomically(path, SerializeRecord(rec));
 }

@@ -2,7 +2,7 @@
 // The record file "LMVRv100": the magic, then tagged chunks (Int32 tag, Int32 length, payload)
 // to the end of the file. Writing serialises into one buffer that is saved atomically; reading
 // takes the whole file and parses it from memory.
-#include "store/recording_model.h"
+#include "model/recording_model.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,25 +26,25 @@ enum RecordTag : int32_t {
     Result2Tag = 18,
 };
 
-struct RecordReadResult {
+struct TRecordReadResult {
     bool Found = false;  // false: there was no such file and the record is unchanged
     // The file ended inside a chunk or held a count larger than its entries: the complete
     // entries were kept, nothing was invented.
     bool Cut = false;
 };
 
-QByteArray SerializeRecord(const TBaseRecord& rec);
+QByteArray SerializeRecord(const model::TBaseRecord& rec);
 
 // Reads the bytes of a whole record file into rec, appending parameters and channels to what it
-// holds. A foreign file leaves Mode at NotARecordFile without an error. Throws
+// holds. A foreign file leaves Mode at model::NotARecordFile without an error. Throws
 // UnknownFormatError, InvalidIntegerError, or DamagedFileError for a parameter value or channel
 // points with nothing to belong to.
-RecordReadResult ParseRecord(QByteArrayView bytes, TBaseRecord& rec);
+TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec);
 
 // A missing path leaves rec unchanged; a path that cannot be opened or read throws FileError.
-RecordReadResult ReadRecordFile(const QString& path, TBaseRecord& rec);
+TRecordReadResult ReadRecordFile(const QString& path, model::TBaseRecord& rec);
 
 // Replaces the file atomically: the old file stays whole until the new one is on disk.
-void WriteRecordFile(const QString& path, const TBaseRecord& rec);
+void WriteRecordFile(const QString& path, const model::TBaseRecord& rec);
 
 }

@@ -19,11 +19,12 @@ namespace {
 
 template <typename List> auto FindEntry(List& list, const QString& fileName)
 {
-    return std::find_if(list.begin(), list.end(),
-                        [&](const TBaseHeaderRecord& entry) { return entry.FileName == fileName; });
+    return std::find_if(list.begin(), list.end(), [&](const model::TBaseHeaderRecord& entry) {
+        return entry.FileName == fileName;
+    });
 }
 
-void RetitleEntry(TBaseHeader& list, const QString& fileName, const TBaseRecord& rec)
+void RetitleEntry(model::TBaseHeader& list, const QString& fileName, const model::TBaseRecord& rec)
 {
     const auto entry = FindEntry(list, fileName);
     if (entry != list.end()) {
@@ -40,29 +41,29 @@ bool NameTaken(const QString& path)
 
 }
 
-RecordStore::RecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock)
+TRecordStore::TRecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock)
     : notifier_(notifier), clock_(std::move(clock)), startDir_(GetStartDir(documentsPath))
 {
     EnsureStartDir(startDir_);
     FilterDate = Now();
 }
 
-TDateTime RecordStore::Now() const { return common::DateTimeToDays(clock_()); }
+model::TDateTime TRecordStore::Now() const { return common::DateTimeToDays(clock_()); }
 
-QString RecordStore::HeaderPath() const { return recordDir_ + QLatin1String(HeaderFileName); }
+QString TRecordStore::HeaderPath() const { return recordDir_ + QLatin1String(HeaderFileName); }
 
-void RecordStore::RequireRecordDir() const
+void TRecordStore::RequireRecordDir() const
 {
     if (recordDir_.isEmpty())
         throw common::Error(QStringLiteral("Папка записей не открыта"));
 }
 
-RecordReadResult RecordStore::ReadRecordFile(const QString& fileName, TBaseRecord& rec)
+TRecordReadResult TRecordStore::ReadRecordFile(const QString& fileName, model::TBaseRecord& rec)
 {
     if (!IsSafeRecordName(fileName))
         return {};
     const QString path = IsBrowsing() ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
-    const RecordReadResult result = store::ReadRecordFile(path, rec);
+    const TRecordReadResult result = store::ReadRecordFile(path, rec);
     if (result.Cut)
         notifier_.MessageBox(
             QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.")
@@ -71,7 +72,7 @@ RecordReadResult RecordStore::ReadRecordFile(const QString& fileName, TBaseRecor
     return result;
 }
 
-void RecordStore::SaveRecordFile(const QString& fileName, const TBaseRecord& rec)
+void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec)
 {
     if (fileName.isEmpty())
         throw common::Error(QStringLiteral("Пустое имя файла записи"));
@@ -89,7 +90,7 @@ void RecordStore::SaveRecordFile(const QString& fileName, const TBaseRecord& rec
     SaveHeaderFile();
 }
 
-QString RecordStore::SaveNewRecord(const TBaseRecord& rec)
+QString TRecordStore::SaveNewRecord(const model::TBaseRecord& rec)
 {
     RequireRecordDir();
     const QString name =
@@ -103,7 +104,7 @@ QString RecordStore::SaveNewRecord(const TBaseRecord& rec)
     return name;
 }
 
-void RecordStore::SaveHeaderFile()
+void TRecordStore::SaveHeaderFile()
 {
     if (recordDir_.isEmpty())
         return;
@@ -121,10 +122,10 @@ void RecordStore::SaveHeaderFile()
     WriteHeaderFile(HeaderPath(), headerList_);
 }
 
-void RecordStore::SaveHeaderAtExit() { SaveHeaderBeforeLeaving(); }
+void TRecordStore::SaveHeaderAtExit() { SaveHeaderBeforeLeaving(); }
 
 // A folder whose medium is gone must not keep the operator from switching to another one.
-void RecordStore::SaveHeaderBeforeLeaving()
+void TRecordStore::SaveHeaderBeforeLeaving()
 {
     if (recordDir_.isEmpty())
         return;
@@ -135,7 +136,7 @@ void RecordStore::SaveHeaderBeforeLeaving()
     }
 }
 
-void RecordStore::LoadHeaderFile()
+void TRecordStore::LoadHeaderFile()
 {
     headerRejected_ = false;
     refusalReported_ = false;
@@ -153,7 +154,7 @@ void RecordStore::LoadHeaderFile()
     }
 }
 
-void RecordStore::OpenRecordDir()
+void TRecordStore::OpenRecordDir()
 {
     RequireRecordDir();  // an empty path is the current folder, whose files are not ours
     QDir().mkpath(recordDir_);
@@ -161,7 +162,7 @@ void RecordStore::OpenRecordDir()
     LoadHeaderFile();
 }
 
-void RecordStore::SetRecordDir(const QString& dir)
+void TRecordStore::SetRecordDir(const QString& dir)
 {
     if (dir.isEmpty())
         return;
@@ -176,15 +177,15 @@ void RecordStore::SetRecordDir(const QString& dir)
     OpenRecordDir();
 }
 
-void RecordStore::ApplyFilter()
+void TRecordStore::ApplyFilter()
 {
     store::ApplyFilter(IsBrowsing() ? dirList_ : headerList_, FilterMode, FilterDate, FilteredList);
 }
 
-void RecordStore::RebuildHeader()
+void TRecordStore::RebuildHeader()
 {
     RequireRecordDir();
-    TBaseHeader rebuilt;
+    model::TBaseHeader rebuilt;
     QStringList unreadable;
     QStringList cut;
     const QDir dir(recordDir_);
@@ -195,7 +196,7 @@ void RecordStore::RebuildHeader()
         if (!info.isFile() || info.isSymLink() || !IsSafeRecordName(name) ||
             IsStaleSaveTemporary(recordDir_, name))
             continue;
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         try {
             if (store::ReadRecordFile(info.filePath(), rec).Cut)
                 cut << name;
@@ -203,7 +204,7 @@ void RecordStore::RebuildHeader()
             unreadable << QStringLiteral("%1 (%2)").arg(name, error.message());
             continue;
         }
-        if (rec.Mode != NotARecordFile)
+        if (rec.Mode != model::NotARecordFile)
             rebuilt.push_back(
                 {rec.Title, name, rec.DateTime != 0.0 ? rec.DateTime : FileTimeDays(info)});
     }
@@ -223,7 +224,7 @@ void RecordStore::RebuildHeader()
         notifier_.MessageBox(report.join(QLatin1Char('\n')), common::BoxIcon::Warning);
 }
 
-void RecordStore::DeleteRecord(const QString& fileName)
+void TRecordStore::DeleteRecord(const QString& fileName)
 {
     // The live record's own file may go (a forced stop discards it) unless the disk lists the
     // same name, which a removal of a listed line could mean.
@@ -240,7 +241,7 @@ void RecordStore::DeleteRecord(const QString& fileName)
     SaveHeaderFile();
 }
 
-void RecordStore::SetBrowseDir(const QString& dir)
+void TRecordStore::SetBrowseDir(const QString& dir)
 {
     SaveHeaderBeforeLeaving();
     SelectedFileName.clear();
@@ -248,7 +249,7 @@ void RecordStore::SetBrowseDir(const QString& dir)
     ScanBrowseDir();
 }
 
-void RecordStore::ScanBrowseDir()
+void TRecordStore::ScanBrowseDir()
 {
     dirList_.clear();
     for (const QFileInfo& info :
@@ -260,7 +261,7 @@ void RecordStore::ScanBrowseDir()
     SortByDate(dirList_);
 }
 
-TSingleChannel* RecordStore::LiveChannel(int32_t channel)
+model::TSingleChannel* TRecordStore::LiveChannel(int32_t channel)
 {
     if (channel < 0)
         throw common::RangeError();
@@ -271,15 +272,15 @@ TSingleChannel* RecordStore::LiveChannel(int32_t channel)
     return &LiveRecord.Channels[channel];
 }
 
-void RecordStore::AddChannelPoint(int32_t channel, double x, double y)
+void TRecordStore::AddChannelPoint(int32_t channel, double x, double y)
 {
-    if (TSingleChannel* target = LiveChannel(channel))
+    if (model::TSingleChannel* target = LiveChannel(channel))
         target->Points.push_back({x, y});
 }
 
-void RecordStore::ScaleChannelX(int32_t channel, double v)
+void TRecordStore::ScaleChannelX(int32_t channel, double v)
 {
-    TSingleChannel* target = LiveChannel(channel);
+    model::TSingleChannel* target = LiveChannel(channel);
     if (!target)
         return;
     if (target->Points.empty()) {
@@ -288,7 +289,7 @@ void RecordStore::ScaleChannelX(int32_t channel, double v)
     }
     const double last = target->Points.back().X;
     const double factor = last != 0.0 ? v / last : 0.0;
-    for (TPoint& point : target->Points)
+    for (model::TPoint& point : target->Points)
         point.X *= factor;
 }
 

@@ -7,9 +7,9 @@
 // (a record that was cut, files a rebuild skipped, an index write refused) goes to the
 // notifier as one message per operation.
 #include "common/notifier.h"
+#include "model/recording_model.h"
 #include "store/index_lists.h"
 #include "store/record_file.h"
-#include "store/recording_model.h"
 
 #include <QDateTime>
 #include <QString>
@@ -17,27 +17,27 @@
 
 namespace lmv::store {
 
-class RecordStore {
+class TRecordStore {
 public:
     using Clock = std::function<QDateTime()>;
 
     // StartDir := documentsPath + "/Lmv2Pr/", created with its parents; FilterDate := now.
-    RecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock);
+    TRecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock);
 
     const QString& StartDir() const { return startDir_; }
     const QString& RecordDir() const { return recordDir_; }  // ends in '/'; '' until opened
     const QString& BrowseDir() const { return browseDir_; }  // '' = the record folder is listed
-    const TBaseHeader& HeaderList() const { return headerList_; }
-    const TBaseHeader& DirList() const { return dirList_; }
+    const model::TBaseHeader& HeaderList() const { return headerList_; }
+    const model::TBaseHeader& DirList() const { return dirList_; }
     // The folder's index could not be read (another version): it is never overwritten until
     // RebuildHeader replaces it.
     bool HeaderWriteRefused() const { return headerRejected_; }
-    TDateTime Now() const;
+    model::TDateTime Now() const;
 
-    TBaseHeader FilteredList;
+    model::TBaseHeader FilteredList;
     int32_t FilterMode = ShowEntriesOfDay;
-    TDateTime FilterDate = 0.0;
-    TBaseRecord LiveRecord;
+    model::TDateTime FilterDate = 0.0;
+    model::TBaseRecord LiveRecord;
     QString RecordFileName;  // file of LiveRecord while it is open; '' = none
     QString SelectedFileName;  // file of the record shown
     // Set by the recording control from the start of a run to its stop: the record folder
@@ -47,14 +47,14 @@ public:
     // Reads a listed record: from BrowseDir while a disk is browsed, also when the live record
     // has the same name (the live record is shown from memory, never read back from its file).
     // A missing file or an unusable name leaves rec unchanged.
-    RecordReadResult ReadRecordFile(const QString& fileName, TBaseRecord& rec);
+    TRecordReadResult ReadRecordFile(const QString& fileName, model::TBaseRecord& rec);
     // Writes the record into RecordDir, then gives the first index entry of that name (and the
     // first of FilteredList) the record's title and date and saves the index. Refused for an
     // empty or unusable name and, while a disk is browsed, for any record but the live one.
-    void SaveRecordFile(const QString& fileName, const TBaseRecord& rec);
+    void SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec);
     // Names, writes and then indexes a new recording; returns its file name. The entry is only
     // made once the file is written.
-    QString SaveNewRecord(const TBaseRecord& rec);
+    QString SaveNewRecord(const model::TBaseRecord& rec);
     void SaveHeaderFile();
     // The index written once more at exit; a failure is shown, never thrown.
     void SaveHeaderAtExit();
@@ -92,15 +92,15 @@ private:
         return !RecordFileName.isEmpty() && fileName == RecordFileName;
     }
     void RequireRecordDir() const;
-    TSingleChannel* LiveChannel(int32_t channel);
+    model::TSingleChannel* LiveChannel(int32_t channel);
 
     common::Notifier& notifier_;
     Clock clock_;
     QString startDir_;
     QString recordDir_;
     QString browseDir_;
-    TBaseHeader headerList_;
-    TBaseHeader dirList_;
+    model::TBaseHeader headerList_;
+    model::TBaseHeader dirList_;
     bool headerRejected_ = false;
     bool refusalReported_ = false;
 };

@@ -12,8 +12,8 @@ namespace lmv::analysis {
 namespace {
 
 constexpr ChartId Chart2{2};
-constexpr AxisRange LeftRange{0.0, 14.0};
-constexpr AxisRange RightRange{-100.0, 300.0};
+constexpr TAxisRange LeftRange{0.0, 14.0};
+constexpr TAxisRange RightRange{-100.0, 300.0};
 constexpr TColor Red = RgbToColor(255, 0, 0);
 
 // Two steps at 6.0 and 14.2 ml.
@@ -43,7 +43,7 @@ protected:
         ASSERT_EQ(solver.Markers().size(), 2u);
     }
 
-    const TitrationOverlay& overlay() const { return solver.Overlay(); }
+    const TTitrationOverlay& overlay() const { return solver.Overlay(); }
 
     std::vector<VerticalAxis> askedAxes;
     TSolver solver;
@@ -59,13 +59,13 @@ TEST_F(Overlay, SearchWithTwoMarkersDrawsBordersVolumeLinesAndMarks)
     for (int i = 0; i < 2; ++i) {
         const TMarkerRec& marker = solver.Markers()[i];
         const int h = marker.Width / 2;
-        const OverlaySeries& left = borders[3 * i];
-        const OverlaySeries& right = borders[3 * i + 1];
-        const OverlaySeries& volume = borders[3 * i + 2];
+        const TOverlaySeries& left = borders[3 * i];
+        const TOverlaySeries& right = borders[3 * i + 1];
+        const TOverlaySeries& volume = borders[3 * i + 2];
         EXPECT_EQ(left.Role, SeriesRole::LeftBorder);
         EXPECT_EQ(right.Role, SeriesRole::RightBorder);
         EXPECT_EQ(volume.Role, SeriesRole::VolumeLine);
-        for (const OverlaySeries* series : {&left, &right, &volume}) {
+        for (const TOverlaySeries* series : {&left, &right, &volume}) {
             EXPECT_EQ(series->Marker, i);
             EXPECT_EQ(series->Pen, PenStyle::Dot);
             EXPECT_EQ(series->PenWidth, 2);
@@ -131,7 +131,7 @@ TEST_F(Overlay, UnknownOptionOnlyRedraws)
 {
     SearchTwoSteps();
     const std::uint64_t revision = overlay().Revision();
-    const OverlayOptions before = solver.Options();
+    const TOverlayOptions before = solver.Options();
     solver.SetOption(4, true);
     solver.SetOption(-1, true);
     EXPECT_GT(overlay().Revision(), revision);
@@ -175,7 +175,7 @@ TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis)
     const TDataArr curve = TwoStepCurve();
     ASSERT_EQ(overlay().FitSeries().size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const OverlaySeries& fit = overlay().FitSeries()[i];
+        const TOverlaySeries& fit = overlay().FitSeries()[i];
         const TMarkerRec& marker = solver.Markers()[i];
         EXPECT_EQ(fit.Role, SeriesRole::FittedCubic);
         EXPECT_EQ(fit.Color, FitColor);
@@ -184,14 +184,14 @@ TEST_F(Overlay, FittedCubicsHaveTenSamplesPerWindowPointOnTheLeftAxis)
         for (std::size_t k = 1; k < fit.Points.size(); ++k)
             EXPECT_LE(fit.Points[k - 1].X, fit.Points[k].X);
         const auto& c = marker.Coef;
-        for (const OverlayPoint& p : fit.Points)
+        for (const model::TPoint& p : fit.Points)
             EXPECT_NEAR(p.X, c[0] + c[1] * p.Y + c[2] * p.Y * p.Y + c[3] * p.Y * p.Y * p.Y, 1e-9);
         // Samples run from the window's first signal up to one step short of its last.
         const int h = marker.Width / 2;
         const double s0 = curve[marker.Center - h].Y;
         const double s1 = curve[marker.Center + h].Y;
         double lowest = fit.Points[0].Y, highest = fit.Points[0].Y;
-        for (const OverlayPoint& p : fit.Points) {
+        for (const model::TPoint& p : fit.Points) {
             lowest = std::min(lowest, p.Y);
             highest = std::max(highest, p.Y);
         }
@@ -206,14 +206,14 @@ TEST_F(Overlay, FittedSlopesHaveFitSamplesTimesTenLessOnePointsOnTheRightAxis)
     solver.SetOption(3, true);
     ASSERT_EQ(overlay().FitDerivSeries().size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const OverlaySeries& slope = overlay().FitDerivSeries()[i];
+        const TOverlaySeries& slope = overlay().FitDerivSeries()[i];
         EXPECT_EQ(slope.Role, SeriesRole::FittedSlope);
         EXPECT_EQ(slope.Color, FitDerivColor);
         EXPECT_EQ(slope.Axis, VerticalAxis::Right);
         ASSERT_EQ(slope.Points.size(), 299u);
         // A rising curve: the slope is positive everywhere and steepest at the inflection.
-        OverlayPoint steepest = slope.Points[0];
-        for (const OverlayPoint& p : slope.Points) {
+        model::TPoint steepest = slope.Points[0];
+        for (const model::TPoint& p : slope.Points) {
             EXPECT_GT(p.Y, 0.0);
             if (p.Y > steepest.Y)
                 steepest = p;
@@ -237,9 +237,9 @@ TEST(OverlaySamples, FittedCubicAndSlopeSampleTheWindowsSignalSpan)
     marker.Width = 4;
     marker.Coef[2] = 1.0;
     const TMarkersArr markers{marker};
-    TitrationOverlay overlay;
+    TTitrationOverlay overlay;
     overlay.SetChart(ChartId{2});
-    overlay.Rebuild(OverlaySource{data, data, markers, {false, false, true, true}, 1, 0},
+    overlay.Rebuild(TOverlaySource{data, data, markers, {false, false, true, true}, 1, 0},
                     LeftRange);
 
     ASSERT_EQ(overlay.FitSeries().size(), 1u);
@@ -308,7 +308,7 @@ TEST_F(Overlay, DerivativeKeepsItsOwnOrder)
     // X goes back between points 1 and 2: the derivative's X does too.
     solver.SetData({{0, 0}, {2, 4}, {1, 5}, {3, 5}, {4, 9}});
     solver.SetOption(0, true);
-    const OverlaySeries& deriv = overlay().DerivSeries();
+    const TOverlaySeries& deriv = overlay().DerivSeries();
     EXPECT_FALSE(deriv.SortedByX);
     EXPECT_EQ(deriv.Color, DerivColor);
     ASSERT_EQ(deriv.Points.size(), 4u);
@@ -342,7 +342,7 @@ TEST_F(Overlay, LinesSpanTheAxisRangeOfTheRedraw)
 {
     SearchTwoSteps();
     EXPECT_EQ(askedAxes.back(), VerticalAxis::Left);
-    TSolver moving(Chart2, [](VerticalAxis) { return AxisRange{-1.0, 1.0}; });
+    TSolver moving(Chart2, [](VerticalAxis) { return TAxisRange{-1.0, 1.0}; });
     moving.SetData(TwoStepCurve());
     TDoubleArr volumes;
     moving.FindVolumes(volumes);
@@ -439,9 +439,9 @@ INSTANTIATE_TEST_SUITE_P(Volumes, MarkLabels,
                                            LabelCase{-1.25, "V=-1.2500 мл"},
                                            LabelCase{1234.5, "V=1234.5000 мл"}));
 
-TEST(MarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd)
+TEST(TMarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd)
 {
-    const MarkLabelPlacement placement = PlaceMarkLabel(QPointF(200, 150), QSizeF(80, 16));
+    const TMarkLabelPlacement placement = PlaceMarkLabel(QPointF(200, 150), QSizeF(80, 16));
     EXPECT_EQ(placement.ArrowStart, QPointF(200, 150));
     EXPECT_EQ(placement.ArrowEnd, QPointF(175, 125));
     EXPECT_EQ(placement.LabelRect, QRectF(95, 109, 80, 16));
@@ -450,14 +450,14 @@ TEST(MarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd)
 
 struct ColorCase {
     TColor color;
-    RgbTriple rgb;
+    TRgbTriple rgb;
 };
 
 class Colors : public ::testing::TestWithParam<ColorCase> {};
 
 TEST_P(Colors, BlueGreenRedBytes)
 {
-    const RgbTriple rgb = ColorToRgb(GetParam().color);
+    const TRgbTriple rgb = ColorToRgb(GetParam().color);
     EXPECT_EQ(rgb.Red, GetParam().rgb.Red);
     EXPECT_EQ(rgb.Green, GetParam().rgb.Green);
     EXPECT_EQ(rgb.Blue, GetParam().rgb.Blue);

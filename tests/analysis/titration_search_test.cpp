@@ -425,7 +425,7 @@ TEST(TitrationSolver, HugeSignalsOverflowTheFitAsAMathError)
 {
     TSolver solver;
     TDataArr curve = TanhCurve({201, 20.0, 3.0, {{10.0, 6.0, 0.4}}, 0.0});
-    for (TDataPoint& point : curve)
+    for (model::TPoint& point : curve)
         point.Y *= 1e100;
     solver.SetData(curve);
     TDoubleArr volumes;

@@ -20,8 +20,8 @@
 namespace lmv::test {
 namespace {
 
+using lmv::model::TPeakRec;
 using mainwindow::TChartSeries;
-using store::TPeakRec;
 
 // Pages of the channel charts used below: Chart1 (Series1), Chart3 (FastLineSeries2) and
 // Chart4 (FastLineSeries3, left empty); page 5 is the table page, without a chart.
@@ -71,7 +71,7 @@ protected:
         return int(window.PeakSet.Params().Peaks.size()) - 1;
     }
 
-    const TPeakRec& Peak(int index)
+    const model::TPeakRec& Peak(int index)
     {
         return Window().PeakSet.Params().Peaks.at(std::size_t(index));
     }

@@ -14,15 +14,15 @@ namespace {
 
 using test::FileBytes;
 
-const TBaseHeader TwoEntries = {
+const model::TBaseHeader TwoEntries = {
     {QStringLiteral("Опыт 1"), QStringLiteral("0"), 43167.5},
     {QString(), QStringLiteral("1_0"), 43168.25},
 };
 
-TBaseHeader Parsed(const QByteArray& bytes, HeaderReadResult* result = nullptr)
+model::TBaseHeader Parsed(const QByteArray& bytes, THeaderReadResult* result = nullptr)
 {
-    TBaseHeader list{{"stale", "stale", 1.0}};
-    const HeaderReadResult read = ParseHeader(bytes, list);
+    model::TBaseHeader list{{"stale", "stale", 1.0}};
+    const THeaderReadResult read = ParseHeader(bytes, list);
     if (result)
         *result = read;
     return list;
@@ -41,7 +41,7 @@ TEST(IndexWriter, WritesThreeChunksPerEntryInListOrder)
 
 TEST(IndexReader, ReadsTheEntries)
 {
-    HeaderReadResult result;
+    THeaderReadResult result;
     EXPECT_EQ(Parsed(test::TwoEntryIndexBytes(), &result), TwoEntries);
     EXPECT_FALSE(result.Cut);
 }
@@ -51,7 +51,7 @@ TEST(IndexReader, ChunksOutsideAnEntryOrOfAnotherSizeDoNotDesynchronise)
     struct Case {
         const char* name;
         QByteArray bytes;
-        TBaseHeader expected;
+        model::TBaseHeader expected;
     };
     const Case cases[] = {
         {"file name and date before any title",
@@ -79,7 +79,7 @@ TEST(IndexReader, HostileLengthsKeepTheEntriesBefore)
     struct Case {
         const char* name;
         QByteArray bytes;
-        TBaseHeader expected;
+        model::TBaseHeader expected;
     };
     const Case cases[] = {
         {"negative skip",
@@ -92,7 +92,7 @@ TEST(IndexReader, HostileLengthsKeepTheEntriesBefore)
         {"half a chunk head", FileBytes("LMVHv100").Chunk(1, "t").I32(2), {{"t", "", 0.0}}},
     };
     for (const Case& c : cases) {
-        HeaderReadResult result;
+        THeaderReadResult result;
         EXPECT_EQ(Parsed(c.bytes, &result), c.expected) << c.name;
         EXPECT_TRUE(result.Cut) << c.name;
     }
@@ -102,10 +102,10 @@ TEST(IndexReader, EveryCutOfAnIndexLoadsItsFirstEntries)
 {
     const QByteArray whole = test::TwoEntryIndexBytes();
     for (qsizetype size = 8; size <= whole.size(); ++size) {
-        const TBaseHeader list = Parsed(whole.first(size));
+        const model::TBaseHeader list = Parsed(whole.first(size));
         ASSERT_LE(list.size(), 2u) << size;
         for (size_t i = 0; i < list.size(); ++i) {
-            const TBaseHeaderRecord& entry = list[i];
+            const model::TBaseHeaderRecord& entry = list[i];
             EXPECT_EQ(TwoEntries[i].Title.left(entry.Title.size()), entry.Title) << size;
             EXPECT_EQ(TwoEntries[i].FileName.left(entry.FileName.size()), entry.FileName) << size;
             EXPECT_TRUE(entry.DateTime == 0.0 || entry.DateTime == TwoEntries[i].DateTime) << size;
@@ -118,7 +118,7 @@ TEST(IndexReader, ForeignFileIsAnEmptyIndexAndAnotherVersionAnError)
     EXPECT_TRUE(Parsed(test::MinimalRecordBytes()).empty());
     EXPECT_TRUE(Parsed(QByteArray("LMV")).empty());
     for (const char* magic : {"LMVHv200", "LMVHvx00"}) {
-        TBaseHeader list{{"a", "b", 1.0}};
+        model::TBaseHeader list{{"a", "b", 1.0}};
         EXPECT_THROW(ParseHeader(QByteArray(FileBytes(magic).Chunk(1, "t")), list), common::Error)
             << magic;
         EXPECT_TRUE(list.empty()) << magic;
@@ -129,7 +129,7 @@ TEST(IndexFile, MissingFileGivesAnEmptyListAndAWrittenFileReadsBack)
 {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(HeaderFileName);
-    TBaseHeader list{{"a", "b", 1.0}};
+    model::TBaseHeader list{{"a", "b", 1.0}};
     EXPECT_FALSE(LoadHeaderFile(path, list).Found);
     EXPECT_TRUE(list.empty());
     WriteHeaderFile(path, TwoEntries);

@@ -24,17 +24,17 @@ namespace {
 
 using test::FileBytes;
 
-TPeakRec FixturePeak()
+model::TPeakRec FixturePeak()
 {
-    TPeakRec peak;
+    model::TPeakRec peak;
     const QByteArray bytes = test::PeakBytes();
-    std::memcpy(&peak, bytes.constData(), PeakRecSize);
+    std::memcpy(&peak, bytes.constData(), model::PeakRecSize);
     return peak;
 }
 
-TBaseRecord FullRecord()
+model::TBaseRecord FullRecord()
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     rec.DateTime = 43167.5;
     rec.Title = QStringLiteral("Опыт 1");
     rec.Mode = 41;
@@ -47,10 +47,10 @@ TBaseRecord FullRecord()
     return rec;
 }
 
-TBaseRecord Parsed(const QByteArray& bytes, RecordReadResult* result = nullptr)
+model::TBaseRecord Parsed(const QByteArray& bytes, TRecordReadResult* result = nullptr)
 {
-    TBaseRecord rec;
-    const RecordReadResult read = ParseRecord(bytes, rec);
+    model::TBaseRecord rec;
+    const TRecordReadResult read = ParseRecord(bytes, rec);
     if (result)
         *result = read;
     return rec;
@@ -58,7 +58,7 @@ TBaseRecord Parsed(const QByteArray& bytes, RecordReadResult* result = nullptr)
 
 TEST(RecordWriter, EmptyRecordIsTheMinimal56Bytes)
 {
-    const QByteArray bytes = SerializeRecord(TBaseRecord{});
+    const QByteArray bytes = SerializeRecord(model::TBaseRecord{});
     EXPECT_EQ(bytes.size(), 56);
     EXPECT_EQ(bytes, test::MinimalRecordBytes());
 }
@@ -70,12 +70,12 @@ TEST(RecordWriter, WritesEveryChunkInItsOrder)
 
 TEST(RecordWriter, ChannelsWithoutPointsAreNotWritten)
 {
-    TBaseRecord rec;
-    for (int id = 0; id < NewRecordChannelCount; ++id)
+    model::TBaseRecord rec;
+    for (int id = 0; id < model::NewRecordChannelCount; ++id)
         rec.Channels.push_back({id, {}});
     rec.Channels[3].Points = {{1, 2}};
     rec.Channels[7].Points = {{3, 4}, {5, 6}};
-    const TBaseRecord back = Parsed(SerializeRecord(rec));
+    const model::TBaseRecord back = Parsed(SerializeRecord(rec));
     ASSERT_EQ(back.Channels.size(), 2u);
     EXPECT_EQ(back.Channels[0], rec.Channels[3]);
     EXPECT_EQ(back.Channels[1], rec.Channels[7]);
@@ -89,17 +89,17 @@ TEST(RecordWriter, ResultsAreWrittenOnlyWithResult1)
         double back1, back2;
     };
     const Case cases[] = {
-        {NoResult, 4.0, 0, NoResult, NoResult},
-        {2.5, NoResult, 32, 2.5, NoResult},
+        {model::NoResult, 4.0, 0, model::NoResult, model::NoResult},
+        {2.5, model::NoResult, 32, 2.5, model::NoResult},
         {2.5, 4.0, 32, 2.5, 4.0},
     };
     for (const Case& c : cases) {
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         rec.Result1 = c.result1;
         rec.Result2 = c.result2;
         const QByteArray bytes = SerializeRecord(rec);
         EXPECT_EQ(bytes.size(), 56 + c.extraBytes) << c.result1;
-        const TBaseRecord back = Parsed(bytes);
+        const model::TBaseRecord back = Parsed(bytes);
         EXPECT_EQ(back.Result1, c.back1);
         EXPECT_EQ(back.Result2, c.back2);
     }
@@ -107,7 +107,7 @@ TEST(RecordWriter, ResultsAreWrittenOnlyWithResult1)
 
 TEST(RecordWriter, TitleWithNulIsWrittenWholeAndReadBackCut)
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     rec.Title = QStringLiteral("ab") + QChar(0) + QStringLiteral("cd");
     const QByteArray bytes = SerializeRecord(rec);
     EXPECT_TRUE(bytes.contains(QByteArray("ab\0cd", 5)));
@@ -116,8 +116,8 @@ TEST(RecordWriter, TitleWithNulIsWrittenWholeAndReadBackCut)
 
 TEST(RecordReader, ReadsEveryField)
 {
-    RecordReadResult result;
-    const TBaseRecord rec = Parsed(test::FullRecordBytes(), &result);
+    TRecordReadResult result;
+    const model::TBaseRecord rec = Parsed(test::FullRecordBytes(), &result);
     EXPECT_TRUE(result.Found);
     EXPECT_FALSE(result.Cut);
     EXPECT_EQ(rec, FullRecord());
@@ -126,7 +126,7 @@ TEST(RecordReader, ReadsEveryField)
 
 TEST(RecordReader, PeakBytesSurviveAReadAndASave)
 {
-    const TBaseRecord rec = Parsed(test::FullRecordBytes());
+    const model::TBaseRecord rec = Parsed(test::FullRecordBytes());
     const QByteArray saved = SerializeRecord(rec);
     EXPECT_TRUE(saved.contains(test::PeakBytes()));
     EXPECT_EQ(saved, test::FullRecordBytes());
@@ -134,7 +134,7 @@ TEST(RecordReader, PeakBytesSurviveAReadAndASave)
 
 TEST(RecordReader, NanFieldsSurviveByteForByte)
 {
-    const TBaseRecord rec = Parsed(test::NanFieldsRecordBytes());
+    const model::TBaseRecord rec = Parsed(test::NanFieldsRecordBytes());
     EXPECT_TRUE(std::isnan(rec.Peaks.at(0).Value));
     EXPECT_EQ(Parsed(SerializeRecord(rec)).Peaks, rec.Peaks);
     EXPECT_TRUE(SerializeRecord(rec).startsWith(test::NanFieldsRecordBytes().first(24)));
@@ -142,7 +142,7 @@ TEST(RecordReader, NanFieldsSurviveByteForByte)
 
 TEST(RecordReader, OlderPeakLayoutsFillTheFrontOfAZeroedPeak)
 {
-    const TPeakRec full = FixturePeak();
+    const model::TPeakRec full = FixturePeak();
     struct Case {
         int32_t tag;
         int size;
@@ -151,9 +151,9 @@ TEST(RecordReader, OlderPeakLayoutsFillTheFrontOfAZeroedPeak)
     for (const Case& c : {Case{8, 280, 0, 0, 0}, Case{9, 288, 2, 3, 0}, Case{16, 368, 2, 3, 6}}) {
         const QByteArray bytes =
             FileBytes().Head(c.tag, 0).I32(1).Text(test::PeakBytes().first(c.size));
-        const TBaseRecord rec = Parsed(bytes);
+        const model::TBaseRecord rec = Parsed(bytes);
         ASSERT_EQ(rec.Peaks.size(), 1u) << c.tag;
-        const TPeakRec& peak = rec.Peaks[0];
+        const model::TPeakRec& peak = rec.Peaks[0];
         EXPECT_EQ(peak.StartIdx, 2);
         EXPECT_EQ(peak.GetName(), QStringLiteral("Пик"));
         EXPECT_EQ(peak.CalcType, c.calcType) << c.tag;
@@ -167,7 +167,7 @@ TEST(RecordReader, UnknownTagsAreSkippedByTheirLength)
 {
     for (const int32_t tag : {10, 12, 15, 19, 99, -5}) {
         const QByteArray bytes = FileBytes().Chunk(tag, "payload").I32Chunk(7, 3).Chunk(1, "after");
-        const TBaseRecord rec = Parsed(bytes);
+        const model::TBaseRecord rec = Parsed(bytes);
         EXPECT_EQ(rec.Mode, 3) << tag;
         EXPECT_EQ(rec.Title, QStringLiteral("after")) << tag;
     }
@@ -190,24 +190,24 @@ TEST(RecordReader, UnusedLengthFieldsAreIgnored)
                                  .F64(3.0)
                                  .Head(18, 0)
                                  .F64(4.0);
-    const TBaseRecord rec = Parsed(bytes);
+    const model::TBaseRecord rec = Parsed(bytes);
     EXPECT_EQ(rec.DateTime, 2.0);
     EXPECT_EQ(rec.Mode, 5);
     ASSERT_EQ(rec.Channels.size(), 1u);
     EXPECT_EQ(rec.Channels[0].Id, 3);
-    EXPECT_EQ(rec.Channels[0].Points, (std::vector<TPoint>{{1, 2}}));
+    EXPECT_EQ(rec.Channels[0].Points, (std::vector<model::TPoint>{{1, 2}}));
     EXPECT_EQ(rec.Result1, 3.0);
     EXPECT_EQ(rec.Result2, 4.0);
 }
 
 TEST(RecordReader, AppendsToWhatTheRecordHoldsAndAlwaysGivesAnEmptyCommentsStream)
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     rec.Params = {{"a", "b"}};
     rec.Comments = "old";
-    rec.Peaks = {TPeakRec{}};
+    rec.Peaks = {model::TPeakRec{}};
     ParseRecord(QByteArray(FileBytes().Chunk(3, "c").Chunk(4, "d")), rec);
-    EXPECT_EQ(rec.Params, (TParamsArr{{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(rec.Params, (model::TParamsArr{{"a", "b"}, {"c", "d"}}));
     EXPECT_TRUE(rec.Comments.isEmpty());
     EXPECT_TRUE(rec.Peaks.empty());
 }
@@ -228,13 +228,13 @@ TEST(RecordReader, MagicAndVersion)
         {"version of two digits", QByteArray("LMVRv10"), 0, "Неизвестный формат файла!"},
         {"version no number", QByteArray("LMVRvabc"), 0, "'abc' is not a valid integer value"},
         {"version missing", QByteArray("LMVR"), 0, "'' is not a valid integer value"},
-        {"index file", test::EmptyIndexBytes(), NotARecordFile, nullptr},
-        {"three bytes", QByteArray("LMV"), NotARecordFile, nullptr},
-        {"empty", QByteArray(), NotARecordFile, nullptr},
-        {"text", QByteArray("hello, world\r\n"), NotARecordFile, nullptr},
+        {"index file", test::EmptyIndexBytes(), model::NotARecordFile, nullptr},
+        {"three bytes", QByteArray("LMV"), model::NotARecordFile, nullptr},
+        {"empty", QByteArray(), model::NotARecordFile, nullptr},
+        {"text", QByteArray("hello, world\r\n"), model::NotARecordFile, nullptr},
     };
     for (const Case& c : cases) {
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         rec.Comments = "old";
         if (c.error) {
             try {
@@ -243,7 +243,7 @@ TEST(RecordReader, MagicAndVersion)
             } catch (const common::Error& error) {
                 EXPECT_EQ(error.message(), QString::fromUtf8(c.error)) << c.name;
             }
-            EXPECT_EQ(rec.Mode, NotARecordFile) << c.name;
+            EXPECT_EQ(rec.Mode, model::NotARecordFile) << c.name;
         } else {
             EXPECT_TRUE(ParseRecord(c.bytes, rec).Found) << c.name;
             EXPECT_EQ(rec.Mode, c.mode) << c.name;
@@ -257,7 +257,7 @@ TEST(RecordReader, ChunksWithNothingToBelongToAreClearErrors)
     const QByteArray valueFirst = FileBytes().Chunk(4, "v");
     const QByteArray pointsFirst = FileBytes().Head(6, 20).I32(1).F64(1).F64(2);
     for (const QByteArray& bytes : {valueFirst, pointsFirst}) {
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         EXPECT_THROW(ParseRecord(bytes, rec), DamagedFileError);
     }
 }
@@ -308,8 +308,8 @@ TEST(RecordReader, HostileCountsAndLengthsGiveAPartialLoad)
         {"mode cut short", FileBytes().Head(7, 4).Text("ab"), true, 0, 0, "", 0},
     };
     for (const Case& c : cases) {
-        RecordReadResult result;
-        const TBaseRecord rec = Parsed(c.bytes, &result);
+        TRecordReadResult result;
+        const model::TBaseRecord rec = Parsed(c.bytes, &result);
         EXPECT_EQ(result.Cut, c.cut) << c.name;
         EXPECT_EQ(rec.Channels.empty() ? 0 : rec.Channels.back().Points.size(), c.points) << c.name;
         EXPECT_EQ(rec.Peaks.size(), c.peaks) << c.name;
@@ -322,10 +322,10 @@ TEST(RecordReader, HostileCountsAndLengthsGiveAPartialLoad)
 TEST(RecordReader, EveryCutOfAFileLoadsAPrefixOfIt)
 {
     const QByteArray whole = test::FullRecordBytes();
-    const TBaseRecord full = FullRecord();
+    const model::TBaseRecord full = FullRecord();
     for (qsizetype size = 8; size < whole.size(); ++size) {
-        RecordReadResult result;
-        const TBaseRecord rec = Parsed(whole.first(size), &result);
+        TRecordReadResult result;
+        const model::TBaseRecord rec = Parsed(whole.first(size), &result);
         EXPECT_EQ(rec.Mode == 41, size >= 8 + 16 + 8 + 6 + 12) << size;
         ASSERT_LE(rec.Channels.size(), full.Channels.size()) << size;
         for (size_t i = 0; i < rec.Channels.size(); ++i) {
@@ -346,7 +346,7 @@ protected:
 
 TEST_F(RecordFileOnDisk, MissingFileLeavesTheRecordUnchanged)
 {
-    TBaseRecord rec = FullRecord();
+    model::TBaseRecord rec = FullRecord();
     EXPECT_FALSE(ReadRecordFile(Path("none"), rec).Found);
     EXPECT_EQ(rec, FullRecord());
 }
@@ -354,7 +354,7 @@ TEST_F(RecordFileOnDisk, MissingFileLeavesTheRecordUnchanged)
 TEST_F(RecordFileOnDisk, AFolderCannotBeRead)
 {
     QDir(dir.path()).mkdir("folder");
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     EXPECT_THROW(ReadRecordFile(Path("folder"), rec), FileError);
 }
 
@@ -363,7 +363,7 @@ bool ReadIsRefusedPromptly(const QString& path)
 {
     const pid_t child = fork();
     if (child == 0) {
-        TBaseRecord rec;
+        model::TBaseRecord rec;
         try {
             ReadRecordFile(path, rec);
         } catch (const FileError&) {
@@ -387,7 +387,7 @@ TEST_F(RecordFileOnDisk, PipesAndDevicesAreRefusedWithoutWaiting)
     ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/null", Path("device")));
     EXPECT_TRUE(ReadIsRefusedPromptly(Path("pipe")));
-    TBaseRecord rec = FullRecord();
+    model::TBaseRecord rec = FullRecord();
     EXPECT_THROW(ReadRecordFile(Path("device"), rec), FileError);
     EXPECT_EQ(rec, FullRecord());
 }
@@ -398,7 +398,7 @@ TEST_F(RecordFileOnDisk, WrittenFileHoldsTheSerialisedBytes)
     QFile file(Path("1"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), test::FullRecordBytes());
-    TBaseRecord back;
+    model::TBaseRecord back;
     ReadRecordFile(Path("1"), back);
     EXPECT_EQ(back, FullRecord());
 }

@@ -33,17 +33,17 @@ void Put(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
-QStringList FileNames(const TBaseHeader& list)
+QStringList FileNames(const model::TBaseHeader& list)
 {
     QStringList names;
-    for (const TBaseHeaderRecord& entry : list)
+    for (const model::TBaseHeaderRecord& entry : list)
         names << entry.FileName;
     return names;
 }
 
-TBaseRecord Titled(const QString& title, TDateTime date)
+model::TBaseRecord Titled(const QString& title, model::TDateTime date)
 {
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     rec.Title = title;
     rec.DateTime = date;
     return rec;
@@ -57,9 +57,9 @@ protected:
         store.SetRecordDir(DefaultRecordDir(store.StartDir()));
     }
     QString InBase(const QString& name) const { return store.RecordDir() + name; }
-    TBaseHeader StoredIndex() const
+    model::TBaseHeader StoredIndex() const
     {
-        TBaseHeader list;
+        model::TBaseHeader list;
         LoadHeaderFile(InBase(HeaderFileName), list);
         return list;
     }
@@ -73,7 +73,7 @@ protected:
 
     QTemporaryDir temp;
     test::FakeNotifier notifier;
-    RecordStore store;
+    TRecordStore store;
 };
 
 TEST_F(RecordStoreTest, WorkingFolderIsCreatedWithEveryMissingParent)
@@ -102,15 +102,15 @@ TEST_F(RecordStoreTest, NewRecordingsAreNamedPastEveryClash)
     };
     for (const Case& c : cases) {
         QTemporaryDir docs;
-        RecordStore fresh(notifier, docs.path(), [] { return StartTime; });
+        TRecordStore fresh(notifier, docs.path(), [] { return StartTime; });
         fresh.SetRecordDir(docs.filePath("Base"));
         for (int i = 0; i < c.entries; ++i)
-            fresh.SaveNewRecord(TBaseRecord{});
+            fresh.SaveNewRecord(model::TBaseRecord{});
         for (const QString& name : c.files)
             Put(fresh.RecordDir() + name, "x");
         for (const QString& name : c.folders)
             QDir().mkpath(fresh.RecordDir() + name);
-        EXPECT_EQ(fresh.SaveNewRecord(TBaseRecord{}), c.expected) << c.entries;
+        EXPECT_EQ(fresh.SaveNewRecord(model::TBaseRecord{}), c.expected) << c.entries;
         EXPECT_EQ(fresh.HeaderList().back().FileName, c.expected);
     }
 }
@@ -119,20 +119,20 @@ TEST_F(RecordStoreTest, NamingSkipsNamesAlreadyInTheIndex)
 {
     MakeIndex({"0", "1", "2", "3", "4"});
     store.DeleteRecord("2");
-    EXPECT_EQ(store.SaveNewRecord(TBaseRecord{}), "4_0");
+    EXPECT_EQ(store.SaveNewRecord(model::TBaseRecord{}), "4_0");
     QFile::remove(InBase("4_0"));  // the file went, its entry stays: the name is still taken
     store.DeleteRecord("0");
-    EXPECT_EQ(store.SaveNewRecord(TBaseRecord{}), "4_0_1");
+    EXPECT_EQ(store.SaveNewRecord(model::TBaseRecord{}), "4_0_1");
 }
 
 TEST_F(RecordStoreTest, NewRecordIsIndexedOnlyOnceItsFileIsWritten)
 {
-    const TBaseRecord rec = Titled("run", 43167.5);
+    const model::TBaseRecord rec = Titled("run", 43167.5);
     const QString name = store.SaveNewRecord(rec);
-    TBaseRecord back;
+    model::TBaseRecord back;
     store.ReadRecordFile(name, back);
     EXPECT_EQ(back.Title, "run");
-    EXPECT_EQ(StoredIndex(), (TBaseHeader{{"run", name, 43167.5}}));
+    EXPECT_EQ(StoredIndex(), (model::TBaseHeader{{"run", name, 43167.5}}));
 
     QDir(store.RecordDir()).removeRecursively();  // the medium is gone
     EXPECT_THROW(store.SaveNewRecord(rec), FileError);
@@ -145,7 +145,7 @@ TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
     store.SaveRecordFile("1", Titled("renamed", 43000.0));
-    EXPECT_EQ(store.HeaderList()[1], (TBaseHeaderRecord{"renamed", "1", 43000.0}));
+    EXPECT_EQ(store.HeaderList()[1], (model::TBaseHeaderRecord{"renamed", "1", 43000.0}));
     EXPECT_EQ(store.FilteredList[1], store.HeaderList()[1]);
     EXPECT_EQ(StoredIndex(), store.HeaderList());
 
@@ -157,13 +157,13 @@ TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
 
 TEST_F(RecordStoreTest, ASaveUpdatesOnlyTheFirstOfTwoEntriesOfOneName)
 {
-    const TBaseHeader twice{{"first", "3", 1.0}, {"second", "3", 2.0}};
+    const model::TBaseHeader twice{{"first", "3", 1.0}, {"second", "3", 2.0}};
     WriteHeaderFile(InBase(HeaderFileName), twice);
     store.OpenRecordDir();
     store.FilterMode = ShowAllEntries;
     store.ApplyFilter();
     store.SaveRecordFile("3", Titled("saved", 5.0));
-    const TBaseHeader expected{{"saved", "3", 5.0}, {"second", "3", 2.0}};
+    const model::TBaseHeader expected{{"saved", "3", 5.0}, {"second", "3", 2.0}};
     EXPECT_EQ(store.HeaderList(), expected);
     EXPECT_EQ(store.FilteredList, expected);
     EXPECT_EQ(StoredIndex(), expected);
@@ -173,14 +173,14 @@ TEST_F(RecordStoreTest, UnusableFileNamesAreNeverWritten)
 {
     for (const QString& name : {QString(), QString("../escape"), QString("a/b"), QString("Header"),
                                 QString("HEADER"), QString("..")}) {
-        EXPECT_THROW(store.SaveRecordFile(name, TBaseRecord{}), common::Error)
+        EXPECT_THROW(store.SaveRecordFile(name, model::TBaseRecord{}), common::Error)
             << name.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(store.StartDir() + "escape"));
     EXPECT_TRUE(QDir(store.RecordDir()).entryList(QDir::Files).isEmpty());
 
     Put(store.StartDir() + "outside", SerializeRecord(Titled("outside", 1.0)));
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     EXPECT_FALSE(store.ReadRecordFile("../outside", rec).Found);
     EXPECT_TRUE(rec.Title.isEmpty());
 }
@@ -209,7 +209,7 @@ TEST(SortByDate, OrdersAscendingWithItsOwnTieOrder)
 {
     struct Case {
         const char* name;
-        TBaseHeader list;
+        model::TBaseHeader list;
         QStringList expected;
     };
     const Case cases[] = {
@@ -296,7 +296,7 @@ TEST_F(RecordStoreTest, IndexOfAnotherVersionIsNeverOverwrittenUntilARebuild)
 
     store.RebuildHeader();
     EXPECT_FALSE(store.HeaderWriteRefused());
-    EXPECT_EQ(StoredIndex(), (TBaseHeader{{"b", first, 2.0}}));
+    EXPECT_EQ(StoredIndex(), (model::TBaseHeader{{"b", first, 2.0}}));
 }
 
 TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
@@ -325,7 +325,7 @@ TEST(RecordStoreWithoutFolder, OpeningNoFolderLeavesTheCurrentFolderAlone)
     Put("7.QwErTy", "");
     Put(HeaderFileName, SerializeHeader({{"t", "7", 1.0}}));
     test::FakeNotifier notifier;
-    RecordStore store(notifier, docs.filePath("home"), [] { return StartTime; });
+    TRecordStore store(notifier, docs.filePath("home"), [] { return StartTime; });
     EXPECT_THROW(store.OpenRecordDir(), common::Error);
     EXPECT_TRUE(QFileInfo::exists("7.QwErTy"));
     EXPECT_TRUE(store.HeaderList().empty());
@@ -337,7 +337,7 @@ TEST_F(RecordStoreTest, DeletionRemovesOnlyFilesInsideTheFolder)
     MakeIndex({"0", "1"});
     Put(store.StartDir() + "victim", "keep me");
     QDir().mkpath(InBase("dir"));
-    TBaseHeader list = store.HeaderList();
+    model::TBaseHeader list = store.HeaderList();
     list.push_back({"", "../victim", 0.0});
     list.push_back({"", "dir", 0.0});
     list.push_back({"", "", 0.0});
@@ -386,7 +386,7 @@ TEST_F(RecordStoreTest, AFolderWhoseMediumIsGoneCanStillBeLeft)
 TEST_F(RecordStoreTest, SwitchingWhileRecordingIsRefusedAndClosesAWaitingRecord)
 {
     const QString base = store.RecordDir();
-    store.RecordFileName = store.SaveNewRecord(TBaseRecord{});
+    store.RecordFileName = store.SaveNewRecord(model::TBaseRecord{});
     store.RecordingRuns = true;
     EXPECT_THROW(store.SetRecordDir(QDir(temp.path()).filePath("other")), common::Error);
     EXPECT_EQ(store.RecordDir(), base);
@@ -412,7 +412,7 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     store.ApplyFilter();
     EXPECT_EQ(store.FilteredList, store.DirList());
 
-    TBaseRecord shown;
+    model::TBaseRecord shown;
     store.ReadRecordFile("0", shown);
     EXPECT_EQ(shown.Title, "on disk");
     const QByteArray ours = Contents(InBase("0"));
@@ -437,7 +437,7 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDisksFileOfTheLiveRecordsName)
     QDir().mkpath(disk);
     Put(disk + "/" + store.RecordFileName, SerializeRecord(Titled("on disk", 2.0)));
     store.SetBrowseDir(disk);
-    TBaseRecord shown;
+    model::TBaseRecord shown;
     store.ReadRecordFile(store.DirList().at(0).FileName, shown);
     EXPECT_EQ(shown.Title, "on disk");
 }
@@ -465,7 +465,7 @@ TEST_F(RecordStoreTest, BrowsingStillLetsTheLiveRecordBeDiscarded)
 TEST_F(RecordStoreTest, ACutRecordLoadsAndIsReportedOnce)
 {
     Put(InBase("cut"), test::FullRecordBytes().first(300));
-    TBaseRecord rec;
+    model::TBaseRecord rec;
     EXPECT_TRUE(store.ReadRecordFile("cut", rec).Cut);
     EXPECT_EQ(rec.Title, "Опыт 1");
     EXPECT_EQ(notifier.boxes.size(), 1);
@@ -483,13 +483,13 @@ class LiveChannels : public RecordStoreTest {
 protected:
     LiveChannels()
     {
-        for (int id = 0; id < NewRecordChannelCount; ++id)
+        for (int id = 0; id < model::NewRecordChannelCount; ++id)
             store.LiveRecord.Channels.push_back({id, {}});
     }
     std::vector<double> Xs(int channel) const
     {
         std::vector<double> xs;
-        for (const TPoint& point : store.LiveRecord.Channels[channel].Points)
+        for (const model::TPoint& point : store.LiveRecord.Channels[channel].Points)
             xs.push_back(point.X);
         return xs;
     }
@@ -498,7 +498,7 @@ protected:
 TEST_F(LiveChannels, PointsGoToTheChannelAtThatPosition)
 {
     store.AddChannelPoint(8, 1.0, 2.0);
-    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<TPoint>{{1.0, 2.0}}));
+    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<model::TPoint>{{1.0, 2.0}}));
     store.AddChannelPoint(9, 1.0, 2.0);
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_THROW(store.AddChannelPoint(-1, 1.0, 2.0), common::RangeError);

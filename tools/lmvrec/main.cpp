@@ -19,7 +19,7 @@ namespace {
 using namespace lmv;
 
 struct ReadFile {
-    std::variant<store::TBaseRecord, store::TBaseHeader> contents;
+    std::variant<model::TBaseRecord, model::TBaseHeader> contents;
     bool cut = false;
 };
 
@@ -31,18 +31,18 @@ int Fail(const QString& message)
 
 ReadFile Read(const QString& path)
 {
-    const std::optional<store::WholeFile> file = store::ReadWholeFile(path);
+    const std::optional<store::TWholeFile> file = store::ReadWholeFile(path);
     if (!file)
         throw common::Error(QStringLiteral("%1: no such file").arg(path));
     const QByteArrayView bytes = file->Bytes();
     if (bytes.startsWith("LMVH")) {
-        store::TBaseHeader list;
+        model::TBaseHeader list;
         const bool cut = store::ParseHeader(bytes, list).Cut;
         return {std::move(list), cut};
     }
-    store::TBaseRecord rec;
+    model::TBaseRecord rec;
     const bool cut = store::ParseRecord(bytes, rec).Cut;
-    if (rec.Mode == store::NotARecordFile)
+    if (rec.Mode == model::NotARecordFile)
         throw common::Error(
             QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")")
                 .arg(path));
@@ -52,9 +52,9 @@ ReadFile Read(const QString& path)
 int Dump(const QString& path)
 {
     const ReadFile file = Read(path);
-    const QJsonObject json = std::holds_alternative<store::TBaseRecord>(file.contents)
-        ? tools::RecordToJson(std::get<store::TBaseRecord>(file.contents), file.cut)
-        : tools::HeaderToJson(std::get<store::TBaseHeader>(file.contents), file.cut);
+    const QJsonObject json = std::holds_alternative<model::TBaseRecord>(file.contents)
+        ? tools::RecordToJson(std::get<model::TBaseRecord>(file.contents), file.cut)
+        : tools::HeaderToJson(std::get<model::TBaseHeader>(file.contents), file.cut);
     const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return 0;
@@ -66,10 +66,10 @@ int Copy(const QString& in, const QString& out)
     if (file.cut)
         std::fprintf(stderr, "lmvrec: %s was cut short or damaged; its complete part is copied\n",
                      qPrintable(in));
-    if (const auto* rec = std::get_if<store::TBaseRecord>(&file.contents))
+    if (const auto* rec = std::get_if<model::TBaseRecord>(&file.contents))
         store::WriteRecordFile(out, *rec);
     else
-        store::WriteHeaderFile(out, std::get<store::TBaseHeader>(file.contents));
+        store::WriteHeaderFile(out, std::get<model::TBaseHeader>(file.contents));
     return 0;
 }
 

@@ -21,7 +21,7 @@ QString Hex(const uint8_t* bytes, qsizetype size)
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bytes), size).toHex());
 }
 
-QJsonObject PeakToJson(const store::TPeakRec& peak)
+QJsonObject PeakToJson(const model::TPeakRec& peak)
 {
     const int nameEnd = 1 + peak.Name[0];
     return {
@@ -48,12 +48,12 @@ QJsonObject PeakToJson(const store::TPeakRec& peak)
     };
 }
 
-QJsonArray ChannelsToJson(const std::vector<store::TSingleChannel>& channels)
+QJsonArray ChannelsToJson(const std::vector<model::TSingleChannel>& channels)
 {
     QJsonArray list;
-    for (const store::TSingleChannel& channel : channels) {
+    for (const model::TSingleChannel& channel : channels) {
         QJsonArray points;
-        for (const store::TPoint& point : channel.Points)
+        for (const model::TPoint& point : channel.Points)
             points.append(QJsonArray{point.X, point.Y});
         list.append(QJsonObject{{"Id", channel.Id}, {"Points", points}});
     }
@@ -62,13 +62,13 @@ QJsonArray ChannelsToJson(const std::vector<store::TSingleChannel>& channels)
 
 }
 
-QJsonObject RecordToJson(const store::TBaseRecord& rec, bool cut)
+QJsonObject RecordToJson(const model::TBaseRecord& rec, bool cut)
 {
     QJsonArray params;
-    for (const store::TParamRec& param : rec.Params)
+    for (const model::TParamRec& param : rec.Params)
         params.append(QJsonObject{{"Name", param.Name}, {"Value", param.Value}});
     QJsonArray peaks;
-    for (const store::TPeakRec& peak : rec.Peaks)
+    for (const model::TPeakRec& peak : rec.Peaks)
         peaks.append(PeakToJson(peak));
     return {
         {"Kind", "record"},
@@ -86,10 +86,10 @@ QJsonObject RecordToJson(const store::TBaseRecord& rec, bool cut)
     };
 }
 
-QJsonObject HeaderToJson(const store::TBaseHeader& list, bool cut)
+QJsonObject HeaderToJson(const model::TBaseHeader& list, bool cut)
 {
     QJsonArray entries;
-    for (const store::TBaseHeaderRecord& entry : list)
+    for (const model::TBaseHeaderRecord& entry : list)
         entries.append(QJsonObject{{"Title", entry.Title},
                                    {"FileName", entry.FileName},
                                    {"DateTime", entry.DateTime},

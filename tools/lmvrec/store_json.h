@@ -8,7 +8,7 @@
 
 namespace lmv::tools {
 
-QJsonObject RecordToJson(const store::TBaseRecord& rec, bool cut);
-QJsonObject HeaderToJson(const store::TBaseHeader& list, bool cut);
+QJsonObject RecordToJson(const model::TBaseRecord& rec, bool cut);
+QJsonObject HeaderToJson(const model::TBaseHeader& list, bool cut);
 
 }

@@ -4,12 +4,12 @@
 
 namespace lmv::analysis {
 
-std::vector<store::TPoint> RunningSum(CurveView curve, std::int32_t start, std::int32_t end)
+std::vector<model::TPoint> RunningSum(TCurveView curve, std::int32_t start, std::int32_t end)
 {
     const auto within = [&](std::int32_t i) {
         return i >= 0 && i < curve.Count() && i < std::int32_t(curve.Y.size());
     };
-    std::vector<store::TPoint> points;
+    std::vector<model::TPoint> points;
     if (!within(start) || !within(end) || end < start)
         return points;
     points.reserve(std::size_t(end - start) + 1);

@@ -2,7 +2,7 @@
 // The integral curve of a peak: the running sum of the raw Y values from its first point on,
 // drawn on the right axis of its page's chart.
 #include "analysis/peaks/page_curve.h"
-#include "store/recording_model.h"
+#include "model/recording_model.h"
 
 #include <optional>
 #include <vector>
@@ -10,7 +10,7 @@
 namespace lmv::analysis {
 
 struct TIntegralCurve {
-    std::vector<store::TPoint> Points;
+    std::vector<model::TPoint> Points;
     // The page whose chart shows the curve; nullopt while it is on no chart.
     std::optional<std::int32_t> ChartPage;
     bool operator==(const TIntegralCurve&) const = default;
@@ -18,6 +18,6 @@ struct TIntegralCurve {
 
 // Points (X[j], Y[S] + … + Y[j]) for j = start .. end; no baseline, no X spacing. Empty unless
 // both indexes lie within the curve.
-std::vector<store::TPoint> RunningSum(CurveView curve, std::int32_t start, std::int32_t end);
+std::vector<model::TPoint> RunningSum(TCurveView curve, std::int32_t start, std::int32_t end);
 
 }

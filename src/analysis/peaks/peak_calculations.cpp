@@ -15,7 +15,7 @@ struct Range {
     std::int32_t E;
 };
 
-Range CheckedRange(CurveView curve, const store::TPeakRec& peak)
+Range CheckedRange(TCurveView curve, const model::TPeakRec& peak)
 {
     const std::int32_t s = peak.StartIdx;
     const std::int32_t e = peak.EndIdx;
@@ -39,7 +39,7 @@ Line FitLine(std::span<const double> x, std::span<const double> y, Line previous
 
 }
 
-double HorizontalBaseArea(CurveView curve, const store::TPeakRec& peak)
+double HorizontalBaseArea(TCurveView curve, const model::TPeakRec& peak)
 {
     const auto [s, e] = CheckedRange(curve, peak);
     const double base = curve.Y[s];
@@ -49,7 +49,7 @@ double HorizontalBaseArea(CurveView curve, const store::TPeakRec& peak)
     return Checked(std::fabs(sum));
 }
 
-double SlopedBaseArea(CurveView curve, store::TPeakRec& peak)
+double SlopedBaseArea(TCurveView curve, model::TPeakRec& peak)
 {
     const auto [s, e] = CheckedRange(curve, peak);
     peak.X1 = curve.X[s];
@@ -64,7 +64,7 @@ double SlopedBaseArea(CurveView curve, store::TPeakRec& peak)
     return Checked(std::fabs(sum));
 }
 
-double PeakHeight(CurveView curve, store::TPeakRec& peak)
+double PeakHeight(TCurveView curve, model::TPeakRec& peak)
 {
     const auto [s, e] = CheckedRange(curve, peak);
     peak.MinIdx = s;
@@ -78,7 +78,7 @@ double PeakHeight(CurveView curve, store::TPeakRec& peak)
     return Checked(std::fabs(curve.Y[peak.MaxIdx] - curve.Y[peak.MinIdx]));
 }
 
-double BendPoint(CurveView curve, store::TPeakRec& peak)
+double BendPoint(TCurveView curve, model::TPeakRec& peak)
 {
     const auto [s, e] = CheckedRange(curve, peak);
     if (e - s < BendPointMinPoints - 1)
@@ -111,7 +111,7 @@ double BendPoint(CurveView curve, store::TPeakRec& peak)
     return x;
 }
 
-std::optional<double> PeakValue(CurveView curve, store::TPeakRec& peak)
+std::optional<double> PeakValue(TCurveView curve, model::TPeakRec& peak)
 {
     switch (peak.CalcType) {
     case CalcHorizontalBase:

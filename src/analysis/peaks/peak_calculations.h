@@ -4,7 +4,7 @@
 // range must satisfy 0 <= StartIdx <= EndIdx < curve count (common::RangeError otherwise).
 // Floating-point faults are common::MathError, never infinities or NaN.
 #include "analysis/peaks/page_curve.h"
-#include "store/peak_record.h"
+#include "model/peak_record.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,23 +22,23 @@ constexpr std::int32_t BendLinePoints = 7;
 constexpr std::int32_t BendPointMinPoints = 15;
 
 // |Σ (Y[i] − Y[S])| for i = S .. E: Y units times points, the X spacing does not enter.
-double HorizontalBaseArea(CurveView curve, const store::TPeakRec& peak);
+double HorizontalBaseArea(TCurveView curve, const model::TPeakRec& peak);
 
 // Area between the curve and the straight line from its first to its last point, the line
 // interpolated by point index, each step weighted by X[i+1] − X[i]. Stores X1, Y1, X2, Y2.
-double SlopedBaseArea(CurveView curve, store::TPeakRec& peak);
+double SlopedBaseArea(TCurveView curve, model::TPeakRec& peak);
 
 // |Y[MaxIdx] − Y[MinIdx]| over S .. E−1 (the last point is not examined; the first of equal
 // values wins). Stores MinIdx and MaxIdx.
-double PeakHeight(CurveView curve, store::TPeakRec& peak);
+double PeakHeight(TCurveView curve, model::TPeakRec& peak);
 
 // X of the crossing of the lines fitted to the first and the last 7 points (A0, A1 and B0, B1),
 // 0 when it lies outside X[S] .. X[E]; stores it in X1 and the line's Y there in Y1. Fewer than
 // 15 points give PeakHeight. Lines of equal slope are a common::MathError; line fields fitted
 // before an error stay stored.
-double BendPoint(CurveView curve, store::TPeakRec& peak);
+double BendPoint(TCurveView curve, model::TPeakRec& peak);
 
 // The value of the peak's CalcType; nullopt for an unknown type.
-std::optional<double> PeakValue(CurveView curve, store::TPeakRec& peak);
+std::optional<double> PeakValue(TCurveView curve, model::TPeakRec& peak);
 
 }

@@ -6,7 +6,7 @@
 
 namespace lmv::analysis {
 
-PeakRange ClampPeakRange(std::int32_t a, std::int32_t b, std::int32_t count)
+TPeakRange ClampPeakRange(std::int32_t a, std::int32_t b, std::int32_t count)
 {
     if (count < 1)
         throw common::RangeError();

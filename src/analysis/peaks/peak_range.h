@@ -4,14 +4,14 @@
 
 namespace lmv::analysis {
 
-struct PeakRange {
+struct TPeakRange {
     std::int32_t Start;
     std::int32_t End;
-    bool operator==(const PeakRange&) const = default;
+    bool operator==(const TPeakRange&) const = default;
 };
 
 // Orders the two borders, then raises a negative one to 0 and lowers one past the end to
 // Count − 1. Count must be at least 1: an empty curve has no valid range.
-PeakRange ClampPeakRange(std::int32_t a, std::int32_t b, std::int32_t count);
+TPeakRange ClampPeakRange(std::int32_t a, std::int32_t b, std::int32_t count);
 
 }

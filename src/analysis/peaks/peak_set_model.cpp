@@ -10,11 +10,11 @@
 namespace lmv::analysis {
 
 // Asks the window for each page's curve once per operation.
-class PeakSetModel::CurveCache {
+class TPeakSetModel::TCurveCache {
 public:
-    explicit CurveCache(const PageCurves& curves) : curves_(curves) {}
+    explicit TCurveCache(const PageCurves& curves) : curves_(curves) {}
 
-    const PageCurve* Of(std::int32_t page)
+    const TPageCurve* Of(std::int32_t page)
     {
         auto found = cache_.find(page);
         if (found == cache_.end())
@@ -23,23 +23,23 @@ public:
     }
 
     // The curve of the page when it has at least one point.
-    const PageCurve* NonEmptyOf(std::int32_t page)
+    const TPageCurve* NonEmptyOf(std::int32_t page)
     {
-        const PageCurve* curve = Of(page);
+        const TPageCurve* curve = Of(page);
         return curve && !curve->X.empty() ? curve : nullptr;
     }
 
 private:
     const PageCurves& curves_;
-    std::map<std::int32_t, std::optional<PageCurve>> cache_;
+    std::map<std::int32_t, std::optional<TPageCurve>> cache_;
 };
 
-PeakSetModel::PeakSetModel(PageCurves curves) : curves_(std::move(curves)) {}
+TPeakSetModel::TPeakSetModel(PageCurves curves) : curves_(std::move(curves)) {}
 
-void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
-                           std::int32_t activePage)
+void TPeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
+                            std::int32_t activePage)
 {
-    store::TPeakRec peak;
+    model::TPeakRec peak;
     peak.SetName(name);
     peak.StartIdx = startIdx;
     peak.EndIdx = endIdx;
@@ -47,28 +47,28 @@ void PeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int3
     params_.Peaks.push_back(peak);
 }
 
-bool PeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
+bool TPeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
 {
-    CurveCache curves(curves_);
+    TCurveCache curves(curves_);
     return SetPeakRange(curves, index, startIdx, endIdx, std::nullopt);
 }
 
-bool PeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
+bool TPeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
 {
     if (hitPeak < 0 || std::size_t(hitPeak) >= params_.Peaks.size())
         return false;
-    const store::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
-    CurveCache curves(curves_);
+    const model::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
+    TCurveCache curves(curves_);
     return SetPeakRange(curves, hitPeak, peak.StartIdx, peak.EndIdx, tag);
 }
 
-bool PeakSetModel::SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx,
-                                std::int32_t endIdx, std::optional<std::int32_t> calcType)
+bool TPeakSetModel::SetPeakRange(TCurveCache& curves, std::int32_t index, std::int32_t startIdx,
+                                 std::int32_t endIdx, std::optional<std::int32_t> calcType)
 {
     if (index < 0 || std::size_t(index) >= params_.Peaks.size())
         throw common::RangeError();
-    store::TPeakRec& peak = params_.Peaks[std::size_t(index)];
-    const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
+    model::TPeakRec& peak = params_.Peaks[std::size_t(index)];
+    const TPageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
     if (!curve)
         return false;
     if (calcType)
@@ -79,19 +79,19 @@ bool PeakSetModel::SetPeakRange(CurveCache& curves, std::int32_t index, std::int
     return true;
 }
 
-RecalcReport PeakSetModel::RecalculatePeaks()
+TRecalcReport TPeakSetModel::RecalculatePeaks()
 {
-    RecalcReport report;
+    TRecalcReport report;
     const auto fail = [&report](std::int32_t index, const common::Error& error) {
         report.FailedPeaks.push_back(index);
         if (report.Message.isEmpty())
             report.Message = error.message();
     };
-    CurveCache curves(curves_);
+    TCurveCache curves(curves_);
     bool anyCalculated = false;
     for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
-        store::TPeakRec& peak = params_.Peaks[i];
-        const PageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
+        model::TPeakRec& peak = params_.Peaks[i];
+        const TPageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
         if (!curve)
             continue;
         try {
@@ -113,10 +113,10 @@ RecalcReport PeakSetModel::RecalculatePeaks()
     return report;
 }
 
-RecalcReport PeakSetModel::SwitchIntegralCurves(bool checked)
+TRecalcReport TPeakSetModel::SwitchIntegralCurves(bool checked)
 {
     integralShown_ = checked;
-    RecalcReport report = RecalculatePeaks();
+    TRecalcReport report = RecalculatePeaks();
     // Switched off, no curve may stay on a chart, also when no peak could be recalculated
     // (the peaks were cleared, or none has a curve).
     if (!checked)
@@ -124,7 +124,7 @@ RecalcReport PeakSetModel::SwitchIntegralCurves(bool checked)
     return report;
 }
 
-void PeakSetModel::ClearIntegralPoints()
+void TPeakSetModel::ClearIntegralPoints()
 {
     for (auto& entry : params_.IntegralSeries) {
         if (entry)
@@ -133,17 +133,17 @@ void PeakSetModel::ClearIntegralPoints()
     ++integralRevision_;
 }
 
-void PeakSetModel::CalculatePeak(store::TPeakRec& peak, const PageCurve& curve,
-                                 std::int32_t startIdx, std::int32_t endIdx)
+void TPeakSetModel::CalculatePeak(model::TPeakRec& peak, const TPageCurve& curve,
+                                  std::int32_t startIdx, std::int32_t endIdx)
 {
-    const PeakRange range = ClampPeakRange(startIdx, endIdx, curve.View().Count());
+    const TPeakRange range = ClampPeakRange(startIdx, endIdx, curve.View().Count());
     peak.StartIdx = range.Start;
     peak.EndIdx = range.End;
     if (const std::optional<double> value = PeakValue(curve.View(), peak))
         peak.Value = *value;
 }
 
-void PeakSetModel::UpdateIntegralCurves(CurveCache& curves)
+void TPeakSetModel::UpdateIntegralCurves(TCurveCache& curves)
 {
     if (integralShown_)
         ShowIntegralCurves(curves);
@@ -153,13 +153,13 @@ void PeakSetModel::UpdateIntegralCurves(CurveCache& curves)
 
 // Every peak's curve is rebuilt on its own page; the new set replaces the old one only when all
 // were built, so a failure leaves the curves as they were.
-void PeakSetModel::ShowIntegralCurves(CurveCache& curves)
+void TPeakSetModel::ShowIntegralCurves(TCurveCache& curves)
 {
     std::vector<std::optional<TIntegralCurve>> series(params_.Peaks.size());
     for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
-        const store::TPeakRec& peak = params_.Peaks[i];
+        const model::TPeakRec& peak = params_.Peaks[i];
         TIntegralCurve& integral = series[i].emplace();
-        if (const PageCurve* curve = curves.Of(peak.PageIndex)) {
+        if (const TPageCurve* curve = curves.Of(peak.PageIndex)) {
             integral.Points = RunningSum(curve->View(), peak.StartIdx, peak.EndIdx);
             integral.ChartPage = peak.PageIndex;
         }
@@ -168,7 +168,7 @@ void PeakSetModel::ShowIntegralCurves(CurveCache& curves)
     ++integralRevision_;
 }
 
-void PeakSetModel::HideIntegralCurves()
+void TPeakSetModel::HideIntegralCurves()
 {
     for (auto& entry : params_.IntegralSeries) {
         if (entry)

@@ -23,7 +23,7 @@
 //     Params().IntegralSeries entry that has a value, with that entry's points, on the chart of
 //     its ChartPage or on none, and free the window's series past the entry count.
 // Errors are common::Error (MathError for the calculations, RangeError for a bad index); single
-// operations throw them, recalculations of every peak collect them in a RecalcReport.
+// operations throw them, recalculations of every peak collect them in a TRecalcReport.
 #include "analysis/peaks/page_curve.h"
 #include "analysis/peaks/peak_params.h"
 
@@ -37,20 +37,20 @@ namespace lmv::analysis {
 
 // The outcome of recalculating every peak: each failing peak stays as its failure left it while
 // the others are calculated; the window shows Message once.
-struct RecalcReport {
+struct TRecalcReport {
     std::vector<std::int32_t> FailedPeaks;
     QString Message;  // the first failure's message; empty when nothing failed
     bool Failed() const { return !Message.isEmpty(); }
 };
 
-class PeakSetModel {
+class TPeakSetModel {
 public:
-    explicit PeakSetModel(PageCurves curves);
+    explicit TPeakSetModel(PageCurves curves);
 
     const TParams& Params() const { return params_; }
     // For the edits that need no calculation (renaming, removal, replacing all peaks); the
     // integral curves catch up at the next recalculation.
-    store::TPeaks& Peaks() { return params_.Peaks; }
+    model::TPeaks& Peaks() { return params_.Peaks; }
 
     // The peaks, the title or the comments of the record on screen changed since it was shown.
     bool Modified() const { return modified_; }
@@ -62,7 +62,7 @@ public:
     // surplus entries dropped); while off, it takes every curve off its chart, points kept.
     bool IntegralShown() const { return integralShown_; }
     // Flips the switch to `checked` and recalculates every peak, which shows or hides the curves.
-    RecalcReport SwitchIntegralCurves(bool checked);
+    TRecalcReport SwitchIntegralCurves(bool checked);
 
     // Moves whenever Params().IntegralSeries changed.
     std::uint64_t IntegralRevision() const { return integralRevision_; }
@@ -86,20 +86,20 @@ public:
 
     // SetPeakRange for every peak in order with its own range, going on past a failing peak; the
     // integral curves follow once at the end, and Modified is set when any peak was calculated.
-    RecalcReport RecalculatePeaks();
+    TRecalcReport RecalculatePeaks();
 
     // Empties every integral curve that exists, keeping it on its chart.
     void ClearIntegralPoints();
 
 private:
-    class CurveCache;
+    class TCurveCache;
 
-    bool SetPeakRange(CurveCache& curves, std::int32_t index, std::int32_t startIdx,
+    bool SetPeakRange(TCurveCache& curves, std::int32_t index, std::int32_t startIdx,
                       std::int32_t endIdx, std::optional<std::int32_t> calcType);
-    void CalculatePeak(store::TPeakRec& peak, const PageCurve& curve, std::int32_t startIdx,
+    void CalculatePeak(model::TPeakRec& peak, const TPageCurve& curve, std::int32_t startIdx,
                        std::int32_t endIdx);
-    void UpdateIntegralCurves(CurveCache& curves);
-    void ShowIntegralCurves(CurveCache& curves);
+    void UpdateIntegralCurves(TCurveCache& curves);
+    void ShowIntegralCurves(TCurveCache& curves);
     void HideIntegralCurves();
 
     PageCurves curves_;

@@ -8,7 +8,7 @@
 namespace lmv::mainwindow {
 
 // The points of one plottable type, shared with the plottable that draws them on a chart.
-template <class TPoint, class TPlottable> class TStoredSeries : public TChartSeries {
+template <class TData, class TPlottable> class TStoredSeries : public TChartSeries {
 public:
     using TChartSeries::TChartSeries;
     int Count() const override { return points_->size(); }
@@ -23,10 +23,10 @@ protected:
         return plottable;
     }
     void ClearPoints() override { points_->clear(); }
-    const TPoint& At(int index) const { return *(points_->constBegin() + index); }
+    const TData& At(int index) const { return *(points_->constBegin() + index); }
 
-    QSharedPointer<QCPDataContainer<TPoint>> points_ =
-        QSharedPointer<QCPDataContainer<TPoint>>::create();
+    QSharedPointer<QCPDataContainer<TData>> points_ =
+        QSharedPointer<QCPDataContainer<TData>>::create();
 };
 
 class TLineSeries : public TStoredSeries<QCPGraphData, QCPGraph> {

@@ -9,7 +9,7 @@
 namespace lmv::analysis {
 namespace {
 
-using store::TPoint;
+using lmv::model::TPoint;
 
 const std::vector<double> X{0.0, 0.5, 2.0, 4.0};
 const std::vector<double> Y{1.0, 2.0, 3.0, -10.0};
@@ -17,7 +17,7 @@ const std::vector<double> Y{1.0, 2.0, 3.0, -10.0};
 struct SumCase {
     const char* name;
     std::int32_t start, end;
-    std::vector<TPoint> expected;
+    std::vector<model::TPoint> expected;
 };
 
 class RunningSumCases : public ::testing::TestWithParam<SumCase> {};

@@ -17,9 +17,9 @@ using test::ExpectMathError;
 using test::TwoLines;
 using test::UnitSpaced;
 
-store::TPeakRec PeakOver(std::int32_t start, std::int32_t end)
+model::TPeakRec PeakOver(std::int32_t start, std::int32_t end)
 {
-    store::TPeakRec peak;
+    model::TPeakRec peak;
     peak.StartIdx = start;
     peak.EndIdx = end;
     return peak;
@@ -39,7 +39,7 @@ class HorizontalBaseAreaCases : public ::testing::TestWithParam<AreaCase> {};
 TEST_P(HorizontalBaseAreaCases, SumsAboveTheFirstPointWithoutTheSpacing)
 {
     const AreaCase& c = GetParam();
-    const store::TPeakRec peak = PeakOver(c.start, c.end);
+    const model::TPeakRec peak = PeakOver(c.start, c.end);
     EXPECT_DOUBLE_EQ(HorizontalBaseArea({c.x, c.y}, peak), c.expected);
 }
 
@@ -59,7 +59,7 @@ class SlopedBaseAreaCases : public ::testing::TestWithParam<AreaCase> {};
 TEST_P(SlopedBaseAreaCases, WeighsEachStepByItsSpacing)
 {
     const AreaCase& c = GetParam();
-    store::TPeakRec peak = PeakOver(c.start, c.end);
+    model::TPeakRec peak = PeakOver(c.start, c.end);
     EXPECT_DOUBLE_EQ(SlopedBaseArea({c.x, c.y}, peak), c.expected);
     EXPECT_EQ(peak.X1, c.x[c.start]);
     EXPECT_EQ(peak.Y1, c.y[c.start]);
@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PeakHeight, FindsLowestAndHighestBeforeTheLastPoint)
 {
-    const PageCurve curve = UnitSpaced({5, 1, 9, 9, 0});
-    store::TPeakRec peak = PeakOver(0, 4);
+    const TPageCurve curve = UnitSpaced({5, 1, 9, 9, 0});
+    model::TPeakRec peak = PeakOver(0, 4);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 8.0);
     EXPECT_EQ(peak.MinIdx, 1);
     EXPECT_EQ(peak.MaxIdx, 2);
@@ -90,8 +90,8 @@ TEST(PeakHeight, FindsLowestAndHighestBeforeTheLastPoint)
 
 TEST(PeakHeight, FirstOfEqualValuesWins)
 {
-    const PageCurve curve = UnitSpaced({4, 2, 7, 1, 7, 1, 30});
-    store::TPeakRec peak = PeakOver(1, 6);
+    const TPageCurve curve = UnitSpaced({4, 2, 7, 1, 7, 1, 30});
+    model::TPeakRec peak = PeakOver(1, 6);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 6.0);
     EXPECT_EQ(peak.MinIdx, 3);
     EXPECT_EQ(peak.MaxIdx, 2);
@@ -99,8 +99,8 @@ TEST(PeakHeight, FirstOfEqualValuesWins)
 
 TEST(PeakHeight, OnePointIsZeroAtItself)
 {
-    const PageCurve curve = UnitSpaced({4, 2});
-    store::TPeakRec peak = PeakOver(1, 1);
+    const TPageCurve curve = UnitSpaced({4, 2});
+    model::TPeakRec peak = PeakOver(1, 1);
     EXPECT_EQ(PeakHeight(curve.View(), peak), 0.0);
     EXPECT_EQ(peak.MinIdx, 1);
     EXPECT_EQ(peak.MaxIdx, 1);
@@ -108,8 +108,8 @@ TEST(PeakHeight, OnePointIsZeroAtItself)
 
 TEST(BendPoint, FourteenPointsGiveTheHeightAndKeepTheLineFields)
 {
-    const PageCurve curve = UnitSpaced({0, 3, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
-    store::TPeakRec peak = PeakOver(0, 13);
+    const TPageCurve curve = UnitSpaced({0, 3, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
+    model::TPeakRec peak = PeakOver(0, 13);
     peak.A0 = peak.A1 = peak.B0 = peak.B1 = peak.X1 = peak.Y1 = 7.5;
     EXPECT_EQ(BendPoint(curve.View(), peak), 3.0);
     EXPECT_EQ(peak.MaxIdx, 1);
@@ -119,8 +119,8 @@ TEST(BendPoint, FourteenPointsGiveTheHeightAndKeepTheLineFields)
 
 TEST(BendPoint, FifteenPointsCrossAtTheBend)
 {
-    const PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
-    store::TPeakRec peak = PeakOver(0, 14);
+    const TPageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
+    model::TPeakRec peak = PeakOver(0, 14);
     EXPECT_NEAR(BendPoint(curve.View(), peak), 10.0, 1e-9);
     EXPECT_NEAR(peak.X1, 10.0, 1e-9);
     EXPECT_NEAR(peak.Y1, 10.0, 1e-9);
@@ -133,14 +133,14 @@ TEST(BendPoint, FifteenPointsCrossAtTheBend)
 TEST(BendPoint, UsesTheEndsOfAnInnerRange)
 {
     // Points 2 .. 16 of a longer curve carry the two lines; the outer points would spoil a fit.
-    PageCurve curve = TwoLines([](double x) { return 2 * x; }, [](double x) { return 30 - x; });
+    TPageCurve curve = TwoLines([](double x) { return 2 * x; }, [](double x) { return 30 - x; });
     for (double& x : curve.X)
         x += 2;
     curve.X.insert(curve.X.begin(), {0, 1});
     curve.Y.insert(curve.Y.begin(), {-500, 500});
     curve.X.insert(curve.X.end(), {17, 18});
     curve.Y.insert(curve.Y.end(), {-500, 500});
-    store::TPeakRec peak = PeakOver(2, 16);
+    model::TPeakRec peak = PeakOver(2, 16);
     // 2(x − 2) = 30 − (x − 2): x − 2 = 10.
     EXPECT_NEAR(BendPoint(curve.View(), peak), 12.0, 1e-9);
     EXPECT_NEAR(peak.Y1, 20.0, 1e-9);
@@ -148,10 +148,10 @@ TEST(BendPoint, UsesTheEndsOfAnInnerRange)
 
 TEST(BendPoint, DescendingXStillAcceptsACrossingInside)
 {
-    PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
+    TPageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
     std::reverse(curve.X.begin(), curve.X.end());
     std::reverse(curve.Y.begin(), curve.Y.end());
-    store::TPeakRec peak = PeakOver(0, 14);
+    model::TPeakRec peak = PeakOver(0, 14);
     EXPECT_NEAR(BendPoint(curve.View(), peak), 10.0, 1e-9);
 }
 
@@ -164,8 +164,8 @@ class BendPointOutside : public ::testing::TestWithParam<OutsideCase> {};
 
 TEST_P(BendPointOutside, CrossingOutsideTheRangeIsZero)
 {
-    const PageCurve curve = TwoLines([](double x) { return x + 3; }, GetParam().last);
-    store::TPeakRec peak = PeakOver(0, 14);
+    const TPageCurve curve = TwoLines([](double x) { return x + 3; }, GetParam().last);
+    model::TPeakRec peak = PeakOver(0, 14);
     EXPECT_EQ(BendPoint(curve.View(), peak), 0.0);
     EXPECT_EQ(peak.X1, 0.0);
     EXPECT_EQ(peak.Y1, peak.A0);
@@ -184,8 +184,8 @@ TEST(BendPoint, CoincidingLinesAreAnInvalidOperation)
     std::vector<double> line;
     for (int i = 0; i < 15; ++i)
         line.push_back(i);
-    const PageCurve curve = UnitSpaced(line);
-    store::TPeakRec peak = PeakOver(0, 14);
+    const TPageCurve curve = UnitSpaced(line);
+    model::TPeakRec peak = PeakOver(0, 14);
     peak.X1 = peak.Y1 = 7.5;
     ExpectMathError([&] { BendPoint(curve.View(), peak); }, InvalidOpText);
     EXPECT_EQ(peak.A0, 0.0);
@@ -198,8 +198,8 @@ TEST(BendPoint, CoincidingLinesAreAnInvalidOperation)
 
 TEST(BendPoint, ParallelLinesAreADivisionByZero)
 {
-    const PageCurve curve = TwoLines([](double) { return 1.0; }, [](double) { return 4.0; });
-    store::TPeakRec peak = PeakOver(0, 14);
+    const TPageCurve curve = TwoLines([](double) { return 1.0; }, [](double) { return 4.0; });
+    model::TPeakRec peak = PeakOver(0, 14);
     ExpectMathError([&] { BendPoint(curve.View(), peak); }, ZeroDivideText);
     EXPECT_EQ(peak.A1, peak.B1);
     EXPECT_EQ(peak.B0, 4.0);
@@ -207,10 +207,10 @@ TEST(BendPoint, ParallelLinesAreADivisionByZero)
 
 TEST(BendPoint, SevenStartPointsAtOneXLeaveEveryLineFieldAsItWas)
 {
-    PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
+    TPageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
     for (int i = 0; i < 7; ++i)
         curve.X[i] = 2.0;
-    store::TPeakRec peak = PeakOver(0, 14);
+    model::TPeakRec peak = PeakOver(0, 14);
     peak.A0 = peak.A1 = peak.B0 = peak.B1 = 7.5;
     ExpectMathError([&] { BendPoint(curve.View(), peak); },
                     "Error in GaussJordan: matrix is singular");
@@ -220,10 +220,10 @@ TEST(BendPoint, SevenStartPointsAtOneXLeaveEveryLineFieldAsItWas)
 
 TEST(BendPoint, SevenEndPointsAtOneXKeepTheFirstLine)
 {
-    PageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
+    TPageCurve curve = TwoLines([](double x) { return x; }, [](double x) { return 20 - x; });
     for (int i = 8; i < 15; ++i)
         curve.X[i] = 9.0;
-    store::TPeakRec peak = PeakOver(0, 14);
+    model::TPeakRec peak = PeakOver(0, 14);
     peak.B0 = peak.B1 = 7.5;
     ExpectMathError([&] { BendPoint(curve.View(), peak); },
                     "Error in GaussJordan: matrix is singular");
@@ -241,14 +241,14 @@ class CalculationsRejectBadRanges : public ::testing::TestWithParam<BadRangeCase
 
 TEST_P(CalculationsRejectBadRanges, EveryCalculationIsARangeErrorAndWritesNothing)
 {
-    const PageCurve curve = UnitSpaced({1, 2, 3});
-    const store::TPeakRec before = PeakOver(GetParam().start, GetParam().end);
+    const TPageCurve curve = UnitSpaced({1, 2, 3});
+    const model::TPeakRec before = PeakOver(GetParam().start, GetParam().end);
     for (std::int32_t type : {CalcHorizontalBase, CalcBendPoint, CalcSlopedBase}) {
-        store::TPeakRec peak = before;
+        model::TPeakRec peak = before;
         peak.CalcType = type;
         EXPECT_THROW(PeakValue(curve.View(), peak), common::RangeError) << "type " << type;
         EXPECT_EQ(peak, [&] {
-            store::TPeakRec p = before;
+            model::TPeakRec p = before;
             p.CalcType = type;
             return p;
         }());
@@ -263,29 +263,29 @@ INSTANTIATE_TEST_SUITE_P(Ranges, CalculationsRejectBadRanges,
 
 TEST(Calculations, EmptyCurveIsARangeError)
 {
-    store::TPeakRec peak = PeakOver(0, 0);
+    model::TPeakRec peak = PeakOver(0, 0);
     EXPECT_THROW(SlopedBaseArea({}, peak), common::RangeError);
 }
 
 TEST(Calculations, UnequalArraysAreARangeError)
 {
     const std::vector<double> x{0, 1, 2}, y{1, 2};
-    store::TPeakRec peak = PeakOver(0, 1);
+    model::TPeakRec peak = PeakOver(0, 1);
     EXPECT_THROW(HorizontalBaseArea({x, y}, peak), common::RangeError);
 }
 
 TEST(Calculations, AnOverflowingAreaIsAnError)
 {
     const double big = std::numeric_limits<double>::max();
-    const PageCurve curve = UnitSpaced({-big, big, big});
-    store::TPeakRec peak = PeakOver(0, 2);
+    const TPageCurve curve = UnitSpaced({-big, big, big});
+    model::TPeakRec peak = PeakOver(0, 2);
     EXPECT_THROW(HorizontalBaseArea(curve.View(), peak), common::MathError);
 }
 
 TEST(PeakValue, PicksTheCalculationOfTheType)
 {
-    const PageCurve curve = UnitSpaced({0, 4, 2});
-    store::TPeakRec peak = PeakOver(0, 2);
+    const TPageCurve curve = UnitSpaced({0, 4, 2});
+    model::TPeakRec peak = PeakOver(0, 2);
     peak.CalcType = CalcHorizontalBase;
     EXPECT_EQ(PeakValue(curve.View(), peak), 6.0);
     peak.CalcType = CalcSlopedBase;

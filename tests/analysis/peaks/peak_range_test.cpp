@@ -12,7 +12,7 @@ namespace {
 struct RangeCase {
     const char* name;
     std::int32_t a, b, count;
-    PeakRange expected;
+    TPeakRange expected;
 };
 
 class ClampPeakRangeCases : public ::testing::TestWithParam<RangeCase> {};

@@ -14,8 +14,8 @@
 namespace lmv::analysis {
 namespace {
 
-using store::TPeakRec;
-using store::TPoint;
+using lmv::model::TPeakRec;
+using lmv::model::TPoint;
 using test::UnitSpaced;
 
 std::vector<double> Straight(int count)
@@ -30,7 +30,7 @@ std::vector<double> Straight(int count)
 class PeakSetModelTest : public ::testing::Test {
 protected:
     PeakSetModelTest()
-        : model([this](std::int32_t page) -> std::optional<PageCurve> {
+        : model([this](std::int32_t page) -> std::optional<TPageCurve> {
               ++curveRequests;
               const auto found = pages.find(page);
               if (found == pages.end())
@@ -40,24 +40,24 @@ protected:
     {
         pages[0] = UnitSpaced({1, 3, 5, 3, 1});
         pages[1] = UnitSpaced({0, 4, 2});
-        pages[2] = PageCurve{};
+        pages[2] = TPageCurve{};
     }
 
-    TPeakRec& Peak(std::size_t i) { return model.Peaks()[i]; }
+    model::TPeakRec& Peak(std::size_t i) { return model.Peaks()[i]; }
     const std::optional<TIntegralCurve>& Integral(std::size_t i)
     {
         return model.Params().IntegralSeries[i];
     }
 
-    std::map<std::int32_t, PageCurve> pages;
+    std::map<std::int32_t, TPageCurve> pages;
     int curveRequests = 0;
-    PeakSetModel model;
+    TPeakSetModel model;
 };
 
 TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly)
 {
     model.AddPeak(QStringLiteral("Пик"), 7, -1, 3);
-    TPeakRec expected;
+    model::TPeakRec expected;
     expected.SetName(QStringLiteral("Пик"));
     expected.StartIdx = 7;
     expected.EndIdx = -1;
@@ -233,7 +233,7 @@ TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak)
     Peak(1).EndIdx = 14;
     model.AddPeak("no chart", 0, 4, 3);
     Peak(3).Value = 1.25;
-    const RecalcReport report = model.RecalculatePeaks();
+    const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_EQ(report.FailedPeaks, std::vector<std::int32_t>{1});
     EXPECT_EQ(report.Message, InvalidOpText);
     EXPECT_TRUE(report.Failed());
@@ -249,7 +249,7 @@ TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear)
     model.Peaks().erase(model.Peaks().begin());
     model.Peaks().pop_back();
     Peak(0).EndIdx = 14;
-    const RecalcReport report = model.RecalculatePeaks();
+    const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_EQ(report.FailedPeaks, std::vector<std::int32_t>{0});
     EXPECT_FALSE(model.Modified());
 }
@@ -257,7 +257,7 @@ TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear)
 TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages)
 {
     pages[4] = UnitSpaced(Straight(15));
-    PageCurve sameX = UnitSpaced(Straight(15));
+    TPageCurve sameX = UnitSpaced(Straight(15));
     for (int i = 0; i < 7; ++i)
         sameX.X[i] = 0.0;
     pages[5] = sameX;
@@ -265,7 +265,7 @@ TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages)
         model.AddPeak("bend", 0, 14, page);
         model.Peaks().back().CalcType = CalcBendPoint;
     }
-    const RecalcReport report = model.RecalculatePeaks();
+    const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_EQ(report.FailedPeaks, (std::vector<std::int32_t>{0, 1}));
     EXPECT_EQ(report.Message, "Error in GaussJordan: matrix is singular");
 }
@@ -311,7 +311,7 @@ TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak)
 
 TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage)
 {
-    pages[1] = PageCurve{{10, 20, 30}, {1, 2, 3}};
+    pages[1] = TPageCurve{{10, 20, 30}, {1, 2, 3}};
     model.AddPeak("zero", 1, 3, 0);
     model.AddPeak("one", 0, 2, 1);
     model.AddPeak("no chart", 0, 2, 3);
@@ -395,7 +395,7 @@ TEST_F(PeakSetModelTest, ClearingIntegralPointsKeepsTheirCharts)
 
 TEST_F(PeakSetModelTest, SwitchWithoutPeaksChangesNothingElse)
 {
-    const RecalcReport report = model.SwitchIntegralCurves(true);
+    const TRecalcReport report = model.SwitchIntegralCurves(true);
     EXPECT_FALSE(report.Failed());
     EXPECT_TRUE(model.Params().IntegralSeries.empty());
     EXPECT_FALSE(model.Modified());
@@ -409,7 +409,7 @@ TEST_F(PeakSetModelTest, AFailingIntegralKeepsTheOldCurvesAndIsReported)
     const auto before = model.Params().IntegralSeries;
     pages[0] = UnitSpaced({big, big});
     Peak(0).CalcType = 5;  // the value itself needs no sum
-    const RecalcReport report = model.RecalculatePeaks();
+    const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_TRUE(report.Failed());
     EXPECT_EQ(report.Message, OverflowText);
     EXPECT_EQ(model.Params().IntegralSeries, before);

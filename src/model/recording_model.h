@@ -1,13 +1,13 @@
 #pragma once
 // One recording in memory and the entries of a folder index.
-#include "store/peak_record.h"
+#include "model/peak_record.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
-namespace lmv::store {
+namespace lmv::model {
 
 // Days since 30 December 1899, local time; 0.0 = no date.
 using TDateTime = double;

@@ -1,12 +1,16 @@
 #pragma once
 // One marked peak as the record file stores it: 368 bytes, kept byte for byte so that padding,
 // reserved bytes and the unused bytes after the name survive a read and a save unchanged.
+#include "common/cp1251_codec.h"
+
 #include <QString>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
-namespace lmv::store {
+namespace lmv::model {
 
 struct TPeakRec {
     int32_t StartIdx = 0;
@@ -29,12 +33,24 @@ struct TPeakRec {
     double X2 = 0.0;
     uint8_t Reserved[8]{};
 
-    QString GetName() const;
+    QString GetName() const
+    {
+        return common::FromCp1251(QByteArrayView(reinterpret_cast<const char*>(Name + 1), Name[0]));
+    }
     // Rewrites only the length byte and the characters; a name longer than 255 bytes is cut.
-    void SetName(const QString& name);
+    void SetName(const QString& name)
+    {
+        const QByteArray bytes = common::ToCp1251(name);
+        const auto length = static_cast<uint8_t>(std::min<qsizetype>(bytes.size(), 255));
+        Name[0] = length;
+        std::memcpy(Name + 1, bytes.constData(), length);
+    }
 
     // Byte for byte, as the peak is stored (a NaN field equals itself).
-    bool operator==(const TPeakRec& other) const;
+    bool operator==(const TPeakRec& other) const
+    {
+        return std::memcmp(this, &other, sizeof(TPeakRec)) == 0;
+    }
 };
 
 constexpr int PeakRecSize = 368;

@@ -1,11 +1,11 @@
 // Naming a peak touches only the length byte and the characters.
-#include "store/peak_record.h"
+#include "model/peak_record.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-namespace lmv::store {
+namespace lmv::model {
 namespace {
 
 TEST(PeakRecord, NewPeakIsAllZero)
