@@ -1,5 +1,6 @@
 #include "link/instrument_link.h"
 
+#include "common/current_error.h"
 #include "common/errors.h"
 #include "common/notifier.h"
 #include "link/frame_dispatch.h"
@@ -26,19 +27,6 @@ public:
 private:
     bool& flag_;
 };
-
-QString CurrentErrorText()
-{
-    try {
-        throw;
-    } catch (const common::Error& error) {
-        return error.message();
-    } catch (const std::exception& error) {
-        return QString::fromLocal8Bit(error.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
 
 }
 
@@ -102,7 +90,7 @@ void TInstrumentLink::ProcessChunk(const uint8_t* data, int size)
             try {
                 OnGoodFrame();
             } catch (...) {
-                ShowHandlerError(CurrentErrorText());
+                ShowHandlerError(common::CurrentErrorMessage());
             }
         }
     }
@@ -159,7 +147,7 @@ bool TInstrumentLink::CallHandler(const TRxFrame& frame)
         (handlers_->*slot)(frame);
         return true;
     } catch (...) {
-        ShowHandlerError(CurrentErrorText());
+        ShowHandlerError(common::CurrentErrorMessage());
         return false;
     }
 }

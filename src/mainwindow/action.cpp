@@ -1,6 +1,6 @@
 #include "mainwindow/action.h"
 
-#include "common/errors.h"
+#include "common/current_error.h"
 #include "mainwindow/action_table.h"
 
 #include <QAction>
@@ -40,10 +40,8 @@ void TAction::ExecuteReportingErrors()
     try {
         Execute();
         return;
-    } catch (const common::Error& error) {
-        message = error.message();
-    } catch (const std::exception& error) {
-        message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        message = common::CurrentErrorMessage();
     }
     if (reportError_)
         reportError_(message);

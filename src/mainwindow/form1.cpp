@@ -1,7 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
-#include "common/errors.h"
+#include "common/current_error.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 
@@ -50,10 +50,8 @@ void TForm1::RunReportingErrors(void (TForm1::*handler)())
 {
     try {
         (this->*handler)();
-    } catch (const common::Error& error) {
-        ShowError(error.message());
-    } catch (const std::exception& error) {
-        ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowError(common::CurrentErrorMessage());
     }
 }
 

@@ -1,7 +1,7 @@
 // The window's creation steps after its components exist, the record-folder caption, and the close.
 #include "mainwindow/form1.h"
 
-#include "common/errors.h"
+#include "common/current_error.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
@@ -62,11 +62,8 @@ void TForm1::OpenDefaultRecordFolder()
 {
     try {
         OpenBase(options_.startDir + QStringLiteral("Base/"));
-    } catch (const common::Error& error) {
-        notifier_.MessageBox(error.message(), common::BoxIcon::Error, common::BoxButtons::Ok);
-    } catch (const std::exception& error) {
-        notifier_.MessageBox(QString::fromLocal8Bit(error.what()), common::BoxIcon::Error,
-                             common::BoxButtons::Ok);
+    } catch (...) {
+        ShowError(common::CurrentErrorMessage());
     }
 }
 
