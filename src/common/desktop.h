@@ -1,0 +1,50 @@
+#pragma once
+// What the program asks of the desktop besides message boxes and beeps: file and folder dialogs,
+// input boxes, modal forms, print previews, the list of removable disks and launching documents
+// and programs. The window installs the real desktop; tests install a fake that answers at once,
+// so nothing waits for a person.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+
+namespace lmv::common {
+
+struct TFileDialogSpec {
+    QString title;
+    QString filter;  // in Qt's form: "Файл данных (*.DAT)"
+    QString defaultExt;  // given to a chosen name that has no extension
+    QString fileName;  // the name (with or without a folder) the dialog starts from
+    QString folder;  // the folder it opens in when fileName names none
+};
+
+class TDesktop {
+public:
+    virtual ~TDesktop() = default;
+
+    // The chosen file name, or '' when the dialog was cancelled.
+    virtual QString SaveFileName(const TFileDialogSpec& spec) = 0;
+    // The chosen files (one unless multiSelect), or none when cancelled.
+    virtual QStringList OpenFileNames(const TFileDialogSpec& spec, bool multiSelect) = 0;
+    // The chosen folder, or '' when cancelled.
+    virtual QString BrowseFolder(const QString& title, const QString& startFolder) = 0;
+    // The typed text, or nothing when cancelled.
+    virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                            const QString& value) = 0;
+    // Runs a modal form; its result code (QDialog::Accepted or Rejected).
+    virtual int ExecModal(QDialog& dialog) = 0;
+    // Shows the print preview of what `paint` draws on the printer, from which the operator
+    // prints.
+    virtual void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+    // The root folders of the removable disks that are mounted and readable.
+    virtual QStringList RemovableDisks() = 0;
+    // Opens a document with the desktop's program for it; false when none could be started.
+    virtual bool OpenDocument(const QString& path) = 0;
+    // Starts a program; false when it could not be started.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+};
+
+}

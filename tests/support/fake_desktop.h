@@ -1,0 +1,96 @@
+#pragma once
+// A desktop that answers from queues and records every call, so tests see what the program asked
+// and no dialog ever waits for a person. An empty queue answers "cancelled".
+#include "common/desktop.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace lmv::test {
+
+class FakeDesktop : public common::TDesktop {
+public:
+    struct TLaunch {
+        QString program;
+        QStringList arguments;
+    };
+
+    QString SaveFileName(const common::TFileDialogSpec& spec) override
+    {
+        saveSpecs.push_back(spec);
+        return Take(saveNames, QString());
+    }
+    QStringList OpenFileNames(const common::TFileDialogSpec& spec, bool) override
+    {
+        openSpecs.push_back(spec);
+        return Take(openNames, QStringList());
+    }
+    QString BrowseFolder(const QString& title, const QString&) override
+    {
+        folderTitles << title;
+        return Take(folders, QString());
+    }
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                    const QString&) override
+    {
+        inputPrompts << caption + QLatin1Char('|') + prompt;
+        return Take(inputs, std::optional<QString>());
+    }
+    int ExecModal(QDialog& dialog) override
+    {
+        ++modalRuns;
+        if (onModal)
+            return onModal(dialog);
+        return 0;
+    }
+    void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        ++previews;
+        if (onPreview)
+            onPreview(printer, paint);
+    }
+    QStringList RemovableDisks() override { return removableDisks; }
+    bool OpenDocument(const QString& path) override
+    {
+        openedDocuments << path;
+        return documentsOpen;
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments) override
+    {
+        launches.push_back({program, arguments});
+        return programsStart;
+    }
+
+    std::deque<QString> saveNames;
+    std::deque<QStringList> openNames;
+    std::deque<QString> folders;
+    std::deque<std::optional<QString>> inputs;
+    std::function<int(QDialog&)> onModal;
+    std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
+    QStringList removableDisks;
+    bool documentsOpen = true;
+    bool programsStart = true;
+
+    std::vector<common::TFileDialogSpec> saveSpecs;
+    std::vector<common::TFileDialogSpec> openSpecs;
+    QStringList folderTitles;
+    QStringList inputPrompts;
+    int modalRuns = 0;
+    int previews = 0;
+    QStringList openedDocuments;
+    std::vector<TLaunch> launches;
+
+private:
+    template <class T> static T Take(std::deque<T>& queue, T whenEmpty)
+    {
+        if (queue.empty())
+            return whenEmpty;
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
+
+}
