@@ -49,7 +49,7 @@ void Require(bool condition)
 void CheckResult(const TSolver& solver, const TDoubleArr& volumes)
 {
     const TMarkersArr& markers = solver.Markers();
-    Require(std::int64_t(markers.size()) <= std::max(MaxInflections, 0));
+    Require(std::int64_t(markers.size()) <= std::max(solver.MaxInflections(), 0));
     Require(volumes.size() == markers.size());
     for (std::size_t i = 0; i < markers.size(); ++i) {
         Require(std::isfinite(markers[i].Volume) && std::isfinite(markers[i].Value));
@@ -66,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    MaxInflections = data[0] % 31;
     const std::uint8_t flags = data[1];
     TSolver solver(ChartId{2}, [](VerticalAxis) { return TAxisRange{-5.0, 15.0}; });
+    solver.SetMaxInflections(data[0] % 31);
     for (int option = 0; option < 4; ++option)
         solver.SetOption(option, (flags >> option) & 1);
     try {
@@ -82,6 +82,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         solver.SetSingleMarker(1.0, 2.0);
     } catch (const lmv::common::Error&) {
     }
-    MaxInflections = 2;
     return 0;
 }

@@ -11,8 +11,6 @@
 
 namespace lmv::analysis {
 
-std::int32_t MaxInflections = 2;
-
 namespace {
 
 constexpr std::int32_t MinSearchPoints = 5;
@@ -65,7 +63,7 @@ void TSolver::FindVolumes(TDoubleArr& volumes)
         FilterMarkers(markers_, data_, extremes.MaxX);
     if (mergeOverlaps_)
         MergeOverlaps(markers_);
-    CutToCount(markers_, MaxInflections);
+    CutToCount(markers_, maxInflections_);
     SortMarkers(markers_);
     GetVolumes(volumes);
     Redraw();

@@ -13,9 +13,6 @@
 
 namespace lmv::analysis {
 
-// The most markers a search keeps; the curve tools set it (1 to 30) before each search.
-extern std::int32_t MaxInflections;
-
 // The range of one of the chart's vertical axes at this moment; the window supplies it.
 using AxisRangeSource = std::function<TAxisRange(VerticalAxis)>;
 
@@ -65,6 +62,9 @@ public:
     const TDataArr& Deriv() const { return deriv_; }
     const TMarkersArr& Markers() const { return markers_; }
     std::int32_t SmoothPasses() const { return smoothPasses_; }
+    // The most markers a search keeps; the curve tools set it (1 to 30) before each search.
+    std::int32_t MaxInflections() const { return maxInflections_; }
+    void SetMaxInflections(std::int32_t count) { maxInflections_ = count; }
     std::int32_t FitSamples() const { return fitSamples_; }
     std::int32_t ThresholdPercent() const { return thresholdPercent_; }
     const TOverlayOptions& Options() const { return options_; }
@@ -90,6 +90,7 @@ private:
     TDataArr deriv_;
     TMarkersArr markers_;
     std::int32_t smoothPasses_ = 0;
+    std::int32_t maxInflections_ = 2;
     std::int32_t fitSamples_ = 30;
     std::int32_t thresholdPercent_ = 25;
     TOverlayOptions options_;

@@ -31,9 +31,7 @@ protected:
           })
     {
         solver.SetVertAxis(axis);
-        MaxInflections = 2;
     }
-    ~Overlay() override { MaxInflections = 2; }
 
     void SearchTwoSteps()
     {

@@ -19,9 +19,6 @@ using test::TanhStep;
 
 class TitrationSearch : public ::testing::Test {
 protected:
-    void SetUp() override { MaxInflections = 2; }
-    void TearDown() override { MaxInflections = 2; }
-
     TDoubleArr Search(const TDataArr& curve)
     {
         solver.SetData(curve);
@@ -45,7 +42,7 @@ class StepCurves : public TitrationSearch, public ::testing::WithParamInterface<
 TEST_P(StepCurves, FindTheInflectionsOfTheSteps)
 {
     const StepCurve& c = GetParam();
-    MaxInflections = c.maxInflections;
+    solver.SetMaxInflections(c.maxInflections);
     const TDoubleArr volumes = Search(TanhCurve(c.shape));
     ASSERT_EQ(volumes.size(), c.volumes.size());
     for (std::size_t i = 0; i < volumes.size(); ++i)
@@ -116,7 +113,7 @@ class PinnedSearches : public TitrationSearch,
 TEST_P(PinnedSearches, GiveTheSearchsOwnResults)
 {
     const PinnedSearch& c = GetParam();
-    MaxInflections = c.maxInflections;
+    solver.SetMaxInflections(c.maxInflections);
     const TDoubleArr volumes = Search(TanhCurve(c.shape));
     EXPECT_EQ(solver.SmoothPasses(), c.smoothPasses);
     ASSERT_EQ(solver.Markers().size(), c.markers.size());
@@ -168,9 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
                      {{133, 98, 7.2835039319, 4.5909092224}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Each solver keeps its own limit: limiting one leaves the other's search whole.
+TEST_F(TitrationSearch, EachSolverKeepsItsOwnInflectionLimit)
+{
+    const TDataArr curve = TanhCurve({401, 20.0, 2.0, {{6.0, 4.0, 0.3}, {14.0, 5.0, 0.3}}, 0.0});
+    TSolver limited;
+    limited.SetMaxInflections(1);
+    limited.SetData(curve);
+    TDoubleArr limitedVolumes;
+    limited.FindVolumes(limitedVolumes);
+    EXPECT_EQ(limitedVolumes.size(), 1u);
+    EXPECT_EQ(Search(curve).size(), 2u);
+}
+
 TEST_F(TitrationSearch, NoisyCurveNeedsSmoothingPasses)
 {
-    MaxInflections = 1;
+    solver.SetMaxInflections(1);
     Search(TanhCurve({401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.05}));
     EXPECT_GT(solver.SmoothPasses(), 1);
     Search(TanhCurve({401, 20.0, 3.0, {{9.7, 6.0, 0.5}}, 0.0}));
@@ -292,7 +302,7 @@ TEST_F(TitrationSearch, SmoothingStopsAfterTwentyPasses)
     TDataArr curve;
     for (int i = 0; i <= 400; ++i)
         curve.push_back({i * 0.05, std::sin(i * 0.05 * 2 * std::numbers::pi / 20.0)});
-    MaxInflections = 1;
+    solver.SetMaxInflections(1);
     const TDoubleArr volumes = Search(curve);
     EXPECT_EQ(solver.SmoothPasses(), 21);
     ASSERT_EQ(volumes.size(), 1u);
@@ -460,7 +470,7 @@ TEST(TitrationSolver, StartsWithTheDefaults)
     EXPECT_FALSE(solver.Options().ShowFit);
     EXPECT_FALSE(solver.Options().ShowFitDeriv);
     EXPECT_EQ(solver.Chart(), ChartId::None);
-    EXPECT_EQ(MaxInflections, 2);
+    EXPECT_EQ(solver.MaxInflections(), 2);
 }
 
 TEST(TitrationSolver, SetDataGivesThePlainDerivative)
