@@ -4,6 +4,8 @@
 #include "error_expect.h"
 #include "titration_curves.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -423,6 +425,8 @@ struct LabelCase {
     const char* text;
 };
 
+void PrintTo(const LabelCase& c, std::ostream* out) { *out << c.volume; }
+
 class MarkLabels : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(MarkLabels, FourDecimalsWithPoint)
@@ -435,7 +439,8 @@ INSTANTIATE_TEST_SUITE_P(Volumes, MarkLabels,
                                            LabelCase{5.2, "V=5.2000 мл"},
                                            LabelCase{0.0, "V=0.0000 мл"},
                                            LabelCase{-1.25, "V=-1.2500 мл"},
-                                           LabelCase{1234.5, "V=1234.5000 мл"}));
+                                           LabelCase{1234.5, "V=1234.5000 мл"}),
+                         lmv::test::PrintedName());
 
 TEST(TMarkLabelPlacement, ArrowUpAndLeftLabelCornerAtItsEnd)
 {
@@ -450,6 +455,8 @@ struct ColorCase {
     TColor color;
     TRgbTriple rgb;
 };
+
+void PrintTo(const ColorCase& c, std::ostream* out) { *out << std::hex << c.color; }
 
 class Colors : public ::testing::TestWithParam<ColorCase> {};
 
@@ -466,7 +473,8 @@ INSTANTIATE_TEST_SUITE_P(
     Values, Colors,
     ::testing::Values(ColorCase{0xFECDBC, {0xBC, 0xCD, 0xFE}}, ColorCase{DerivColor, {0, 15, 255}},
                       ColorCase{BorderColor, {0, 0, 255}}, ColorCase{FitColor, {0, 128, 0}},
-                      ColorCase{FitDerivColor, {128, 0, 0}}, ColorCase{0x0000FF, {255, 0, 0}}));
+                      ColorCase{FitDerivColor, {128, 0, 0}}, ColorCase{0x0000FF, {255, 0, 0}}),
+    lmv::test::PrintedName());
 
 }
 }

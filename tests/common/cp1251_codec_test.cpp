@@ -1,5 +1,7 @@
 #include "common/cp1251_codec.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <QSet>
@@ -31,6 +33,8 @@ struct CharCase {
     unsigned char byte;
 };
 
+void PrintTo(const CharCase& c, std::ostream* out) { *out << "byte " << int(c.byte); }
+
 class Cp1251Char : public ::testing::TestWithParam<CharCase> {};
 
 TEST_P(Cp1251Char, EncodesAndDecodes)
@@ -52,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         CharCase{u'Ђ', 0x80}, CharCase{u'џ', 0x9F}, CharCase{u'Ґ', 0xA5}, CharCase{u'ґ', 0xB4},
         CharCase{u'І', 0xB2}, CharCase{u'і', 0xB3}, CharCase{u'Ї', 0xAF}, CharCase{u'ї', 0xBF},
         CharCase{u'Ў', 0xA1}, CharCase{u'ў', 0xA2}, CharCase{u'\u0098', 0x98},
-        CharCase{u'\x7F', 0x7F}, CharCase{u'~', 0x7E}, CharCase{u'\0', 0x00}));
+        CharCase{u'\x7F', 0x7F}, CharCase{u'~', 0x7E}, CharCase{u'\0', 0x00}),
+    lmv::test::PrintedName());
 
 TEST(Cp1251Codec, AllBytesSurviveARoundTrip)
 {

@@ -1,5 +1,7 @@
 #include "common/date_time_text.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 namespace lmv::common {
@@ -14,6 +16,8 @@ struct LocaleCase {
     QString time;
 };
 
+void PrintTo(const LocaleCase& c, std::ostream* out) { *out << c.locale; }
+
 class LocaleTexts : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleTexts, ShortDateAndLongTime)
@@ -27,19 +31,20 @@ TEST_P(LocaleTexts, ShortDateAndLongTime)
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, LocaleTexts,
-    ::testing::Values(
-        LocaleCase{"ru_RU", "08.03.2018", "14:05:09"},
-        LocaleCase{"en_US", "3-8-18", "2:05:09 PM"},  // '/' prints as '-'
-        LocaleCase{"de_DE", "08.03.18", "14:05:09"},  // other separators stay
-        LocaleCase{"ja_JP", "2018-03-08", QStringLiteral("14時05分09秒")},
-        LocaleCase{"bg_BG", QStringLiteral("8.03.18 г."),
-                   QStringLiteral("14:05:09 ч.")},  // quoted literals
-        LocaleCase{"eo_001", "18-03-08", "14-a horo kaj 5:09"},
-        LocaleCase{"es_ES", "8-3-18", "14:05:09"},  // a bracketed zone field goes whole
-        LocaleCase{"my_MM", QStringLiteral("08-03-18"),
-                   QStringLiteral("14:05:09")},  // zone field first
-        LocaleCase{"fa_IR", "2018-3-8", "14:05:09"},  // native digits print as ASCII
-        LocaleCase{"ff_SN", "8-3-2018", "14:05:09"}));  // digits outside the 16-bit plane
+    ::testing::Values(LocaleCase{"ru_RU", "08.03.2018", "14:05:09"},
+                      LocaleCase{"en_US", "3-8-18", "2:05:09 PM"},  // '/' prints as '-'
+                      LocaleCase{"de_DE", "08.03.18", "14:05:09"},  // other separators stay
+                      LocaleCase{"ja_JP", "2018-03-08", QStringLiteral("14時05分09秒")},
+                      LocaleCase{"bg_BG", QStringLiteral("8.03.18 г."),
+                                 QStringLiteral("14:05:09 ч.")},  // quoted literals
+                      LocaleCase{"eo_001", "18-03-08", "14-a horo kaj 5:09"},
+                      LocaleCase{"es_ES", "8-3-18",
+                                 "14:05:09"},  // a bracketed zone field goes whole
+                      LocaleCase{"my_MM", QStringLiteral("08-03-18"),
+                                 QStringLiteral("14:05:09")},  // zone field first
+                      LocaleCase{"fa_IR", "2018-3-8", "14:05:09"},  // native digits print as ASCII
+                      LocaleCase{"ff_SN", "8-3-2018", "14:05:09"}),
+    lmv::test::PrintedName());  // digits outside the 16-bit plane
 
 TEST(DateTimeText, LeavesOutTheTimeExactlyAtMidnight)
 {

@@ -1,6 +1,8 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -41,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "1.230000"},  // places beyond the digits are zeros
                       FixedCase{1234567890.0, 10, 0, "1234567890"},
                       FixedCase{1e-7, 10, 10, "0.0000001000"}, FixedCase{0.0, 10, 2, "0.00"},
-                      FixedCase{0.0, 10, 0, "0"}, FixedCase{7.0, 10, 0, "7"}));
+                      FixedCase{0.0, 10, 0, "0"}, FixedCase{7.0, 10, 0, "7"}),
+    lmv::test::PrintedName());
 
 // Ties go away from zero, decided on the exact binary value, rounded once.
 INSTANTIATE_TEST_SUITE_P(
@@ -57,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{0.006, 10, 2, "0.01"}, FixedCase{0.004, 10, 2, "0.00"},
         FixedCase{999.9996, 6, 3, "1000.000"},
         FixedCase{0.1, 60, 55, "0.1000000000000000055511151231257827021181583404541015625"},
-        FixedCase{0.1, 60, 54, "0.100000000000000005551115123125782702118158340454101563"}));
+        FixedCase{0.1, 60, 54, "0.100000000000000005551115123125782702118158340454101563"}),
+    lmv::test::PrintedName());
 
 // A negative value shows "-" only when its text has a non-zero digit.
 INSTANTIATE_TEST_SUITE_P(NegativeZeros, FixedTextCase,
@@ -65,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(NegativeZeros, FixedTextCase,
                                            FixedCase{-0.0, 10, 2, "0.00"},
                                            FixedCase{-0.4, 10, 0, "0"},
                                            FixedCase{-5e-324, 10, 2, "0.00"},
-                                           FixedCase{-0.005, 10, 2, "-0.01"}));
+                                           FixedCase{-0.005, 10, 2, "-0.01"}),
+                         lmv::test::PrintedName());
 
 // More integer digits than significant digits: the general form with that many digits.
 INSTANTIATE_TEST_SUITE_P(
@@ -73,13 +78,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FixedCase{1e11, 10, 2, "1E11"}, FixedCase{-1e11, 10, 2, "-1E11"},
                       FixedCase{12345678901.0, 10, 0, "1.23456789E10"},
                       FixedCase{9999999999.6, 10, 2, "1E10"},  // rounds up into 11 digits
-                      FixedCase{123456.789, 5, 2, "1.2346E5"}, FixedCase{1e100, 8, 3, "1E100"}));
+                      FixedCase{123456.789, 5, 2, "1.2346E5"}, FixedCase{1e100, 8, 3, "1E100"}),
+    lmv::test::PrintedName());
 
 INSTANTIATE_TEST_SUITE_P(NonFinite, FixedTextCase,
                          ::testing::Values(FixedCase{Inf, 10, 2, "INF"},
                                            FixedCase{-Inf, 10, 2, "-INF"},
                                            FixedCase{NaN, 10, 2, "NAN"},
-                                           FixedCase{-NaN, 10, 2, "-NAN"}));
+                                           FixedCase{-NaN, 10, 2, "-NAN"}),
+                         lmv::test::PrintedName());
 
 TEST(FixedText, RejectsImpossibleDigitCounts)
 {

@@ -1,6 +1,8 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -43,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{999999999999999.0, Graph, 15, "999999999999999"},
                       GeneralCase{1e-5, Graph, 15, "0.00001"},
                       GeneralCase{0.0001, Service, 15, "0.0001"},
-                      GeneralCase{0.0625, Graph, 1, "0.06"}));
+                      GeneralCase{0.0625, Graph, 1, "0.06"}),
+    lmv::test::PrintedName());
 
 INSTANTIATE_TEST_SUITE_P(Exponent, GeneralTextCase,
                          ::testing::Values(GeneralCase{1e-6, Graph, 15, "1E-6"},
@@ -55,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Exponent, GeneralTextCase,
                                            GeneralCase{1234.5, Graph, 3, "1.23E3"},
                                            GeneralCase{5e-324, Graph, 15, "4.94065645841247E-324"},
                                            GeneralCase{std::numeric_limits<double>::max(), Graph,
-                                                       15, "1.79769313486232E308"}));
+                                                       15, "1.79769313486232E308"}),
+                         lmv::test::PrintedName());
 
 // The form follows the exponent of the rounded value.
 INSTANTIATE_TEST_SUITE_P(
@@ -64,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{9.999999999999999, Graph, 15, "10"},
                       GeneralCase{999999999999999.9, Graph, 15, "1E15"},
                       GeneralCase{0.00009999999999999999, Service, 15, "0.0001"},
-                      GeneralCase{0.0000099999999999999999, Graph, 15, "0.00001"}));
+                      GeneralCase{0.0000099999999999999999, Graph, 15, "0.00001"}),
+    lmv::test::PrintedName());
 
 // Exact ties beyond the 15th digit go away from zero.
 INSTANTIATE_TEST_SUITE_P(
@@ -72,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GeneralCase{1000000000000005.0, Graph, 15, "1.00000000000001E15"},
                       GeneralCase{1000000000000025.0, Graph, 15, "1.00000000000003E15"},
                       GeneralCase{-1000000000000025.0, Graph, 15, "-1.00000000000003E15"},
-                      GeneralCase{0.25, Graph, 1, "0.3"}));
+                      GeneralCase{0.25, Graph, 1, "0.3"}),
+    lmv::test::PrintedName());
 
 TEST(GeneralText, NonFiniteValues)
 {

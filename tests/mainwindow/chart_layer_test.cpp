@@ -2,6 +2,8 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -150,7 +152,8 @@ TEST_P(AxisRangeTest, FixedRangeIsOrderedAndStopsAutomaticScaling)
 INSTANTIATE_TEST_SUITE_P(Ranges, AxisRangeTest,
                          ::testing::Values(RangeCase{-4000, 4000, -4000, 4000},
                                            RangeCase{2, 1, 1, 2},
-                                           RangeCase{-0.5, 10.5, -0.5, 10.5}));
+                                           RangeCase{-0.5, 10.5, -0.5, 10.5}),
+                         lmv::test::PrintedName());
 
 TEST(ChartLayerTest, AutomaticAxesSpanTheData)
 {

@@ -7,6 +7,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "support/param_name.h"
 #include "support/pty_instrument.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,8 @@ TEST_P(BadPortTextTest, IsErrorComNumberAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadPortTextTest,
                          ::testing::Values("COM??", "COM", "", "COM0", "COM257", "COM-1", "COM1x",
-                                           "COM 1 ", "COM1.5", "ttyLMV0"));
+                                           "COM 1 ", "COM1.5", "ttyLMV0"),
+                         lmv::test::PrintedName());
 
 class UnopenablePortTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
 
@@ -76,7 +78,8 @@ TEST_P(UnopenablePortTest, BeepsAndLeavesTheChooserEnabledAndTheLampWhite)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ports, UnopenablePortTest,
-                         ::testing::Values("COM256", "/dev/lmv-no-such-device"));
+                         ::testing::Values("COM256", "/dev/lmv-no-such-device"),
+                         lmv::test::PrintedName());
 
 TEST_F(Form1Test, ListedPortNameOpensItsDevice)
 {

@@ -1,6 +1,8 @@
 #include "mainwindow/readings_table/copy_grid_rule.h"
 #include "mainwindow/readings_table/table_columns.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -31,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(DeviceTypes, LayoutColumns,
                                          LayoutColumnsCase{-1, 7, 8}, LayoutColumnsCase{3, 7, 8},
                                          LayoutColumnsCase{13, 7, 8}, LayoutColumnsCase{37, 7, 8},
                                          LayoutColumnsCase{40, 7, 8}, LayoutColumnsCase{41, 7, 8},
-                                         LayoutColumnsCase{INT_MAX, 7, 8}));
+                                         LayoutColumnsCase{INT_MAX, 7, 8}),
+                         lmv::test::PrintedName());
 
 struct TypingCase {
     const char* name;

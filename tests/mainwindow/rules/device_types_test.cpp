@@ -1,5 +1,7 @@
 #include "mainwindow/rules/device_types.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -12,6 +14,8 @@ struct DeviceCase {
     const char* name;
     TPageGroup group;
 };
+
+void PrintTo(const DeviceCase& c, std::ostream* out) { *out << c.code; }
 
 const DeviceCase DeviceCases[] = {
     {-1, "", TPageGroup::N},
@@ -55,7 +59,8 @@ TEST_P(DeviceTypesTest, NameAndPageGroup)
     EXPECT_EQ(PageGroupOf(c.code), c.group);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCode, DeviceTypesTest, testing::ValuesIn(DeviceCases));
+INSTANTIATE_TEST_SUITE_P(EveryCode, DeviceTypesTest, testing::ValuesIn(DeviceCases),
+                         lmv::test::PrintedName());
 
 }
 }

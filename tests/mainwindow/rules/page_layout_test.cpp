@@ -1,5 +1,7 @@
 #include "mainwindow/rules/page_layout.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -149,7 +151,8 @@ TEST_P(ConfigureLayoutTest, TwoParametersPageIsLeftAsItWas)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCode, ConfigureLayoutTest, testing::ValuesIn(LayoutCases));
+INSTANTIATE_TEST_SUITE_P(EveryCode, ConfigureLayoutTest, testing::ValuesIn(LayoutCases),
+                         lmv::test::PrintedName());
 
 TEST(FormPageLayoutTest, EveryTabShownOnFormCaptions)
 {

@@ -1,5 +1,7 @@
 #include "mainwindow/rules/port_text.h"
 
+#include "support/param_name.h"
+
 #include <gtest/gtest.h>
 
 namespace lmv::mainwindow {
@@ -71,7 +73,8 @@ TEST_P(ResolvePortTextTest, ChoosesDeviceOrComNumber)
     EXPECT_EQ(choice->comNumber, c.comNumber);
 }
 
-INSTANTIATE_TEST_SUITE_P(ChooserTexts, ResolvePortTextTest, testing::ValuesIn(PortCases));
+INSTANTIATE_TEST_SUITE_P(ChooserTexts, ResolvePortTextTest, testing::ValuesIn(PortCases),
+                         lmv::test::PrintedName());
 
 TEST(ResolvePortTextTest, WithoutListedPortsNamesFallBackToNumbers)
 {
