@@ -1,6 +1,7 @@
 // The program's entry: the recording store with its working folder, the application, the main
 // window, the message loop, and the folder index written once more at exit.
 #include "common/day_count.h"
+#include "leakcheck/leak_check_unit.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/message_box_notifier.h"
 #include "store/record_folder.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     lmv::store::TRecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
                                    [] { return QDateTime::currentDateTime(); });
 
+    lmv::leakcheck::LeakCheckInitialization(QCoreApplication::applicationFilePath());
     lmv::mainwindow::TForm1Options options;
     options.startDir = store.StartDir();
     options.setRecordDir = [&store](const QString& folder) { store.SetRecordDir(folder); };
@@ -41,6 +43,7 @@ int main(int argc, char** argv)
         exitCode = app.exec();
         notifier.SetParentWindow(nullptr);
     }
+    lmv::leakcheck::LeakCheckFinalization();
     store.SaveHeaderAtExit();
     return exitCode;
 }
