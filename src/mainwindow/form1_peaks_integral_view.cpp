@@ -33,12 +33,9 @@ void TPeakIntegralView::Follow(const analysis::TParams& params)
             continue;
         }
         TLineSeries* series = SeriesFor(i);
-        // Filled off the chart, so that the chart redraws once rather than once a point.
         if (TChart* chart = series->ParentChart())
             chart->RemoveSeries(series);
-        series->Clear();
-        for (const model::TPoint& point : curves[i]->Points)
-            series->AddXY(point.X, point.Y);
+        series->Assign(curves[i]->Points);
         if (curves[i]->ChartPage)
             if (TChart* chart = ChartOfPage(*curves[i]->ChartPage))
                 chart->AddSeries(series);

@@ -70,8 +70,7 @@ void TSolverOverlayView::AddLine(const analysis::TOverlaySeries& model, const QS
     series->SetPenWidth(model.PenWidth);
     series->SetPenStyle(model.Pen == analysis::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     series->SetOnRightAxis(model.Axis == analysis::VerticalAxis::Right);
-    for (const model::TPoint& point : model.Points)
-        series->AddXY(point.X, point.Y);
+    series->Assign(model.Points);
     chart_.AddSeries(series);
     series_.append(series);
 }

@@ -2,10 +2,23 @@
 
 #include "mainwindow/chart/chart_series.h"
 
+#include <QShowEvent>
+
 namespace lmv::mainwindow {
 
+namespace {
+
+std::chrono::milliseconds SteadyNow()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
+}
+
 TChart::TChart(const QString& name, QWidget* parent)
-    : QCustomPlot(parent), bottomAxis_(xAxis), leftAxis_(yAxis), rightAxis_(yAxis2)
+    : QCustomPlot(parent), bottomAxis_(xAxis), leftAxis_(yAxis), rightAxis_(yAxis2),
+      clock_(SteadyNow)
 {
     setObjectName(name);
     plotLayout()->insertRow(0);
@@ -14,7 +27,10 @@ TChart::TChart(const QString& name, QWidget* parent)
     rightAxis_.SetShownOnlyWhenUsed();
     rightAxis_.ApplyVisibility();
     setNoAntialiasingOnDrag(true);
+    replotTimer_.setSingleShot(true);
+    connect(&replotTimer_, &QTimer::timeout, this, &TChart::ReplotWhenDue);
     connect(this, &QCustomPlot::beforeReplot, this, &TChart::FitAutomaticAxes);
+    connect(this, &QCustomPlot::afterReplot, this, &TChart::NoteReplot);
 }
 
 TChart::~TChart()
@@ -62,20 +78,92 @@ void TChart::Refresh()
     for (const TChartSeries* series : series_)
         rightUsed = rightUsed || (series->OnRightAxis() && !series->CustomVerticalAxis());
     rightAxis_.SetUsed(rightUsed);
-    replot(rpQueuedReplot);
+    replotPending_ = true;
+    ScheduleReplot();
 }
 
-// Fitting scans every point, so it runs once per drawing, not once per added point.
+void TChart::RenderTo(QCPPainter& painter, int width, int height)
+{
+    FitAutomaticAxes();
+    toPainter(&painter, width, height);
+}
+
+void TChart::SetClock(TClock clock) { clock_ = std::move(clock); }
+
+void TChart::showEvent(QShowEvent* event)
+{
+    QCustomPlot::showEvent(event);
+    ScheduleReplot();
+}
+
+// A due drawing runs on the next pass of the event loop, an early one waits for its turn; a
+// drawing that became due by the clock restarts a waiting timer, so a clock of a test or a
+// benchmark that jumps ahead is followed at once.
+void TChart::ScheduleReplot()
+{
+    if (!replotPending_ || !isVisible())
+        return;
+    const std::chrono::milliseconds wait = UntilDue();
+    if (!replotTimer_.isActive() || wait.count() == 0)
+        replotTimer_.start(wait);
+}
+
+void TChart::ReplotWhenDue()
+{
+    if (!replotPending_ || !isVisible())
+        return;
+    if (const std::chrono::milliseconds wait = UntilDue(); wait.count() > 0) {
+        replotTimer_.start(wait);
+        return;
+    }
+    replot();
+}
+
+std::chrono::milliseconds TChart::UntilDue() const
+{
+    if (!lastReplot_)
+        return {};
+    const std::chrono::milliseconds since = clock_() - *lastReplot_;
+    return since >= MinReplotInterval ? std::chrono::milliseconds{} : MinReplotInterval - since;
+}
+
+void TChart::NoteReplot()
+{
+    replotPending_ = false;
+    lastReplot_ = clock_();
+}
+
+// The series keep their ranges as points arrive, so fitting reads a few numbers per series.
 void TChart::FitAutomaticAxes()
 {
-    for (TChartAxis* axis : {&bottomAxis_, &leftAxis_, &rightAxis_}) {
-        if (axis->Automatic() && !axis->Axis()->plottables().isEmpty())
-            axis->Axis()->rescale();
+    FitAxis(bottomAxis_, true);
+    FitAxis(leftAxis_, false);
+    FitAxis(rightAxis_, false);
+    for (const auto& axis : customAxes_)
+        FitAxis(*axis, false);
+}
+
+void TChart::FitAxis(TChartAxis& chartAxis, bool bottom)
+{
+    QCPAxis* axis = chartAxis.Axis();
+    if (!chartAxis.Automatic())
+        return;
+    TValueRange span;
+    for (const TChartSeries* series : series_) {
+        if (bottom)
+            span.Include(series->FittedXRange());
+        else if (series->Plottable()->valueAxis() == axis)
+            span.Include(series->FittedYRange());
     }
-    for (const auto& axis : customAxes_) {
-        if (axis->Automatic() && !axis->Axis()->plottables().isEmpty())
-            axis->Axis()->rescale();
+    if (!span.Found)
+        return;
+    QCPRange range(span.Lower, span.Upper);
+    // A single value keeps the axis's width and centres on it.
+    if (!QCPRange::validRange(range)) {
+        const double half = axis->range().size() / 2;
+        range = QCPRange(span.Lower - half, span.Lower + half);
     }
+    axis->setRange(range);
 }
 
 }

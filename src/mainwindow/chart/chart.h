@@ -6,7 +6,11 @@
 
 #include <QList>
 #include <QString>
+#include <QTimer>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <qcustomplot.h>
 #include <vector>
 
@@ -17,6 +21,10 @@ class TChartSeries;
 class TChart : public QCustomPlot {
     Q_OBJECT
 public:
+    using TClock = std::function<std::chrono::milliseconds()>;
+    // However many points arrive, a chart draws at most this often.
+    static constexpr std::chrono::milliseconds MinReplotInterval{100};
+
     explicit TChart(const QString& name, QWidget* parent = nullptr);
     ~TChart() override;
 
@@ -39,12 +47,27 @@ public:
     QString Title() const;
     void SetTitle(const QString& title);
 
-    // Draws again once the event loop is idle; the automatic axes are fitted to their series
-    // before every drawing.
+    // Asks for a drawing: it comes from the event loop, at most once per MinReplotInterval, and
+    // not while the chart is hidden (it is drawn when shown). The automatic axes are fitted to
+    // their series before every drawing.
     void Refresh();
+    // Draws the current data onto a painter (a report page, a clipboard picture), fitting the
+    // automatic axes first, whether or not a drawing is pending.
+    void RenderTo(QCPPainter& painter, int width, int height);
+
+    // The time the replot interval is measured by; tests and benchmarks put in their own.
+    void SetClock(TClock clock);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FitAutomaticAxes();
+    void FitAxis(TChartAxis& axis, bool bottom);
+    void ScheduleReplot();
+    void ReplotWhenDue();
+    std::chrono::milliseconds UntilDue() const;
+    void NoteReplot();
 
     QList<TChartSeries*> series_;
     TChartAxis bottomAxis_;
@@ -52,6 +75,10 @@ private:
     TChartAxis rightAxis_;
     std::vector<std::unique_ptr<TChartAxis>> customAxes_;
     QCPTextElement* title_;
+    TClock clock_;
+    QTimer replotTimer_;
+    bool replotPending_ = false;
+    std::optional<std::chrono::milliseconds> lastReplot_;
 };
 
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_axis.h"
 
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace lmv::mainwindow {
@@ -11,6 +12,10 @@ TChartSeries::TChartSeries(const QString& name, QColor color, QObject* owner)
     : QObject(owner), color_(color)
 {
     setObjectName(name);
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& newName) {
+        if (plottable_)
+            plottable_->setObjectName(newName);
+    });
 }
 
 TChartSeries::~TChartSeries()
@@ -22,7 +27,28 @@ TChartSeries::~TChartSeries()
 void TChartSeries::Clear()
 {
     ClearPoints();
+    ResetRanges();
     PointsChanged();
+}
+
+void TChartSeries::IncludeInRanges(double x, double y)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    xRange_.Include(x);
+    yRange_.Include(y);
+}
+
+void TChartSeries::IncludeInRanges(std::span<const model::TPoint> points)
+{
+    for (const model::TPoint& point : points)
+        IncludeInRanges(point.X, point.Y);
+}
+
+void TChartSeries::ResetRanges()
+{
+    xRange_ = {};
+    yRange_ = {};
 }
 
 void TChartSeries::SetColor(QColor color)
@@ -82,6 +108,7 @@ void TChartSeries::AttachTo(TChart& chart)
 {
     chart_ = &chart;
     plottable_ = CreatePlottable(chart.xAxis, ValueAxisOn(chart));
+    plottable_->setObjectName(objectName());
     ApplyStyle(*plottable_);
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 // A series of (X, Y) points that lives apart from any chart: it keeps its points while it is off
-// a chart and can be put on another one. On a chart it is drawn by a plottable made for that chart.
+// a chart and can be put on another one. On a chart it is drawn by a plottable made for that chart,
+// named as the series is.
+#include "mainwindow/chart/value_range.h"
+#include "model/recording_model.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <span>
 
 class QCPAbstractPlottable;
 class QCPAxis;
@@ -23,7 +28,16 @@ public:
     virtual double XValue(int index) const = 0;
     virtual double YValue(int index) const = 0;
     virtual void AddXY(double x, double y) = 0;
+    // Many points at once, put in place in one pass: the kinds kept in order of X sort once.
+    // Assign replaces the points the series has, AddPoints adds to them.
+    virtual void Assign(std::span<const model::TPoint> points) = 0;
+    virtual void AddPoints(std::span<const model::TPoint> points) = 0;
     void Clear();
+
+    // The span of the points whose X and Y are both finite; a point with NaN or infinity is not
+    // drawn, so it stretches no axis.
+    const TValueRange& XRange() const { return xRange_; }
+    const TValueRange& YRange() const { return yRange_; }
 
     TChart* ParentChart() const { return chart_; }
 
@@ -46,7 +60,15 @@ protected:
     virtual QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) = 0;
     virtual void ClearPoints() = 0;
     virtual void ApplyStyle(QCPAbstractPlottable& plottable) const;
+    // What the chart's automatic axes span for this series; a kind may draw beyond its points.
+    virtual TValueRange FittedXRange() const { return xRange_; }
+    virtual TValueRange FittedYRange() const { return yRange_; }
+    QCPAbstractPlottable* Plottable() const { return plottable_; }
     void PointsChanged();
+    // Kept by every change of the points: a point added, the points cleared or replaced.
+    void IncludeInRanges(double x, double y);
+    void IncludeInRanges(std::span<const model::TPoint> points);
+    void ResetRanges();
 
 private:
     friend class TChart;
@@ -61,6 +83,8 @@ private:
     TChartAxis* customAxis_ = nullptr;
     TChart* chart_ = nullptr;
     QCPAbstractPlottable* plottable_ = nullptr;
+    TValueRange xRange_;
+    TValueRange yRange_;
 };
 
 }

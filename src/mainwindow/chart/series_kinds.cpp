@@ -2,12 +2,6 @@
 
 namespace lmv::mainwindow {
 
-void TLineSeries::AddXY(double x, double y)
-{
-    points_->add(QCPGraphData(x, y));
-    PointsChanged();
-}
-
 void TPointSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
     auto& graph = static_cast<QCPGraph&>(plottable);
@@ -17,14 +11,8 @@ void TPointSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 }
 
 TBarSeries::TBarSeries(const QString& name, QColor color, double widthPercent, QObject* owner)
-    : TStoredSeries(name, color, owner), widthPercent_(widthPercent)
+    : TSortedSeries(name, color, owner), widthPercent_(widthPercent)
 {
-}
-
-void TBarSeries::AddXY(double x, double y)
-{
-    points_->add(QCPBarsData(x, y));
-    PointsChanged();
 }
 
 void TBarSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
@@ -36,9 +24,52 @@ void TBarSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
     bars.setBrush(Color());
 }
 
+// The outer bars reach half a bar's width (in pixels) beyond their X; the plottable works that
+// out from the ends of its sorted points alone.
+TValueRange TBarSeries::FittedXRange() const
+{
+    if (!Plottable() || !XRange().Found)
+        return XRange();
+    bool found = false;
+    const QCPRange span = Plottable()->getKeyRange(found);
+    TValueRange range = XRange();
+    if (found) {
+        range.Include(span.lower);
+        range.Include(span.upper);
+    }
+    return range;
+}
+
+// Bars stand on zero, so zero is always in view, as with the plottable's own fitting.
+TValueRange TBarSeries::FittedYRange() const
+{
+    TValueRange range = YRange();
+    range.Include(0.0);
+    return range;
+}
+
 void TArrivalOrderSeries::AddXY(double x, double y)
 {
     points_->add(QCPCurveData(Count(), x, y));
+    IncludeInRanges(x, y);
+    PointsChanged();
+}
+
+void TArrivalOrderSeries::Assign(std::span<const model::TPoint> points)
+{
+    points_->clear();
+    ResetRanges();
+    AddPoints(points);
+}
+
+void TArrivalOrderSeries::AddPoints(std::span<const model::TPoint> points)
+{
+    QVector<QCPCurveData> data;
+    data.reserve(qsizetype(points.size()));
+    for (const model::TPoint& point : points)
+        data.append(QCPCurveData(Count() + data.size(), point.X, point.Y));
+    points_->add(data, true);
+    IncludeInRanges(points);
     PointsChanged();
 }
 

@@ -3,6 +3,9 @@
 // is inserted at its place), bars (the time marks) and a line that keeps the arrival order.
 #include "mainwindow/chart/chart_series.h"
 
+#include <QVector>
+#include <algorithm>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace lmv::mainwindow {
@@ -29,10 +32,70 @@ protected:
         QSharedPointer<QCPDataContainer<TData>>::create();
 };
 
-class TLineSeries : public TStoredSeries<QCPGraphData, QCPGraph> {
+// Points kept in ascending order of X; points of equal X keep the order they came in.
+template <class TData, class TPlottable>
+class TSortedSeries : public TStoredSeries<TData, TPlottable> {
 public:
-    using TStoredSeries::TStoredSeries;
-    void AddXY(double x, double y) override;
+    using TStoredSeries<TData, TPlottable>::TStoredSeries;
+
+    void AddXY(double x, double y) override
+    {
+        this->points_->add(TData(x, y));
+        this->IncludeInRanges(x, y);
+        this->PointsChanged();
+    }
+    // Points whose X is NaN have no place in an order by X and are left out.
+    void Assign(std::span<const model::TPoint> points) override
+    {
+        this->points_->set(SortedByX(points), true);
+        this->ResetRanges();
+        this->IncludeInRanges(points);
+        this->PointsChanged();
+    }
+    void AddPoints(std::span<const model::TPoint> points) override
+    {
+        this->points_->add(SortedByX(points), true);
+        this->IncludeInRanges(points);
+        this->PointsChanged();
+    }
+
+    // The index of the point whose X is nearest to x (of equals, the first); -1 when there is none.
+    int NearestIndex(double x) const
+    {
+        const auto& points = *this->points_;
+        if (points.isEmpty() || std::isnan(x))
+            return -1;
+        const auto begin = points.constBegin();
+        const auto after = std::lower_bound(begin, points.constEnd(), x,
+                                            [](const TData& p, double key) { return p.key < key; });
+        if (after == begin)
+            return 0;
+        const auto before = after - 1;
+        if (after != points.constEnd() && after->key - x < x - before->key)
+            return int(after - begin);
+        const auto firstEqual = std::lower_bound(
+            begin, before, before->key, [](const TData& p, double key) { return p.key < key; });
+        return int(firstEqual - begin);
+    }
+
+private:
+    static QVector<TData> SortedByX(std::span<const model::TPoint> points)
+    {
+        QVector<TData> data;
+        data.reserve(qsizetype(points.size()));
+        for (const model::TPoint& point : points) {
+            if (!std::isnan(point.X))
+                data.append(TData(point.X, point.Y));
+        }
+        std::stable_sort(data.begin(), data.end(),
+                         [](const TData& a, const TData& b) { return a.key < b.key; });
+        return data;
+    }
+};
+
+class TLineSeries : public TSortedSeries<QCPGraphData, QCPGraph> {
+public:
+    using TSortedSeries::TSortedSeries;
 };
 
 class TPointSeries : public TLineSeries {
@@ -43,14 +106,15 @@ protected:
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
 };
 
-class TBarSeries : public TStoredSeries<QCPBarsData, QCPBars> {
+class TBarSeries : public TSortedSeries<QCPBarsData, QCPBars> {
 public:
     // widthPercent: the width of a bar in percent of the chart's plotting width.
     TBarSeries(const QString& name, QColor color, double widthPercent, QObject* owner);
-    void AddXY(double x, double y) override;
 
 protected:
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
+    TValueRange FittedXRange() const override;
+    TValueRange FittedYRange() const override;
 
 private:
     double widthPercent_;
@@ -60,6 +124,8 @@ class TArrivalOrderSeries : public TStoredSeries<QCPCurveData, QCPCurve> {
 public:
     using TStoredSeries::TStoredSeries;
     void AddXY(double x, double y) override;
+    void Assign(std::span<const model::TPoint> points) override;
+    void AddPoints(std::span<const model::TPoint> points) override;
 };
 
 }
