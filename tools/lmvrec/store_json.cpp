@@ -128,7 +128,7 @@ void WriteChannel(TJsonOut& json, const model::TSingleChannel& channel)
         json.Number(point.Y);
         json.Raw("]");
     }
-    json.Raw("]}");
+    json.Raw("\n]}");
 }
 
 template <typename List, typename WriteOne>
