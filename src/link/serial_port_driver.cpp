@@ -65,6 +65,7 @@ TSerialPortDriver::TSerialPortDriver(QObject* parent)
     : QObject(parent), port_(new QSerialPort(this)), pollTimer_(new QTimer(this))
 {
     receiveBuffer_.assign(static_cast<size_t>(inBufSize_), 0);
+    port_->setReadBufferSize(inBufSize_);
     connect(pollTimer_, &QTimer::timeout, this, &TSerialPortDriver::Poll);
     connect(port_, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { OnPortError(error); });
@@ -168,6 +169,7 @@ void TSerialPortDriver::SetComPortInBufSize(int value)
         return;
     inBufSize_ = value;
     receiveBuffer_.assign(static_cast<size_t>(value), 0);
+    port_->setReadBufferSize(value);
 }
 
 int TSerialPortDriver::ComPortOutBufSize() const { return outBufSize_; }
@@ -248,6 +250,11 @@ int TSerialPortDriver::OutFreeSpace() const
     if (!Connected())
         return MaxWord;
     return static_cast<int>(std::max<qint64>(0, outBufSize_ - port_->bytesToWrite()));
+}
+
+int TSerialPortDriver::InQueueSize() const
+{
+    return Connected() ? static_cast<int>(port_->bytesAvailable()) : 0;
 }
 
 int TSerialPortDriver::SendData(const uint8_t* data, int size)

@@ -69,7 +69,9 @@ public:
     TComPortSwHandshaking ComPortSwHandshaking() const;
     void SetComPortSwHandshaking(TComPortSwHandshaking value);
     // Buffer sizes and the polling delay are Words: values outside 1..65535 throw
-    // common::RangeError.
+    // common::RangeError. ComPortInBufSize also bounds the bytes held between polls: what a
+    // faster sender sends beyond it stays in the device (a real port drops it, a pseudo-terminal
+    // holds its sender back), so memory stays flat and a good frame never waits behind a flood.
     int ComPortInBufSize() const;
     void SetComPortInBufSize(int value);
     int ComPortOutBufSize() const;
@@ -86,6 +88,8 @@ public:
     void ApplySettings();
     void PurgeBuffers(bool input, bool output);
     int OutFreeSpace() const;
+    // Bytes received and not yet polled; at most ComPortInBufSize.
+    int InQueueSize() const;
     // Bytes written; negated after the output time-out or a write that fails or makes no progress.
     int SendData(const uint8_t* data, int size);
     // False where the line cannot be set (a pseudo-terminal); the port stays usable.

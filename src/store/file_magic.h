@@ -7,6 +7,8 @@ namespace lmv::store {
 
 inline constexpr char RecordMagic[] = "LMVRv100";
 inline constexpr char HeaderMagic[] = "LMVHv100";
+inline constexpr char RecordFormat[] = "LMVR";
+inline constexpr char HeaderFormat[] = "LMVH";
 
 // False when the file is of another format (no error); throws UnknownFormatError for another
 // version and InvalidIntegerError when the version is no number.

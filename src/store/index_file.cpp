@@ -89,7 +89,7 @@ QByteArray SerializeHeader(const model::TBaseHeader& list)
 THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list)
 {
     list.clear();
-    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), "LMVH"))
+    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), HeaderFormat))
         return {true, false};
     THeaderParser parser(bytes, list);
     return {true, !parser.ReadChunks()};
@@ -98,7 +98,7 @@ THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list)
 THeaderReadResult LoadHeaderFile(const QString& path, model::TBaseHeader& list)
 {
     list.clear();
-    const std::optional<TWholeFile> file = ReadWholeFile(path);
+    const std::optional<TWholeFile> file = ReadWholeFile(path, HeaderFormat);
     if (!file)
         return {};
     return ParseHeader(file->Bytes(), list);

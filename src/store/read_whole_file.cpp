@@ -1,9 +1,11 @@
 #include "store/read_whole_file.h"
 
+#include "store/chunk_bytes.h"
 #include "store/store_errors.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <utility>
 
 namespace lmv::store {
@@ -28,7 +30,7 @@ TWholeFile::~TWholeFile()
         spare = std::move(bytes_);
 }
 
-std::optional<TWholeFile> ReadWholeFile(const QString& path)
+std::optional<TWholeFile> ReadWholeFile(const QString& path, QByteArrayView format)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -44,8 +46,17 @@ std::optional<TWholeFile> ReadWholeFile(const QString& path)
     const qint64 size = file.size();
     TWholeFile whole;
     whole.bytes_ = std::exchange(SpareBuffer(), QByteArray());
+    whole.bytes_.resize(std::min<qint64>(size, MagicSize));
+    if (file.read(whole.bytes_.data(), whole.bytes_.size()) != whole.bytes_.size())
+        throw FileError(
+            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
+    if (!whole.bytes_.startsWith(format) || size == whole.bytes_.size())
+        return whole;
+    if (size > MaxStoreFileSize)
+        throw TooLargeFileError(path, size);
     whole.bytes_.resize(size);
-    if (file.read(whole.bytes_.data(), size) != size)
+    const qint64 rest = size - MagicSize;
+    if (file.read(whole.bytes_.data() + MagicSize, rest) != rest)
         throw FileError(
             QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
     return whole;

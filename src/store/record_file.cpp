@@ -206,7 +206,7 @@ TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec)
     rec.Mode = model::NotARecordFile;
     rec.Comments.clear();
     rec.Peaks.clear();
-    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), "LMVR"))
+    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), RecordFormat))
         return {true, false};
     rec.Mode = 0;
     rec.Result1 = model::NoResult;
@@ -218,7 +218,7 @@ TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec)
 
 TRecordReadResult ReadRecordFile(const QString& path, model::TBaseRecord& rec)
 {
-    const std::optional<TWholeFile> file = ReadWholeFile(path);
+    const std::optional<TWholeFile> file = ReadWholeFile(path, RecordFormat);
     if (!file)
         return {};
     return ParseRecord(file->Bytes(), rec);

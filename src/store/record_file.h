@@ -31,6 +31,9 @@ struct TRecordReadResult {
     // The file ended inside a chunk or held a count larger than its entries: the complete
     // entries were kept, nothing was invented.
     bool Cut = false;
+    // The file was larger than any record (TooLargeFileError): rec was left as a foreign file's,
+    // Mode model::NotARecordFile, and the store showed why.
+    bool Refused = false;
 };
 
 QByteArray SerializeRecord(const model::TBaseRecord& rec);

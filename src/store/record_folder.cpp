@@ -63,7 +63,16 @@ TRecordReadResult TRecordStore::ReadRecordFile(const QString& fileName, model::T
     if (!IsSafeRecordName(fileName))
         return {};
     const QString path = IsBrowsing() ? QDir(browseDir_).filePath(fileName) : recordDir_ + fileName;
-    const TRecordReadResult result = store::ReadRecordFile(path, rec);
+    TRecordReadResult result;
+    try {
+        result = store::ReadRecordFile(path, rec);
+    } catch (const TooLargeFileError& error) {
+        rec.Mode = model::NotARecordFile;
+        rec.Comments.clear();
+        rec.Peaks.clear();
+        notifier_.MessageBox(error.message(), common::BoxIcon::Warning);
+        return {true, false, true};
+    }
     if (result.Cut)
         notifier_.MessageBox(
             QStringLiteral("Запись \"%1\" прочитана не полностью: файл обрезан или повреждён.")

@@ -46,7 +46,8 @@ public:
 
     // Reads a listed record: from BrowseDir while a disk is browsed, also when the live record
     // has the same name (the live record is shown from memory, never read back from its file).
-    // A missing file or an unusable name leaves rec unchanged.
+    // A missing file or an unusable name leaves rec unchanged. A file too large to be a record
+    // reads as a foreign one (Mode model::NotARecordFile, Refused) and its message is shown.
     TRecordReadResult ReadRecordFile(const QString& fileName, model::TBaseRecord& rec);
     // Writes the record into RecordDir, then gives the first index entry of that name (and the
     // first of FilteredList) the record's title and date and saves the index. Refused for an

@@ -34,4 +34,21 @@ public:
     using Error::Error;
 };
 
+// No record or index file comes near this (a 10-hour run is about 30 MB): a larger one is no
+// file of ours and is refused before it is read.
+constexpr qint64 MaxStoreFileSize = qint64(256) << 20;
+
+// A file that begins like ours but is larger than any record or index can be: refused unread.
+class TooLargeFileError : public FileError {
+public:
+    TooLargeFileError(const QString& path, qint64 size)
+        : FileError(QStringLiteral("Файл \"%1\" слишком велик (%2 МБ, допустимо не более %3 МБ) "
+                                   "и не прочитан")
+                        .arg(path)
+                        .arg(size >> 20)
+                        .arg(MaxStoreFileSize >> 20))
+    {
+    }
+};
+
 }

@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace lmv::link {
@@ -100,6 +102,36 @@ TEST_F(SerialPortDriverTest, SmallerInputSizeLimitsEachChunk)
     EXPECT_EQ(received.size(), 100);
     for (const int size : chunks)
         EXPECT_LE(size, 16);
+}
+
+// A sender far faster than the polls drain: the bytes beyond the input queue stay in the
+// terminal, and a frame sent after the flood arrives soon instead of behind the backlog.
+TEST_F(SerialPortDriverTest, FloodStaysBelowTheInputQueueAndAFrameAfterItArrives)
+{
+    ASSERT_TRUE(driver.Connect());
+    const QByteArray garbage(1 << 16, 'x');
+    qsizetype offered = 0;
+    int mostQueued = 0;
+    QTimer flood;
+    QObject::connect(&flood, &QTimer::timeout, [&] {
+        offered += instrument.WriteWhatFits(garbage);
+        mostQueued = std::max(mostQueued, driver.InQueueSize());
+    });
+    flood.start(1);
+    QTest::qWait(1500);
+    flood.stop();
+    EXPECT_LE(mostQueued, driver.ComPortInBufSize());
+    EXPECT_GT(received.size(), 10 * 2048);  // the polls went on draining
+    EXPECT_GT(offered, received.size());  // the terminal held what the program did not take
+    for (const int size : chunks)
+        EXPECT_LE(size, 2048);
+
+    const QByteArray frame = test::ByteArray(test::Bytes("A5 01 DC 78"));
+    qsizetype sent = 0;  // the terminal takes the frame once the polls have made room
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (sent += instrument.WriteWhatFits(frame.mid(sent))) == frame.size(); }, 3000));
+    // Behind an unbounded backlog it would wait for tens of seconds.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.endsWith(frame); }, 5000));
 }
 
 TEST_F(SerialPortDriverTest, ConnectTwiceKeepsThePortAndItsQueues)

@@ -125,6 +125,16 @@ TEST(IndexReader, ForeignFileIsAnEmptyIndexAndAnotherVersionAnError)
     }
 }
 
+TEST(IndexFile, AnIndexLargerThanAnyFolderIsRefusedUnreadAndTheListIsEmpty)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(HeaderFileName);
+    ASSERT_TRUE(test::PutSparseFile(path, test::TwoEntryIndexBytes(), qint64(300) << 20));
+    model::TBaseHeader list{{"a", "b", 1.0}};
+    EXPECT_THROW(LoadHeaderFile(path, list), TooLargeFileError);
+    EXPECT_TRUE(list.empty());
+}
+
 TEST(IndexFile, MissingFileGivesAnEmptyListAndAWrittenFileReadsBack)
 {
     QTemporaryDir dir;

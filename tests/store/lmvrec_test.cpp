@@ -79,6 +79,22 @@ TEST_F(Lmvrec, DumpsAnIndexAndSaysWhenAFileWasCut)
     EXPECT_TRUE(Dump(test::FullRecordBytes().first(300))["Cut"].toBool());
 }
 
+// The dump is written as it goes: one line per point, and valid JSON also for fields that JSON
+// cannot hold (a NaN date is null).
+TEST_F(Lmvrec, DumpWritesOnePointPerLineAsValidJson)
+{
+    const ProgramRun run = Start({"dump", Put("in", test::FullRecordBytes())});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    int pointLines = 0;
+    for (const QByteArray& line : run.out.split('\n'))
+        pointLines += line.startsWith('[') ? 1 : 0;
+    EXPECT_EQ(pointLines, 5) << run.out.toStdString();
+    const QJsonObject nan = Dump(test::NanFieldsRecordBytes());
+    EXPECT_EQ(nan["Kind"].toString(), "record");
+    EXPECT_TRUE(nan["DateTime"].isNull());
+    EXPECT_TRUE(nan["Peaks"][0]["Value"].isNull());
+}
+
 TEST_F(Lmvrec, CopyWritesTheFileBackThroughTheSavePath)
 {
     for (const QByteArray& bytes :

@@ -2,6 +2,9 @@
 // takes, and what it does with hostile and cut files.
 #include "file_bytes.h"
 #include "qt_printers.h"
+#include "store/chunk_bytes.h"
+#include "store/file_magic.h"
+#include "store/read_whole_file.h"
 #include "store/record_file.h"
 #include "store/store_errors.h"
 #include "store_fixtures.h"
@@ -390,6 +393,34 @@ TEST_F(RecordFileOnDisk, PipesAndDevicesAreRefusedWithoutWaiting)
     model::TBaseRecord rec = FullRecord();
     EXPECT_THROW(ReadRecordFile(Path("device"), rec), FileError);
     EXPECT_EQ(rec, FullRecord());
+}
+
+// Sparse files: the sizes of a hostile disk without writing them.
+TEST_F(RecordFileOnDisk, OnlyTheStartOfAForeignFileIsRead)
+{
+    ASSERT_TRUE(test::PutSparseFile(Path("video"), "RIFF\x10\0\0\0AVI LIST", 300 << 20));
+    EXPECT_EQ(ReadWholeFile(Path("video"), RecordFormat)->Bytes().size(), MagicSize);
+    model::TBaseRecord rec;
+    rec.Title = "kept";
+    EXPECT_TRUE(ReadRecordFile(Path("video"), rec).Found);
+    EXPECT_EQ(rec.Mode, model::NotARecordFile);
+    EXPECT_EQ(rec.Title, "kept");
+}
+
+TEST_F(RecordFileOnDisk, ARecordLargerThanAnyRunIsRefusedUnreadWithItsName)
+{
+    for (const qint64 size : {MaxStoreFileSize + 1, qint64(300) << 20, qint64(4) << 30}) {
+        ASSERT_TRUE(test::PutSparseFile(Path("huge"), test::MinimalRecordBytes(), size));
+        model::TBaseRecord rec = FullRecord();
+        try {
+            ReadRecordFile(Path("huge"), rec);
+            ADD_FAILURE() << size;
+        } catch (const TooLargeFileError& error) {
+            EXPECT_TRUE(error.message().contains(Path("huge"))) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains("256 МБ")) << error.message().toStdString();
+        }
+        EXPECT_EQ(rec, FullRecord());
+    }
 }
 
 TEST_F(RecordFileOnDisk, WrittenFileHoldsTheSerialisedBytes)

@@ -262,12 +262,15 @@ TEST_F(RecordStoreTest, RebuildSkipsUnreadableFilesAndNamesThemInOneMessage)
     Put(InBase("newer"), "LMVRv200");
     Put(InBase("damaged"), test::FileBytes().Chunk(4, "value"));
     Put(InBase("cut"), test::FullRecordBytes().first(200));
+    ASSERT_TRUE(test::PutSparseFile(InBase("huge"), test::MinimalRecordBytes(), qint64(300) << 20));
+    ASSERT_TRUE(test::PutSparseFile(InBase("video"), "RIFF", qint64(300) << 20));
     store.RebuildHeader();
 
     EXPECT_EQ(FileNames(store.HeaderList()), (QStringList{"cut", "good"}));
     ASSERT_EQ(notifier.boxes.size(), 1);
     const QString& message = notifier.boxes[0];
-    for (const char* name : {"newer", "damaged", "cut"})
+    EXPECT_FALSE(message.contains("video")) << message.toStdString();  // foreign: skipped quietly
+    for (const char* name : {"newer", "damaged", "cut", "huge"})
         EXPECT_TRUE(message.contains(name)) << message.toStdString();
     EXPECT_EQ(StoredIndex(), store.HeaderList());
 }
@@ -469,6 +472,37 @@ TEST_F(RecordStoreTest, ACutRecordLoadsAndIsReportedOnce)
     EXPECT_TRUE(store.ReadRecordFile("cut", rec).Cut);
     EXPECT_EQ(rec.Title, "Опыт 1");
     EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(RecordStoreTest, ARecordTooLargeToBeOneReadsAsAForeignFileWithItsMessage)
+{
+    ASSERT_TRUE(test::PutSparseFile(InBase("huge"), test::FullRecordBytes(), qint64(300) << 20));
+    model::TBaseRecord rec;
+    rec.Comments = "stale";
+    const TRecordReadResult read = store.ReadRecordFile("huge", rec);
+    EXPECT_TRUE(read.Found);
+    EXPECT_TRUE(read.Refused);
+    EXPECT_FALSE(read.Cut);
+    EXPECT_EQ(rec.Mode, model::NotARecordFile);
+    EXPECT_TRUE(rec.Comments.isEmpty());
+    EXPECT_TRUE(rec.Channels.empty());
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains(InBase("huge"))) << notifier.boxes[0].toStdString();
+}
+
+TEST_F(RecordStoreTest, AnIndexTooLargeToBeOneIsRefusedLikeAnotherVersion)
+{
+    const QString other = QDir(temp.path()).filePath("other/");
+    QDir().mkpath(other);
+    const qint64 size = qint64(300) << 20;
+    ASSERT_TRUE(test::PutSparseFile(other + HeaderFileName, test::TwoEntryIndexBytes(), size));
+    EXPECT_THROW(store.SetRecordDir(other), TooLargeFileError);
+    EXPECT_EQ(store.RecordDir(), other);
+    EXPECT_TRUE(store.HeaderList().empty());
+    EXPECT_TRUE(store.HeaderWriteRefused());
+    store.SaveNewRecord(Titled("a", 1.0));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(QFileInfo(other + HeaderFileName).size(), size);
 }
 
 TEST_F(RecordStoreTest, IndexIsWrittenAtExit)

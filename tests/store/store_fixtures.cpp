@@ -2,6 +2,8 @@
 
 #include "file_bytes.h"
 
+#include <QFile>
+
 namespace lmv::test {
 
 QByteArray PeakBytes()
@@ -15,6 +17,13 @@ QByteArray PeakBytes()
     for (int i = 1; i <= 8; ++i)
         peak.F64(i);
     return peak.Text("\x01\x02\x03\x04\x05\x06\x07\x08");
+}
+
+bool PutSparseFile(const QString& path, const QByteArray& start, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(start) == start.size() &&
+        file.resize(size);
 }
 
 QByteArray MinimalRecordBytes()

@@ -28,6 +28,10 @@ QByteArray EmptyIndexBytes();
 // Two entries: "Опыт 1" / "0" / 43167.5 and "" / "1_0" / 43168.25.
 QByteArray TwoEntryIndexBytes();
 
+// A file of `size` bytes that begins with `start` and holds nothing else on disk (a hole):
+// hostile sizes without writing them.
+bool PutSparseFile(const QString& path, const QByteArray& start, qint64 size);
+
 std::map<QString, QByteArray> RecordCorpus();
 std::map<QString, QByteArray> IndexCorpus();
 

@@ -51,6 +51,18 @@ bool PtyInstrument::Write(const QByteArray& bytes)
     return master_ >= 0;
 }
 
+qsizetype PtyInstrument::WriteWhatFits(const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (master_ >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 QByteArray PtyInstrument::ReadAvailable(int timeoutMs)
 {
     QByteArray received;

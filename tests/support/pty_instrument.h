@@ -19,6 +19,8 @@ public:
 
     // Writes every byte to the program's side; false when the terminal does not take them.
     bool Write(const QByteArray& bytes);
+    // Writes what the terminal takes at once, without waiting: a sender that floods the line.
+    qsizetype WriteWhatFits(const QByteArray& bytes);
     // What the program sent: waits up to timeoutMs for the first byte, then takes what follows
     // without a pause of more than a few milliseconds.
     QByteArray ReadAvailable(int timeoutMs);

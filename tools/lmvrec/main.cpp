@@ -9,7 +9,6 @@
 #include "store_json.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 #include <QStringList>
 #include <cstdio>
 #include <variant>
@@ -31,7 +30,7 @@ int Fail(const QString& message)
 
 ReadFile Read(const QString& path)
 {
-    const std::optional<store::TWholeFile> file = store::ReadWholeFile(path);
+    const std::optional<store::TWholeFile> file = store::ReadWholeFile(path, "LMV");
     if (!file)
         throw common::Error(QStringLiteral("%1: no such file").arg(path));
     const QByteArrayView bytes = file->Bytes();
@@ -52,12 +51,11 @@ ReadFile Read(const QString& path)
 int Dump(const QString& path)
 {
     const ReadFile file = Read(path);
-    const QJsonObject json = std::holds_alternative<model::TBaseRecord>(file.contents)
-        ? tools::RecordToJson(std::get<model::TBaseRecord>(file.contents), file.cut)
-        : tools::HeaderToJson(std::get<model::TBaseHeader>(file.contents), file.cut);
-    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return 0;
+    if (const auto* rec = std::get_if<model::TBaseRecord>(&file.contents))
+        tools::WriteRecordJson(stdout, *rec, file.cut);
+    else
+        tools::WriteHeaderJson(stdout, std::get<model::TBaseHeader>(file.contents), file.cut);
+    return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write the output"));
 }
 
 int Copy(const QString& in, const QString& out)

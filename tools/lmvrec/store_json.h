@@ -1,14 +1,15 @@
 #pragma once
 // Record and index files as JSON for the inspector: every field, texts decoded from
-// Windows-1251, the bytes of a peak that have no name as hex.
+// Windows-1251, the bytes of a peak that have no name as hex. The JSON is written as it goes,
+// one line per point, peak or entry, so a large record costs no second copy in memory.
 #include "store/index_file.h"
 #include "store/record_file.h"
 
-#include <QJsonObject>
+#include <cstdio>
 
 namespace lmv::tools {
 
-QJsonObject RecordToJson(const model::TBaseRecord& rec, bool cut);
-QJsonObject HeaderToJson(const model::TBaseHeader& list, bool cut);
+void WriteRecordJson(std::FILE* out, const model::TBaseRecord& rec, bool cut);
+void WriteHeaderJson(std::FILE* out, const model::TBaseHeader& list, bool cut);
 
 }
