@@ -6,6 +6,7 @@
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "service/calibration_service.h"
+#include "service/service_texts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -56,6 +57,15 @@ void AddLabelled(QGridLayout& grid, int row, const QString& caption, QWidget* fi
     grid.addWidget(new QLabel(caption, field->parentWidget()), row, 0);
     grid.addWidget(field, row, 1);
 }
+
+// Labels of the graduation chart's axes, "#,##0.0###".
+class TGraduationTicker : public QCPAxisTicker {
+protected:
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override
+    {
+        return service::GraduationAxisText(tick);
+    }
+};
 
 template <class TSeries>
 TSeries* NewSeries(TChart& chart, const QString& name, QColor color, QObject* owner)
@@ -174,6 +184,8 @@ void TForm1::CreatePhotometerPage()
     Chart8->SetTitle(QStringLiteral("Градуировочный график"));
     Chart8->BottomAxis().Axis()->setLabel(QStringLiteral("мг/л"));
     Chart8->LeftAxis().Axis()->setLabel(QStringLiteral("Оптическая плотность"));
+    for (TChartAxis* axis : {&Chart8->BottomAxis(), &Chart8->LeftAxis()})
+        axis->Axis()->setTicker(QSharedPointer<TGraduationTicker>::create());
     Series9 = NewSeries<TLineSeries>(*Chart8, QStringLiteral("Series9"), Black, this);
     Series10 = NewSeries<TPointSeries>(*Chart8, QStringLiteral("Series10"), Green, this);
     row->addWidget(Chart8, 1);

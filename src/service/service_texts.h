@@ -10,4 +10,8 @@ QString FixedText4(double value);
 // Rounded to 15 significant digits, trailing zeros dropped; exponent form below 1e-4.
 QString ServiceGeneralText(double value);
 
+// An axis label of the graduation chart, "#,##0.0###": thousands grouped by ',', one to four
+// decimals.
+QString GraduationAxisText(double value);
+
 }

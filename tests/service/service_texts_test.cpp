@@ -19,6 +19,20 @@ TEST(ServiceTexts, FixedAndGeneralFormsOfThePages)
     EXPECT_EQ(FixedText3(123456789.0).contains('E'), true);
 }
 
+TEST(GraduationAxisText, GroupsThousandsWithOneToFourDecimals)
+{
+    const std::pair<double, const char*> cases[] = {
+        {0, "0.0"},
+        {0.5, "0.5"},
+        {1.23456, "1.2346"},
+        {1234.5, "1,234.5"},
+        {-1234567, "-1,234,567.0"},
+        {100, "100.0"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(GraduationAxisText(value), text) << value;
+}
+
 TEST(CutNumberText, DropsDecimalsOnly)
 {
     const std::pair<const char*, const char*> cases[] = {
