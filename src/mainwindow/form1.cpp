@@ -4,6 +4,9 @@
 #include "common/current_error.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "service/calibration_service.h"
+#include "service/clock_service.h"
+#include "service/notebook_service.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,6 +26,7 @@ TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* paren
 
     link_ = new link::TInstrumentLink(notifier_, this);
     link_->Driver().setObjectName(QStringLiteral("SerialDriver1"));
+    CreateServices();
 
     CreateActions();
     CreateToolBar2();
@@ -33,6 +37,7 @@ TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* paren
     CreateTimers();
     CreateSaveDialog1();
     BindActionHandlers();
+    ConnectServiceButtons();
     ConnectLink();
     FormCreate();
 }

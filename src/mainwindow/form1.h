@@ -15,6 +15,8 @@
 //   form1_frame_handlers.cpp the instrument's messages
 //   form1_peaks.cpp          the peaks of the record on screen and their integral curves
 //   form1_readings_table.cpp the readings table: stored and interval rows, table files, copying
+//   form1_service_pages.cpp  the pages "Калибровка", "Фотометр" and "Кондуктометр"
+//   form1_service.cpp        calibration reads, the clock, the notebook and the test commands
 //   form1_later_handlers.cpp handlers still waiting for their features
 #include "analysis/peaks/peak_set_model.h"
 #include "common/notifier.h"
@@ -35,6 +37,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -54,6 +57,11 @@ class TSolver;
 }
 namespace lmv::link {
 class TInstrumentLink;
+}
+namespace lmv::service {
+class TCalibrationService;
+class TClockService;
+class TNotebookService;
 }
 
 namespace lmv::mainwindow {
@@ -174,6 +182,18 @@ public:
     void CopyGridActnExecute();
     void CopyGridActnUpdate();
 
+    // The instrument service (form1_service.cpp).
+    void Button20Click();
+    void Button21Click();
+    void Button23Click();
+    void Button24Click();
+    void Button25Click();
+    void Button26Click();
+    void Button27Click();
+    void Button28Click();
+    void Button13Click();
+    void Button14Click();
+
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
     void OnNotebookPageFrame(const link::TRxFrame& frame) override;
@@ -265,6 +285,25 @@ public:
     QWidget* Panel5 = nullptr;
     std::array<QLabel*, 5> StaticText11To15{};
     QComboBox* ComboBox2 = nullptr;
+    // The service pages: calibration reads, the clock, the notebook and the test commands. Each
+    // service keeps what its page shows; the controls are copied from it after each request.
+    std::unique_ptr<service::TCalibrationService> Calibrations;
+    std::unique_ptr<service::TClockService> InstrumentClock;
+    std::unique_ptr<service::TNotebookService> Notebook;
+    QSpinBox *SpinEdit4 = nullptr, *SpinEdit5 = nullptr, *SpinEdit6 = nullptr, *SpinEdit7 = nullptr,
+             *SpinEdit8 = nullptr, *SpinEdit9 = nullptr, *SpinEdit10 = nullptr;
+    QPushButton *Button13 = nullptr, *Button14 = nullptr, *Button20 = nullptr, *Button21 = nullptr,
+                *Button23 = nullptr, *Button24 = nullptr, *Button25 = nullptr, *Button26 = nullptr,
+                *Button27 = nullptr, *Button28 = nullptr;
+    QLabel *StaticText16 = nullptr, *StaticText19 = nullptr, *StaticText20 = nullptr,
+           *StaticText22 = nullptr, *StaticText23 = nullptr, *StaticText33 = nullptr,
+           *StaticText37 = nullptr, *StaticText38 = nullptr, *StaticText40 = nullptr,
+           *StaticText41 = nullptr, *StaticText42 = nullptr, *StaticText45 = nullptr,
+           *StaticText49 = nullptr, *StaticText50 = nullptr, *StaticText51 = nullptr;
+    std::array<QLabel*, 4> StaticText24To27{};
+    std::array<QLabel*, 4> StaticText29To32{};
+    TChartSeries *Series9 = nullptr, *Series10 = nullptr, *Series11 = nullptr, *Series12 = nullptr,
+                 *Series13 = nullptr, *Series14 = nullptr;
     TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
@@ -293,6 +332,12 @@ private:
     void CreateFourPlusOnePage();
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
+    void CreateCalibrationPage();
+    void CreatePhotometerPage();
+    void CreateConductometerPage();
+    void CreateCorrosionBox();
+    void CreateServices();
+    void ConnectServiceButtons();
     void CreateMainMenu();
     void CreatePopupMenus();
     void CreateTimers();

@@ -9,6 +9,10 @@
 #include <QString>
 #include <functional>
 
+namespace lmv::common {
+class TDesktop;
+}
+
 namespace lmv::mainwindow {
 
 struct TForm1Options {
@@ -28,6 +32,9 @@ struct TForm1Options {
     std::function<QString()> recordFileName;
     // Runs SaveDialog1; the desktop's dialog when empty.
     TRunSaveDialog runSaveDialog1;
+    // The desktop's dialogs for the service pages (SaveDialog3); when not given, every dialog is
+    // cancelled.
+    common::TDesktop* desktop = nullptr;
 };
 
 }

@@ -212,33 +212,4 @@ void TForm1::CreateTestAndTwoParameterPages()
     FastLineSeries5 = NewLine(*Chart11, QStringLiteral("FastLineSeries5"), Red, this, 2);
 }
 
-void TForm1::CreateServicePages()
-{
-    QVBoxLayout* calibration = ColumnOf(Pages[9]);
-    ComboBox2 = new QComboBox(Pages[9]);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems({"RESISTOR", "TEMPER", "VOLT", "VOLT_HI", "AMPER", "COND", "SOLT", "OXY",
-                         "FOTO", "PX", "PH"});
-    calibration->addWidget(ComboBox2);
-    StringGrid2 = new TStringGrid(QStringLiteral("StringGrid2"), 4, 31, Pages[9]);
-    calibration->addWidget(StringGrid2, 1);
-    Chart10 = new TChart(QStringLiteral("Chart10"), Pages[9]);
-    calibration->addWidget(Chart10, 1);
-
-    QVBoxLayout* photometer = ColumnOf(Pages[10]);
-    StringGrid3 = new TStringGrid(QStringLiteral("StringGrid3"), 5, 21, Pages[10]);
-    photometer->addWidget(StringGrid3, 1);
-    Chart8 = new TChart(QStringLiteral("Chart8"), Pages[10]);
-    photometer->addWidget(Chart8, 1);
-
-    QVBoxLayout* conductometer = ColumnOf(Pages[11]);
-    StringGrid4 = new TStringGrid(QStringLiteral("StringGrid4"), 4, 21, Pages[11]);
-    conductometer->addWidget(StringGrid4, 1);
-    Chart9 = new TChart(QStringLiteral("Chart9"), Pages[11]);
-    conductometer->addWidget(Chart9, 1);
-
-    ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, Pages[13]);
-    ColumnOf(Pages[13])->addWidget(ResultsGrid);
-}
-
 }

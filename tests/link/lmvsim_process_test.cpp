@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <set>
@@ -67,12 +68,39 @@ TEST_F(LmvsimProcess, StreamsMeasurementsAnswersTheClockAndStopsOnSigterm)
     EXPECT_EQ(sim.exitCode(), 0);
 }
 
+TEST_F(LmvsimProcess, AnswersServiceRequestsUntilToldToFail)
+{
+    const QString path =
+        Start({"--notebook-pages", "1", "--fault", "silent", "--fault-after", "2"});
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+    test::FakeNotifier notifier;
+    TInstrumentLink link(notifier);
+    link.SetRequestTimeout(500);
+    link.Driver().SetDevicePath(path);
+    ASSERT_TRUE(link.Connect());
+    std::fill_n(link.TxFrame + 3, 4, 0);
+    link.TxFrame[3] = 8;
+    const std::optional<TRxFrame> point = link.Request(CalibrationPointFrame, 5);
+    ASSERT_TRUE(point.has_value());
+    EXPECT_EQ(point->length, 58);
+    link.TxFrame[3] = 1;
+    const std::optional<TRxFrame> page = link.Request(NotebookPageFrame, 2);
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->bytes[3], 0xFF);
+    EXPECT_FALSE(link.Request(GetClockFrame, 1).has_value());
+    EXPECT_EQ(notifier.beeps, 1);
+}
+
 TEST_F(LmvsimProcess, RejectsABadOption)
 {
     sim.start(LMVSIM_PATH, {"--rate", "fast"});
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_EQ(sim.exitCode(), 2);
     EXPECT_TRUE(sim.readAllStandardError().contains("--rate"));
+    sim.start(LMVSIM_PATH, {"--fault", "sometimes"});
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 2);
+    EXPECT_TRUE(sim.readAllStandardError().contains("--fault"));
 }
 
 }

@@ -85,11 +85,11 @@ public:
 private:
     template <class T> static T Take(std::deque<T>& queue, T whenEmpty)
     {
-        if (queue.empty())
-            return whenEmpty;
-        T value = std::move(queue.front());
-        queue.pop_front();
-        return value;
+        if (!queue.empty()) {
+            whenEmpty = std::move(queue.front());
+            queue.pop_front();
+        }
+        return whenEmpty;
     }
 };
 

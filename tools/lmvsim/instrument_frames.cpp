@@ -41,3 +41,46 @@ std::vector<uint8_t> ClockAnswerBytes(const QDateTime& now)
 std::vector<uint8_t> SetClockAckBytes() { return link::EncodeFrame(link::SetClockFrame, {}); }
 
 }
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> CalibrationAnswerBytes(const TCalibrationAnswer& answer)
+{
+    if (answer.percent < -128 || answer.percent > 127)
+        throw common::RangeError();
+    TPayloadWriter payload;
+    payload.Byte(answer.kind)
+        .Byte(answer.channel)
+        .Byte(answer.number)
+        .Byte(answer.pointIndex)
+        .BigEndianFloat(answer.x)
+        .BigEndianFloat(answer.y)
+        .Byte(answer.pointCount)
+        .Byte(0)
+        .Byte(answer.number)
+        .Byte(answer.channel)
+        .FixedText(answer.text, 16)
+        .LittleEndianWord(answer.wavelength)
+        .Byte(answer.pointOn ? 1 : 0)
+        .Byte(answer.unit);
+    for (double coefficient : answer.coefficients)
+        payload.BigEndianFloat(coefficient);
+    payload.Byte(answer.percent & 0xFF);
+    return link::EncodeFrame(link::CalibrationPointFrame, payload.Bytes());
+}
+
+std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page)
+{
+    TPayloadWriter payload;
+    payload.Byte(page.page)
+        .BigEndianFloat(page.value)
+        .BigEndianFloat(page.density)
+        .Byte(page.unit)
+        .Byte(page.calibration)
+        .LittleEndianWord(page.wavelength)
+        .FixedText(page.firstText, 16)
+        .FixedText(page.secondText, 64);
+    return link::EncodeFrame(link::NotebookPageFrame, payload.Bytes());
+}
+
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The frames the simulated instrument sends.
 #include <QDateTime>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,5 +28,44 @@ std::vector<uint8_t> ClockAnswerBytes(const QDateTime& now);
 
 // The acknowledgement of the set-clock request, without payload.
 std::vector<uint8_t> SetClockAckBytes();
+
+}
+
+namespace lmv::lmvsim {
+
+// One answered calibration point; texts are Windows-1251 bytes.
+struct TCalibrationAnswer {
+    int kind = 0;
+    int channel = 0;
+    int number = 0;
+    int pointIndex = 0;
+    int pointCount = 0;
+    double x = 0;
+    double y = 0;
+    std::string text;  // 16 bytes at most
+    int wavelength = 0;
+    bool pointOn = true;
+    int unit = 0;
+    std::array<double, 5> coefficients{};
+    int percent = 0;  // -128..127
+};
+
+// A CalibrationPointFrame answer (L = 58).
+std::vector<uint8_t> CalibrationAnswerBytes(const TCalibrationAnswer& answer);
+
+// One notebook page; texts are Windows-1251 bytes.
+struct TNotebookPage {
+    int page = 0;  // from 0; 0xFF for "no such page"
+    double value = 0;
+    double density = 0;
+    int unit = 0;
+    int calibration = 0;  // from 0
+    int wavelength = 0;
+    std::string firstText;  // 16 bytes at most
+    std::string secondText;  // 64 bytes at most
+};
+
+// A NotebookPageFrame (L = 94), the answer to a page request or an unsolicited row.
+std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page);
 
 }

@@ -1,5 +1,7 @@
 // lmvsim: an instrument on a pseudo-terminal. Prints the terminal's path on its first line, streams
-// measurement frames and answers the clock requests until SIGINT or SIGTERM.
+// measurement frames and answers the service requests (calibrations, notebook, clock) until SIGINT
+// or SIGTERM. --fault makes it misbehave towards requests, so the program's failure paths can be
+// tried by hand.
 #include "common/number_text.h"
 #include "sim_instrument.h"
 #include "sim_terminal.h"
@@ -48,6 +50,18 @@ int Option(const QCommandLineParser& parser, const QString& name, int low, int h
     return *value;
 }
 
+lmv::lmvsim::TSimFault Fault(const QString& name)
+{
+    using enum lmv::lmvsim::TSimFault;
+    const std::pair<const char*, lmv::lmvsim::TSimFault> kinds[] = {
+        {"none", None}, {"silent", Silent}, {"wrong-code", WrongCode}, {"bad-unit", BadUnit}};
+    for (const auto& [text, fault] : kinds)
+        if (name == QLatin1String(text))
+            return fault;
+    std::fprintf(stderr, "lmvsim: --fault must be none, silent, wrong-code or bad-unit\n");
+    std::exit(2);
+}
+
 }
 
 int main(int argc, char** argv)
@@ -60,11 +74,17 @@ int main(int argc, char** argv)
     parser.addOption({"device", "Device type code sent in every measurement.", "CODE", "3"});
     parser.addOption({"rate", "Measurement frames per second and channel.", "N", "2"});
     parser.addOption({"channels", "Measuring channels, 1 to 4.", "N", "2"});
+    parser.addOption({"notebook-pages", "Filled notebook pages, 0 to 255.", "N", "3"});
+    parser.addOption({"fault", "none, silent, wrong-code or bad-unit.", "KIND", "none"});
+    parser.addOption({"fault-after", "Requests answered well before the fault.", "N", "0"});
     parser.process(app);
 
     TSimSettings settings;
     settings.deviceType = Option(parser, "device", 0, 255);
     settings.channels = Option(parser, "channels", 1, 4);
+    settings.notebookPages = Option(parser, "notebook-pages", 0, 255);
+    settings.fault = Fault(parser.value("fault"));
+    settings.faultAfter = Option(parser, "fault-after", 0, 1000000);
     const int rate = Option(parser, "rate", 1, 100);
     TSimInstrument instrument(settings);
 

@@ -1,0 +1,141 @@
+#include "link/instrument_link.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/form1_fixture.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/string_grid.h"
+#include "sim_instrument.h"
+#include "sim_terminal.h"
+#include "support/fake_desktop.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <qcustomplot.h>
+
+namespace lmv::test {
+namespace {
+
+class Form1ServiceTest : public Form1Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(terminal.Open());
+        terminal.OnReceive = [this](const uint8_t* data, int size) {
+            terminal.Send(instrument.Receive(data, size, QDateTime::currentDateTime()));
+        };
+        mainwindow::TForm1Options options = Options();
+        options.desktop = &desktop;
+        form = std::make_unique<mainwindow::TForm1>(notifier, options);
+        form->Link().SetRequestTimeout(300);
+        form->ComboBox1->setEditText(terminal.DevicePath());
+        form->Button1->click();
+        ASSERT_TRUE(form->Link().Connected());
+    }
+    void TearDown() override { form.reset(); }
+
+    lmvsim::TSimInstrument instrument{lmvsim::TSimSettings{}};
+    lmvsim::TSimTerminal terminal;
+    FakeDesktop desktop;
+};
+
+TEST_F(Form1ServiceTest, PagesHaveTheirControlsAndGridSizes)
+{
+    mainwindow::TForm1& window = *form;
+    EXPECT_EQ(window.StringGrid2->RowCount(), 31);
+    EXPECT_EQ(window.StringGrid3->RowCount(), 16);
+    EXPECT_EQ(window.StringGrid4->RowCount(), 6);
+    EXPECT_EQ(window.ComboBox2->count(), 11);
+    EXPECT_EQ(window.ComboBox2->itemText(8), "FOTO");
+    const std::tuple<QSpinBox*, int, int> edits[] = {
+        {window.SpinEdit4, 0, 255}, {window.SpinEdit5, 1, 50}, {window.SpinEdit6, 1, 100},
+        {window.SpinEdit7, 1, 50},  {window.SpinEdit8, 1, 40}, {window.SpinEdit9, 1, 6},
+        {window.SpinEdit10, 1, 8},
+    };
+    for (const auto& [edit, low, high] : edits) {
+        EXPECT_EQ(edit->minimum(), low) << edit->objectName().toStdString();
+        EXPECT_EQ(edit->maximum(), high) << edit->objectName().toStdString();
+        EXPECT_EQ(edit->value(), low) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(window.StaticText29To32[0]->text(), "A = ");
+    EXPECT_EQ(window.StaticText38->text(), "мг/л");
+    EXPECT_EQ(window.Chart8->Title(), "Градуировочный график");
+}
+
+TEST_F(Form1ServiceTest, PhotometerReadFillsGridTextsAndChart)
+{
+    mainwindow::TForm1& window = *form;
+    window.Button21->click();
+    EXPECT_EQ(window.StringGrid3->Cells(2, 0), "   мг/л");
+    EXPECT_EQ(window.StringGrid3->Cells(4, 3), "OFF   ");
+    EXPECT_EQ(window.StringGrid3->Cells(1, 4), "1.000");
+    EXPECT_EQ(window.StaticText24To27[0]->text(), "B = 2.0000");
+    EXPECT_EQ(window.StaticText33->text(), "540 нм");
+    EXPECT_EQ(window.Series9->Count(), 4);
+    EXPECT_EQ(window.Series10->Count(), 4);
+    EXPECT_EQ(window.Chart8->BottomAxis().Axis()->label(), "   мг/л");
+    EXPECT_EQ(notifier.beeps, 0);
+}
+
+TEST_F(Form1ServiceTest, ClickWhileARequestWaitsLeavesThePageAlone)
+{
+    mainwindow::TForm1& window = *form;
+    window.Button23->click();
+    ASSERT_EQ(window.StringGrid4->Cells(1, 5), "25");
+    instrument.SetFault(lmvsim::TSimFault::Silent);
+    QTimer::singleShot(50, [&] { window.Button23->click(); });
+    EXPECT_FALSE(window.Link().Request(link::GetClockFrame, 1).has_value());
+    EXPECT_EQ(window.StringGrid4->Cells(1, 5), "25");
+    EXPECT_EQ(window.Series11->Count(), 5);
+    EXPECT_EQ(notifier.beeps, 2);
+}
+
+TEST_F(Form1ServiceTest, ClockButtonsShowBothClocks)
+{
+    mainwindow::TForm1& window = *form;
+    window.Button24->click();
+    EXPECT_FALSE(window.StaticText41->text().isEmpty());
+    window.Button25->click();
+    EXPECT_TRUE(window.StaticText42->text().contains("   "));
+    EXPECT_EQ(notifier.beeps, 0);
+}
+
+TEST_F(Form1ServiceTest, NotebookToFileGoesThroughTheDesktopAndRestoresThePageChooser)
+{
+    mainwindow::TForm1& window = *form;
+    window.SpinEdit6->setValue(7);
+    desktop.saveNames.push_back(folder.filePath("book.txt"));
+    window.Button28->click();
+    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveSpecs[0].title, "Файл блокнота фотометра");
+    EXPECT_EQ(desktop.saveSpecs[0].filter, "Файл данных (*.TXT)");
+    QFile file(folder.filePath("book.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("\r\n"), 3);
+    EXPECT_EQ(window.SpinEdit6->value(), 7);
+    EXPECT_EQ(window.StaticText37->text(), "1234567.5");
+    window.Button28->click();  // cancelled
+    EXPECT_EQ(desktop.saveSpecs.size(), 2u);
+}
+
+TEST_F(Form1ServiceTest, CommandButtonsSendWithoutWaiting)
+{
+    mainwindow::TForm1& window = *form;
+    window.SpinEdit10->setValue(2);
+    window.Button27->click();
+    window.Button13->click();
+    window.SpinEdit4->setValue(9);
+    window.Button14->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return instrument.ReceivedCodes().size() == 3; }, 2000));
+    EXPECT_EQ(instrument.ReceivedCodes(), (std::vector<uint8_t>{0xE5, 0xD8, 0xD9}));
+    EXPECT_EQ(instrument.ReceivedFrames()[0].bytes[3], 1);
+    EXPECT_EQ(instrument.ReceivedFrames()[2].bytes[3], 9);
+}
+
+}
+}
