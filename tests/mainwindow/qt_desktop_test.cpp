@@ -10,29 +10,33 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace lmv::mainwindow {
 namespace {
 
-// Runs `answer` on the modal dialog once it is shown.
-template <class Dialog> void AnswerModal(std::function<void(Dialog&)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            answer(*dialog);
-        else
-            QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
-}
+// Runs `answer` on the modal dialog once it is shown, as long as this lives.
+template <class Dialog> class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(Dialog&)> answer)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer = std::move(answer)] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                poll_.stop();
+                answer(*dialog);
+            }
+        });
+        poll_.start(10);
+    }
+
+private:
+    QTimer poll_;
+};
 
 TEST(QtDesktopTest, InputBoxGivesTheTypedTextOrNothingOnCancel)
 {
     TQtDesktop desktop;
     QString prompt;
-    AnswerModal<QInputDialog>([&prompt](QInputDialog& dialog) {
+    ModalAnswer<QInputDialog> typed([&prompt](QInputDialog& dialog) {
         prompt = dialog.windowTitle() + u'|' + dialog.labelText() + u'|' + dialog.textValue();
         dialog.setTextValue(QStringLiteral("пик 2"));
         dialog.accept();
@@ -42,7 +46,7 @@ TEST(QtDesktopTest, InputBoxGivesTheTypedTextOrNothingOnCancel)
         QStringLiteral("пик 2"));
     EXPECT_EQ(prompt, QStringLiteral("Пик|Имя:|пик 1"));
 
-    AnswerModal<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
+    ModalAnswer<QInputDialog> cancelled([](QInputDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(desktop.InputBox(QStringLiteral("Пик"), QStringLiteral("Имя:"), QString()),
               std::nullopt);
 }
@@ -58,7 +62,7 @@ TEST(QtDesktopTest, SaveDialogStartsInTheFolderAndAddsTheDefaultExtension)
     spec.fileName = QStringLiteral("table");
     spec.folder = folder.path();
     QString startFolder;
-    AnswerModal<QFileDialog>([&startFolder](QFileDialog& dialog) {
+    ModalAnswer<QFileDialog> chosen([&startFolder](QFileDialog& dialog) {
         startFolder = dialog.directory().absolutePath();
         static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept, as its button does
     });
@@ -66,7 +70,7 @@ TEST(QtDesktopTest, SaveDialogStartsInTheFolderAndAddsTheDefaultExtension)
               QDir(folder.path()).filePath(QStringLiteral("table.DAT")));
     EXPECT_EQ(startFolder, QDir(folder.path()).absolutePath());
 
-    AnswerModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    ModalAnswer<QFileDialog> cancelled([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(desktop.SaveFileName(spec), QString());
 }
 
@@ -74,9 +78,11 @@ TEST(QtDesktopTest, ModalFormsGiveTheirResultCode)
 {
     TQtDesktop desktop;
     QDialog form;
-    AnswerModal<QDialog>([](QDialog& dialog) { dialog.accept(); });
-    EXPECT_EQ(desktop.ExecModal(form), QDialog::Accepted);
-    AnswerModal<QDialog>([](QDialog& dialog) { dialog.reject(); });
+    {
+        ModalAnswer<QDialog> accepted([](QDialog& dialog) { dialog.accept(); });
+        EXPECT_EQ(desktop.ExecModal(form), QDialog::Accepted);
+    }
+    ModalAnswer<QDialog> rejected([](QDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(desktop.ExecModal(form), QDialog::Rejected);
 }
 
