@@ -14,8 +14,10 @@
 
 namespace lmv::mainwindow {
 
-TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* parent)
-    : QMainWindow(parent), notifier_(notifier), options_(std::move(options))
+TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::TDesktop& desktop,
+               TForm1Options options, QWidget* parent)
+    : QMainWindow(parent), notifier_(notifier), store_(store), desktop_(desktop),
+      options_(std::move(options))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Лумивер-00х"));
@@ -42,7 +44,11 @@ TForm1::TForm1(common::Notifier& notifier, TForm1Options options, QWidget* paren
     FormCreate();
 }
 
-TForm1::~TForm1() { link_->SetHandlers(nullptr); }
+TForm1::~TForm1()
+{
+    DetachSolverViews();
+    link_->SetHandlers(nullptr);
+}
 
 TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
 

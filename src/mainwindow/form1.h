@@ -1,24 +1,9 @@
 #pragma once
-// The main window: the hub that owns every control, chart and series and wires the instrument
-// link, the record store and the analysis together. Its code is split by concern:
-//   form1.cpp                creation order and the action lookup
-//   form1_tool_bars.cpp      ToolBar2, the hidden Panel1 and StatusBar1
-//   form1_record_area.cpp    the record list on the left
-//   form1_pages.cpp          PageControl1 with its pages, charts, series and grids
-//   form1_actions.cpp        ActionList1 and the binding of handlers
-//   form1_menus.cpp          MainMenu1 and the pop-up menus
-//   form1_page_layout.cpp    device types, page layout, current chart and series
-//   form1_connection.cpp     port chooser, connect and close, lamp, lost device
-//   form1_start_close.cpp    FormCreate, FormClose and the record-folder caption
-//   form1_scale.cpp          the vertical scale fields applied to a chart
-//   form1_solvers.cpp        the two titration solvers and their overlays on Chart2
-//   form1_frame_handlers.cpp the instrument's messages
-//   form1_peaks.cpp          the peaks of the record on screen and their integral curves
-//   form1_readings_table.cpp the readings table: stored and interval rows, table files, copying
-//   form1_service_pages.cpp  the pages "Калибровка", "Фотометр" and "Кондуктометр"
-//   form1_service.cpp        calibration reads, the clock, the notebook and the test commands
-//   form1_later_handlers.cpp handlers still waiting for their features
+// The main window: it owns every control, chart and series and wires the instrument link, the
+// record store and the analysis together. Each concern's glue to the controls is in
+// form1_<concern>.cpp; how the window is organised is noted in CMakeLists.txt.
 #include "analysis/peaks/peak_set_model.h"
+#include "common/desktop.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
@@ -64,6 +49,10 @@ class TClockService;
 class TNotebookService;
 }
 
+namespace lmv::store {
+class TRecordStore;
+}
+
 namespace lmv::mainwindow {
 
 class TAction;
@@ -84,7 +73,9 @@ public:
     static constexpr int FormWidth = 968;
     static constexpr int FormHeight = 577;
 
-    TForm1(common::Notifier& notifier, TForm1Options options, QWidget* parent = nullptr);
+    // The store and the desktop belong to the program and outlive the window.
+    TForm1(common::Notifier& notifier, store::TRecordStore& store, common::TDesktop& desktop,
+           TForm1Options options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Actions by component name; every one of the 44 exists.
@@ -353,6 +344,7 @@ private:
     void CreatePageAxes();
     void CreateCursorSeries();
     void CreateSolvers();
+    void DetachSolverViews();
     void InstallHelpHook();
     void UsePointAndDashSeparators();
     void FormClose();
@@ -371,6 +363,8 @@ private:
                                  const QString& caption = {});
 
     common::Notifier& notifier_;
+    store::TRecordStore& store_;
+    common::TDesktop& desktop_;
     TForm1Options options_;
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;

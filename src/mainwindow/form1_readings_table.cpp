@@ -14,6 +14,7 @@
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/save_dialog.h"
 #include "mainwindow/widgets/string_grid.h"
+#include "store/record_folder.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -27,8 +28,6 @@
 namespace lmv::mainwindow {
 
 namespace {
-
-QString NameFrom(const std::function<QString()>& source) { return source ? source() : QString(); }
 
 QList<QStringList> GridRows(const TStringGrid& grid)
 {
@@ -52,11 +51,11 @@ void CopyGridToClipboard(const QList<QStringList>& rows)
 // Shared by the table save and the graph text export, as the form defines it.
 void TForm1::CreateSaveDialog1()
 {
-    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"),
-                                  {QStringLiteral("Вывод в файл"),
-                                   QStringLiteral("Файл данных *.DAT (*.DAT)"),
-                                   QStringLiteral("DAT"), QString()},
-                                  options_.runSaveDialog1, this);
+    common::TFileDialogSpec spec;
+    spec.title = QStringLiteral("Вывод в файл");
+    spec.filter = QStringLiteral("Файл данных *.DAT (*.DAT)");
+    spec.defaultExt = QStringLiteral("DAT");
+    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), spec, desktop_, this);
 }
 
 void TForm1::InitReadingsTable()
@@ -67,9 +66,7 @@ void TForm1::InitReadingsTable()
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    return {
-        DeviceType,
-        LiveRecordOnScreen(NameFrom(options_.selectedFileName), NameFrom(options_.recordFileName))};
+    return {DeviceType, LiveRecordOnScreen(store_.SelectedFileName, store_.RecordFileName)};
 }
 
 void TForm1::AddRowToGridActnExecute()

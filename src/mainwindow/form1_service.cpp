@@ -23,29 +23,6 @@ namespace lmv::mainwindow {
 
 namespace {
 
-// The desktop of a window given none: every dialog is cancelled.
-class TNoDesktop : public common::TDesktop {
-public:
-    QString SaveFileName(const common::TFileDialogSpec&) override { return {}; }
-    QStringList OpenFileNames(const common::TFileDialogSpec&, bool) override { return {}; }
-    QString BrowseFolder(const QString&, const QString&) override { return {}; }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    int ExecModal(QDialog&) override { return 0; }
-    void PrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) override {}
-    QStringList RemovableDisks() override { return {}; }
-    bool OpenDocument(const QString&) override { return false; }
-    bool StartProgram(const QString&, const QStringList&) override { return false; }
-};
-
-common::TDesktop& DesktopOrNone(common::TDesktop* desktop)
-{
-    static TNoDesktop none;
-    return desktop != nullptr ? *desktop : none;
-}
-
 void ShowGrid(TStringGrid& grid, const service::TTextGrid& texts)
 {
     for (int row = 0; row < std::min(grid.RowCount(), texts.Rows()); ++row)
@@ -85,8 +62,7 @@ void TForm1::CreateServices()
 {
     Calibrations = std::make_unique<service::TCalibrationService>(*link_, notifier_);
     InstrumentClock = std::make_unique<service::TClockService>(*link_, notifier_);
-    Notebook = std::make_unique<service::TNotebookService>(*link_, notifier_,
-                                                           DesktopOrNone(options_.desktop));
+    Notebook = std::make_unique<service::TNotebookService>(*link_, notifier_, desktop_);
 }
 
 void TForm1::ConnectServiceButtons()

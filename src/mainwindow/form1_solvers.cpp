@@ -39,4 +39,15 @@ void TForm1::CreateSolvers()
     ExternalSolver->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
 }
 
+// The views go first, while their solvers (members) and Chart2 (a child widget, deleted after
+// the members) still exist.
+void TForm1::DetachSolverViews()
+{
+    PrimarySolver->SetChangeListener({});
+    ExternalSolver->SetChangeListener({});
+    delete PrimarySolverView;
+    delete ExternalSolverView;
+    PrimarySolverView = ExternalSolverView = nullptr;
+}
+
 }

@@ -2,6 +2,7 @@
 #include "mainwindow/form1.h"
 
 #include "common/current_error.h"
+#include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
@@ -9,6 +10,8 @@
 #include "mainwindow/version_text.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/string_grid.h"
+#include "store/record_folder.h"
+#include "store/start_dir.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -61,7 +64,7 @@ void TForm1::FormCreate()
 void TForm1::OpenDefaultRecordFolder()
 {
     try {
-        OpenBase(options_.startDir + QStringLiteral("Base/"));
+        OpenBase(store::DefaultRecordDir(store_.StartDir()));
     } catch (...) {
         ShowError(common::CurrentErrorMessage());
     }
@@ -69,8 +72,7 @@ void TForm1::OpenDefaultRecordFolder()
 
 void TForm1::OpenBase(const QString& folder)
 {
-    if (options_.setRecordDir)
-        options_.setRecordDir(folder);
+    store_.SetRecordDir(folder);
     SetCaptionAndTitle(
         QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder));
     ListBox1->clearSelection();
@@ -91,10 +93,10 @@ void TForm1::InitServiceGrids()
 
 void TForm1::InitRecordFilter()
 {
-    DateTimePicker1->setDate(options_.filterDate);
-    if (options_.filterMode == 0)
+    DateTimePicker1->setDate(common::DaysToDateTime(store_.FilterDate).date());
+    if (store_.FilterMode == store::ShowAllEntries)
         Actn(QStringLiteral("ShowAllActn")).Execute();
-    else if (options_.filterMode == 1)
+    else if (store_.FilterMode == store::ShowEntriesOfDay)
         Actn(QStringLiteral("ByDateActn")).Execute();
 }
 

@@ -1,9 +1,9 @@
-// The program's entry: the recording store with its working folder, the application, the main
-// window, the message loop, and the folder index written once more at exit.
-#include "common/day_count.h"
+// The program's entry: the recording store with its working folder, the desktop, the application,
+// the main window, the message loop, and the folder index written once more at exit.
 #include "leakcheck/leak_check_unit.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/message_box_notifier.h"
+#include "mainwindow/widgets/qt_desktop.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -25,19 +25,13 @@ int main(int argc, char** argv)
     lmv::mainwindow::TMessageBoxNotifier notifier;
     lmv::store::TRecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
                                    [] { return QDateTime::currentDateTime(); });
-
+    lmv::mainwindow::TQtDesktop desktop;
     lmv::leakcheck::LeakCheckInitialization(QCoreApplication::applicationFilePath());
-    lmv::mainwindow::TForm1Options options;
-    options.startDir = store.StartDir();
-    options.setRecordDir = [&store](const QString& folder) { store.SetRecordDir(folder); };
-    options.selectedFileName = [&store] { return store.SelectedFileName; };
-    options.recordFileName = [&store] { return store.RecordFileName; };
-    options.filterMode = store.FilterMode;
-    options.filterDate = lmv::common::DaysToDateTime(store.FilterDate).date();
     int exitCode = 0;
     {
-        lmv::mainwindow::TForm1 form1(notifier, options);
+        lmv::mainwindow::TForm1 form1(notifier, store, desktop);
         notifier.SetParentWindow(&form1);
+        desktop.SetParentWindow(&form1);
         CreateOtherForms(form1);
         form1.show();
         exitCode = app.exec();

@@ -31,6 +31,8 @@ TSolverOverlayView::TSolverOverlayView(const QString& name, TChart& chart,
     setObjectName(name);
 }
 
+TSolverOverlayView::~TSolverOverlayView() { Clear(); }
+
 void TSolverOverlayView::Clear()
 {
     qDeleteAll(series_);

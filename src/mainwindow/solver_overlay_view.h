@@ -1,7 +1,8 @@
 #pragma once
 // Draws a titration solver's overlays on its chart: the derivative in stored order, the window
 // borders and volume lines, the fitted cubics and slopes, and the marks with their labels joined
-// by arrows. It redraws whenever the model reports a change.
+// by arrows. It redraws whenever the model reports a change. The overlay and the chart must
+// outlive the view, which takes what it drew off the chart when it goes.
 #include "analysis/titration_overlay.h"
 
 #include <QList>
@@ -20,6 +21,7 @@ class TSolverOverlayView : public QObject {
 public:
     TSolverOverlayView(const QString& name, TChart& chart,
                        const analysis::TTitrationOverlay& overlay, QObject* owner);
+    ~TSolverOverlayView() override;
 
     // Makes every drawn series and label anew from the model.
     void Rebuild();

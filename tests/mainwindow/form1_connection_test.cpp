@@ -163,9 +163,8 @@ TEST_F(PtyConnectionTest, OpensReceivesAndCloses)
 TEST_F(PtyConnectionTest, SecondOpenOfTheSameDeviceBeeps)
 {
     Connect();
-    mainwindow::TForm1Options options = Options();
     FakeNotifier other;
-    mainwindow::TForm1 second(other, options);
+    mainwindow::TForm1 second(other, store, desktop, Options());
     second.ComboBox1->setEditText(instrument.DevicePath());
     second.ConnectActnExecute();
     EXPECT_EQ(other.beeps, 1);

@@ -1,8 +1,12 @@
 #pragma once
-// A main window on a temporary working folder with a fake notifier and a fixed port list.
+// A main window over a real record store in a temporary documents folder with a fixed clock, a
+// fake notifier, a fake desktop and a fixed port list.
 #include "mainwindow/form1.h"
+#include "store/record_folder.h"
+#include "support/fake_desktop.h"
 #include "support/fake_notifier.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,36 +15,27 @@ namespace lmv::test {
 
 class Form1Test : public ::testing::Test {
 protected:
+    static inline const QDateTime StoreTime{QDate(2018, 3, 26), QTime(9, 30, 0)};
+
     mainwindow::TForm1Options Options()
     {
         mainwindow::TForm1Options options;
-        options.startDir = folder.path() + QStringLiteral("/");
         options.listPorts = [this] { return listedPorts; };
-        options.selectedFileName = [this] { return selectedFileName; };
-        options.recordFileName = [this] { return recordFileName; };
-        options.runSaveDialog1 = [this](const mainwindow::TSaveDialogSpec& spec) {
-            saveDialogRuns << spec;
-            return saveDialogAnswers.isEmpty() ? QString() : saveDialogAnswers.takeFirst();
-        };
         return options;
     }
 
     mainwindow::TForm1& Form()
     {
         if (!form)
-            form = std::make_unique<mainwindow::TForm1>(notifier, Options());
+            form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, Options());
         return *form;
     }
 
     QTemporaryDir folder;
     FakeNotifier notifier;
+    store::TRecordStore store{notifier, folder.path(), [] { return StoreTime; }};
+    FakeDesktop desktop;
     QList<mainwindow::TListedPort> listedPorts;
-    // The store's names of the record on screen and of the live record's file.
-    QString selectedFileName;
-    QString recordFileName;
-    // SaveDialog1 answers with these names in turn, then as cancelled; every run is kept.
-    QStringList saveDialogAnswers;
-    QList<mainwindow::TSaveDialogSpec> saveDialogRuns;
     std::unique_ptr<mainwindow::TForm1> form;
 };
 

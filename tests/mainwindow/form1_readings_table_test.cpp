@@ -7,7 +7,6 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/readings_grid_view.h"
-#include "mainwindow/widgets/save_dialog.h"
 #include "mainwindow/widgets/string_grid.h"
 
 #include <QCheckBox>
@@ -334,9 +333,9 @@ class CommentColumnTest : public Form1TableTest,
 TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 {
     const CommentCase c = GetParam();
-    selectedFileName = QString::fromLatin1(c.selectedFile);
-    recordFileName = QString::fromLatin1(c.recordFile);
-    Window().DeviceType = c.deviceType;
+    Window().DeviceType = c.deviceType;  // the window opens its record folder, clearing the names
+    store.SelectedFileName = QString::fromLatin1(c.selectedFile);
+    store.RecordFileName = QString::fromLatin1(c.recordFile);
     Table().SetColumnCount(10);
     Table().SetCell(c.column, 1, QStringLiteral("было"));
     Window().ShowAllTabsActnExecute();
@@ -392,30 +391,30 @@ protected:
 
 TEST_F(SavedTableTest, WritesEveryRowToTheChosenFile)
 {
-    saveDialogAnswers << Path(QStringLiteral("table.DAT"));
+    desktop.saveNames.push_back(Path(QStringLiteral("table.DAT")));
     Actn("SaveTableActn").Execute();
-    ASSERT_EQ(saveDialogRuns.size(), 1);
-    EXPECT_EQ(saveDialogRuns[0].title, QStringLiteral("Вывод в файл"));
-    EXPECT_EQ(saveDialogRuns[0].filter, QStringLiteral("Файл данных *.DAT (*.DAT)"));
-    EXPECT_EQ(saveDialogRuns[0].defaultExt, QStringLiteral("DAT"));
+    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveSpecs[0].title, QStringLiteral("Вывод в файл"));
+    EXPECT_EQ(desktop.saveSpecs[0].filter, QStringLiteral("Файл данных *.DAT (*.DAT)"));
+    EXPECT_EQ(desktop.saveSpecs[0].defaultExt, QStringLiteral("DAT"));
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(SavedTableTest, ANameWithoutExtensionGetsDatAndTheNextRunStartsFromIt)
 {
-    saveDialogAnswers << Path(QStringLiteral("table"));
+    desktop.saveNames.push_back(Path(QStringLiteral("table")));
     Actn("SaveTableActn").Execute();
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     Actn("SaveTableActn").Execute();  // cancelled
-    ASSERT_EQ(saveDialogRuns.size(), 2);
-    EXPECT_EQ(saveDialogRuns[1].fileName, Path(QStringLiteral("table.DAT")));
+    ASSERT_EQ(desktop.saveSpecs.size(), 2u);
+    EXPECT_EQ(desktop.saveSpecs[1].fileName, Path(QStringLiteral("table.DAT")));
 }
 
 TEST_F(SavedTableTest, CancelWritesNothing)
 {
     Actn("SaveTableActn").Execute();
-    EXPECT_EQ(saveDialogRuns.size(), 1);
+    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
     EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.DAT")}, QDir::Files).isEmpty());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -445,7 +444,7 @@ protected:
 
 TEST_P(UnwritableTableTest, TheSaveShowsOneErrorAndTheTableStays)
 {
-    saveDialogAnswers << UnwritablePath();
+    desktop.saveNames.push_back(UnwritablePath());
     Actn("SaveTableActn").Execute();
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл")))
@@ -458,7 +457,7 @@ TEST_P(UnwritableTableTest, TheSaveShowsOneErrorAndTheTableStays)
 // switches the option off; every row is still stored.
 TEST_P(UnwritableTableTest, TheTableFileShowsOneErrorSwitchesOffAndKeepsTheRows)
 {
-    saveDialogAnswers << UnwritablePath();
+    desktop.saveNames.push_back(UnwritablePath());
     Window().CheckBox2->click();
     ASSERT_TRUE(Window().CheckBox2->isChecked());
     Window().SpinEdit1->setValue(1);
@@ -485,7 +484,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnwritableTableTest, UnwritableCases,
 TEST_F(SavedTableTest, TheOptionAppendsEachStoredRowToTheFileChosenWhenSwitchedOn)
 {
     const QString rowsFile = Path(QStringLiteral("rows.DAT"));
-    saveDialogAnswers << rowsFile;
+    desktop.saveNames.push_back(rowsFile);
     Window().CheckBox2->click();
     ASSERT_TRUE(Window().CheckBox2->isChecked());
     EXPECT_EQ(Window().StaticText2->text(), rowsFile);
@@ -495,7 +494,7 @@ TEST_F(SavedTableTest, TheOptionAppendsEachStoredRowToTheFileChosenWhenSwitchedO
 
     StoreReadings({"8", "-4"});
     // A table saved elsewhere in between does not take the appended rows.
-    saveDialogAnswers << Path(QStringLiteral("other.DAT"));
+    desktop.saveNames.push_back(Path(QStringLiteral("other.DAT")));
     Actn("SaveTableActn").Execute();
     StoreReadings({"9", "-5"});
 
@@ -516,7 +515,7 @@ TEST_F(Form1TableTest, TheOptionStaysOffWhenTheDialogIsCancelled)
     EXPECT_FALSE(Window().CheckBox2->isChecked());
     EXPECT_TRUE(Window().StaticText2->isHidden());
     Window().CheckBox2->click();
-    EXPECT_EQ(saveDialogRuns.size(), 1);
+    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
     EXPECT_FALSE(Window().CheckBox2->isChecked());
     EXPECT_TRUE(Window().StaticText2->isHidden());
     StoreReadings({"1"});

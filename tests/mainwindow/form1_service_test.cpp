@@ -29,9 +29,7 @@ protected:
         terminal.OnReceive = [this](const uint8_t* data, int size) {
             terminal.Send(instrument.Receive(data, size, QDateTime::currentDateTime()));
         };
-        mainwindow::TForm1Options options = Options();
-        options.desktop = &desktop;
-        form = std::make_unique<mainwindow::TForm1>(notifier, options);
+        form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, Options());
         form->Link().SetRequestTimeout(300);
         form->ComboBox1->setEditText(terminal.DevicePath());
         form->Button1->click();
@@ -41,7 +39,6 @@ protected:
 
     lmvsim::TSimInstrument instrument{lmvsim::TSimSettings{}};
     lmvsim::TSimTerminal terminal;
-    FakeDesktop desktop;
 };
 
 TEST_F(Form1ServiceTest, PagesHaveTheirControlsAndGridSizes)

@@ -10,7 +10,9 @@
 #include <cmath>
 #include <qcustomplot.h>
 
+#include <QPointer>
 #include <ostream>
+#include <vector>
 
 namespace lmv::test {
 namespace {
@@ -75,6 +77,51 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SolverCase{"Primary", false, analysis::VerticalAxis::Left},
                       SolverCase{"External", true, analysis::VerticalAxis::Right}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The views go before what they draw from and on: when a view is destroyed its solver and Chart2
+// still exist and its series have left the chart. (Under the sanitizer a view outliving either
+// is a use after free.)
+TEST_F(Form1Test, ClosingTheWindowDetachesTheSolverViewsFirst)
+{
+    mainwindow::TForm1& window = Form();
+    window.PrimarySolver->SetData(TitrationCurve(10.0));
+    analysis::TDoubleArr volumes;
+    window.PrimarySolver->FindVolumes(volumes);
+    ASSERT_FALSE(window.PrimarySolverView->Series().isEmpty());
+    ASSERT_GT(window.Chart2->itemCount(), 0);
+
+    const QPointer<mainwindow::TChart> chart = window.Chart2;
+    const int seriesBefore =
+        chart->SeriesCount() - static_cast<int>(window.PrimarySolverView->Series().size());
+    struct Seen {
+        bool chartAlive = false;
+        bool solverAlive = false;
+        int series = -1;
+        int items = -1;
+    };
+    std::vector<Seen> seen;
+    for (mainwindow::TSolverOverlayView* view :
+         {window.PrimarySolverView, window.ExternalSolverView})
+        QObject::connect(view, &QObject::destroyed, [&] {
+            Seen now;
+            now.chartAlive = !chart.isNull();
+            now.solverAlive = window.PrimarySolver && window.ExternalSolver;
+            if (now.chartAlive) {
+                now.series = chart->SeriesCount();
+                now.items = chart->itemCount();
+            }
+            seen.push_back(now);
+        });
+
+    form.reset();
+    ASSERT_EQ(seen.size(), 2u);
+    for (const Seen& now : seen) {
+        EXPECT_TRUE(now.chartAlive);
+        EXPECT_TRUE(now.solverAlive);
+        EXPECT_EQ(now.series, seriesBefore);
+        EXPECT_EQ(now.items, 0);
+    }
+}
 
 }
 }

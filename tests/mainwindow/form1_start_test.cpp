@@ -1,6 +1,7 @@
 // A fresh start: caption, the panel "Прибор не подключен", the record area, the table, the charts.
 #include "form1_fixture.h"
 
+#include "common/day_count.h"
 #include "common/errors.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
@@ -10,6 +11,10 @@
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/string_grid.h"
 
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -23,23 +28,23 @@ using mainwindow::TForm1;
 
 TEST_F(Form1Test, CaptionNamesVersionAndDefaultRecordFolder)
 {
-    QStringList opened;
-    mainwindow::TForm1Options options = Options();
-    options.setRecordDir = [&opened](const QString& folder) { opened << folder; };
-    TForm1 window(notifier, options);
-    const QString base = options.startDir + QStringLiteral("Base/");
-    EXPECT_EQ(opened, QStringList({base}));
+    TForm1& window = Form();
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    EXPECT_EQ(store.RecordDir(), base);
+    EXPECT_TRUE(QFileInfo(base).isDir());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Лумивер-00х V 2018.03.26 [%1]").arg(base));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
 {
-    mainwindow::TForm1Options options = Options();
-    options.setRecordDir = [](const QString&) {
-        throw common::Error(QStringLiteral("Неизвестный формат файла!"));
-    };
-    TForm1 window(notifier, options);
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    ASSERT_TRUE(QDir().mkpath(base));
+    QFile index(base + QStringLiteral("Header"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("LMVHv101");  // an index of another version
+    index.close();
+    TForm1& window = Form();
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
     EXPECT_EQ(window.DeviceType, -1);
     EXPECT_FALSE(window.ConnectPanel->isHidden());
@@ -49,6 +54,14 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
     EXPECT_EQ(window.HitPeak, -1);
     EXPECT_TRUE(window.HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
+}
+
+// The date filter shows the store's own date, not today's.
+TEST_F(Form1Test, TheRecordFilterShowsTheStoresDate)
+{
+    const QDate day(2020, 1, 2);
+    store.FilterDate = common::DateTimeToDays(QDateTime(day, QTime(15, 0)));
+    EXPECT_EQ(Form().DateTimePicker1->date(), day);
 }
 
 TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)

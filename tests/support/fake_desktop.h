@@ -83,13 +83,15 @@ public:
     std::vector<TLaunch> launches;
 
 private:
-    template <class T> static T Take(std::deque<T>& queue, T whenEmpty)
+    // The next queued answer, else `cancelled`.
+    template <class T> static T Take(std::deque<T>& queue, T cancelled)
     {
+        T answer = std::move(cancelled);
         if (!queue.empty()) {
-            whenEmpty = std::move(queue.front());
+            answer = std::move(queue.front());
             queue.pop_front();
         }
-        return whenEmpty;
+        return answer;
     }
 };
 

@@ -1,0 +1,115 @@
+#include "mainwindow/widgets/qt_desktop.h"
+
+#include "mainwindow/desktop/removable_disks.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStorageInfo>
+#include <QUrl>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+// A start name without a folder opens in spec.folder.
+void StartAt(QFileDialog& dialog, const common::TFileDialogSpec& spec)
+{
+    const QFileInfo start(spec.fileName);
+    const bool namesFolder = spec.fileName.contains(u'/');
+    if (namesFolder)
+        dialog.setDirectory(start.absolutePath());
+    else if (!spec.folder.isEmpty())
+        dialog.setDirectory(spec.folder);
+    if (!spec.fileName.isEmpty())
+        dialog.selectFile(start.fileName());
+}
+
+QStringList RunFileDialog(QFileDialog& dialog, const common::TFileDialogSpec& spec)
+{
+    dialog.setDefaultSuffix(spec.defaultExt);
+    StartAt(dialog, spec);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QList<TMountedVolume> MountedVolumes()
+{
+    QList<TMountedVolume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes())
+        volumes.append(
+            {storage.rootPath(), QString::fromLocal8Bit(storage.device()),
+             storage.isValid() && storage.isReady() && QFileInfo(storage.rootPath()).isReadable()});
+    return volumes;
+}
+
+}
+
+// Replacing an existing file is asked before the dialog closes (Qt's default for saving).
+QString TQtDesktop::SaveFileName(const common::TFileDialogSpec& spec)
+{
+    QFileDialog dialog(parent_, spec.title, QString(), spec.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList chosen = RunFileDialog(dialog, spec);
+    return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+QStringList TQtDesktop::OpenFileNames(const common::TFileDialogSpec& spec, bool multiSelect)
+{
+    QFileDialog dialog(parent_, spec.title, QString(), spec.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, spec);
+}
+
+QString TQtDesktop::BrowseFolder(const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent_, title, startFolder);
+}
+
+std::optional<QString> TQtDesktop::InputBox(const QString& caption, const QString& prompt,
+                                            const QString& value)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+int TQtDesktop::ExecModal(QDialog& dialog) { return dialog.exec(); }
+
+void TQtDesktop::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog preview(&printer, parent_);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* shown) { paint(*shown); });
+    preview.exec();
+}
+
+QStringList TQtDesktop::RemovableDisks()
+{
+    return RemovableDiskRoots(MountedVolumes(), QStringLiteral("/sys/block"),
+                              DesktopRemovableMediaFolders());
+}
+
+bool TQtDesktop::OpenDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool TQtDesktop::StartProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+}

@@ -1,0 +1,90 @@
+// The real desktop's dialogs answered from a timer, as a person would: what they start from and
+// what accept and cancel give back.
+#include "mainwindow/widgets/qt_desktop.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace lmv::mainwindow {
+namespace {
+
+// Runs `answer` on the modal dialog once it is shown, as long as this lives.
+template <class Dialog> class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(Dialog&)> answer)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer = std::move(answer)] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                poll_.stop();
+                answer(*dialog);
+            }
+        });
+        poll_.start(10);
+    }
+
+private:
+    QTimer poll_;
+};
+
+TEST(QtDesktopTest, InputBoxGivesTheTypedTextOrNothingOnCancel)
+{
+    TQtDesktop desktop;
+    QString prompt;
+    ModalAnswer<QInputDialog> typed([&prompt](QInputDialog& dialog) {
+        prompt = dialog.windowTitle() + u'|' + dialog.labelText() + u'|' + dialog.textValue();
+        dialog.setTextValue(QStringLiteral("пик 2"));
+        dialog.accept();
+    });
+    EXPECT_EQ(
+        desktop.InputBox(QStringLiteral("Пик"), QStringLiteral("Имя:"), QStringLiteral("пик 1")),
+        QStringLiteral("пик 2"));
+    EXPECT_EQ(prompt, QStringLiteral("Пик|Имя:|пик 1"));
+
+    ModalAnswer<QInputDialog> cancelled([](QInputDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(desktop.InputBox(QStringLiteral("Пик"), QStringLiteral("Имя:"), QString()),
+              std::nullopt);
+}
+
+TEST(QtDesktopTest, SaveDialogStartsInTheFolderAndAddsTheDefaultExtension)
+{
+    QTemporaryDir folder;
+    TQtDesktop desktop;
+    common::TFileDialogSpec spec;
+    spec.title = QStringLiteral("Вывод в файл");
+    spec.filter = QStringLiteral("Файл данных *.DAT (*.DAT)");
+    spec.defaultExt = QStringLiteral("DAT");
+    spec.fileName = QStringLiteral("table");
+    spec.folder = folder.path();
+    QString startFolder;
+    ModalAnswer<QFileDialog> chosen([&startFolder](QFileDialog& dialog) {
+        startFolder = dialog.directory().absolutePath();
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept, as its button does
+    });
+    EXPECT_EQ(desktop.SaveFileName(spec),
+              QDir(folder.path()).filePath(QStringLiteral("table.DAT")));
+    EXPECT_EQ(startFolder, QDir(folder.path()).absolutePath());
+
+    ModalAnswer<QFileDialog> cancelled([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(desktop.SaveFileName(spec), QString());
+}
+
+TEST(QtDesktopTest, ModalFormsGiveTheirResultCode)
+{
+    TQtDesktop desktop;
+    QDialog form;
+    {
+        ModalAnswer<QDialog> accepted([](QDialog& dialog) { dialog.accept(); });
+        EXPECT_EQ(desktop.ExecModal(form), QDialog::Accepted);
+    }
+    ModalAnswer<QDialog> rejected([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(desktop.ExecModal(form), QDialog::Rejected);
+}
+
+}
+}
