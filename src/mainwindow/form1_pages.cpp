@@ -69,6 +69,9 @@ void TForm1::CreatePages()
 {
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // With every page shown the captions do not fit: they stay whole and the bar scrolls.
+    PageControl1->setElideMode(Qt::ElideNone);
+    PageControl1->setUsesScrollButtons(true);
     const TPageLayout form = FormPageLayout();
     for (int index = 0; index < PageCount; ++index) {
         Pages[index] = new QWidget;

@@ -54,7 +54,7 @@ void TForm1::CreateSaveDialog1()
 {
     SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"),
                                   {QStringLiteral("Вывод в файл"),
-                                   QStringLiteral("Файл данных *.DAT (*.DAT)"),
+                                   QStringLiteral("Файл данных (*.DAT)"),
                                    QStringLiteral("DAT"), QString()},
                                   options_.runSaveDialog1, this);
 }

@@ -3,6 +3,7 @@
 #include "common/day_count.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/message_box_notifier.h"
+#include "mainwindow/qt_translations.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("lmv2pr"));
+    lmv::mainwindow::InstallQtTranslations(app);
     lmv::mainwindow::TMessageBoxNotifier notifier;
     lmv::store::TRecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
                                    [] { return QDateTime::currentDateTime(); });

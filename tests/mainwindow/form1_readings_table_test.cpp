@@ -396,7 +396,7 @@ TEST_F(SavedTableTest, WritesEveryRowToTheChosenFile)
     Actn("SaveTableActn").Execute();
     ASSERT_EQ(saveDialogRuns.size(), 1);
     EXPECT_EQ(saveDialogRuns[0].title, QStringLiteral("Вывод в файл"));
-    EXPECT_EQ(saveDialogRuns[0].filter, QStringLiteral("Файл данных *.DAT (*.DAT)"));
+    EXPECT_EQ(saveDialogRuns[0].filter, QStringLiteral("Файл данных (*.DAT)"));
     EXPECT_EQ(saveDialogRuns[0].defaultExt, QStringLiteral("DAT"));
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     EXPECT_TRUE(notifier.boxes.isEmpty());

@@ -12,7 +12,7 @@ namespace lmv::mainwindow {
 
 struct TSaveDialogSpec {
     QString title;
-    QString filter;  // in Qt's form: "Файл данных *.DAT (*.DAT)"
+    QString filter;  // in Qt's form: "Файл данных (*.DAT)"
     QString defaultExt;  // given to a chosen name that has no extension
     QString fileName;  // the name the dialog starts from
 };
