@@ -15,6 +15,8 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLineEdit>
+#include <QTabWidget>
+#include <QToolBar>
 #include <QTest>
 
 namespace lmv::test {
@@ -66,6 +68,21 @@ TEST_F(Form1Test, PortChooserShowsATypedDevicePathWhole)
         QLineEdit* edit = Form().ComboBox1->lineEdit();
         ASSERT_NE(edit, nullptr);
         EXPECT_GE(edit->contentsRect().width(), TextWidth(*edit, path)) << path.toStdString();
+    }
+}
+
+// A tool bar inside a page has no working overflow menu: what does not fit is out of reach.
+TEST_F(Form1Test, EveryToolOfTheTablePageFitsTheWindow)
+{
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().show();
+    Form().Actn(QStringLiteral("ShowAllTabsActn")).Execute();
+    Form().PageControl1->setCurrentIndex(5);
+    QCoreApplication::processEvents();
+    for (QAction* action : Form().ToolBar3->actions()) {
+        const QWidget* tool = Form().ToolBar3->widgetForAction(action);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_TRUE(tool->isVisible()) << action->text().toStdString();
     }
 }
 
