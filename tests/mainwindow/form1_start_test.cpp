@@ -10,6 +10,7 @@
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/string_grid.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -110,10 +111,15 @@ TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 {
     const QList<int> photometer{30, 50, 80, 30, 50};
     const QStringList headings{"N", "мг/л", "D", " %", "ON/OFF"};
+    // A column is as wide as the form gives it, or wider where its heading needs it.
+    const QFontMetrics metrics = Form().StringGrid3->fontMetrics();
     for (int column = 0; column < photometer.size(); ++column) {
-        EXPECT_EQ(Form().StringGrid3->ColWidths(column), photometer[column]);
+        const int width = Form().StringGrid3->ColWidths(column);
+        EXPECT_GE(width, photometer[column]) << column;
+        EXPECT_GT(width, metrics.horizontalAdvance(headings[column])) << column;
         EXPECT_EQ(Form().StringGrid3->Cells(column, 0), headings[column]);
     }
+    EXPECT_EQ(Form().StringGrid3->ColWidths(1), photometer[1]);
     EXPECT_EQ(Form().StringGrid4->ColWidths(1), 120);
     EXPECT_EQ(Form().StringGrid4->ColWidths(3), 50);
     EXPECT_EQ(Form().StringGrid2->ColWidths(2), 120);

@@ -16,8 +16,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 
 namespace lmv::test {
 namespace {

@@ -45,9 +45,9 @@ const TToolIcon ToolIcons[] = {
     {"OpenFlashBaseActn", "media-flash-sd-mmc"},
     {"SaveTableActn", "document-save"},
     {"RebuildDBActn", "view-refresh"},
-    {"AddRowToGridActn", "list-add"},
-    {"RemRowActn", "list-remove"},
-    {"ClearGridActn", "edit-clear-all"},
+    {"AddRowToGridActn", "edit-table-insert-row-below"},
+    {"RemRowActn", "edit-table-delete-row"},
+    {"ClearGridActn", "delete_table"},
 };
 
 // Without a desktop session Qt looks for themes in its resources only: add the system's folders.
