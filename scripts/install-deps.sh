@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core ccache
+  qt6-translations-l10n breeze-icon-theme libqt6svg6
 )
 missing=()
 for p in "${packages[@]}"; do

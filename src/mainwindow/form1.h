@@ -223,6 +223,7 @@ public:
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
     bool LoadingRecord = false;
     QString StatusText;
+    static constexpr int StatusPanel = 2;
     QString HelpFile;
 
     // Controls, by their component names.
@@ -351,6 +352,7 @@ private:
 
     // Connection.
     void ShowClosedState();
+    void ShowFailureBriefly(const QString& text);
     void OnGoodFrame();
     void OnPortLost();
     QList<TListedPort> ListedPorts() const;

@@ -4,6 +4,7 @@
 #include "link/instrument_link.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/status_panels.h"
 
 #include <QLabel>
 #include <QSerialPortInfo>
@@ -87,6 +88,7 @@ void TForm1::ConnectActnExecute()
         ComboBox1->setEnabled(true);
         link_->SetLampWhite();
         notifier_.Beep();
+        ShowFailureBriefly(QStringLiteral("Порт %1 не открывается").arg(ComboBox1->currentText()));
         return;
     }
     // A pseudo-terminal has no modem lines; the port works all the same.
@@ -108,6 +110,13 @@ void TForm1::OnPortLost()
 {
     ShowClosedState();
     notifier_.Beep();
+    ShowFailureBriefly(QStringLiteral("Связь с прибором потеряна"));
+}
+
+// Many desktops mute the bell: a failed action of the operator is also told in the status line.
+void TForm1::ShowFailureBriefly(const QString& text)
+{
+    StatusBar1->ShowBriefly(StatusPanel, text, [this] { return StatusText; });
 }
 
 }

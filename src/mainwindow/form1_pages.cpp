@@ -8,6 +8,7 @@
 #include "mainwindow/widgets/string_grid.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -69,6 +71,9 @@ void TForm1::CreatePages()
 {
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // With every page shown the captions do not fit: they stay whole and the bar scrolls.
+    PageControl1->setElideMode(Qt::ElideNone);
+    PageControl1->setUsesScrollButtons(true);
     const TPageLayout form = FormPageLayout();
     for (int index = 0; index < PageCount; ++index) {
         Pages[index] = new QWidget;
@@ -126,8 +131,13 @@ void TForm1::CreateTablePage()
     SpinEdit1->setToolTip(QStringLiteral("Итервал между измерениями, сек"));
     ToolBar3->addWidget(SpinEdit1);
     ToolBar3->addWidget(new QLabel(QStringLiteral(" сек "), ToolBar3));
-    ToolBar3->addAction(Actn(QStringLiteral("RemRowActn")).Action());
-    ToolBar3->addAction(Actn(QStringLiteral("ClearGridActn")).Action());
+    // Removing and clearing show their pictures only, so that every tool fits the page.
+    for (const char* name : {"RemRowActn", "ClearGridActn"}) {
+        QAction* action = Actn(QString::fromLatin1(name)).Action();
+        ToolBar3->addAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(ToolBar3->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     CheckBox4 = new QCheckBox(QStringLiteral("Единицы измерения"), ToolBar3);
     CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
     ToolBar3->addWidget(CheckBox4);

@@ -53,7 +53,7 @@ void TForm1::CreateSaveDialog1()
 {
     common::TFileDialogSpec spec;
     spec.title = QStringLiteral("Вывод в файл");
-    spec.filter = QStringLiteral("Файл данных *.DAT (*.DAT)");
+    spec.filter = QStringLiteral("Файл данных (*.DAT)");
     spec.defaultExt = QStringLiteral("DAT");
     SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), spec, desktop_, this);
 }

@@ -2,8 +2,9 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
-#include "mainwindow/widgets/glyph_icon.h"
+#include "mainwindow/widgets/tool_icons.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -23,12 +24,15 @@ void TForm1::CreateRecordArea()
     ToolBar1 = new QToolBar(Panel8);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar1->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
+    ToolBar1->setIconSize(QSize(ToolIconSide, ToolIconSide));
     for (const char* name : {"ShowAllActn", "ByDateActn", "ShowPropsActn"})
         ToolBar1->addAction(Actn(QString::fromLatin1(name)).Action());
     DateTimePicker1 = new QDateEdit(ToolBar1);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setCalendarPopup(true);
+    // Month and day names come from the locale, not from Qt's translations; the date text in the
+    // field keeps the system's pattern.
+    DateTimePicker1->calendarWidget()->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     ToolBar1->addWidget(DateTimePicker1);
     ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
     column->addWidget(ToolBar1);

@@ -2,11 +2,11 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
-#include "mainwindow/widgets/glyph_icon.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
+#include "mainwindow/widgets/tool_icons.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,8 +16,11 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace lmv::mainwindow {
 
@@ -25,33 +28,18 @@ namespace {
 
 constexpr int ChooserWidth = 84;
 
-struct TGlyph {
-    const char* action;
-    const char* glyph;
-    QColor color;
-};
-
-const TGlyph ToolGlyphs[] = {
-    {"FitImageActn", "A", Qt::darkBlue},
-    {"SetScaleActn", "=", Qt::darkBlue},
-    {"DivScaleBy10Actn", "/10", Qt::darkBlue},
-    {"MultScaleBy10Actn", "x10", Qt::darkBlue},
-    {"StartStopActn", "●", Qt::red},
-    {"AddMarkActn", "|", Qt::darkGreen},
-    {"PaintXAxisActn", "X", Qt::black},
-    {"PaintYAxisActn", "Y", Qt::black},
-    {"PaintGridActn", "#", Qt::darkGray},
-    {"ShowBordersActn", "¦", Qt::blue},
-    {"ShowIntegeralActn", "∫", Qt::darkMagenta},
-    {"FilterActn", "~", Qt::darkCyan},
-    {"SetPeakBordersActn", "Λ", Qt::darkRed},
-    {"PeakAutoSearchActn", "ΛΛ", Qt::darkRed},
-    {"HelpContextActn", "?", Qt::darkBlue},
-    {"ShowAllActn", "≡", Qt::black},
-    {"ByDateActn", "Д", Qt::black},
-    {"ShowPropsActn", "П", Qt::black},
-    {"RemoveActn", "✕", Qt::darkRed},
-};
+// Wide enough for a typed device path such as /dev/ttyUSB0 or /dev/pts/12 in the window's font.
+int ChooserWidthFor(const QComboBox& box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = true;
+    const QFontMetrics metrics = box.fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QStringLiteral("/dev/ttyUSB00")), metrics.height());
+    return std::max(
+        ChooserWidth,
+        box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box).width());
+}
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
 {
@@ -103,24 +91,21 @@ QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName,
 
 void TForm1::CreateToolBar2()
 {
-    for (const TGlyph& glyph : ToolGlyphs)
-        Actn(QString::fromLatin1(glyph.action))
-            .Action()
-            ->setIcon(GlyphIcon(QString::fromUtf8(glyph.glyph), glyph.color));
+    for (const QString& name : ActionsWithIcons())
+        Actn(name).Action()->setIcon(ToolIcon(name));
 
     ToolBar2 = new QToolBar(this);
     ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
     ToolBar2->setMovable(false);
     ToolBar2->setFloatable(false);
     ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar2->setIconSize(QSize(GlyphIconSide, GlyphIconSide));
+    ToolBar2->setIconSize(QSize(ToolIconSide, ToolIconSide));
     MakeTight(*ToolBar2);
     addToolBar(Qt::TopToolBarArea, ToolBar2);
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
     ComboBox1->setEditText(QStringLiteral("COM??"));
-    // Wider than 64 pixels, so that a typed device path such as /dev/pts/12 stays readable.
-    ComboBox1->setFixedWidth(ChooserWidth);
+    ComboBox1->setFixedWidth(ChooserWidthFor(*ComboBox1));
     ComboBox1->setProperty("HelpContext", 5);
     ToolBar2->addWidget(ComboBox1);
     Shape1 = new TLampShape(QStringLiteral("Shape1"), QSize(8, 22), ToolBar2);
@@ -205,7 +190,7 @@ void TForm1::CreatePanel1()
 
 void TForm1::CreateStatusBar1()
 {
-    StatusBar1 = new TStatusPanels(QStringLiteral("StatusBar1"), {50, 50, 300, 200, 50}, this);
+    StatusBar1 = new TStatusPanels(QStringLiteral("StatusBar1"), {50, 50, 300, 200, 250}, this);
     setStatusBar(StatusBar1);
 }
 

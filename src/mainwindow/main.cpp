@@ -3,6 +3,7 @@
 #include "leakcheck/leak_check_unit.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/message_box_notifier.h"
+#include "mainwindow/qt_translations.h"
 #include "mainwindow/widgets/qt_desktop.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("lmv2pr"));
+    lmv::mainwindow::InstallQtTranslations(app);
     lmv::mainwindow::TMessageBoxNotifier notifier;
     lmv::store::TRecordStore store(notifier, lmv::store::GetMyDocumentsPath(),
                                    [] { return QDateTime::currentDateTime(); });

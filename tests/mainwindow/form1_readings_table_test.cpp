@@ -395,7 +395,7 @@ TEST_F(SavedTableTest, WritesEveryRowToTheChosenFile)
     Actn("SaveTableActn").Execute();
     ASSERT_EQ(desktop.saveSpecs.size(), 1u);
     EXPECT_EQ(desktop.saveSpecs[0].title, QStringLiteral("Вывод в файл"));
-    EXPECT_EQ(desktop.saveSpecs[0].filter, QStringLiteral("Файл данных *.DAT (*.DAT)"));
+    EXPECT_EQ(desktop.saveSpecs[0].filter, QStringLiteral("Файл данных (*.DAT)"));
     EXPECT_EQ(desktop.saveSpecs[0].defaultExt, QStringLiteral("DAT"));
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     EXPECT_TRUE(notifier.boxes.isEmpty());

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -97,7 +98,8 @@ TEST_F(Form1Test, ToolBarHoldsTheChooserLampAndConnectButtonFirst)
 
 TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 {
-    const QList<int> widths{50, 50, 300, 200, 50};
+    // Panel 4 is wider than the form's 50 pixels, so that the cursor readout is whole.
+    const QList<int> widths{50, 50, 300, 200, 250};
     ASSERT_EQ(Form().StatusBar1->PanelCount(), widths.size());
     for (int panel = 0; panel < widths.size(); ++panel)
         EXPECT_EQ(Form().StatusBar1->PanelWidth(panel), widths[panel]) << panel;
@@ -122,10 +124,15 @@ TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 {
     const QList<int> photometer{30, 50, 80, 30, 50};
     const QStringList headings{"N", "мг/л", "D", " %", "ON/OFF"};
+    // A column is as wide as the form gives it, or wider where its heading needs it.
+    const QFontMetrics metrics = Form().StringGrid3->fontMetrics();
     for (int column = 0; column < photometer.size(); ++column) {
-        EXPECT_EQ(Form().StringGrid3->ColWidths(column), photometer[column]);
+        const int width = Form().StringGrid3->ColWidths(column);
+        EXPECT_GE(width, photometer[column]) << column;
+        EXPECT_GT(width, metrics.horizontalAdvance(headings[column])) << column;
         EXPECT_EQ(Form().StringGrid3->Cells(column, 0), headings[column]);
     }
+    EXPECT_EQ(Form().StringGrid3->ColWidths(1), photometer[1]);
     EXPECT_EQ(Form().StringGrid4->ColWidths(1), 120);
     EXPECT_EQ(Form().StringGrid4->ColWidths(3), 50);
     EXPECT_EQ(Form().StringGrid2->ColWidths(2), 120);

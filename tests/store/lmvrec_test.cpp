@@ -119,11 +119,11 @@ TEST_F(Lmvrec, UnreadableFilesFailWithAMessageAndWriteNothing)
     const QString newer = Put("newer", "LMVRv200");
     const QString damaged = Put("damaged", QByteArray("LMVRv100\x04\0\0\0\x01\0\0\0v", 17));
     const Case cases[] = {
-        {"missing", {"dump", dir.filePath("none")}, "no such file"},
-        {"foreign", {"dump", foreign}, "not a record file"},
+        {"missing", {"dump", dir.filePath("none")}, "нет такого файла"},
+        {"foreign", {"dump", foreign}, "не файл записи"},
         {"another version", {"dump", newer}, "Неизвестный формат файла!"},
         {"damaged", {"copy", damaged, dir.filePath("out")}, "без его имени"},
-        {"usage", {"dump"}, "usage"},
+        {"usage", {"dump"}, "вызов:"},
     };
     for (const Case& c : cases) {
         const ProgramRun run = Start(c.args);

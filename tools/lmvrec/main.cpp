@@ -32,7 +32,7 @@ ReadFile Read(const QString& path)
 {
     const std::optional<store::TWholeFile> file = store::ReadWholeFile(path, "LMV");
     if (!file)
-        throw common::Error(QStringLiteral("%1: no such file").arg(path));
+        throw common::Error(QStringLiteral("%1: нет такого файла").arg(path));
     const QByteArrayView bytes = file->Bytes();
     if (bytes.startsWith("LMVH")) {
         model::TBaseHeader list;
@@ -43,8 +43,7 @@ ReadFile Read(const QString& path)
     const bool cut = store::ParseRecord(bytes, rec).Cut;
     if (rec.Mode == model::NotARecordFile)
         throw common::Error(
-            QStringLiteral("%1: not a record file (\"LMVR\") nor an index file (\"LMVH\")")
-                .arg(path));
+            QStringLiteral("%1: не файл записи (\"LMVR\") и не индекс папки (\"LMVH\")").arg(path));
     return {std::move(rec), cut};
 }
 
@@ -62,7 +61,7 @@ int Copy(const QString& in, const QString& out)
 {
     const ReadFile file = Read(in);
     if (file.cut)
-        std::fprintf(stderr, "lmvrec: %s was cut short or damaged; its complete part is copied\n",
+        std::fprintf(stderr, "lmvrec: %s обрезан или повреждён; скопирована его целая часть\n",
                      qPrintable(in));
     if (const auto* rec = std::get_if<model::TBaseRecord>(&file.contents))
         store::WriteRecordFile(out, *rec);
@@ -85,6 +84,6 @@ int main(int argc, char** argv)
     } catch (const common::Error& error) {
         return Fail(error.message());
     }
-    std::fprintf(stderr, "usage: lmvrec dump FILE\n       lmvrec copy IN OUT\n");
+    std::fprintf(stderr, "вызов: lmvrec dump ФАЙЛ\n       lmvrec copy ИЗ_ФАЙЛА В_ФАЙЛ\n");
     return 2;
 }

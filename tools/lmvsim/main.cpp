@@ -3,6 +3,7 @@
 // or SIGTERM. --fault makes it misbehave towards requests, so the program's failure paths can be
 // tried by hand.
 #include "common/number_text.h"
+#include "sim_devices.h"
 #include "sim_instrument.h"
 #include "sim_terminal.h"
 
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
@@ -39,14 +41,20 @@ bool InstallStopSignals()
         ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
 
+[[noreturn]] void Refuse(const QString& message)
+{
+    std::fprintf(stderr, "lmvsim: %s (see lmvsim --help)\n", qPrintable(message));
+    std::exit(2);
+}
+
 int Option(const QCommandLineParser& parser, const QString& name, int low, int high)
 {
     const std::optional<int> value = lmv::common::ParseInteger(parser.value(name));
-    if (!value || *value < low || *value > high) {
-        std::fprintf(stderr, "lmvsim: --%s must be a whole number from %d to %d\n",
-                     qPrintable(name), low, high);
-        std::exit(2);
-    }
+    if (!value || *value < low || *value > high)
+        Refuse(QStringLiteral("--%1 must be a whole number from %2 to %3")
+                   .arg(name)
+                   .arg(low)
+                   .arg(high));
     return *value;
 }
 
@@ -58,8 +66,15 @@ lmv::lmvsim::TSimFault Fault(const QString& name)
     for (const auto& [text, fault] : kinds)
         if (name == QLatin1String(text))
             return fault;
-    std::fprintf(stderr, "lmvsim: --fault must be none, silent, wrong-code or bad-unit\n");
-    std::exit(2);
+    Refuse(QStringLiteral("--fault must be none, silent, wrong-code or bad-unit"));
+}
+
+int DeviceOption(const QCommandLineParser& parser)
+{
+    const int code = Option(parser, QStringLiteral("device"), 0, 255);
+    if (!lmv::lmvsim::IsSimDevice(code))
+        Refuse(QStringLiteral("device type %1 is not one the simulator plays").arg(code));
+    return code;
 }
 
 }
@@ -69,23 +84,36 @@ int main(int argc, char** argv)
     using namespace lmv::lmvsim;
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription("Simulated Lumiver instrument on a pseudo-terminal");
+    const TSimSettings defaults;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated Lumiver instrument on a pseudo-terminal. Prints the terminal's "
+                       "path on its first line.\n\nDevice types it plays:\n") +
+        SimDeviceList());
     parser.addHelpOption();
-    parser.addOption({"device", "Device type code sent in every measurement.", "CODE", "3"});
-    parser.addOption({"rate", "Measurement frames per second and channel.", "N", "2"});
-    parser.addOption({"channels", "Measuring channels, 1 to 4.", "N", "2"});
-    parser.addOption({"notebook-pages", "Filled notebook pages, 0 to 255.", "N", "3"});
-    parser.addOption({"fault", "none, silent, wrong-code or bad-unit.", "KIND", "none"});
-    parser.addOption({"fault-after", "Requests answered well before the fault.", "N", "0"});
+    parser.addOption({"device", "Device type code sent in every measurement (default 3).", "CODE",
+                      QString::number(defaults.deviceType)});
+    parser.addOption(
+        {"rate", "Readings per second of each channel, 1 to 100 (default 2).", "N", "2"});
+    parser.addOption({"channels", "Measuring channels, 1 to 4 (default 2).", "N",
+                      QString::number(defaults.channels)});
+    parser.addOption({"notebook-pages", "Filled notebook pages, 0 to 255 (default 3).", "N",
+                      QString::number(defaults.notebookPages)});
+    parser.addOption({"fault", "none, silent, wrong-code or bad-unit (default none).", "KIND",
+                      "none"});
+    parser.addOption({"fault-after", "Requests answered well before the fault (default 0).", "N",
+                      "0"});
     parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        Refuse(
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
     TSimSettings settings;
-    settings.deviceType = Option(parser, "device", 0, 255);
+    settings.deviceType = DeviceOption(parser);
     settings.channels = Option(parser, "channels", 1, 4);
+    const int rate = Option(parser, "rate", 1, 100);
     settings.notebookPages = Option(parser, "notebook-pages", 0, 255);
     settings.fault = Fault(parser.value("fault"));
     settings.faultAfter = Option(parser, "fault-after", 0, 1000000);
-    const int rate = Option(parser, "rate", 1, 100);
     TSimInstrument instrument(settings);
 
     TSimTerminal terminal;
@@ -103,10 +131,16 @@ int main(int argc, char** argv)
     };
     QElapsedTimer run;
     run.start();
+    // The channels' frames are spread over the reading interval, one at a time, so that the
+    // program's link lamp visibly changes with each.
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout,
-                     [&] { terminal.Send(instrument.MeasurementBurst(run.elapsed() / 1000.0)); });
-    tick.start(1000 / rate);
+    int nextChannel = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        terminal.Send(
+            MeasurementFrameBytes(instrument.Reading(nextChannel, run.elapsed() / 1000.0)));
+        nextChannel = (nextChannel + 1) % settings.channels;
+    });
+    tick.start(std::max(1, 1000 / (rate * settings.channels)));
     const int code = app.exec();
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

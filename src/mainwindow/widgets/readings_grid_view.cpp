@@ -4,6 +4,7 @@
 #include "mainwindow/readings_table/readings_table_model.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -50,6 +51,7 @@ TReadingsGridView::TReadingsGridView(TReadingsTable& table, TReadingsTableModel&
     connect(&model, &QAbstractItemModel::headerDataChanged, this,
             &TReadingsGridView::ApplyColumnWidths);
     connect(&model, &QAbstractItemModel::modelReset, this, &TReadingsGridView::ApplyColumnWidths);
+    connect(&model, &QAbstractItemModel::dataChanged, this, &TReadingsGridView::FitCells);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { KeepResizedWidth(column, width); });
     ApplyColumnWidths();
@@ -68,6 +70,30 @@ void TReadingsGridView::ApplyColumnWidths()
     for (int column = 0; column < table_.ColumnCount(); ++column)
         setColumnWidth(column, table_.ColumnWidth(column));
     applyingWidths_ = false;
+    for (int column = 0; column < table_.ColumnCount(); ++column)
+        FitText(column, model()->headerData(column, Qt::Horizontal).toString());
+    if (model()->rowCount() > 0)
+        FitCells(model()->index(0, 0),
+                 model()->index(model()->rowCount() - 1, model()->columnCount() - 1));
+}
+
+void TReadingsGridView::FitText(int column, const QString& text)
+{
+    // The cell's margins on both sides, as the style draws them.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int needed = fontMetrics().horizontalAdvance(text) + margin;
+    if (needed <= columnWidth(column))
+        return;
+    applyingWidths_ = true;
+    setColumnWidth(column, needed);
+    applyingWidths_ = false;
+}
+
+void TReadingsGridView::FitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight)
+{
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column)
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+            FitText(column, model()->index(row, column).data().toString());
 }
 
 void TReadingsGridView::KeepResizedWidth(int column, int width)

@@ -1,7 +1,8 @@
 #pragma once
 // The view of the readings table (StringGrid1): the heading row as the horizontal header, the
 // row-number column styled as a fixed column, the table's column widths and row height, and
-// the operator's column resizing written back to the table.
+// the operator's column resizing written back to the table. A column too narrow for a text it
+// shows (a date stamp, a heading) is widened on screen only; the table keeps its own width.
 #include <QTableView>
 
 namespace lmv::mainwindow {
@@ -23,6 +24,8 @@ public:
 private:
     void ApplyColumnWidths();
     void KeepResizedWidth(int column, int width);
+    void FitText(int column, const QString& text);
+    void FitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     TReadingsTable& table_;
     bool applyingWidths_ = false;

@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/status_panels.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace lmv::mainwindow {
 
@@ -17,6 +18,13 @@ TStatusPanels::TStatusPanels(const QString& name, const QList<int>& widths, QWid
         addWidget(panel);
         panels_ << panel;
     }
+    briefTimer_ = new QTimer(this);
+    briefTimer_->setSingleShot(true);
+    briefTimer_->setInterval(BriefMs);
+    connect(briefTimer_, &QTimer::timeout, this, [this] {
+        if (restore_)
+            SetPanelText(briefPanel_, restore_());
+    });
 }
 
 int TStatusPanels::PanelWidth(int index) const { return panels_.at(index)->width(); }
@@ -24,6 +32,14 @@ QString TStatusPanels::PanelText(int index) const { return panels_.at(index)->te
 void TStatusPanels::SetPanelText(int index, const QString& text)
 {
     panels_.at(index)->setText(text);
+}
+
+void TStatusPanels::ShowBriefly(int index, const QString& text, std::function<QString()> restore)
+{
+    briefPanel_ = index;
+    restore_ = std::move(restore);
+    SetPanelText(index, text);
+    briefTimer_->start();
 }
 
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/string_grid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace lmv::mainwindow {
 
@@ -52,12 +53,28 @@ void TStringGrid::SetCells(int column, int row, const QString& text)
         setItem(row, column, cell);
     }
     cell->setText(text);
+    if (row == 0)
+        FitHeading(column);
+}
+
+void TStringGrid::SetColWidths(int column, int width)
+{
+    setColumnWidth(column, width);
+    FitHeading(column);
 }
 
 void TStringGrid::SetColWidths(const QList<int>& widths)
 {
     for (int column = 0; column < widths.size() && column < columnCount(); ++column)
-        setColumnWidth(column, widths[column]);
+        SetColWidths(column, widths[column]);
+}
+
+void TStringGrid::FitHeading(int column)
+{
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int needed = fontMetrics().horizontalAdvance(Cells(column, 0)) + margin;
+    if (needed > columnWidth(column))
+        setColumnWidth(column, needed);
 }
 
 // Headings are grey and not editable. A cell outside the grid is left alone: the table would

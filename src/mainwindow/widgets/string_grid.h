@@ -1,6 +1,7 @@
 #pragma once
 // A grid of text cells whose first row and first column are fixed headings, cells addressed as
-// (column, row) with the headings counted, and a tag for the state that rides on it.
+// (column, row) with the headings counted, and a tag for the state that rides on it. A column is
+// never narrower than its heading ("ON/OFF" in a 50-pixel column), whatever width it is given.
 #include <QTableWidget>
 
 namespace lmv::mainwindow {
@@ -17,7 +18,7 @@ public:
     QString Cells(int column, int row) const;
     void SetCells(int column, int row, const QString& text);
     int ColWidths(int column) const { return columnWidth(column); }
-    void SetColWidths(int column, int width) { setColumnWidth(column, width); }
+    void SetColWidths(int column, int width);
     void SetColWidths(const QList<int>& widths);
 
     int Tag = 0;
@@ -28,6 +29,7 @@ public:
 private:
     void StyleFixedCells();
     void StyleFixedCell(int column, int row);
+    void FitHeading(int column);
 };
 
 }

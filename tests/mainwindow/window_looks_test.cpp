@@ -1,0 +1,124 @@
+// The window's looks: Qt's own texts in Russian, real icons, fixed-width controls that hold
+// their texts, and failures told in the status line as well as by the bell.
+#include "form1_fixture.h"
+
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+#include "mainwindow/qt_translations.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/readings_grid_view.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/tool_icons.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QImage>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+namespace lmv::test {
+namespace {
+
+TEST(QtTranslationsTest, QtButtonsAndDialogsSpeakRussian)
+{
+    ASSERT_TRUE(mainwindow::InstallQtTranslations(*QCoreApplication::instance()))
+        << "qt6-translations-l10n is missing";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+              QStringLiteral("Сохранить как"));
+}
+
+bool HasInk(const QIcon& icon, int side, QIcon::Mode mode = QIcon::Normal)
+{
+    const QImage image = icon.pixmap(QSize(side, side), mode).toImage();
+    if (image.size() != QSize(side, side))
+        return false;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                return true;
+    return false;
+}
+
+// A missing theme or SVG plugin leaves empty pictures, and the tool bar shows blank buttons.
+TEST_F(Form1Test, EveryPicturedActionDrawsAtOneAndTwoTimesAndWhenDisabled)
+{
+    for (const QString& name : mainwindow::ActionsWithIcons()) {
+        const QIcon icon = Form().Actn(name).Action()->icon();
+        EXPECT_TRUE(HasInk(icon, mainwindow::ToolIconSide)) << name.toStdString();
+        EXPECT_TRUE(HasInk(icon, 2 * mainwindow::ToolIconSide)) << name.toStdString();
+        EXPECT_NE(icon.pixmap(16, QIcon::Disabled).toImage(), icon.pixmap(16).toImage())
+            << name.toStdString();
+    }
+}
+
+int TextWidth(const QWidget& widget, const QString& text)
+{
+    return widget.fontMetrics().horizontalAdvance(text);
+}
+
+TEST_F(Form1Test, PortChooserShowsATypedDevicePathWhole)
+{
+    Form().show();
+    for (const QString& path : {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/pts/12")}) {
+        Form().ComboBox1->setEditText(path);
+        QLineEdit* edit = Form().ComboBox1->lineEdit();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_GE(edit->contentsRect().width(), TextWidth(*edit, path)) << path.toStdString();
+    }
+}
+
+// A tool bar inside a page has no working overflow menu: what does not fit is out of reach.
+TEST_F(Form1Test, EveryToolOfTheTablePageFitsTheWindow)
+{
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().show();
+    Form().Actn(QStringLiteral("ShowAllTabsActn")).Execute();
+    Form().PageControl1->setCurrentIndex(5);
+    QCoreApplication::processEvents();
+    for (QAction* action : Form().ToolBar3->actions()) {
+        const QWidget* tool = Form().ToolBar3->widgetForAction(action);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_TRUE(tool->isVisible()) << action->text().toStdString();
+    }
+}
+
+TEST_F(Form1Test, DateStampFitsItsColumn)
+{
+    Form().ReadingsTable.SetCell(1, Form().ReadingsTable.LiveRow(), QStringLiteral("7.25"));
+    Form().Link().FrameSeen = true;
+    Form().AddRowToGridActnExecute();
+    const QAbstractItemModel& model = *Form().StringGrid1->model();
+    bool stampSeen = false;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const QString text = model.index(0, column).data().toString();
+        if (text.isEmpty())
+            continue;
+        stampSeen |= text.contains(QLatin1Char(':'));
+        EXPECT_GT(Form().StringGrid1->columnWidth(column), TextWidth(*Form().StringGrid1, text))
+            << column << " " << text.toStdString();
+    }
+    EXPECT_TRUE(stampSeen);
+}
+
+TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)
+{
+    Form().StatusText = QStringLiteral("Запись остановлена");
+    Form().ComboBox1->setEditText(folder.path() + QStringLiteral("/missing-port"));
+    Form().Actn(QStringLiteral("ConnectActn")).Execute();
+    EXPECT_EQ(notifier.beeps, 1);
+    const QString shown = Form().StatusBar1->PanelText(mainwindow::TForm1::StatusPanel);
+    EXPECT_TRUE(shown.contains(QStringLiteral("missing-port"))) << shown.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Form().StatusBar1->PanelText(mainwindow::TForm1::StatusPanel) ==
+                Form().StatusText;
+        },
+        mainwindow::TStatusPanels::BriefMs + 2000));
+}
+
+}
+}
