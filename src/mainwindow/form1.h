@@ -44,6 +44,7 @@ namespace lmv::link {
 class TInstrumentLink;
 }
 namespace lmv::service {
+enum class TServiceResult;
 class TCalibrationService;
 class TClockService;
 class TNotebookService;
@@ -353,6 +354,7 @@ private:
     // Connection.
     void ShowClosedState();
     void ShowFailureBriefly(const QString& text);
+    void TellServiceOutcome(service::TServiceResult result);
     void OnGoodFrame();
     void OnPortLost();
     QList<TListedPort> ListedPorts() const;

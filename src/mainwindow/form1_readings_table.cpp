@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QSpinBox>
@@ -55,6 +56,8 @@ void TForm1::CreateSaveDialog1()
     spec.title = QStringLiteral("Вывод в файл");
     spec.filter = QStringLiteral("Файл данных (*.DAT)");
     spec.defaultExt = QStringLiteral("DAT");
+    // The documents folder the working folder lies in; later runs start from the last name.
+    spec.folder = QDir::cleanPath(store_.StartDir() + QStringLiteral("/.."));
     SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), spec, desktop_, this);
 }
 

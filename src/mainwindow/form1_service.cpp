@@ -58,6 +58,17 @@ void ShowNotebookFields(TForm1& form)
 
 }
 
+// Many desktops mute the bell: a request refused or left unanswered is also told in the status
+// line for a few seconds.
+void TForm1::TellServiceOutcome(service::TServiceResult result)
+{
+    if (result == service::TServiceResult::Refused)
+        ShowFailureBriefly(
+            QStringLiteral("Запрос не отправлен: прибор ещё не ответил на предыдущий"));
+    else if (result == service::TServiceResult::Failed)
+        ShowFailureBriefly(QStringLiteral("Прибор не ответил на запрос"));
+}
+
 void TForm1::CreateServices()
 {
     Calibrations = std::make_unique<service::TCalibrationService>(*link_, notifier_);
@@ -81,8 +92,10 @@ void TForm1::ConnectServiceButtons()
 
 void TForm1::Button20Click()
 {
-    if (Calibrations->ReadGeneral(ComboBox2->currentIndex(), SpinEdit7->value(),
-                                  SpinEdit5->value()) == service::TServiceResult::Refused)
+    const service::TServiceResult result = Calibrations->ReadGeneral(
+        ComboBox2->currentIndex(), SpinEdit7->value(), SpinEdit5->value());
+    TellServiceOutcome(result);
+    if (result == service::TServiceResult::Refused)
         return;
     const service::TGeneralCalibrationReadout& page = Calibrations->General();
     ShowGrid(*StringGrid2, page.grid);
@@ -94,7 +107,9 @@ void TForm1::Button20Click()
 
 void TForm1::Button21Click()
 {
-    if (Calibrations->ReadPhotometer(SpinEdit8->value()) == service::TServiceResult::Refused)
+    const service::TServiceResult result = Calibrations->ReadPhotometer(SpinEdit8->value());
+    TellServiceOutcome(result);
+    if (result == service::TServiceResult::Refused)
         return;
     const service::TPhotometerReadout& page = Calibrations->Photometer();
     ShowGrid(*StringGrid3, page.grid);
@@ -111,7 +126,9 @@ void TForm1::Button21Click()
 
 void TForm1::Button23Click()
 {
-    if (Calibrations->ReadConductometer(SpinEdit9->value()) == service::TServiceResult::Refused)
+    const service::TServiceResult result = Calibrations->ReadConductometer(SpinEdit9->value());
+    TellServiceOutcome(result);
+    if (result == service::TServiceResult::Refused)
         return;
     const service::TConductometerReadout& page = Calibrations->Conductometer();
     ShowGrid(*StringGrid4, page.grid);
@@ -122,20 +139,20 @@ void TForm1::Button23Click()
 
 void TForm1::Button24Click()
 {
-    InstrumentClock->SetClock(QDateTime::currentDateTime());
+    TellServiceOutcome(InstrumentClock->SetClock(QDateTime::currentDateTime()));
     StaticText41->setText(InstrumentClock->PcText());
 }
 
 void TForm1::Button25Click()
 {
-    InstrumentClock->GetClock(QDateTime::currentDateTime());
+    TellServiceOutcome(InstrumentClock->GetClock(QDateTime::currentDateTime()));
     StaticText41->setText(InstrumentClock->PcText());
     StaticText42->setText(InstrumentClock->InstrumentText());
 }
 
 void TForm1::Button26Click()
 {
-    Notebook->ReadPage(SpinEdit6->value());
+    TellServiceOutcome(Notebook->ReadPage(SpinEdit6->value()));
     ShowNotebookFields(*this);
 }
 

@@ -397,6 +397,7 @@ TEST_F(SavedTableTest, WritesEveryRowToTheChosenFile)
     EXPECT_EQ(desktop.saveSpecs[0].title, QStringLiteral("Вывод в файл"));
     EXPECT_EQ(desktop.saveSpecs[0].filter, QStringLiteral("Файл данных (*.DAT)"));
     EXPECT_EQ(desktop.saveSpecs[0].defaultExt, QStringLiteral("DAT"));
+    EXPECT_EQ(desktop.saveSpecs[0].folder, QDir::cleanPath(folder.path()));
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }

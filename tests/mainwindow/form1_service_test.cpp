@@ -3,6 +3,7 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1_fixture.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "sim_instrument.h"
 #include "sim_terminal.h"
@@ -90,6 +91,16 @@ TEST_F(Form1ServiceTest, ClickWhileARequestWaitsLeavesThePageAlone)
     EXPECT_EQ(window.StringGrid4->Cells(1, 5), "25");
     EXPECT_EQ(window.Series11->Count(), 5);
     EXPECT_EQ(notifier.beeps, 2);
+}
+
+TEST_F(Form1ServiceTest, UnansweredRequestIsToldInTheStatusLineAsWellAsBeeped)
+{
+    mainwindow::TForm1& window = *form;
+    instrument.SetFault(lmvsim::TSimFault::Silent);
+    window.Button25->click();
+    EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_EQ(window.StatusBar1->PanelText(mainwindow::TForm1::StatusPanel),
+              QStringLiteral("Прибор не ответил на запрос"));
 }
 
 TEST_F(Form1ServiceTest, ClockButtonsShowBothClocks)
