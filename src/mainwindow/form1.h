@@ -12,6 +12,7 @@
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/readings_table/table_file_option.h"
+#include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -162,6 +163,16 @@ public:
     bool Modified() const;
     void SetModified(bool value);
 
+    // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
+    // passes the error of a record file of another version on, the previous record kept.
+    void NewRecord();
+    void CreateRecordFile();
+    void FinishRecord();
+    void ShowRecord(const QString& fileName);
+    void ShowEndPoint(double result1, double result2);
+    void ListBox1Click();
+    void RefreshBaseList();
+
     // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
     // whatever the action's state: the measurement frames that close a row call it directly.
     void AddRowToGridActnExecute();
@@ -222,7 +233,8 @@ public:
     // The peaks of the record on screen, each calculated on its own page's curve, and the
     // window's Modified flag.
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
-    bool LoadingRecord = false;
+    // The record on screen, and whether it is being put on the charts.
+    TShownRecord ShownRecord;
     QString StatusText;
     static constexpr int StatusPanel = 2;
     QString HelpFile;
@@ -376,6 +388,12 @@ private:
     // Readings table.
     TEditContext ReadingsEditContext() const;
     void ShowTableFileOption();
+
+    // The record on screen.
+    void DrawRecordChannels();
+    void DrawTwoParameterCurve();
+    void RecalculateShownPeaks();
+    TChartSeries* SeriesNamed(const QString& name) const;
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

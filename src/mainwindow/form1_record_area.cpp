@@ -45,6 +45,8 @@ void TForm1::CreateRecordArea()
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setProperty("HelpContext", 21);
     column->addWidget(ListBox1, 1);
+    connect(ListBox1, &QListWidget::itemClicked, this,
+            [this] { RunReportingErrors(&TForm1::ListBox1Click); });
 }
 
 }

@@ -1,0 +1,178 @@
+// The live record's life cycle and the record on screen: its channels on their series, the
+// two-parameter curve, the stored end point, its peaks and the record list's click.
+#include "mainwindow/form1.h"
+
+#include "analysis/titration_solver.h"
+#include "common/date_time_text.h"
+#include "common/day_count.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/record_display/channel_series.h"
+#include "mainwindow/record_display/end_point.h"
+#include "mainwindow/record_display/two_parameter_curve.h"
+#include "mainwindow/rules/device_types.h"
+#include "store/record_folder.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
+{
+    for (const model::TSingleChannel& channel : record.Channels)
+        if (channel.Id == id)
+            return &channel;
+    return nullptr;
+}
+
+}
+
+// The properties window, which would be closed first here, comes with the record list.
+void TForm1::NewRecord()
+{
+    store_.SelectedFileName.clear();
+    store_.RecordFileName.clear();
+    StartLiveRecord(store_.LiveRecord, DeviceType);
+    PeakSet.Peaks().clear();
+    CreateRecordFile();
+}
+
+void TForm1::CreateRecordFile()
+{
+    store_.LiveRecord.DateTime = store_.Now();
+    store_.RecordFileName = store_.SaveNewRecord(store_.LiveRecord);
+    store_.SelectedFileName = store_.RecordFileName;
+    RefreshBaseList();
+    ListBox1Click();
+}
+
+void TForm1::FinishRecord()
+{
+    if (store_.RecordFileName.isEmpty()) {
+        notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"));
+        return;
+    }
+    store_.SaveRecordFile(store_.RecordFileName, store_.LiveRecord);
+    // The titration device sends its end-of-run values after the stop: they go into this file.
+    if (store_.LiveRecord.Mode != dtTitrator)
+        store_.RecordFileName.clear();
+}
+
+void TForm1::ShowRecord(const QString& fileName)
+{
+    SaveProps();
+    ShownRecord.SetLoadingRecord(true);
+    ShownRecord.Load(store_, fileName);
+    const model::TBaseRecord& record = ShownRecord.Record();
+    for (TChartSeries* series : {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3,
+                                 FastLineSeries4, FastLineSeries5, Series7, Series15})
+        series->Clear();
+    PeakSet.Peaks() = record.Peaks;
+    DrawRecordChannels();
+    DrawTwoParameterCurve();
+    store_.SelectedFileName = fileName;
+    PrimarySolver->Clear();
+    ExternalSolver->Clear();
+    ConfigureForDevice(record.Mode);
+    // After the device's layout, which shows the pages for any instrument: a record without
+    // channels (a missing file too) has nothing to show on them.
+    PageControl1->setVisible(!record.Channels.empty());
+    ConnectPanel->setVisible(record.Channels.empty());
+    ConnectPanel->raise();
+    if (record.Result1 != model::NoResult)
+        ShowEndPoint(record.Result1, record.Result2);
+    SetModified(false);
+    ShownRecord.SetLoadingRecord(false);
+    RecalculateShownPeaks();
+    ReadingsTable.ResetGrid(-1);
+}
+
+void TForm1::DrawRecordChannels()
+{
+    for (const model::TSingleChannel& channel : ShownRecord.Record().Channels) {
+        const std::optional<TChannelSeries> place = SeriesOfChannel(channel.Id);
+        if (!place)
+            continue;
+        SeriesNamed(place->series)->Assign(channel.Points);
+        PageControl1->setTabVisible(place->page, true);
+    }
+}
+
+void TForm1::DrawTwoParameterCurve()
+{
+    const model::TBaseRecord& record = ShownRecord.Record();
+    const model::TSingleChannel* xChannel = ChannelOf(record, TwoParametersXChannel);
+    const model::TSingleChannel* yChannel = ChannelOf(record, TwoParametersYChannel);
+    const bool drawn =
+        xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
+    if (drawn) {
+        FastLineSeries5->Assign(TwoParameterCurve(xChannel->Points, yChannel->Points));
+        Chart11->BottomAxis().SetAutomatic(true);
+    }
+    PageControl1->setTabVisible(TwoParametersPage, drawn);
+}
+
+// Every peak is calculated anew on its page's curve, which marks the record as changed; a
+// failing peak does not stop the others, and its message is shown once.
+void TForm1::RecalculateShownPeaks()
+{
+    PeakSet.ClearIntegralPoints();
+    const analysis::TRecalcReport report = PeakSet.RecalculatePeaks();
+    FollowIntegralCurves();
+    if (report.Failed())
+        ShowError(report.Message);
+}
+
+void TForm1::ShowEndPoint(double result1, double result2)
+{
+    const std::optional<QString> name = SeriesOfPage(PageControl1->currentIndex());
+    const TChartSeries* curve = name ? SeriesNamed(*name) : nullptr;
+    std::optional<double> lastY;
+    if (curve) {
+        const QColor color = curve->Color();
+        PrimarySolver->SetColor(analysis::RgbToColor(
+            std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())));
+        if (curve->Count() > 0)
+            lastY = curve->YValue(curve->Count() - 1);
+    }
+    if (const std::optional<double> y = EndPointY(result2, lastY))
+        PrimarySolver->SetSingleMarker(result1, *y);
+    PageControl1->setCurrentIndex(ResultsPage);
+}
+
+void TForm1::ListBox1Click()
+{
+    const int line = ListBox1->currentRow();
+    if (line < 0 || !ListBox1->item(line)->isSelected() ||
+        std::size_t(line) >= store_.FilteredList.size())
+        return;
+    ShowRecord(store_.FilteredList[std::size_t(line)].FileName);
+}
+
+// Selecting the shown record's line is no click: nothing is shown anew.
+void TForm1::RefreshBaseList()
+{
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clear();
+    store_.ApplyFilter();
+    int selected = -1;
+    for (const model::TBaseHeaderRecord& entry : store_.FilteredList) {
+        ListBox1->addItem(QStringLiteral("%1 %2").arg(
+            common::DateTimeText(common::DaysToDateTime(entry.DateTime)), entry.Title));
+        if (selected < 0 && entry.FileName == store_.SelectedFileName)
+            selected = ListBox1->count() - 1;
+    }
+    ListBox1->setCurrentRow(selected);
+}
+
+TChartSeries* TForm1::SeriesNamed(const QString& name) const
+{
+    return findChild<TChartSeries*>(name, Qt::FindDirectChildrenOnly);
+}
+
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The record on screen: a copy of a stored record or of the live one, the file it came from, and
+// whether it is being put on the charts (peak drawing waits meanwhile). Reading fails only for a
+// record file of another version (common::Error), and then nothing here changes.
+#include "model/recording_model.h"
+
+#include <QString>
+
+namespace lmv::store {
+class TRecordStore;
+}
+
+namespace lmv::mainwindow {
+
+class TShownRecord {
+public:
+    const model::TBaseRecord& Record() const { return record_; }
+    const QString& FileName() const { return fileName_; }
+    bool LoadingRecord() const { return loading_; }
+    void SetLoadingRecord(bool value) { loading_ = value; }
+
+    // The live record when fileName is '' or the live record's name with no disk browsed (never
+    // read back from its file); otherwise the file read into an empty record: a missing file
+    // gives that empty record, a foreign one Mode model::NotARecordFile.
+    void Load(store::TRecordStore& store, const QString& fileName);
+
+    // A record of a removable disk, a foreign file or one read only in part is never written
+    // back on its own: its edits stay in memory.
+    bool MayWriteBack() const { return !onDisk_ && !cut_ && record_.Mode != model::NotARecordFile; }
+    bool Cut() const { return cut_; }
+    bool OnDisk() const { return onDisk_; }
+
+private:
+    model::TBaseRecord record_;
+    QString fileName_;
+    bool loading_ = false;
+    bool cut_ = false;
+    bool onDisk_ = false;
+};
+
+// The live record at the start of a run: no parameters, peaks or end point, nine empty
+// channels 0 to 8, the connected instrument's code. Title and comments stay for the new run.
+void StartLiveRecord(model::TBaseRecord& live, int deviceType);
+
+}

@@ -1,0 +1,254 @@
+// Records on screen in the running window over a real record folder: a run's file made and
+// saved, a stored record's channels on their series, the two-parameter curve, the stored end
+// point, and the files that cannot be shown as they are (missing, foreign, another version).
+#include "form1_fixture.h"
+
+#include "analysis/titration_solver.h"
+#include "common/errors.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/rules/page_layout.h"
+#include "store/record_file.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace lmv::test {
+namespace {
+
+using model::TBaseRecord;
+using model::TPoint;
+
+std::vector<TPoint> Ramp(int count, double yStep)
+{
+    std::vector<TPoint> points;
+    for (int i = 0; i < count; ++i)
+        points.push_back({double(i), i * yStep});
+    return points;
+}
+
+std::vector<TPoint> PointsOf(const mainwindow::TChartSeries& series)
+{
+    std::vector<TPoint> points;
+    for (int i = 0; i < series.Count(); ++i)
+        points.push_back({series.XValue(i), series.YValue(i)});
+    return points;
+}
+
+class Form1RecordsTest : public Form1Test {
+protected:
+    QString Stored(const QString& name, const TBaseRecord& record)
+    {
+        Form();
+        store::WriteRecordFile(store.RecordDir() + name, record);
+        return name;
+    }
+
+    QString StoredBytes(const QString& name, const QByteArray& bytes)
+    {
+        Form();
+        QFile file(store.RecordDir() + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return name;
+    }
+};
+
+TEST_F(Form1RecordsTest, ChannelsZeroAndEightMakeTheTwoParameterCurve)
+{
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{0, Ramp(10, 2.0)}, {8, Ramp(7, 3.0)}};
+    Form().ShowRecord(Stored("a.lmv", record));
+
+    EXPECT_EQ(PointsOf(*form->Series1), Ramp(10, 2.0));
+    EXPECT_EQ(PointsOf(*form->Series15), Ramp(7, 3.0));
+    std::vector<TPoint> expected;
+    for (int i = 0; i < 7; ++i)
+        expected.push_back({2.0 * i, 3.0 * i});
+    EXPECT_EQ(PointsOf(*form->FastLineSeries5), expected);
+    EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
+    EXPECT_TRUE(form->ConnectPanel->isHidden());
+    EXPECT_EQ(store.SelectedFileName, "a.lmv");
+    EXPECT_FALSE(form->ShownRecord.LoadingRecord());
+}
+
+TEST_F(Form1RecordsTest, ChannelFiveKeepsStoredOrderOthersAreSortedSixAndSevenNotDrawn)
+{
+    const std::vector<TPoint> unsorted = {{3, 30}, {1, 10}, {2, 20}};
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{5, unsorted}, {2, unsorted}, {6, Ramp(4, 1.0)}, {7, Ramp(4, 1.0)}};
+    Form().ShowRecord(Stored("b.lmv", record));
+
+    EXPECT_EQ(PointsOf(*form->Series7), unsorted);
+    EXPECT_EQ(PointsOf(*form->FastLineSeries2), (std::vector<TPoint>{{1, 10}, {2, 20}, {3, 30}}));
+    EXPECT_EQ(form->Series1->Count() + form->FastLineSeries1->Count() +
+                  form->FastLineSeries3->Count() + form->FastLineSeries4->Count() +
+                  form->Series15->Count() + form->FastLineSeries5->Count(),
+              0);
+    EXPECT_FALSE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
+}
+
+TEST_F(Form1RecordsTest, TitrationEndPointSitsAtTheLastYAndOpensTheResults)
+{
+    TBaseRecord record;
+    record.Mode = 41;
+    record.Channels = {{1, {{10, 5}, {20, 7}, {15, 6}}}};
+    record.Result1 = 12.5;
+    record.Result2 = model::NoResult;
+    Form().ShowRecord(Stored("t.lmv", record));
+
+    ASSERT_EQ(form->PrimarySolver->Markers().size(), 1u);
+    EXPECT_EQ(form->PrimarySolver->Markers()[0].Volume, 12.5);
+    EXPECT_EQ(form->PrimarySolver->Markers()[0].Value, 7.0);
+    EXPECT_EQ(form->PageControl1->currentIndex(), mainwindow::ResultsPage);
+}
+
+TEST_F(Form1RecordsTest, ShowingAnotherRecordReplacesTheCurvesAndTheEndPoint)
+{
+    TBaseRecord titration;
+    titration.Mode = 41;
+    titration.Channels = {{1, Ramp(5, 1.0)}};
+    titration.Result1 = 2.0;
+    titration.Result2 = 3.0;
+    TBaseRecord plain;
+    plain.Mode = 1;
+    plain.Channels = {{0, Ramp(3, 1.0)}};
+    Form().ShowRecord(Stored("t.lmv", titration));
+    form->ShowRecord(Stored("p.lmv", plain));
+
+    EXPECT_EQ(form->FastLineSeries1->Count(), 0);
+    EXPECT_EQ(form->Series1->Count(), 3);
+    EXPECT_TRUE(form->PrimarySolver->Markers().empty());
+}
+
+TEST_F(Form1RecordsTest, MissingAndForeignFilesShowAnEmptyRecord)
+{
+    TBaseRecord shown;
+    shown.Mode = 1;
+    shown.Channels = {{0, Ramp(3, 1.0)}};
+    const struct {
+        const char* name;
+        bool write;
+        int mode;
+    } cases[] = {{"missing.lmv", false, 0}, {"foreign.lmv", true, model::NotARecordFile}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form().ShowRecord(Stored("shown.lmv", shown));
+        if (c.write)
+            StoredBytes(c.name, "just some text, no record");
+        form->ShowRecord(c.name);
+
+        EXPECT_EQ(form->ShownRecord.Record().Mode, c.mode);
+        EXPECT_TRUE(form->ShownRecord.Record().Channels.empty());
+        EXPECT_EQ(form->Series1->Count(), 0);
+        EXPECT_TRUE(form->PageControl1->isHidden());
+        EXPECT_FALSE(form->ConnectPanel->isHidden());
+        EXPECT_EQ(store.SelectedFileName, c.name);
+        EXPECT_FALSE(form->ShownRecord.LoadingRecord());
+    }
+    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+}
+
+TEST_F(Form1RecordsTest, AnotherVersionIsAnErrorAndThePreviousRecordStays)
+{
+    TBaseRecord shown;
+    shown.Mode = 1;
+    shown.Channels = {{0, Ramp(3, 1.0)}};
+    Form().ShowRecord(Stored("shown.lmv", shown));
+    QByteArray newer = store::SerializeRecord(shown);
+    newer.replace(0, 8, "LMVRv200");
+    StoredBytes("newer.lmv", newer);
+
+    EXPECT_THROW(form->ShowRecord("newer.lmv"), common::Error);
+    EXPECT_EQ(form->ShownRecord.Record(), shown);
+    EXPECT_EQ(store.SelectedFileName, "shown.lmv");
+    EXPECT_EQ(form->Series1->Count(), 3);
+    EXPECT_TRUE(form->ShownRecord.LoadingRecord());
+}
+
+// Shown alone, a stored record may be written back; a record of a disk (also one named as the
+// live record), a foreign file or a record read only in part may not.
+TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
+{
+    TBaseRecord stored;
+    stored.Mode = 1;
+    stored.Channels = {{0, Ramp(5, 1.0)}};
+    Form().ShowRecord(Stored("whole.lmv", stored));
+    EXPECT_TRUE(form->ShownRecord.MayWriteBack());
+
+    StoredBytes("cut.lmv", store::SerializeRecord(stored).chopped(8));
+    form->ShowRecord("cut.lmv");
+    EXPECT_TRUE(form->ShownRecord.Cut());
+    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+
+    form->DeviceType = 1;
+    form->NewRecord();
+    const QString liveName = store.RecordFileName;
+    QTemporaryDir disk;
+    store::WriteRecordFile(disk.filePath(liveName), stored);
+    store.SetBrowseDir(disk.path());
+    form->ShowRecord(liveName);
+    EXPECT_EQ(form->Series1->Count(), 5);
+    EXPECT_TRUE(form->ShownRecord.OnDisk());
+    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+}
+
+TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
+{
+    Form().DeviceType = 1;
+    store.LiveRecord.Title = "Прошлый опыт";
+    store.LiveRecord.Result2 = 9.0;
+    store.LiveRecord.Channels = {{3, Ramp(4, 1.0)}};
+    form->NewRecord();
+
+    const QString name = store.RecordFileName;
+    ASSERT_FALSE(name.isEmpty());
+    EXPECT_TRUE(QFile::exists(store.RecordDir() + name));
+    EXPECT_EQ(store.SelectedFileName, name);
+    EXPECT_EQ(store.LiveRecord.Title, "Прошлый опыт");
+    EXPECT_EQ(store.LiveRecord.Result2, model::NoResult);
+    ASSERT_EQ(store.LiveRecord.Channels.size(), 9u);
+    for (int id = 0; id < 9; ++id)
+        EXPECT_EQ(store.LiveRecord.Channels[std::size_t(id)].Id, id);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_EQ(form->ShownRecord.FileName(), name);
+
+    // Points gathered meanwhile come from memory, not from the file written at the start.
+    store.AddChannelPoint(0, 1.0, 2.0);
+    form->ListBox1Click();
+    EXPECT_EQ(form->Series1->Count(), 1);
+
+    form->FinishRecord();
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    TBaseRecord saved;
+    store.ReadRecordFile(name, saved);
+    ASSERT_FALSE(saved.Channels.empty());
+    EXPECT_EQ(saved.Channels[0].Points, (std::vector<TPoint>{{1.0, 2.0}}));
+}
+
+TEST_F(Form1RecordsTest, ATitrationRunKeepsItsFileOpenAfterTheStop)
+{
+    Form().DeviceType = 41;
+    form->NewRecord();
+    const QString first = store.RecordFileName;
+    form->FinishRecord();
+    EXPECT_EQ(store.RecordFileName, first);
+
+    form->NewRecord();
+    EXPECT_NE(store.RecordFileName, first);
+    EXPECT_TRUE(QFile::exists(store.RecordDir() + first));
+}
+
+TEST_F(Form1RecordsTest, FinishingWithoutAnOpenFileSavesNothing)
+{
+    Form().FinishRecord();
+    EXPECT_EQ(notifier.boxes, QStringList{"Пустое имя RecordFileName"});
+    EXPECT_TRUE(store.HeaderList().empty());
+}
+
+}
+}
