@@ -125,6 +125,27 @@ TEST_F(Form1RecordsTest, ShowingAnotherRecordReplacesTheCurvesAndTheEndPoint)
     EXPECT_TRUE(form->PrimarySolver->Markers().empty());
 }
 
+// The stored peaks are calculated anew on the shown curves, which marks the record as changed;
+// a record without peaks is shown unchanged.
+TEST_F(Form1RecordsTest, StoredPeaksAreRecalculatedOnTheShownCurve)
+{
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{0, {{0, 1}, {2, 3}, {4, 5}, {6, 3}, {8, 1}}}};
+    model::TPeakRec peak;
+    peak.EndIdx = 4;
+    record.Peaks = {peak};
+    Form().ShowRecord(Stored("peak.lmv", record));
+    ASSERT_EQ(form->PeakSet.Params().Peaks.size(), 1u);
+    EXPECT_NE(form->PeakSet.Params().Peaks[0].Value, 0.0);
+    EXPECT_TRUE(form->Modified());
+
+    record.Peaks.clear();
+    form->ShowRecord(Stored("plain.lmv", record));
+    EXPECT_TRUE(form->PeakSet.Params().Peaks.empty());
+    EXPECT_FALSE(form->Modified());
+}
+
 TEST_F(Form1RecordsTest, MissingAndForeignFilesShowAnEmptyRecord)
 {
     TBaseRecord shown;
