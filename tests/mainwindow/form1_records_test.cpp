@@ -251,6 +251,23 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     EXPECT_EQ(saved.Channels[0].Points, (std::vector<TPoint>{{1.0, 2.0}}));
 }
 
+TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsNotShownAnew)
+{
+    TBaseRecord stored;
+    stored.Mode = 1;
+    stored.Channels = {{0, Ramp(5, 1.0)}};
+    Form().ShowRecord(Stored("old.lmv", stored));
+    store.FilterMode = store::ShowEntriesOfDay;
+    store.FilterDate = store.Now() - 3.0;
+    form->DeviceType = 1;
+    form->NewRecord();
+
+    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_EQ(form->ShownRecord.FileName(), "old.lmv");
+    EXPECT_EQ(form->Series1->Count(), 5);
+    EXPECT_EQ(store.SelectedFileName, store.RecordFileName) << "the live record counts as shown";
+}
+
 TEST_F(Form1RecordsTest, ATitrationRunKeepsItsFileOpenAfterTheStop)
 {
     Form().DeviceType = 41;
