@@ -54,7 +54,7 @@ void TForm1::CreateRecordFile()
 void TForm1::FinishRecord()
 {
     if (store_.RecordFileName.isEmpty()) {
-        notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"));
+        notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
     store_.SaveRecordFile(store_.RecordFileName, store_.LiveRecord);

@@ -285,6 +285,7 @@ TEST_F(Form1RecordsTest, FinishingWithoutAnOpenFileSavesNothing)
 {
     Form().FinishRecord();
     EXPECT_EQ(notifier.boxes, QStringList{"Пустое имя RecordFileName"});
+    EXPECT_EQ(notifier.icons.back(), common::BoxIcon::None);
     EXPECT_TRUE(store.HeaderList().empty());
 }
 
