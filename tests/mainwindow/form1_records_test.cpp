@@ -268,6 +268,25 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsNotShownAnew)
     EXPECT_EQ(store.SelectedFileName, store.RecordFileName) << "the live record counts as shown";
 }
 
+// After the stop the finished run counts as a stored record: a click reads its file, and the
+// error of a file of another version is shown, not thrown out of the event loop.
+TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
+{
+    Form().DeviceType = 1;
+    form->NewRecord();
+    const QString name = store.RecordFileName;
+    form->FinishRecord();
+    QByteArray newer = store::SerializeRecord(store.LiveRecord);
+    newer.replace(0, 8, "LMVRv200");
+    StoredBytes(name, newer);
+    form->RefreshBaseList();
+    ASSERT_EQ(form->ListBox1->count(), 1);
+
+    emit form->ListBox1->itemClicked(form->ListBox1->item(0));
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(form->ShownRecord.LoadingRecord());
+}
+
 TEST_F(Form1RecordsTest, ATitrationRunKeepsItsFileOpenAfterTheStop)
 {
     Form().DeviceType = 41;
