@@ -65,6 +65,7 @@ QVector<QCPGraphData> DecimatedForView(std::span<const QCPGraphData> points,
                                        int columns)
 {
     QVector<QCPGraphData> view;
+    view.reserve(5 * qsizetype(columns) + 2);
     const int first = FirstAtOrAfter(points, 0, 0, lower);
     const int after = FirstAfter(points, first, upper);
     if (first > 0)
