@@ -3,6 +3,8 @@
 #include "mainwindow/chart/chart_series.h"
 
 #include <QShowEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace lmv::mainwindow {
 
@@ -13,6 +15,10 @@ std::chrono::milliseconds SteadyNow()
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());
 }
+
+// Columns are counted in the pixels of the device drawn on, so no detail a finer screen shows is
+// lost.
+int DevicePixels(int width, double scale) { return int(std::ceil(width * std::max(1.0, scale))); }
 
 }
 
@@ -29,7 +35,8 @@ TChart::TChart(const QString& name, QWidget* parent)
     setNoAntialiasingOnDrag(true);
     replotTimer_.setSingleShot(true);
     connect(&replotTimer_, &QTimer::timeout, this, &TChart::ReplotWhenDue);
-    connect(this, &QCustomPlot::beforeReplot, this, &TChart::FitAutomaticAxes);
+    connect(this, &QCustomPlot::beforeReplot, this,
+            [this] { PrepareDrawing(DevicePixels(width(), devicePixelRatioF())); });
     connect(this, &QCustomPlot::afterReplot, this, &TChart::NoteReplot);
 }
 
@@ -84,7 +91,9 @@ void TChart::Refresh()
 
 void TChart::RenderTo(QCPPainter& painter, int width, int height)
 {
-    FitAutomaticAxes();
+    // A page or a picture may be drawn at a finer scale than the widget's pixels.
+    const double scale = std::abs(painter.deviceTransform().m11());
+    PrepareDrawing(DevicePixels(width > 0 ? width : this->width(), scale));
     toPainter(&painter, width, height);
 }
 
@@ -131,6 +140,15 @@ void TChart::NoteReplot()
 {
     replotPending_ = false;
     lastReplot_ = clock_();
+}
+
+// The widget's width is never less than the axis rect's, whose own width is settled only while
+// drawing; so no column handed to a series is wider than a pixel.
+void TChart::PrepareDrawing(int pixelColumns)
+{
+    FitAutomaticAxes();
+    for (TChartSeries* series : series_)
+        series->PrepareDrawing(pixelColumns);
 }
 
 // The series keep their ranges as points arrive, so fitting reads a few numbers per series.

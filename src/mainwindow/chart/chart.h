@@ -62,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void PrepareDrawing(int pixelColumns);
     void FitAutomaticAxes();
     void FitAxis(TChartAxis& axis, bool bottom);
     void ScheduleReplot();

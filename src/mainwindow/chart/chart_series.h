@@ -60,6 +60,9 @@ protected:
     virtual QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) = 0;
     virtual void ClearPoints() = 0;
     virtual void ApplyStyle(QCPAbstractPlottable& plottable) const;
+    // Called on a chart just before it draws, its key axis fitted, with the width of its drawing
+    // in pixels: a kind may hand its plottable fewer points than it holds for the view.
+    virtual void PrepareDrawing(int /*pixelColumns*/) {}
     // What the chart's automatic axes span for this series; a kind may draw beyond its points.
     virtual TValueRange FittedXRange() const { return xRange_; }
     virtual TValueRange FittedYRange() const { return yRange_; }

@@ -1,6 +1,24 @@
 #include "mainwindow/chart/series_kinds.h"
 
+#include "mainwindow/chart/line_decimation.h"
+
 namespace lmv::mainwindow {
+
+void TLineSeries::PrepareDrawing(int pixelColumns)
+{
+    auto* graph = static_cast<QCPGraph*>(Plottable());
+    const QCPAxis* keyAxis = graph->keyAxis();
+    const int columns = std::max(pixelColumns, 1);
+    if (Count() <= PointsPerColumnDrawnAsTheyAre * columns ||
+        keyAxis->scaleType() == QCPAxis::stLogarithmic) {
+        graph->setData(points_);
+        return;
+    }
+    pyramid_.Update(Points());
+    const QCPRange range = keyAxis->range();
+    inView_->set(DecimatedForView(Points(), pyramid_, range.lower, range.upper, columns), true);
+    graph->setData(inView_);
+}
 
 void TPointSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {

@@ -2,6 +2,7 @@
 // The kinds of series the window draws: lines and points kept in ascending order of X (a point
 // is inserted at its place), bars (the time marks) and a line that keeps the arrival order.
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart/extremes_pyramid.h"
 
 #include <QVector>
 #include <algorithm>
@@ -25,8 +26,20 @@ protected:
         plottable->setData(points_);
         return plottable;
     }
-    void ClearPoints() override { points_->clear(); }
+    void ClearPoints() override
+    {
+        points_->clear();
+        PointsChangedFrom(0);
+    }
+    // Every point from this index on may have changed; the ones before it stayed as they were.
+    virtual void PointsChangedFrom(int /*index*/) {}
     const TData& At(int index) const { return *(points_->constBegin() + index); }
+    std::span<const TData> Points() const
+    {
+        return points_->isEmpty()
+            ? std::span<const TData>()
+            : std::span<const TData>(&*points_->constBegin(), std::size_t(points_->size()));
+    }
 
     QSharedPointer<QCPDataContainer<TData>> points_ =
         QSharedPointer<QCPDataContainer<TData>>::create();
@@ -40,6 +53,7 @@ public:
 
     void AddXY(double x, double y) override
     {
+        this->PointsChangedFrom(PlaceOf(x));
         this->points_->add(TData(x, y));
         this->IncludeInRanges(x, y);
         this->PointsChanged();
@@ -48,13 +62,17 @@ public:
     void Assign(std::span<const model::TPoint> points) override
     {
         this->points_->set(SortedByX(points), true);
+        this->PointsChangedFrom(0);
         this->ResetRanges();
         this->IncludeInRanges(points);
         this->PointsChanged();
     }
     void AddPoints(std::span<const model::TPoint> points) override
     {
-        this->points_->add(SortedByX(points), true);
+        const QVector<TData> sorted = SortedByX(points);
+        if (!sorted.isEmpty())
+            this->PointsChangedFrom(PlaceOf(sorted.first().key));
+        this->points_->add(sorted, true);
         this->IncludeInRanges(points);
         this->PointsChanged();
     }
@@ -79,6 +97,18 @@ public:
     }
 
 private:
+    // Where a point of this X goes: after the last point when it is not below it (new readings
+    // come in order, so that is the usual case), else before the first point of its X or above.
+    int PlaceOf(double x) const
+    {
+        const auto& points = *this->points_;
+        if (points.isEmpty() || !(x < (points.constEnd() - 1)->key))
+            return points.size();
+        return int(std::lower_bound(points.constBegin(), points.constEnd(), x,
+                                    [](const TData& p, double key) { return p.key < key; }) -
+                   points.constBegin());
+    }
+
     static QVector<TData> SortedByX(std::span<const model::TPoint> points)
     {
         QVector<TData> data;
@@ -93,17 +123,31 @@ private:
     }
 };
 
+// A line of many points is drawn from a few per column of pixels in view, chosen so that it looks
+// as it does with all of them; so drawing costs the same however many points the line holds.
 class TLineSeries : public TSortedSeries<QCPGraphData, QCPGraph> {
 public:
     using TSortedSeries::TSortedSeries;
+    // Up to this many points per column of pixels are drawn as they are.
+    static constexpr int PointsPerColumnDrawnAsTheyAre = 4;
+
+protected:
+    void PointsChangedFrom(int index) override { pyramid_.Invalidate(index); }
+    void PrepareDrawing(int pixelColumns) override;
+
+private:
+    TExtremesPyramid pyramid_;
+    QSharedPointer<QCPGraphDataContainer> inView_ = QSharedPointer<QCPGraphDataContainer>::create();
 };
 
+// Dots are all drawn: leaving out the ones between a column's lowest and highest would show.
 class TPointSeries : public TLineSeries {
 public:
     using TLineSeries::TLineSeries;
 
 protected:
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
+    void PrepareDrawing(int /*pixelColumns*/) override {}
 };
 
 class TBarSeries : public TSortedSeries<QCPBarsData, QCPBars> {
