@@ -86,6 +86,20 @@ TEST_F(Form1Test, EveryToolOfTheTablePageFitsTheWindow)
     }
 }
 
+// The main tool bar's overflow button does open, but every tool should be in sight at the
+// window's own width.
+TEST_F(Form1Test, EveryToolOfTheMainToolBarFitsTheWindow)
+{
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().show();
+    QCoreApplication::processEvents();
+    for (QAction* action : Form().ToolBar2->actions()) {
+        const QWidget* tool = Form().ToolBar2->widgetForAction(action);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_TRUE(tool->isVisible()) << action->text().toStdString();
+    }
+}
+
 TEST_F(Form1Test, DateStampFitsItsColumn)
 {
     Form().ReadingsTable.SetCell(1, Form().ReadingsTable.LiveRow(), QStringLiteral("7.25"));
