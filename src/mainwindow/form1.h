@@ -155,6 +155,15 @@ public:
     void ApplyViewOptions();
     void SaveProps();
 
+    // Shared entry points of features still to come, called across them: the live point (one
+    // per reading while recording, and by the text import), the elapsed time of live points,
+    // the scale fields and cursor readout after each point, and status panel 2.
+    void AddPoint(int Channel, double X, double Y);
+    double ElapsedRunTime() const;
+    void ChartZoom();
+    void UpdateCursorReadout();
+    void SetStatusText(const QString& text);
+
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
     void AddPeak(const QString& name, int startIdx, int endIdx);

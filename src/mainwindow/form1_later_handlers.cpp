@@ -26,6 +26,9 @@ void TForm1::AddMarkActnExecute() {}
 void TForm1::LogActnExecute() {}
 void TForm1::debug1Click() {}
 void TForm1::Timer2Timer() {}
+void TForm1::AddPoint(int, double, double) {}
+double TForm1::ElapsedRunTime() const { return 0.0; }
+void TForm1::SetStatusText(const QString&) {}
 
 // Chart view tools.
 void TForm1::FitImageActnExecute() {}
@@ -33,6 +36,8 @@ void TForm1::SetScaleActnExecute() {}
 void TForm1::MultScaleBy10ActnExecute() {}
 void TForm1::DivScaleBy10ActnExecute() {}
 void TForm1::ApplyViewOptions() {}
+void TForm1::ChartZoom() {}
+void TForm1::UpdateCursorReadout() {}
 void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
