@@ -55,6 +55,10 @@ namespace lmv::store {
 class TRecordStore;
 }
 
+namespace lmv::mainwindow::reports {
+struct TReportForms;
+}
+
 namespace lmv::mainwindow {
 
 class TAction;
@@ -205,6 +209,12 @@ public:
     void Button28Click();
     void Button13Click();
     void Button14Click();
+
+    // Reports (form1_reports.cpp): the report forms Form2 to Form8, created at start, and the
+    // photometer page's "Печать калибровки".
+    void CreateReportForms();
+    void Button22Click();
+    QPushButton* Button22 = nullptr;
 
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
@@ -409,6 +419,10 @@ private:
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;
+
+    // Reports.
+    reports::TReportForms& ReportForms();
+    std::shared_ptr<reports::TReportForms> reportForms_;
 };
 
 }

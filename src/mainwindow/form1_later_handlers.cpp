@@ -64,13 +64,4 @@ void TForm1::N9Click() {}
 void TForm1::Action1Execute() {}
 void TForm1::N64Click() {}
 
-// Reports.
-void TForm1::N5Click() {}
-void TForm1::N11Click() {}
-void TForm1::N21Click() {}
-void TForm1::N41Click() {}
-void TForm1::N1Click() {}
-void TForm1::N4Click() {}
-void TForm1::N3Click() {}
-
 }

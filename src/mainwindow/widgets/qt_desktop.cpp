@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStorageInfo>
+#include <QToolBar>
 #include <QUrl>
 
 namespace lmv::mainwindow {
@@ -93,6 +94,22 @@ void TQtDesktop::PrintPreview(QPrinter& printer, const std::function<void(QPrint
     QPrintPreviewDialog preview(&printer, parent_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* shown) { paint(*shown); });
+    preview.exec();
+}
+
+void TQtDesktop::PrintPreviewWithButton(QPrinter& printer,
+                                        const std::function<void(QPrinter&)>& paint,
+                                        const QString& caption,
+                                        const std::function<void()>& clicked)
+{
+    QPrintPreviewDialog preview(&printer, parent_);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* shown) { paint(*shown); });
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QObject::connect(bar->addAction(caption), &QAction::triggered, &preview,
+                         [&clicked] { clicked(); });
+    }
     preview.exec();
 }
 
