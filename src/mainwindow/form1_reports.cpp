@@ -119,9 +119,9 @@ void TForm1::N21Click()
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const auto index = std::size_t(channelPage ? pages[i] : 0);
         const TSeriesCopy copy{lines[index], names[i]};
-        charts.push_back(
-            reports::MakeReportChart(QStringLiteral("QRDBChart%1").arg(i + 1),
-                                     channelPage ? PageCharts[index] : nullptr, {&copy, 1}));
+        charts.push_back(reports::MakeReportChart(QStringLiteral("QRDBChart%1").arg(i + 1),
+                                                  channelPage ? PageCharts[index] : nullptr,
+                                                  {&copy, 1}));
     }
     PreviewCharts(desktop_, ReportForms().Form3, charts);
 }
@@ -150,12 +150,14 @@ void TForm1::N1Click()
         const auto saveText = [this, &content] {
             const QString name = desktop_.SaveFileName({QStringLiteral("Сохранить как текст"),
                                                         QStringLiteral("Текстовый файл (*.txt)"),
-                                                        QStringLiteral("txt"), {}, {}});
+                                                        QStringLiteral("txt"),
+                                                        {},
+                                                        {}});
             if (name.isEmpty())
                 return;
             try {
-                store::SaveFileAtomically(name,
-                                          common::ToCp1251(service::reports::TablePageText(*content)));
+                store::SaveFileAtomically(
+                    name, common::ToCp1251(service::reports::TablePageText(*content)));
             } catch (const common::Error& error) {
                 ShowError(error.message());
             }
@@ -174,9 +176,9 @@ void TForm1::N4Click()
 {
     reports::TReportForm& form = ReportForms().Form6;
     for (int page = 1;; ++page) {
-        const auto content = service::reports::BuildAgroJournalPage(
-            {ReadingsTable.Rows(), ReadingsTable.LiveRow()}, page, QDateTime::currentDateTime(),
-            JournalName);
+        const auto content =
+            service::reports::BuildAgroJournalPage({ReadingsTable.Rows(), ReadingsTable.LiveRow()},
+                                                   page, QDateTime::currentDateTime(), JournalName);
         if (!content)
             return;
         desktop_.PrintPreview(form.Printer(), [&form, &content](QPrinter& printer) {
@@ -212,7 +214,8 @@ void TForm1::Button22Click()
     input.text2 = StaticText23->text();
     input.wavelength = StaticText33->text();
     input.cell = [this](int column, int row) { return StringGrid3->Cells(column, row); };
-    const service::reports::TCalibrationSheet sheet = service::reports::BuildCalibrationSheet(input);
+    const service::reports::TCalibrationSheet sheet =
+        service::reports::BuildCalibrationSheet(input);
 
     const std::array<TSeriesCopy, 2> series{TSeriesCopy{Series9, QStringLiteral("Series1")},
                                             TSeriesCopy{Series10, QStringLiteral("Series2")}};

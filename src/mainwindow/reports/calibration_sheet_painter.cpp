@@ -13,8 +13,8 @@ namespace {
 constexpr double TitleHeight = 36, InfoTop = 44, InfoHeight = 16;
 constexpr double TableTop = 70, LinePitch = 13, Gap = 16;
 // Point number, optical density, concentration, percent, ON/OFF.
-constexpr std::array<double, service::reports::TCalibrationSheet::Columns> ColumnWidths{
-    40, 90, 100, 70, 60};
+constexpr std::array<double, service::reports::TCalibrationSheet::Columns> ColumnWidths{40, 90, 100,
+                                                                                        70, 60};
 
 }
 
@@ -44,9 +44,9 @@ void PaintCalibrationSheet(QCPPainter& painter, const QPrinter& printer, const Q
         left += ColumnWidths[column];
     }
     for (std::size_t i = 0; i < sheet.coefficients.size(); ++i)
-        drawing.Text(QRectF(left + Gap, TableTop + double(i) * 2 * LinePitch,
-                            width - left - Gap, LinePitch),
-                     sheet.coefficients[i], font);
+        drawing.Text(
+            QRectF(left + Gap, TableTop + double(i) * 2 * LinePitch, width - left - Gap, LinePitch),
+            sheet.coefficients[i], font);
 
     const double chartTop = TableTop + tableHeight + Gap;
     const QRect box =

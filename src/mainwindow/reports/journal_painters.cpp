@@ -86,10 +86,9 @@ void PaintIodineJournalPage(QPainter& painter, const QPrinter& printer, const QF
 {
     const TPageDrawing drawing(painter, printer);
     const double width = drawing.Size().width() - 2 * Inset;
-    drawing.Text(
-        QRectF(Inset, Inset, width, 18),
-        QStringLiteral("Лабораторный журнал выполнения анализов на приборе ЗОРВИК_ЙОД "), font,
-        Qt::AlignHCenter | Qt::AlignVCenter);
+    drawing.Text(QRectF(Inset, Inset, width, 18),
+                 QStringLiteral("Лабораторный журнал выполнения анализов на приборе ЗОРВИК_ЙОД "),
+                 font, Qt::AlignHCenter | Qt::AlignVCenter);
     drawing.Text(QRectF(Inset, 30, 40, 14), QStringLiteral("Дата"), font);
     drawing.Text(QRectF(Inset + 40, 30, 160, 14), page.printed, font);
     drawing.Text(QRectF(width / 2, 30, 70, 14), QStringLiteral("Лаборант"), font);

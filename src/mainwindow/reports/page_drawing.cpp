@@ -17,8 +17,7 @@ QRectF TPageDrawing::ToDevice(const QRectF& points) const
             points.height() * unit_};
 }
 
-void TPageDrawing::Text(const QRectF& box, const QString& text, const QFont& font,
-                        int flags) const
+void TPageDrawing::Text(const QRectF& box, const QString& text, const QFont& font, int flags) const
 {
     painter_.setFont(font);
     painter_.drawText(ToDevice(box), flags | Qt::TextDontClip, text);

@@ -87,9 +87,9 @@ void PaintCharts(QCPPainter& painter, const QPrinter& printer, std::span<TChart*
     const QSizeF page = drawing.Size();
     const double share = (page.height() - TopBandHeight) / double(charts.size());
     for (std::size_t i = 0; i < charts.size(); ++i) {
-        const QRect box = drawing.ToDevice(QRectF(0, TopBandHeight + double(i) * share,
-                                                  page.width(), share))
-                              .toRect();
+        const QRect box =
+            drawing.ToDevice(QRectF(0, TopBandHeight + double(i) * share, page.width(), share))
+                .toRect();
         painter.save();
         painter.translate(box.topLeft());
         charts[i]->RenderTo(painter, box.width(), box.height());

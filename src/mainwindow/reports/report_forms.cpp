@@ -22,8 +22,8 @@ TReportForm::TReportForm(const QString& name, QPageLayout::Orientation orientati
     : name_(name), font_(std::move(font)), printer_(mode)
 {
     printer_.setDocName(name);
-    printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, PageMargins,
-                                       QPageLayout::Millimeter));
+    printer_.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), orientation, PageMargins, QPageLayout::Millimeter));
 }
 
 TReportForms::TReportForms()

@@ -61,8 +61,8 @@ std::optional<TJournalPage> BuildAgroJournalPage(const TTableSnapshot& table, in
         return values;
     });
     if (result) {
-        result->printed = common::ShortDateText(now.date(), locale) + u' '
-            + common::LongTimeText(now.time(), locale);
+        result->printed = common::ShortDateText(now.date(), locale) + u' ' +
+            common::LongTimeText(now.time(), locale);
         result->name = name;
     }
     return result;

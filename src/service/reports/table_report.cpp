@@ -8,8 +8,8 @@ namespace {
 
 QString PrintingTime(const QDateTime& now, const QLocale& locale)
 {
-    return common::ShortDateText(now.date(), locale) + u' '
-        + common::LongTimeText(now.time(), locale);
+    return common::ShortDateText(now.date(), locale) + u' ' +
+        common::LongTimeText(now.time(), locale);
 }
 
 }
@@ -21,9 +21,8 @@ std::optional<TTablePage> BuildTablePage(const TTableSnapshot& table, int page,
     if (!rows)
         return std::nullopt;
     TTablePage result;
-    result.title = QStringLiteral("Таблица %1 (время создания %2)")
-                       .arg(page)
-                       .arg(PrintingTime(now, locale));
+    result.title =
+        QStringLiteral("Таблица %1 (время создания %2)").arg(page).arg(PrintingTime(now, locale));
     for (int column = 0; column < TTablePage::Columns; ++column) {
         result.headings[column] = table.Cell(column, 0);
         for (int row = rows->first; row <= rows->last; ++row)
@@ -34,7 +33,8 @@ std::optional<TTablePage> BuildTablePage(const TTableSnapshot& table, int page,
 
 QString TablePageText(const TTablePage& page)
 {
-    QStringList lines{page.title, QStringList(page.headings.begin(), page.headings.end()).join(u'\t')};
+    QStringList lines{page.title,
+                      QStringList(page.headings.begin(), page.headings.end()).join(u'\t')};
     for (int row = 0; row < page.RowCount(); ++row) {
         QStringList cells;
         for (const QStringList& column : page.columns)

@@ -55,7 +55,10 @@ TEST(Journals, IodineResultIsTheTruncatedIntegerMean)
         const char *first, *second;
         int result;
     };
-    for (const TCase c : {TCase{"7", "8", 7}, {"12", "", 12}, {"-7", "-8", -7}, {"-3", "2", 0},
+    for (const TCase c : {TCase{"7", "8", 7},
+                          {"12", "", 12},
+                          {"-7", "-8", -7},
+                          {"-3", "2", 0},
                           {"2147483647", "2147483647", 2147483647},
                           {"-2147483648", "-2147483648", -2147483648}})
         EXPECT_EQ(IodineResult(QString::fromUtf8(c.first), QString::fromUtf8(c.second)), c.result)
@@ -83,13 +86,15 @@ TEST(Journals, IodineValueThatIsNoWholeNumberStopsTheReport)
                                             {QString(), QString()},
                                             {QStringLiteral("7"), QStringLiteral("x")},
                                             {QStringLiteral("7"), QStringLiteral("99999999999")}}) {
-        const TTableSnapshot table = IodineTable({{QStringLiteral("1"), QString()}, {first, second}});
+        const TTableSnapshot table =
+            IodineTable({{QStringLiteral("1"), QString()}, {first, second}});
         const QString bad = common::ParseInteger(first) ? second : first;
         try {
             BuildIodineJournalPage(table, 1, Noon.date(), QString(), Russian);
             ADD_FAILURE() << first.toStdString();
         } catch (const common::Error& error) {
-            EXPECT_EQ(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(bad));
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("'%1' is not a valid integer value").arg(bad));
         }
     }
 }

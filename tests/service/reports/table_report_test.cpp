@@ -24,8 +24,8 @@ TEST(TableReport, FiftyFiveRowsAPage)
     struct TCase {
         int stored, pages, rowsOnLast;
     };
-    for (const TCase c : {TCase{0, 1, 0}, {1, 1, 1}, {55, 1, 55}, {56, 2, 1}, {110, 2, 55},
-                          {111, 3, 1}}) {
+    for (const TCase c :
+         {TCase{0, 1, 0}, {1, 1, 1}, {55, 1, 55}, {56, 2, 1}, {110, 2, 55}, {111, 3, 1}}) {
         const TTableSnapshot table = NumberedTable(c.stored);
         ASSERT_EQ(PageCount(table), c.pages) << c.stored;
         EXPECT_EQ(BuildTablePage(table, c.pages, Noon, Russian)->RowCount(), c.rowsOnLast)
