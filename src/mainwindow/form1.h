@@ -420,7 +420,7 @@ private:
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;
 
-    // Reports.
+    // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
     reports::TReportForms& ReportForms();
     std::shared_ptr<reports::TReportForms> reportForms_;
 };

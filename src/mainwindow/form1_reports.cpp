@@ -61,11 +61,9 @@ void TForm1::N5Click()
     if (!((page >= 0 && page <= 4) || page == 6))
         return;
     TChart* chart = PageCharts[std::size_t(page)];
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    desktop_.PrintPreview(printer, [chart](QPrinter& shown) {
-        QCPPainter painter(&shown);
-        const QRect area = shown.pageLayout().paintRectPixels(shown.resolution());
+    desktop_.PrintPreview(ReportForms().ChartPrint.Printer(), [chart](QPrinter& printer) {
+        QCPPainter painter(&printer);
+        const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
         chart->RenderTo(painter, area.width(), area.height());
     });
 }

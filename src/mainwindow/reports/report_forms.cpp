@@ -34,7 +34,8 @@ TReportForms::TReportForms()
       Form6(QStringLiteral("Form6"), QPageLayout::Landscape, SansSerif()),
       Form7(QStringLiteral("Form7"), QPageLayout::Portrait, SansSerif()),
       Form8(QStringLiteral("Form8"), QPageLayout::Portrait,
-            ReportFont(QStringLiteral("Courier New"), 10), ChartMode)
+            ReportFont(QStringLiteral("Courier New"), 10), ChartMode),
+      ChartPrint(QStringLiteral("ChartPrint"), QPageLayout::Landscape, Arial(10), ChartMode)
 {
 }
 

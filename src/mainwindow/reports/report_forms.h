@@ -37,6 +37,7 @@ struct TReportForms {
     TReportForm Form6;  // the agro journal
     TReportForm Form7;  // the iodine journal
     TReportForm Form8;  // the photometer calibration sheet
+    TReportForm ChartPrint;  // a page's chart printed as it stands
 };
 
 }
