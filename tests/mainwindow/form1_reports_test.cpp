@@ -66,12 +66,12 @@ protected:
         };
     }
 
-    // `stored` rows whose cells name column and row ("3.7"), over `columns` columns.
+    // Stores rows up to row `stored`, their cells naming column and row ("3.7").
     void FillTable(int stored, int columns = 10)
     {
         auto& table = Form().ReadingsTable;
         table.SetColumnCount(columns);
-        for (int row = 1; row <= stored; ++row) {
+        for (int row = table.LiveRow(); row <= stored; ++row) {
             while (table.RowCount() <= row + 1)
                 table.AddRow();
             for (int column = 1; column < columns; ++column)
@@ -163,6 +163,18 @@ TEST_F(Form1ReportsTest, JournalsShowEighteenDoubleSpacedRowsAPage)
     EXPECT_FALSE(first.contains(QStringLiteral("1.19")));
     EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("14.19")));
     EXPECT_FALSE(pdfs[1].Text().contains(QStringLiteral("15.19"))) << "column 15 is not printed";
+}
+
+TEST_F(Form1ReportsTest, JournalCountsTheRowsAnewForEveryPage)
+{
+    FillTable(18, 16);
+    afterPreview = [this] {
+        if (pdfs.size() == 1)
+            FillTable(19, 16);  // a row stored while page 1 was on screen
+    };
+    Form().N4Click();
+    ASSERT_EQ(pdfs.size(), 2u);
+    EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("14.19")));
 }
 
 TEST_F(Form1ReportsTest, IodineJournalPrintsTheIntegerMean)
