@@ -145,6 +145,25 @@ TEST_F(Form1PropertiesTest, AnEditedStoredRecordIsWrittenWhenLeft)
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
+// Shown, a record's peaks are calculated anew, and leaving it writes their new values.
+TEST_F(Form1PropertiesTest, AStoredRecordWithPeaksIsWrittenAgainWhenLeft)
+{
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{0, {{0, 1}, {2, 3}, {4, 5}, {6, 3}, {8, 1}}}};
+    model::TPeakRec peak;
+    peak.EndIdx = 4;
+    record.Peaks = {peak};
+    Form();
+    const QString name = store.SaveNewRecord(record);
+    const QString other = Indexed("Другая");
+    form->ShowRecord(name);
+    form->ShowRecord(other);
+    const TBaseRecord saved = OnDisk(name);
+    ASSERT_EQ(saved.Peaks.size(), 1u);
+    EXPECT_NE(saved.Peaks[0].Value, 0.0);
+}
+
 TEST_F(Form1PropertiesTest, ClosingTheWindowSavesAndUnchecksTheAction)
 {
     const QString name = Indexed("Старое");
@@ -197,6 +216,8 @@ TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
     store.SetBrowseDir(disk.path());
     form->ShowRecord("d.lmv");
     TypeTitle("Правка");
+    form->SaveProps();
+    EXPECT_EQ(form->ShownRecord.Record().Title, "Правка") << "kept on screen";
     form->ShowRecord("d.lmv");
     EXPECT_EQ(form->ShownRecord.Record().Title, "С карты");
     TBaseRecord again;

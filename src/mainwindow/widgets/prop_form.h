@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <functional>
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableWidget;
