@@ -13,6 +13,7 @@
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
+#include "mainwindow/record_display/table_on_show.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -68,6 +69,7 @@ class TChartSeries;
 class TLampShape;
 class TSolverOverlayView;
 class TPortComboBox;
+class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TStatusPanels;
@@ -177,14 +179,21 @@ public:
     void SetModified(bool value);
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
-    // passes the error of a record file of another version on, the previous record kept.
+    // passes the error of a record file of another version on, the previous record kept; the
+    // record on screen shown again after an end-of-run value may keep the table's rows.
     void NewRecord();
     void CreateRecordFile();
     void FinishRecord();
-    void ShowRecord(const QString& fileName);
+    void ShowRecord(const QString& fileName, TTableOnShow table = TTableOnShow::Emptied);
     void ShowEndPoint(double result1, double result2);
     void ListBox1Click();
     void RefreshBaseList();
+    void UpdateBaseListTitle(const QString& fileName, const QString& title);
+
+    // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
+    // (a run's start, a folder switch), ShowPropFormForTitle opens it for a new run's title.
+    void ClosePropForm();
+    void ShowPropFormForTitle();
 
     // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
     // whatever the action's state: the measurement frames that close a row call it directly.
@@ -249,9 +258,10 @@ public:
     int HitPeak = -1;
     int EditPeak = -1;
     int DragEdge = 0;
-    // The peaks of the record on screen, each calculated on its own page's curve, and the
-    // window's Modified flag.
-    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
+    // The peaks of the record on screen, each calculated on its own page's curve; a calculation
+    // marks the record on screen as modified.
+    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
+                                    [this] { SetModified(true); }};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
     QString StatusText;
@@ -269,6 +279,8 @@ public:
     QSpinBox* WavesSpinEdit = nullptr;
     QWidget* Panel1 = nullptr;
     QWidget* Panel8 = nullptr;
+    QWidget* Panel9 = nullptr;
+    QLabel* Label4 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -335,6 +347,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
+    TPropForm* PropForm = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -408,7 +421,12 @@ private:
     TEditContext ReadingsEditContext() const;
     void ShowTableFileOption();
 
-    // The record on screen.
+    // The record on screen and its properties.
+    void CreatePropForm();
+    void PropFormClose();
+    void SaveShownProps(bool leaving);
+    bool CutRecordMayBeWritten();
+    bool WriteShownRecord();
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();

@@ -1,5 +1,6 @@
 // The peaks of the record on screen: their model, the curve each is calculated on, the
-// calculation-type actions, the integral curves and the window's modified flag.
+// calculation-type actions and the integral curves; the Modified flag lives in the record on
+// screen.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
@@ -34,8 +35,8 @@ void TForm1::SetCalc(const TAction& sender)
     FollowIntegralCurves();
 }
 
-bool TForm1::Modified() const { return PeakSet.Modified(); }
-void TForm1::SetModified(bool value) { PeakSet.SetModified(value); }
+bool TForm1::Modified() const { return ShownRecord.Modified(); }
+void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
 
 // Of the view options only the integral curves are drawn yet; the others come with the chart
 // view tools.

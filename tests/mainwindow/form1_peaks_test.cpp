@@ -321,11 +321,11 @@ INSTANTIATE_TEST_SUITE_P(Pages, Form1NoCurveTest,
                                            NoCurveCase{"PageWithoutChart", TablePage}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form1PeaksTest, ModifiedIsThePeakSetsFlag)
+TEST_F(Form1PeaksTest, ModifiedIsTheFlagOfTheRecordOnScreen)
 {
     Window().SetModified(true);
-    EXPECT_TRUE(Window().PeakSet.Modified());
-    Window().PeakSet.SetModified(false);
+    EXPECT_TRUE(Window().ShownRecord.Modified());
+    Window().ShownRecord.SetModified(false);
     EXPECT_FALSE(Window().Modified());
 }
 
