@@ -124,10 +124,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(const TAction& sender);
-    void FilterActnExecute();
-    void ShowDerivativeActnExecute();
-    void FindVolumesActnExecute();
-    void ShowDevActnExecute(const TAction& sender);
     void SetPeakBordersActnExecute();
     void PeakAutoSearchActnExecute();
     void CopyPeaksDataActnExecute();
@@ -171,6 +167,14 @@ public:
     void SetCalc(const TAction& sender);
     bool Modified() const;
     void SetModified(bool value);
+
+    // The curve tools of the active page and the results page (form1_curve_tools.cpp).
+    void FilterActnExecute();
+    void ShowDerivativeActnExecute();
+    void FindVolumesActnExecute();
+    void ShowDevActnExecute(const TAction& sender);
+    void KTTResultSheetShow();
+    void FillResultsGrid();
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept.
@@ -287,6 +291,7 @@ public:
     TStringGrid* StringGrid3 = nullptr;
     TStringGrid* StringGrid4 = nullptr;
     TStringGrid* ResultsGrid = nullptr;
+    QLabel* Label7 = nullptr;
     QToolBar* ToolBar3 = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
@@ -346,6 +351,7 @@ private:
     void CreateFourPlusOnePage();
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
+    void CreateResultsPage();
     void CreateCalibrationPage();
     void CreatePhotometerPage();
     void CreateConductometerPage();

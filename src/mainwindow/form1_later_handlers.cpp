@@ -42,11 +42,6 @@ void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
 
-// Curve tools and the titration solvers.
-void TForm1::FilterActnExecute() {}
-void TForm1::ShowDerivativeActnExecute() {}
-void TForm1::FindVolumesActnExecute() {}
-void TForm1::ShowDevActnExecute(const TAction&) {}
 
 // Peaks.
 void TForm1::SetPeakBordersActnExecute() {}
