@@ -8,6 +8,7 @@
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
+#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
@@ -124,12 +125,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(const TAction& sender);
-    void SetPeakBordersActnExecute();
-    void PeakAutoSearchActnExecute();
-    void CopyPeaksDataActnExecute();
-    void RenamePeakActnExecute();
-    void RemovePeakActnExecute();
-    void SetPeakTypeActnExecute();
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -175,6 +170,18 @@ public:
     void ShowDevActnExecute(const TAction& sender);
     void KTTResultSheetShow();
     void FillResultsGrid();
+
+    // The operator's edits of the peaks (form1_peak_marking.cpp).
+    void SetPeakBordersActnExecute();
+    void PeakAutoSearchActnExecute();
+    void CopyPeaksDataActnExecute();
+    void RenamePeakActnExecute();
+    void RemovePeakActnExecute();
+    void SetPeakTypeActnExecute();
+    void PopupMenu1Popup();
+    void ConnectPeakMenus();
+    QString AskPeakName(const QString& preset);
+    void PeaksEdited();
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept.
@@ -237,12 +244,8 @@ public:
     std::unique_ptr<analysis::TSolver> ExternalSolver;
     TSolverOverlayView* PrimarySolverView = nullptr;
     TSolverOverlayView* ExternalSolverView = nullptr;
-    bool OverBorder = false;
-    bool DrawingPeak = false;
-    bool MouseHeld = false;
-    int HitPeak = -1;
-    int EditPeak = -1;
-    int DragEdge = 0;
+    // The mouse of the peak marking mode and the peak the context menu is about.
+    TPeakMarking PeakMarking;
     // The peaks of the record on screen, each calculated on its own page's curve, and the
     // window's Modified flag.
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};

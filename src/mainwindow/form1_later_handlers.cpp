@@ -43,13 +43,6 @@ void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
 
 
-// Peaks.
-void TForm1::SetPeakBordersActnExecute() {}
-void TForm1::PeakAutoSearchActnExecute() {}
-void TForm1::CopyPeaksDataActnExecute() {}
-void TForm1::RenamePeakActnExecute() {}
-void TForm1::RemovePeakActnExecute() {}
-void TForm1::SetPeakTypeActnExecute() {}
 
 // Graph files, text export and import.
 void TForm1::N6Click() {}

@@ -30,7 +30,7 @@ bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
 
 void TForm1::SetCalc(const TAction& sender)
 {
-    PeakSet.SetCalc(HitPeak, sender.Tag);
+    PeakSet.SetCalc(PeakMarking.HitPeak(PeakSet.Peaks()).value_or(-1), sender.Tag);
     FollowIntegralCurves();
 }
 

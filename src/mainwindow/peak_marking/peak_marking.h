@@ -49,6 +49,8 @@ public:
     bool MouseHeld() const { return mouseHeld_; }
     int EditPeak() const { return editPeak_; }
     int DragEdge() const { return dragEdge_; }
+    // As a press over that peak leaves it (-1: none).
+    void SetHitPeak(int index) { hitPeak_ = index; }
     // Forgets the peak indexes after the list was replaced.
     void PeaksReplaced();
 
