@@ -179,9 +179,11 @@ public:
     void RemovePeakActnExecute();
     void SetPeakTypeActnExecute();
     void PopupMenu1Popup();
-    void ConnectPeakMenus();
+    void CreatePeakMarking();
+    bool PeakDrawingOn() const;
     QString AskPeakName(const QString& preset);
     void PeaksEdited();
+    void RefreshPeakDrawing();
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept.
@@ -415,6 +417,7 @@ private:
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
+    const TChartSeries* CurveSeriesOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;

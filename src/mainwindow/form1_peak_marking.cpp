@@ -6,7 +6,11 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/peak_drawing_layer.h"
 #include "mainwindow/peak_marking/peak_edits.h"
+#include "mainwindow/rules/page_layout.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,8 +26,24 @@ constexpr std::array<const char*, 3> CalcActionOfType{"CalcS2Actn", "CalcIntSect
 
 }
 
-void TForm1::ConnectPeakMenus()
+// The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
+void TForm1::CreatePeakMarking()
 {
+    for (int page : {0, 1, 2, 3, 4, TwoParametersPage}) {
+        TChart& chart = *PageCharts[std::size_t(page)];
+        auto scene = [this, page]() -> std::optional<TPeakScene> {
+            const TChartSeries* series = CurveSeriesOfPage(page);
+            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !series)
+                return std::nullopt;
+            const TCurvePoints curve{series->Count(), [series](int i) { return series->XValue(i); },
+                                     [series](int i) { return series->YValue(i); }};
+            QCPAxis* axis = series->OnRightAxis() ? series->ParentChart()->yAxis2
+                                                  : series->ParentChart()->yAxis;
+            return TPeakScene{PeakFigures(PeakSet.Peaks(), page, curve), axis, series->Color()};
+        };
+        new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Bands, scene);
+        new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
+    }
     connect(PopupMenu1, &QMenu::aboutToShow, this,
             [this] { RunReportingErrors(&TForm1::PopupMenu1Popup); });
     auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton23"));
@@ -32,10 +52,19 @@ void TForm1::ConnectPeakMenus()
             [this, button](const QPoint& at) { AddPeakPopupMenu->popup(button->mapToGlobal(at)); });
 }
 
+// Never while a record is being put on the charts.
+bool TForm1::PeakDrawingOn() const
+{
+    return (Actn(QStringLiteral("ShowBordersActn")).Checked() ||
+            Actn(QStringLiteral("SetPeakBordersActn")).Checked()) &&
+        !ShownRecord.LoadingRecord();
+}
+
 void TForm1::SetPeakBordersActnExecute()
 {
     TAction& marking = Actn(QStringLiteral("SetPeakBordersActn"));
     marking.SetChecked(!marking.Checked());
+    RefreshPeakDrawing();
 }
 
 // The peaks change on every page.
@@ -119,6 +148,14 @@ void TForm1::PeaksEdited()
 {
     RecalculateShownPeaks();
     SetModified(true);
+    RefreshPeakDrawing();
+}
+
+void TForm1::RefreshPeakDrawing()
+{
+    const int page = PageControl1->currentIndex();
+    if (page >= 0 && page < PageCount && PageCharts[std::size_t(page)])
+        PageCharts[std::size_t(page)]->Refresh();
 }
 
 }

@@ -3,7 +3,10 @@
 #include "form1_fixture.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+
+#include <qcustomplot.h>
 
 #include <QAction>
 #include <QClipboard>
@@ -118,6 +121,25 @@ TEST_F(Form1PeakMarkingTest, MarkingModeFlipsItsCheck)
     EXPECT_TRUE(marking.Checked());
     Execute("SetPeakBordersActn");
     EXPECT_FALSE(marking.Checked());
+}
+
+TEST_F(Form1PeakMarkingTest, BandsAreDrawnWhileTheMarkingIsShownOnly)
+{
+    Window().AddPeak("P", 1, 2);
+    form->Chart1->replot();
+    mainwindow::TChart& chart = *form->Chart1;
+    auto bandPixel = [&] {
+        const QImage image = chart.toPixmap(chart.width(), chart.height()).toImage();
+        const QRect plot = chart.axisRect()->rect();
+        return image.pixelColor(int(chart.xAxis->coordToPixel(1.37)),
+                                plot.top() + plot.height() * 3 / 5);
+    };
+    ASSERT_TRUE(form->Actn("ShowBordersActn").Checked());
+    EXPECT_EQ(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
+    form->Actn("ShowBordersActn").SetChecked(false);
+    EXPECT_NE(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
+    Execute("SetPeakBordersActn");
+    EXPECT_EQ(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
 }
 
 }
