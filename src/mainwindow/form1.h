@@ -8,6 +8,7 @@
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
+#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
@@ -130,16 +131,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(const TAction& sender);
-    void FilterActnExecute();
-    void ShowDerivativeActnExecute();
-    void FindVolumesActnExecute();
-    void ShowDevActnExecute(const TAction& sender);
-    void SetPeakBordersActnExecute();
-    void PeakAutoSearchActnExecute();
-    void CopyPeaksDataActnExecute();
-    void RenamePeakActnExecute();
-    void RemovePeakActnExecute();
-    void SetPeakTypeActnExecute();
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -177,6 +168,28 @@ public:
     void SetCalc(const TAction& sender);
     bool Modified() const;
     void SetModified(bool value);
+
+    // The curve tools of the active page and the results page (form1_curve_tools.cpp).
+    void FilterActnExecute();
+    void ShowDerivativeActnExecute();
+    void FindVolumesActnExecute();
+    void ShowDevActnExecute(const TAction& sender);
+    void KTTResultSheetShow();
+    void FillResultsGrid();
+
+    // The operator's edits of the peaks (form1_peak_marking.cpp).
+    void SetPeakBordersActnExecute();
+    void PeakAutoSearchActnExecute();
+    void CopyPeaksDataActnExecute();
+    void RenamePeakActnExecute();
+    void RemovePeakActnExecute();
+    void SetPeakTypeActnExecute();
+    void PopupMenu1Popup();
+    void CreatePeakMarking();
+    bool PeakDrawingOn() const;
+    QString AskPeakName(const QString& preset);
+    void PeaksEdited();
+    void RefreshPeakDrawing();
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
@@ -252,12 +265,8 @@ public:
     std::unique_ptr<analysis::TSolver> ExternalSolver;
     TSolverOverlayView* PrimarySolverView = nullptr;
     TSolverOverlayView* ExternalSolverView = nullptr;
-    bool OverBorder = false;
-    bool DrawingPeak = false;
-    bool MouseHeld = false;
-    int HitPeak = -1;
-    int EditPeak = -1;
-    int DragEdge = 0;
+    // The mouse of the peak marking mode and the peak the context menu is about.
+    TPeakMarking PeakMarking;
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
@@ -309,6 +318,7 @@ public:
     TStringGrid* StringGrid3 = nullptr;
     TStringGrid* StringGrid4 = nullptr;
     TStringGrid* ResultsGrid = nullptr;
+    QLabel* Label7 = nullptr;
     QToolBar* ToolBar3 = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
@@ -369,6 +379,7 @@ private:
     void CreateFourPlusOnePage();
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
+    void CreateResultsPage();
     void CreateCalibrationPage();
     void CreatePhotometerPage();
     void CreateConductometerPage();
@@ -434,6 +445,7 @@ private:
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
+    const TChartSeries* CurveSeriesOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;

@@ -40,19 +40,7 @@ void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
 
-// Curve tools and the titration solvers.
-void TForm1::FilterActnExecute() {}
-void TForm1::ShowDerivativeActnExecute() {}
-void TForm1::FindVolumesActnExecute() {}
-void TForm1::ShowDevActnExecute(const TAction&) {}
 
-// Peaks.
-void TForm1::SetPeakBordersActnExecute() {}
-void TForm1::PeakAutoSearchActnExecute() {}
-void TForm1::CopyPeaksDataActnExecute() {}
-void TForm1::RenamePeakActnExecute() {}
-void TForm1::RemovePeakActnExecute() {}
-void TForm1::SetPeakTypeActnExecute() {}
 
 // Graph files, text export and import.
 void TForm1::N6Click() {}

@@ -83,10 +83,7 @@ void TForm1::CreateServicePages()
     CreatePhotometerPage();
     CreateConductometerPage();
     CreateCorrosionBox();
-    ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, Pages[13]);
-    auto* results = new QVBoxLayout(Pages[13]);
-    results->setContentsMargins(2, 2, 2, 2);
-    results->addWidget(ResultsGrid);
+    CreateResultsPage();
 }
 
 void TForm1::CreateCalibrationPage()
