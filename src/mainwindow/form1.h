@@ -13,6 +13,9 @@
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
+#include "mainwindow/recording/autosave_policy.h"
+#include "mainwindow/recording/run_clock.h"
+#include "mainwindow/recording/run_state.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -163,6 +166,11 @@ public:
     void ChartZoom();
     void UpdateCursorReadout();
     void SetStatusText(const QString& text);
+
+    // Recording control and the autosave (form1_recording.cpp). The titration run finished
+    // last, whose end-of-run values still go into its file; '' when none waits.
+    const QString& AwaitingResultsFile() const;
+    void SaveLiveRecordAtClose();
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -409,6 +417,24 @@ private:
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;
+
+    // Recording control and the autosave. The save in flight is completed before the window
+    // goes, since its outcome comes back here.
+    void StartRecording();
+    void StopRecording();
+    void EndRun();
+    void DiscardRun();
+    void ShowRunState();
+    void DrawLivePoint(int channel, double x, double y);
+    void PairTwoParameterPoints();
+    void AutosaveDone(const QString& fileName, const QString& error);
+    TRunState RunState;
+    TRunClock RunClock;
+    TAutosavePolicy Autosave;
+    struct TSaveCompletedAtExit {
+        store::TRecordStore& store;
+        ~TSaveCompletedAtExit();
+    } saveCompletedAtExit_{store_};
 };
 
 }
