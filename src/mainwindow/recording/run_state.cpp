@@ -7,9 +7,9 @@ namespace lmv::mainwindow {
 TRecordActionLook RecordActionLook(bool recording)
 {
     if (recording)
-        return {QStringLiteral("Стоп"), QStringLiteral("Остановить сбор данных"), 5,
+        return {QStringLiteral("Стоп"), QStringLiteral("Остановить сбор данных"),
                 QStringLiteral("media-playback-stop")};
-    return {QStringLiteral("Запись"), QStringLiteral("Начать регистрацию данных"), 4,
+    return {QStringLiteral("Запись"), QStringLiteral("Начать регистрацию данных"),
             QStringLiteral("media-record")};
 }
 

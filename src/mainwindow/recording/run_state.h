@@ -9,7 +9,6 @@ namespace lmv::mainwindow {
 struct TRecordActionLook {
     QString caption;
     QString hint;
-    int imageIndex;
     QString iconName;  // the theme's picture of the state
 };
 
