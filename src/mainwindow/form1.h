@@ -170,7 +170,6 @@ public:
     // Recording control and the autosave (form1_recording.cpp). The titration run finished
     // last, whose end-of-run values still go into its file; '' when none waits.
     const QString& AwaitingResultsFile() const;
-    void SaveLiveRecordAtClose();
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -428,6 +427,7 @@ private:
     void DrawLivePoint(int channel, double x, double y);
     void PairTwoParameterPoints();
     void AutosaveDone(const QString& fileName, const QString& error);
+    void SaveLiveRecordAtClose();
     TRunState RunState;
     TRunClock RunClock;
     TAutosavePolicy Autosave;

@@ -187,11 +187,14 @@ void TForm1::Timer2Timer()
     }
 }
 
+// The message is shown from the event loop: a box opened inside the store's completion would
+// let the next tick start a save while the caller that completed this one still writes.
 void TForm1::AutosaveDone(const QString& fileName, const QString& error)
 {
     AutosaveBusy = false;
     if (Autosave.Outcome(fileName, error))
-        ShowError(error);
+        QMetaObject::invokeMethod(
+            this, [this, error] { ShowError(error); }, Qt::QueuedConnection);
 }
 
 // A run the close could not stop (no instrument sending, or the titration question answered

@@ -94,6 +94,7 @@ protected:
     {
         Form().Timer2Timer();
         ASSERT_TRUE(WaitFor([&] { return !form->AutosaveBusy; }));
+        QCoreApplication::processEvents();
     }
     // The points of a channel as the record file holds them (it keeps no empty channel).
     std::vector<TPoint> StoredPoints(const QString& name, int channel)
