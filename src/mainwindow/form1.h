@@ -15,6 +15,9 @@
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
+#include "mainwindow/recording/autosave_policy.h"
+#include "mainwindow/recording/run_clock.h"
+#include "mainwindow/recording/run_state.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -160,6 +163,10 @@ public:
     void ChartZoom();
     void UpdateCursorReadout();
     void SetStatusText(const QString& text);
+
+    // Recording control and the autosave (form1_recording.cpp). The titration run finished
+    // last, whose end-of-run values still go into its file; '' when none waits.
+    const QString& AwaitingResultsFile() const;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -453,6 +460,24 @@ private:
     // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
     reports::TReportForms& ReportForms();
     std::shared_ptr<reports::TReportForms> reportForms_;
+    // Recording control and the autosave. The save in flight is completed before the window
+    // goes, since its outcome comes back here.
+    void StartRecording();
+    void StopRecording();
+    void EndRun();
+    void DiscardRun();
+    void ShowRunState();
+    void DrawLivePoint(int channel, double x, double y);
+    void PairTwoParameterPoints();
+    void AutosaveDone(const QString& fileName, const QString& error);
+    void SaveLiveRecordAtClose();
+    TRunState RunState;
+    TRunClock RunClock;
+    TAutosavePolicy Autosave;
+    struct TSaveCompletedAtExit {
+        store::TRecordStore& store;
+        ~TSaveCompletedAtExit();
+    } saveCompletedAtExit_{store_};
 };
 
 }
