@@ -83,6 +83,8 @@ public:
     void ScaleEndOfRunChannelX(int channel, double v) override
     {
         auto& curve = endOfRunRecord->Channels.at(std::size_t(channel)).Points;
+        if (curve.empty())
+            return;
         const double factor = v / curve.back().X;
         for (model::TPoint& point : curve)
             point.X *= factor;
