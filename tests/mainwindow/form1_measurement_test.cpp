@@ -9,11 +9,16 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "sim_channels.h"
 #include "store/qt_printers.h"
+#include "support/pty_instrument.h"
 
 #include <QLabel>
 #include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
 
 namespace lmv::test {
 namespace {
@@ -147,6 +152,69 @@ TEST_F(Form1EndOfRunTest, WithoutARecordNothingIsSaved)
     EXPECT_EQ(store.LiveRecord.Result1, model::NoResult);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(notifier.beeps, 0);
+}
+
+// A titration run over a pseudo-terminal. Where the start and stop frames do not start and stop
+// the recording yet, the test does it the way the recording control will.
+class Form1TitrationRunTest : public Form1EndOfRunTest {
+protected:
+    static constexpr int Readings = 30;
+
+    void Connect()
+    {
+        ASSERT_TRUE(instrument.Open());
+        Form().ComboBox1->setEditText(instrument.DevicePath());
+        Form().Button1->click();
+        ASSERT_TRUE(Form().Link().Connected());
+    }
+    void Write(const std::vector<std::vector<uint8_t>>& frames, std::size_t from, std::size_t to)
+    {
+        QByteArray bytes;
+        for (std::size_t i = from; i < to; ++i)
+            bytes += QByteArray(reinterpret_cast<const char*>(frames[i].data()),
+                                qsizetype(frames[i].size()));
+        ASSERT_TRUE(instrument.Write(bytes));
+    }
+
+    PtyInstrument instrument;
+};
+
+TEST_F(Form1TitrationRunTest, EndsInItsRecordFileWithTheEndPoint)
+{
+    Connect();
+    const auto frames = lmvsim::RunFrames(41, 4, Readings);
+    const std::size_t stop = 1 + 3 * Readings;  // start, three frames per reading
+    ASSERT_EQ(frames[stop], lmvsim::StopFrameBytes());
+    mainwindow::TForm1& window = Form();
+
+    Write(frames, 0, 1);
+    Send(41, 2, 0.0);  // the device type, so that the new record is a titration one
+    if (!window.Recording) {
+        window.Recording = true;
+        window.NewRecord();
+    }
+    fileName = store.RecordFileName;
+    Write(frames, 1, stop + 1);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.PageControl1->tabText(2) == "3.000000"; }, 5000));
+    if (window.Recording) {
+        window.Recording = false;
+        window.FinishRecord();
+    }
+    const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
+    const double lastPotential = double(
+        float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));
+    EXPECT_EQ(window.ReadingsTable.Cell(1, 1), QString::number(lastPotential, 'f', 3));
+    EXPECT_EQ(window.StatusBar1->PanelText(1), "V   ");
+
+    Write(frames, stop + 1, frames.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Stored().Result2 != model::NoResult; }, 5000));
+    const model::TBaseRecord record = Stored();
+    EXPECT_EQ(record.Mode, 41);
+    EXPECT_EQ(record.Result1, double(float(values.equivalenceVolume)));
+    EXPECT_EQ(record.Result2, double(float(values.concentration)));
+    EXPECT_EQ(window.ShownRecord.Record().Result1, record.Result1) << "shown again";
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
 
 }
