@@ -103,5 +103,27 @@ TEST_F(LmvsimProcess, RejectsABadOption)
     EXPECT_TRUE(sim.readAllStandardError().contains("--fault"));
 }
 
+TEST_F(LmvsimProcess, PlaysATitrationRunBeforeStreaming)
+{
+    const QString path = Start({"--device", "41", "--rate", "50", "--run", "2"});
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+    test::FakeNotifier notifier;
+    test::RecordingHandlers handlers;
+    TInstrumentLink link(notifier);
+    link.SetHandlers(&handlers);
+    link.Driver().SetDevicePath(path);
+    ASSERT_TRUE(link.Connect());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handlers.calls.size() >= 12; }, 5000));
+    std::vector<std::string> run;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const auto& call = handlers.calls[i];
+        run.push_back(call.slot == "Measurement" ? std::to_string(call.frame.bytes[8]) : call.slot);
+    }
+    EXPECT_EQ(run,
+              (std::vector<std::string>{"Start", "0", "1", "7", "0", "1", "7", "Stop", "255", "253",
+                                        "252", "0"}))
+        << "start, two readings of potential, second channel and volume, stop, end-of-run values";
+}
+
 }
 }
