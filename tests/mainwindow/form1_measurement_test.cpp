@@ -154,9 +154,8 @@ TEST_F(Form1EndOfRunTest, WithoutARecordNothingIsSaved)
     EXPECT_EQ(notifier.beeps, 0);
 }
 
-// A titration run over a pseudo-terminal. Where the start and stop frames do not start and stop
-// the recording yet, the test does it the way the recording control will.
-class Form1TitrationRunTest : public Form1EndOfRunTest {
+// Frames over a pseudo-terminal, through the link.
+class Form1PtyTest : public Form1EndOfRunTest {
 protected:
     static constexpr int Readings = 30;
 
@@ -179,7 +178,9 @@ protected:
     PtyInstrument instrument;
 };
 
-TEST_F(Form1TitrationRunTest, EndsInItsRecordFileWithTheEndPoint)
+// Where the start and stop frames do not start and stop the recording yet, the test does it the
+// way the recording control will.
+TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
 {
     Connect();
     const auto frames = lmvsim::RunFrames(41, 4, Readings);
@@ -215,6 +216,23 @@ TEST_F(Form1TitrationRunTest, EndsInItsRecordFileWithTheEndPoint)
     EXPECT_EQ(record.Result2, double(float(values.concentration)));
     EXPECT_EQ(window.ShownRecord.Record().Result1, record.Result1) << "shown again";
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
+}
+
+TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
+{
+    Connect();
+    lmvsim::TMeasurement bad;
+    bad.decimalsIndex = 7;
+    bad.unitIndex = 3;
+    bad.deviceType = 13;
+    lmvsim::TMeasurement good = bad;
+    good.decimalsIndex = 1;
+    good.value = 1.5;
+    Write({lmvsim::MeasurementFrameBytes(bad), lmvsim::MeasurementFrameBytes(good)}, 0, 2);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
+    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
+    EXPECT_EQ(Form().ReadingsTable.Cell(1, 1), "1.500 \tmV");
 }
 
 }

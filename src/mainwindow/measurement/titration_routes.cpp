@@ -9,7 +9,10 @@ namespace lmv::mainwindow {
 namespace {
 // Record channels of the titration curves: channel 0's reading and channel 1's, by volume.
 constexpr int PrimaryCurveChannel = 1, ExternalCurveChannel = 8;
-constexpr int FirstEndOfRunCode = 0xFC, LastEndOfRunCode = 0xFF;
+// End-of-run values in place of a channel: the second result, the end point, the end point with
+// the dosed total, the dosed total alone; the curves are rescaled to end at the dosed total.
+constexpr int SecondResultCode = 0xFC, EndPointCode = 0xFD, EndPointAndTotalCode = 0xFE,
+              DosedTotalCode = 0xFF;
 }
 
 void TMeasurementRouter::Titrator(const TStep& step)
@@ -40,7 +43,7 @@ void TMeasurementRouter::Titrator(const TStep& step)
         PointWhileRecording(ExternalCurveChannel, v, last_.TitrCh1);
         break;
     default:
-        if (step.reading.channel >= FirstEndOfRunCode && step.reading.channel <= LastEndOfRunCode)
+        if (step.reading.channel >= SecondResultCode && step.reading.channel <= DosedTotalCode)
             EndOfRunValue(step.reading.channel, v);
         break;
     }
@@ -52,9 +55,9 @@ void TMeasurementRouter::EndOfRunValue(int code, double value)
     model::TBaseRecord* record = display_.EndOfRunRecord();
     if (!record)
         return;
-    const bool endPoint = code == 0xFD || code == 0xFE;
-    const bool rescale = code == 0xFE || code == 0xFF;
-    if (code == 0xFC)
+    const bool endPoint = code == EndPointCode || code == EndPointAndTotalCode;
+    const bool rescale = code == EndPointAndTotalCode || code == DosedTotalCode;
+    if (code == SecondResultCode)
         record->Result2 = value;
     if (endPoint)
         record->Result1 = value;
