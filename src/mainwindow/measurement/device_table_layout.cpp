@@ -48,10 +48,10 @@ void WriteColumns(TReadingsTable& table, const std::array<TColumn, N>& columns)
 {
     table.SetColumnCount(int(N));
     for (int column = 0; column < int(N); ++column) {
-        const TColumn& spec = columns[std::size_t(column)];
-        table.SetCell(column, 0, spec.heading);
-        if (spec.width > 0)
-            table.SetColumnWidth(column, spec.width);
+        const TColumn& entry = columns[std::size_t(column)];
+        table.SetCell(column, 0, entry.heading);
+        if (entry.width > 0)
+            table.SetColumnWidth(column, entry.width);
     }
 }
 
