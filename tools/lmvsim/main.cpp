@@ -1,7 +1,8 @@
 // lmvsim: an instrument on a pseudo-terminal. Prints the terminal's path on its first line, streams
 // measurement frames and answers the service requests (calibrations, notebook, clock) until SIGINT
-// or SIGTERM. --run plays one whole run of the device first (start, readings, results, stop and
-// the titration device's end-of-run values). --fault makes it misbehave towards requests, so the
+// or SIGTERM. --run plays whole runs of the device (start, readings, results, stop and the
+// titration device's end-of-run values), one every few seconds, so that a program that connects
+// late still sees a whole one. --fault makes it misbehave towards requests, so the
 // program's failure paths can be tried by hand.
 #include "common/number_text.h"
 #include "sim_channels.h"
@@ -23,6 +24,7 @@
 
 namespace {
 
+constexpr qint64 RunPauseMs = 3000;  // streaming between two runs
 int signalPipe[2] = {-1, -1};
 
 void OnStopSignal(int)
@@ -101,7 +103,10 @@ int main(int argc, char** argv)
     parser.addOption({"notebook-pages", "Filled notebook pages, 0 to 255 (default 3).", "N",
                       QString::number(defaults.notebookPages)});
     parser.addOption(
-        {"run", "Readings of one run played first, 0 to 10000 (default 0: none).", "N", "0"});
+        {"run",
+         "Readings of a whole run, played first and then every 3 s of streaming, 0 to 10000 "
+         "(default 0: none).",
+         "N", "0"});
     parser.addOption(
         {"fault", "none, silent, wrong-code or bad-unit (default none).", "KIND", "none"});
     parser.addOption(
@@ -144,9 +149,16 @@ int main(int argc, char** argv)
     if (runReadings > 0)
         runFrames = RunFrames(settings.deviceType, settings.channels, runReadings);
     std::size_t nextRunFrame = 0;
+    QElapsedTimer sinceRun;
     QObject::connect(&tick, &QTimer::timeout, [&] {
         if (nextRunFrame < runFrames.size()) {
             terminal.Send(runFrames[nextRunFrame++]);
+            if (nextRunFrame == runFrames.size())
+                sinceRun.start();
+            return;
+        }
+        if (!runFrames.empty() && sinceRun.elapsed() >= RunPauseMs) {
+            nextRunFrame = 0;
             return;
         }
         terminal.Send(
