@@ -7,8 +7,10 @@
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
+#include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/peak_marking/peak_marking.h"
+#include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
@@ -365,11 +367,16 @@ public:
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
     TPropForm* PropForm = nullptr;
+    // Measurement frames: the window as their router sees it, and the router.
+    TForm1MeasurementView MeasurementView{*this};
+    TMeasurementRouter Measurements{MeasurementView};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class TForm1MeasurementView;
+
     // Creation of the form definition's components.
     void CreateActions();
     // Runs every update rule: while the program is idle and before a menu opens.
