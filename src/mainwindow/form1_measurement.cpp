@@ -76,11 +76,11 @@ void TForm1MeasurementView::AddFourPlusOnePoint(TFourPlusOneLine line, double x,
 
 void TForm1MeasurementView::SetLiveRecordMode(int code) { form_.store_.LiveRecord.Mode = code; }
 
+// The live run's file while it records, afterwards the last titration run's until the next
+// recording starts.
 QString TForm1MeasurementView::EndOfRunFileName() const
 {
-    const store::TRecordStore& store = form_.store_;
-    const bool titrationRunStopped = store.LiveRecord.Mode == dtTitrator;
-    return form_.Recording || titrationRunStopped ? store.RecordFileName : QString();
+    return form_.Recording ? form_.store_.RecordFileName : form_.AwaitingResultsFile();
 }
 
 model::TBaseRecord* TForm1MeasurementView::EndOfRunRecord()
@@ -99,7 +99,7 @@ void TForm1MeasurementView::SaveEndOfRunRecord()
     const QString fileName = EndOfRunFileName();
     form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
     if (form_.store_.SelectedFileName == fileName)
-        form_.ShowRecord(fileName);
+        form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
 }
 
 }

@@ -110,7 +110,7 @@ protected:
         store.LiveRecord.Channels[8].Points = {{8.0, 2.0}};
         Form().Recording = false;
         Form().FinishRecord();
-        fileName = store.RecordFileName;
+        fileName = store.AwaitingResultsFileName;
         ASSERT_FALSE(fileName.isEmpty());
     }
     model::TBaseRecord Stored()
@@ -214,6 +214,8 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     EXPECT_EQ(record.Mode, 41);
     EXPECT_EQ(record.Result1, double(float(values.equivalenceVolume)));
     EXPECT_EQ(record.Result2, double(float(values.concentration)));
+    EXPECT_EQ(Curve(record, 1).size(), std::size_t(Readings));
+    EXPECT_EQ(Curve(record, 8).size(), std::size_t(Readings));
     EXPECT_EQ(window.ShownRecord.Record().Result1, record.Result1) << "shown again";
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
