@@ -56,14 +56,6 @@ void TForm1::RenamePeakActnExecute() {}
 void TForm1::RemovePeakActnExecute() {}
 void TForm1::SetPeakTypeActnExecute() {}
 
-// Graph files, text export and import.
-void TForm1::N6Click() {}
-void TForm1::N7Click() {}
-void TForm1::N8Click() {}
-void TForm1::N9Click() {}
-void TForm1::Action1Execute() {}
-void TForm1::N64Click() {}
-
 // Reports.
 void TForm1::N5Click() {}
 void TForm1::N11Click() {}

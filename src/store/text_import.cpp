@@ -130,4 +130,13 @@ TTextImportResult ReadImportFile(const QString& path, const TImportPointSink& ad
     return ReadImportText(file, addPoint);
 }
 
+QString ImportStopText(const QString& path, const TTextImportResult& result)
+{
+    return QStringLiteral("Импорт файла \"%1\" остановлен на строке %2: в ней нет двух чисел. "
+                          "Записано точек: %3.")
+        .arg(QFileInfo(path).fileName())
+        .arg(result.FailedLine)
+        .arg(result.Points);
+}
+
 }

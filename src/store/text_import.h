@@ -36,4 +36,8 @@ TTextImportResult ReadImportText(QIODevice& in, const TImportPointSink& addPoint
 
 TTextImportResult ReadImportFile(const QString& path, const TImportPointSink& addPoint);
 
+// What the operator is told of a file whose reading stopped at a line: the file's name, the
+// line and the points kept.
+QString ImportStopText(const QString& path, const TTextImportResult& result);
+
 }

@@ -181,5 +181,15 @@ TEST(TextImport, AnErrorOfTheSinkPassesThrough)
     EXPECT_EQ(calls, 1);
 }
 
+TEST(TextImport, TheStopTextNamesTheFileTheLineAndThePointsKept)
+{
+    TTextImportResult result;
+    result.Points = 2;
+    result.FailedLine = 3;
+    EXPECT_EQ(ImportStopText(QStringLiteral("/data/опыт.txt"), result),
+              "Импорт файла \"опыт.txt\" остановлен на строке 3: в ней нет двух чисел. "
+              "Записано точек: 2.");
+}
+
 }
 }
