@@ -422,6 +422,7 @@ private:
     TChartSeries* GraphCommandSeries() const;
     bool SecondGraphWanted();
     void StopImportRecording();
+    bool ShownRecordMayReplace(const QString& fileName);
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

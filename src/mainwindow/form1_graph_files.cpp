@@ -20,6 +20,8 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace lmv::mainwindow {
@@ -55,6 +57,28 @@ QStringList RunOpenDialog(common::TDesktop& desktop, common::TFileDialogSpec& sp
     if (!chosen.isEmpty())
         spec.fileName = chosen.front();
     return chosen;
+}
+
+// Channels without points are not stored, and NaN points compare by their bits.
+std::vector<const model::TSingleChannel*> ChannelsWithPoints(const model::TBaseRecord& record)
+{
+    std::vector<const model::TSingleChannel*> channels;
+    for (const model::TSingleChannel& channel : record.Channels)
+        if (!channel.Points.empty())
+            channels.push_back(&channel);
+    return channels;
+}
+
+bool SamePoints(const model::TBaseRecord& a, const model::TBaseRecord& b)
+{
+    const auto left = ChannelsWithPoints(a);
+    const auto right = ChannelsWithPoints(b);
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
+                      [](const model::TSingleChannel* x, const model::TSingleChannel* y) {
+                          return x->Id == y->Id && x->Points.size() == y->Points.size() &&
+                              std::memcmp(x->Points.data(), y->Points.data(),
+                                          x->Points.size() * sizeof(model::TPoint)) == 0;
+                      });
 }
 
 void WriteSeriesText(TSaveDialog& dialog, const TChartSeries& series, store::TGraphTextForm form)
@@ -222,8 +246,10 @@ void TForm1::StopImportRecording()
     Actn(QStringLiteral("StartStopActn")).Execute();
 }
 
-// Writes the record on screen back into its own file only: a line whose file another record was
-// shown in place of, and a record that may not be written, are refused with a beep.
+// Writes the record on screen back into its own file only, and only while that file holds the
+// points on screen. A line whose file another record was shown in place of, a record that may not
+// be written, the open live record (its autosave writes it) and a run shown while it recorded
+// (its copy on screen is older than its file) are refused with a beep.
 void TForm1::N64Click()
 {
     const int line = ListBox1->currentRow();
@@ -231,6 +257,10 @@ void TForm1::N64Click()
         std::size_t(line) >= store_.FilteredList.size())
         return;
     const QString fileName = store_.FilteredList[std::size_t(line)].FileName;
+    if (fileName == store_.RecordFileName || !ShownRecordMayReplace(fileName)) {
+        notifier_.Beep();
+        return;
+    }
     for (int i = 0; i < ShownRecordWrites; ++i) {
         // The pending messages may have shown another record meanwhile.
         if (ShownRecord.FileName() != fileName || !ShownRecord.MayWriteBack()) {
@@ -240,6 +270,17 @@ void TForm1::N64Click()
         store_.SaveRecordFile(fileName, ShownRecord.Record());
         QCoreApplication::processEvents();
     }
+}
+
+// The points on screen are never edited: a file whose points differ was written after the
+// record was shown.
+bool TForm1::ShownRecordMayReplace(const QString& fileName)
+{
+    if (ShownRecord.FileName() != fileName || !ShownRecord.MayWriteBack())
+        return false;
+    model::TBaseRecord onDisk;
+    store_.ReadRecordFile(fileName, onDisk);
+    return SamePoints(onDisk, ShownRecord.Record());
 }
 
 }

@@ -68,7 +68,8 @@ protected:
         item->trigger();
     }
 
-    // Finished runs listed for the day; the first of them is shown.
+    // Finished runs listed for the day, run i with the point (i, 10 i); the first of them is
+    // shown, read from its file.
     QStringList FinishedRuns(int count)
     {
         Form().DeviceType = 1;
@@ -76,6 +77,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             form->NewRecord();
             names << store.RecordFileName;
+            store.AddChannelPoint(0, i, 10.0 * i);
             form->FinishRecord();
         }
         store.SelectedFileName = names.front();
@@ -298,6 +300,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveWritesTheShownRecordBackIntoItsFile)
     const QString name = FinishedRuns(1).front();
     TBaseRecord other;
     other.Title = "другая";
+    other.Channels = {{0, {{0, 0}}}};
     store::WriteRecordFile(store.RecordDir() + name, other);
 
     form->N64Click();
@@ -336,6 +339,25 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine
 
     form->ListBox1->setCurrentRow(-1);
     form->N64Click();
+    EXPECT_EQ(notifier.beeps, 1);
+}
+
+// A run shown while it records is the copy taken at its start: its file, written at the stop,
+// holds more than that copy and is not overwritten by it.
+TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorded)
+{
+    Form().DeviceType = 1;
+    form->NewRecord();
+    const QString name = store.RecordFileName;
+    store.AddChannelPoint(0, 1.0, 2.0);
+    form->FinishRecord();
+    ASSERT_EQ(form->ShownRecord.FileName(), name);
+
+    form->N64Click();
+    TBaseRecord saved;
+    store.ReadRecordFile(name, saved);
+    ASSERT_FALSE(saved.Channels.empty());
+    EXPECT_EQ(saved.Channels[0].Points, (std::vector<TPoint>{{1.0, 2.0}}));
     EXPECT_EQ(notifier.beeps, 1);
 }
 
