@@ -6,7 +6,7 @@
 namespace lmv::common {
 
 enum class BoxIcon { None, Error, Warning, Information, Question };
-enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel, OkNo };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 class Notifier {

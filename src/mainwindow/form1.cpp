@@ -38,6 +38,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreatePopupMenus();
     CreateTimers();
     CreateSaveDialog1();
+    CreateGraphFileDialogs();
     BindActionHandlers();
     ConnectServiceButtons();
     ConnectLink();

@@ -24,6 +24,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <map>
 #include <memory>
@@ -229,6 +230,14 @@ public:
     void CopyGridActnExecute();
     void CopyGridActnUpdate();
 
+    // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
+    // its recording did not start, and then reads nothing; what stopped a file goes to problems.
+    void SaveSeriesToGrf(TChartSeries& series);
+    void LoadSeriesFromGrf(TChartSeries& series);
+    void SaveSeriesAsText(TChartSeries& series);
+    void SaveSeriesAsCsv(TChartSeries& series);
+    bool ImportTextFile(const QString& fileName, QStringList& problems);
+
     // The instrument service (form1_service.cpp).
     void Button20Click();
     void Button21Click();
@@ -363,6 +372,10 @@ public:
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
+    // Graph files, text export and import: the GRF dialogs and the import's.
+    TSaveDialog* SaveDialog2 = nullptr;
+    common::TFileDialogSpec OpenDialog1;
+    common::TFileDialogSpec OpenDialog2;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
@@ -404,6 +417,7 @@ private:
     void CreatePopupMenus();
     void CreateTimers();
     void CreateSaveDialog1();
+    void CreateGraphFileDialogs();
     void ConnectLink();
 
     // FormCreate and its steps.
@@ -456,6 +470,12 @@ private:
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
     TChartSeries* SeriesNamed(const QString& name) const;
+
+    // Graph files, text export and import.
+    TChartSeries* GraphCommandSeries() const;
+    bool SecondGraphWanted();
+    void StopImportRecording();
+    bool ShownRecordMayReplace(const QString& fileName);
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

@@ -34,12 +34,5 @@ void TForm1::EMF1Click() {}
 
 
 
-// Graph files, text export and import.
-void TForm1::N6Click() {}
-void TForm1::N7Click() {}
-void TForm1::N8Click() {}
-void TForm1::N9Click() {}
-void TForm1::Action1Execute() {}
-void TForm1::N64Click() {}
 
 }

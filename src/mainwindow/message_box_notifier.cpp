@@ -33,6 +33,8 @@ QMessageBox::StandardButtons ButtonsOf(common::BoxButtons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case common::BoxButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case common::BoxButtons::OkNo:
+        return QMessageBox::Ok | QMessageBox::No;
     case common::BoxButtons::Ok:
         break;
     }

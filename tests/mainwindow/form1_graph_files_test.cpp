@@ -1,0 +1,365 @@
+// Graph files, text export and import in the running window: the curve of the active page goes
+// to and comes from files through the dialogs, the second graph of the titration device, what a
+// bad file leaves on screen, the import's refusals and its recordings, and the hidden repeated
+// save of the record on screen.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "store/graph_file.h"
+#include "store/record_file.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace lmv::test {
+namespace {
+
+using model::TBaseRecord;
+using model::TPoint;
+
+const std::vector<TPoint> ThreePoints = {{0.5, 2}, {1, 3.25}, {2, -1}};
+
+std::vector<TPoint> PointsOf(const mainwindow::TChartSeries& series)
+{
+    std::vector<TPoint> points;
+    for (int i = 0; i < series.Count(); ++i)
+        points.push_back({series.XValue(i), series.YValue(i)});
+    return points;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class Form1GraphFilesTest : public Form1Test {
+protected:
+    QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    QString Put(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return Path(name);
+    }
+
+    mainwindow::TForm1& OnPage(int page)
+    {
+        mainwindow::TForm1& window = Form();
+        window.PageControl1->setTabVisible(page, true);
+        window.PageControl1->setCurrentIndex(page);
+        EXPECT_EQ(window.PageControl1->currentIndex(), page);
+        return window;
+    }
+
+    void TriggerMenuItem(const char* name)
+    {
+        QAction* item = form->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_TRUE(item) << name;
+        item->trigger();
+    }
+
+    // Finished runs listed for the day, run i with the point (i, 10 i); the first of them is
+    // shown, read from its file.
+    QStringList FinishedRuns(int count)
+    {
+        Form().DeviceType = 1;
+        QStringList names;
+        for (int i = 0; i < count; ++i) {
+            form->NewRecord();
+            names << store.RecordFileName;
+            store.AddChannelPoint(0, i, 10.0 * i);
+            form->FinishRecord();
+        }
+        store.SelectedFileName = names.front();
+        form->RefreshBaseList();
+        form->ListBox1Click();
+        EXPECT_EQ(form->ShownRecord.FileName(), names.front());
+        return names;
+    }
+
+    int ListRowOf(const QString& fileName) const
+    {
+        for (std::size_t row = 0; row < store.FilteredList.size(); ++row)
+            if (store.FilteredList[row].FileName == fileName)
+                return int(row);
+        return -1;
+    }
+};
+
+TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackOnAnotherPage)
+{
+    OnPage(0).Series1->Assign(ThreePoints);
+    desktop.saveNames = {Path("curve")};
+    form->N7Click();
+    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveSpecs[0].title, "Запись Графика");
+    EXPECT_EQ(desktop.saveSpecs[0].filter, "Файл данных (*.GRF)");
+    EXPECT_EQ(Contents(Path("curve.GRF")), store::SerializeGraph(ThreePoints));
+    EXPECT_EQ(Contents(Path("curve.GRF")).size(), 52);
+
+    OnPage(2).FastLineSeries2->Assign(std::vector<TPoint>{{9, 9}});
+    desktop.openNames = {{Path("curve.GRF")}};
+    form->N6Click();
+    ASSERT_EQ(desktop.openSpecs.size(), 1u);
+    EXPECT_EQ(desktop.openSpecs[0].title, "Чтение графика");
+    EXPECT_EQ(PointsOf(*form->FastLineSeries2), ThreePoints);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        std::size_t points;  // left on the series; 1 = the point it had
+        bool told;
+    };
+    const QByteArray four =
+        store::SerializeGraph(std::vector<TPoint>{{0, 0}, {1, 10}, {2, 20}, {3, 30}}).sliced(4);
+    const Case cases[] = {
+        {"count 10 over 4", QByteArray("\x0A\0\0\0", 4) + four, 4, false},
+        {"negative count", QByteArray("\xFF\xFF\xFF\xFF", 4) + four, 0, false},
+        {"shorter than its count field", QByteArray("\x03\0", 2), 1, true},
+        {"missing", QByteArray(), 1, true},
+    };
+    for (const Case& c : cases) {
+        OnPage(3).FastLineSeries3->Assign(std::vector<TPoint>{{7, 7}});
+        notifier.boxes.clear();
+        const QString path = c.bytes.isEmpty() ? Path("none.GRF") : Put("odd.GRF", c.bytes);
+        desktop.openNames = {{path}};
+        form->N6Click();
+        EXPECT_EQ(std::size_t(form->FastLineSeries3->Count()), c.points) << c.name;
+        EXPECT_EQ(notifier.boxes, c.told ? QStringList{"Не возможно открыть файл"} : QStringList())
+            << c.name;
+    }
+}
+
+TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
+{
+    OnPage(0).Series1->Assign(ThreePoints);
+    desktop.saveNames = {Path("none/curve.GRF")};
+    form->N7Click();
+    EXPECT_EQ(notifier.boxes, QStringList{"Не возможно создать файл  для записи"});
+    EXPECT_EQ(notifier.icons.front(), common::BoxIcon::Information);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
+{
+    OnPage(4).FastLineSeries4->Assign(std::vector<TPoint>{{0.5, 2}, {1, 3.25}});
+    desktop.saveNames = {Path("t"), Path("c.csv")};
+    form->N8Click();
+    form->N9Click();
+    EXPECT_EQ(desktop.saveSpecs.at(0).title, "Вывод в файл");
+    EXPECT_EQ(Contents(Path("t.DAT")), "0.5\t 2\r\n1\t 3.25\r\n");
+    EXPECT_EQ(Contents(Path("c.csv")), "0.5,2,\r\n1,3.25,\r\n");
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+// The file layer's error reaches the error box, and the file that was there stays whole.
+TEST_F(Form1GraphFilesTest, AFailedTextExportIsShownAndLeavesTheOldFileWhole)
+{
+    OnPage(0).Series1->Assign(ThreePoints);
+    const QString old = Put("old.DAT", "old");
+    QDir(folder.path()).mkdir("busy.DAT");
+    desktop.saveNames = {Path("busy.DAT")};
+    TriggerMenuItem("N8");
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains("busy.DAT"));
+    EXPECT_EQ(Contents(old), "old");
+}
+
+TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
+{
+    struct Case {
+        common::BoxAnswer answer;
+        int files;
+    };
+    for (const Case c : {Case{common::BoxAnswer::Ok, 2}, Case{common::BoxAnswer::Cancel, 1}}) {
+        OnPage(1).FastLineSeries1->Assign(ThreePoints);
+        form->Series15->Assign(std::vector<TPoint>{{1, 1}});
+        form->DeviceType = 41;
+        desktop.saveSpecs.clear();
+        desktop.saveNames = {Path("first.GRF"), Path("second.GRF")};
+        notifier.boxes.clear();
+        notifier.answers = {c.answer};
+        form->N7Click();
+        EXPECT_EQ(notifier.boxes, QStringList{"Выводить второй график ?"});
+        EXPECT_EQ(int(desktop.saveSpecs.size()), c.files);
+        EXPECT_EQ(QFile::exists(Path("second.GRF")), c.files == 2);
+        EXPECT_EQ(Contents(Path("first.GRF")), store::SerializeGraph(ThreePoints));
+        QFile::remove(Path("second.GRF"));
+    }
+    form->DeviceType = 1;
+    notifier.boxes.clear();
+    desktop.saveSpecs.clear();
+    desktop.saveNames = {Path("plain.GRF")};
+    form->N7Click();
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << "only the titration device has a second graph";
+    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
+}
+
+TEST_F(Form1GraphFilesTest, TheTextExportAsksForTheSecondGraphOnlyWhenItHasPoints)
+{
+    OnPage(1).FastLineSeries1->Assign(ThreePoints);
+    desktop.saveNames = {Path("one.DAT")};
+    form->N8Click();
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+
+    form->Series15->Assign(std::vector<TPoint>{{1, 1}});
+    desktop.saveNames = {Path("two.DAT"), Path("ext.DAT")};
+    notifier.answers = {common::BoxAnswer::Ok};
+    form->N8Click();
+    EXPECT_EQ(notifier.boxes, QStringList{"Выводить второй график ?"});
+    EXPECT_EQ(Contents(Path("ext.DAT")), "1\t 1\r\n");
+}
+
+TEST_F(Form1GraphFilesTest, OnAPageWithoutACurveTheGraphCommandsDoNothing)
+{
+    OnPage(mainwindow::TablePage);
+    for (void (mainwindow::TForm1::*command)() :
+         {&mainwindow::TForm1::N6Click, &mainwindow::TForm1::N7Click, &mainwindow::TForm1::N8Click,
+          &mainwindow::TForm1::N9Click})
+        (form.get()->*command)();
+    EXPECT_TRUE(desktop.saveSpecs.empty());
+    EXPECT_TRUE(desktop.openSpecs.empty());
+}
+
+TEST_F(Form1GraphFilesTest, AnImportWhileARecordingRunsIsRefusedBeforeAnyFileIsChosen)
+{
+    Form().Recording = true;
+    form->Actn("Action1").Execute();
+    form->Recording = false;
+    EXPECT_EQ(notifier.boxes,
+              QStringList{"Идет запись. Импорт возможен только после ее остановки."});
+    EXPECT_TRUE(desktop.openSpecs.empty());
+}
+
+TEST_F(Form1GraphFilesTest, AnImportWhoseRecordingDoesNotStartReadsNothingAndSaysSoOnce)
+{
+    const QString a = Put("a.txt", "1\t 2\r\n");
+    const QString b = Put("b.txt", "3\t 4\r\n");
+    desktop.openNames = {{a, b}};
+    Form().Actn("Action1").Execute();
+    EXPECT_FALSE(form->Recording);
+    EXPECT_EQ(notifier.boxes,
+              QStringList{"Импорт невозможен: запись не началась (прибор не передает данные)."});
+    EXPECT_TRUE(store.HeaderList().empty());
+    EXPECT_TRUE(store.LiveRecord.Channels.empty());
+}
+
+// Two files become two recordings with the titration device connected: no stop question, the
+// second keeps the points before its bad line and the message names the file and the line.
+TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
+{
+    Form().Shape1->SetBrushColor(Qt::green);
+    form->DeviceType = 1;
+    mainwindow::TAction& record = form->Actn("StartStopActn");
+    record.Execute();
+    if (!form->Recording)
+        GTEST_SKIP() << "needs the recording control";
+    record.Execute();
+    ASSERT_FALSE(form->Recording);
+    const std::size_t before = store.HeaderList().size();
+
+    form->DeviceType = 41;
+    notifier.boxes.clear();
+    desktop.openNames = {{Put("a.txt", "0.5\t 2\r\n1\t 3.25\r\n"),
+                          Put("b.txt", "1 10\r\n2 20\r\n2,5 25\r\n3 30\r\n")}};
+    form->Actn("Action1").Execute();
+
+    EXPECT_FALSE(form->Recording);
+    EXPECT_EQ(notifier.boxes,
+              QStringList{"Импорт файла \"b.txt\" остановлен на строке 3: в ней нет двух чисел. "
+                          "Записано точек: 2."});
+    ASSERT_EQ(store.HeaderList().size(), before + 2);
+    std::vector<std::vector<TPoint>> imported;
+    for (std::size_t i = before; i < store.HeaderList().size(); ++i) {
+        TBaseRecord saved;
+        store::ReadRecordFile(store.RecordDir() + store.HeaderList()[i].FileName, saved);
+        for (const model::TSingleChannel& channel : saved.Channels)
+            if (channel.Id == 1)
+                imported.push_back(channel.Points);
+    }
+    EXPECT_EQ(imported,
+              (std::vector<std::vector<TPoint>>{{{0.5, 2}, {1, 3.25}}, {{1, 10}, {2, 20}}}));
+}
+
+TEST_F(Form1GraphFilesTest, TheHiddenSaveWritesTheShownRecordBackIntoItsFile)
+{
+    const QString name = FinishedRuns(1).front();
+    TBaseRecord other;
+    other.Title = "другая";
+    other.Channels = {{0, {{0, 0}}}};
+    store::WriteRecordFile(store.RecordDir() + name, other);
+
+    form->N64Click();
+    EXPECT_EQ(Contents(store.RecordDir() + name),
+              store::SerializeRecord(form->ShownRecord.Record()));
+    EXPECT_EQ(notifier.beeps, 0);
+}
+
+// A record of another version keeps the previous one on screen with the clicked line selected:
+// the shown record must not overwrite that file.
+TEST_F(Form1GraphFilesTest, TheHiddenSaveNeverWritesARecordIntoAnotherOnesFile)
+{
+    const QStringList names = FinishedRuns(2);
+    const QString path = store.RecordDir() + names[1];
+    const QByteArray newer = QByteArray("LMVRv200") + QByteArray(40, '\0');
+    Put(path, newer);
+    {
+        const QSignalBlocker quiet(form->ListBox1);
+        form->ListBox1->setCurrentRow(ListRowOf(names[1]));
+    }
+    form->N64Click();
+    EXPECT_EQ(Contents(path), newer);
+    EXPECT_EQ(notifier.beeps, 1);
+}
+
+TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine)
+{
+    const QString name = FinishedRuns(1).front();
+    const QString path = store.RecordDir() + name;
+    Put(path, "not a record");
+    form->ListBox1Click();
+    ASSERT_EQ(form->ShownRecord.Record().Mode, model::NotARecordFile);
+    form->N64Click();
+    EXPECT_EQ(Contents(path), "not a record");
+    EXPECT_EQ(notifier.beeps, 1);
+
+    form->ListBox1->setCurrentRow(-1);
+    form->N64Click();
+    EXPECT_EQ(notifier.beeps, 1);
+}
+
+// A run shown while it records is the copy taken at its start: its file, written at the stop,
+// holds more than that copy and is not overwritten by it.
+TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorded)
+{
+    Form().DeviceType = 1;
+    form->NewRecord();
+    const QString name = store.RecordFileName;
+    store.AddChannelPoint(0, 1.0, 2.0);
+    form->FinishRecord();
+    ASSERT_EQ(form->ShownRecord.FileName(), name);
+
+    form->N64Click();
+    TBaseRecord saved;
+    store.ReadRecordFile(name, saved);
+    ASSERT_FALSE(saved.Channels.empty());
+    EXPECT_EQ(saved.Channels[0].Points, (std::vector<TPoint>{{1.0, 2.0}}));
+    EXPECT_EQ(notifier.beeps, 1);
+}
+
+}
+}
