@@ -32,7 +32,4 @@ void TForm1::asBitMap1Click() {}
 void TForm1::WMF1Click() {}
 void TForm1::EMF1Click() {}
 
-
-
-
 }
