@@ -153,6 +153,100 @@ TEST(LineDecimationTest, EveryColumnKeepsItsEndsAndExtremesAndTheLineLeavesTheVi
     }
 }
 
+// Breaks compare equal to each other, so two views can be compared as they would be drawn.
+TKeyValues Drawn(const QVector<QCPGraphData>& data)
+{
+    TKeyValues values = KeyValues(data);
+    for (auto& [key, value] : values)
+        value = std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
+    return values;
+}
+
+QVector<QCPGraphData> FreshView(const std::vector<QCPGraphData>& points, double lower, double upper,
+                                int columns)
+{
+    TExtremesPyramid pyramid;
+    pyramid.Update(points);
+    return DecimatedForView(points, pyramid, lower, upper, columns);
+}
+
+// Values on a coarse grid (so many are equal), steep runs (so extremes sit at the ends of
+// columns), breaks, and a point of new readings every tenth of a second.
+QCPGraphData Reading(std::mt19937& random, double key)
+{
+    const double value = std::round(std::sin(key / 3) * 20) + double(random() % 3);
+    return {key, random() % 211 == 0 ? NaN : value};
+}
+
+TEST(ViewDecimationTest, KeptColumnsGiveWhatAFreshDecimationGives)
+{
+    std::mt19937 random(11);
+    std::vector<QCPGraphData> points;
+    for (int i = 0; i < 20000; ++i)
+        points.push_back(Reading(random, i * 0.1));
+    TViewDecimation kept;
+    double lower = 0, upper = 2000;
+    int columns = 300;
+    const auto check = [&](const char* step) {
+        ASSERT_EQ(Drawn(kept.ForView(points, lower, upper, columns)),
+                  Drawn(FreshView(points, lower, upper, columns)))
+            << step << " at " << points.size() << " points, view " << lower << ".." << upper;
+    };
+    check("first view");
+    for (int step = 0; step < 400; ++step) {
+        switch (step % 8) {
+        case 0:  // new readings, the axis stretched to them
+        case 1:
+        case 2: {
+            kept.Invalidate(int(points.size()));
+            for (int n = 1 + int(random() % 3); n > 0; --n)
+                points.push_back(Reading(random, points.back().key + 0.1));
+            upper = points.back().key;
+            check("append");
+            break;
+        }
+        case 3: {  // a point put in among the others
+            const std::size_t at = 1 + random() % (points.size() - 1);
+            points.insert(points.begin() + long(at),
+                          {(points[at - 1].key + points[at].key) / 2, 1e3});
+            kept.Invalidate(int(at));
+            check("insert");
+            break;
+        }
+        case 4: {  // a point changed in place, and one taken out
+            const std::size_t at = random() % points.size();
+            points[at].value = -1e3;
+            kept.Invalidate(int(at));
+            check("change");
+            points.erase(points.begin() + long(at));
+            kept.Invalidate(int(at));
+            check("remove");
+            break;
+        }
+        case 5:  // panned a little, then zoomed in and out
+            lower += 0.37;
+            upper += 0.37;
+            check("pan");
+            lower += 100;
+            check("zoom in");
+            lower = std::max(0.0, lower - 150);
+            check("zoom out");
+            break;
+        case 6:  // a wider or narrower drawing
+            columns = 200 + int(random() % 400);
+            check("columns");
+            break;
+        case 7:
+            if (step % 80 == 7) {
+                points.resize(100 + random() % 5000);
+                kept.Invalidate(0);
+                check("refilled");
+            }
+            break;
+        }
+    }
+}
+
 class DecimatedSeriesTest : public ::testing::Test {
 protected:
     DecimatedSeriesTest()

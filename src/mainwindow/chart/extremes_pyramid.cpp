@@ -11,7 +11,7 @@ using TExtremes = TExtremesPyramid::TExtremes;
 
 void IncludeLow(TExtremes& into, int index, double value)
 {
-    if (into.Min < 0 || value < into.Low) {
+    if (into.Min < 0 || value < into.Low || (value == into.Low && index < into.Min)) {
         into.Min = index;
         into.Low = value;
     }
@@ -19,34 +19,39 @@ void IncludeLow(TExtremes& into, int index, double value)
 
 void IncludeHigh(TExtremes& into, int index, double value)
 {
-    if (into.Max < 0 || value > into.High) {
+    if (into.Max < 0 || value > into.High || (value == into.High && index < into.Max)) {
         into.Max = index;
         into.High = value;
     }
+}
+
+void IncludeGap(TExtremes& into, int index)
+{
+    if (into.Gap < 0 || index < into.Gap)
+        into.Gap = index;
 }
 
 void IncludePoint(TExtremes& into, std::span<const QCPGraphData> points, int index)
 {
     const double value = points[std::size_t(index)].value;
     if (std::isnan(value)) {
-        if (into.Gap < 0)
-            into.Gap = index;
+        IncludeGap(into, index);
         return;
     }
     IncludeLow(into, index, value);
     IncludeHigh(into, index, value);
 }
 
-void IncludeBlock(TExtremes& into, const TExtremes& block)
-{
-    if (block.Min >= 0)
-        IncludeLow(into, block.Min, block.Low);
-    if (block.Max >= 0)
-        IncludeHigh(into, block.Max, block.High);
-    if (block.Gap >= 0 && into.Gap < 0)
-        into.Gap = block.Gap;
 }
 
+void TExtremesPyramid::TExtremes::Include(const TExtremes& part)
+{
+    if (part.Min >= 0)
+        IncludeLow(*this, part.Min, part.Low);
+    if (part.Max >= 0)
+        IncludeHigh(*this, part.Max, part.High);
+    if (part.Gap >= 0)
+        IncludeGap(*this, part.Gap);
 }
 
 void TExtremesPyramid::Invalidate(int from) { validCount_ = std::min(validCount_, from); }
@@ -72,9 +77,9 @@ void TExtremesPyramid::Update(std::span<const QCPGraphData> points)
                     IncludePoint(extremes, points, i);
             } else {
                 const std::vector<TExtremes>& below = levels_[level - 1];
-                IncludeBlock(extremes, below[std::size_t(2 * b)]);
+                extremes.Include(below[std::size_t(2 * b)]);
                 if (std::size_t(2 * b + 1) < below.size())
-                    IncludeBlock(extremes, below[std::size_t(2 * b + 1)]);
+                    extremes.Include(below[std::size_t(2 * b + 1)]);
             }
             blocks[std::size_t(b)] = extremes;
         }
@@ -105,9 +110,9 @@ TExtremes TExtremesPyramid::Query(std::span<const QCPGraphData> points, int begi
     for (std::size_t level = 0; left < right; ++level, left >>= 1, right >>= 1) {
         const std::vector<TExtremes>& blocks = levels_[level];
         if (left & 1)
-            IncludeBlock(extremes, blocks[std::size_t(left++)]);
+            extremes.Include(blocks[std::size_t(left++)]);
         if (right & 1)
-            IncludeBlock(extremes, blocks[std::size_t(--right)]);
+            extremes.Include(blocks[std::size_t(--right)]);
     }
     return extremes;
 }

@@ -12,7 +12,9 @@ namespace lmv::mainwindow {
 class TExtremesPyramid {
 public:
     // Indices of points; -1: none. Gap is a point whose value is NaN, drawn as a break. The
-    // values are kept beside the indices so that reading a block touches no point.
+    // values are kept beside the indices so that reading a block touches no point. Of equal
+    // values, and of breaks, the first point is kept, so the extremes of a run do not depend on
+    // how it was split into parts.
     struct TExtremes {
         double Low = 0;
         double High = 0;
@@ -20,6 +22,7 @@ public:
         int Max = -1;
         int Gap = -1;
         bool operator==(const TExtremes&) const = default;
+        void Include(const TExtremes& part);
     };
     // The smallest blocks hold 2^FirstShift points; shorter runs are read point by point.
     static constexpr int FirstShift = 3;

@@ -45,9 +45,8 @@ int FirstAfter(std::span<const QCPGraphData> points, int from, double key)
 }
 
 void AppendColumn(QVector<QCPGraphData>& into, std::span<const QCPGraphData> points,
-                  const TExtremesPyramid& pyramid, int begin, int end)
+                  const TExtremesPyramid::TExtremes& extremes, int begin, int end)
 {
-    const TExtremesPyramid::TExtremes extremes = pyramid.Query(points, begin, end);
     int picked[] = {begin, extremes.Min, extremes.Max, extremes.Gap, end - 1};
     std::sort(std::begin(picked), std::end(picked));
     int last = -1;
@@ -58,11 +57,10 @@ void AppendColumn(QVector<QCPGraphData>& into, std::span<const QCPGraphData> poi
     }
 }
 
-}
-
-QVector<QCPGraphData> DecimatedForView(std::span<const QCPGraphData> points,
-                                       const TExtremesPyramid& pyramid, double lower, double upper,
-                                       int columns)
+// extremesOf(column, begin, end): the extremes of the points [begin, end) of that column.
+template <class TExtremesOf>
+QVector<QCPGraphData> Decimated(std::span<const QCPGraphData> points, double lower, double upper,
+                                int columns, TExtremesOf&& extremesOf)
 {
     QVector<QCPGraphData> view;
     view.reserve(5 * qsizetype(columns) + 2);
@@ -78,12 +76,68 @@ QVector<QCPGraphData> DecimatedForView(std::span<const QCPGraphData> points,
             ? after
             : std::min(after, FirstAtOrAfter(points, begin, begin + share, lower + width * column));
         if (end > begin)
-            AppendColumn(view, points, pyramid, begin, end);
+            AppendColumn(view, points, extremesOf(column - 1, begin, end), begin, end);
         begin = end;
     }
     if (after < int(points.size()))
         view.append(points[std::size_t(after)]);
     return view;
+}
+
+}
+
+QVector<QCPGraphData> DecimatedForView(std::span<const QCPGraphData> points,
+                                       const TExtremesPyramid& pyramid, double lower, double upper,
+                                       int columns)
+{
+    return Decimated(points, lower, upper, columns, [&](int /*column*/, int begin, int end) {
+        return pyramid.Query(points, begin, end);
+    });
+}
+
+void TViewDecimation::Invalidate(int from)
+{
+    pyramid_.Invalidate(from);
+    validCount_ = std::min(validCount_, from);
+}
+
+QVector<QCPGraphData> TViewDecimation::ForView(std::span<const QCPGraphData> points, double lower,
+                                               double upper, int columns)
+{
+    pyramid_.Update(points);
+    runs_.resize(std::size_t(columns));
+    QVector<QCPGraphData> view =
+        Decimated(points, lower, upper, columns, [&](int column, int begin, int end) {
+            return ExtremesOf(points, column, begin, end);
+        });
+    validCount_ = int(points.size());
+    return view;
+}
+
+TViewDecimation::TExtremes TViewDecimation::ExtremesOf(std::span<const QCPGraphData> points,
+                                                       int column, int begin, int end)
+{
+    TRun& run = runs_[std::size_t(column)];
+    if (Reusable(run, begin, end)) {
+        if (begin < run.Begin)
+            run.Extremes.Include(pyramid_.Query(points, begin, run.Begin));
+        if (run.End < end)
+            run.Extremes.Include(pyramid_.Query(points, run.End, end));
+    } else {
+        run.Extremes = pyramid_.Query(points, begin, end);
+    }
+    run.Begin = begin;
+    run.End = end;
+    return run.Extremes;
+}
+
+// The extremes of a run stay those of the part it shares with [begin, end) when they lie in it.
+bool TViewDecimation::Reusable(const TRun& run, int begin, int end) const
+{
+    if (run.End > validCount_ || run.End <= begin || end <= run.Begin)
+        return false;
+    const auto within = [&](int index) { return index < 0 || (index >= begin && index < end); };
+    return within(run.Extremes.Min) && within(run.Extremes.Max) && within(run.Extremes.Gap);
 }
 
 }

@@ -1,7 +1,5 @@
 #include "mainwindow/chart/series_kinds.h"
 
-#include "mainwindow/chart/line_decimation.h"
-
 namespace lmv::mainwindow {
 
 void TLineSeries::PrepareDrawing(int pixelColumns)
@@ -14,9 +12,8 @@ void TLineSeries::PrepareDrawing(int pixelColumns)
         graph->setData(points_);
         return;
     }
-    pyramid_.Update(Points());
     const QCPRange range = keyAxis->range();
-    inView_->set(DecimatedForView(Points(), pyramid_, range.lower, range.upper, columns), true);
+    inView_->set(decimation_.ForView(Points(), range.lower, range.upper, columns), true);
     graph->setData(inView_);
 }
 

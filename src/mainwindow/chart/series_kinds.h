@@ -2,7 +2,7 @@
 // The kinds of series the window draws: lines and points kept in ascending order of X (a point
 // is inserted at its place), bars (the time marks) and a line that keeps the arrival order.
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/chart/extremes_pyramid.h"
+#include "mainwindow/chart/line_decimation.h"
 
 #include <QVector>
 #include <algorithm>
@@ -132,11 +132,11 @@ public:
     static constexpr int PointsPerColumnDrawnAsTheyAre = 4;
 
 protected:
-    void PointsChangedFrom(int index) override { pyramid_.Invalidate(index); }
+    void PointsChangedFrom(int index) override { decimation_.Invalidate(index); }
     void PrepareDrawing(int pixelColumns) override;
 
 private:
-    TExtremesPyramid pyramid_;
+    TViewDecimation decimation_;
     QSharedPointer<QCPGraphDataContainer> inView_ = QSharedPointer<QCPGraphDataContainer>::create();
 };
 
