@@ -200,6 +200,8 @@ public:
     QString AskPeakName(const QString& preset);
     void PeaksEdited();
     void RefreshPeakDrawing();
+    void BeginPeakDrag();
+    void EndPeakDrag();
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the

@@ -158,4 +158,8 @@ void TForm1::RefreshPeakDrawing()
         PageCharts[std::size_t(page)]->Refresh();
 }
 
+// The page's curve stays the same while a border is dragged.
+void TForm1::BeginPeakDrag() { PeakSet.HoldCurves(); }
+void TForm1::EndPeakDrag() { PeakSet.ReleaseCurves(); }
+
 }

@@ -64,7 +64,12 @@ void TForm1::FollowIntegralCurves()
 {
     if (PeakSet.IntegralRevision() == shownIntegralRevision_)
         return;
-    PeakIntegrals.Follow(PeakSet.Params());
+    // A dragged border changes one curve at a time.
+    const std::optional<std::size_t> one = PeakSet.LastIntegralChange();
+    if (one && PeakSet.IntegralRevision() == shownIntegralRevision_ + 1)
+        PeakIntegrals.FollowOne(PeakSet.Params(), *one);
+    else
+        PeakIntegrals.Follow(PeakSet.Params());
     shownIntegralRevision_ = PeakSet.IntegralRevision();
 }
 

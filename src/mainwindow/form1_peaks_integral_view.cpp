@@ -26,20 +26,33 @@ void TPeakIntegralView::Follow(const analysis::TParams& params)
         series_.pop_back();
     }
     series_.resize(curves.size(), nullptr);
-    for (std::size_t i = 0; i < curves.size(); ++i) {
-        if (!curves[i]) {
-            delete series_[i];
-            series_[i] = nullptr;
-            continue;
-        }
-        TLineSeries* series = SeriesFor(i);
-        if (TChart* chart = series->ParentChart())
-            chart->RemoveSeries(series);
-        series->Assign(curves[i]->Points);
-        if (curves[i]->ChartPage)
-            if (TChart* chart = ChartOfPage(*curves[i]->ChartPage))
-                chart->AddSeries(series);
+    for (std::size_t i = 0; i < curves.size(); ++i)
+        Show(params, i);
+}
+
+void TPeakIntegralView::FollowOne(const analysis::TParams& params, std::size_t index)
+{
+    if (series_.size() != params.IntegralSeries.size())
+        Follow(params);
+    else
+        Show(params, index);
+}
+
+void TPeakIntegralView::Show(const analysis::TParams& params, std::size_t index)
+{
+    const auto& curve = params.IntegralSeries[index];
+    if (!curve) {
+        delete series_[index];
+        series_[index] = nullptr;
+        return;
     }
+    TLineSeries* series = SeriesFor(index);
+    TChart* shownOn = curve->ChartPage ? ChartOfPage(*curve->ChartPage) : nullptr;
+    if (series->ParentChart() && series->ParentChart() != shownOn)
+        series->ParentChart()->RemoveSeries(series);
+    series->Assign(curve->Points);
+    if (shownOn && series->ParentChart() != shownOn)
+        shownOn->AddSeries(series);
 }
 
 TLineSeries* TPeakIntegralView::SeriesFor(std::size_t index)

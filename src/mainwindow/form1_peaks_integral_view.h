@@ -24,11 +24,14 @@ public:
     // Series i shows integral curve i (nullptr where the model has none); series past the
     // model's count are freed.
     void Follow(const analysis::TParams& params);
+    // Follows entry `index` alone, the others unchanged since the last Follow.
+    void FollowOne(const analysis::TParams& params, std::size_t index);
 
     const std::vector<TLineSeries*>& Series() const { return series_; }
 
 private:
     TLineSeries* SeriesFor(std::size_t index);
+    void Show(const analysis::TParams& params, std::size_t index);
     TChart* ChartOfPage(int page) const;
 
     const std::array<TChart*, PageCount>& pageCharts_;

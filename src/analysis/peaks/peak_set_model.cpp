@@ -39,6 +39,11 @@ TPeakSetModel::TPeakSetModel(PageCurves curves, Changed changed)
 {
 }
 
+TPeakSetModel::~TPeakSetModel() = default;
+
+void TPeakSetModel::HoldCurves() { heldCurves_ = std::make_unique<TCurveCache>(curves_); }
+void TPeakSetModel::ReleaseCurves() { heldCurves_.reset(); }
+
 void TPeakSetModel::TellChanged() const
 {
     if (changed_)
@@ -58,8 +63,8 @@ void TPeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int
 
 bool TPeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
 {
-    TCurveCache curves(curves_);
-    return SetPeakRange(curves, index, startIdx, endIdx, std::nullopt);
+    TCurveCache asked(curves_);
+    return SetPeakRange(heldCurves_ ? *heldCurves_ : asked, index, startIdx, endIdx, std::nullopt);
 }
 
 bool TPeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
@@ -83,7 +88,7 @@ bool TPeakSetModel::SetPeakRange(TCurveCache& curves, std::int32_t index, std::i
     if (calcType)
         peak.CalcType = *calcType;
     CalculatePeak(peak, *curve, startIdx, endIdx);
-    UpdateIntegralCurves(curves);
+    UpdateIntegralCurves(curves, std::size_t(index));
     TellChanged();
     return true;
 }
@@ -139,6 +144,7 @@ void TPeakSetModel::ClearIntegralPoints()
         if (entry)
             entry->Points.clear();
     }
+    lastIntegralChange_.reset();
     ++integralRevision_;
 }
 
@@ -152,12 +158,30 @@ void TPeakSetModel::CalculatePeak(model::TPeakRec& peak, const TPageCurve& curve
         peak.Value = *value;
 }
 
-void TPeakSetModel::UpdateIntegralCurves(TCurveCache& curves)
+void TPeakSetModel::UpdateIntegralCurves(TCurveCache& curves,
+                                         std::optional<std::size_t> changedPeak)
 {
-    if (integralShown_)
-        ShowIntegralCurves(curves);
-    else
+    if (!integralShown_)
         HideIntegralCurves();
+    else if (!changedPeak || !ShowIntegralCurve(curves, *changedPeak))
+        ShowIntegralCurves(curves);
+}
+
+// Only the changed peak's curve is rebuilt when every peak already has its entry.
+bool TPeakSetModel::ShowIntegralCurve(TCurveCache& curves, std::size_t peakIndex)
+{
+    if (params_.IntegralSeries.size() != params_.Peaks.size())
+        return false;
+    const model::TPeakRec& peak = params_.Peaks[peakIndex];
+    TIntegralCurve integral;
+    if (const TPageCurve* curve = curves.Of(peak.PageIndex)) {
+        integral.Points = RunningSum(curve->View(), peak.StartIdx, peak.EndIdx);
+        integral.ChartPage = peak.PageIndex;
+    }
+    params_.IntegralSeries[peakIndex] = std::move(integral);
+    lastIntegralChange_ = peakIndex;
+    ++integralRevision_;
+    return true;
 }
 
 // Every peak's curve is rebuilt on its own page; the new set replaces the old one only when all
@@ -174,6 +198,7 @@ void TPeakSetModel::ShowIntegralCurves(TCurveCache& curves)
         }
     }
     params_.IntegralSeries = std::move(series);
+    lastIntegralChange_.reset();
     ++integralRevision_;
 }
 
@@ -183,6 +208,7 @@ void TPeakSetModel::HideIntegralCurves()
         if (entry)
             entry->ChartPage.reset();
     }
+    lastIntegralChange_.reset();
     ++integralRevision_;
 }
 

@@ -32,6 +32,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -50,6 +51,7 @@ public:
     using Changed = std::function<void()>;
 
     explicit TPeakSetModel(PageCurves curves, Changed changed = {});
+    ~TPeakSetModel();
 
     const TParams& Params() const { return params_; }
     // For the edits that need no calculation (renaming, removal, replacing all peaks); the
@@ -66,6 +68,14 @@ public:
 
     // Moves whenever Params().IntegralSeries changed.
     std::uint64_t IntegralRevision() const { return integralRevision_; }
+    // The one entry of Params().IntegralSeries the last move of the revision changed (a single
+    // peak's range set with the curves shown), or none when any entry may have changed.
+    std::optional<std::size_t> LastIntegralChange() const { return lastIntegralChange_; }
+
+    // While held, each page's curve is asked once and kept, so the moves of a dragged border do
+    // not copy the curve again; release it when the drag ends, before the curves change.
+    void HoldCurves();
+    void ReleaseCurves();
 
     // Appends a peak: the name cut to 255 characters, the range as given, PageIndex = activePage,
     // everything else zero. Neither orders, clamps nor calculates; Changed is not told.
@@ -98,8 +108,9 @@ private:
                       std::int32_t endIdx, std::optional<std::int32_t> calcType);
     void CalculatePeak(model::TPeakRec& peak, const TPageCurve& curve, std::int32_t startIdx,
                        std::int32_t endIdx);
-    void UpdateIntegralCurves(TCurveCache& curves);
+    void UpdateIntegralCurves(TCurveCache& curves, std::optional<std::size_t> changedPeak = {});
     void ShowIntegralCurves(TCurveCache& curves);
+    bool ShowIntegralCurve(TCurveCache& curves, std::size_t peakIndex);
     void HideIntegralCurves();
     void TellChanged() const;
 
@@ -108,6 +119,8 @@ private:
     TParams params_;
     bool integralShown_ = false;
     std::uint64_t integralRevision_ = 0;
+    std::optional<std::size_t> lastIntegralChange_;
+    std::unique_ptr<TCurveCache> heldCurves_;
 };
 
 }
