@@ -61,6 +61,7 @@ class TAction;
 class TChart;
 class TChartAxis;
 class TChartSeries;
+class TDiscForm;
 class TLampShape;
 class TSolverOverlayView;
 class TPortComboBox;
@@ -181,6 +182,13 @@ public:
     void ShowEndPoint(double result1, double result2);
     void ListBox1Click();
     void RefreshBaseList();
+
+    // The record list, its folder and removable disks (form1_record_list.cpp,
+    // form1_removable_disks.cpp). OpenBase passes the store's errors on: a refused switch
+    // changes nothing; after a switch the caption and the list follow the new folder first.
+    void DateTimePicker1Change();
+    void UpdateBaseListTitle(const QString& fileName, const QString& title);
+    TDiscForm* DiscForm = nullptr;
 
     // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
     // whatever the action's state: the measurement frames that close a row call it directly.
@@ -403,6 +411,10 @@ private:
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
     TChartSeries* SeriesNamed(const QString& name) const;
+
+    // The record list.
+    void ShowListedFolder();
+    void SavePropsAndClosePropForm();
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

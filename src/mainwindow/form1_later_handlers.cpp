@@ -9,14 +9,8 @@ void TForm1::HelpContextActnExecute() {}
 void TForm1::AboutActnExecute() {}
 void TForm1::InstallHelpHook() {}
 
-// Record list, record folders and properties.
-void TForm1::ShowAllActnExecute(const TAction&) {}
+// Properties.
 void TForm1::ShowPropsActnExecute() {}
-void TForm1::OpenBaseActnExecute() {}
-void TForm1::OpenFlashBaseActnExecute() {}
-void TForm1::RemoveActnExecute() {}
-void TForm1::RemoveActnUpdate() {}
-void TForm1::RebuildDBActnExecute() {}
 void TForm1::SaveProps() {}
 
 // Recording control and time marks.

@@ -1,7 +1,9 @@
-// The record list on the left: its tool bar, the heading and the list, resizable by Splitter1.
+// The record list on the left: its tool bar, the heading and the list, resizable by Splitter1,
+// and the removable-disk chooser it opens.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/tool_icons.h"
 
 #include <QCalendarWidget>
@@ -37,16 +39,26 @@ void TForm1::CreateRecordArea()
     ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
     column->addWidget(ToolBar1);
 
-    auto* heading = new QLabel(QStringLiteral("База данных:"), Panel8);
-    heading->setObjectName(QStringLiteral("Label1"));
-    column->addWidget(heading);
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            [this] { RunReportingErrors(&TForm1::DateTimePicker1Change); });
 
-    ListBox1 = new QListWidget(Panel8);
+    auto* panel9 = new QWidget(Panel8);
+    panel9->setObjectName(QStringLiteral("Panel9"));
+    auto* listColumn = new QVBoxLayout(panel9);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(2);
+    auto* heading = new QLabel(QStringLiteral("База данных:"), panel9);
+    heading->setObjectName(QStringLiteral("Label4"));
+    listColumn->addWidget(heading);
+    ListBox1 = new QListWidget(panel9);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setProperty("HelpContext", 21);
-    column->addWidget(ListBox1, 1);
+    listColumn->addWidget(ListBox1, 1);
+    column->addWidget(panel9, 1);
     connect(ListBox1, &QListWidget::itemClicked, this,
             [this] { RunReportingErrors(&TForm1::ListBox1Click); });
+
+    DiscForm = new TDiscForm(desktop_, this);
 }
 
 }

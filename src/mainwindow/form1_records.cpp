@@ -3,13 +3,12 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
-#include "common/date_time_text.h"
-#include "common/day_count.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/record_display/end_point.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
+#include "mainwindow/record_list/list_lines.h"
 #include "mainwindow/rules/device_types.h"
 #include "store/record_folder.h"
 
@@ -160,14 +159,9 @@ void TForm1::RefreshBaseList()
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     store_.ApplyFilter();
-    int selected = -1;
-    for (const model::TBaseHeaderRecord& entry : store_.FilteredList) {
-        ListBox1->addItem(QStringLiteral("%1 %2").arg(
-            common::DateTimeText(common::DaysToDateTime(entry.DateTime)), entry.Title));
-        if (selected < 0 && entry.FileName == store_.SelectedFileName)
-            selected = ListBox1->count() - 1;
-    }
-    ListBox1->setCurrentRow(selected);
+    for (const model::TBaseHeaderRecord& entry : store_.FilteredList)
+        ListBox1->addItem(BaseListLine(entry));
+    ListBox1->setCurrentRow(LineOfFile(store_.FilteredList, store_.SelectedFileName));
 }
 
 TChartSeries* TForm1::SeriesNamed(const QString& name) const
