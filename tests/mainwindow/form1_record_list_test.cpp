@@ -200,6 +200,17 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
+TEST_F(Form1RecordListTest, ThePropertiesWindowIsClosedBeforeAnotherFolderOpens)
+{
+    Form();
+    QWidget propForm(form.get(), Qt::Window);
+    propForm.setObjectName(QStringLiteral("PropForm"));
+    propForm.show();
+    desktop.folders = {folder.path() + QStringLiteral("/other")};
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_FALSE(propForm.isVisible());
+}
+
 // The folder is open all the same (empty, its index never overwritten): caption, list and
 // record folder agree before the error is shown, at start as well as later.
 TEST_F(Form1RecordListTest, AnIndexOfAnotherVersionShowsItsFolderThenTheError)

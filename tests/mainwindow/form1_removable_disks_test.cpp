@@ -109,6 +109,8 @@ TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
     form->DeviceType = 1;
     form->NewRecord();
     ASSERT_EQ(store.RecordFileName, QStringLiteral("0"));
+    const QModelIndex comment = form->ReadingsModel.index(0, 8);
+    EXPECT_TRUE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable) << "the live record";
     Record(diskA.filePath(QStringLiteral("0")), QStringLiteral("с карты"), 3);
     desktop.removableDisks = {diskA.path()};
     store.RecordingRuns = true;
@@ -121,7 +123,6 @@ TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
     EXPECT_TRUE(form->ShownRecord.OnDisk());
     EXPECT_EQ(form->FastLineSeries3->Count(), 3);
 
-    const QModelIndex comment = form->ReadingsModel.index(0, 8);
     EXPECT_FALSE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable);
 
     mainwindow::TAction& remove = form->Actn(QStringLiteral("RemoveActn"));
