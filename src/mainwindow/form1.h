@@ -73,6 +73,7 @@ class TAction;
 class TChart;
 class TChartAxis;
 class TChartSeries;
+class TDiscForm;
 class TLampShape;
 class TSolverOverlayView;
 class TPortComboBox;
@@ -213,12 +214,18 @@ public:
     void ShowEndPoint(double result1, double result2);
     void ListBox1Click();
     void RefreshBaseList();
-    void UpdateBaseListTitle(const QString& fileName, const QString& title);
 
     // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
     // (a run's start, a folder switch), ShowPropFormForTitle opens it for a new run's title.
     void ClosePropForm();
     void ShowPropFormForTitle();
+
+    // The record list, its folder and removable disks (form1_record_list.cpp,
+    // form1_removable_disks.cpp). OpenBase passes the store's errors on: a refused switch
+    // changes nothing; after a switch the caption and the list follow the new folder first.
+    void DateTimePicker1Change();
+    void UpdateBaseListTitle(const QString& fileName, const QString& title);
+    TDiscForm* DiscForm = nullptr;
 
     // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
     // whatever the action's state: the measurement frames that close a row call it directly.
@@ -478,6 +485,9 @@ private:
     bool SecondGraphWanted();
     void StopImportRecording();
     bool ShownRecordMayReplace(const QString& fileName);
+    // The record list.
+    void ShowListedFolder();
+    void SavePropsAndClosePropForm();
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

@@ -9,13 +9,6 @@ void TForm1::HelpContextActnExecute() {}
 void TForm1::AboutActnExecute() {}
 void TForm1::InstallHelpHook() {}
 
-// Record list and record folders.
-void TForm1::ShowAllActnExecute(const TAction&) {}
-void TForm1::OpenBaseActnExecute() {}
-void TForm1::OpenFlashBaseActnExecute() {}
-void TForm1::RemoveActnExecute() {}
-void TForm1::RemoveActnUpdate() {}
-void TForm1::RebuildDBActnExecute() {}
 
 // The journal is never kept: the action is invisible and does nothing.
 void TForm1::LogActnExecute() {}

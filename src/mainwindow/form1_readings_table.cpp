@@ -6,6 +6,7 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/readings_table/copy_grid_rule.h"
+#include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/readings_table/table_file_writer.h"
@@ -69,7 +70,10 @@ void TForm1::InitReadingsTable()
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    return {DeviceType, LiveRecordOnScreen(store_.SelectedFileName, store_.RecordFileName)};
+    const bool liveShown =
+        !store_.SelectedFileName.isEmpty() &&
+        LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
+    return {DeviceType, liveShown};
 }
 
 void TForm1::AddRowToGridActnExecute()

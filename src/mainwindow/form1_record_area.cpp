@@ -1,8 +1,9 @@
 // The record list on the left: its tool bar over Panel9 with the heading and the list, resizable
-// by Splitter1.
+// by Splitter1, and the removable-disk chooser it opens.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/tool_icons.h"
 
 #include <QCalendarWidget>
@@ -38,6 +39,9 @@ void TForm1::CreateRecordArea()
     ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
     column->addWidget(ToolBar1);
 
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            [this] { RunReportingErrors(&TForm1::DateTimePicker1Change); });
+
     Panel9 = new QWidget(Panel8);
     Panel9->setObjectName(QStringLiteral("Panel9"));
     auto* listColumn = new QVBoxLayout(Panel9);
@@ -53,6 +57,8 @@ void TForm1::CreateRecordArea()
     column->addWidget(Panel9, 1);
     connect(ListBox1, &QListWidget::itemClicked, this,
             [this] { RunReportingErrors(&TForm1::ListBox1Click); });
+
+    DiscForm = new TDiscForm(desktop_, this);
 }
 
 }

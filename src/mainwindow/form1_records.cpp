@@ -3,8 +3,6 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
-#include "common/date_time_text.h"
-#include "common/day_count.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/record_display/channel_series.h"
@@ -12,6 +10,7 @@
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/recording/long_run_reserve.h"
+#include "mainwindow/record_list/list_lines.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
@@ -31,12 +30,6 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
         if (channel.Id == id)
             return &channel;
     return nullptr;
-}
-
-QString BaseListLine(const model::TBaseHeaderRecord& entry)
-{
-    return QStringLiteral("%1 %2").arg(common::DateTimeText(common::DaysToDateTime(entry.DateTime)),
-                                       entry.Title);
 }
 
 }
@@ -188,26 +181,9 @@ void TForm1::RefreshBaseList()
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     store_.ApplyFilter();
-    int selected = -1;
-    for (const model::TBaseHeaderRecord& entry : store_.FilteredList) {
+    for (const model::TBaseHeaderRecord& entry : store_.FilteredList)
         ListBox1->addItem(BaseListLine(entry));
-        if (selected < 0 && entry.FileName == store_.SelectedFileName)
-            selected = ListBox1->count() - 1;
-    }
-    ListBox1->setCurrentRow(selected);
-}
-
-void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
-{
-    for (std::size_t i = 0; i < store_.FilteredList.size(); ++i) {
-        model::TBaseHeaderRecord& entry = store_.FilteredList[i];
-        if (entry.FileName != fileName)
-            continue;
-        entry.Title = title;
-        if (QListWidgetItem* line = ListBox1->item(int(i)))
-            line->setText(BaseListLine(entry));
-        return;
-    }
+    ListBox1->setCurrentRow(LineOfFile(store_.FilteredList, store_.SelectedFileName));
 }
 
 TChartSeries* TForm1::SeriesNamed(const QString& name) const

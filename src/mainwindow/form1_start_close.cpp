@@ -1,4 +1,4 @@
-// The window's creation steps after its components exist, the record-folder caption, and the close.
+// The window's creation steps after its components exist, and the close.
 #include "mainwindow/form1.h"
 
 #include "common/current_error.h"
@@ -7,7 +7,6 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/rules/device_types.h"
-#include "mainwindow/version_text.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "store/record_folder.h"
@@ -18,7 +17,6 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
 #include <exception>
 
@@ -67,17 +65,6 @@ void TForm1::OpenDefaultRecordFolder()
         ShowError(common::CurrentErrorMessage());
     }
 }
-
-void TForm1::OpenBase(const QString& folder)
-{
-    store_.SetRecordDir(folder);
-    SetCaptionAndTitle(
-        QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder));
-    ListBox1->clearSelection();
-}
-
-// On the desktop the window's caption is also the program's title in the task bar.
-void TForm1::SetCaptionAndTitle(const QString& text) { setWindowTitle(text); }
 
 void TForm1::InitServiceGrids()
 {

@@ -24,7 +24,7 @@ const ActionCase ActionCases[] = {
     {"HelpContextActn", "Контекстная справка", "Руководство пользователя", 0, false, ""},
     {"ShowAllActn", "Вся база", "", 0, false, ""},
     {"AboutActn", "О программе...", "", 0, false, ""},
-    {"ByDateActn", "По дате", "", 1, false, ""},
+    {"ByDateActn", "По дате", "", 1, true, ""},  // the start executes it: the day filter is on
     {"ShowPropsActn", "Параметры", "", 0, false, ""},
     {"FindVolumesActn", "Поиск эквивалентных объёмов", "Автоматический поиск эквивалентных объёмов",
      0, false, ""},

@@ -1,0 +1,66 @@
+#include "mainwindow/widgets/disc_form.h"
+
+#include "mainwindow/desktop/disk_lines.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lmv::mainwindow {
+
+TDiscForm::TDiscForm(common::TDesktop& desktop, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), desktop_(desktop)
+{
+    setObjectName(QStringLiteral("DiscForm"));
+    setWindowTitle(QStringLiteral("Выберите диск"));
+    auto* column = new QVBoxLayout(this);
+    DiskBox = new QListWidget(this);
+    DiskBox->setObjectName(QStringLiteral("DiskBox"));
+    column->addWidget(DiskBox);
+    auto* buttons = new QHBoxLayout;
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    column->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DiskBox, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+void TDiscForm::ScanDrives()
+{
+    Drives.clear();
+    for (const QString& root : desktop_.RemovableDisks())
+        Drives << DiskLine(root);
+    DiskBox->clear();
+    DiskBox->addItems(Drives);
+    if (!Drives.isEmpty())
+        DiskBox->setCurrentRow(0);
+}
+
+int TDiscForm::CountRemovableDrives()
+{
+    ScanDrives();
+    return DiskBox->count();
+}
+
+QString TDiscForm::GetSelectedDrive() const
+{
+    const QListWidgetItem* line = DiskBox->currentItem();
+    return line && line->isSelected() ? RootOfDiskLine(line->text()) : QString();
+}
+
+void TDiscForm::showEvent(QShowEvent* event)
+{
+    if (parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+}

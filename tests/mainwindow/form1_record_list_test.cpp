@@ -1,0 +1,277 @@
+// The record list in the running window over a real record folder: the date filter, removal,
+// the rebuilt index, retitled lines and switching the record folder, also to one whose index
+// is of another version or while a recording runs.
+#include "form1_fixture.h"
+
+#include "common/day_count.h"
+#include "mainwindow/action.h"
+#include "mainwindow/record_list/list_lines.h"
+#include "store/record_file.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+
+namespace lmv::test {
+namespace {
+
+const QString Caption = QStringLiteral("Лумивер-00х V 2018.03.26 [%1]");
+
+class Form1RecordListTest : public Form1Test {
+protected:
+    // A record file in the record folder; the rebuilt index lists it.
+    void Stored(const QString& name, const QDateTime& when, const QString& title)
+    {
+        Form();
+        model::TBaseRecord record;
+        record.Title = title;
+        record.DateTime = common::DateTimeToDays(when);
+        record.Channels = {{0, {{0.0, 1.0}, {1.0, 2.0}}}};
+        store::WriteRecordFile(store.RecordDir() + name, record);
+    }
+
+    QStringList Lines() const
+    {
+        QStringList lines;
+        for (int i = 0; i < form->ListBox1->count(); ++i)
+            lines << form->ListBox1->item(i)->text();
+        return lines;
+    }
+
+    QStringList Titles() const
+    {
+        QStringList titles;
+        for (const model::TBaseHeaderRecord& entry : store.FilteredList)
+            titles << entry.Title;
+        return titles;
+    }
+
+    QStringList SelectedLines() const
+    {
+        QStringList lines;
+        for (const QListWidgetItem* item : form->ListBox1->selectedItems())
+            lines << item->text();
+        return lines;
+    }
+
+    void Click(int line)
+    {
+        form->ListBox1->setCurrentRow(line);
+        form->ListBox1Click();
+    }
+
+    mainwindow::TAction& Actn(const char* name) const
+    {
+        return form->Actn(QString::fromLatin1(name));
+    }
+
+    static void WriteIndexOfAnotherVersion(const QString& dir)
+    {
+        ASSERT_TRUE(QDir().mkpath(dir));
+        QFile index(dir + QStringLiteral("/Header"));
+        ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+        index.write("LMVHv101");
+    }
+
+    const QDateTime today = StoreTime;
+    const QDateTime otherDay{QDate(2018, 3, 8), QTime(0, 0)};
+};
+
+TEST_F(Form1RecordListTest, TheDayFilterStartsOnTheStoresDayAndFollowsThePicker)
+{
+    Stored("0", today, "сегодня");
+    Stored("1", otherDay, "восьмое");
+    Actn("RebuildDBActn").Execute();
+    EXPECT_TRUE(Actn("ByDateActn").Checked());
+    EXPECT_FALSE(Actn("ShowAllActn").Checked());
+    EXPECT_TRUE(form->DateTimePicker1->isEnabled());
+    EXPECT_EQ(Titles(), QStringList({"сегодня"}));
+
+    form->DateTimePicker1->setDate(otherDay.date());
+    EXPECT_EQ(Titles(), QStringList({"восьмое"}));
+    EXPECT_EQ(Lines(), QStringList({mainwindow::BaseListLine(store.FilteredList[0])}));
+
+    form->DateTimePicker1->setDate(QDate(2018, 3, 9));
+    EXPECT_TRUE(Lines().isEmpty()) << "a day without recordings";
+
+    Actn("ShowAllActn").Action()->trigger();
+    EXPECT_TRUE(Actn("ShowAllActn").Checked());
+    EXPECT_FALSE(Actn("ByDateActn").Checked());
+    EXPECT_FALSE(form->DateTimePicker1->isEnabled());
+    EXPECT_EQ(Titles(), QStringList({"восьмое", "сегодня"}));
+
+    Actn("ByDateActn").Action()->trigger();
+    EXPECT_TRUE(Actn("ByDateActn").Checked());
+    EXPECT_FALSE(Actn("ShowAllActn").Checked());
+    EXPECT_TRUE(Lines().isEmpty()) << "the picker's day holds";
+}
+
+TEST_F(Form1RecordListTest, AFolderWithoutIndexListsNothingUntilTheIndexIsRebuilt)
+{
+    Stored("0", today, "первая");
+    form->RefreshBaseList();
+    EXPECT_TRUE(Lines().isEmpty());
+    Actn("RebuildDBActn").Action()->trigger();
+    EXPECT_EQ(Titles(), QStringList({"первая"}));
+    EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + QStringLiteral("Header")));
+}
+
+TEST_F(Form1RecordListTest, RemovalAsksFirstAndTakesTheShownStoredRecordsFileAndEntry)
+{
+    Stored("0", today, "первая");
+    Stored("1", today.addSecs(60), "вторая");
+    Actn("RebuildDBActn").Execute();
+    Click(1);
+    Actn("RemoveActn").Update();
+    ASSERT_TRUE(Actn("RemoveActn").Enabled());
+
+    notifier.answers = {common::BoxAnswer::No};
+    Actn("RemoveActn").Execute();
+    EXPECT_EQ(notifier.boxes, QStringList({"Удалить выделенное?"}));
+    EXPECT_EQ(Titles(), QStringList({"первая", "вторая"}));
+
+    notifier.answers = {common::BoxAnswer::Yes};
+    Actn("RemoveActn").Execute();
+    EXPECT_EQ(Titles(), QStringList({"первая"}));
+    EXPECT_FALSE(QFileInfo::exists(store.RecordDir() + QStringLiteral("1")));
+    EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + QStringLiteral("0")));
+    EXPECT_EQ(store.HeaderList().size(), 1u);
+    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(SelectedLines().isEmpty());
+}
+
+TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySelected)
+{
+    Stored("stored", today, "сохранённая");
+    Actn("RebuildDBActn").Execute();
+    form->NewRecord();
+    const QString live = store.RecordFileName;
+    ASSERT_FALSE(live.isEmpty());
+    Actn("RemoveActn").Update();
+    EXPECT_FALSE(Actn("RemoveActn").Enabled()) << "the live record is shown";
+
+    Click(0);
+    ASSERT_EQ(store.SelectedFileName, QStringLiteral("stored"));
+    Actn("RemoveActn").Update();
+    EXPECT_TRUE(Actn("RemoveActn").Enabled());
+
+    // The keyboard moves to the live line without showing it.
+    form->ListBox1->setCurrentRow(1);
+    notifier.answers = {common::BoxAnswer::Yes};
+    Actn("RemoveActn").Execute();
+    EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + live));
+    EXPECT_EQ(store.HeaderList().size(), 2u);
+}
+
+TEST_F(Form1RecordListTest, ARetitledLineKeepsItsPlaceAndAnUnlistedNameChangesNothing)
+{
+    Stored("0", today, "старое");
+    Stored("1", today.addSecs(1), "другое");
+    Actn("RebuildDBActn").Execute();
+    form->UpdateBaseListTitle(QStringLiteral("0"), QStringLiteral("новое"));
+    EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
+    EXPECT_EQ(Lines()[0], mainwindow::BaseListLine(store.FilteredList[0]));
+    EXPECT_TRUE(Lines()[0].endsWith(QStringLiteral(" новое")));
+    form->UpdateBaseListTitle(QStringLiteral("7"), QStringLiteral("нет"));
+    EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
+}
+
+TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
+{
+    Stored("0", today, "база");
+    Actn("RebuildDBActn").Execute();
+    Click(0);
+    const QString other = folder.path() + QStringLiteral("/другая");
+    ASSERT_TRUE(QDir().mkpath(other));
+
+    Actn("OpenBaseActn").Action()->trigger();  // cancelled
+    EXPECT_EQ(desktop.folderTitles, QStringList({QString()}));
+    EXPECT_EQ(Titles(), QStringList({"база"}));
+
+    desktop.folders = {other};
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_EQ(store.RecordDir(), other + u'/');
+    EXPECT_EQ(form->windowTitle(), Caption.arg(other + u'/'));
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1RecordListTest, ThePropertiesWindowIsClosedBeforeAnotherFolderOpens)
+{
+    Form();
+    QWidget propForm(form.get(), Qt::Window);
+    propForm.setObjectName(QStringLiteral("PropForm"));
+    propForm.show();
+    desktop.folders = {folder.path() + QStringLiteral("/other")};
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_FALSE(propForm.isVisible());
+}
+
+// The folder is open all the same (empty, its index never overwritten): caption, list and
+// record folder agree before the error is shown, at start as well as later.
+TEST_F(Form1RecordListTest, AnIndexOfAnotherVersionShowsItsFolderThenTheError)
+{
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    WriteIndexOfAnotherVersion(base);
+    Form();
+    EXPECT_EQ(form->windowTitle(), Caption.arg(base));
+    EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
+
+    const QString good = folder.path() + QStringLiteral("/good");
+    desktop.folders = {good};
+    Actn("OpenBaseActn").Action()->trigger();
+    store::WriteRecordFile(good + QStringLiteral("/0"), {});
+    Actn("RebuildDBActn").Execute();
+    Actn("ShowAllActn").Execute();
+    ASSERT_EQ(Lines().size(), 1);
+
+    const QString newer = folder.path() + QStringLiteral("/newer");
+    WriteIndexOfAnotherVersion(newer);
+    notifier.boxes.clear();
+    desktop.folders = {newer};
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
+    EXPECT_EQ(store.RecordDir(), newer + u'/');
+    EXPECT_EQ(form->windowTitle(), Caption.arg(newer + u'/'));
+    EXPECT_TRUE(Lines().isEmpty());
+    QFile index(newer + QStringLiteral("/Header"));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly));
+    EXPECT_EQ(index.readAll(), QByteArray("LMVHv101"));
+}
+
+TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChangesNothing)
+{
+    Form();
+    form->NewRecord();
+    store.RecordingRuns = true;
+    const QString dir = store.RecordDir();
+    const QString caption = form->windowTitle();
+    const QStringList lines = Lines();
+    desktop.folders = {folder.path() + QStringLiteral("/other")};
+    Actn("OpenBaseActn").Action()->trigger();
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(notifier.boxes[0], QStringLiteral("Во время записи папку записей сменить нельзя"));
+    EXPECT_EQ(store.RecordDir(), dir);
+    EXPECT_EQ(form->windowTitle(), caption);
+    EXPECT_EQ(Lines(), lines);
+    EXPECT_EQ(SelectedLines(), lines);
+    EXPECT_FALSE(store.RecordFileName.isEmpty());
+}
+
+TEST_F(Form1RecordListTest, TheHeadingAndTheListSitInPanel9OfTheLeftPanel)
+{
+    Form();
+    auto* panel9 = form->Panel8->findChild<QWidget*>(QStringLiteral("Panel9"));
+    ASSERT_NE(panel9, nullptr);
+    auto* heading = panel9->findChild<QLabel*>(QStringLiteral("Label4"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(), QStringLiteral("База данных:"));
+    EXPECT_EQ(form->ListBox1->parentWidget(), panel9);
+}
+
+}
+}
