@@ -6,6 +6,7 @@
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
 #include <QDateEdit>
@@ -202,13 +203,10 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
 
 TEST_F(Form1RecordListTest, ThePropertiesWindowIsClosedBeforeAnotherFolderOpens)
 {
-    Form();
-    QWidget propForm(form.get(), Qt::Window);
-    propForm.setObjectName(QStringLiteral("PropForm"));
-    propForm.show();
+    Form().PropForm->show();
     desktop.folders = {folder.path() + QStringLiteral("/other")};
     Actn("OpenBaseActn").Action()->trigger();
-    EXPECT_FALSE(propForm.isVisible());
+    EXPECT_FALSE(form->PropForm->isVisible());
 }
 
 // The folder is open all the same (empty, its index never overwritten): caption, list and
