@@ -16,6 +16,7 @@
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <map>
@@ -68,6 +69,10 @@ class TReadingsGridView;
 class TSaveDialog;
 class TStatusPanels;
 class TStringGrid;
+// Chart view tools, help and About.
+class TAboutBox;
+class TChartMouse;
+class TCursorMarks;
 
 class TForm1 : public QMainWindow, public link::TFrameHandlers {
     Q_OBJECT
@@ -163,6 +168,23 @@ public:
     void ChartZoom();
     void UpdateCursorReadout();
     void SetStatusText(const QString& text);
+
+    // Chart view tools, mouse zoom and scroll, cursor readout, help and About (form1_view_tools.cpp,
+    // form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor marks are by page.
+    void CreateViewTools();
+    void Edit1KeyPress();
+    void ChartAllowScroll();
+    void ChartMouseMove();
+    QString CursorSeriesGetMarkText(int valueIndex) const;
+    void FormHelp(int context);
+    int CurrentHelpContext() const;
+    void ToolBar2MouseMove(int x);
+    void FormMouseMove();
+    TChartMouse* ChartMouseOf(const TChart* chart) const;
+    std::array<TChartMouse*, PageCount> ChartMice{};
+    std::array<TCursorMarks*, PageCount> CursorMarks{};
+    std::array<QPointF, 2> CursorPointValues{};
+    TAboutBox* AboutBox = nullptr;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.

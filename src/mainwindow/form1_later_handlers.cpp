@@ -4,11 +4,6 @@
 
 namespace lmv::mainwindow {
 
-// Help and About.
-void TForm1::HelpContextActnExecute() {}
-void TForm1::AboutActnExecute() {}
-void TForm1::InstallHelpHook() {}
-
 // Record list, record folders and properties.
 void TForm1::ShowAllActnExecute(const TAction&) {}
 void TForm1::ShowPropsActnExecute() {}
@@ -29,18 +24,6 @@ void TForm1::Timer2Timer() {}
 void TForm1::AddPoint(int, double, double) {}
 double TForm1::ElapsedRunTime() const { return 0.0; }
 void TForm1::SetStatusText(const QString&) {}
-
-// Chart view tools.
-void TForm1::FitImageActnExecute() {}
-void TForm1::SetScaleActnExecute() {}
-void TForm1::MultScaleBy10ActnExecute() {}
-void TForm1::DivScaleBy10ActnExecute() {}
-void TForm1::ApplyViewOptions() {}
-void TForm1::ChartZoom() {}
-void TForm1::UpdateCursorReadout() {}
-void TForm1::asBitMap1Click() {}
-void TForm1::WMF1Click() {}
-void TForm1::EMF1Click() {}
 
 // Curve tools and the titration solvers.
 void TForm1::FilterActnExecute() {}
