@@ -22,6 +22,7 @@
 #include <map>
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -178,8 +179,10 @@ public:
     QString CursorSeriesGetMarkText(int valueIndex) const;
     void FormHelp(int context);
     int CurrentHelpContext() const;
+    int HelpContextOfItem(const QAction& item) const;
     void ToolBar2MouseMove(int x);
     void FormMouseMove();
+    void WindowMouseMove(QWidget& widget, QPoint at);
     TChartMouse* ChartMouseOf(const TChart* chart) const;
     std::array<TChartMouse*, PageCount> ChartMice{};
     std::array<TCursorMarks*, PageCount> CursorMarks{};

@@ -2,6 +2,7 @@
 // curves of the current chart, their labelled marks, and the values in the last status panel.
 #include "mainwindow/form1.h"
 
+#include "analysis/titration_overlay.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
@@ -36,6 +37,13 @@ QPointF PixelOf(TChart& chart, const TChartSeries& series, double x, double y)
 {
     const QCPAxis* valueAxis = series.OnRightAxis() ? chart.yAxis2 : chart.yAxis;
     return {chart.xAxis->coordToPixel(x), valueAxis->coordToPixel(y)};
+}
+
+void ShowCursorMark(TCursorMarks& marks, int index, QPointF point, const QString& text)
+{
+    const analysis::TMarkLabelPlacement placement =
+        analysis::PlaceMarkLabel(point, marks.LabelSize(text));
+    marks.Show(index, placement.ArrowStart, placement.ArrowEnd, placement.LabelRect, text);
 }
 
 }
@@ -91,8 +99,8 @@ void TForm1::UpdateCursorReadout()
             CursorPointValues[std::size_t(marked)] = QPointF(x, y);
             CursorMarkValid[std::size_t(marked)] = true;
             values += ReadoutValueText(position, y);
-            CursorMarks[page]->Show(marked, PixelOf(*chart, series, x, y),
-                                    CursorSeriesGetMarkText(marked));
+            ShowCursorMark(*CursorMarks[page], marked, PixelOf(*chart, series, x, y),
+                           CursorSeriesGetMarkText(marked));
             ++marked;
         }
         for (int unmarked = marked; unmarked < MaxCursorMarks; ++unmarked)

@@ -50,7 +50,7 @@ void TForm1::InstallHelpHook()
             if (!menu || !IsHelpKey(*event))
                 return false;
             const QAction* item = menu->activeAction();
-            FormHelp(item ? HelpContextOf(*item) : CurrentHelpContext());
+            FormHelp(item ? HelpContextOfItem(*item) : CurrentHelpContext());
             return true;
         },
         this);
@@ -62,14 +62,10 @@ void TForm1::InstallHelpHook()
     auto* mouseMoves = new TEventHook(
         [this](QObject* watched, QEvent* event) {
             auto* widget = qobject_cast<QWidget*>(watched);
-            if (event->type() == QEvent::Leave ||
-                (event->type() == QEvent::MouseMove && widget == this))
+            if (event->type() == QEvent::Leave)
                 FormMouseMove();
-            else if (event->type() == QEvent::MouseMove && widget &&
-                     (widget == ToolBar2 || ToolBar2->isAncestorOf(widget)))
-                ToolBar2MouseMove(
-                    widget->mapTo(ToolBar2, static_cast<QMouseEvent*>(event)->position().toPoint())
-                        .x());
+            else if (event->type() == QEvent::MouseMove && widget)
+                WindowMouseMove(*widget, static_cast<QMouseEvent*>(event)->position().toPoint());
             return false;
         },
         this);
@@ -83,6 +79,37 @@ void TForm1::InstallHelpHook()
         child->setMouseTracking(true);
         child->installEventFilter(mouseMoves);
     }
+}
+
+// A move the tool bar did not take reaches the window too: only one over no control of the
+// tool bar or a chart is the window's own.
+void TForm1::WindowMouseMove(QWidget& widget, QPoint at)
+{
+    const auto onToolBar = [this](const QWidget* w) {
+        return w && (w == ToolBar2 || ToolBar2->isAncestorOf(w));
+    };
+    if (onToolBar(&widget)) {
+        ToolBar2MouseMove(widget.mapTo(ToolBar2, at).x());
+    } else if (&widget == this) {
+        const QWidget* under = childAt(at);
+        const bool overChart = under &&
+            (qobject_cast<const TChart*>(under) ||
+             qobject_cast<const TChart*>(under->parentWidget()));
+        if (!onToolBar(under) && !overChart)
+            FormMouseMove();
+    }
+}
+
+// A menu item of its own carries its context; an item of an action, the action's.
+int TForm1::HelpContextOfItem(const QAction& item) const
+{
+    if (item.property("HelpContext").isValid())
+        return HelpContextOf(item);
+    for (const auto& [name, action] : Actions()) {
+        if (action->Action() == &item)
+            return action->HelpContext;
+    }
+    return 0;
 }
 
 // The context of the focused control or of its nearest container that has one, else the

@@ -7,7 +7,15 @@
 
 namespace lmv::mainwindow {
 
-TCursorMarks::TCursorMarks(TChart& chart) : QObject(&chart), chart_(chart) {}
+namespace {
+
+const QMargins LabelPadding(2, 1, 2, 1);
+
+}
+
+TCursorMarks::TCursorMarks(TChart& chart) : QObject(&chart), LabelFont(chart.font()), chart_(chart)
+{
+}
 
 void TCursorMarks::HideAll()
 {
@@ -33,7 +41,8 @@ TCursorMarks::TMark& TCursorMarks::MadeMark(int index)
     mark.arrow->end->setType(QCPItemPosition::ptAbsolute);
     mark.label = new QCPItemText(&chart_);
     mark.label->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
-    mark.label->setPadding(QMargins(2, 1, 2, 1));
+    mark.label->setFont(LabelFont);
+    mark.label->setPadding(LabelPadding);
     mark.label->setPen(QPen(Qt::black));
     mark.label->setBrush(QBrush(Qt::white));
     mark.label->setClipToAxisRect(false);
@@ -41,15 +50,15 @@ TCursorMarks::TMark& TCursorMarks::MadeMark(int index)
     return mark;
 }
 
-void TCursorMarks::Show(int index, QPointF point, const QString& text)
+void TCursorMarks::Show(int index, QPointF point, QPointF arrowEnd, const QRectF& labelRect,
+                        const QString& text)
 {
     TMark& mark = MadeMark(index);
-    const QPointF arrowEnd = MarkArrowEnd(point);
     // The head sits on the point; the line runs to the label.
     mark.arrow->start->setCoords(arrowEnd);
     mark.arrow->end->setCoords(point);
     mark.label->setText(text);
-    mark.label->position->setCoords(MarkLabelTopLeft(arrowEnd, LabelSize(*mark.label)));
+    mark.label->position->setCoords(labelRect.topLeft());
     mark.arrow->setVisible(true);
     mark.label->setVisible(!text.isEmpty());
 }
@@ -75,15 +84,15 @@ QPointF TCursorMarks::ArrowStart(int index) const
 QRectF TCursorMarks::LabelRect(int index) const
 {
     const TMark& mark = marks_.at(std::size_t(index));
-    return mark.label ? QRectF(mark.label->position->coords(), LabelSize(*mark.label)) : QRectF();
+    return mark.label ? QRectF(mark.label->position->coords(), LabelSize(mark.label->text()))
+                      : QRectF();
 }
 
-QSizeF TCursorMarks::LabelSize(const QCPItemText& label) const
+QSizeF TCursorMarks::LabelSize(const QString& text) const
 {
-    const QFontMetricsF metrics(label.font());
-    const QMargins padding = label.padding();
-    return QSizeF(metrics.horizontalAdvance(label.text()) + padding.left() + padding.right(),
-                  metrics.height() + padding.top() + padding.bottom());
+    const QFontMetricsF metrics(LabelFont);
+    return QSizeF(metrics.horizontalAdvance(text) + LabelPadding.left() + LabelPadding.right(),
+                  metrics.height() + LabelPadding.top() + LabelPadding.bottom());
 }
 
 }

@@ -3,9 +3,12 @@
 // label above and left of it, placed in the chart's pixels.
 #include "mainwindow/view_tools/cursor_readout.h"
 
+#include <QFont>
+
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <array>
 
@@ -23,13 +26,18 @@ public:
     explicit TCursorMarks(TChart& chart);
 
     void HideAll();
-    // Mark `index` points at `point` (pixels) and shows `text`.
-    void Show(int index, QPointF point, const QString& text);
+    // The size a label of this text takes, in pixels.
+    QSizeF LabelSize(const QString& text) const;
+    // Mark `index`: an arrow from its point to arrowEnd and the label in labelRect (pixels).
+    void Show(int index, QPointF point, QPointF arrowEnd, const QRectF& labelRect,
+              const QString& text);
 
     bool Shown(int index) const;
     QString Text(int index) const;
     QPointF ArrowStart(int index) const;
     QRectF LabelRect(int index) const;
+
+    const QFont LabelFont;
 
 private:
     struct TMark {
@@ -37,7 +45,6 @@ private:
         QCPItemText* label = nullptr;
     };
     TMark& MadeMark(int index);
-    QSizeF LabelSize(const QCPItemText& label) const;
 
     TChart& chart_;
     std::array<TMark, MaxCursorMarks> marks_;

@@ -54,11 +54,4 @@ QString ReadoutStatusText(double x, const QString& values)
     return QStringLiteral("x=%1%2").arg(FourDecimals(x), values);
 }
 
-QPointF MarkArrowEnd(QPointF point) { return point - QPointF(MarkArrowLength, MarkArrowLength); }
-
-QPointF MarkLabelTopLeft(QPointF arrowEnd, QSizeF label)
-{
-    return arrowEnd - QPointF(label.width(), label.height());
-}
-
 }

@@ -1,8 +1,6 @@
 #pragma once
 // The cursor readout's choices and texts: which point of a curve the vertical cursor line marks,
-// where a mark's arrow and label go, and the texts of the marks and of the status panel.
-#include <QPointF>
-#include <QSizeF>
+// and the texts of the marks and of the status panel.
 #include <QString>
 #include <functional>
 
@@ -10,8 +8,6 @@ namespace lmv::mainwindow {
 
 // At most this many curves of a chart get a mark.
 constexpr int MaxCursorMarks = 2;
-// A mark's arrow runs this many pixels left and as many up from its point.
-constexpr double MarkArrowLength = 25;
 
 // The first index whose X is not below x, count when there is none, for X ascending with the
 // index; a binary search, so the points are never walked.
@@ -26,10 +22,5 @@ QString CursorMarkText(double x, double y);
 QString ReadoutValueText(int seriesIndex, double y);
 // The status panel's "x=…" followed by the marked curves' values.
 QString ReadoutStatusText(double x, const QString& values);
-
-QPointF MarkArrowEnd(QPointF point);
-// The label's top-left corner: one label width left of and one label height above the arrow's
-// end.
-QPointF MarkLabelTopLeft(QPointF arrowEnd, QSizeF label);
 
 }

@@ -63,12 +63,5 @@ TEST(CursorReadoutTest, Texts)
               "X=INF Y=NAN");
 }
 
-TEST(CursorReadoutTest, MarkArrowRunsUpLeftAndTheLabelSitsBeyondIt)
-{
-    const QPointF end = MarkArrowEnd({100, 80});
-    EXPECT_EQ(end, QPointF(75, 55));
-    EXPECT_EQ(MarkLabelTopLeft(end, {40, 12}), QPointF(35, 43));
-}
-
 }
 }
