@@ -85,10 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pages[1].X.resize(pages[0].X.size() / 2);
     pages[1].Y.resize(pages[0].Y.size() / 2);
 
-    TPeakSetModel model([&pages](std::int32_t page) -> std::optional<TPageCurve> {
-        const auto found = pages.find(page);
-        return found == pages.end() ? std::nullopt : std::optional(found->second);
-    });
+    bool modified = false;
+    TPeakSetModel model(
+        [&pages](std::int32_t page) -> std::optional<TPageCurve> {
+            const auto found = pages.find(page);
+            return found == pages.end() ? std::nullopt : std::optional(found->second);
+        },
+        [&modified] { modified = true; });
     for (const PeakSeed& seed : seeds) {
         model.AddPeak(QStringLiteral("p"), seed.start, seed.end, seed.page);
         model.Peaks().back().CalcType = seed.type;
@@ -108,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const lmv::common::Error&) {
         }
     }
-    if (model.IntegralShown() && model.Modified()) {
+    if (model.IntegralShown() && modified) {
         Require(model.Params().IntegralSeries.size() == seeds.size());
         for (const auto& entry : model.Params().IntegralSeries) {
             Require(entry.has_value());

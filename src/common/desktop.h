@@ -39,6 +39,14 @@ public:
     // Shows the print preview of what `paint` draws on the printer, from which the operator
     // prints.
     virtual void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+    // The same preview with one more button on its tool bar; `clicked` runs while it is open.
+    virtual void PrintPreviewWithButton(QPrinter& printer,
+                                        const std::function<void(QPrinter&)>& paint,
+                                        const QString& /*caption*/,
+                                        const std::function<void()>& /*clicked*/)
+    {
+        PrintPreview(printer, paint);
+    }
     // The root folders of the removable disks that are mounted and readable.
     virtual QStringList RemovableDisks() = 0;
     // Opens a document with the desktop's program for it; false when none could be started.

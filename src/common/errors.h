@@ -17,6 +17,15 @@ public:
     RangeError() : Error(QStringLiteral("Range check error")) {}
 };
 
+// A text typed as a number that is none: the runtime's conversion error.
+class InvalidFloatError : public Error {
+public:
+    explicit InvalidFloatError(const QString& text)
+        : Error(QStringLiteral("'%1' is not a valid floating point value").arg(text))
+    {
+    }
+};
+
 // Floating-point division by zero or an invalid operation.
 class MathError : public Error {
 public:

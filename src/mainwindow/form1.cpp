@@ -43,6 +43,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     ConnectServiceButtons();
     ConnectLink();
     FormCreate();
+    CreatePropForm();
 }
 
 TForm1::~TForm1()

@@ -8,11 +8,13 @@
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
+#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
+#include "mainwindow/record_display/table_on_show.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -57,6 +59,10 @@ namespace lmv::store {
 class TRecordStore;
 }
 
+namespace lmv::mainwindow::reports {
+struct TReportForms;
+}
+
 namespace lmv::mainwindow {
 
 class TAction;
@@ -66,6 +72,7 @@ class TChartSeries;
 class TLampShape;
 class TSolverOverlayView;
 class TPortComboBox;
+class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TStatusPanels;
@@ -130,16 +137,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(const TAction& sender);
-    void FilterActnExecute();
-    void ShowDerivativeActnExecute();
-    void FindVolumesActnExecute();
-    void ShowDevActnExecute(const TAction& sender);
-    void SetPeakBordersActnExecute();
-    void PeakAutoSearchActnExecute();
-    void CopyPeaksDataActnExecute();
-    void RenamePeakActnExecute();
-    void RemovePeakActnExecute();
-    void SetPeakTypeActnExecute();
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -197,15 +194,44 @@ public:
     bool Modified() const;
     void SetModified(bool value);
 
+    // The curve tools of the active page and the results page (form1_curve_tools.cpp).
+    void FilterActnExecute();
+    void ShowDerivativeActnExecute();
+    void FindVolumesActnExecute();
+    void ShowDevActnExecute(const TAction& sender);
+    void KTTResultSheetShow();
+    void FillResultsGrid();
+
+    // The operator's edits of the peaks (form1_peak_marking.cpp).
+    void SetPeakBordersActnExecute();
+    void PeakAutoSearchActnExecute();
+    void CopyPeaksDataActnExecute();
+    void RenamePeakActnExecute();
+    void RemovePeakActnExecute();
+    void SetPeakTypeActnExecute();
+    void PopupMenu1Popup();
+    void CreatePeakMarking();
+    bool PeakDrawingOn() const;
+    QString AskPeakName(const QString& preset);
+    void PeaksEdited();
+    void RefreshPeakDrawing();
+
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
-    // passes the error of a record file of another version on, the previous record kept.
+    // passes the error of a record file of another version on, the previous record kept; the
+    // record on screen shown again after an end-of-run value may keep the table's rows.
     void NewRecord();
     void CreateRecordFile();
     void FinishRecord();
-    void ShowRecord(const QString& fileName);
+    void ShowRecord(const QString& fileName, TTableOnShow table = TTableOnShow::Emptied);
     void ShowEndPoint(double result1, double result2);
     void ListBox1Click();
     void RefreshBaseList();
+    void UpdateBaseListTitle(const QString& fileName, const QString& title);
+
+    // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
+    // (a run's start, a folder switch), ShowPropFormForTitle opens it for a new run's title.
+    void ClosePropForm();
+    void ShowPropFormForTitle();
 
     // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
     // whatever the action's state: the measurement frames that close a row call it directly.
@@ -230,6 +256,12 @@ public:
     void Button28Click();
     void Button13Click();
     void Button14Click();
+
+    // Reports (form1_reports.cpp): the report forms Form2 to Form8, created at start, and the
+    // photometer page's "Печать калибровки".
+    void CreateReportForms();
+    void Button22Click();
+    QPushButton* Button22 = nullptr;
 
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
@@ -258,15 +290,12 @@ public:
     std::unique_ptr<analysis::TSolver> ExternalSolver;
     TSolverOverlayView* PrimarySolverView = nullptr;
     TSolverOverlayView* ExternalSolverView = nullptr;
-    bool OverBorder = false;
-    bool DrawingPeak = false;
-    bool MouseHeld = false;
-    int HitPeak = -1;
-    int EditPeak = -1;
-    int DragEdge = 0;
-    // The peaks of the record on screen, each calculated on its own page's curve, and the
-    // window's Modified flag.
-    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); }};
+    // The mouse of the peak marking mode and the peak the context menu is about.
+    TPeakMarking PeakMarking;
+    // The peaks of the record on screen, each calculated on its own page's curve; a calculation
+    // marks the record on screen as modified.
+    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
+                                    [this] { SetModified(true); }};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
     QString StatusText;
@@ -284,6 +313,8 @@ public:
     QSpinBox* WavesSpinEdit = nullptr;
     QWidget* Panel1 = nullptr;
     QWidget* Panel8 = nullptr;
+    QWidget* Panel9 = nullptr;
+    QLabel* Label4 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QDateEdit* DateTimePicker1 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -312,6 +343,7 @@ public:
     TStringGrid* StringGrid3 = nullptr;
     TStringGrid* StringGrid4 = nullptr;
     TStringGrid* ResultsGrid = nullptr;
+    QLabel* Label7 = nullptr;
     QToolBar* ToolBar3 = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
@@ -350,6 +382,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
+    TPropForm* PropForm = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -371,6 +404,7 @@ private:
     void CreateFourPlusOnePage();
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
+    void CreateResultsPage();
     void CreateCalibrationPage();
     void CreatePhotometerPage();
     void CreateConductometerPage();
@@ -423,7 +457,12 @@ private:
     TEditContext ReadingsEditContext() const;
     void ShowTableFileOption();
 
-    // The record on screen.
+    // The record on screen and its properties.
+    void CreatePropForm();
+    void PropFormClose();
+    void SaveShownProps(bool leaving);
+    bool CutRecordMayBeWritten();
+    bool WriteShownRecord();
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
@@ -431,9 +470,14 @@ private:
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
+    const TChartSeries* CurveSeriesOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;
+
+    // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
+    reports::TReportForms& ReportForms();
+    std::shared_ptr<reports::TReportForms> reportForms_;
 };
 
 }

@@ -1,5 +1,6 @@
 // The peaks of the record on screen: their model, the curve each is calculated on, the
-// calculation-type actions, the integral curves and the window's modified flag.
+// calculation-type actions and the integral curves; the Modified flag lives in the record on
+// screen.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
@@ -24,12 +25,12 @@ bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
 
 void TForm1::SetCalc(const TAction& sender)
 {
-    PeakSet.SetCalc(HitPeak, sender.Tag);
+    PeakSet.SetCalc(PeakMarking.HitPeak(PeakSet.Peaks()).value_or(-1), sender.Tag);
     FollowIntegralCurves();
 }
 
-bool TForm1::Modified() const { return PeakSet.Modified(); }
-void TForm1::SetModified(bool value) { PeakSet.SetModified(value); }
+bool TForm1::Modified() const { return ShownRecord.Modified(); }
+void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
 
 // Every peak is recalculated, which shows or hides its integral curve; a failing peak does not
 // stop the others, and its message is shown once.
@@ -51,25 +52,31 @@ void TForm1::FollowIntegralCurves()
     shownIntegralRevision_ = PeakSet.IntegralRevision();
 }
 
-// The rule of GetCurrentSeries, for any page.
-std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
+// The rule of GetCurrentSeries, for any page: the first series of its chart but the cursor's.
+const TChartSeries* TForm1::CurveSeriesOfPage(int page) const
 {
     const TChart* chart = page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
     if (!chart)
+        return nullptr;
+    for (const TChartSeries* series : chart->SeriesList())
+        if (series != CursorLine && series != CursorPoints)
+            return series;
+    return nullptr;
+}
+
+std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
+{
+    const TChartSeries* series = CurveSeriesOfPage(page);
+    if (!series)
         return std::nullopt;
-    for (const TChartSeries* series : chart->SeriesList()) {
-        if (series == CursorLine || series == CursorPoints)
-            continue;
-        analysis::TPageCurve curve;
-        curve.X.reserve(std::size_t(series->Count()));
-        curve.Y.reserve(std::size_t(series->Count()));
-        for (int i = 0; i < series->Count(); ++i) {
-            curve.X.push_back(series->XValue(i));
-            curve.Y.push_back(series->YValue(i));
-        }
-        return curve;
+    analysis::TPageCurve curve;
+    curve.X.reserve(std::size_t(series->Count()));
+    curve.Y.reserve(std::size_t(series->Count()));
+    for (int i = 0; i < series->Count(); ++i) {
+        curve.X.push_back(series->XValue(i));
+        curve.Y.push_back(series->YValue(i));
     }
-    return std::nullopt;
+    return curve;
 }
 
 }

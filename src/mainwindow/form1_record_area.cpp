@@ -1,4 +1,5 @@
-// The record list on the left: its tool bar, the heading and the list, resizable by Splitter1.
+// The record list on the left: its tool bar over Panel9 with the heading and the list, resizable
+// by Splitter1.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
@@ -37,14 +38,19 @@ void TForm1::CreateRecordArea()
     ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
     column->addWidget(ToolBar1);
 
-    auto* heading = new QLabel(QStringLiteral("База данных:"), Panel8);
-    heading->setObjectName(QStringLiteral("Label1"));
-    column->addWidget(heading);
-
-    ListBox1 = new QListWidget(Panel8);
+    Panel9 = new QWidget(Panel8);
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+    auto* listColumn = new QVBoxLayout(Panel9);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(2);
+    Label4 = new QLabel(QStringLiteral("База данных:"), Panel9);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    listColumn->addWidget(Label4);
+    ListBox1 = new QListWidget(Panel9);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setProperty("HelpContext", 21);
-    column->addWidget(ListBox1, 1);
+    listColumn->addWidget(ListBox1, 1);
+    column->addWidget(Panel9, 1);
     connect(ListBox1, &QListWidget::itemClicked, this,
             [this] { RunReportingErrors(&TForm1::ListBox1Click); });
 }

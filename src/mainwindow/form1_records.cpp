@@ -11,6 +11,7 @@
 #include "mainwindow/record_display/end_point.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
 
 #include <QLabel>
@@ -28,6 +29,12 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
         if (channel.Id == id)
             return &channel;
     return nullptr;
+}
+
+QString BaseListLine(const model::TBaseHeaderRecord& entry)
+{
+    return QStringLiteral("%1 %2").arg(common::DateTimeText(common::DaysToDateTime(entry.DateTime)),
+                                       entry.Title);
 }
 
 }
@@ -63,12 +70,16 @@ void TForm1::FinishRecord()
         store_.RecordFileName.clear();
 }
 
-void TForm1::ShowRecord(const QString& fileName)
+// A failed save of the record being left is told and does not keep the next one from showing.
+void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
 {
     SaveProps();
     ShownRecord.SetLoadingRecord(true);
+    const QString shownBefore = store_.SelectedFileName;
     ShownRecord.Load(store_, fileName);
     const model::TBaseRecord& record = ShownRecord.Record();
+    if (PropForm)
+        PropForm->ShowRecord(record, fileName);
     for (TChartSeries* series : {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3,
                                  FastLineSeries4, FastLineSeries5, Series7, Series15})
         series->Clear();
@@ -89,7 +100,10 @@ void TForm1::ShowRecord(const QString& fileName)
     SetModified(false);
     ShownRecord.SetLoadingRecord(false);
     RecalculateShownPeaks();
-    ReadingsTable.ResetGrid(-1);
+    // Recalculated peaks mark the record modified but are no edit of the operator's.
+    ShownRecord.ForgetRecalculation();
+    if (TableEmptiedOnShow(table, shownBefore, fileName))
+        ReadingsTable.ResetGrid(-1);
 }
 
 void TForm1::DrawRecordChannels()
@@ -162,12 +176,24 @@ void TForm1::RefreshBaseList()
     store_.ApplyFilter();
     int selected = -1;
     for (const model::TBaseHeaderRecord& entry : store_.FilteredList) {
-        ListBox1->addItem(QStringLiteral("%1 %2").arg(
-            common::DateTimeText(common::DaysToDateTime(entry.DateTime)), entry.Title));
+        ListBox1->addItem(BaseListLine(entry));
         if (selected < 0 && entry.FileName == store_.SelectedFileName)
             selected = ListBox1->count() - 1;
     }
     ListBox1->setCurrentRow(selected);
+}
+
+void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
+{
+    for (std::size_t i = 0; i < store_.FilteredList.size(); ++i) {
+        model::TBaseHeaderRecord& entry = store_.FilteredList[i];
+        if (entry.FileName != fileName)
+            continue;
+        entry.Title = title;
+        if (QListWidgetItem* line = ListBox1->item(int(i)))
+            line->setText(BaseListLine(entry));
+        return;
+    }
 }
 
 TChartSeries* TForm1::SeriesNamed(const QString& name) const

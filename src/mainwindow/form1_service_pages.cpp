@@ -83,10 +83,7 @@ void TForm1::CreateServicePages()
     CreatePhotometerPage();
     CreateConductometerPage();
     CreateCorrosionBox();
-    ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, Pages[13]);
-    auto* results = new QVBoxLayout(Pages[13]);
-    results->setContentsMargins(2, 2, 2, 2);
-    results->addWidget(ResultsGrid);
+    CreateResultsPage();
 }
 
 void TForm1::CreateCalibrationPage()
@@ -153,6 +150,9 @@ void TForm1::CreatePhotometerPage()
         StaticText24To27[i] = NewText(QStringLiteral("StaticText%1").arg(24 + i), photometer);
         read->addWidget(StaticText24To27[i], 4 + i / 2, i % 2);
     }
+    Button22 =
+        NewButton(QStringLiteral("Button22"), QStringLiteral("Печать калибровки"), photometer);
+    read->addWidget(Button22, 4, 2);
     left->addWidget(photometer, 1);
 
     auto* notebook = new QGroupBox(QStringLiteral("Блокнот"), page);

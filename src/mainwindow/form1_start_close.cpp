@@ -52,8 +52,6 @@ void TForm1::FormCreate()
     CreateSolvers();
     PageControl1Change();
     InstallHelpHook();
-    HitPeak = -1;
-    EditPeak = -1;
     HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
     UsePointAndDashSeparators();
     Chart2->RemoveSeries(Series15);

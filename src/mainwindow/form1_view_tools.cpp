@@ -183,6 +183,7 @@ void TForm1::PaintOptActnExecute(const TAction& sender)
         option.SetChecked(!option.Checked());
         PrimarySolver->SetOption(ShowBordersOption, option.Checked());
         ExternalSolver->SetOption(ShowBordersOption, option.Checked());
+        RefreshPeakDrawing();
         break;
     case IntegralTag:
         SwitchIntegralCurves();

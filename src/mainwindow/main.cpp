@@ -14,8 +14,8 @@
 namespace {
 
 // The forms created after the main window: the report forms, the properties window, the About
-// box and the disk chooser. None of them exists yet.
-void CreateOtherForms(lmv::mainwindow::TForm1&) {}
+// box and the disk chooser.
+void CreateOtherForms(lmv::mainwindow::TForm1& form1) { form1.CreateReportForms(); }
 
 }
 

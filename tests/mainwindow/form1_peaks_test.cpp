@@ -114,7 +114,7 @@ TEST_P(Form1CalcTypeTest, ActionSetsTheTypeOfTheHitPeakAndItsValue)
 {
     AddPeakOn(Page1, 0, 0);
     const int hit = AddPeakOn(Page1, 0, 4);
-    Window().HitPeak = hit;
+    Window().PeakMarking.SetHitPeak(hit);
 
     ASSERT_TRUE(Actn(GetParam().action).Execute());
 
@@ -145,7 +145,7 @@ class Form1CalcWithoutHitTest : public Form1PeaksTest,
 TEST_P(Form1CalcWithoutHitTest, ActionChangesNothing)
 {
     const int peak = AddPeakOn(Page1, 4, 0);
-    Window().HitPeak = GetParam().hitPeak;
+    Window().PeakMarking.SetHitPeak(GetParam().hitPeak);
 
     Actn("CalcSActn").ExecuteReportingErrors();
 
@@ -271,7 +271,7 @@ TEST_P(Form1FailingPeakTest, SwitchingIntegralsShowsOneMessageAndCalculatesTheOt
 TEST_P(Form1FailingPeakTest, CalcTypeOfTheFailingPeakShowsItsMessageOnce)
 {
     MakePeaks();
-    Window().HitPeak = 1;
+    Window().PeakMarking.SetHitPeak(1);
 
     Actn("CalcIntSectActn").ExecuteReportingErrors();
 
@@ -305,7 +305,7 @@ TEST_P(Form1NoCurveTest, PeakStaysUnchanged)
 
     EXPECT_FALSE(Window().SetPeakRange(peak, -5, 40));
     Actn("ShowIntegeralActn").ExecuteReportingErrors();
-    Window().HitPeak = peak;
+    Window().PeakMarking.SetHitPeak(peak);
     Actn("CalcSActn").ExecuteReportingErrors();
 
     EXPECT_EQ(Peak(peak).StartIdx, 10);
@@ -321,11 +321,11 @@ INSTANTIATE_TEST_SUITE_P(Pages, Form1NoCurveTest,
                                            NoCurveCase{"PageWithoutChart", TablePage}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form1PeaksTest, ModifiedIsThePeakSetsFlag)
+TEST_F(Form1PeaksTest, ModifiedIsTheFlagOfTheRecordOnScreen)
 {
     Window().SetModified(true);
-    EXPECT_TRUE(Window().PeakSet.Modified());
-    Window().PeakSet.SetModified(false);
+    EXPECT_TRUE(Window().ShownRecord.Modified());
+    Window().ShownRecord.SetModified(false);
     EXPECT_FALSE(Window().Modified());
 }
 

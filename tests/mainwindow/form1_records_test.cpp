@@ -300,6 +300,42 @@ TEST_F(Form1RecordsTest, ATitrationRunKeepsItsFileOpenAfterTheStop)
     EXPECT_TRUE(QFile::exists(store.RecordDir() + first));
 }
 
+// The record on screen shown again after an end-of-run value keeps the run's rows; showing it
+// plainly, or another record, empties the table.
+TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
+{
+    TBaseRecord other;
+    other.Channels = {{0, Ramp(3, 1.0)}};
+    Stored("other.lmv", other);
+    form->DeviceType = 41;
+    form->NewRecord();
+    const QString live = store.RecordFileName;
+    const auto storeRow = [this] {
+        form->ReadingsTable.SetCell(1, form->ReadingsTable.LiveRow(), QStringLiteral("7.00"));
+        form->ReadingsTable.AddRow();
+        form->ReadingsTable.AdvanceLiveRow();
+    };
+    storeRow();
+    const int rows = form->ReadingsTable.LiveRow();
+    ASSERT_GT(rows, 1);
+
+    form->ShowRecord(live, mainwindow::TTableOnShow::KeptForSameRecord);
+    EXPECT_EQ(form->ReadingsTable.LiveRow(), rows);
+    form->ShowRecord("other.lmv", mainwindow::TTableOnShow::KeptForSameRecord);
+    EXPECT_EQ(form->ReadingsTable.LiveRow(), 1);
+    storeRow();
+    form->ShowRecord("other.lmv");
+    EXPECT_EQ(form->ReadingsTable.LiveRow(), 1);
+}
+
+TEST_F(Form1RecordsTest, TheListAndItsHeadingSitInPanel9)
+{
+    EXPECT_EQ(Form().Label4->text(), "База данных:");
+    EXPECT_EQ(form->Label4->parentWidget(), form->Panel9);
+    EXPECT_EQ(form->ListBox1->parentWidget(), form->Panel9);
+    EXPECT_EQ(form->Panel9->parentWidget(), form->Panel8);
+}
+
 TEST_F(Form1RecordsTest, FinishingWithoutAnOpenFileSavesNothing)
 {
     Form().FinishRecord();

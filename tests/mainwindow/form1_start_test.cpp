@@ -53,7 +53,7 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     EXPECT_NE(window.CursorLine, nullptr);
     EXPECT_NE(window.PageAxes[8], nullptr);
     EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
-    EXPECT_EQ(window.HitPeak, -1);
+    EXPECT_FALSE(window.PeakMarking.HitPeak(window.PeakSet.Peaks()));
     EXPECT_TRUE(window.HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
 }
 

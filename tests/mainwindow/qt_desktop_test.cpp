@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -84,6 +87,25 @@ TEST(QtDesktopTest, ModalFormsGiveTheirResultCode)
     }
     ModalAnswer<QDialog> rejected([](QDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(desktop.ExecModal(form), QDialog::Rejected);
+}
+
+TEST(QtDesktopTest, PreviewButtonRunsItsActionWhileThePreviewIsOpen)
+{
+    TQtDesktop desktop;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    int painted = 0, clicked = 0;
+    ModalAnswer<QPrintPreviewDialog> press([](QPrintPreviewDialog& dialog) {
+        for (QAction* action : dialog.findChild<QToolBar*>()->actions())
+            if (action->text() == QStringLiteral("Сохранить как текст"))
+                action->trigger();
+        dialog.reject();
+    });
+    desktop.PrintPreviewWithButton(
+        printer, [&painted](QPrinter&) { ++painted; }, QStringLiteral("Сохранить как текст"),
+        [&clicked] { ++clicked; });
+    EXPECT_EQ(clicked, 1);
+    EXPECT_GE(painted, 1);
 }
 
 }

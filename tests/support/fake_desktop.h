@@ -55,6 +55,15 @@ public:
         if (onPreview)
             onPreview(printer, paint);
     }
+    void PrintPreviewWithButton(QPrinter& printer, const std::function<void(QPrinter&)>& paint,
+                                const QString& caption,
+                                const std::function<void()>& clicked) override
+    {
+        previewButtons << caption;
+        if (onPreviewButton)
+            onPreviewButton(clicked);
+        PrintPreview(printer, paint);
+    }
     QStringList RemovableDisks() override { return removableDisks; }
     bool OpenDocument(const QString& path) override
     {
@@ -83,6 +92,8 @@ public:
     std::deque<std::optional<QString>> inputs;
     std::function<int(QDialog&)> onModal;
     std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
+    // Given the extra button's action while the preview is open.
+    std::function<void(const std::function<void()>&)> onPreviewButton;
     QStringList removableDisks;
     bool documentsOpen = true;
     bool programsStart = true;
@@ -94,6 +105,7 @@ public:
     QStringList inputPrompts;
     int modalRuns = 0;
     int previews = 0;
+    QStringList previewButtons;
     QStringList openedDocuments;
     std::vector<TLaunch> launches;
     std::vector<THelpTopic> helpTopics;

@@ -34,7 +34,16 @@ private:
     std::map<std::int32_t, std::optional<TPageCurve>> cache_;
 };
 
-TPeakSetModel::TPeakSetModel(PageCurves curves) : curves_(std::move(curves)) {}
+TPeakSetModel::TPeakSetModel(PageCurves curves, Changed changed)
+    : curves_(std::move(curves)), changed_(std::move(changed))
+{
+}
+
+void TPeakSetModel::TellChanged() const
+{
+    if (changed_)
+        changed_();
+}
 
 void TPeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
                             std::int32_t activePage)
@@ -75,7 +84,7 @@ bool TPeakSetModel::SetPeakRange(TCurveCache& curves, std::int32_t index, std::i
         peak.CalcType = *calcType;
     CalculatePeak(peak, *curve, startIdx, endIdx);
     UpdateIntegralCurves(curves);
-    modified_ = true;
+    TellChanged();
     return true;
 }
 
@@ -105,7 +114,7 @@ TRecalcReport TPeakSetModel::RecalculatePeaks()
         return report;
     try {
         UpdateIntegralCurves(curves);
-        modified_ = true;
+        TellChanged();
     } catch (const common::Error& error) {
         if (report.Message.isEmpty())
             report.Message = error.message();

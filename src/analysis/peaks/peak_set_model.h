@@ -1,7 +1,7 @@
 #pragma once
 // The window's peak state without widgets: the peaks of the record on screen with their integral
-// curves, the check of the integral switch and the window's Modified flag (kept here, so that
-// every recalculation sets it without the window's help).
+// curves and the check of the integral switch. Every calculation tells the window through
+// Changed, so that the record on screen counts as modified without the window's help.
 //
 // Every peak is calculated on the curve of its own page (PageIndex), which the window answers
 // through PageCurves, and its integral curve belongs to that page's chart; a peak whose page has
@@ -9,16 +9,17 @@
 //
 // How the window uses it:
 //   - construct it with a PageCurves that answers the points of the first non-cursor series of a
-//     page's chart (the rule of GetCurrentSeries, asked for any page);
+//     page's chart (the rule of GetCurrentSeries, asked for any page), and a Changed that sets
+//     the window's Modified;
 //   - mouse marking and the automatic search: AddPeak(name, start, end, active page), then
 //     SetPeakRange; a thrown common::Error goes to the message box;
 //   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, the action's Tag);
 //   - ShowIntegeralActn flipped: SwitchIntegralCurves(its new check); one message box when the
 //     report Failed();
 //   - showing a record: Peaks() = a copy of its peaks; later, where Modified was cleared,
-//     SetModified(false), ClearIntegralPoints(), RecalculatePeaks(), one message box on failure;
+//     ClearIntegralPoints(), RecalculatePeaks(), one message box on failure;
 //   - a new recording: Peaks().clear(); naming, renaming, removing peaks and the automatic search
-//     edit Peaks() and call SetModified(true), as does the properties window;
+//     edit Peaks() and set the window's Modified, as does the properties window;
 //   - after any of these, when IntegralRevision() moved: keep one right-axis line series per
 //     Params().IntegralSeries entry that has a value, with that entry's points, on the chart of
 //     its ChartPage or on none, and free the window's series past the entry count.
@@ -30,6 +31,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,16 +47,14 @@ struct TRecalcReport {
 
 class TPeakSetModel {
 public:
-    explicit TPeakSetModel(PageCurves curves);
+    using Changed = std::function<void()>;
+
+    explicit TPeakSetModel(PageCurves curves, Changed changed = {});
 
     const TParams& Params() const { return params_; }
     // For the edits that need no calculation (renaming, removal, replacing all peaks); the
     // integral curves catch up at the next recalculation.
     model::TPeaks& Peaks() { return params_.Peaks; }
-
-    // The peaks, the title or the comments of the record on screen changed since it was shown.
-    bool Modified() const { return modified_; }
-    void SetModified(bool value) { modified_ = value; }
 
     // Check of the integral switch: while on, every recalculation shows the integral curves (one
     // per peak: the running sum over its range on its page's curve, on that page's chart; empty
@@ -68,15 +68,15 @@ public:
     std::uint64_t IntegralRevision() const { return integralRevision_; }
 
     // Appends a peak: the name cut to 255 characters, the range as given, PageIndex = activePage,
-    // everything else zero. Neither orders, clamps nor calculates; Modified stays.
+    // everything else zero. Neither orders, clamps nor calculates; Changed is not told.
     void AddPeak(const QString& name, std::int32_t startIdx, std::int32_t endIdx,
                  std::int32_t activePage);
 
     // Sets the range of peak `index` on the curve of its page (ordered, clamped into the curve),
-    // recalculates its value by CalcType, shows or hides the integral curves and sets Modified.
+    // recalculates its value by CalcType, shows or hides the integral curves and tells Changed.
     // Returns false, changing nothing, when the page has no curve or an empty one. A calculation
     // error is thrown with the range and the line fields fitted so far stored, Value, the
-    // integral curves and Modified not updated. An index beyond the peaks is a RangeError.
+    // integral curves not updated and Changed not told. An index beyond the peaks is a RangeError.
     bool SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx);
 
     // The calculation-type actions: peak hitPeak gets CalcType = tag and is recalculated on its
@@ -85,7 +85,7 @@ public:
     bool SetCalc(std::int32_t hitPeak, std::int32_t tag);
 
     // SetPeakRange for every peak in order with its own range, going on past a failing peak; the
-    // integral curves follow once at the end, and Modified is set when any peak was calculated.
+    // integral curves follow once at the end, and Changed is told when any peak was calculated.
     TRecalcReport RecalculatePeaks();
 
     // Empties every integral curve that exists, keeping it on its chart.
@@ -101,10 +101,11 @@ private:
     void UpdateIntegralCurves(TCurveCache& curves);
     void ShowIntegralCurves(TCurveCache& curves);
     void HideIntegralCurves();
+    void TellChanged() const;
 
     PageCurves curves_;
+    Changed changed_;
     TParams params_;
-    bool modified_ = false;
     bool integralShown_ = false;
     std::uint64_t integralRevision_ = 0;
 };

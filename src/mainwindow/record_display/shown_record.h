@@ -1,7 +1,8 @@
 #pragma once
-// The record on screen: a copy of a stored record or of the live one, the file it came from, and
-// whether it is being put on the charts (peak drawing waits meanwhile). Reading fails only for a
-// record file of another version (common::Error), and then nothing here changes.
+// The record on screen: a copy of a stored record or of the live one, the file it came from,
+// whether it is being put on the charts (peak drawing waits meanwhile) and whether its peaks,
+// title or comments changed since it was shown. Reading fails only for a record file of another
+// version (common::Error), and then nothing here changes.
 #include "model/recording_model.h"
 
 #include <QString>
@@ -19,6 +20,15 @@ public:
     bool LoadingRecord() const { return loading_; }
     void SetLoadingRecord(bool value) { loading_ = value; }
 
+    // The one Modified flag that the peaks, the properties window and the record list set.
+    bool Modified() const { return modified_; }
+    void SetModified(bool value) { modified_ = edited_ = value; }
+    // Changed by the operator, not only by the peaks' recalculation when it was shown.
+    bool Edited() const { return edited_; }
+    void ForgetRecalculation() { edited_ = false; }
+    // The properties window's edits taken into the copy on screen.
+    model::TBaseRecord& EditableRecord() { return record_; }
+
     // The live record when fileName is '' or the live record's name with no disk browsed (never
     // read back from its file); otherwise the file read into an empty record: a missing file
     // gives that empty record, a foreign one Mode model::NotARecordFile.
@@ -34,6 +44,8 @@ private:
     model::TBaseRecord record_;
     QString fileName_;
     bool loading_ = false;
+    bool modified_ = false;
+    bool edited_ = false;
     bool cut_ = false;
     bool onDisk_ = false;
 };

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QToolBar>
 #include <QUrl>
 
 namespace lmv::mainwindow {
@@ -94,6 +95,22 @@ void TQtDesktop::PrintPreview(QPrinter& printer, const std::function<void(QPrint
     QPrintPreviewDialog preview(&printer, parent_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* shown) { paint(*shown); });
+    preview.exec();
+}
+
+void TQtDesktop::PrintPreviewWithButton(QPrinter& printer,
+                                        const std::function<void(QPrinter&)>& paint,
+                                        const QString& caption,
+                                        const std::function<void()>& clicked)
+{
+    QPrintPreviewDialog preview(&printer, parent_);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* shown) { paint(*shown); });
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QObject::connect(bar->addAction(caption), &QAction::triggered, &preview,
+                         [&clicked] { clicked(); });
+    }
     preview.exec();
 }
 

@@ -32,6 +32,9 @@ public:
                                     const QString& value) override;
     int ExecModal(QDialog& dialog) override;
     void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    void PrintPreviewWithButton(QPrinter& printer, const std::function<void(QPrinter&)>& paint,
+                                const QString& caption,
+                                const std::function<void()>& clicked) override;
     QStringList RemovableDisks() override;
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;

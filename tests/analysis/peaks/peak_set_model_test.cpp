@@ -30,13 +30,15 @@ std::vector<double> Straight(int count)
 class PeakSetModelTest : public ::testing::Test {
 protected:
     PeakSetModelTest()
-        : model([this](std::int32_t page) -> std::optional<TPageCurve> {
-              ++curveRequests;
-              const auto found = pages.find(page);
-              if (found == pages.end())
-                  return std::nullopt;
-              return found->second;
-          })
+        : model(
+              [this](std::int32_t page) -> std::optional<TPageCurve> {
+                  ++curveRequests;
+                  const auto found = pages.find(page);
+                  if (found == pages.end())
+                      return std::nullopt;
+                  return found->second;
+              },
+              [this] { modified = true; })
     {
         pages[0] = UnitSpaced({1, 3, 5, 3, 1});
         pages[1] = UnitSpaced({0, 4, 2});
@@ -51,6 +53,7 @@ protected:
 
     std::map<std::int32_t, TPageCurve> pages;
     int curveRequests = 0;
+    bool modified = false;
     TPeakSetModel model;
 };
 
@@ -64,7 +67,7 @@ TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly)
     expected.PageIndex = 3;
     ASSERT_EQ(model.Params().Peaks.size(), 1u);
     EXPECT_EQ(Peak(0), expected);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
     EXPECT_EQ(curveRequests, 0);
 }
 
@@ -100,7 +103,7 @@ TEST_P(SetPeakRangeCases, StoresTheClampedRangeAndItsArea)
     EXPECT_EQ(Peak(0).StartIdx, c.start);
     EXPECT_EQ(Peak(0).EndIdx, c.end);
     EXPECT_EQ(Peak(0).Value, c.value);
-    EXPECT_TRUE(model.Modified());
+    EXPECT_TRUE(modified);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, SetPeakRangeCases,
@@ -154,7 +157,7 @@ TEST_F(PeakSetModelTest, UnknownTypeKeepsTheValueButTakesTheRange)
     EXPECT_TRUE(model.SetPeakRange(0, 1, 3));
     EXPECT_EQ(Peak(0).Value, 2.5);
     EXPECT_EQ(Peak(0).EndIdx, 3);
-    EXPECT_TRUE(model.Modified());
+    EXPECT_TRUE(modified);
 }
 
 class PeakSetModelNoCurve : public PeakSetModelTest,
@@ -166,12 +169,12 @@ TEST_P(PeakSetModelNoCurve, SetPeakRangeLeavesEverythingUnchanged)
     model.SwitchIntegralCurves(true);
     const TParams before = model.Params();
     const std::uint64_t revision = model.IntegralRevision();
-    model.SetModified(false);
+    modified = false;
     EXPECT_FALSE(model.SetPeakRange(0, 1, 2));
     EXPECT_EQ(model.Params().Peaks, before.Peaks);
     EXPECT_EQ(model.Params().IntegralSeries, before.IntegralSeries);
     EXPECT_EQ(model.IntegralRevision(), revision);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PeakSetModelNoCurve, ::testing::Values(2, 3), [](const auto& info) {
@@ -183,7 +186,7 @@ TEST_F(PeakSetModelTest, IndexBeyondThePeaksIsARangeError)
     model.AddPeak("p", 0, 0, 0);
     EXPECT_THROW(model.SetPeakRange(1, 0, 1), common::RangeError);
     EXPECT_THROW(model.SetPeakRange(-1, 0, 1), common::RangeError);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 // A peak over Y = X on X = 0 .. 14 whose bend point divides by zero.
@@ -203,7 +206,7 @@ protected:
 TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails)
 {
     model.SwitchIntegralCurves(true);
-    model.SetModified(false);
+    modified = false;
     Peak(1).Value = 2.5;
     const auto integralBefore = model.Params().IntegralSeries;
     test::ExpectMathError([&] { model.SetPeakRange(1, 20, -3); }, InvalidOpText);
@@ -213,7 +216,7 @@ TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails)
     EXPECT_EQ(Peak(1).B1, 1.0);
     EXPECT_EQ(Peak(1).Value, 2.5);
     EXPECT_EQ(model.Params().IntegralSeries, integralBefore);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails)
@@ -223,7 +226,7 @@ TEST_F(PeakSetModelBendError, SetCalcKeepsTheNewTypeWhenTheCalculationFails)
     test::ExpectMathError([&] { model.SetCalc(1, CalcBendPoint); }, InvalidOpText);
     EXPECT_EQ(Peak(1).CalcType, CalcBendPoint);
     EXPECT_EQ(Peak(1).Value, 2.5);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak)
@@ -241,7 +244,7 @@ TEST_F(PeakSetModelBendError, RecalculationGoesOnPastTheFailingPeak)
     EXPECT_EQ(Peak(1).Value, 2.5);
     EXPECT_EQ(Peak(2).Value, 6.0);
     EXPECT_EQ(Peak(3).Value, 1.25);
-    EXPECT_TRUE(model.Modified());
+    EXPECT_TRUE(modified);
 }
 
 TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear)
@@ -251,7 +254,7 @@ TEST_F(PeakSetModelBendError, OnlyFailuresLeaveModifiedClear)
     Peak(0).EndIdx = 14;
     const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_EQ(report.FailedPeaks, std::vector<std::int32_t>{0});
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 TEST_F(PeakSetModelTest, RecalculationReportsTheFirstOfSeveralMessages)
@@ -286,7 +289,7 @@ TEST_F(PeakSetModelTest, SetCalcIgnoresAHitThatAddressesNoPeak)
         EXPECT_FALSE(model.SetCalc(hit, CalcSlopedBase));
         EXPECT_EQ(Peak(0).CalcType, CalcHorizontalBase);
         EXPECT_EQ(Peak(0).Value, 0.0);
-        EXPECT_FALSE(model.Modified());
+        EXPECT_FALSE(modified);
     }
 }
 
@@ -298,7 +301,7 @@ TEST_F(PeakSetModelTest, SetCalcSwitchesTheTypeAndRecalculates)
     EXPECT_EQ(Peak(0).CalcType, CalcSlopedBase);
     EXPECT_EQ(Peak(0).StartIdx, 0);
     EXPECT_EQ(Peak(0).Value, 3.0);
-    EXPECT_TRUE(model.Modified());
+    EXPECT_TRUE(modified);
 }
 
 TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak)
@@ -306,7 +309,7 @@ TEST_F(PeakSetModelTest, SetCalcOnAPageWithoutCurveKeepsThePeak)
     model.AddPeak("p", 0, 4, 3);
     EXPECT_FALSE(model.SetCalc(0, CalcBendPoint));
     EXPECT_EQ(Peak(0).CalcType, CalcHorizontalBase);
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage)
@@ -398,7 +401,7 @@ TEST_F(PeakSetModelTest, SwitchWithoutPeaksChangesNothingElse)
     const TRecalcReport report = model.SwitchIntegralCurves(true);
     EXPECT_FALSE(report.Failed());
     EXPECT_TRUE(model.Params().IntegralSeries.empty());
-    EXPECT_FALSE(model.Modified());
+    EXPECT_FALSE(modified);
 }
 
 TEST_F(PeakSetModelTest, AFailingIntegralKeepsTheOldCurvesAndIsReported)

@@ -1,0 +1,140 @@
+// The curve tools of the active page: the filter and the derivative, which change only the
+// series on screen (never a record's channels), the search of equivalence volumes, the two
+// instruments' curves on Chart2 and the results page.
+#include "mainwindow/form1.h"
+
+#include "analysis/curve_filters.h"
+#include "analysis/series_derivative.h"
+#include "analysis/titration_solver.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/curve_tools/curve_tool_pages.h"
+#include "mainwindow/curve_tools/results_rows.h"
+#include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/string_grid.h"
+
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+analysis::TDataArr PointsOfSeries(const TChartSeries& series)
+{
+    analysis::TDataArr points;
+    points.reserve(std::size_t(series.Count()));
+    for (int i = 0; i < series.Count(); ++i)
+        points.push_back({series.XValue(i), series.YValue(i)});
+    return points;
+}
+
+analysis::TColor SolverColorOf(const TChartSeries& series)
+{
+    const QColor color = series.Color();
+    return analysis::RgbToColor(std::uint8_t(color.red()), std::uint8_t(color.green()),
+                                std::uint8_t(color.blue()));
+}
+
+// The series takes its transformed points only when the whole transform succeeded, so an
+// error leaves the curve on screen as it was.
+template <class TTransform> void TransformSeries(TChartSeries& series, TTransform&& transform)
+{
+    analysis::TDataArr points = PointsOfSeries(series);
+    transform(points);
+    series.Assign(points);
+    if (TChart* chart = series.ParentChart())
+        chart->Refresh();
+}
+
+}
+
+void TForm1::CreateResultsPage()
+{
+    QWidget* page = Pages[ResultsPage];
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(2, 2, 2, 2);
+    Label7 = new QLabel(QStringLiteral("Результаты измерения"), page);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    column->addWidget(Label7);
+    ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, page);
+    column->addWidget(ResultsGrid);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == ResultsPage)
+            RunReportingErrors(&TForm1::KTTResultSheetShow);
+    });
+}
+
+void TForm1::FilterActnExecute()
+{
+    for (const QString& name : TransformedSeriesOfPage(PageControl1->currentIndex()))
+        TransformSeries(*SeriesNamed(name), [this](analysis::TDataArr& points) {
+            analysis::SmoothY(points, FiltrSpinEdit->value());
+        });
+}
+
+void TForm1::ShowDerivativeActnExecute()
+{
+    for (const QString& name : TransformedSeriesOfPage(PageControl1->currentIndex()))
+        TransformSeries(*SeriesNamed(name), analysis::DeriveSeries);
+}
+
+// The whole curve goes to the solver, its last two points too.
+void TForm1::FindVolumesActnExecute()
+{
+    const std::optional<QString> name = SearchedSeriesOfPage(PageControl1->currentIndex());
+    if (!name)
+        return;
+    const TChartSeries& curve = *SeriesNamed(*name);
+    PrimarySolver->SetMaxInflections(WavesSpinEdit->value());
+    ExternalSolver->SetMaxInflections(WavesSpinEdit->value());
+    analysis::TDoubleArr volumes;
+    PrimarySolver->SetData(PointsOfSeries(curve));
+    PrimarySolver->SetColor(SolverColorOf(curve));
+    PrimarySolver->FindVolumes(volumes);
+    if (SearchesExternalCurve(*name)) {
+        ExternalSolver->SetData(PointsOfSeries(*Series15));
+        ExternalSolver->SetColor(SolverColorOf(*Series15));
+        ExternalSolver->FindVolumes(volumes);
+    }
+    if (TChart* chart = curve.ParentChart())
+        chart->Refresh();
+}
+
+void TForm1::ShowDevActnExecute(const TAction& sender)
+{
+    TAction& action = Actn(sender.objectName());
+    action.SetChecked(!action.Checked());
+    TChartSeries* curve = sender.Tag == 0 ? FastLineSeries1 : Series15;
+    if (action.Checked() && !Chart2->HasSeries(curve))
+        Chart2->AddSeries(curve);
+    else if (!action.Checked())
+        Chart2->RemoveSeries(curve);
+    PrimarySolver->SetVisible(Actn(QStringLiteral("ShowDev1Actn")).Checked());
+    ExternalSolver->SetVisible(Actn(QStringLiteral("ShowDev2Actn")).Checked());
+    Chart2->Refresh();
+}
+
+void TForm1::KTTResultSheetShow() { FillResultsGrid(); }
+
+void TForm1::FillResultsGrid()
+{
+    auto resultsOf = [](const analysis::TSolver& solver) {
+        TSolverResults results;
+        solver.GetVolumes(results.volumes);
+        solver.GetValues(results.values);
+        return results;
+    };
+    const QList<QStringList> rows =
+        ResultsRows(resultsOf(*PrimarySolver), resultsOf(*ExternalSolver));
+    ResultsGrid->SetColCount(2);
+    ResultsGrid->SetRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < 2; ++column)
+            ResultsGrid->SetCells(column, row, rows[row][column]);
+}
+
+}

@@ -1,0 +1,109 @@
+// The properties window: its creation, the action that shows and hides it, and saving the edits
+// of the record on screen by the rules of record_props/props_save.h.
+#include "mainwindow/form1.h"
+
+#include "common/current_error.h"
+#include "mainwindow/action.h"
+#include "mainwindow/record_display/live_record_shown.h"
+#include "mainwindow/record_props/props_save.h"
+#include "mainwindow/widgets/prop_form.h"
+#include "store/record_folder.h"
+
+namespace lmv::mainwindow {
+
+// Until the first record is shown the window shows the live record.
+void TForm1::CreatePropForm()
+{
+    PropForm = new TPropForm(this);
+    PropForm->SetOnEdited([this] { SetModified(true); });
+    PropForm->SetOnClose([this] { RunReportingErrors(&TForm1::PropFormClose); });
+    PropForm->ShowRecord(store_.LiveRecord, store_.RecordFileName);
+}
+
+void TForm1::ShowPropsActnExecute()
+{
+    TAction& showProps = Actn(QStringLiteral("ShowPropsActn"));
+    showProps.SetChecked(!showProps.Checked());
+    PropForm->setVisible(showProps.Checked());
+}
+
+void TForm1::ClosePropForm()
+{
+    if (PropForm)
+        PropForm->close();
+}
+
+void TForm1::ShowPropFormForTitle() { PropForm->ShowForTitle(); }
+
+// Closing the window is no leaving of the record: a cut record's edits stay on screen.
+void TForm1::PropFormClose()
+{
+    SaveShownProps(false);
+    Actn(QStringLiteral("ShowPropsActn")).SetChecked(false);
+}
+
+void TForm1::SaveProps() { SaveShownProps(true); }
+
+// The list line is retitled only where the edits reached a record that is kept: the live one
+// or the written file.
+void TForm1::SaveShownProps(bool leaving)
+{
+    if (!PropForm)
+        return;
+    const QString selected = store_.SelectedFileName;
+    TPropsSituation situation;
+    situation.recordSelected = !selected.isEmpty();
+    situation.modified = Modified();
+    situation.edited = ShownRecord.Edited();
+    situation.liveShown = LiveRecordShown(selected, store_.RecordFileName, store_.BrowseDir());
+    situation.mayWriteBack = ShownRecord.MayWriteBack();
+    situation.cut = ShownRecord.Cut();
+    situation.leaving = leaving;
+    const TPropsSave save = PropsSaveFor(situation);
+    if (save == TPropsSave::Nothing)
+        return;
+    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Params().Peaks};
+    TakePropsEdits(ShownRecord.EditableRecord(), edits);
+    switch (save) {
+    case TPropsSave::IntoLiveRecord:
+        TakePropsEdits(store_.LiveRecord, edits);
+        break;
+    case TPropsSave::AskBeforeWritingCut:
+        if (!CutRecordMayBeWritten() || !WriteShownRecord())
+            return;
+        break;
+    case TPropsSave::WriteBack:
+        if (!WriteShownRecord())
+            return;
+        break;
+    case TPropsSave::OnScreenOnly:
+    case TPropsSave::Nothing:
+        return;
+    }
+    UpdateBaseListTitle(selected, edits.Title);
+}
+
+bool TForm1::CutRecordMayBeWritten()
+{
+    const QString label = RecordLabel(ShownRecord.Record().Title, store_.SelectedFileName);
+    return notifier_.MessageBox(CutRecordQuestion(label), common::BoxIcon::Question,
+                                common::BoxButtons::YesNo) == common::BoxAnswer::Yes;
+}
+
+// A failed save is told once, naming the record; the edits stay on screen and the record counts
+// as unchanged until the next edit, so that leaving it is never blocked nor told again.
+bool TForm1::WriteShownRecord()
+{
+    try {
+        store_.SaveRecordFile(store_.SelectedFileName, ShownRecord.Record());
+        return true;
+    } catch (...) {
+        const QString reason = common::CurrentErrorMessage();
+        SetModified(false);
+        ShowError(PropsNotSavedMessage(
+            RecordLabel(ShownRecord.Record().Title, store_.SelectedFileName), reason));
+        return false;
+    }
+}
+
+}

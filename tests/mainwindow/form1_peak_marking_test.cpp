@@ -1,0 +1,146 @@
+// The peak edits in the running window: the automatic search by a typed threshold, the peak
+// menu's state, rename and removal by name, and the copy of the peak list.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+
+#include <qcustomplot.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace lmv::test {
+namespace {
+
+class Form1PeakMarkingTest : public Form1Test {
+protected:
+    mainwindow::TForm1& Window()
+    {
+        mainwindow::TForm1& window = Form();
+        if (window.Series1->Count() == 0) {
+            const std::vector<double> y{0, 5, 5, 0, 4, 0};
+            for (std::size_t i = 0; i < y.size(); ++i)
+                window.Series1->AddXY(double(i), y[i]);
+            window.PageControl1->setCurrentIndex(0);
+        }
+        return window;
+    }
+
+    QStringList Names()
+    {
+        QStringList names;
+        for (const model::TPeakRec& peak : form->PeakSet.Peaks())
+            names << peak.GetName();
+        return names;
+    }
+
+    bool Execute(const char* action) { return Window().Actn(action).Execute(); }
+};
+
+TEST_F(Form1PeakMarkingTest, AutomaticSearchReplacesThePeaksOfEveryPage)
+{
+    Window().AddPeak("old", 0, 1);
+    form->PeakSet.Peaks().back().PageIndex = 2;
+    desktop.inputs.push_back(QStringLiteral("3"));
+    Execute("PeakAutoSearchActn");
+
+    EXPECT_EQ(Names(), (QStringList{"0", "1"}));
+    EXPECT_EQ(form->PeakSet.Peaks()[0].StartIdx, 0);
+    EXPECT_EQ(form->PeakSet.Peaks()[0].EndIdx, 3);
+    EXPECT_EQ(form->PeakSet.Peaks()[1].StartIdx, 3);
+    EXPECT_EQ(form->PeakSet.Peaks()[1].EndIdx, 5);
+    EXPECT_NE(form->PeakSet.Peaks()[0].Value, 0.0);
+    EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(desktop.inputPrompts.last(), "Введите нижний порг значений|");
+}
+
+TEST_F(Form1PeakMarkingTest, AThresholdThatIsNoNumberChangesNothingCancelNeither)
+{
+    Window().AddPeak("kept", 0, 1);
+    desktop.inputs.push_back(QStringLiteral("3,5"));
+    Window().Actn("PeakAutoSearchActn").ExecuteReportingErrors();
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains("'3,5' is not a valid floating point value"));
+    desktop.inputs.push_back(std::nullopt);
+    Execute("PeakAutoSearchActn");
+    EXPECT_EQ(Names(), QStringList{"kept"});
+    EXPECT_FALSE(form->Modified());
+}
+
+TEST_F(Form1PeakMarkingTest, MenuAboutAHitPeakRenamesTheFirstAndRemovesEveryOfItsName)
+{
+    Window().AddPeak("a", 0, 3);
+    form->AddPeak("b", 3, 5);
+    form->AddPeak("a", 1, 2);
+    form->PeakSet.Peaks()[1].CalcType = 1;
+    form->PeakMarking.SetHitPeak(1);
+    form->PopupMenu1Popup();
+    EXPECT_TRUE(form->Actn("RenamePeakActn").Enabled());
+    EXPECT_TRUE(form->Actn("CalcIntSectActn").Checked());
+    EXPECT_FALSE(form->Actn("CalcS2Actn").Checked());
+    EXPECT_EQ(form->findChild<QAction*>("PeakNameItem")->text(), "b");
+
+    form->PeakMarking.SetHitPeak(2);
+    desktop.inputs.push_back(QStringLiteral("c"));
+    Execute("RenamePeakActn");
+    EXPECT_EQ(Names(), (QStringList{"c", "b", "a"}));
+    EXPECT_TRUE(form->Modified());
+
+    form->PeakMarking.SetHitPeak(0);
+    desktop.inputs.push_back(QString());
+    Execute("RenamePeakActn");
+    EXPECT_EQ(Names(), (QStringList{"c", "b", "a"}));
+    form->AddPeak("c", 2, 4);
+    Execute("RemovePeakActn");
+    EXPECT_EQ(Names(), (QStringList{"b", "a"}));
+
+    form->PopupMenu1Popup();  // the removed peak's index is no peak any more
+    EXPECT_FALSE(form->Actn("RemovePeakActn").Enabled());
+    EXPECT_EQ(form->findChild<QAction*>("PeakNameItem")->text(), "");
+}
+
+TEST_F(Form1PeakMarkingTest, CopyGivesTheTitleAndEveryPeakWithLoneCarriageReturns)
+{
+    desktop.inputs.push_back(QStringLiteral("3"));
+    Execute("PeakAutoSearchActn");
+    form->PeakSet.Peaks()[0].Value = 2.5;
+    form->PeakSet.Peaks()[1].Value = 10;
+    Execute("CopyPeaksDataActn");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r0\t2.5\r1\t10\r");
+}
+
+TEST_F(Form1PeakMarkingTest, MarkingModeFlipsItsCheck)
+{
+    mainwindow::TAction& marking = Window().Actn("SetPeakBordersActn");
+    Execute("SetPeakBordersActn");
+    EXPECT_TRUE(marking.Checked());
+    Execute("SetPeakBordersActn");
+    EXPECT_FALSE(marking.Checked());
+}
+
+TEST_F(Form1PeakMarkingTest, BandsAreDrawnWhileTheMarkingIsShownOnly)
+{
+    Window().AddPeak("P", 1, 2);
+    form->Chart1->replot();
+    mainwindow::TChart& chart = *form->Chart1;
+    auto bandPixel = [&] {
+        const QImage image = chart.toPixmap(chart.width(), chart.height()).toImage();
+        const QRect plot = chart.axisRect()->rect();
+        return image.pixelColor(int(chart.xAxis->coordToPixel(1.37)),
+                                plot.top() + plot.height() * 3 / 5);
+    };
+    ASSERT_TRUE(form->Actn("ShowBordersActn").Checked());
+    EXPECT_EQ(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
+    form->Actn("ShowBordersActn").SetChecked(false);
+    EXPECT_NE(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
+    Execute("SetPeakBordersActn");
+    EXPECT_EQ(bandPixel(), QColor(0xBC, 0xCD, 0xFE));
+}
+
+}
+}

@@ -1,0 +1,301 @@
+// The properties window in the running window over a real record folder: what it shows, the
+// action that shows it, and where the edits of each kind of record on screen go.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/prop_form.h"
+#include "store/record_file.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace lmv::test {
+namespace {
+
+using model::TBaseRecord;
+
+class Form1PropertiesTest : public Form1Test {
+protected:
+    Form1PropertiesTest() { store.FilterMode = store::ShowAllEntries; }
+
+    mainwindow::TPropForm& Props() { return *Form().PropForm; }
+
+    // A record of the folder with its index entry and list line.
+    QString Indexed(const QString& title, int channelPoints = 3)
+    {
+        TBaseRecord record;
+        record.Mode = 1;
+        record.Title = title;
+        record.Params = {{"Объём", "10.0"}, {"Метод", "КТТ"}, {"Ток", "5"}};
+        record.Comments = "first\r\nsecond\r\n";
+        model::TSingleChannel channel{0, {}};
+        for (int i = 0; i < channelPoints; ++i)
+            channel.Points.push_back({double(i), double(i)});
+        record.Channels = {channel};
+        Form();
+        const QString name = store.SaveNewRecord(record);
+        form->RefreshBaseList();
+        return name;
+    }
+
+    TBaseRecord OnDisk(const QString& name)
+    {
+        TBaseRecord record;
+        store.ReadRecordFile(name, record);
+        return record;
+    }
+
+    // Typed as the operator would, Cyrillic included (QTest's key clicks take ASCII only).
+    static void Type(QWidget* widget, const QString& text)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(widget, &press);
+    }
+
+    void TypeTitle(const QString& text)
+    {
+        Props().TitleEdit->clear();
+        Type(Props().TitleEdit, text);
+    }
+
+    int ListLineOf(const QString& name) const
+    {
+        for (std::size_t i = 0; i < store.FilteredList.size(); ++i)
+            if (store.FilteredList[i].FileName == name)
+                return int(i);
+        return -1;
+    }
+};
+
+TEST_F(Form1PropertiesTest, ShowsTheRecordOnScreenAndFillingIsNoEdit)
+{
+    EXPECT_EQ(Props().windowTitle(), "Параметры");
+    EXPECT_EQ(Props().PropGrid->horizontalHeaderItem(0)->text(), "Параметр");
+    EXPECT_EQ(Props().PropGrid->horizontalHeaderItem(1)->text(), "Значение");
+    EXPECT_EQ(Props().PropGrid->columnWidth(1), 140);
+    EXPECT_EQ(Props().PropGrid->rowCount(), 1) << "no parameters: one empty row";
+
+    form->ShowRecord(Indexed("Опыт"));
+    EXPECT_EQ(Props().TitleEdit->text(), "Опыт");
+    ASSERT_EQ(Props().PropGrid->rowCount(), 3);
+    EXPECT_EQ(Props().PropGrid->item(1, 0)->text(), "Метод");
+    EXPECT_EQ(Props().PropGrid->item(1, 1)->text(), "КТТ");
+    EXPECT_EQ(Props().CommentsMemo->toPlainText(), "first\nsecond");
+    EXPECT_FALSE(form->Modified());
+
+    QTest::keyClicks(Props().CommentsMemo, "!");
+    EXPECT_TRUE(form->Modified());
+}
+
+TEST_F(Form1PropertiesTest, CtrlCCopiesTheSelectedBlockWithTabsAndCr)
+{
+    Form().ShowRecord(Indexed("Опыт"));
+    Props().PropGrid->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 1), true);
+    QTest::keyClick(Props().PropGrid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Объём\t10.0\rМетод\tКТТ\rТок\t5\r");
+}
+
+TEST_F(Form1PropertiesTest, TheActionTogglesTheWindowARunStartShowsItUnchecked)
+{
+    mainwindow::TAction& showProps = Form().Actn("ShowPropsActn");
+    showProps.Execute();
+    EXPECT_TRUE(showProps.Checked());
+    EXPECT_TRUE(Props().isVisible());
+    showProps.Execute();
+    EXPECT_FALSE(showProps.Checked());
+    EXPECT_FALSE(Props().isVisible());
+
+    form->ShowPropFormForTitle();
+    EXPECT_TRUE(Props().isVisible());
+    EXPECT_FALSE(showProps.Checked());
+    showProps.Execute();
+    EXPECT_TRUE(showProps.Checked());
+    EXPECT_TRUE(Props().isVisible());
+}
+
+// The edited title reaches the file, the index and the list line when the record is left.
+TEST_F(Form1PropertiesTest, AnEditedStoredRecordIsWrittenWhenLeft)
+{
+    const QString edited = Indexed("Старое");
+    const QString other = Indexed("Другое");
+    Form().ShowRecord(edited);
+    TypeTitle("Новое");
+    Props().CommentsMemo->moveCursor(QTextCursor::End);
+    QTest::keyClick(Props().CommentsMemo, Qt::Key_Return);
+    Type(Props().CommentsMemo, "третья");
+    form->ShowRecord(other);
+
+    const TBaseRecord saved = OnDisk(edited);
+    EXPECT_EQ(saved.Title, "Новое");
+    EXPECT_EQ(saved.Comments, "first\r\nsecond\r\n\xF2\xF0\xE5\xF2\xFC\xFF\r\n");
+    store.OpenRecordDir();
+    EXPECT_EQ(store.HeaderList()[0].Title, "Новое");
+    EXPECT_TRUE(form->ListBox1->item(ListLineOf(edited))->text().endsWith(" Новое"));
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+// Shown, a record's peaks are calculated anew, and leaving it writes their new values.
+TEST_F(Form1PropertiesTest, AStoredRecordWithPeaksIsWrittenAgainWhenLeft)
+{
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{0, {{0, 1}, {2, 3}, {4, 5}, {6, 3}, {8, 1}}}};
+    model::TPeakRec peak;
+    peak.EndIdx = 4;
+    record.Peaks = {peak};
+    Form();
+    const QString name = store.SaveNewRecord(record);
+    const QString other = Indexed("Другая");
+    form->ShowRecord(name);
+    form->ShowRecord(other);
+    const TBaseRecord saved = OnDisk(name);
+    ASSERT_EQ(saved.Peaks.size(), 1u);
+    EXPECT_NE(saved.Peaks[0].Value, 0.0);
+}
+
+TEST_F(Form1PropertiesTest, ClosingTheWindowSavesAndUnchecksTheAction)
+{
+    const QString name = Indexed("Старое");
+    Form().Actn("ShowPropsActn").Execute();
+    form->ShowRecord(name);
+    TypeTitle("Закрыто");
+    Props().close();
+    EXPECT_EQ(OnDisk(name).Title, "Закрыто");
+    EXPECT_FALSE(form->Actn("ShowPropsActn").Checked());
+}
+
+TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
+{
+    Form().DeviceType = 1;
+    form->NewRecord();
+    const QString live = store.RecordFileName;
+    const QByteArray written = [&] {
+        QFile file(store.RecordDir() + live);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    TypeTitle("Идёт опыт");
+    form->SaveProps();
+    EXPECT_EQ(store.LiveRecord.Title, "Идёт опыт");
+    QFile file(store.RecordDir() + live);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), written);
+    EXPECT_TRUE(form->ListBox1->item(0)->text().endsWith(" Идёт опыт"));
+}
+
+// A disk's record and a foreign file keep their edits on screen only, and showing the next
+// record goes on without a word.
+TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
+{
+    const QString next = Indexed("Следующая");
+    QFile foreign(store.RecordDir() + "foreign.txt");
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("no record at all");
+    foreign.close();
+    Form().ShowRecord("foreign.txt");
+    TypeTitle("Правка");
+    form->ShowRecord(next);
+    ASSERT_TRUE(foreign.open(QIODevice::ReadOnly));
+    EXPECT_EQ(foreign.readAll(), "no record at all");
+
+    QTemporaryDir disk;
+    TBaseRecord onDisk;
+    onDisk.Title = "С карты";
+    onDisk.Channels = {{0, {{0, 1}}}};
+    store::WriteRecordFile(disk.filePath("d.lmv"), onDisk);
+    store.SetBrowseDir(disk.path());
+    form->ShowRecord("d.lmv");
+    TypeTitle("Правка");
+    form->SaveProps();
+    EXPECT_EQ(form->ShownRecord.Record().Title, "Правка") << "kept on screen";
+    form->ShowRecord("d.lmv");
+    EXPECT_EQ(form->ShownRecord.Record().Title, "С карты");
+    TBaseRecord again;
+    store::ReadRecordFile(disk.filePath("d.lmv"), again);
+    EXPECT_EQ(again.Title, "С карты");
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(store.SelectedFileName, "d.lmv");
+}
+
+// A record read in part is not rewritten for being shown; edited and left, it is written only
+// when the operator agrees, and No keeps the file as it was.
+TEST_F(Form1PropertiesTest, ACutRecordAsksBeforeItIsWrittenShortened)
+{
+    const QString next = Indexed("Следующая");
+    TBaseRecord whole;
+    whole.Mode = 1;
+    whole.Title = "Обрыв";
+    whole.Channels = {{0, {{0, 1}, {1, 2}}}, {1, {{0, 1}, {1, 2}}}};
+    const QByteArray cutBytes = store::SerializeRecord(whole).chopped(8);
+    const QString cutPath = store.RecordDir() + "cut.lmv";
+    const auto writeCut = [&] {
+        QFile file(cutPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(cutBytes);
+    };
+    const auto fileBytes = [&] {
+        QFile file(cutPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    writeCut();
+    form->ShowRecord("cut.lmv");
+    form->ShowRecord(next);
+    EXPECT_EQ(fileBytes(), cutBytes);
+    EXPECT_FALSE(notifier.boxes.join("|").contains("только прочитанная часть"));
+
+    form->ShowRecord("cut.lmv");
+    notifier.boxes.clear();
+    TypeTitle("Правка");
+    Props().close();
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << "closing the window is no leaving";
+    notifier.answers = {common::BoxAnswer::No};
+    form->ShowRecord(next);
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains("Правка (cut.lmv)"));
+    EXPECT_TRUE(notifier.boxes[0].contains("только прочитанная часть"));
+    EXPECT_EQ(fileBytes(), cutBytes);
+
+    form->ShowRecord("cut.lmv");
+    TypeTitle("Правка");
+    notifier.answers = {common::BoxAnswer::Yes};
+    form->ShowRecord(next);
+    TBaseRecord saved;
+    EXPECT_FALSE(store.ReadRecordFile("cut.lmv", saved).Cut) << "only the part read is kept";
+    EXPECT_EQ(saved.Title, "Правка");
+    EXPECT_LT(saved.Channels.back().Points.size(), 2u);
+}
+
+// The file turned into a folder cannot be replaced: one message names the record, and the next
+// record is shown; leaving again tells nothing more.
+TEST_F(Form1PropertiesTest, AFailedSaveIsToldOnceAndTheNextRecordIsShown)
+{
+    const QString failing = Indexed("Упрямая");
+    const QString next = Indexed("Следующая", 5);
+    Form().ShowRecord(failing);
+    ASSERT_TRUE(QFile::remove(store.RecordDir() + failing));
+    ASSERT_TRUE(QDir(store.RecordDir()).mkdir(failing));
+    TypeTitle("Правка");
+    form->ShowRecord(next);
+
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains("Правка (" + failing + ")"));
+    EXPECT_TRUE(notifier.boxes[0].contains("не сохранены"));
+    EXPECT_EQ(store.SelectedFileName, next);
+    EXPECT_EQ(form->Series1->Count(), 5);
+    form->SaveProps();
+    form->close();
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+}
+}
