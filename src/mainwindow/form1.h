@@ -7,14 +7,19 @@
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
 #include "mainwindow/form1_options.h"
+#include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/peak_marking/peak_marking.h"
+#include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
+#include "mainwindow/recording/autosave_policy.h"
+#include "mainwindow/recording/run_clock.h"
+#include "mainwindow/recording/run_state.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -166,6 +171,10 @@ public:
     void ChartZoom();
     void UpdateCursorReadout();
     void SetStatusText(const QString& text);
+
+    // Recording control and the autosave (form1_recording.cpp). The titration run finished
+    // last, whose end-of-run values still go into its file; '' when none waits.
+    const QString& AwaitingResultsFile() const;
 
     // Chart view tools, mouse zoom and scroll, cursor readout, help and About (form1_view_tools.cpp,
     // form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor marks are by page.
@@ -383,11 +392,16 @@ public:
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
     TPropForm* PropForm = nullptr;
+    // Measurement frames: the window as their router sees it, and the router.
+    TForm1MeasurementView MeasurementView{*this};
+    TMeasurementRouter Measurements{MeasurementView};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class TForm1MeasurementView;
+
     // Creation of the form definition's components.
     void CreateActions();
     // Runs every update rule: while the program is idle and before a menu opens.
@@ -478,6 +492,24 @@ private:
     // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
     reports::TReportForms& ReportForms();
     std::shared_ptr<reports::TReportForms> reportForms_;
+    // Recording control and the autosave. The save in flight is completed before the window
+    // goes, since its outcome comes back here.
+    void StartRecording();
+    void StopRecording();
+    void EndRun();
+    void DiscardRun();
+    void ShowRunState();
+    void DrawLivePoint(int channel, double x, double y);
+    void PairTwoParameterPoints();
+    void AutosaveDone(const QString& fileName, const QString& error);
+    void SaveLiveRecordAtClose();
+    TRunState RunState;
+    TRunClock RunClock;
+    TAutosavePolicy Autosave;
+    struct TSaveCompletedAtExit {
+        store::TRecordStore& store;
+        ~TSaveCompletedAtExit();
+    } saveCompletedAtExit_{store_};
 };
 
 }

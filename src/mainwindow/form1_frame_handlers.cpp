@@ -4,7 +4,10 @@
 namespace lmv::mainwindow {
 
 // Readings: captions, table cells and live points.
-void TForm1::OnMeasurementFrame(const link::TRxFrame&) {}
+void TForm1::OnMeasurementFrame(const link::TRxFrame& frame)
+{
+    Measurements.OnMeasurementFrame(frame);
+}
 
 // Result and service answers.
 void TForm1::OnNotebookPageFrame(const link::TRxFrame&) {}

@@ -12,16 +12,8 @@ void TForm1::RemoveActnExecute() {}
 void TForm1::RemoveActnUpdate() {}
 void TForm1::RebuildDBActnExecute() {}
 
-// Recording control and time marks.
-void TForm1::StartStopActnExecute() {}
-void TForm1::AddMarkActnExecute() {}
 // The journal is never kept: the action is invisible and does nothing.
 void TForm1::LogActnExecute() {}
-void TForm1::debug1Click() {}
-void TForm1::Timer2Timer() {}
-void TForm1::AddPoint(int, double, double) {}
-double TForm1::ElapsedRunTime() const { return 0.0; }
-void TForm1::SetStatusText(const QString&) {}
 
 // Graph files, text export and import.
 void TForm1::N6Click() {}

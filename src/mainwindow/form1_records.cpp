@@ -9,7 +9,9 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/record_display/end_point.h"
+#include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
+#include "mainwindow/recording/long_run_reserve.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
@@ -45,6 +47,7 @@ void TForm1::NewRecord()
     store_.SelectedFileName.clear();
     store_.RecordFileName.clear();
     StartLiveRecord(store_.LiveRecord, DeviceType);
+    ReserveForLongRun(store_.LiveRecord);
     PeakSet.Peaks().clear();
     CreateRecordFile();
 }
@@ -58,16 +61,27 @@ void TForm1::CreateRecordFile()
     ListBox1Click();
 }
 
+// The run's file is closed at every stop, also when its save fails (the autosave retries it).
+// The titration device sends its end-of-run values after the stop: they go into the file it
+// waits with.
 void TForm1::FinishRecord()
 {
     if (store_.RecordFileName.isEmpty()) {
         notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
-    store_.SaveRecordFile(store_.RecordFileName, store_.LiveRecord);
-    // The titration device sends its end-of-run values after the stop: they go into this file.
-    if (store_.LiveRecord.Mode != dtTitrator)
+    if (LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
+        SaveProps();
+    const QString fileName = store_.RecordFileName;
+    if (store_.LiveRecord.Mode == dtTitrator)
+        store_.AwaitingResultsFileName = fileName;
+    try {
+        store_.SaveRecordFile(fileName, store_.LiveRecord);
+    } catch (...) {
         store_.RecordFileName.clear();
+        throw;
+    }
+    store_.RecordFileName.clear();
 }
 
 // A failed save of the record being left is told and does not keep the next one from showing.

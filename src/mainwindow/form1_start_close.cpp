@@ -131,6 +131,7 @@ void TForm1::FormClose()
     TAction& startStop = Actn(QStringLiteral("StartStopActn"));
     if (startStop.Tag == 1)
         startStop.ExecuteReportingErrors();
+    RunReportingErrors(&TForm1::SaveLiveRecordAtClose);
     if (Modified())
         RunReportingErrors(&TForm1::SaveProps);
 }

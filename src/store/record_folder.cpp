@@ -2,6 +2,7 @@
 
 #include "common/day_count.h"
 #include "common/errors.h"
+#include "store/background_save.h"
 #include "store/file_time.h"
 #include "store/index_file.h"
 #include "store/record_names.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <algorithm>
 
 namespace lmv::store {
@@ -24,12 +26,12 @@ template <typename List> auto FindEntry(List& list, const QString& fileName)
     });
 }
 
-void RetitleEntry(model::TBaseHeader& list, const QString& fileName, const model::TBaseRecord& rec)
+void RetitleEntry(model::TBaseHeader& list, const model::TBaseHeaderRecord& saved)
 {
-    const auto entry = FindEntry(list, fileName);
+    const auto entry = FindEntry(list, saved.FileName);
     if (entry != list.end()) {
-        entry->Title = rec.Title;
-        entry->DateTime = rec.DateTime;
+        entry->Title = saved.Title;
+        entry->DateTime = saved.DateTime;
     }
 }
 
@@ -42,10 +44,17 @@ bool NameTaken(const QString& path)
 }
 
 TRecordStore::TRecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock)
-    : notifier_(notifier), clock_(std::move(clock)), startDir_(GetStartDir(documentsPath))
+    : notifier_(notifier), clock_(std::move(clock)), startDir_(GetStartDir(documentsPath)),
+      save_(std::make_unique<TBackgroundSave>()), saveContext_(std::make_unique<QObject>())
 {
     EnsureStartDir(startDir_);
     FilterDate = Now();
+}
+
+TRecordStore::~TRecordStore()
+{
+    saveDone_ = nullptr;
+    save_->Wait();
 }
 
 model::TDateTime TRecordStore::Now() const { return common::DateTimeToDays(clock_()); }
@@ -81,7 +90,7 @@ TRecordReadResult TRecordStore::ReadRecordFile(const QString& fileName, model::T
     return result;
 }
 
-void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec)
+void TRecordStore::CheckWritable(const QString& fileName) const
 {
     if (fileName.isEmpty())
         throw common::Error(QStringLiteral("Пустое имя файла записи"));
@@ -92,15 +101,66 @@ void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRec
             QStringLiteral("Записи съемного диска только для чтения: \"%1\" не сохранена")
                 .arg(fileName));
     RequireRecordDir();
-    WriteRecordFile(recordDir_ + fileName, rec);
-    RetitleEntry(headerList_, fileName, rec);
+}
+
+void TRecordStore::IndexSavedRecord(const model::TBaseHeaderRecord& saved)
+{
+    RetitleEntry(headerList_, saved);
     if (!IsBrowsing())
-        RetitleEntry(FilteredList, fileName, rec);
+        RetitleEntry(FilteredList, saved);
     SaveHeaderFile();
+}
+
+void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec)
+{
+    FinishBackgroundSave();
+    CheckWritable(fileName);
+    WriteRecordFile(recordDir_ + fileName, rec);
+    IndexSavedRecord({rec.Title, fileName, rec.DateTime});
+}
+
+void TRecordStore::SaveRecordFileInBackground(const QString& fileName,
+                                              const model::TBaseRecord& rec, TSaveDone done)
+{
+    FinishBackgroundSave();
+    CheckWritable(fileName);
+    saving_ = {rec.Title, fileName, rec.DateTime};
+    saveDone_ = std::move(done);
+    const quint64 generation = ++saveGeneration_;
+    save_->Start(recordDir_ + fileName, rec, [this, generation] {
+        QMetaObject::invokeMethod(
+            saveContext_.get(),
+            [this, generation] {
+                if (generation == saveGeneration_)
+                    FinishBackgroundSave();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool TRecordStore::BackgroundSaveInFlight() const { return save_->InFlight(); }
+
+void TRecordStore::FinishBackgroundSave()
+{
+    if (!save_->InFlight())
+        return;
+    QString error = save_->Wait();
+    const TSaveDone done = std::move(saveDone_);
+    saveDone_ = nullptr;
+    if (error.isEmpty()) {
+        try {
+            IndexSavedRecord(saving_);
+        } catch (const common::Error& failure) {
+            error = failure.message();
+        }
+    }
+    if (done)
+        done(error);
 }
 
 QString TRecordStore::SaveNewRecord(const model::TBaseRecord& rec)
 {
+    FinishBackgroundSave();
     RequireRecordDir();
     const QString name =
         NewRecordName(qsizetype(headerList_.size()), [this](const QString& candidate) {
@@ -109,7 +169,13 @@ QString TRecordStore::SaveNewRecord(const model::TBaseRecord& rec)
         });
     WriteRecordFile(recordDir_ + name, rec);
     headerList_.push_back({rec.Title, name, rec.DateTime});
-    SaveHeaderFile();
+    try {
+        SaveHeaderFile();
+    } catch (const common::Error&) {
+        headerList_.pop_back();
+        QFile::remove(recordDir_ + name);
+        throw;
+    }
     return name;
 }
 
@@ -131,7 +197,11 @@ void TRecordStore::SaveHeaderFile()
     WriteHeaderFile(HeaderPath(), headerList_);
 }
 
-void TRecordStore::SaveHeaderAtExit() { SaveHeaderBeforeLeaving(); }
+void TRecordStore::SaveHeaderAtExit()
+{
+    FinishBackgroundSave();
+    SaveHeaderBeforeLeaving();
+}
 
 // A folder whose medium is gone must not keep the operator from switching to another one.
 void TRecordStore::SaveHeaderBeforeLeaving()
@@ -177,8 +247,10 @@ void TRecordStore::SetRecordDir(const QString& dir)
         return;
     if (RecordingRuns)
         throw common::Error(QStringLiteral("Во время записи папку записей сменить нельзя"));
+    FinishBackgroundSave();
     SaveHeaderBeforeLeaving();
     RecordFileName.clear();
+    AwaitingResultsFileName.clear();
     SelectedFileName.clear();
     recordDir_ = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
     browseDir_.clear();
@@ -193,6 +265,7 @@ void TRecordStore::ApplyFilter()
 
 void TRecordStore::RebuildHeader()
 {
+    FinishBackgroundSave();
     RequireRecordDir();
     model::TBaseHeader rebuilt;
     QStringList unreadable;
@@ -235,6 +308,7 @@ void TRecordStore::RebuildHeader()
 
 void TRecordStore::DeleteRecord(const QString& fileName)
 {
+    FinishBackgroundSave();
     // The live record's own file may go (a forced stop discards it) unless the disk lists the
     // same name, which a removal of a listed line could mean.
     if (IsBrowsing() && (!IsLiveFile(fileName) || FindEntry(dirList_, fileName) != dirList_.end()))
@@ -252,6 +326,7 @@ void TRecordStore::DeleteRecord(const QString& fileName)
 
 void TRecordStore::SetBrowseDir(const QString& dir)
 {
+    FinishBackgroundSave();
     SaveHeaderBeforeLeaving();
     SelectedFileName.clear();
     browseDir_ = dir;

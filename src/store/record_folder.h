@@ -14,15 +14,24 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QObject;
 
 namespace lmv::store {
+
+class TBackgroundSave;
 
 class TRecordStore {
 public:
     using Clock = std::function<QDateTime()>;
+    // The outcome of a background save: '' when the file and its index entry were written.
+    using TSaveDone = std::function<void(const QString& error)>;
 
     // StartDir := documentsPath + "/Lmv2Pr/", created with its parents; FilterDate := now.
     TRecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock);
+    // Waits for a save in flight; its outcome is no longer told.
+    ~TRecordStore();
 
     const QString& StartDir() const { return startDir_; }
     const QString& RecordDir() const { return recordDir_; }  // ends in '/'; '' until opened
@@ -39,6 +48,9 @@ public:
     model::TDateTime FilterDate = 0.0;
     model::TBaseRecord LiveRecord;
     QString RecordFileName;  // file of LiveRecord while it is open; '' = none
+    // The titration run finished last, whose end-of-run values the device sends after the stop;
+    // kept until the next recording starts or the folder is switched.
+    QString AwaitingResultsFileName;
     QString SelectedFileName;  // file of the record shown
     // Set by the recording control from the start of a run to its stop: the record folder
     // cannot be switched meanwhile.
@@ -53,8 +65,19 @@ public:
     // first of FilteredList) the record's title and date and saves the index. Refused for an
     // empty or unusable name and, while a disk is browsed, for any record but the live one.
     void SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec);
-    // Names, writes and then indexes a new recording; returns its file name. The entry is only
-    // made once the file is written.
+    // SaveRecordFile with the file written on a worker thread from a copy of rec taken now; the
+    // index entry follows on this thread once the file is written, then done runs. The checks
+    // of SaveRecordFile throw at once. One save in flight: a save still running is waited for.
+    void SaveRecordFileInBackground(const QString& fileName, const model::TBaseRecord& rec,
+                                    TSaveDone done);
+    bool BackgroundSaveInFlight() const;
+    // Waits for the save in flight and completes it here. Every other write or deletion of a
+    // record, and every folder switch, does so first, so an older snapshot never lands after
+    // a newer one.
+    void FinishBackgroundSave();
+    // Names, writes and then indexes a new recording; the entry is dropped and the file removed
+    // again when the index cannot be written, so a failed start leaves no trace; returns its file
+    // name. The entry is only made once the file is written.
     QString SaveNewRecord(const model::TBaseRecord& rec);
     void SaveHeaderFile();
     // The index written once more at exit; a failure is shown, never thrown.
@@ -90,8 +113,11 @@ private:
     bool IsBrowsing() const { return !browseDir_.isEmpty(); }
     bool IsLiveFile(const QString& fileName) const
     {
-        return !RecordFileName.isEmpty() && fileName == RecordFileName;
+        return !fileName.isEmpty() &&
+            (fileName == RecordFileName || fileName == AwaitingResultsFileName);
     }
+    void CheckWritable(const QString& fileName) const;
+    void IndexSavedRecord(const model::TBaseHeaderRecord& saved);
     void RequireRecordDir() const;
     model::TSingleChannel* LiveChannel(int32_t channel);
 
@@ -104,6 +130,12 @@ private:
     model::TBaseHeader dirList_;
     bool headerRejected_ = false;
     bool refusalReported_ = false;
+    std::unique_ptr<TBackgroundSave> save_;
+    model::TBaseHeaderRecord saving_;  // the entry the save in flight updates once written
+    TSaveDone saveDone_;
+    quint64 saveGeneration_ = 0;
+    // Lives on the store's thread: the worker's notice of a finished write is queued to it.
+    std::unique_ptr<QObject> saveContext_;
 };
 
 }

@@ -103,5 +103,33 @@ TEST_F(LmvsimProcess, RejectsABadOption)
     EXPECT_TRUE(sim.readAllStandardError().contains("--fault"));
 }
 
+// Frames sent before the port opened may be gone: the run repeats, and one whole run is enough.
+TEST_F(LmvsimProcess, PlaysTitrationRunsBetweenStreamedReadings)
+{
+    const QString path = Start({"--device", "41", "--rate", "50", "--run", "2"});
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+    test::FakeNotifier notifier;
+    test::RecordingHandlers handlers;
+    TInstrumentLink link(notifier);
+    link.SetHandlers(&handlers);
+    link.Driver().SetDevicePath(path);
+    ASSERT_TRUE(link.Connect());
+    const std::vector<std::string> expected{"Start", "0",    "1",   "7",   "0",   "1",
+                                            "7",     "Stop", "255", "253", "252", "0"};
+    const auto runStart = [&] {
+        return std::find_if(handlers.calls.begin(), handlers.calls.end(),
+                            [](const auto& call) { return call.slot == "Start"; });
+    };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return handlers.calls.end() - runStart() >= std::ptrdiff_t(expected.size()); },
+        10000));
+    std::vector<std::string> run;
+    for (auto call = runStart(); run.size() < expected.size(); ++call)
+        run.push_back(call->slot == "Measurement" ? std::to_string(call->frame.bytes[8])
+                                                  : call->slot);
+    EXPECT_EQ(run, expected)
+        << "start, two readings of potential, second channel and volume, stop, end-of-run values";
+}
+
 }
 }

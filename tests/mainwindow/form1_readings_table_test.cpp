@@ -543,11 +543,13 @@ TEST_P(CopyGridTest, CopiesTheGridOfTheActivePage)
     const CopyCase c = GetParam();
     Table().ResetGrid(2);
     StoreReadings({"7.25"});
-    const QStringList results{"a", "b", "c", "d", "e", "f"};
-    for (int cell = 0; cell < results.size(); ++cell)
-        Window().ResultsGrid->SetCells(cell % 3, cell / 3, results[cell]);
     Window().ShowAllTabsActnExecute();
     Window().PageControl1->setCurrentIndex(c.page);
+    // After the page is shown, which rebuilds the results grid from the solvers.
+    const QStringList results{"a", "b", "c", "d", "e", "f"};
+    Window().ResultsGrid->SetColCount(3);
+    for (int cell = 0; cell < results.size(); ++cell)
+        Window().ResultsGrid->SetCells(cell % 3, cell / 3, results[cell]);
     QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
 
     EXPECT_EQ(Actn("CopyGridActn").Execute(), c.enabled);

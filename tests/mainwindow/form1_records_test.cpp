@@ -287,13 +287,14 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
     EXPECT_TRUE(form->ShownRecord.LoadingRecord());
 }
 
-TEST_F(Form1RecordsTest, ATitrationRunKeepsItsFileOpenAfterTheStop)
+TEST_F(Form1RecordsTest, ATitrationRunWaitsForItsEndOfRunValuesAfterTheStop)
 {
     Form().DeviceType = 41;
     form->NewRecord();
     const QString first = store.RecordFileName;
     form->FinishRecord();
-    EXPECT_EQ(store.RecordFileName, first);
+    EXPECT_TRUE(store.RecordFileName.isEmpty()) << "the finished run is no longer the live one";
+    EXPECT_EQ(form->AwaitingResultsFile(), first);
 
     form->NewRecord();
     EXPECT_NE(store.RecordFileName, first);

@@ -139,6 +139,14 @@ TEST_F(RecordStoreTest, NewRecordIsIndexedOnlyOnceItsFileIsWritten)
     EXPECT_EQ(store.HeaderList().size(), 1u);
 }
 
+TEST_F(RecordStoreTest, NewRecordWhoseIndexCannotBeWrittenLeavesNoEntryAndNoFile)
+{
+    ASSERT_TRUE(QDir().mkpath(InBase(HeaderFileName)));  // a folder where the index goes
+    EXPECT_THROW(store.SaveNewRecord(Titled("run", 43167.5)), FileError);
+    EXPECT_TRUE(store.HeaderList().empty());
+    EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), QStringList());
+}
+
 TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
 {
     MakeIndex({"0", "1"});

@@ -1,8 +1,11 @@
 // lmvsim: an instrument on a pseudo-terminal. Prints the terminal's path on its first line, streams
 // measurement frames and answers the service requests (calibrations, notebook, clock) until SIGINT
-// or SIGTERM. --fault makes it misbehave towards requests, so the program's failure paths can be
-// tried by hand.
+// or SIGTERM. --run plays whole runs of the device (start, readings, results, stop and the
+// titration device's end-of-run values), one every few seconds, so that a program that connects
+// late still sees a whole one. --fault makes it misbehave towards requests, so the
+// program's failure paths can be tried by hand.
 #include "common/number_text.h"
+#include "sim_channels.h"
 #include "sim_devices.h"
 #include "sim_instrument.h"
 #include "sim_terminal.h"
@@ -21,6 +24,7 @@
 
 namespace {
 
+constexpr qint64 RunPauseMs = 3000;  // streaming between two runs
 int signalPipe[2] = {-1, -1};
 
 void OnStopSignal(int)
@@ -98,10 +102,15 @@ int main(int argc, char** argv)
                       QString::number(defaults.channels)});
     parser.addOption({"notebook-pages", "Filled notebook pages, 0 to 255 (default 3).", "N",
                       QString::number(defaults.notebookPages)});
-    parser.addOption({"fault", "none, silent, wrong-code or bad-unit (default none).", "KIND",
-                      "none"});
-    parser.addOption({"fault-after", "Requests answered well before the fault (default 0).", "N",
-                      "0"});
+    parser.addOption(
+        {"run",
+         "Readings of a whole run, played first and then every 3 s of streaming, 0 to 10000 "
+         "(default 0: none).",
+         "N", "0"});
+    parser.addOption(
+        {"fault", "none, silent, wrong-code or bad-unit (default none).", "KIND", "none"});
+    parser.addOption(
+        {"fault-after", "Requests answered well before the fault (default 0).", "N", "0"});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         Refuse(
@@ -112,6 +121,7 @@ int main(int argc, char** argv)
     settings.channels = Option(parser, "channels", 1, 4);
     const int rate = Option(parser, "rate", 1, 100);
     settings.notebookPages = Option(parser, "notebook-pages", 0, 255);
+    const int runReadings = Option(parser, "run", 0, 10000);
     settings.fault = Fault(parser.value("fault"));
     settings.faultAfter = Option(parser, "fault-after", 0, 1000000);
     TSimInstrument instrument(settings);
@@ -135,12 +145,27 @@ int main(int argc, char** argv)
     // program's link lamp visibly changes with each.
     QTimer tick;
     int nextChannel = 0;
+    std::vector<std::vector<uint8_t>> runFrames;
+    if (runReadings > 0)
+        runFrames = RunFrames(settings.deviceType, settings.channels, runReadings);
+    std::size_t nextRunFrame = 0;
+    QElapsedTimer sinceRun;
     QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (nextRunFrame < runFrames.size()) {
+            terminal.Send(runFrames[nextRunFrame++]);
+            if (nextRunFrame == runFrames.size())
+                sinceRun.start();
+            return;
+        }
+        if (!runFrames.empty() && sinceRun.elapsed() >= RunPauseMs) {
+            nextRunFrame = 0;
+            return;
+        }
         terminal.Send(
             MeasurementFrameBytes(instrument.Reading(nextChannel, run.elapsed() / 1000.0)));
-        nextChannel = (nextChannel + 1) % settings.channels;
+        nextChannel = (nextChannel + 1) % instrument.StreamedChannelCount();
     });
-    tick.start(std::max(1, 1000 / (rate * settings.channels)));
+    tick.start(std::max(1, 1000 / (rate * instrument.StreamedChannelCount())));
     const int code = app.exec();
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);

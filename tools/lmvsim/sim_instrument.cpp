@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "link/photometer_units.h"
+#include "sim_channels.h"
 
 #include <algorithm>
 #include <array>
@@ -16,51 +17,29 @@ namespace {
 constexpr int ConductometerKind = 5;
 constexpr int PhotometerKind = 8;
 
-struct TChannelShape {
-    double rest;
-    double swing;
-    double periodSeconds;
-    int unitIndex;  // index into the program's unit table: 0 pX, 3 mV, 5 C
-    const char* label;
-};
-
-constexpr std::array<TChannelShape, 4> Shapes{{
-    {7.0, 2.0, 60.0, 0, "pH  "},
-    {25.0, 0.5, 300.0, 5, "T   "},
-    {150.0, 100.0, 90.0, 3, "E3  "},
-    {-50.0, 30.0, 45.0, 3, "E4  "},
-}};
-
 }
 
 TSimInstrument::TSimInstrument(TSimSettings settings) : settings_(settings)
 {
-    if (settings_.channels < 1 || settings_.channels > int(Shapes.size()) ||
-        settings_.deviceType < 0 || settings_.deviceType > 255)
+    if (settings_.channels < 1 || settings_.channels > MaxChannels || settings_.deviceType < 0 ||
+        settings_.deviceType > 255)
         throw common::RangeError();
 }
 
 TMeasurement TSimInstrument::Reading(int channel, double seconds) const
 {
-    const TChannelShape& shape = Shapes.at(size_t(channel));
-    const double phase = 2 * std::numbers::pi * seconds / shape.periodSeconds;
-    const int wholeSeconds = static_cast<int>(seconds);
-    TMeasurement reading;
-    reading.value = shape.rest + shape.swing * std::sin(phase);
-    reading.decimalsIndex = 1;
-    reading.unitIndex = shape.unitIndex;
-    reading.channel = channel;
-    reading.label = shape.label;
-    reading.runSeconds = wholeSeconds % 60;
-    reading.runMinutes = (wholeSeconds / 60) % 256;
-    reading.deviceType = settings_.deviceType;
-    return reading;
+    return StreamedReading(settings_.deviceType, channel, seconds);
+}
+
+int TSimInstrument::StreamedChannelCount() const
+{
+    return std::min(settings_.channels, int(StreamedChannels(settings_.deviceType).size()));
 }
 
 std::vector<uint8_t> TSimInstrument::MeasurementBurst(double seconds) const
 {
     std::vector<uint8_t> burst;
-    for (int channel = 0; channel < settings_.channels; ++channel) {
+    for (int channel = 0; channel < StreamedChannelCount(); ++channel) {
         const std::vector<uint8_t> frame = MeasurementFrameBytes(Reading(channel, seconds));
         burst.insert(burst.end(), frame.begin(), frame.end());
     }

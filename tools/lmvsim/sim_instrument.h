@@ -17,7 +17,7 @@ enum class TSimFault { None, Silent, WrongCode, BadUnit };
 
 struct TSimSettings {
     int deviceType = 3;
-    int channels = 2;  // 1..4: channel 1 reads the temperature
+    int channels = 2;  // 1..4, fewer when the device streams fewer; see StreamedChannels
     int notebookPages = 3;  // filled pages, 0..255; the pages after them are empty
     TSimFault fault = TSimFault::None;
     int faultAfter = 0;  // requests answered well before the fault starts
@@ -27,10 +27,13 @@ class TSimInstrument {
 public:
     explicit TSimInstrument(TSimSettings settings);
 
+    static constexpr int MaxChannels = 4;
+
     // The reading of a channel after `seconds` of the run: a slow sine about its resting value.
     TMeasurement Reading(int channel, double seconds) const;
+    int StreamedChannelCount() const;
 
-    // One MeasurementFrame per channel, in channel order.
+    // One MeasurementFrame per streamed channel, in channel order.
     std::vector<uint8_t> MeasurementBurst(double seconds) const;
 
     // Feeds received bytes; returns the answers to the requests completed by them.

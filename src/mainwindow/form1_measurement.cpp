@@ -1,0 +1,105 @@
+// The measurement frames' steps on the window: pages, captions, value fields, chart titles,
+// status panels, the readings table, live points and the titration device's end-of-run record.
+#include "mainwindow/form1.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "store/record_folder.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+namespace lmv::mainwindow {
+
+QDateTime TForm1MeasurementView::Now() const { return QDateTime::currentDateTime(); }
+bool TForm1MeasurementView::Recording() const { return form_.Recording; }
+double TForm1MeasurementView::ElapsedRunTime() const { return form_.ElapsedRunTime(); }
+bool TForm1MeasurementView::UnitsShown() const { return form_.CheckBox4->isChecked(); }
+int TForm1MeasurementView::DeviceType() const { return form_.DeviceType; }
+
+void TForm1MeasurementView::ChangeDeviceType(int code)
+{
+    form_.DeviceType = code;
+    form_.ConfigureForDevice(code);
+    form_.Panel3->setVisible(code == dtCorrosionMeter);
+    form_.CorrosBox->setVisible(code == dtCorrosionMeter);
+}
+
+void TForm1MeasurementView::SetAddRowEnabled(bool enabled)
+{
+    form_.Actn(QStringLiteral("AddRowToGridActn")).SetEnabled(enabled);
+}
+
+TReadingsTable& TForm1MeasurementView::Table() { return form_.ReadingsTable; }
+void TForm1MeasurementView::StoreLiveRow() { form_.AddRowToGridActnExecute(); }
+
+void TForm1MeasurementView::SetPageCaption(int page, const QString& text)
+{
+    form_.PageControl1->setTabText(page, text);
+}
+
+void TForm1MeasurementView::SetValueField(int field, const QString& text)
+{
+    form_.StaticText11To15.at(std::size_t(field))->setText(text);
+}
+
+void TForm1MeasurementView::SetChartTitle(int chart, const QString& text)
+{
+    form_.PageCharts.at(std::size_t(chart))->SetTitle(text);
+}
+
+void TForm1MeasurementView::SetStatusPanel(int panel, const QString& text)
+{
+    form_.StatusBar1->SetPanelText(panel, text);
+}
+
+void TForm1MeasurementView::SetCaptionAndTitle(const QString& text)
+{
+    form_.SetCaptionAndTitle(text);
+}
+
+void TForm1MeasurementView::AddPoint(int channel, double x, double y)
+{
+    form_.AddPoint(channel, x, y);
+}
+
+// Straight onto the "4+1" page, whichever record is on screen.
+void TForm1MeasurementView::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
+{
+    (line == TFourPlusOneLine::First ? form_.Series2 : form_.Series3)->AddXY(x, y);
+}
+
+void TForm1MeasurementView::SetLiveRecordMode(int code) { form_.store_.LiveRecord.Mode = code; }
+
+// The live run's file while it records, afterwards the last titration run's until the next
+// recording starts.
+QString TForm1MeasurementView::EndOfRunFileName() const
+{
+    return form_.Recording ? form_.store_.RecordFileName : form_.AwaitingResultsFile();
+}
+
+model::TBaseRecord* TForm1MeasurementView::EndOfRunRecord()
+{
+    return EndOfRunFileName().isEmpty() ? nullptr : &form_.store_.LiveRecord;
+}
+
+void TForm1MeasurementView::ScaleEndOfRunChannelX(int channel, double v)
+{
+    form_.store_.ScaleChannelX(channel, v);
+}
+
+// The record stays open for the run's further values until the next recording starts.
+void TForm1MeasurementView::SaveEndOfRunRecord()
+{
+    const QString fileName = EndOfRunFileName();
+    form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
+    if (form_.store_.SelectedFileName == fileName)
+        form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
+}
+
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The main window as the measurement router sees it: each call is one step on the form's
+// controls, the readings table or the record store (form1_measurement.cpp).
+#include "mainwindow/measurement/measurement_display.h"
+
+namespace lmv::mainwindow {
+
+class TForm1;
+
+class TForm1MeasurementView final : public TMeasurementDisplay {
+public:
+    explicit TForm1MeasurementView(TForm1& form) : form_(form) {}
+
+    QDateTime Now() const override;
+    bool Recording() const override;
+    double ElapsedRunTime() const override;
+    bool UnitsShown() const override;
+    int DeviceType() const override;
+    void ChangeDeviceType(int code) override;
+    void SetAddRowEnabled(bool enabled) override;
+    TReadingsTable& Table() override;
+    void StoreLiveRow() override;
+    void SetPageCaption(int page, const QString& text) override;
+    void SetValueField(int field, const QString& text) override;
+    void SetChartTitle(int chart, const QString& text) override;
+    void SetStatusPanel(int panel, const QString& text) override;
+    void SetCaptionAndTitle(const QString& text) override;
+    void AddPoint(int channel, double x, double y) override;
+    void AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y) override;
+    void SetLiveRecordMode(int code) override;
+    model::TBaseRecord* EndOfRunRecord() override;
+    void ScaleEndOfRunChannelX(int channel, double v) override;
+    void SaveEndOfRunRecord() override;
+
+private:
+    // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the
+    // open file of the live record while it records or after a titration run's stop, else ''.
+    QString EndOfRunFileName() const;
+
+    TForm1& form_;
+};
+
+}

@@ -1,0 +1,232 @@
+// Recording control: the record action's start, stop and discard, live points on their series,
+// time marks, the run clock, the 10-second autosave, the status text and the test generator.
+#include "mainwindow/form1.h"
+
+#include "common/current_error.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/record_display/live_record_shown.h"
+#include "mainwindow/recording/live_point_route.h"
+#include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "store/record_folder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QTabWidget>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+constexpr int TestRampPoints = 60000;
+constexpr int TestRampProgressStep = 1000;
+constexpr int TestRampPanel = 3;
+constexpr double TimeMarkHeight = 1000000.0;
+
+}
+
+TForm1::TSaveCompletedAtExit::~TSaveCompletedAtExit() { store.FinishBackgroundSave(); }
+
+const QString& TForm1::AwaitingResultsFile() const { return store_.AwaitingResultsFileName; }
+
+void TForm1::StartStopActnExecute()
+{
+    if (RunState.Recording())
+        StopRecording();
+    else
+        StartRecording();
+}
+
+// All or nothing: a record file that cannot be made leaves the window idle and the error is
+// passed on to be shown.
+void TForm1::StartRecording()
+{
+    const QString shownBefore = store_.SelectedFileName;
+    RunState.Start();
+    ShowRunState();
+    RunClock.Start(store_.Now());
+    Autosave.RunStarted();
+    store_.AwaitingResultsFileName.clear();
+    try {
+        NewRecord();
+    } catch (...) {
+        RunState.CancelStart();
+        ShowRunState();
+        store_.SelectedFileName = shownBefore;
+        throw;
+    }
+    for (TChartSeries* series :
+         {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3, FastLineSeries4, Series2,
+          Series3, Series4, Series5, Series6, Series7, Series8, Series15, FastLineSeries5})
+        series->Clear();
+    Actn(QStringLiteral("AddMarkActn")).SetEnabled(true);
+}
+
+// The titration device's question is about the run that is recording now: if that run ended or
+// another began while it was open, a Yes changes nothing.
+void TForm1::StopRecording()
+{
+    if (StopAsksFirst(DeviceType, StopByInstrument)) {
+        const int run = RunState.Run();
+        const common::BoxAnswer answer = notifier_.MessageBox(
+            QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
+                           "Принудительно закончить регистрацию и удалить текущую запись?"),
+            common::BoxIcon::Warning, common::BoxButtons::YesNo);
+        if (answer == common::BoxAnswer::Yes && RunState.StillRecording(run))
+            DiscardRun();
+        return;
+    }
+    const QString fileName = store_.RecordFileName;
+    EndRun();
+    try {
+        FinishRecord();
+    } catch (...) {
+        Autosave.FinalSaveFailed(fileName);
+        throw;
+    }
+}
+
+void TForm1::EndRun()
+{
+    RunState.Stop();
+    ShowRunState();
+    Actn(QStringLiteral("AddMarkActn")).SetEnabled(false);
+}
+
+// The discarded file's name is forgotten whatever the deletion did, so no later end-of-run
+// value writes the record back.
+void TForm1::DiscardRun()
+{
+    EndRun();
+    const QString fileName = store_.RecordFileName;
+    auto forget = [this] {
+        store_.RecordFileName.clear();
+        store_.SelectedFileName.clear();
+        RefreshBaseList();
+    };
+    try {
+        if (!fileName.isEmpty())
+            store_.DeleteRecord(fileName);
+    } catch (...) {
+        forget();
+        throw;
+    }
+    forget();
+}
+
+void TForm1::ShowRunState()
+{
+    Recording = RunState.Recording();
+    store_.RecordingRuns = Recording;
+    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    startStop.Tag = Recording ? 1 : 0;
+    const TRecordActionLook look = RecordActionLook(Recording);
+    startStop.SetCaption(look.caption);
+    startStop.SetHint(look.hint);
+    startStop.Action()->setIcon(QIcon::fromTheme(look.iconName));
+}
+
+void TForm1::AddPoint(int Channel, double X, double Y)
+{
+    store_.AddChannelPoint(Channel, X, Y);
+    if (LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
+        DrawLivePoint(Channel, X, Y);
+    ChartZoom();
+    UpdateCursorReadout();
+}
+
+void TForm1::DrawLivePoint(int channel, double x, double y)
+{
+    const std::optional<TLivePointRoute> route = LivePointRoute(channel);
+    if (!route) {
+        if (RunState.FirstUnknownChannel())
+            notifier_.MessageBox(UnknownChannelText(channel, x, y), common::BoxIcon::None);
+        return;
+    }
+    for (const QString& name : route->series)
+        SeriesNamed(name)->AddXY(x, y);
+    if (!PageControl1->isTabVisible(route->page))
+        PageControl1->setTabVisible(route->page, true);
+    if (channel == PairedYChannel)
+        PairTwoParameterPoints();
+}
+
+void TForm1::PairTwoParameterPoints()
+{
+    const TPairsToAdd pairs =
+        PairsToAdd(FastLineSeries5->Count(), Series1->Count(), Series15->Count());
+    if (!pairs.due)
+        return;
+    for (int i = pairs.from; i < pairs.to; ++i)
+        FastLineSeries5->AddXY(Series1->YValue(i), Series15->YValue(i));
+    PageControl1->setTabVisible(TwoParametersPage, true);
+}
+
+double TForm1::ElapsedRunTime() const { return RunClock.Elapsed(store_.Now()); }
+
+// The marks belong to the display only; the record does not keep them.
+void TForm1::AddMarkActnExecute() { Series8->AddXY(ElapsedRunTime(), TimeMarkHeight); }
+
+// The snapshot is taken here and written on a worker; the tick after a failure tries again.
+void TForm1::Timer2Timer()
+{
+    if (AutosaveBusy)
+        return;
+    const QString fileName = Autosave.Due(Recording, store_.RecordFileName);
+    if (fileName.isEmpty())
+        return;
+    AutosaveBusy = true;
+    try {
+        store_.SaveRecordFileInBackground(
+            fileName, store_.LiveRecord,
+            [this, fileName](const QString& error) { AutosaveDone(fileName, error); });
+    } catch (...) {
+        AutosaveDone(fileName, common::CurrentErrorMessage());
+    }
+}
+
+// The message is shown from the event loop: a box opened inside the store's completion would
+// let the next tick start a save while the caller that completed this one still writes.
+void TForm1::AutosaveDone(const QString& fileName, const QString& error)
+{
+    AutosaveBusy = false;
+    if (Autosave.Outcome(fileName, error))
+        QMetaObject::invokeMethod(
+            this, [this, error] { ShowError(error); }, Qt::QueuedConnection);
+}
+
+// A run the close could not stop (no instrument sending, or the titration question answered
+// No) and a final save still failing are written once more before the program ends.
+void TForm1::SaveLiveRecordAtClose()
+{
+    const QString fileName = Autosave.Due(Recording, store_.RecordFileName);
+    if (fileName.isEmpty()) {
+        store_.FinishBackgroundSave();
+        return;
+    }
+    store_.SaveRecordFile(fileName, store_.LiveRecord);
+    Autosave.Outcome(fileName, {});
+}
+
+void TForm1::SetStatusText(const QString& text)
+{
+    StatusText = text;
+    StatusBar1->SetPanelText(StatusPanel, text);
+}
+
+// The hidden test generator: a ramp into channel 0 of the live record, not drawn.
+void TForm1::debug1Click()
+{
+    const int first = Series1->Count();
+    for (int i = first; i < first + TestRampPoints; ++i) {
+        store_.AddChannelPoint(0, i, i);
+        if (i % TestRampProgressStep == 0) {
+            StatusBar1->SetPanelText(TestRampPanel, QString::number(i));
+            QCoreApplication::processEvents();
+        }
+    }
+}
+
+}

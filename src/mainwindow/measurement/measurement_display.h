@@ -1,0 +1,62 @@
+#pragma once
+// What a measurement frame changes in the window, as the router sees it: the device type and its
+// pages, captions, value fields, chart titles, status panels, the readings table, live points and
+// the live record. The window implements it over its controls; tests over plain fields.
+#include <QDateTime>
+#include <QString>
+
+namespace lmv::model {
+struct TBaseRecord;
+}
+
+namespace lmv::mainwindow {
+
+class TReadingsTable;
+
+// Pages "Канал 1" to "Канал 4" and "Температура".
+constexpr int TemperaturePage = 4;
+// The record channel of temperatures.
+constexpr int TemperatureChannel = 4;
+// Lines of the "4+1" page that the general types draw on directly.
+enum class TFourPlusOneLine { First, Second };
+
+class TMeasurementDisplay {
+public:
+    virtual ~TMeasurementDisplay() = default;
+
+    virtual QDateTime Now() const = 0;
+    virtual bool Recording() const = 0;
+    // Seconds since the recording started, for live points.
+    virtual double ElapsedRunTime() const = 0;
+    // "Единицы измерения": whether optional unit texts are shown.
+    virtual bool UnitsShown() const = 0;
+
+    virtual int DeviceType() const = 0;
+    // Takes the code and shows its pages and, for the corrosion meter, its notebook controls.
+    virtual void ChangeDeviceType(int code) = 0;
+    virtual void SetAddRowEnabled(bool enabled) = 0;
+
+    virtual TReadingsTable& Table() = 0;
+    // Stores the live row whatever the state of the operator's action.
+    virtual void StoreLiveRow() = 0;
+
+    virtual void SetPageCaption(int page, const QString& text) = 0;  // 0..4
+    virtual void SetValueField(int field, const QString& text) = 0;  // the "4+1" page's 0..4
+    virtual void SetChartTitle(int chart, const QString& text) = 0;  // Chart1..Chart4 as 0..3
+    virtual void SetStatusPanel(int panel, const QString& text) = 0;
+    virtual void SetCaptionAndTitle(const QString& text) = 0;
+
+    virtual void AddPoint(int channel, double x, double y) = 0;
+    virtual void AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y) = 0;
+    virtual void SetLiveRecordMode(int code) = 0;
+
+    // The record that takes the titration device's end-of-run values: the live one while it
+    // records, else the last titration run's until the next recording starts; nullptr if none.
+    virtual model::TBaseRecord* EndOfRunRecord() = 0;
+    // Multiplies every X of that channel of the end-of-run record so that its curve ends at v.
+    virtual void ScaleEndOfRunChannelX(int channel, double v) = 0;
+    // Writes the end-of-run record to its file and shows it again when it is on screen.
+    virtual void SaveEndOfRunRecord() = 0;
+};
+
+}

@@ -1,0 +1,111 @@
+#include "mainwindow/measurement/measurement_router.h"
+
+#include "common/date_time_text.h"
+#include "mainwindow/measurement/device_table_layout.h"
+#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/readings_table/readings_table.h"
+#include "mainwindow/readings_table/table_columns.h"
+#include "mainwindow/readings_table/table_headings.h"
+#include "mainwindow/rules/device_types.h"
+
+namespace lmv::mainwindow {
+
+namespace {
+
+constexpr int TimeColumn = 6;
+constexpr int LabelPanel = 1, RunTimePanel = 0;
+
+bool IsGeneralType(int code)
+{
+    return (code >= 0 && code <= 8) || code == dtPhotometer || code == dtPHMeter ||
+        code == dtThermoOximeter;
+}
+
+}
+
+void TMeasurementRouter::OnMeasurementFrame(const link::TRxFrame& frame)
+{
+    Route(DecodeMeasurement(frame));
+}
+
+void TMeasurementRouter::Route(const TMeasurementReading& reading)
+{
+    const double t = display_.ElapsedRunTime();
+    StampDate();
+    if (reading.deviceType != display_.DeviceType())
+        SwitchDeviceType(reading.deviceType);
+    RouteByDevice({reading, display_.Table().LiveRow(), t});
+    EndFrame(reading);
+}
+
+void TMeasurementRouter::StampDate()
+{
+    const QDateTime now = display_.Now();
+    const QString stamp =
+        common::ShortDateText(now.date()) + QLatin1Char(' ') + common::LongTimeText(now.time());
+    SetCell(DateColumn(display_.DeviceType()), display_.Table().LiveRow(), stamp);
+}
+
+void TMeasurementRouter::SwitchDeviceType(int code)
+{
+    if (display_.Recording())
+        display_.SetLiveRecordMode(code);
+    display_.ChangeDeviceType(code);
+    ApplyDeviceTableLayout(display_.Table(), code);
+    if (!HasChargeLayout(code))
+        display_.SetChartTitle(0, ChannelHeadings[0]);
+    display_.SetAddRowEnabled(!HasChargeLayout(code));
+}
+
+void TMeasurementRouter::RouteByDevice(const TStep& step)
+{
+    const int code = display_.DeviceType();
+    if (code == dtConductometer)
+        Conductometer(step);
+    else if (code == dtTitrator)
+        Titrator(step);
+    else if (HasChargeLayout(code))
+        ChargeDevice(step);
+    else if (code == dtCorrosionMeter)
+        CorrosionMeter(step);
+    else if (IsGeneralType(code))
+        GeneralType(step);
+}
+
+void TMeasurementRouter::EndFrame(const TMeasurementReading& reading)
+{
+    display_.SetStatusPanel(LabelPanel, reading.label);
+    display_.SetCaptionAndTitle(DeviceTypeName(display_.DeviceType()));
+    display_.SetStatusPanel(
+        RunTimePanel, QStringLiteral("%1 : %2").arg(reading.runMinutes).arg(reading.runSeconds));
+}
+
+void TMeasurementRouter::WriteTimeCell(const TStep& step)
+{
+    SetCell(TimeColumn, step.row,
+            QStringLiteral("00:%1:%2").arg(step.reading.runMinutes).arg(step.reading.runSeconds));
+}
+
+void TMeasurementRouter::SetCell(int column, int row, const QString& text)
+{
+    display_.Table().SetCell(column, row, text);
+}
+
+void TMeasurementRouter::PointWhileRecording(int channel, double x, double y)
+{
+    if (display_.Recording())
+        display_.AddPoint(channel, x, y);
+}
+
+QString TMeasurementRouter::OptUnit(const QString& text, const QString& unit) const
+{
+    return display_.UnitsShown() ? WithUnit(text, unit) : text;
+}
+
+QString TMeasurementRouter::OptFrameUnit(const QString& text, int unitIndex) const
+{
+    return display_.UnitsShown() ? WithUnit(text, UnitText(unitIndex)) : text;
+}
+
+}

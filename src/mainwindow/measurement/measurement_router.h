@@ -1,0 +1,69 @@
+#pragma once
+// Routes each measurement frame by device type and channel into the window's captions, value
+// fields, table cells, chart titles, status panels and live points, and the titration device's
+// end-of-run values into its record.
+//
+// Failures: a unit or decimals index outside its table raises common::RangeError at the lookup;
+// what the frame wrote before it stays, the failing step writes nothing, and the frame's end
+// (status panels, window caption) is not reached.
+#include "link/frame_handlers.h"
+#include "mainwindow/measurement/measurement_reading.h"
+
+namespace lmv::mainwindow {
+
+class TMeasurementDisplay;
+
+// The last readings that later channels plot against; zero at start, never reset.
+struct TLastReadings {
+    double Ch1Value = 0.0;  // channel 0 of the conductometer, titration device, general types
+    double TitrCh1 = 0.0;  // channel 1 of the titration device
+    double CoulCh0 = 0.0;  // channel 0 of the coulometer and the Fischer titrator
+    double Ch2Raw = 0.0;  // channel 1 of the general types, temperatures included
+};
+
+class TMeasurementRouter : public link::TFrameHandlers {
+public:
+    explicit TMeasurementRouter(TMeasurementDisplay& display) : display_(display) {}
+
+    void OnMeasurementFrame(const link::TRxFrame& frame) override;
+    void Route(const TMeasurementReading& reading);
+
+    const TLastReadings& LastReadings() const { return last_; }
+
+private:
+    // One frame being routed: the reading, its live row and the elapsed time of its points.
+    struct TStep {
+        const TMeasurementReading& reading;
+        int row;
+        double t;
+    };
+
+    void StampDate();
+    void SwitchDeviceType(int code);
+    void RouteByDevice(const TStep& step);
+    void EndFrame(const TMeasurementReading& reading);
+
+    void Conductometer(const TStep& step);
+    void Titrator(const TStep& step);
+    void EndOfRunValue(int code, double value);
+    void ChargeDevice(const TStep& step);
+    void CorrosionMeter(const TStep& step);
+    void GeneralType(const TStep& step);
+    void GeneralChannel0(const TStep& step);
+    void GeneralChannel1(const TStep& step);
+    void GeneralLabelledChannel(const TStep& step, int decimals);
+    void GeneralTemperature(const TStep& step, int decimals, int valueField);
+
+    void WriteTimeCell(const TStep& step);
+    void SetCell(int column, int row, const QString& text);
+    void PointWhileRecording(int channel, double x, double y);
+    // The text alone, or with the unit while units are shown; the frame's unit is looked up
+    // only then.
+    QString OptUnit(const QString& text, const QString& unit) const;
+    QString OptFrameUnit(const QString& text, int unitIndex) const;
+
+    TMeasurementDisplay& display_;
+    TLastReadings last_;
+};
+
+}

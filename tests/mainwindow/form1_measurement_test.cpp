@@ -1,0 +1,241 @@
+// Measurement frames on the real window: pages, captions, fields, status bar and caption, the
+// corrosion controls, the row store of the coulometer and the end-of-run values in the record file.
+#include "form1_fixture.h"
+
+#include "instrument_frames.h"
+#include "link/frame_codec.h"
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "sim_channels.h"
+#include "store/qt_printers.h"
+#include "support/pty_instrument.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace lmv::test {
+namespace {
+
+link::TRxFrame RxFrame(const lmvsim::TMeasurement& reading)
+{
+    const std::vector<uint8_t> bytes = lmvsim::MeasurementFrameBytes(reading);
+    link::TRxFrame frame;
+    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
+    frame.length = bytes[1];
+    return frame;
+}
+
+class Form1MeasurementTest : public Form1Test {
+protected:
+    void Send(int device, int channel, double value, int unitIndex = 0)
+    {
+        lmvsim::TMeasurement reading;
+        reading.value = value;
+        reading.unitIndex = unitIndex;
+        reading.channel = channel;
+        reading.label = "pH 1";
+        reading.runSeconds = 7;
+        reading.runMinutes = 5;
+        reading.deviceType = device;
+        Form().OnMeasurementFrame(RxFrame(reading));
+    }
+    bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
+};
+
+TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
+{
+    Send(3, 0, 3.14159265);
+    mainwindow::TForm1& window = Form();
+    EXPECT_EQ(window.DeviceType, 3);
+    EXPECT_EQ(window.PageControl1->tabText(0), "3.142 pH 1");
+    EXPECT_EQ(window.StaticText11To15[0]->text(), "3.142");
+    EXPECT_EQ(window.Chart1->Title(), "Канал 1 pH 1");
+    EXPECT_EQ(window.ReadingsTable.Cell(1, 1), "3.142");
+    EXPECT_EQ(window.ReadingsTable.Cell(6, 1), "00:5:7");
+    EXPECT_EQ(window.StatusBar1->PanelText(0), "5 : 7");
+    EXPECT_EQ(window.StatusBar1->PanelText(1), "pH 1");
+    EXPECT_EQ(window.windowTitle(), mainwindow::DeviceTypeName(3));
+    EXPECT_TRUE(window.Panel3->isHidden());
+    EXPECT_TRUE(AddRowEnabled());
+    EXPECT_FALSE(window.PageControl1->isHidden());
+
+    window.CheckBox4->setChecked(true);
+    Send(3, 1, 25.0, 5);
+    EXPECT_EQ(window.PageControl1->tabText(4), "25.000 \tC");
+    EXPECT_EQ(window.StaticText11To15[1]->text(), "25.000 \tC");
+
+    Send(200, 0, 1.0);
+    EXPECT_EQ(window.windowTitle(), "");
+}
+
+TEST_F(Form1MeasurementTest, CorrosionMeterShowsItsNotebookControls)
+{
+    Send(35, 2, -12.5);
+    EXPECT_FALSE(Form().Panel3->isHidden());
+    EXPECT_FALSE(Form().CorrosBox->isHidden());
+    EXPECT_EQ(Form().StaticText11To15[2]->text(), "-12.50");
+    Send(3, 0, 1.0);
+    EXPECT_TRUE(Form().Panel3->isHidden());
+}
+
+TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
+{
+    Send(38, 3, 45.5);
+    EXPECT_FALSE(AddRowEnabled());
+    EXPECT_EQ(Form().ReadingsTable.ColumnCount(), 10);
+    Form().Link().FrameSeen = true;  // the link's good-frame step
+    Send(38, 6, 100.0);
+    EXPECT_EQ(Form().ReadingsTable.LiveRow(), 2);
+    EXPECT_EQ(Form().ReadingsTable.Cell(2, 1), "100.000");
+    EXPECT_EQ(Form().ReadingsTable.Cell(3, 1), "45.50000");
+    EXPECT_FALSE(Form().ReadingsTable.Cell(8, 1).isEmpty()) << "stamped in the charge layout";
+}
+
+class Form1EndOfRunTest : public Form1MeasurementTest {
+protected:
+    // A titration run recorded and stopped, its curves ending at X = 8.
+    void RecordAndStopTitrationRun()
+    {
+        Send(41, 0, 7.0);
+        Form().Recording = true;
+        Form().NewRecord();
+        store.LiveRecord.Channels[1].Points = {{2.0, 7.0}, {8.0, 6.0}};
+        store.LiveRecord.Channels[8].Points = {{8.0, 2.0}};
+        Form().Recording = false;
+        Form().FinishRecord();
+        fileName = store.AwaitingResultsFileName;
+        ASSERT_FALSE(fileName.isEmpty());
+    }
+    model::TBaseRecord Stored()
+    {
+        model::TBaseRecord record;
+        store.ReadRecordFile(fileName, record);
+        return record;
+    }
+    static std::vector<model::TPoint> Curve(const model::TBaseRecord& record, int id)
+    {
+        for (const model::TSingleChannel& channel : record.Channels)
+            if (channel.Id == id)
+                return channel.Points;
+        return {};
+    }
+    QString fileName;
+};
+
+TEST_F(Form1EndOfRunTest, ValuesAfterTheStopAllReachTheRecordFile)
+{
+    RecordAndStopTitrationRun();
+    Send(41, 0xFE, 10.0);
+    Send(41, 0xFC, 3.5);
+    const model::TBaseRecord record = Stored();
+    EXPECT_EQ(record.Mode, 41);
+    EXPECT_EQ(record.Result1, 10.0);
+    EXPECT_EQ(record.Result2, 3.5) << "a second value of the run is kept";
+    EXPECT_EQ(Curve(record, 1), (std::vector<model::TPoint>{{2.5, 7.0}, {10.0, 6.0}}));
+    EXPECT_EQ(Curve(record, 8), (std::vector<model::TPoint>{{10.0, 2.0}}));
+    EXPECT_EQ(Form().ShownRecord.Record().Result2, 3.5) << "shown again";
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1EndOfRunTest, WithoutARecordNothingIsSaved)
+{
+    Send(41, 0xFE, 10.0);
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.HeaderList().empty());
+    EXPECT_EQ(store.LiveRecord.Result1, model::NoResult);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(notifier.beeps, 0);
+}
+
+// Frames over a pseudo-terminal, through the link.
+class Form1PtyTest : public Form1EndOfRunTest {
+protected:
+    static constexpr int Readings = 30;
+
+    void Connect()
+    {
+        ASSERT_TRUE(instrument.Open());
+        Form().ComboBox1->setEditText(instrument.DevicePath());
+        Form().Button1->click();
+        ASSERT_TRUE(Form().Link().Connected());
+    }
+    void Write(const std::vector<std::vector<uint8_t>>& frames, std::size_t from, std::size_t to)
+    {
+        QByteArray bytes;
+        for (std::size_t i = from; i < to; ++i)
+            bytes += QByteArray(reinterpret_cast<const char*>(frames[i].data()),
+                                qsizetype(frames[i].size()));
+        ASSERT_TRUE(instrument.Write(bytes));
+    }
+
+    PtyInstrument instrument;
+};
+
+// Where the start and stop frames do not start and stop the recording yet, the test does it the
+// way the recording control will.
+TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
+{
+    Connect();
+    const auto frames = lmvsim::RunFrames(41, 4, Readings);
+    const std::size_t stop = 1 + 3 * Readings;  // start, three frames per reading
+    ASSERT_EQ(frames[stop], lmvsim::StopFrameBytes());
+    mainwindow::TForm1& window = Form();
+
+    Write(frames, 0, 1);
+    Send(41, 2, 0.0);  // the device type, so that the new record is a titration one
+    if (!window.Recording) {
+        window.Recording = true;
+        window.NewRecord();
+    }
+    fileName = store.RecordFileName;
+    Write(frames, 1, stop + 1);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.PageControl1->tabText(2) == "3.000000"; }, 5000));
+    if (window.Recording) {
+        window.Recording = false;
+        window.FinishRecord();
+    }
+    const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
+    const double lastPotential = double(
+        float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));
+    EXPECT_EQ(window.ReadingsTable.Cell(1, 1), QString::number(lastPotential, 'f', 3));
+    EXPECT_EQ(window.StatusBar1->PanelText(1), "V   ");
+
+    Write(frames, stop + 1, frames.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Stored().Result2 != model::NoResult; }, 5000));
+    const model::TBaseRecord record = Stored();
+    EXPECT_EQ(record.Mode, 41);
+    EXPECT_EQ(record.Result1, double(float(values.equivalenceVolume)));
+    EXPECT_EQ(record.Result2, double(float(values.concentration)));
+    EXPECT_EQ(Curve(record, 1).size(), std::size_t(Readings));
+    EXPECT_EQ(Curve(record, 8).size(), std::size_t(Readings));
+    EXPECT_EQ(window.ShownRecord.Record().Result1, record.Result1) << "shown again";
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
+}
+
+TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
+{
+    Connect();
+    lmvsim::TMeasurement bad;
+    bad.decimalsIndex = 7;
+    bad.unitIndex = 3;
+    bad.deviceType = 13;
+    lmvsim::TMeasurement good = bad;
+    good.decimalsIndex = 1;
+    good.value = 1.5;
+    Write({lmvsim::MeasurementFrameBytes(bad), lmvsim::MeasurementFrameBytes(good)}, 0, 2);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
+    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
+    EXPECT_EQ(Form().ReadingsTable.Cell(1, 1), "1.500 \tmV");
+}
+
+}
+}

@@ -1,0 +1,493 @@
+// Recording in the running window over a real record folder: the lamp gate, start and stop with
+// their look, live points on their series, the autosave written on a worker and read back with
+// the store's reader, the titration device's discard, failed saves, the run clock and the close.
+#include "link/frame_codec.h"
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/status_panels.h"
+#include "store/record_file.h"
+#include "store/record_folder.h"
+#include "support/fake_desktop.h"
+#include "support/fake_notifier.h"
+#include "support/pty_instrument.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace lmv::test {
+namespace {
+
+using mainwindow::TChartSeries;
+using model::TPoint;
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+std::vector<TPoint> PointsOf(const TChartSeries& series)
+{
+    std::vector<TPoint> points;
+    for (int i = 0; i < series.Count(); ++i)
+        points.push_back({series.XValue(i), series.YValue(i)});
+    return points;
+}
+
+// A notifier whose boxes can act while they are open, as the nested loop of a real one lets
+// the instrument's frames in.
+class ActingNotifier : public FakeNotifier {
+public:
+    common::BoxAnswer MessageBox(const QString& text, common::BoxIcon icon,
+                                 common::BoxButtons buttons, const QString& title) override
+    {
+        if (whileOpen)
+            std::exchange(whileOpen, nullptr)();
+        return FakeNotifier::MessageBox(text, icon, buttons, title);
+    }
+    std::function<void()> whileOpen;
+};
+
+class Form1RecordingTest : public ::testing::Test {
+protected:
+    mainwindow::TForm1& Form()
+    {
+        if (!form) {
+            form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop);
+            notifier.boxes.clear();
+        }
+        return *form;
+    }
+    mainwindow::TAction& StartStop() { return Form().Actn(QStringLiteral("StartStopActn")); }
+    void LampOn() { Form().Shape1->SetBrushColor(QColor(0, 255, 0)); }
+    void Start()
+    {
+        LampOn();
+        ASSERT_TRUE(StartStop().Execute());
+        ASSERT_EQ(StartStop().Tag, 1);
+    }
+    // One tick of Timer2, its save completed by the event loop.
+    void Autosave()
+    {
+        Form().Timer2Timer();
+        ASSERT_TRUE(WaitFor([&] { return !form->AutosaveBusy; }));
+        QCoreApplication::processEvents();
+    }
+    // The points of a channel as the record file holds them (it keeps no empty channel).
+    std::vector<TPoint> StoredPoints(const QString& name, int channel)
+    {
+        model::TBaseRecord record;
+        const store::TRecordReadResult read =
+            store::ReadRecordFile(store.RecordDir() + name, record);
+        EXPECT_TRUE(read.Found && !read.Cut);
+        for (const model::TSingleChannel& stored : record.Channels)
+            if (stored.Id == channel)
+                return stored.Points;
+        return {};
+    }
+    QStringList Indexed() const
+    {
+        QStringList names;
+        for (const model::TBaseHeaderRecord& entry : store.HeaderList())
+            names << entry.FileName;
+        return names;
+    }
+    // A file in the record folder's place: every write into the folder fails.
+    void BreakRecordFolder()
+    {
+        const QString dir = store.RecordDir().chopped(1);
+        ASSERT_TRUE(QDir(dir).removeRecursively());
+        QFile blocker(dir);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    void MendRecordFolder()
+    {
+        const QString dir = store.RecordDir().chopped(1);
+        ASSERT_TRUE(QFile::remove(dir));
+        ASSERT_TRUE(QDir().mkpath(dir));
+    }
+
+    QTemporaryDir folder;
+    ActingNotifier notifier;
+    QDateTime now{QDate(2018, 3, 26), QTime(9, 30, 0)};
+    store::TRecordStore store{notifier, folder.path(), [this] { return now; }};
+    FakeDesktop desktop;
+    std::unique_ptr<mainwindow::TForm1> form;
+};
+
+TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
+{
+    EXPECT_FALSE(StartStop().Execute());
+    EXPECT_EQ(StartStop().Tag, 0);
+    EXPECT_FALSE(form->Recording);
+    EXPECT_TRUE(Indexed().isEmpty());
+
+    Start();
+    form->Shape1->SetBrushColor(Qt::white);
+    EXPECT_FALSE(StartStop().Execute());
+    EXPECT_TRUE(form->Recording);
+    EXPECT_FALSE(StartStop().Action()->isEnabled()) << "the button is greyed";
+}
+
+TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSavesIt)
+{
+    Form().FastLineSeries5->AddXY(1, 1);
+    form->Series8->AddXY(5, 1000000.0);
+    form->Series3->AddXY(1, 2);
+    Start();
+    EXPECT_EQ(StartStop().Caption(), "Стоп");
+    EXPECT_EQ(StartStop().Hint(), "Остановить сбор данных");
+    EXPECT_EQ(StartStop().Action()->icon().name(), "media-playback-stop");
+    EXPECT_TRUE(store.RecordingRuns);
+    EXPECT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Enabled());
+    for (const TChartSeries* series : {form->FastLineSeries5, form->Series8, form->Series3})
+        EXPECT_EQ(series->Count(), 0) << series->objectName().toStdString();
+    const QString name = store.RecordFileName;
+    ASSERT_FALSE(name.isEmpty());
+    EXPECT_EQ(Indexed(), QStringList({name}));
+    EXPECT_EQ(store.SelectedFileName, name);
+    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+
+    form->AddPoint(0, 1.0, 10.0);
+    form->AddPoint(4, 1.0, 21.5);
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_EQ(StartStop().Tag, 0);
+    EXPECT_EQ(StartStop().Caption(), "Запись");
+    EXPECT_EQ(StartStop().Hint(), "Начать регистрацию данных");
+    EXPECT_EQ(StartStop().Action()->icon().name(), "media-record");
+    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_FALSE(form->Actn(QStringLiteral("AddMarkActn")).Enabled());
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
+    EXPECT_EQ(StoredPoints(name, 0), std::vector<TPoint>({{1.0, 10.0}}));
+    EXPECT_EQ(StoredPoints(name, 4), std::vector<TPoint>({{1.0, 21.5}}));
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairsWithZero)
+{
+    Start();
+    struct Case {
+        int channel;
+        std::vector<TChartSeries*> series;
+        int page;
+    };
+    const Case cases[] = {
+        {0, {form->Series1}, 0},
+        {1, {form->FastLineSeries1}, 1},
+        {2, {form->FastLineSeries2, form->Series4}, 2},
+        {3, {form->FastLineSeries3, form->Series5}, 3},
+        {4, {form->FastLineSeries4, form->Series6}, 4},
+        {5, {form->Series7}, 7},
+    };
+    for (const Case& c : cases) {
+        form->PageControl1->setTabVisible(c.page, false);
+        form->AddPoint(c.channel, 2.0, 3.0 + c.channel);
+        for (TChartSeries* series : c.series)
+            EXPECT_EQ(PointsOf(*series), std::vector<TPoint>({{2.0, 3.0 + c.channel}}))
+                << series->objectName().toStdString();
+        EXPECT_TRUE(form->PageControl1->isTabVisible(c.page)) << c.channel;
+    }
+
+    // Series1 holds 5 points, Series15 3 after the point, FastLineSeries5 1: two pairs.
+    for (int i = 1; i < 5; ++i)
+        form->AddPoint(0, 2.0 + i, 3.0 + i);
+    form->AddPoint(8, 1.0, 100.0);
+    form->AddPoint(8, 2.0, 200.0);
+    EXPECT_EQ(form->FastLineSeries5->Count(), 2);
+    form->FastLineSeries5->Clear();
+    form->FastLineSeries5->AddXY(3.0, 100.0);
+    form->PageControl1->setTabVisible(mainwindow::TwoParametersPage, false);
+    form->AddPoint(8, 3.0, 300.0);
+    EXPECT_EQ(PointsOf(*form->FastLineSeries5),
+              std::vector<TPoint>({{3.0, 100.0}, {4.0, 200.0}, {5.0, 300.0}}));
+    EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
+    EXPECT_EQ(store.LiveRecord.Channels.at(8).Points.size(), 3u);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1RecordingTest, UnknownChannelIsStoredAndToldOncePerRun)
+{
+    Start();
+    form->AddPoint(6, 1.5, 1234567.0);
+    form->AddPoint(7, 2.0, 3.0);
+    EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный код: 6 1.5 1.23457e+06"}));
+    EXPECT_EQ(store.LiveRecord.Channels.at(6).Points.size(), 1u);
+    EXPECT_EQ(store.LiveRecord.Channels.at(7).Points.size(), 1u);
+    ASSERT_TRUE(StartStop().Execute());
+    ASSERT_TRUE(StartStop().Execute());
+    form->AddPoint(7, 2.0, 3.0);
+    EXPECT_EQ(notifier.boxes.size(), 2);
+}
+
+TEST_F(Form1RecordingTest, PointWhileAnotherRecordIsShownIsStoredButNotDrawn)
+{
+    Start();
+    const QString live = store.RecordFileName;
+    model::TBaseRecord other;
+    other.Channels = {{0, {{1, 1}, {2, 2}}}};
+    store::WriteRecordFile(store.RecordDir() + "other", other);
+    form->ShowRecord(QStringLiteral("other"));
+    form->AddPoint(0, 9.0, 9.0);
+    EXPECT_EQ(form->Series1->Count(), 2);
+    EXPECT_EQ(store.LiveRecord.Channels.at(0).Points, std::vector<TPoint>({{9.0, 9.0}}));
+
+    form->ShowRecord(live);
+    form->AddPoint(0, 10.0, 10.0);
+    EXPECT_EQ(PointsOf(*form->Series1), std::vector<TPoint>({{9.0, 9.0}, {10.0, 10.0}}));
+}
+
+TEST_F(Form1RecordingTest, AutosaveWritesTheFileOnlyWhileRecordingAndLaterPointsStayInMemory)
+{
+    Form().Timer2Timer();
+    EXPECT_FALSE(form->AutosaveBusy) << "idle: nothing to save";
+    Start();
+    const QString name = store.RecordFileName;
+    form->AddPoint(1, 0.5, 7.0);
+    Autosave();
+    form->AddPoint(1, 1.5, 8.0);
+    EXPECT_EQ(StoredPoints(name, 1), std::vector<TPoint>({{0.5, 7.0}}));
+    EXPECT_EQ(store.LiveRecord.Channels.at(1).Points.size(), 2u);
+    Autosave();
+    EXPECT_EQ(StoredPoints(name, 1).size(), 2u);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLast)
+{
+    Start();
+    const QString name = store.RecordFileName;
+    for (int i = 0; i < 200000; ++i)
+        form->AddPoint(0, i, i);
+    form->Timer2Timer();
+    ASSERT_TRUE(form->AutosaveBusy);
+    form->AddPoint(0, -1.0, -1.0);
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_FALSE(form->AutosaveBusy);
+    WaitFor([] { return false; }, 100);
+    EXPECT_EQ(StoredPoints(name, 0).size(), 200001u);
+}
+
+TEST_F(Form1RecordingTest, FailedAutosavesAreToldOnceAndRetriedUntilTheFolderIsBack)
+{
+    Start();
+    const QString name = store.RecordFileName;
+    form->AddPoint(0, 1.0, 1.0);
+    BreakRecordFolder();
+    Autosave();
+    Autosave();
+    ASSERT_EQ(notifier.boxes.size(), 1) << "one message for the run of failures";
+    MendRecordFolder();
+    Autosave();
+    EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(Form1RecordingTest, FailedFinalSaveIsRetriedByTheTicksAfterTheStop)
+{
+    Start();
+    const QString name = store.RecordFileName;
+    form->AddPoint(0, 1.0, 1.0);
+    BreakRecordFolder();
+    form->Actn(QStringLiteral("StartStopActn")).ExecuteReportingErrors();
+    EXPECT_EQ(StartStop().Tag, 0);
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    Autosave();
+    EXPECT_EQ(notifier.boxes.size(), 1) << "the stop told it already";
+    MendRecordFolder();
+    Autosave();
+    EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
+    form->Timer2Timer();
+    EXPECT_FALSE(form->AutosaveBusy) << "saved: no more retries";
+}
+
+TEST_F(Form1RecordingTest, StartThatCannotCreateItsFileRollsBackToIdle)
+{
+    Form();
+    LampOn();
+    BreakRecordFolder();
+    StartStop().ExecuteReportingErrors();
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(StartStop().Tag, 0);
+    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_EQ(StartStop().Caption(), "Запись");
+    EXPECT_EQ(StartStop().Hint(), "Начать регистрацию данных");
+    EXPECT_EQ(StartStop().Action()->icon().name(), "media-record");
+    EXPECT_TRUE(Indexed().isEmpty());
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+}
+
+class TitrationStopTest : public Form1RecordingTest {
+protected:
+    void StartTitration()
+    {
+        Form().ConfigureForDevice(41);
+        form->DeviceType = 41;
+        Start();
+        form->AddPoint(1, 0.1, 7.0);
+        name = store.RecordFileName;
+    }
+    QString name;
+};
+
+TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
+{
+    StartTitration();
+    notifier.answers = {common::BoxAnswer::No};
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_EQ(notifier.boxes,
+              QStringList({"Для остановки процесса титрования используйте меню прибора.\r"
+                           "Принудительно закончить регистрацию и удалить текущую запись?"}));
+    EXPECT_EQ(notifier.icons.back(), common::BoxIcon::Warning);
+    EXPECT_EQ(StartStop().Caption(), "Стоп");
+    EXPECT_TRUE(form->Recording);
+
+    notifier.answers = {common::BoxAnswer::Yes};
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_FALSE(QFile::exists(store.RecordDir() + name));
+    EXPECT_TRUE(Indexed().isEmpty());
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
+    EXPECT_EQ(form->ListBox1->currentRow(), -1);
+    form->Timer2Timer();
+    EXPECT_FALSE(form->AutosaveBusy);
+    EXPECT_FALSE(QFile::exists(store.RecordDir() + name)) << "nothing writes it back";
+}
+
+TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFinishedRecord)
+{
+    StartTitration();
+    notifier.answers = {common::BoxAnswer::Yes};
+    notifier.whileOpen = [this] {
+        form->StopByInstrument = true;
+        StartStop().Execute();
+        form->StopByInstrument = false;
+    };
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_FALSE(form->Recording);
+    EXPECT_EQ(StoredPoints(name, 1).size(), 1u);
+    EXPECT_EQ(Indexed(), QStringList({name}));
+    EXPECT_EQ(form->AwaitingResultsFile(), name) << "its end-of-run values are still to come";
+    EXPECT_TRUE(store.RecordFileName.isEmpty());
+
+    LampOn();
+    form->StopByInstrument = true;
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_TRUE(form->AwaitingResultsFile().isEmpty()) << "a new run ends the wait";
+}
+
+TEST_F(Form1RecordingTest, ElapsedTimeRisesAcrossMidnightAndMarksStandAtIt)
+{
+    now = QDateTime(QDate(2018, 3, 26), QTime(0, 1, 30, 500));
+    Form().Actn(QStringLiteral("AddMarkActn")).Handler()();
+    EXPECT_EQ(PointsOf(*form->Series8), std::vector<TPoint>({{90.5, 1000000.0}}))
+        << "before any start: the time of day";
+
+    now = QDateTime(QDate(2018, 3, 26), QTime(23, 59, 50));
+    Start();
+    EXPECT_EQ(form->Series8->Count(), 0);
+    now = QDateTime(QDate(2018, 3, 27), QTime(0, 0, 10));
+    EXPECT_DOUBLE_EQ(form->ElapsedRunTime(), 20.0);
+    now = now.addMSecs(70500);
+    ASSERT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Execute());
+    EXPECT_EQ(PointsOf(*form->Series8), std::vector<TPoint>({{90.5, 1000000.0}}));
+    EXPECT_TRUE(store.LiveRecord.Channels.at(0).Points.empty()) << "marks are not stored";
+}
+
+TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMore)
+{
+    Start();
+    const QString name = store.RecordFileName;
+    form->AddPoint(2, 1.0, 1.0);
+    form->Shape1->SetBrushColor(Qt::white);
+    form->close();
+    EXPECT_TRUE(form->Recording) << "the run could not be stopped";
+    EXPECT_EQ(StoredPoints(name, 2).size(), 1u);
+}
+
+TEST_F(Form1RecordingTest, SaveErrorAtCloseIsShownAndTheWindowStillCloses)
+{
+    Start();
+    form->Shape1->SetBrushColor(Qt::white);
+    BreakRecordFolder();
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(Form1RecordingTest, StatusTextAndTestRamp)
+{
+    Form().SetStatusText(QStringLiteral("Готов"));
+    EXPECT_EQ(form->StatusText, "Готов");
+    EXPECT_EQ(form->StatusBar1->PanelText(2), "Готов");
+
+    Start();
+    form->AddPoint(0, 0.0, 0.0);
+    form->debug1Click();
+    const std::vector<TPoint>& points = store.LiveRecord.Channels.at(0).Points;
+    ASSERT_EQ(points.size(), 60001u);
+    EXPECT_EQ(points[1], (TPoint{1.0, 1.0}));
+    EXPECT_EQ(points.back(), (TPoint{60000.0, 60000.0}));
+    EXPECT_EQ(form->Series1->Count(), 1) << "the ramp is not drawn";
+    EXPECT_EQ(form->StatusBar1->PanelText(3), "60000");
+}
+
+// The real serial path: an instrument that sends good frames lights the lamp, which lets the
+// record action run.
+TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
+{
+    PtyInstrument instrument;
+    ASSERT_TRUE(instrument.Open());
+    Form().ComboBox1->setEditText(instrument.DevicePath());
+    form->Button1->click();
+    ASSERT_TRUE(form->Link().Connected());
+    EXPECT_FALSE(StartStop().Execute()) << "no frame yet";
+
+    const std::vector<uint8_t> frame = link::EncodeFrame(link::GetClockFrame, {});
+    const QByteArray bytes(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()));
+    ASSERT_TRUE(instrument.Write(bytes));
+    ASSERT_TRUE(WaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }));
+    ASSERT_TRUE(StartStop().Execute());
+    const QString name = store.RecordFileName;
+    form->AddPoint(0, 1.0, 5.0);
+    EXPECT_EQ(form->Series1->Count(), 1);
+    Autosave();
+    EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
+    ASSERT_TRUE(instrument.Write(bytes));
+    ASSERT_TRUE(StartStop().Execute());
+    EXPECT_FALSE(form->Recording);
+    EXPECT_EQ(form->ListBox1->count(), 1);
+    EXPECT_EQ(Indexed(), QStringList({name}));
+    form->Button1->click();
+}
+
+}
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The window as the measurement router sees it, over plain fields: what was shown, the points
+// handed on and the rows stored.
+#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/readings_table/readings_table.h"
+#include "mainwindow/readings_table/row_store.h"
+#include "mainwindow/readings_table/table_file_option.h"
+#include "model/recording_model.h"
+
+#include <QDateTime>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace lmv::test {
+
+struct TPointCall {
+    int channel;
+    double x;
+    double y;
+    bool operator==(const TPointCall&) const = default;
+};
+
+inline void PrintTo(const TPointCall& point, std::ostream* out)
+{
+    *out << '(' << point.channel << ", " << point.x << ", " << point.y << ')';
+}
+
+class FakeMeasurementDisplay : public mainwindow::TMeasurementDisplay {
+public:
+    QDateTime now{QDate(2018, 3, 26), QTime(9, 30, 5)};
+    bool recording = false;
+    double elapsed = 12.5;
+    bool unitsShown = false;
+    int deviceType = -1;
+    std::vector<int> deviceChanges;
+    std::optional<bool> addRowEnabled;
+    mainwindow::TReadingsTable table;
+    int rowsStored = 0;
+    std::map<int, QString> captions, fields, chartTitles, panels;
+    std::optional<QString> windowCaption;
+    std::vector<TPointCall> points;
+    std::vector<TPointCall> fourPlusOnePoints;  // channel 0: first line, 1: second
+    std::optional<int> liveRecordMode;
+    std::optional<model::TBaseRecord> endOfRunRecord;
+    int endOfRunSaves = 0;
+
+    QDateTime Now() const override { return now; }
+    bool Recording() const override { return recording; }
+    double ElapsedRunTime() const override { return elapsed; }
+    bool UnitsShown() const override { return unitsShown; }
+    int DeviceType() const override { return deviceType; }
+    void ChangeDeviceType(int code) override
+    {
+        deviceType = code;
+        deviceChanges.push_back(code);
+    }
+    void SetAddRowEnabled(bool enabled) override { addRowEnabled = enabled; }
+    mainwindow::TReadingsTable& Table() override { return table; }
+    void StoreLiveRow() override
+    {
+        bool frameSeen = true;
+        mainwindow::TTableFileOption noFile;
+        if (mainwindow::StoreLiveRow(table, frameSeen, {deviceType, false, now}, noFile).stored)
+            ++rowsStored;
+    }
+    void SetPageCaption(int page, const QString& text) override { captions[page] = text; }
+    void SetValueField(int field, const QString& text) override { fields[field] = text; }
+    void SetChartTitle(int chart, const QString& text) override { chartTitles[chart] = text; }
+    void SetStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
+    void SetCaptionAndTitle(const QString& text) override { windowCaption = text; }
+    void AddPoint(int channel, double x, double y) override { points.push_back({channel, x, y}); }
+    void AddFourPlusOnePoint(mainwindow::TFourPlusOneLine line, double x, double y) override
+    {
+        fourPlusOnePoints.push_back({int(line), x, y});
+    }
+    void SetLiveRecordMode(int code) override { liveRecordMode = code; }
+    model::TBaseRecord* EndOfRunRecord() override
+    {
+        return endOfRunRecord ? &*endOfRunRecord : nullptr;
+    }
+    void ScaleEndOfRunChannelX(int channel, double v) override
+    {
+        auto& curve = endOfRunRecord->Channels.at(std::size_t(channel)).Points;
+        if (curve.empty())
+            return;
+        const double factor = v / curve.back().X;
+        for (model::TPoint& point : curve)
+            point.X *= factor;
+    }
+    void SaveEndOfRunRecord() override { ++endOfRunSaves; }
+};
+
+}
