@@ -76,6 +76,32 @@ TEST(ChartViewTest, UndoingAZoomBringsBackTheAxesAndTheirAutomaticFlags)
     EXPECT_EQ(chart.LeftAxis().Maximum(), 11) << "nothing to undo";
 }
 
+// The peak marking switches zooming off while its button is held and on again as it is released,
+// before or after the chart sees the release.
+TEST(ChartViewTest, ADragDuringWhichZoomingWasOffZoomsNothing)
+{
+    TChart chart(QStringLiteral("chart"));
+    chart.resize(400, 300);
+    chart.replot();
+    TChartMouse mouse(chart);
+    const auto bottom = std::make_pair(chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum());
+    auto send = [&chart](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                         QPoint at) {
+        QMouseEvent event(type, at, chart.mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {100, 100});
+    mouse.SetZoomEnabled(false);
+    send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {200, 200});
+    mouse.SetZoomEnabled(true);
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {200, 200});
+    EXPECT_FALSE(mouse.Zoomed());
+    EXPECT_EQ(std::make_pair(chart.BottomAxis().Minimum(), chart.BottomAxis().Maximum()), bottom);
+
+    Drag(chart, {100, 100}, {200, 200});
+    EXPECT_TRUE(mouse.Zoomed()) << "the next drag zooms again";
+}
+
 TEST(ChartViewTest, CursorMarksMakeTheirItemsWhenFirstShown)
 {
     TChart chart(QStringLiteral("chart"));

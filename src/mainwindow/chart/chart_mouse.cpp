@@ -34,7 +34,10 @@ TChartMouse::TChartMouse(TChart& chart) : QObject(&chart), chart_(chart)
 void TChartMouse::SetZoomEnabled(bool enabled)
 {
     zoomEnabled_ = enabled;
-    if (!enabled && band_)
+    if (enabled)
+        return;
+    zoomRefused_ = true;
+    if (band_)
         band_->hide();
 }
 
@@ -90,6 +93,7 @@ std::vector<TChartAxis*> TChartMouse::Axes() const
 void TChartMouse::Press(TDragButton button, QPoint at)
 {
     held_ = button;
+    zoomRefused_ = !zoomEnabled_;
     start_ = last_ = at;
 }
 
@@ -98,7 +102,7 @@ void TChartMouse::Move(QPoint at)
     if (held_ == TDragButton::Right && at != last_) {
         emit AllowScroll();
         ScrollBy(at - last_);
-    } else if (held_ == TDragButton::Left && zoomEnabled_) {
+    } else if (held_ == TDragButton::Left && !zoomRefused_) {
         if (!band_)
             band_ = new QRubberBand(QRubberBand::Rectangle, &chart_);
         band_->setGeometry(QRect(start_, at).normalized());
@@ -116,7 +120,7 @@ void TChartMouse::Release(QPoint at)
     held_.reset();
     if (band_)
         band_->hide();
-    switch (ClassifyDrag(button, start_, at, zoomEnabled_)) {
+    switch (ClassifyDrag(button, start_, at, !zoomRefused_)) {
     case TDragGesture::ZoomIn:
         ZoomInto(start_, at);
         emit ZoomedIn();

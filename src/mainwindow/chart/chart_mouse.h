@@ -26,6 +26,8 @@ public:
     explicit TChartMouse(TChart& chart);
 
     bool ZoomEnabled() const { return zoomEnabled_; }
+    // A drag during which zooming was off at any moment zooms nothing, even when it is switched
+    // back on before the button is released.
     void SetZoomEnabled(bool enabled);
     bool Zoomed() const { return saved_.has_value(); }
     // The axes as they were before the first zoom; nothing when not zoomed. Signals nothing.
@@ -63,6 +65,7 @@ private:
 
     TChart& chart_;
     bool zoomEnabled_ = true;
+    bool zoomRefused_ = false;
     std::optional<TDragButton> held_;
     QPoint start_;
     QPoint last_;
