@@ -235,5 +235,26 @@ TEST_F(ChartMouseTest, APageWithoutAChartClearsTheCursorAndChangesNothingElse)
     EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
 }
 
+class EveryChartPageTest : public ChartMouseTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EveryChartPageTest, ScaleZoomAndReadoutWorkOnThePagesChart)
+{
+    Show(GetParam());
+    mainwindow::TChartSeries* series = form->GetCurrentSeries();
+    ASSERT_NE(series, nullptr);
+    Points(*series, 11, 10);
+    form->ChartZoom();
+    EXPECT_EQ(form->Edit2->text(), "50.000000");
+    chart->replot();
+    MoveTo({PixelX(3.5), PixelY(50)});
+    EXPECT_EQ(Readout(), "x=3.0000 y1=30.0000");
+    AutomaticScaling(false);
+    Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
+    EXPECT_TRUE(mouse->Zoomed());
+    EXPECT_NEAR(chart->BottomAxis().Minimum(), 2, 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, EveryChartPageTest, ::testing::Values(0, 1, 2, 3, 4, 6, 8));
+
 }
 }
