@@ -53,6 +53,11 @@ public:
     virtual bool OpenDocument(const QString& path) = 0;
     // Starts a program; false when it could not be started.
     virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+    // Opens the help file at the topic of the context number in a viewer that can; false, and
+    // nothing shown, when there is none.
+    virtual bool OpenHelpTopic(const QString& helpFile, int context) = 0;
+    // Opens a web or mail address ("https://…", "mailto:…") with the desktop's program for it.
+    virtual bool OpenAddress(const QString& address) = 0;
 };
 
 }

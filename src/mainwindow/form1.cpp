@@ -36,6 +36,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateStatusBar1();
     CreateMainMenu();
     CreatePopupMenus();
+    CreateViewTools();
     CreateTimers();
     CreateSaveDialog1();
     CreateGraphFileDialogs();

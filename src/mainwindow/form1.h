@@ -23,12 +23,14 @@
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <map>
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -82,6 +84,10 @@ class TReadingsGridView;
 class TSaveDialog;
 class TStatusPanels;
 class TStringGrid;
+// Chart view tools, help and About.
+class TAboutBox;
+class TChartMouse;
+class TCursorMarks;
 
 class TForm1 : public QMainWindow, public link::TFrameHandlers {
     Q_OBJECT
@@ -171,6 +177,25 @@ public:
     // Recording control and the autosave (form1_recording.cpp). The titration run finished
     // last, whose end-of-run values still go into its file; '' when none waits.
     const QString& AwaitingResultsFile() const;
+
+    // Chart view tools, mouse zoom and scroll, cursor readout, help and About (form1_view_tools.cpp,
+    // form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor marks are by page.
+    void CreateViewTools();
+    void Edit1KeyPress();
+    void ChartAllowScroll();
+    void ChartMouseMove();
+    QString CursorSeriesGetMarkText(int valueIndex) const;
+    void FormHelp(int context);
+    int CurrentHelpContext() const;
+    int HelpContextOfItem(const QAction& item) const;
+    void ToolBar2MouseMove(int x);
+    void FormMouseMove();
+    void WindowMouseMove(QWidget& widget, QPoint at);
+    TChartMouse* ChartMouseOf(const TChart* chart) const;
+    std::array<TChartMouse*, PageCount> ChartMice{};
+    std::array<TCursorMarks*, PageCount> CursorMarks{};
+    std::array<QPointF, 2> CursorPointValues{};
+    TAboutBox* AboutBox = nullptr;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.

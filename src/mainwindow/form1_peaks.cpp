@@ -11,12 +11,6 @@
 
 namespace lmv::mainwindow {
 
-namespace {
-
-constexpr int ShowIntegeralTag = 4;
-
-}
-
 void TForm1::AddPeak(const QString& name, int startIdx, int endIdx)
 {
     PeakSet.AddPeak(name, startIdx, endIdx, PageControl1->currentIndex());
@@ -37,16 +31,6 @@ void TForm1::SetCalc(const TAction& sender)
 
 bool TForm1::Modified() const { return ShownRecord.Modified(); }
 void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
-
-// Of the view options only the integral curves are drawn yet; the others come with the chart
-// view tools.
-void TForm1::PaintOptActnExecute(const TAction& sender)
-{
-    if (sender.Tag != ShowIntegeralTag)
-        return;
-    SwitchIntegralCurves();
-    ApplyViewOptions();
-}
 
 // Every peak is recalculated, which shows or hides its integral curve; a failing peak does not
 // stop the others, and its message is shown once.

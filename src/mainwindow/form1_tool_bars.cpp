@@ -76,9 +76,12 @@ QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName,
     TAction& action = Actn(actionName);
     if (caption.isEmpty()) {
         bar.addAction(action.Action());
-        return qobject_cast<QToolButton*>(bar.widgetForAction(action.Action()));
+        auto* button = qobject_cast<QToolButton*>(bar.widgetForAction(action.Action()));
+        button->setProperty("ActionName", actionName);
+        return button;
     }
     auto* button = new QToolButton(&bar);
+    button->setProperty("ActionName", actionName);
     button->setText(caption);
     button->setToolTip(action.Hint());
     button->setEnabled(action.Enabled());

@@ -16,6 +16,10 @@ public:
         QString program;
         QStringList arguments;
     };
+    struct THelpTopic {
+        QString helpFile;
+        int context;
+    };
 
     QString SaveFileName(const common::TFileDialogSpec& spec) override
     {
@@ -71,6 +75,16 @@ public:
         launches.push_back({program, arguments});
         return programsStart;
     }
+    bool OpenHelpTopic(const QString& helpFile, int context) override
+    {
+        helpTopics.push_back({helpFile, context});
+        return helpViewerInstalled;
+    }
+    bool OpenAddress(const QString& address) override
+    {
+        openedAddresses << address;
+        return true;
+    }
 
     std::deque<QString> saveNames;
     std::deque<QStringList> openNames;
@@ -83,6 +97,7 @@ public:
     QStringList removableDisks;
     bool documentsOpen = true;
     bool programsStart = true;
+    bool helpViewerInstalled = true;
 
     std::vector<common::TFileDialogSpec> saveSpecs;
     std::vector<common::TFileDialogSpec> openSpecs;
@@ -93,6 +108,8 @@ public:
     QStringList previewButtons;
     QStringList openedDocuments;
     std::vector<TLaunch> launches;
+    std::vector<THelpTopic> helpTopics;
+    QStringList openedAddresses;
 
 private:
     // The next queued answer, else `cancelled`.

@@ -14,6 +14,9 @@ void TChartAxis::SetMinMax(double minimum, double maximum)
 {
     if (minimum > maximum)
         std::swap(minimum, maximum);
+    // An empty or non-finite range shows nothing: the axis stays as it was, automatic or not.
+    if (!QCPRange::validRange(minimum, maximum))
+        return;
     automatic_ = false;
     axis_->setRange(minimum, maximum);
 }

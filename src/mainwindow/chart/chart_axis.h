@@ -10,7 +10,8 @@ public:
 
     double Minimum() const;
     double Maximum() const;
-    // A fixed range; a reversed pair is swapped. Automatic scaling of the axis goes off.
+    // A fixed range; a reversed pair is swapped. Automatic scaling of the axis goes off. An empty
+    // or non-finite range is not applied and changes nothing.
     void SetMinMax(double minimum, double maximum);
     // An automatic axis spans the data of the series drawn against it at every refresh.
     bool Automatic() const { return automatic_; }

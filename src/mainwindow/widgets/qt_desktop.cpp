@@ -10,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QToolBar>
 #include <QUrl>
@@ -127,6 +128,30 @@ bool TQtDesktop::OpenDocument(const QString& path)
 bool TQtDesktop::StartProgram(const QString& program, const QStringList& arguments)
 {
     return QProcess::startDetached(program, arguments);
+}
+
+bool TQtDesktop::OpenHelpTopic(const QString& helpFile, int context)
+{
+    const QString program = QStandardPaths::findExecutable(helpViewer_.program);
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, HelpViewerArguments(helpFile, context));
+}
+
+QStringList TQtDesktop::HelpViewerArguments(const QString& helpFile, int context) const
+{
+    QStringList arguments;
+    for (QString argument : helpViewer_.arguments) {
+        argument.replace(QStringLiteral("{context}"), QString::number(context));
+        argument.replace(QStringLiteral("{file}"), helpFile);
+        arguments << argument;
+    }
+    return arguments;
+}
+
+bool TQtDesktop::OpenAddress(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 }

@@ -8,6 +8,18 @@
 
 namespace lmv::mainwindow {
 
+// How a help viewer is started at a topic: the program and its arguments, in which
+// "{context}" stands for the context number and "{file}" for the help file.
+struct THelpViewerCommand {
+    QString program;
+    QStringList arguments;
+};
+
+// xCHM opens a compiled help file at the topic of a context id.
+const THelpViewerCommand DefaultHelpViewer{QStringLiteral("xchm"),
+                                           {QStringLiteral("--contextid={context}"),
+                                            QStringLiteral("{file}")}};
+
 class TQtDesktop : public common::TDesktop {
 public:
     // Dialogs open over this window; top-level while none is set.
@@ -26,9 +38,18 @@ public:
     QStringList RemovableDisks() override;
     bool OpenDocument(const QString& path) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
+    // Starts the help viewer when its program is found on the search path.
+    bool OpenHelpTopic(const QString& helpFile, int context) override;
+    bool OpenAddress(const QString& address) override;
+
+    const THelpViewerCommand& HelpViewer() const { return helpViewer_; }
+    void SetHelpViewer(THelpViewerCommand command) { helpViewer_ = std::move(command); }
+    // The viewer's arguments for a topic.
+    QStringList HelpViewerArguments(const QString& helpFile, int context) const;
 
 private:
     QPointer<QWidget> parent_;
+    THelpViewerCommand helpViewer_ = DefaultHelpViewer;
 };
 
 }

@@ -1,0 +1,214 @@
+// The chart view tools: automatic scaling, the "Y=" / "dY=" fields and their steps, the view
+// options, mouse zoom and scroll, and the chart pictures on the clipboard.
+#include "mainwindow/form1.h"
+
+#include "analysis/titration_solver.h"
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/view_tools/fit_image_state.h"
+#include "mainwindow/view_tools/scale_rules.h"
+#include "mainwindow/widgets/about_box.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <qcustomplot.h>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+constexpr double ScaleStep = 10;
+constexpr int ShowBordersOption = 1;
+
+enum ViewOptionTag { XAxisTag, YAxisTag, GridTag, BordersTag, IntegralTag };
+
+// A field the operator is typing in keeps what is typed.
+void WriteUnlessEditing(QLineEdit& field, double value)
+{
+    if (field.hasFocus())
+        return;
+    const QString text = ScaleFieldText(value);
+    if (field.text() != text)
+        field.setText(text);
+}
+
+// The left axis takes the fields' range, the bottom axis the curve's X range; a range that is
+// empty or not finite changes neither.
+void ShowFittedView(TChart& chart, const TChartSeries& series,
+                    const std::optional<TScaleFields>& fields)
+{
+    if (fields)
+        chart.LeftAxis().SetMinMax(fields->Lower(), fields->Upper());
+    const TValueRange& x = series.XRange();
+    if (x.Found && UsableRange(x.Lower, x.Upper))
+        chart.BottomAxis().SetMinMax(x.Lower, x.Upper);
+    chart.Refresh();
+}
+
+}
+
+void TForm1::CreateViewTools()
+{
+    for (int page = 0; page < PageCount; ++page) {
+        TChart* chart = PageCharts[std::size_t(page)];
+        if (!chart)
+            continue;
+        auto* mouse = new TChartMouse(*chart);
+        ChartMice[std::size_t(page)] = mouse;
+        CursorMarks[std::size_t(page)] = new TCursorMarks(*chart);
+        connect(mouse, &TChartMouse::ZoomedIn, this,
+                [this] { RunReportingErrors(&TForm1::ChartZoom); });
+        connect(mouse, &TChartMouse::ZoomUndone, this,
+                [this] { RunReportingErrors(&TForm1::ChartZoom); });
+        connect(mouse, &TChartMouse::AllowScroll, this,
+                [this] { RunReportingErrors(&TForm1::ChartAllowScroll); });
+        connect(mouse, &TChartMouse::MouseMoved, this,
+                [this] { RunReportingErrors(&TForm1::ChartMouseMove); });
+    }
+    for (QLineEdit* field : {Edit1, Edit2})
+        connect(field, &QLineEdit::returnPressed, this,
+                [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
+    AboutBox = new TAboutBox(notifier_, desktop_, this);
+}
+
+TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
+{
+    for (int page = 0; page < PageCount; ++page) {
+        if (chart && PageCharts[std::size_t(page)] == chart)
+            return ChartMice[std::size_t(page)];
+    }
+    return nullptr;
+}
+
+void TForm1::FitImageActnExecute()
+{
+    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::OperatorToggle));
+    ApplyViewOptions();
+}
+
+void TForm1::SetScaleActnExecute()
+{
+    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    if (fit.Checked() != FitImageAfter(fit.Checked(), TViewEvent::ScaleSet))
+        fit.Execute();
+    if (TChart* chart = GetCurrentChart())
+        ApplyScale(*chart);
+}
+
+void TForm1::MultScaleBy10ActnExecute()
+{
+    const std::optional<QString> text = SteppedScaleText(Edit1->text(), ScaleStep);
+    if (!text)
+        return;
+    Edit1->setText(*text);
+    Actn(QStringLiteral("SetScaleActn")).Execute();
+}
+
+void TForm1::DivScaleBy10ActnExecute()
+{
+    const std::optional<QString> text = SteppedScaleText(Edit1->text(), 1 / ScaleStep);
+    if (!text)
+        return;
+    Edit1->setText(*text);
+    Actn(QStringLiteral("SetScaleActn")).Execute();
+}
+
+void TForm1::Edit1KeyPress() { Actn(QStringLiteral("SetScaleActn")).Execute(); }
+
+// The fields follow the current curve's value range; with automatic scaling on, the chart shows
+// the whole curve. The running ranges of the series are read, never its points.
+void TForm1::ChartZoom()
+{
+    TChartSeries* series = GetCurrentSeries();
+    if (!series || !series->YRange().Found)
+        return;
+    const std::optional<TScaleFields> fields =
+        ZoomFields(series->YRange().Lower, series->YRange().Upper);
+    if (fields) {
+        WriteUnlessEditing(*Edit2, fields->Y);
+        WriteUnlessEditing(*Edit1, fields->DY);
+    }
+    if (EndsInFittedView(Actn(QStringLiteral("FitImageActn")).Checked(), TViewEvent::Zoomed))
+        ShowFittedView(*GetCurrentChart(), *series, fields);
+}
+
+void TForm1::ChartAllowScroll()
+{
+    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::Scrolled));
+    ChartZoom();
+}
+
+void TForm1::ApplyViewOptions()
+{
+    TChart* chart = GetCurrentChart();
+    if (!chart)
+        return;
+    if (TChartMouse* mouse = ChartMouseOf(chart))
+        mouse->UndoZoom();
+    if (Actn(QStringLiteral("FitImageActn")).Checked())
+        ApplyScale(*chart);
+    const bool xAxis = Actn(QStringLiteral("PaintXAxisActn")).Checked();
+    const bool yAxis = Actn(QStringLiteral("PaintYAxisActn")).Checked();
+    const bool grid = Actn(QStringLiteral("PaintGridActn")).Checked();
+    chart->BottomAxis().SetVisible(xAxis);
+    chart->LeftAxis().SetVisible(yAxis);
+    chart->RightAxis().SetVisible(yAxis);
+    if (chart == Chart2) {
+        chart->LeftAxis().SetVisible(yAxis && Actn(QStringLiteral("ShowDev1Actn")).Checked());
+        chart->RightAxis().SetVisible(yAxis && Actn(QStringLiteral("ShowDev2Actn")).Checked());
+    }
+    for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis(), &chart->RightAxis()})
+        axis->SetGridVisible(grid);
+    chart->Refresh();
+}
+
+void TForm1::PaintOptActnExecute(const TAction& sender)
+{
+    TAction& option = Actn(sender.objectName());
+    switch (sender.Tag) {
+    case XAxisTag:
+    case YAxisTag:
+    case GridTag:
+        option.SetChecked(!option.Checked());
+        ApplyViewOptions();
+        break;
+    case BordersTag:
+        option.SetChecked(!option.Checked());
+        PrimarySolver->SetOption(ShowBordersOption, option.Checked());
+        ExternalSolver->SetOption(ShowBordersOption, option.Checked());
+        RefreshPeakDrawing();
+        break;
+    case IntegralTag:
+        SwitchIntegralCurves();
+        ApplyViewOptions();
+        break;
+    default:
+        break;
+    }
+}
+
+// Linux has no metafiles: every picture item puts the chart on the clipboard as a bitmap.
+void TForm1::asBitMap1Click()
+{
+    TChart* chart = GetCurrentChart();
+    if (!chart)
+        return;
+    QImage picture(chart->size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QCPPainter painter(&picture);
+    chart->RenderTo(painter, picture.width(), picture.height());
+    painter.end();
+    QGuiApplication::clipboard()->setImage(picture);
+}
+
+void TForm1::WMF1Click() { asBitMap1Click(); }
+void TForm1::EMF1Click() { asBitMap1Click(); }
+
+}

@@ -1,0 +1,260 @@
+// Mouse zoom and scroll on the charts, and the cursor readout that follows the mouse, driven by
+// synthetic mouse events and an injected mouse position.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
+#include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/widgets/status_panels.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <qcustomplot.h>
+
+namespace lmv::test {
+namespace {
+
+using mainwindow::TChart;
+
+class ChartMouseTest : public Form1Test {
+protected:
+    void SetUp() override
+    {
+        mainwindow::TForm1& window = Form();
+        window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
+        window.ConfigureForDevice(1);
+        Show(0);
+    }
+    void Show(int page)
+    {
+        mainwindow::TForm1& window = Form();
+        window.PageControl1->setCurrentIndex(page);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        chart = window.GetCurrentChart();
+        ASSERT_NE(chart, nullptr);
+        chart->replot();
+        mouse = window.ChartMice[std::size_t(page)];
+        mouse->SetPointerSource([this] { return pointer; });
+    }
+    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
+    {
+        QMouseEvent event(type, at, chart->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(chart, &event);
+    }
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        Send(QEvent::MouseButtonPress, button, button, from);
+        Send(QEvent::MouseMove, Qt::NoButton, button, (from + to) / 2);
+        Send(QEvent::MouseMove, Qt::NoButton, button, to);
+        Send(QEvent::MouseButtonRelease, button, Qt::NoButton, to);
+        chart->replot();
+    }
+    void MoveTo(QPoint at)
+    {
+        pointer = at;
+        Send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, at);
+    }
+    int PixelX(double x) const { return int(chart->xAxis->coordToPixel(x)); }
+    int PixelY(double y) const { return int(chart->yAxis->coordToPixel(y)); }
+    std::pair<double, double> Range(mainwindow::TChartAxis& axis) const
+    {
+        return {axis.Minimum(), axis.Maximum()};
+    }
+    void Points(mainwindow::TChartSeries& series, int count, double slope)
+    {
+        for (int i = 0; i < count; ++i)
+            series.AddXY(i, i * slope);
+    }
+    void AutomaticScaling(bool on)
+    {
+        mainwindow::TAction& fit = Form().Actn(QStringLiteral("FitImageActn"));
+        if (fit.Checked() != on)
+            fit.Execute();
+        chart->replot();
+    }
+    QString Readout() const { return form->StatusBar1->PanelText(4); }
+
+    TChart* chart = nullptr;
+    mainwindow::TChartMouse* mouse = nullptr;
+    QPoint pointer;
+};
+
+TEST_F(ChartMouseTest, LeftDragDownRightZoomsInAndUpLeftUndoesIt)
+{
+    Points(*form->Series1, 11, 10);
+    form->ChartZoom();
+    AutomaticScaling(false);
+    const auto bottom = Range(chart->BottomAxis());
+    const auto left = Range(chart->LeftAxis());
+    const QPoint from(PixelX(2), PixelY(80));
+    const QPoint to(PixelX(6), PixelY(20));
+    Drag(Qt::LeftButton, from, to);
+    EXPECT_NEAR(chart->BottomAxis().Minimum(), 2, 0.05);
+    EXPECT_NEAR(chart->BottomAxis().Maximum(), 6, 0.05);
+    EXPECT_NEAR(chart->LeftAxis().Minimum(), 20, 0.5);
+    EXPECT_NEAR(chart->LeftAxis().Maximum(), 80, 0.5);
+    EXPECT_TRUE(mouse->Zoomed());
+
+    Drag(Qt::LeftButton, to, from - QPoint(0, 40));
+    EXPECT_EQ(Range(chart->BottomAxis()), bottom);
+    EXPECT_EQ(Range(chart->LeftAxis()), left);
+    EXPECT_FALSE(mouse->Zoomed());
+}
+
+TEST_F(ChartMouseTest, WithAutomaticScalingAZoomEndsInTheFittedView)
+{
+    Points(*form->Series1, 11, 10);
+    form->ChartZoom();
+    chart->replot();
+    Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
+    EXPECT_EQ(Range(chart->BottomAxis()), std::make_pair(0.0, 10.0));
+    EXPECT_NEAR(chart->LeftAxis().Minimum(), -5, 1e-9);
+    EXPECT_NEAR(chart->LeftAxis().Maximum(), 105, 1e-9);
+    EXPECT_TRUE(form->Actn(QStringLiteral("FitImageActn")).Checked());
+}
+
+TEST_F(ChartMouseTest, ZoomingSwitchedOffLeavesLeftDragsAlone)
+{
+    Points(*form->Series1, 11, 10);
+    AutomaticScaling(false);
+    mouse->SetZoomEnabled(false);
+    const auto bottom = Range(chart->BottomAxis());
+    Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
+    EXPECT_EQ(Range(chart->BottomAxis()), bottom);
+    EXPECT_FALSE(mouse->Zoomed());
+}
+
+TEST_F(ChartMouseTest, RightDragScrollsAndEndsAutomaticScaling)
+{
+    Points(*form->Series1, 11, 10);
+    form->ChartZoom();
+    chart->replot();
+    const auto bottom = Range(chart->BottomAxis());
+    const int step = PixelX(2) - PixelX(0);
+    Drag(Qt::RightButton, {PixelX(5), PixelY(50)}, {PixelX(5) + step, PixelY(50)});
+    EXPECT_FALSE(form->Actn(QStringLiteral("FitImageActn")).Checked());
+    EXPECT_NEAR(chart->BottomAxis().Minimum(), bottom.first - 2, 0.05);
+    EXPECT_NEAR(chart->BottomAxis().Maximum(), bottom.second - 2, 0.05);
+    EXPECT_NEAR(chart->LeftAxis().Minimum(), -5, 1e-9) << "a level drag keeps the left axis";
+    EXPECT_EQ(form->Edit2->text(), "50.000000");
+}
+
+TEST_F(ChartMouseTest, ApplyingTheViewOptionsUndoesAZoom)
+{
+    Points(*form->Series1, 11, 10);
+    form->ChartZoom();
+    AutomaticScaling(false);
+    const auto bottom = Range(chart->BottomAxis());
+    Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
+    ASSERT_TRUE(mouse->Zoomed());
+    form->Actn(QStringLiteral("PaintGridActn")).Execute();
+    EXPECT_EQ(Range(chart->BottomAxis()), bottom);
+    EXPECT_FALSE(mouse->Zoomed());
+}
+
+TEST_F(ChartMouseTest, CursorMarksThePointJustLeftOfTheMouse)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
+    ASSERT_EQ(form->CursorLine->Count(), 2);
+    EXPECT_EQ(form->CursorLine->XValue(0), 1);
+    EXPECT_EQ(form->CursorLine->YValue(0), chart->LeftAxis().Maximum());
+    EXPECT_EQ(form->CursorLine->YValue(1), chart->LeftAxis().Minimum());
+    EXPECT_EQ(form->CursorMarkValid, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(form->CursorSeriesGetMarkText(0), "X=1.0000 Y=10.0000");
+    EXPECT_EQ(form->CursorSeriesGetMarkText(1), "");
+
+    const mainwindow::TCursorMarks& marks = *form->CursorMarks[0];
+    ASSERT_TRUE(marks.Shown(0));
+    EXPECT_FALSE(marks.Shown(1));
+    EXPECT_EQ(marks.Text(0), "X=1.0000 Y=10.0000");
+    const QPointF point(chart->xAxis->coordToPixel(1), chart->yAxis->coordToPixel(10));
+    EXPECT_EQ(marks.ArrowStart(0), point);
+    EXPECT_EQ(marks.LabelRect(0).bottomRight(), point - QPointF(25, 25));
+    EXPECT_EQ(form->property("HelpContext").toInt(), 3) << "the mouse over a chart";
+}
+
+TEST_F(ChartMouseTest, NoMarkLeftOfPointOneOrRightOfTheLastPoint)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    for (double x : {0.5, 4.5}) {
+        MoveTo({PixelX(x), PixelY(50)});
+        EXPECT_EQ(Readout(), "") << x;
+        EXPECT_EQ(form->CursorLine->Count(), 0);
+        EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+        EXPECT_EQ(form->CursorMarkValid, (std::array<bool, 2>{false, false}));
+    }
+}
+
+TEST_F(ChartMouseTest, OnlyTheFirstTwoCurvesOfAChartAreMarked)
+{
+    Show(6);
+    Points(*form->Series2, 5, 1);
+    Points(*form->Series3, 5, 2);
+    Points(*form->Series4, 5, 3);
+    chart->replot();
+    MoveTo({PixelX(2.5), PixelY(1)});
+    EXPECT_EQ(Readout(), "x=2.0000 y1=2.0000 y2=4.0000");
+    EXPECT_EQ(form->CursorLine->Count(), 4);
+    EXPECT_TRUE(form->CursorMarks[6]->Shown(1));
+    EXPECT_EQ(form->CursorMarks[6]->Text(1), "X=2.0000 Y=4.0000");
+}
+
+TEST_F(ChartMouseTest, LivePointsKeepTheReadoutWithoutAMouseMove)
+{
+    Points(*form->Series1, 3, 10);
+    chart->replot();
+    pointer = {PixelX(1.5), PixelY(5)};
+    form->Series1->AddXY(3, 30);
+    form->UpdateCursorReadout();
+    EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
+}
+
+TEST_F(ChartMouseTest, APageWithoutAChartClearsTheCursorAndChangesNothingElse)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    form->PageControl1->setCurrentIndex(5);
+    form->UpdateCursorReadout();
+    EXPECT_EQ(form->CursorLine->Count(), 0);
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+    EXPECT_TRUE(form->Chart1->HasSeries(form->CursorLine)) << "the cursor stays on the last chart";
+    EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
+}
+
+class EveryChartPageTest : public ChartMouseTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EveryChartPageTest, ScaleZoomAndReadoutWorkOnThePagesChart)
+{
+    Show(GetParam());
+    mainwindow::TChartSeries* series = form->GetCurrentSeries();
+    ASSERT_NE(series, nullptr);
+    Points(*series, 11, 10);
+    form->ChartZoom();
+    EXPECT_EQ(form->Edit2->text(), "50.000000");
+    chart->replot();
+    MoveTo({PixelX(3.5), PixelY(50)});
+    EXPECT_EQ(Readout(), "x=3.0000 y1=30.0000");
+    AutomaticScaling(false);
+    Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
+    EXPECT_TRUE(mouse->Zoomed());
+    EXPECT_NEAR(chart->BottomAxis().Minimum(), 2, 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, EveryChartPageTest, ::testing::Values(0, 1, 2, 3, 4, 6, 8));
+
+}
+}

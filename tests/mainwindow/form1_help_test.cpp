@@ -1,0 +1,201 @@
+// Help through the desktop's launchers, the About box, and the chart pictures on the clipboard.
+#include "form1_fixture.h"
+
+#include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/widgets/about_box.h"
+#include "mainwindow/widgets/qt_desktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace lmv::test {
+namespace {
+
+class HelpTest : public Form1Test {
+protected:
+    void SetUp() override
+    {
+        Form().show();
+        Form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+        // The port chooser, focused first, has a context of its own.
+        form->PageControl1->setFocus();
+    }
+    // A mouse move over the main tool bar at the middle of the action's button.
+    void HoverOver(const char* actionName)
+    {
+        QWidget* button = ButtonOf(actionName);
+        ASSERT_NE(button, nullptr) << actionName;
+        MoveOver(*button, button->rect().center());
+    }
+    QWidget* ButtonOf(const char* actionName) const
+    {
+        for (auto* button : form->ToolBar2->findChildren<QToolButton*>()) {
+            if (button->property("ActionName").toString() == QLatin1String(actionName))
+                return button;
+        }
+        return nullptr;
+    }
+    void MoveOver(QWidget& widget, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&widget, &move);
+    }
+    std::vector<int> AskedContexts() const
+    {
+        std::vector<int> contexts;
+        for (const FakeDesktop::THelpTopic& topic : desktop.helpTopics) {
+            EXPECT_EQ(topic.helpFile, form->HelpFile);
+            contexts.push_back(topic.context);
+        }
+        return contexts;
+    }
+    void PressF1() { QTest::keyClick(&Form(), Qt::Key_F1); }
+};
+
+TEST_F(HelpTest, F1OpensTheTopicOfTheButtonUnderTheMouseElseTheWindowsOwn)
+{
+    const std::pair<const char*, int> buttons[] = {{"StartStopActn", 4},
+                                                   {"FindVolumesActn", 31},
+                                                   {"SetPeakBordersActn", 32},
+                                                   {"PeakAutoSearchActn", 32},
+                                                   {"FitImageActn", 0}};
+    std::vector<int> expected;
+    for (const auto& [name, context] : buttons) {
+        HoverOver(name);
+        PressF1();
+        expected.push_back(context);
+    }
+    MoveOver(*form, QPoint(5, form->height() - 5));
+    PressF1();
+    expected.push_back(2);
+    MoveOver(*form->ToolBar2, QPoint(form->ToolBar2->width() - 2, 2));
+    PressF1();
+    expected.push_back(2);
+    EXPECT_EQ(AskedContexts(), expected);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(HelpTest, TheFocusedControlsOwnContextComesFirst)
+{
+    form->ListBox1->setFocus();
+    ASSERT_TRUE(form->ListBox1->hasFocus());
+    HoverOver("StartStopActn");
+    PressF1();
+    EXPECT_EQ(AskedContexts(), std::vector<int>{21});
+}
+
+TEST_F(HelpTest, F1InAnOpenMenuOpensTheHighlightedItemsTopic)
+{
+    // An item of its own carries its context, an item of an action the action's.
+    const std::pair<const char*, int> menus[] = {{"&Правка", 12}, {"&Вид", 21}};
+    std::vector<int> expected;
+    for (const auto& [title, context] : menus) {
+        QMenu* menu = nullptr;
+        for (QAction* item : form->menuBar()->actions()) {
+            if (item->text() == QString::fromUtf8(title))
+                menu = item->menu();
+        }
+        ASSERT_NE(menu, nullptr) << title;
+        menu->popup(QPoint(0, 0));
+        menu->setActiveAction(menu->actions().first());
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(menu, &f1);
+        menu->hide();
+        expected.push_back(context);
+    }
+    EXPECT_EQ(AskedContexts(), expected);
+}
+
+TEST_F(HelpTest, WithoutAViewerF1DoesNothingAndSaysNothing)
+{
+    desktop.helpViewerInstalled = false;
+    PressF1();
+    EXPECT_EQ(desktop.helpTopics.size(), 1u);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_TRUE(desktop.openedDocuments.isEmpty());
+}
+
+TEST_F(HelpTest, TheHelpCommandOpensTheWholeFile)
+{
+    desktop.helpViewerInstalled = false;
+    form->Actn(QStringLiteral("HelpContextActn")).Execute();
+    EXPECT_EQ(desktop.openedDocuments, QStringList{form->HelpFile});
+    EXPECT_TRUE(form->HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
+    EXPECT_TRUE(desktop.helpTopics.empty());
+}
+
+TEST_F(HelpTest, TheViewerCommandPutsInTheContextAndTheFile)
+{
+    mainwindow::TQtDesktop real;
+    EXPECT_EQ(real.HelpViewer().program, "xchm");
+    EXPECT_EQ(real.HelpViewerArguments(QStringLiteral("/p/help/Lmv2pr.chm"), 31),
+              (QStringList{"--contextid=31", "/p/help/Lmv2pr.chm"}));
+    real.SetHelpViewer({QStringLiteral("no-such-help-viewer-here"), {}});
+    EXPECT_FALSE(real.OpenHelpTopic(QStringLiteral("/p/help/Lmv2pr.chm"), 2));
+}
+
+TEST_F(HelpTest, AboutBoxShowsTheNameAndVersionEachTimeItOpens)
+{
+    for (int time = 0; time < 2; ++time) {
+        form->AboutBox->Version->setText(QStringLiteral("Версия:"));
+        form->Actn(QStringLiteral("AboutActn")).Execute();
+        EXPECT_EQ(form->AboutBox->Version->text(), "Версия от: 2018.03.26");
+    }
+    EXPECT_EQ(desktop.modalRuns, 2);
+    EXPECT_EQ(form->AboutBox->windowTitle(), "О программе...");
+    EXPECT_EQ(form->AboutBox->ProductName->text(), QString::fromUtf8("Лумивер-00x"));
+    EXPECT_TRUE(form->AboutBox->ProductName->text().endsWith(QLatin1Char('x')));
+}
+
+TEST_F(HelpTest, AboutBoxLinksOpenThroughTheDesktop)
+{
+    mainwindow::TAboutBox& box = *form->AboutBox;
+    emit box.WebSiteLabel->linkActivated(QStringLiteral("https://example.org/"));
+    emit box.MailToLabel->linkActivated(QStringLiteral("mailto:info@example.org"));
+    EXPECT_EQ(desktop.openedAddresses,
+              (QStringList{"https://example.org/", "mailto:info@example.org"}));
+    QTest::mouseDClick(box.Image1, Qt::LeftButton);
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(HelpTest, PictureItemsPutTheCurrentChartOnTheClipboard)
+{
+    form->ConfigureForDevice(1);
+    form->PageControl1->setCurrentIndex(4);
+    mainwindow::TChart* chart = form->GetCurrentChart();
+    ASSERT_NE(chart, nullptr);
+    for (auto click : {&mainwindow::TForm1::asBitMap1Click, &mainwindow::TForm1::WMF1Click,
+                       &mainwindow::TForm1::EMF1Click}) {
+        QGuiApplication::clipboard()->clear();
+        (form.get()->*click)();
+        const QImage picture = QGuiApplication::clipboard()->image();
+        EXPECT_EQ(picture.size(), chart->size());
+        int drawn = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                drawn += picture.pixel(x, y) != picture.pixel(0, 0);
+        EXPECT_GT(drawn, 100) << "the axes are drawn";
+    }
+    form->PageControl1->setCurrentIndex(5);
+    QGuiApplication::clipboard()->clear();
+    form->asBitMap1Click();
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull()) << "no chart, no picture";
+}
+
+}
+}
