@@ -126,7 +126,7 @@ public:
     void StartStopActnUpdate();
     void AddMarkActnUpdate();
 
-    // Handlers whose features are still to come; they do nothing yet (form1_later_handlers.cpp).
+    // Handlers of actions and menu items, each in the glue file of its feature.
     void HelpContextActnExecute();
     void AboutActnExecute();
     void ShowAllActnExecute(const TAction& sender);
@@ -165,9 +165,9 @@ public:
     void ApplyViewOptions();
     void SaveProps();
 
-    // Shared entry points of features still to come, called across them: the live point (one
-    // per reading while recording, and by the text import), the elapsed time of live points,
-    // the scale fields and cursor readout after each point, and status panel 2.
+    // Entry points shared across features: the live point (one per reading while recording,
+    // and by the text import), the elapsed time of live points, the scale fields and cursor
+    // readout after each point, and status panel 2.
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
     void ChartZoom();

@@ -169,6 +169,9 @@ double TForm1::ElapsedRunTime() const { return RunClock.Elapsed(store_.Now()); }
 // The marks belong to the display only; the record does not keep them.
 void TForm1::AddMarkActnExecute() { Series8->AddXY(ElapsedRunTime(), TimeMarkHeight); }
 
+// The journal is never kept: the action is invisible and does nothing.
+void TForm1::LogActnExecute() {}
+
 // The snapshot is taken here and written on a worker; the tick after a failure tries again.
 void TForm1::Timer2Timer()
 {
