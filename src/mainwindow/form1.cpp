@@ -37,6 +37,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateMainMenu();
     CreatePopupMenus();
     CreateViewTools();
+    CreatePeakMarking();
     CreateTimers();
     CreateSaveDialog1();
     CreateGraphFileDialogs();
@@ -62,8 +63,13 @@ void TForm1::ShowError(const QString& message)
 
 void TForm1::RunReportingErrors(void (TForm1::*handler)())
 {
+    RunReportingErrors([this, handler] { (this->*handler)(); });
+}
+
+void TForm1::RunReportingErrors(const std::function<void()>& step)
+{
     try {
-        (this->*handler)();
+        step();
     } catch (...) {
         ShowError(common::CurrentErrorMessage());
     }

@@ -27,8 +27,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -222,6 +224,9 @@ public:
     void SetPeakTypeActnExecute();
     void PopupMenu1Popup();
     void CreatePeakMarking();
+    void ChartMouseDown(Qt::MouseButton button, QPoint at);
+    void ChartMouseUp(Qt::MouseButton button, QPoint at);
+    void PeakMouseMove();
     bool PeakDrawingOn() const;
     QString AskPeakName(const QString& preset);
     void PeaksEdited();
@@ -423,6 +428,7 @@ protected:
 
 private:
     friend class TForm1MeasurementView;
+    friend class TForm1PeakMarkingHost;
 
     // Creation of the form definition's components.
     void CreateActions();
@@ -480,6 +486,8 @@ private:
     // The application's handler of errors at the entries from the event loop: the message box.
     void ShowError(const QString& message);
     void RunReportingErrors(void (TForm1::*handler)());
+    void RunReportingErrors(const std::function<void()>& step);
+    std::optional<QPoint> rightClickAt_;  // where the right button went down on a chart
     QToolButton* AddActionButton(QToolBar& bar, const QString& actionName,
                                  const QString& caption = {});
 

@@ -52,6 +52,7 @@ void TForm1::ChartMouseMove()
 {
     setProperty("HelpContext", ChartHelpContext);
     UpdateCursorReadout();
+    PeakMouseMove();
 }
 
 QString TForm1::CursorSeriesGetMarkText(int valueIndex) const

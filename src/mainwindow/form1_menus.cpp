@@ -163,7 +163,6 @@ void TForm1::CreatePopupMenus()
     PopupMenu1->addAction(Actn(QStringLiteral("RenamePeakActn")).Action());
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(Actn(QStringLiteral("RemovePeakActn")).Action());
-    CreatePeakMarking();
 }
 
 }

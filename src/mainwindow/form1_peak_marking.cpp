@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/peak_drawing_layer.h"
 #include "mainwindow/peak_marking/peak_edits.h"
@@ -23,14 +24,78 @@ namespace lmv::mainwindow {
 namespace {
 
 constexpr std::array<const char*, 3> CalcActionOfType{"CalcS2Actn", "CalcIntSectActn", "CalcSActn"};
+constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
 }
+
+// The window as the marking mode's mouse sees it: the current series of the active page, in the
+// pixels of its chart's bottom axis.
+class TForm1PeakMarkingHost : public TPeakMarkingHost {
+public:
+    explicit TForm1PeakMarkingHost(TForm1& form) : form_(form) {}
+
+    int PointCount() const override
+    {
+        const TChartSeries* series = form_.GetCurrentSeries();
+        return series && form_.GetCurrentChart() ? series->Count() : 0;
+    }
+    double PointPixel(int index) const override
+    {
+        return form_.GetCurrentChart()->xAxis->coordToPixel(
+            form_.GetCurrentSeries()->XValue(index));
+    }
+    // FindPointIndex: the first point, from index 0, whose X is at least the mouse's.
+    int PointIndexAtPixel(double pixel) const override
+    {
+        const TChartSeries& series = *form_.GetCurrentSeries();
+        const double x = form_.GetCurrentChart()->xAxis->pixelToCoord(pixel);
+        for (int i = 0; i < series.Count(); ++i)
+            if (series.XValue(i) >= x)
+                return i;
+        return -1;
+    }
+    int ActivePage() const override { return form_.PageControl1->currentIndex(); }
+    model::TPeaks& Peaks() override { return form_.PeakSet.Peaks(); }
+    void AddPeak(int startIdx, int endIdx) override { form_.AddPeak(QString(), startIdx, endIdx); }
+    void SetPeakRange(int index, int startIdx, int endIdx) override
+    {
+        form_.SetPeakRange(index, startIdx, endIdx);
+    }
+    QString AskPeakName(const QString& preset) override { return form_.AskPeakName(preset); }
+    void PeaksEdited() override { form_.PeaksEdited(); }
+    void SetZoomAllowed(bool allowed) override
+    {
+        if (TChartMouse* mouse = form_.ChartMouseOf(form_.GetCurrentChart()))
+            mouse->SetZoomEnabled(allowed);
+    }
+    void SetSplitCursor(bool on) override
+    {
+        if (TChart* chart = form_.GetCurrentChart())
+            chart->setCursor(on ? Qt::SplitHCursor : Qt::ArrowCursor);
+    }
+    void ShowError(const QString& message) override { form_.ShowError(message); }
+    void Repaint() override
+    {
+        if (TChart* chart = form_.GetCurrentChart())
+            chart->replot();
+    }
+
+private:
+    TForm1& form_;
+};
 
 // The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
 void TForm1::CreatePeakMarking()
 {
-    for (int page : {0, 1, 2, 3, 4, TwoParametersPage}) {
+    for (int page : MarkingPages) {
         TChart& chart = *PageCharts[std::size_t(page)];
+        TChartMouse* mouse = ChartMice[std::size_t(page)];
+        connect(mouse, &TChartMouse::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
+            RunReportingErrors([&] { ChartMouseDown(button, at); });
+        });
+        connect(mouse, &TChartMouse::Released, this, [this](Qt::MouseButton button, QPoint at) {
+            RunReportingErrors([&] { ChartMouseUp(button, at); });
+        });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
             const TChartSeries* series = CurveSeriesOfPage(page);
             if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !series)
@@ -161,5 +226,41 @@ void TForm1::RefreshPeakDrawing()
 // The page's curve stays the same while a border is dragged.
 void TForm1::BeginPeakDrag() { PeakSet.HoldCurves(); }
 void TForm1::EndPeakDrag() { PeakSet.ReleaseCurves(); }
+
+// The peak under a press is what the peak menu is about; a right click opens that menu only
+// over a peak. In the marking mode a left press starts a new peak or grabs a border.
+void TForm1::ChartMouseDown(Qt::MouseButton button, QPoint at)
+{
+    TForm1PeakMarkingHost host(*this);
+    const bool marking = Actn(QStringLiteral("SetPeakBordersActn")).Checked();
+    if (marking && button == Qt::LeftButton)
+        BeginPeakDrag();
+    PeakMarking.MouseDown(host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
+    rightClickAt_ = button == Qt::RightButton ? std::optional<QPoint>(at) : std::nullopt;
+}
+
+void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
+{
+    TForm1PeakMarkingHost host(*this);
+    EndPeakDrag();
+    if (GetCurrentChart())
+        PeakMarking.MouseUp(host);
+    const bool clicked =
+        button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
+    if (clicked && PeakMarking.HitPeak(PeakSet.Peaks()))
+        PopupMenu1->popup(GetCurrentChart()->mapToGlobal(at));
+}
+
+void TForm1::PeakMouseMove()
+{
+    TChart* chart = GetCurrentChart();
+    TChartMouse* mouse = ChartMouseOf(chart);
+    if (!mouse)
+        return;
+    TForm1PeakMarkingHost host(*this);
+    PeakMarking.MouseMove(host, mouse->HeldButtons().testFlag(Qt::LeftButton),
+                          mouse->Position().x(),
+                          Actn(QStringLiteral("SetPeakBordersActn")).Checked());
+}
 
 }

@@ -65,16 +65,23 @@ bool TChartMouse::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        emit Pressed(mouse->button(), mouse->position().toPoint());
         if (const std::optional<TDragButton> button = DragButtonOf(mouse->button()))
             Press(*button, mouse->position().toPoint());
         break;
     }
-    case QEvent::MouseMove:
-        Move(static_cast<QMouseEvent*>(event)->position().toPoint());
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        heldButtons_ = mouse->buttons();
+        Move(mouse->position().toPoint());
         break;
-    case QEvent::MouseButtonRelease:
-        Release(static_cast<QMouseEvent*>(event)->position().toPoint());
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        Release(mouse->position().toPoint());
+        emit Released(mouse->button(), mouse->position().toPoint());
         break;
+    }
     default:
         break;
     }

@@ -37,6 +37,8 @@ public:
     // (tests inject the position).
     QPoint Position() const;
     void SetPointerSource(TPointerSource source) { pointer_ = std::move(source); }
+    // The buttons held at the last mouse move.
+    Qt::MouseButtons HeldButtons() const { return heldButtons_; }
 
 signals:
     void ZoomedIn();
@@ -44,6 +46,10 @@ signals:
     // Before every step of a scroll, which always goes ahead.
     void AllowScroll();
     void MouseMoved();
+    // Before the chart's own handling of a press, so that the zoom can be switched off for it;
+    // after its handling of a release.
+    void Pressed(Qt::MouseButton button, QPoint at);
+    void Released(Qt::MouseButton button, QPoint at);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +78,7 @@ private:
     QRubberBand* band_ = nullptr;
     std::optional<std::vector<TSavedAxis>> saved_;
     TPointerSource pointer_;
+    Qt::MouseButtons heldButtons_;
 };
 
 }
