@@ -27,14 +27,17 @@ constexpr int ShowBordersOption = 1;
 
 enum ViewOptionTag { XAxisTag, YAxisTag, GridTag, BordersTag, IntegralTag };
 
-// A field the operator is typing in keeps what is typed.
+// A field the operator is typing in keeps what is typed. The narrow field shows the start of a
+// long number, its leading digits, rather than its last decimals.
 void WriteUnlessEditing(QLineEdit& field, double value)
 {
     if (field.hasFocus())
         return;
     const QString text = ScaleFieldText(value);
-    if (field.text() != text)
-        field.setText(text);
+    if (field.text() == text)
+        return;
+    field.setText(text);
+    field.setCursorPosition(0);
 }
 
 // The left axis takes the fields' range, the bottom axis the curve's X range; a range that is

@@ -4,6 +4,7 @@
 
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart_series.h"
 #include "mainwindow/qt_translations.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/readings_grid_view.h"
@@ -15,7 +16,9 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
 
@@ -112,10 +115,24 @@ TEST_F(Form1Test, DateStampFitsItsColumn)
         if (text.isEmpty())
             continue;
         stampSeen |= text.contains(QLatin1Char(':'));
-        EXPECT_GT(Form().StringGrid1->columnWidth(column), TextWidth(*Form().StringGrid1, text))
+        // As wide as the cell's delegate draws it, grid line included.
+        const QAbstractItemView& grid = *Form().StringGrid1;
+        EXPECT_GE(Form().StringGrid1->columnWidth(column), grid.sizeHintForColumn(column))
             << column << " " << text.toStdString();
     }
     EXPECT_TRUE(stampSeen);
+}
+
+// The scale fields are narrow: a long number shows its leading digits, not its last decimals.
+TEST_F(Form1Test, ScaleFieldsShowTheLeadingDigitsOfALongNumber)
+{
+    Form().PageControl1->setCurrentIndex(0);
+    for (int i = 0; i < 10; ++i)
+        Form().Series1->AddXY(i, 12.5 + i * 0.001);
+    Form().ChartZoom();
+    EXPECT_GT(Form().Edit2->text().size(), 6);
+    EXPECT_EQ(Form().Edit2->cursorPosition(), 0);
+    EXPECT_EQ(Form().Edit1->cursorPosition(), 0);
 }
 
 TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)

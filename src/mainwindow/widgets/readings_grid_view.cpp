@@ -81,7 +81,22 @@ void TReadingsGridView::FitText(int column, const QString& text)
 {
     // The cell's margins on both sides, as the style draws them.
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int needed = fontMetrics().horizontalAdvance(text) + margin;
+    Widen(column, fontMetrics().horizontalAdvance(text) + margin);
+}
+
+// As wide as the delegate draws the cell, plus the grid line its rectangle leaves out.
+void TReadingsGridView::FitCell(const QModelIndex& index)
+{
+    if (index.data().toString().isEmpty())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int gridLine = showGrid() ? 1 : 0;
+    Widen(index.column(), itemDelegateForIndex(index)->sizeHint(option, index).width() + gridLine);
+}
+
+void TReadingsGridView::Widen(int column, int needed)
+{
     if (needed <= columnWidth(column))
         return;
     applyingWidths_ = true;
@@ -93,7 +108,7 @@ void TReadingsGridView::FitCells(const QModelIndex& topLeft, const QModelIndex& 
 {
     for (int column = topLeft.column(); column <= bottomRight.column(); ++column)
         for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-            FitText(column, model()->index(row, column).data().toString());
+            FitCell(model()->index(row, column));
 }
 
 void TReadingsGridView::KeepResizedWidth(int column, int width)

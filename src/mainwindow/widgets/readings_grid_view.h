@@ -25,6 +25,8 @@ private:
     void ApplyColumnWidths();
     void KeepResizedWidth(int column, int width);
     void FitText(int column, const QString& text);
+    void FitCell(const QModelIndex& index);
+    void Widen(int column, int needed);
     void FitCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     TReadingsTable& table_;
