@@ -507,7 +507,7 @@ private:
     void PropFormClose();
     void SaveShownProps(bool leaving);
     bool CutRecordMayBeWritten();
-    bool WriteShownRecord();
+    bool WriteShownRecord(const model::TBaseRecord& record);
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();

@@ -56,6 +56,8 @@ void TForm1::SaveShownProps(bool leaving)
     situation.modified = Modified();
     situation.edited = ShownRecord.Edited();
     situation.liveShown = LiveRecordShown(selected, store_.RecordFileName, store_.BrowseDir());
+    situation.awaitingShown =
+        LiveRecordShown(selected, store_.AwaitingResultsFileName, store_.BrowseDir());
     situation.mayWriteBack = ShownRecord.MayWriteBack();
     situation.cut = ShownRecord.Cut();
     situation.leaving = leaving;
@@ -68,12 +70,17 @@ void TForm1::SaveShownProps(bool leaving)
     case TPropsSave::IntoLiveRecord:
         TakePropsEdits(store_.LiveRecord, edits);
         break;
+    case TPropsSave::IntoAwaitingRecord:
+        TakePropsEdits(store_.LiveRecord, edits);
+        if (!WriteShownRecord(store_.LiveRecord))
+            return;
+        break;
     case TPropsSave::AskBeforeWritingCut:
-        if (!CutRecordMayBeWritten() || !WriteShownRecord())
+        if (!CutRecordMayBeWritten() || !WriteShownRecord(ShownRecord.Record()))
             return;
         break;
     case TPropsSave::WriteBack:
-        if (!WriteShownRecord())
+        if (!WriteShownRecord(ShownRecord.Record()))
             return;
         break;
     case TPropsSave::OnScreenOnly:
@@ -92,10 +99,10 @@ bool TForm1::CutRecordMayBeWritten()
 
 // A failed save is told once, naming the record; the edits stay on screen and the record counts
 // as unchanged until the next edit, so that leaving it is never blocked nor told again.
-bool TForm1::WriteShownRecord()
+bool TForm1::WriteShownRecord(const model::TBaseRecord& record)
 {
     try {
-        store_.SaveRecordFile(store_.SelectedFileName, ShownRecord.Record());
+        store_.SaveRecordFile(store_.SelectedFileName, record);
         return true;
     } catch (...) {
         const QString reason = common::CurrentErrorMessage();

@@ -9,8 +9,8 @@
 #include "mainwindow/record_display/end_point.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
-#include "mainwindow/recording/long_run_reserve.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/recording/long_run_reserve.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
@@ -63,11 +63,17 @@ void TForm1::FinishRecord()
         notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
-    if (LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
+    const bool shown =
+        LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
+    if (shown)
         SaveProps();
     const QString fileName = store_.RecordFileName;
     if (store_.LiveRecord.Mode == dtTitrator)
         store_.AwaitingResultsFileName = fileName;
+    // The record on screen was copied when the run began: from now on it is the file's record,
+    // and an older copy written back would lose the run's points.
+    if (shown)
+        ShownRecord.Adopt(store_.LiveRecord);
     try {
         store_.SaveRecordFile(fileName, store_.LiveRecord);
     } catch (...) {
@@ -75,6 +81,8 @@ void TForm1::FinishRecord()
         throw;
     }
     store_.RecordFileName.clear();
+    if (shown)
+        SetModified(false);  // its edits went into the live record, now written
 }
 
 // A failed save of the record being left is told and does not keep the next one from showing.

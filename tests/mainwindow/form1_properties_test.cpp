@@ -193,6 +193,48 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
     EXPECT_TRUE(form->ListBox1->item(0)->text().endsWith(" Идёт опыт"));
 }
 
+// A run shown while it recorded, titled during the run or after its stop: leaving it keeps
+// every point of the run (the copy on screen was made when the run began).
+TEST_F(Form1PropertiesTest, AFinishedRunThatWasShownKeepsItsPointsWhenLeft)
+{
+    for (const bool titledAfterTheStop : {false, true}) {
+        Form().DeviceType = 1;
+        form->NewRecord();
+        const QString run = store.RecordFileName;
+        store.LiveRecord.Channels[1].Points = {{1, 2}, {2, 3}, {3, 4}};
+        if (!titledAfterTheStop)
+            TypeTitle("Опыт");
+        form->FinishRecord();
+        if (titledAfterTheStop)
+            TypeTitle("Опыт");
+        form->ShowRecord("other");
+        const TBaseRecord stored = OnDisk(run);
+        EXPECT_EQ(stored.Title, "Опыт") << titledAfterTheStop;
+        ASSERT_EQ(stored.Channels.size(), 1u);
+        EXPECT_EQ(stored.Channels[0].Points.size(), 3u) << titledAfterTheStop;
+    }
+}
+
+// A titration run awaits its end-of-run values after the stop: a title typed then is written
+// with the whole run, and the end-of-run value that follows keeps it.
+TEST_F(Form1PropertiesTest, TheTitrationRunAwaitingItsValuesIsWrittenWholeWithItsEdits)
+{
+    Form().DeviceType = 41;
+    form->NewRecord();
+    const QString run = store.RecordFileName;
+    store.LiveRecord.Channels[1].Points = {{1, 2}, {2, 3}};
+    form->FinishRecord();
+    store.LiveRecord.Result1 = 1.5;  // an end-of-run value, after the copy on screen was made
+    TypeTitle("Титрование");
+    form->ShowRecord("other");
+    const TBaseRecord stored = OnDisk(run);
+    EXPECT_EQ(stored.Title, "Титрование");
+    EXPECT_EQ(stored.Result1, 1.5);
+    ASSERT_EQ(stored.Channels.size(), 1u);
+    EXPECT_EQ(stored.Channels[0].Points.size(), 2u);
+    EXPECT_EQ(store.LiveRecord.Title, "Титрование");
+}
+
 // A disk's record and a foreign file keep their edits on screen only, and showing the next
 // record goes on without a word.
 TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)

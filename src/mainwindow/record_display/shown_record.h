@@ -34,6 +34,10 @@ public:
     // gives that empty record, a foreign one Mode model::NotARecordFile.
     void Load(store::TRecordStore& store, const QString& fileName);
 
+    // The record on screen becomes this whole record (a finished run that was shown while it
+    // recorded), the file name and the flags kept.
+    void Adopt(const model::TBaseRecord& record) { record_ = record; }
+
     // A record of a removable disk, a foreign file or one read only in part is never written
     // back on its own: its edits stay in memory.
     bool MayWriteBack() const { return !onDisk_ && !cut_ && record_.Mode != model::NotARecordFile; }

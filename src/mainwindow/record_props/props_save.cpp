@@ -8,6 +8,8 @@ TPropsSave PropsSaveFor(const TPropsSituation& situation)
         return TPropsSave::Nothing;
     if (situation.liveShown)
         return TPropsSave::IntoLiveRecord;
+    if (situation.awaitingShown)
+        return TPropsSave::IntoAwaitingRecord;
     if (situation.mayWriteBack)
         return TPropsSave::WriteBack;
     // A cut record is never rewritten merely because it was shown and its peaks recalculated.

@@ -32,6 +32,9 @@ TEST(PropsSave, EachKindOfRecord)
     s.liveShown = true;
     cases.push_back({"live", s, TPropsSave::IntoLiveRecord});
     s = Stored();
+    s.awaitingShown = true;
+    cases.push_back({"awaiting end-of-run values", s, TPropsSave::IntoAwaitingRecord});
+    s = Stored();
     s.mayWriteBack = false;
     cases.push_back({"disk or foreign", s, TPropsSave::OnScreenOnly});
     s.cut = true;
