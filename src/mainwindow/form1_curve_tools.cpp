@@ -23,15 +23,6 @@ namespace lmv::mainwindow {
 
 namespace {
 
-analysis::TDataArr PointsOfSeries(const TChartSeries& series)
-{
-    analysis::TDataArr points;
-    points.reserve(std::size_t(series.Count()));
-    for (int i = 0; i < series.Count(); ++i)
-        points.push_back({series.XValue(i), series.YValue(i)});
-    return points;
-}
-
 analysis::TColor SolverColorOf(const TChartSeries& series)
 {
     const QColor color = series.Color();
@@ -43,7 +34,7 @@ analysis::TColor SolverColorOf(const TChartSeries& series)
 // error leaves the curve on screen as it was.
 template <class TTransform> void TransformSeries(TChartSeries& series, TTransform&& transform)
 {
-    analysis::TDataArr points = PointsOfSeries(series);
+    analysis::TDataArr points = series.Points();
     transform(points);
     series.Assign(points);
     if (TChart* chart = series.ParentChart())
@@ -92,11 +83,11 @@ void TForm1::FindVolumesActnExecute()
     PrimarySolver->SetMaxInflections(WavesSpinEdit->value());
     ExternalSolver->SetMaxInflections(WavesSpinEdit->value());
     analysis::TDoubleArr volumes;
-    PrimarySolver->SetData(PointsOfSeries(curve));
+    PrimarySolver->SetData(curve.Points());
     PrimarySolver->SetColor(SolverColorOf(curve));
     PrimarySolver->FindVolumes(volumes);
     if (SearchesExternalCurve(*name)) {
-        ExternalSolver->SetData(PointsOfSeries(*Series15));
+        ExternalSolver->SetData(Series15->Points());
         ExternalSolver->SetColor(SolverColorOf(*Series15));
         ExternalSolver->FindVolumes(volumes);
     }

@@ -40,15 +40,6 @@ const QString ImportWhileRecordingText =
 const QString ImportNotStartedText =
     QStringLiteral("Импорт невозможен: запись не началась (прибор не передает данные).");
 
-std::vector<model::TPoint> PointsOf(const TChartSeries& series)
-{
-    std::vector<model::TPoint> points;
-    points.reserve(std::size_t(series.Count()));
-    for (int i = 0; i < series.Count(); ++i)
-        points.push_back({series.XValue(i), series.YValue(i)});
-    return points;
-}
-
 // The chosen files; the next run starts from the first of them.
 QStringList RunOpenDialog(common::TDesktop& desktop, common::TFileDialogSpec& spec,
                           bool multiSelect)
@@ -84,7 +75,7 @@ bool SamePoints(const model::TBaseRecord& a, const model::TBaseRecord& b)
 void WriteSeriesText(TSaveDialog& dialog, const TChartSeries& series, store::TGraphTextForm form)
 {
     if (dialog.Execute())
-        store::WriteGraphText(dialog.FileName(), PointsOf(series), form);
+        store::WriteGraphText(dialog.FileName(), series.Points(), form);
 }
 
 }
@@ -107,7 +98,7 @@ void TForm1::SaveSeriesToGrf(TChartSeries& series)
     if (!SaveDialog2->Execute())
         return;
     try {
-        store::WriteGraphFile(SaveDialog2->FileName(), PointsOf(series));
+        store::WriteGraphFile(SaveDialog2->FileName(), series.Points());
     } catch (const common::Error&) {
         notifier_.MessageBox(CannotCreateText, common::BoxIcon::Information);
     }

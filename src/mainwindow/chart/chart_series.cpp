@@ -24,6 +24,15 @@ TChartSeries::~TChartSeries()
         chart_->RemoveSeries(this);
 }
 
+std::vector<model::TPoint> TChartSeries::Points() const
+{
+    std::vector<model::TPoint> points;
+    points.reserve(std::size_t(Count()));
+    for (int i = 0; i < Count(); ++i)
+        points.push_back({XValue(i), YValue(i)});
+    return points;
+}
+
 void TChartSeries::Clear()
 {
     ClearPoints();

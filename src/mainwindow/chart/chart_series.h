@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <span>
+#include <vector>
 
 class QCPAbstractPlottable;
 class QCPAxis;
@@ -32,6 +33,8 @@ public:
     // Assign replaces the points the series has, AddPoints adds to them.
     virtual void Assign(std::span<const model::TPoint> points) = 0;
     virtual void AddPoints(std::span<const model::TPoint> points) = 0;
+    // A copy of the points, in the series' own order.
+    std::vector<model::TPoint> Points() const;
     void Clear();
 
     // The span of the points whose X and Y are both finite; a point with NaN or infinity is not

@@ -47,22 +47,13 @@ TChartSeries* NewSeriesLike(const TChartSeries& source, const QString& name, QOb
     return new TLineSeries(name, source.Color(), owner);
 }
 
-std::vector<model::TPoint> PointsOf(const TChartSeries& series)
-{
-    std::vector<model::TPoint> points;
-    points.reserve(std::size_t(series.Count()));
-    for (int i = 0; i < series.Count(); ++i)
-        points.push_back({series.XValue(i), series.YValue(i)});
-    return points;
-}
-
 void AddCopy(TChart& chart, const TSeriesCopy& copy)
 {
     TChartSeries* series = NewSeriesLike(*copy.source, copy.name, &chart);
     series->SetPenWidth(copy.source->PenWidth());
     series->SetPenStyle(copy.source->PenStyle());
     series->SetOnRightAxis(copy.source->OnRightAxis());
-    series->Assign(PointsOf(*copy.source));
+    series->Assign(copy.source->Points());
     chart.AddSeries(series);
 }
 
