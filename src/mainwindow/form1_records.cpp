@@ -34,9 +34,10 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 
 }
 
-// The properties window, which would be closed first here, comes with the record list.
+// Closing the properties window saves the edits of the record it showed.
 void TForm1::NewRecord()
 {
+    ClosePropForm();
     store_.SelectedFileName.clear();
     store_.RecordFileName.clear();
     StartLiveRecord(store_.LiveRecord, DeviceType);
@@ -52,6 +53,7 @@ void TForm1::CreateRecordFile()
     store_.SelectedFileName = store_.RecordFileName;
     RefreshBaseList();
     ListBox1Click();
+    ShowPropFormForTitle();
 }
 
 // The run's file is closed at every stop, also when its save fails (the autosave retries it).

@@ -116,8 +116,10 @@ TEST_F(Form1PropertiesTest, TheActionTogglesTheWindowARunStartShowsItUnchecked)
     EXPECT_FALSE(showProps.Checked());
     EXPECT_FALSE(Props().isVisible());
 
-    form->ShowPropFormForTitle();
+    form->DeviceType = 1;
+    form->NewRecord();
     EXPECT_TRUE(Props().isVisible());
+    EXPECT_EQ(Props().focusWidget(), Props().TitleEdit);
     EXPECT_FALSE(showProps.Checked());
     showProps.Execute();
     EXPECT_TRUE(showProps.Checked());
