@@ -6,9 +6,11 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/qt_translations.h"
+#include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/string_grid.h"
 #include "mainwindow/widgets/tool_icons.h"
 
 #include <QAction>
@@ -121,6 +123,16 @@ TEST_F(Form1Test, DateStampFitsItsColumn)
             << column << " " << text.toStdString();
     }
     EXPECT_TRUE(stampSeen);
+}
+
+// The results page's headings are whole, as the grid's delegate draws them.
+TEST_F(Form1Test, ResultsHeadingsFitTheirColumns)
+{
+    Form().PageControl1->setCurrentIndex(mainwindow::ResultsPage);
+    const QAbstractItemView& grid = *Form().ResultsGrid;
+    for (int column = 0; column < 2; ++column)
+        EXPECT_GE(Form().ResultsGrid->columnWidth(column), grid.sizeHintForColumn(column))
+            << Form().ResultsGrid->Cells(column, 0).toStdString();
 }
 
 // The scale fields are narrow: a long number shows its leading digits, not its last decimals.

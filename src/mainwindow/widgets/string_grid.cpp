@@ -1,5 +1,6 @@
 #include "mainwindow/widgets/string_grid.h"
 
+#include <QAbstractItemDelegate>
 #include <QHeaderView>
 #include <QStyle>
 
@@ -69,10 +70,16 @@ void TStringGrid::SetColWidths(const QList<int>& widths)
         SetColWidths(column, widths[column]);
 }
 
+// As wide as the delegate draws the heading, grid line included.
 void TStringGrid::FitHeading(int column)
 {
-    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int needed = fontMetrics().horizontalAdvance(Cells(column, 0)) + margin;
+    const QModelIndex heading = model()->index(0, column);
+    if (!heading.isValid() || Cells(column, 0).isEmpty())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int gridLine = showGrid() ? 1 : 0;
+    const int needed = itemDelegateForIndex(heading)->sizeHint(option, heading).width() + gridLine;
     if (needed > columnWidth(column))
         setColumnWidth(column, needed);
 }
