@@ -12,11 +12,6 @@ int DateColumn(int deviceType) { return HasChargeLayout(deviceType) ? 8 : 7; }
 
 int CommentColumn(int deviceType) { return HasChargeLayout(deviceType) ? 9 : 8; }
 
-bool LiveRecordOnScreen(const QString& selectedFileName, const QString& recordFileName)
-{
-    return !selectedFileName.isEmpty() && selectedFileName == recordFileName;
-}
-
 bool CanTypeIntoColumn(int column, int deviceType, bool liveRecordOnScreen)
 {
     return liveRecordOnScreen && column == CommentColumn(deviceType);

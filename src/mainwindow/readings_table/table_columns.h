@@ -12,9 +12,6 @@ int DateColumn(int deviceType);
 // 9 for the coulometer and the Fischer titrator, 8 for every other device type.
 int CommentColumn(int deviceType);
 
-// The record on screen is the live one: a record is selected and it is the one being recorded.
-bool LiveRecordOnScreen(const QString& selectedFileName, const QString& recordFileName);
-
 // Only the comment column takes typing, and only while the live record is on screen.
 bool CanTypeIntoColumn(int column, int deviceType, bool liveRecordOnScreen);
 
