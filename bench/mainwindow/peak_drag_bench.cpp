@@ -2,17 +2,14 @@
 // integral curves shown, offscreen: prints the time of one border move (the peak's range and
 // value, its integral curve, the chart drawn), best and median of 200 moves (goal: under 5 ms).
 #include "analysis/peaks/peak_set_model.h"
+#include "bench_window.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1.h"
-#include "store/record_folder.h"
-#include "support/fake_desktop.h"
-#include "support/fake_notifier.h"
 
 #include <QApplication>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -32,12 +29,8 @@ constexpr int Moves = 200;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    lmv::test::FakeNotifier notifier;
-    lmv::test::FakeDesktop desktop;
-    lmv::store::TRecordStore store(notifier, folder.path(),
-                                   [] { return QDateTime::currentDateTime(); });
-    lmv::mainwindow::TForm1 form(notifier, store, desktop);
+    lmv::bench::TBenchWindow window;
+    lmv::mainwindow::TForm1& form = window.form;
     form.show();
     form.PageControl1->setCurrentIndex(0);
     std::vector<lmv::model::TPoint> curve;

@@ -3,15 +3,12 @@
 // active chart drawn, peaks recalculated included (goal: under 300 ms), best and median of 10.
 // Also the time to leave it for an empty record: its recalculated peaks count as a change, so
 // leaving it writes it back.
+#include "bench_window.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/form1.h"
 #include "store/record_file.h"
-#include "store/record_folder.h"
-#include "support/fake_desktop.h"
-#include "support/fake_notifier.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -51,12 +48,9 @@ lmv::model::TBaseRecord LargeRecord()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    lmv::test::FakeNotifier notifier;
-    lmv::test::FakeDesktop desktop;
-    lmv::store::TRecordStore store(notifier, folder.path(),
-                                   [] { return QDateTime::currentDateTime(); });
-    lmv::mainwindow::TForm1 form(notifier, store, desktop);
+    lmv::bench::TBenchWindow window;
+    lmv::mainwindow::TForm1& form = window.form;
+    lmv::store::TRecordStore& store = window.store;
     form.show();
     QCoreApplication::processEvents();
     lmv::store::WriteRecordFile(store.RecordDir() + "large.lmv", LargeRecord());

@@ -3,17 +3,14 @@
 // middle of the chart, offscreen: prints the mean time per point for a curve that seldom sets a
 // new extreme and for one that sets one at every point (goal: under 20 µs, flat against the
 // points held).
+#include "bench_window.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1.h"
-#include "store/record_folder.h"
-#include "support/fake_desktop.h"
-#include "support/fake_notifier.h"
 
 #include <QApplication>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -62,12 +59,8 @@ double PerPoint(lmv::mainwindow::TForm1& form, int held, const std::function<dou
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    lmv::test::FakeNotifier notifier;
-    lmv::test::FakeDesktop desktop;
-    lmv::store::TRecordStore store(notifier, folder.path(),
-                                   [] { return QDateTime::currentDateTime(); });
-    lmv::mainwindow::TForm1 form(notifier, store, desktop);
+    lmv::bench::TBenchWindow window;
+    lmv::mainwindow::TForm1& form = window.form;
     form.ConfigureForDevice(1);
     form.PageControl1->setCurrentIndex(0);
     form.show();
