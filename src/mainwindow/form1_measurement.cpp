@@ -2,6 +2,7 @@
 // status panels, the readings table, live points and the titration device's end-of-run record.
 #include "mainwindow/form1.h"
 
+#include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 namespace lmv::mainwindow {
@@ -100,6 +102,23 @@ void TForm1MeasurementView::SaveEndOfRunRecord()
     form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
     if (form_.store_.SelectedFileName == fileName)
         form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
+}
+
+void TForm1MeasurementView::ExecuteStartStop(bool byInstrument)
+{
+    form_.StopByInstrument = byInstrument;
+    const auto reset = qScopeGuard([this] { form_.StopByInstrument = false; });
+    form_.Actn(QStringLiteral("StartStopActn")).Execute();
+}
+
+void TForm1MeasurementView::SetRowFromFrame(bool fromFrame)
+{
+    form_.Link().RowFromFrame = fromFrame;
+}
+
+void TForm1MeasurementView::ExecuteAddRow()
+{
+    form_.Actn(QStringLiteral("AddRowToGridActn")).Execute();
 }
 
 }

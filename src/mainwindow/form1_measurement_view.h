@@ -31,6 +31,9 @@ public:
     model::TBaseRecord* EndOfRunRecord() override;
     void ScaleEndOfRunChannelX(int channel, double v) override;
     void SaveEndOfRunRecord() override;
+    void ExecuteStartStop(bool byInstrument) override;
+    void SetRowFromFrame(bool fromFrame) override;
+    void ExecuteAddRow() override;
 
 private:
     // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the

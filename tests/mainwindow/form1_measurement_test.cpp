@@ -178,8 +178,8 @@ protected:
     PtyInstrument instrument;
 };
 
-// Where the start and stop frames do not start and stop the recording yet, the test does it the
-// way the recording control will.
+// The instrument's start frame starts the recording, its stop frame ends it without the
+// titration device's question, and the record stays open for the end-of-run values.
 TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
 {
     Connect();
@@ -189,19 +189,12 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     mainwindow::TForm1& window = Form();
 
     Write(frames, 0, 1);
-    Send(41, 2, 0.0);  // the device type, so that the new record is a titration one
-    if (!window.Recording) {
-        window.Recording = true;
-        window.NewRecord();
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording; }, 5000));
     fileName = store.RecordFileName;
     Write(frames, 1, stop + 1);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return window.PageControl1->tabText(2) == "3.000000"; }, 5000));
-    if (window.Recording) {
-        window.Recording = false;
-        window.FinishRecord();
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording; }, 5000));
+    EXPECT_FALSE(window.StopByInstrument);
+    EXPECT_EQ(window.PageControl1->tabText(2), "3.000000");
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
     const double lastPotential = double(
         float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));

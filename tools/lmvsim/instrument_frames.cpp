@@ -84,3 +84,32 @@ std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page)
 }
 
 }
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> SoilAnalysisBytes(const TSoilAnalysis& analysis)
+{
+    TPayloadWriter payload;
+    payload.Byte(analysis.position)
+        .Byte(analysis.sample)
+        .Byte(analysis.object)
+        .Byte(analysis.block);
+    for (double value : analysis.millimoles)
+        payload.BigEndianFloat(value);
+    for (double value : analysis.milligrams)
+        payload.BigEndianFloat(value);
+    return link::EncodeFrame(link::SoilAnalysisFrame, payload.Bytes());
+}
+
+std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result)
+{
+    constexpr int WaterFlag = 0x02;
+    TPayloadWriter payload;
+    payload.Byte(result.position)
+        .Byte(result.sample)
+        .Byte(result.water ? WaterFlag : 0)
+        .LittleEndianWord(result.value);
+    return link::EncodeFrame(link::ReplicateResultFrame, payload.Bytes());
+}
+
+}

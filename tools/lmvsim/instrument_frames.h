@@ -69,3 +69,32 @@ struct TNotebookPage {
 std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page);
 
 }
+
+namespace lmv::lmvsim {
+
+// One soil analysis row: block 0 carries NO3, K, NH4 and Cl, any other block Ca and Mg (the
+// first two ions).
+struct TSoilAnalysis {
+    int position = 0;  // 0 = first frame of the series
+    int sample = 0;
+    int object = 0;  // 0 = soil
+    int block = 0;
+    std::array<double, 4> millimoles{};
+    std::array<double, 4> milligrams{};
+};
+
+// A SoilAnalysisFrame (L = 37).
+std::vector<uint8_t> SoilAnalysisBytes(const TSoilAnalysis& analysis);
+
+// One replicate result.
+struct TReplicateResult {
+    int position = 0;  // 0 = first frame of the series
+    int sample = 0;
+    bool water = false;
+    int value = 0;  // 0..65535
+};
+
+// A ReplicateResultFrame (L = 6).
+std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result);
+
+}

@@ -57,6 +57,15 @@ public:
     virtual void ScaleEndOfRunChannelX(int channel, double v) = 0;
     // Writes the end-of-run record to its file and shows it again when it is on screen.
     virtual void SaveEndOfRunRecord() = 0;
+
+    // Result, start and stop frames.
+    // Runs the record action as the operator's button would (its enabled state first); with
+    // byInstrument the stop asks nothing, and the flag is dropped again however the action ends.
+    virtual void ExecuteStartStop(bool byInstrument) = 0;
+    // A notebook or soil row fills the live row: stored without a time stamp.
+    virtual void SetRowFromFrame(bool fromFrame) = 0;
+    // Stores the live row through the store action: a disabled action stores nothing.
+    virtual void ExecuteAddRow() = 0;
 };
 
 }

@@ -30,6 +30,20 @@ public:
 
     const TLastReadings& LastReadings() const { return last_; }
 
+    // Result rows the instrument sends on its own, and the start and stop of a run
+    // (result_routes.cpp). A notebook unit index outside its table raises common::RangeError
+    // after the value cell: the row is not stored.
+    void OnNotebookPageFrame(const link::TRxFrame& frame) override;
+    void OnSoilAnalysisFrame(const link::TRxFrame& frame) override;
+    void OnReplicateResultFrame(const link::TRxFrame& frame) override;
+    void OnStartFrame(const link::TRxFrame& frame) override;
+    void OnStopFrame(const link::TRxFrame& frame) override;
+
+    // The sample of the last replicate result and how many repeats of it followed (0..3); only
+    // a series' first frame resets them, table resets do not.
+    int ReplicateSample() const { return replicateSample_; }
+    int ReplicateCount() const { return replicateCount_; }
+
 private:
     // One frame being routed: the reading, its live row and the elapsed time of its points.
     struct TStep {
@@ -64,6 +78,8 @@ private:
 
     TMeasurementDisplay& display_;
     TLastReadings last_;
+    int replicateSample_ = 0;
+    int replicateCount_ = 0;
 };
 
 }

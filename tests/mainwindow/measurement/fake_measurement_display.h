@@ -45,6 +45,9 @@ public:
     std::optional<int> liveRecordMode;
     std::optional<model::TBaseRecord> endOfRunRecord;
     int endOfRunSaves = 0;
+    std::vector<bool> startStops;  // byInstrument of each run of the record action
+    bool rowFromFrame = false;
+    std::vector<bool> storedFromFrame;  // rowFromFrame of each row the store action stored
 
     QDateTime Now() const override { return now; }
     bool Recording() const override { return recording; }
@@ -90,6 +93,19 @@ public:
             point.X *= factor;
     }
     void SaveEndOfRunRecord() override { ++endOfRunSaves; }
+    void ExecuteStartStop(bool byInstrument) override { startStops.push_back(byInstrument); }
+    void SetRowFromFrame(bool fromFrame) override { rowFromFrame = fromFrame; }
+    // Disabled only once SetAddRowEnabled(false) was called, as the window's action.
+    void ExecuteAddRow() override
+    {
+        if (!addRowEnabled.value_or(true))
+            return;
+        bool frameSeen = true;
+        mainwindow::TTableFileOption noFile;
+        if (mainwindow::StoreLiveRow(table, frameSeen, {deviceType, rowFromFrame, now}, noFile)
+                .stored)
+            storedFromFrame.push_back(rowFromFrame);
+    }
 };
 
 }

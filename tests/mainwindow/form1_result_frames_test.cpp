@@ -1,0 +1,107 @@
+// The instrument's result rows, start and stop on the real window: the store action with its
+// enabled state and stamps, the record action with its lamp and the titration device's question.
+#include "form1_fixture.h"
+
+#include "instrument_frames.h"
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "sim_channels.h"
+#include "store/qt_printers.h"
+
+#include <QColor>
+
+namespace lmv::test {
+namespace {
+
+link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
+{
+    link::TRxFrame frame;
+    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
+    frame.length = bytes[1];
+    return frame;
+}
+
+class Form1ResultFramesTest : public Form1Test {
+protected:
+    void LampOn() { Form().Shape1->SetBrushColor(QColor(0, 255, 0)); }
+    void Soil(int position, int sample)
+    {
+        Form().Link().FrameSeen = true;  // the link's good-frame step
+        Form().OnSoilAnalysisFrame(Rx(
+            lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}})));
+    }
+    void Replicate(int position, int sample, int value)
+    {
+        Form().Link().FrameSeen = true;
+        Form().OnReplicateResultFrame(
+            Rx(lmvsim::ReplicateResultBytes({position, sample, false, value})));
+    }
+    const QString Question =
+        QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
+                       "Принудительно закончить регистрацию и удалить текущую запись?");
+};
+
+TEST_F(Form1ResultFramesTest, SoilRowIsStoredWithoutStampAndTheFlagIsDropped)
+{
+    Soil(0, 5);
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
+    EXPECT_EQ(table.ColumnCount(), 15);
+    EXPECT_EQ(table.LiveRow(), 2);
+    EXPECT_EQ(table.Row(1).mid(0, 5), QStringList({"1", "5", "грунт", "1.2", "76"}));
+    EXPECT_EQ(table.Cell(7, 1), "0.0") << "the NH4 cell, not a stamp";
+    EXPECT_FALSE(Form().Link().RowFromFrame);
+}
+
+TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
+{
+    Replicate(0, 7, 120);
+    Replicate(1, 7, 130);
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
+    EXPECT_EQ(table.ColumnCount(), 6);
+    EXPECT_EQ(table.Row(1), QStringList({"1", "7", "Моча", "120", "130", ""}));
+    EXPECT_EQ(table.LiveRow(), 2);
+}
+
+TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
+{
+    Form().OnStartFrame({});
+    EXPECT_FALSE(Form().Recording) << "no instrument sending";
+    LampOn();
+    Form().OnStopFrame({});
+    EXPECT_FALSE(Form().Recording);
+    Form().OnStartFrame({});
+    ASSERT_TRUE(Form().Recording);
+    const QString fileName = store.RecordFileName;
+    Form().OnStartFrame({});
+    EXPECT_EQ(store.RecordFileName, fileName) << "no second run";
+    Form().OnStopFrame({});
+    EXPECT_FALSE(Form().Recording);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRecord)
+{
+    LampOn();
+    Form().ConfigureForDevice(41);
+    Form().DeviceType = 41;
+    Form().OnStartFrame({});
+    ASSERT_TRUE(Form().Recording);
+    const QString fileName = store.RecordFileName;
+    Form().OnStopFrame({});
+    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().StopByInstrument);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
+
+    // An idle stop frame leaves the operator's next stop asking its question.
+    Form().OnStopFrame({});
+    Form().OnStartFrame({});
+    notifier.answers = {common::BoxAnswer::No};
+    Form().Actn(QStringLiteral("StartStopActn")).Execute();
+    EXPECT_EQ(notifier.boxes, QStringList{Question});
+    EXPECT_TRUE(Form().Recording);
+}
+
+}
+}
