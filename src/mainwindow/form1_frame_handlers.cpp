@@ -33,7 +33,11 @@ void TForm1::OnStopFrame(const link::TRxFrame& frame) { Measurements.OnStopFrame
 void TForm1::OnStartFrame(const link::TRxFrame& frame) { Measurements.OnStartFrame(frame); }
 
 // Header lines of the live record.
-void TForm1::OnTitrationParamsFrame(const link::TRxFrame&) {}
+void TForm1::OnTitrationParamsFrame(const link::TRxFrame& frame)
+{
+    Measurements.OnTitrationParamsFrame(frame);
+}
+
 void TForm1::OnTextFrame(const link::TRxFrame&) {}
 
 }

@@ -121,4 +121,12 @@ void TForm1MeasurementView::ExecuteAddRow()
     form_.Actn(QStringLiteral("AddRowToGridActn")).Execute();
 }
 
+void TForm1MeasurementView::ShowTitrationParams(const TTitrationParamTexts& texts)
+{
+    form_.ShowTitrationParams(texts);
+}
+
+model::TBaseRecord& TForm1MeasurementView::LiveRecord() { return form_.store_.LiveRecord; }
+void TForm1MeasurementView::RefreshHeaderParams() { form_.RefreshHeaderParams(); }
+
 }

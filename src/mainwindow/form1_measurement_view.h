@@ -34,6 +34,9 @@ public:
     void ExecuteStartStop(bool byInstrument) override;
     void SetRowFromFrame(bool fromFrame) override;
     void ExecuteAddRow() override;
+    void ShowTitrationParams(const TTitrationParamTexts& texts) override;
+    model::TBaseRecord& LiveRecord() override;
+    void RefreshHeaderParams() override;
 
 private:
     // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the

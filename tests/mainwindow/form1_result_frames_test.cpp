@@ -6,10 +6,14 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "sim_channels.h"
 #include "store/qt_printers.h"
 
 #include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
 
 namespace lmv::test {
 namespace {
@@ -101,6 +105,38 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
     Form().Actn(QStringLiteral("StartStopActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList{Question});
     EXPECT_TRUE(Form().Recording);
+}
+
+TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecordsGrid)
+{
+    LampOn();
+    Form().OnStartFrame({});
+    ASSERT_TRUE(Form().Recording);
+    mainwindow::TPropForm& props = *Form().PropForm;
+    props.TitleEdit->setText(QStringLiteral("typed"));
+    lmvsim::TTitrationParamSet params;
+    params.tipLevel = 0;
+    params.ktt = 7.25;
+    params.mode = 1;
+    params.nm = 2;
+    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+
+    EXPECT_EQ(Form().StaticText57->text(), "7.250");
+    EXPECT_EQ(Form().StaticText64->text(), "3");
+    EXPECT_EQ(Form().StaticText67->text(), "0");
+    EXPECT_TRUE(Form().StaticText54->isHidden());
+    EXPECT_TRUE(Form().StaticText63->isHidden());
+    EXPECT_EQ(Form().StaticText34->text(), "ktt");
+    EXPECT_EQ(Form().StaticText68->text(), "source data");
+    EXPECT_EQ(store.LiveRecord.Params.size(), 9u);
+    ASSERT_EQ(props.PropGrid->rowCount(), 9);
+    EXPECT_EQ(props.PropGrid->item(2, 0)->text(), "Точка эквивалентности");
+    EXPECT_EQ(props.TitleEdit->text(), "typed") << "the operator's typing stays";
+
+    params.tipLevel = 3;
+    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    EXPECT_FALSE(Form().StaticText54->isHidden());
+    EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
 }
 
 }

@@ -113,3 +113,26 @@ std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result)
 }
 
 }
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params)
+{
+    TPayloadWriter payload;
+    payload.Byte(params.tipLevel)
+        .BigEndianFloat(params.ktt)
+        .BigEndianFloat(params.zona)
+        .BigEndianFloat(params.end)
+        .Byte(params.speed1)
+        .Byte(params.speed2)
+        .Byte(params.timer)
+        .BigEndianFloat(params.plotnost)
+        .Byte(params.mode)
+        .Byte(0)
+        .FixedText(params.ion, 5)
+        .Byte(params.nm)
+        .Byte(params.source);
+    return link::EncodeFrame(link::TitrationParamsFrame, payload.Bytes());
+}
+
+}

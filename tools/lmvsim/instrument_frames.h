@@ -98,3 +98,26 @@ struct TReplicateResult {
 std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result);
 
 }
+
+namespace lmv::lmvsim {
+
+// The titration device's method parameters; the ion is Windows-1251 bytes.
+struct TTitrationParamSet {
+    int tipLevel = 0;
+    double ktt = 0;
+    double zona = 0;
+    double end = 0;
+    int speed1 = 0;
+    int speed2 = 0;
+    int timer = 0;
+    double plotnost = 0;
+    int mode = 0;
+    std::string ion;  // 5 bytes at most
+    int nm = 0;
+    int source = 0;
+};
+
+// A TitrationParamsFrame (L = 30).
+std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params);
+
+}

@@ -12,6 +12,7 @@ struct TBaseRecord;
 namespace lmv::mainwindow {
 
 class TReadingsTable;
+struct TTitrationParamTexts;
 
 // Pages "Канал 1" to "Канал 4" and "Температура".
 constexpr int TemperaturePage = 4;
@@ -66,6 +67,14 @@ public:
     virtual void SetRowFromFrame(bool fromFrame) = 0;
     // Stores the live row through the store action: a disabled action stores nothing.
     virtual void ExecuteAddRow() = 0;
+
+    // Header frames.
+    virtual void ShowTitrationParams(const TTitrationParamTexts& texts) = 0;
+    // The record being recorded or last recorded, whose header the instrument writes.
+    virtual model::TBaseRecord& LiveRecord() = 0;
+    // Shows the live record's parameters again when it is the selected record; the rest of the
+    // properties window, which the operator may be typing into, is left alone.
+    virtual void RefreshHeaderParams() = 0;
 };
 
 }

@@ -8,6 +8,7 @@
 // (status panels, window caption) is not reached.
 #include "link/frame_handlers.h"
 #include "mainwindow/measurement/measurement_reading.h"
+#include "mainwindow/measurement/titration_params.h"
 
 namespace lmv::mainwindow {
 
@@ -43,6 +44,12 @@ public:
     // a series' first frame resets them, table resets do not.
     int ReplicateSample() const { return replicateSample_; }
     int ReplicateCount() const { return replicateCount_; }
+
+    // The titration parameters onto their page and into the live record's parameters
+    // (header_routes.cpp).
+    void OnTitrationParamsFrame(const link::TRxFrame& frame) override;
+    // The last parameter set; zeros and no ion at start.
+    const TTitrationParams& TitrationParams() const { return titration_; }
 
 private:
     // One frame being routed: the reading, its live row and the elapsed time of its points.
@@ -80,6 +87,7 @@ private:
     TLastReadings last_;
     int replicateSample_ = 0;
     int replicateCount_ = 0;
+    TTitrationParams titration_;
 };
 
 }

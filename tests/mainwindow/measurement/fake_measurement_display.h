@@ -2,6 +2,7 @@
 // The window as the measurement router sees it, over plain fields: what was shown, the points
 // handed on and the rows stored.
 #include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/titration_params.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_file_option.h"
@@ -48,6 +49,9 @@ public:
     std::vector<bool> startStops;  // byInstrument of each run of the record action
     bool rowFromFrame = false;
     std::vector<bool> storedFromFrame;  // rowFromFrame of each row the store action stored
+    std::optional<mainwindow::TTitrationParamTexts> titrationTexts;
+    model::TBaseRecord liveRecord;
+    int headerRefreshes = 0;
 
     QDateTime Now() const override { return now; }
     bool Recording() const override { return recording; }
@@ -95,6 +99,12 @@ public:
     void SaveEndOfRunRecord() override { ++endOfRunSaves; }
     void ExecuteStartStop(bool byInstrument) override { startStops.push_back(byInstrument); }
     void SetRowFromFrame(bool fromFrame) override { rowFromFrame = fromFrame; }
+    void ShowTitrationParams(const mainwindow::TTitrationParamTexts& texts) override
+    {
+        titrationTexts = texts;
+    }
+    model::TBaseRecord& LiveRecord() override { return liveRecord; }
+    void RefreshHeaderParams() override { ++headerRefreshes; }
     // Disabled only once SetAddRowEnabled(false) was called, as the window's action.
     void ExecuteAddRow() override
     {
