@@ -293,7 +293,6 @@ public:
     // (form1_titration_params.cpp).
     void CreateTitrationParamsPage();
     void ShowTitrationParams(const TTitrationParamTexts& texts);
-    void RefreshHeaderParams();
     QLabel *StaticText34 = nullptr, *StaticText35 = nullptr, *StaticText47 = nullptr,
            *StaticText48 = nullptr, *StaticText52 = nullptr, *StaticText53 = nullptr,
            *StaticText54 = nullptr, *StaticText55 = nullptr, *StaticText56 = nullptr,

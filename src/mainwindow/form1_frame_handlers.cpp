@@ -38,6 +38,6 @@ void TForm1::OnTitrationParamsFrame(const link::TRxFrame& frame)
     Measurements.OnTitrationParamsFrame(frame);
 }
 
-void TForm1::OnTextFrame(const link::TRxFrame&) {}
+void TForm1::OnTextFrame(const link::TRxFrame& frame) { Measurements.OnTextFrame(frame); }
 
 }

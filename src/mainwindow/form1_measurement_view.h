@@ -37,6 +37,12 @@ public:
     void ShowTitrationParams(const TTitrationParamTexts& texts) override;
     model::TBaseRecord& LiveRecord() override;
     void RefreshHeaderParams() override;
+    void SetStatusText(const QString& text) override;
+    QString HeaderFileName() const override;
+    void SaveHeader() override;
+    int RunNumber() const override;
+    QLocale SystemLocale() const override;
+    void ShowError(const QString& message) override;
 
 private:
     // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the

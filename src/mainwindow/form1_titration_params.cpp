@@ -3,9 +3,6 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/measurement/titration_params.h"
-#include "mainwindow/record_display/live_record_shown.h"
-#include "mainwindow/widgets/prop_form.h"
-#include "store/record_folder.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -90,14 +87,6 @@ void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
     StaticText63->setText(texts.Ion);
     StaticText64->setText(texts.Nm);
     StaticText69->setText(texts.Source);
-}
-
-// The operator may be typing a title or comments into the window: only its grid follows.
-void TForm1::RefreshHeaderParams()
-{
-    if (PropForm && !store_.RecordFileName.isEmpty() &&
-        LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
-        PropForm->ShowParams(store_.LiveRecord.Params);
 }
 
 }

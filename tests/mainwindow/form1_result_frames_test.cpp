@@ -2,6 +2,7 @@
 // enabled state and stamps, the record action with its lamp and the titration device's question.
 #include "form1_fixture.h"
 
+#include "common/cp1251_codec.h"
 #include "instrument_frames.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
@@ -11,8 +12,10 @@
 #include "store/qt_printers.h"
 
 #include <QColor>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 
 namespace lmv::test {
@@ -137,6 +140,54 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
     EXPECT_FALSE(Form().StaticText54->isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
+}
+
+class Form1TextFramesTest : public Form1ResultFramesTest {
+protected:
+    void Text(int kind, const QString& text)
+    {
+        const QByteArray bytes = common::ToCp1251(text);
+        Form().OnTextFrame(
+            Rx(lmvsim::TextFrameBytes(kind, std::string_view(bytes.constData(), bytes.size()))));
+    }
+    model::TBaseRecord Stored(const QString& fileName)
+    {
+        model::TBaseRecord record;
+        store.ReadRecordFile(fileName, record);
+        return record;
+    }
+};
+
+TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
+{
+    LampOn();
+    Form().OnStartFrame({});
+    ASSERT_TRUE(Form().Recording);
+    const QString fileName = store.RecordFileName;
+    Text(102, QStringLiteral("Опыт"));
+    Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
+    const model::TBaseRecord stored = Stored(fileName);
+    EXPECT_EQ(stored.Title, "Опыт");
+    EXPECT_EQ(stored.DateTime, store.LiveRecord.DateTime);
+    EXPECT_TRUE(Form().ListBox1->currentItem()->text().contains("Опыт"));
+
+    Text(0, QStringLiteral("Проба$12$"));
+    EXPECT_EQ(store.LiveRecord.Params, (model::TParamsArr{{"Проба", "12"}}));
+    EXPECT_EQ(Form().PropForm->PropGrid->item(0, 0)->text(), "Проба");
+    Text(100, QStringLiteral("Идёт титрование"));
+    EXPECT_EQ(Form().StatusText, "Идёт титрование");
+}
+
+TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
+{
+    Form();
+    const QStringList filesBefore = QDir(store.RecordDir()).entryList(QDir::Files);
+    Text(102, QStringLiteral("Опыт"));
+    Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
+    EXPECT_EQ(store.LiveRecord.Title, "Опыт");
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), filesBefore);
 }
 
 }

@@ -136,3 +136,14 @@ std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params)
 }
 
 }
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> TextFrameBytes(int kind, std::string_view text)
+{
+    TPayloadWriter payload;
+    payload.Byte(kind).FixedText(text, int(text.size()));
+    return link::EncodeFrame(link::TextFrame, payload.Bytes());
+}
+
+}

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lmv::lmvsim {
@@ -119,5 +120,12 @@ struct TTitrationParamSet {
 
 // A TitrationParamsFrame (L = 30).
 std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params);
+
+}
+
+namespace lmv::lmvsim {
+
+// A TextFrame of one kind; the text is Windows-1251 bytes, at most 253 of them.
+std::vector<uint8_t> TextFrameBytes(int kind, std::string_view text);
 
 }

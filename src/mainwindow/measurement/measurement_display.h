@@ -3,6 +3,7 @@
 // pages, captions, value fields, chart titles, status panels, the readings table, live points and
 // the live record. The window implements it over its controls; tests over plain fields.
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace lmv::model {
@@ -75,6 +76,19 @@ public:
     // Shows the live record's parameters again when it is the selected record; the rest of the
     // properties window, which the operator may be typing into, is left alone.
     virtual void RefreshHeaderParams() = 0;
+    // Status panel 2.
+    virtual void SetStatusText(const QString& text) = 0;
+    // The file the live record's header goes into: the live run's, or after a titration run the
+    // one awaiting its end-of-run values; '' when there is neither.
+    virtual QString HeaderFileName() const = 0;
+    // Writes the live record into that file and, when it is the selected record, rebuilds its
+    // line in the record list. Errors pass on.
+    virtual void SaveHeader() = 0;
+    // Counts the recordings started, so that a failure is told once per run.
+    virtual int RunNumber() const = 0;
+    // The system's date order and time separator.
+    virtual QLocale SystemLocale() const = 0;
+    virtual void ShowError(const QString& message) = 0;
 };
 
 }

@@ -51,6 +51,12 @@ public:
     // The last parameter set; zeros and no ion at start.
     const TTitrationParams& TitrationParams() const { return titration_; }
 
+    // Status line (kind 100), date and time (101), title (102), else one name$value$ pair;
+    // kind 0 empties the parameters first. Date, time and title are saved at once; with no file
+    // to save into they stay in the live record and that is told once per run.
+    void OnTextFrame(const link::TRxFrame& frame) override;
+    void HandleTextFrame(int kind, const QString& text);
+
 private:
     // One frame being routed: the reading, its live row and the elapsed time of its points.
     struct TStep {
@@ -75,6 +81,9 @@ private:
     void GeneralLabelledChannel(const TStep& step, int decimals);
     void GeneralTemperature(const TStep& step, int decimals, int valueField);
 
+    void SetRunDateTime(const QString& text);
+    void SaveHeader();
+
     void WriteTimeCell(const TStep& step);
     void SetCell(int column, int row, const QString& text);
     void PointWhileRecording(int channel, double x, double y);
@@ -88,6 +97,7 @@ private:
     int replicateSample_ = 0;
     int replicateCount_ = 0;
     TTitrationParams titration_;
+    int noHeaderFileToldInRun_ = -1;
 };
 
 }

@@ -9,6 +9,7 @@
 #include "model/recording_model.h"
 
 #include <QDateTime>
+#include <QStringList>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -52,6 +53,12 @@ public:
     std::optional<mainwindow::TTitrationParamTexts> titrationTexts;
     model::TBaseRecord liveRecord;
     int headerRefreshes = 0;
+    QString statusText;
+    QString headerFileName;
+    int headerSaves = 0;
+    int runNumber = 1;
+    QLocale locale{QLocale::Russian, QLocale::Russia};
+    QStringList errors;
 
     QDateTime Now() const override { return now; }
     bool Recording() const override { return recording; }
@@ -105,6 +112,12 @@ public:
     }
     model::TBaseRecord& LiveRecord() override { return liveRecord; }
     void RefreshHeaderParams() override { ++headerRefreshes; }
+    void SetStatusText(const QString& text) override { statusText = text; }
+    QString HeaderFileName() const override { return headerFileName; }
+    void SaveHeader() override { ++headerSaves; }
+    int RunNumber() const override { return runNumber; }
+    QLocale SystemLocale() const override { return locale; }
+    void ShowError(const QString& message) override { errors << message; }
     // Disabled only once SetAddRowEnabled(false) was called, as the window's action.
     void ExecuteAddRow() override
     {
