@@ -190,5 +190,19 @@ TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
     EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), filesBefore);
 }
 
+TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingItsValues)
+{
+    LampOn();
+    Form().ConfigureForDevice(41);
+    Form().DeviceType = 41;
+    Form().OnStartFrame({});
+    const QString fileName = store.RecordFileName;
+    Form().OnStopFrame({});
+    ASSERT_EQ(Form().AwaitingResultsFile(), fileName);
+    Text(102, QStringLiteral("После титрования"));
+    EXPECT_EQ(Stored(fileName).Title, "После титрования");
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
+}
+
 }
 }

@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <vector>
 
