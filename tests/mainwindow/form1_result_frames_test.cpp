@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,6 +141,21 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
     EXPECT_FALSE(Form().StaticText54->isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
+}
+
+TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
+{
+    LampOn();
+    Form().OnStartFrame({});
+    ASSERT_TRUE(Form().Recording);
+    // A file in the record folder's place: the final save fails.
+    const QString dir = store.RecordDir().chopped(1);
+    ASSERT_TRUE(QDir(dir).removeRecursively());
+    QFile blocker(dir);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_ANY_THROW(Form().OnStopFrame({}));
+    EXPECT_FALSE(Form().StopByInstrument);
+    EXPECT_FALSE(Form().Recording);
 }
 
 class Form1TextFramesTest : public Form1ResultFramesTest {
