@@ -19,10 +19,6 @@ void TMeasurementRouter::OnTitrationParamsFrame(const link::TRxFrame& frame)
     display_.RefreshHeaderParams();
 }
 
-}
-
-namespace lmv::mainwindow {
-
 namespace {
 
 constexpr int StatusKind = 100, DateTimeKind = 101, TitleKind = 102, FirstPairKind = 0;
