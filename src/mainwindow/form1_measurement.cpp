@@ -2,16 +2,20 @@
 // status panels, the readings table, live points and the titration device's end-of-run record.
 #include "mainwindow/form1.h"
 
+#include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "store/record_folder.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 namespace lmv::mainwindow {
@@ -101,5 +105,53 @@ void TForm1MeasurementView::SaveEndOfRunRecord()
     if (form_.store_.SelectedFileName == fileName)
         form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
 }
+
+void TForm1MeasurementView::ExecuteStartStop(bool byInstrument)
+{
+    form_.StopByInstrument = byInstrument;
+    const auto reset = qScopeGuard([this] { form_.StopByInstrument = false; });
+    form_.Actn(QStringLiteral("StartStopActn")).Execute();
+}
+
+void TForm1MeasurementView::SetRowFromFrame(bool fromFrame)
+{
+    form_.Link().RowFromFrame = fromFrame;
+}
+
+void TForm1MeasurementView::ExecuteAddRow()
+{
+    form_.Actn(QStringLiteral("AddRowToGridActn")).Execute();
+}
+
+void TForm1MeasurementView::ShowTitrationParams(const TTitrationParamTexts& texts)
+{
+    form_.ShowTitrationParams(texts);
+}
+
+model::TBaseRecord& TForm1MeasurementView::LiveRecord() { return form_.store_.LiveRecord; }
+// The operator may be typing a title or comments into the window: only its grid follows.
+void TForm1MeasurementView::RefreshHeaderParams()
+{
+    const QString fileName = HeaderFileName();
+    if (form_.PropForm && !fileName.isEmpty() &&
+        LiveRecordShown(form_.store_.SelectedFileName, fileName, form_.store_.BrowseDir()))
+        form_.PropForm->ShowParams(form_.store_.LiveRecord.Params);
+}
+
+void TForm1MeasurementView::SetStatusText(const QString& text) { form_.SetStatusText(text); }
+QString TForm1MeasurementView::HeaderFileName() const { return EndOfRunFileName(); }
+
+void TForm1MeasurementView::SaveHeader()
+{
+    const QString fileName = HeaderFileName();
+    const model::TBaseRecord& record = form_.store_.LiveRecord;
+    form_.store_.SaveRecordFile(fileName, record);
+    if (form_.store_.SelectedFileName == fileName)
+        form_.UpdateBaseListTitle(fileName, record.Title);
+}
+
+int TForm1MeasurementView::RunNumber() const { return form_.RunState.Run(); }
+QLocale TForm1MeasurementView::SystemLocale() const { return QLocale::system(); }
+void TForm1MeasurementView::ShowError(const QString& message) { form_.ShowError(message); }
 
 }

@@ -31,6 +31,18 @@ public:
     model::TBaseRecord* EndOfRunRecord() override;
     void ScaleEndOfRunChannelX(int channel, double v) override;
     void SaveEndOfRunRecord() override;
+    void ExecuteStartStop(bool byInstrument) override;
+    void SetRowFromFrame(bool fromFrame) override;
+    void ExecuteAddRow() override;
+    void ShowTitrationParams(const TTitrationParamTexts& texts) override;
+    model::TBaseRecord& LiveRecord() override;
+    void RefreshHeaderParams() override;
+    void SetStatusText(const QString& text) override;
+    QString HeaderFileName() const override;
+    void SaveHeader() override;
+    int RunNumber() const override;
+    QLocale SystemLocale() const override;
+    void ShowError(const QString& message) override;
 
 private:
     // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the

@@ -82,6 +82,7 @@ void TForm1::CreateServicePages()
     CreateCalibrationPage();
     CreatePhotometerPage();
     CreateConductometerPage();
+    CreateTitrationParamsPage();
     CreateCorrosionBox();
     CreateResultsPage();
 }

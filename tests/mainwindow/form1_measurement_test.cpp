@@ -2,6 +2,7 @@
 // corrosion controls, the row store of the coulometer and the end-of-run values in the record file.
 #include "form1_fixture.h"
 
+#include "common/day_count.h"
 #include "instrument_frames.h"
 #include "link/frame_codec.h"
 #include "link/instrument_link.h"
@@ -12,6 +13,7 @@
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "sim_channels.h"
+#include "sim_results.h"
 #include "store/qt_printers.h"
 #include "support/pty_instrument.h"
 
@@ -178,8 +180,8 @@ protected:
     PtyInstrument instrument;
 };
 
-// Where the start and stop frames do not start and stop the recording yet, the test does it the
-// way the recording control will.
+// The instrument's start frame starts the recording, its stop frame ends it without the
+// titration device's question, and the record stays open for the end-of-run values.
 TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
 {
     Connect();
@@ -189,19 +191,12 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     mainwindow::TForm1& window = Form();
 
     Write(frames, 0, 1);
-    Send(41, 2, 0.0);  // the device type, so that the new record is a titration one
-    if (!window.Recording) {
-        window.Recording = true;
-        window.NewRecord();
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording; }, 5000));
     fileName = store.RecordFileName;
     Write(frames, 1, stop + 1);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return window.PageControl1->tabText(2) == "3.000000"; }, 5000));
-    if (window.Recording) {
-        window.Recording = false;
-        window.FinishRecord();
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording; }, 5000));
+    EXPECT_FALSE(window.StopByInstrument);
+    EXPECT_EQ(window.PageControl1->tabText(2), "3.000000");
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
     const double lastPotential = double(
         float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));
@@ -235,6 +230,34 @@ TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
         QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
     EXPECT_EQ(Form().ReadingsTable.Cell(1, 1), "1.500 \tmV");
+}
+
+TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPageAndTheRecord)
+{
+    Connect();
+    const QDateTime sent(QDate(2018, 8, 8), QTime(14, 5, 9));
+    const auto frames = lmvsim::ResultAndHeaderFrames(sent);
+    mainwindow::TForm1& window = Form();
+    Write(frames, 0, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording; }, 5000));
+    fileName = store.RecordFileName;
+    Write(frames, 1, frames.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording; }, 5000));
+
+    const mainwindow::TReadingsTable& table = window.ReadingsTable;
+    EXPECT_EQ(table.LiveRow(), 10) << "three notebook, four soil and two replicate rows";
+    EXPECT_EQ(table.Cell(1, 1), "1.5000");
+    EXPECT_EQ(table.Cell(3, 4), "1.3") << "the first soil row";
+    EXPECT_EQ(table.Row(8), QStringList({"8", "1", "Вода", "100", "101", "102"}));
+    EXPECT_EQ(table.Row(9).mid(1), QStringList({"2", "Моча", "200", "201", "202"}));
+    EXPECT_EQ(window.StaticText57->text(), "8.200");
+    EXPECT_EQ(window.StaticText63->text(), "Cl");
+    EXPECT_EQ(window.StatusText, QString::fromLatin1(lmvsim::ResultsRunStatus));
+    const model::TBaseRecord record = Stored();
+    EXPECT_EQ(record.Title, QString::fromLatin1(lmvsim::ResultsRunTitle));
+    EXPECT_EQ(record.Params, (model::TParamsArr{{"Sample", "12"}, {"Volume", "10 ml"}}));
+    EXPECT_EQ(record.DateTime, common::DateTimeToDays(sent));
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
 
 }

@@ -84,3 +84,66 @@ std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page)
 }
 
 }
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> SoilAnalysisBytes(const TSoilAnalysis& analysis)
+{
+    TPayloadWriter payload;
+    payload.Byte(analysis.position)
+        .Byte(analysis.sample)
+        .Byte(analysis.object)
+        .Byte(analysis.block);
+    for (double value : analysis.millimoles)
+        payload.BigEndianFloat(value);
+    for (double value : analysis.milligrams)
+        payload.BigEndianFloat(value);
+    return link::EncodeFrame(link::SoilAnalysisFrame, payload.Bytes());
+}
+
+std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result)
+{
+    constexpr int WaterFlag = 0x02;
+    TPayloadWriter payload;
+    payload.Byte(result.position)
+        .Byte(result.sample)
+        .Byte(result.water ? WaterFlag : 0)
+        .LittleEndianWord(result.value);
+    return link::EncodeFrame(link::ReplicateResultFrame, payload.Bytes());
+}
+
+}
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params)
+{
+    TPayloadWriter payload;
+    payload.Byte(params.tipLevel)
+        .BigEndianFloat(params.ktt)
+        .BigEndianFloat(params.zona)
+        .BigEndianFloat(params.end)
+        .Byte(params.speed1)
+        .Byte(params.speed2)
+        .Byte(params.timer)
+        .BigEndianFloat(params.plotnost)
+        .Byte(params.mode)
+        .Byte(0)
+        .FixedText(params.ion, 5)
+        .Byte(params.nm)
+        .Byte(params.source);
+    return link::EncodeFrame(link::TitrationParamsFrame, payload.Bytes());
+}
+
+}
+
+namespace lmv::lmvsim {
+
+std::vector<uint8_t> TextFrameBytes(int kind, std::string_view text)
+{
+    TPayloadWriter payload;
+    payload.Byte(kind).FixedText(text, int(text.size()));
+    return link::EncodeFrame(link::TextFrame, payload.Bytes());
+}
+
+}

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lmv::lmvsim {
@@ -67,5 +68,64 @@ struct TNotebookPage {
 
 // A NotebookPageFrame (L = 94), the answer to a page request or an unsolicited row.
 std::vector<uint8_t> NotebookPageBytes(const TNotebookPage& page);
+
+}
+
+namespace lmv::lmvsim {
+
+// One soil analysis row: block 0 carries NO3, K, NH4 and Cl, any other block Ca and Mg (the
+// first two ions).
+struct TSoilAnalysis {
+    int position = 0;  // 0 = first frame of the series
+    int sample = 0;
+    int object = 0;  // 0 = soil
+    int block = 0;
+    std::array<double, 4> millimoles{};
+    std::array<double, 4> milligrams{};
+};
+
+// A SoilAnalysisFrame (L = 37).
+std::vector<uint8_t> SoilAnalysisBytes(const TSoilAnalysis& analysis);
+
+// One replicate result.
+struct TReplicateResult {
+    int position = 0;  // 0 = first frame of the series
+    int sample = 0;
+    bool water = false;
+    int value = 0;  // 0..65535
+};
+
+// A ReplicateResultFrame (L = 6).
+std::vector<uint8_t> ReplicateResultBytes(const TReplicateResult& result);
+
+}
+
+namespace lmv::lmvsim {
+
+// The titration device's method parameters; the ion is Windows-1251 bytes.
+struct TTitrationParamSet {
+    int tipLevel = 0;
+    double ktt = 0;
+    double zona = 0;
+    double end = 0;
+    int speed1 = 0;
+    int speed2 = 0;
+    int timer = 0;
+    double plotnost = 0;
+    int mode = 0;
+    std::string ion;  // 5 bytes at most
+    int nm = 0;
+    int source = 0;
+};
+
+// A TitrationParamsFrame (L = 30).
+std::vector<uint8_t> TitrationParamsBytes(const TTitrationParamSet& params);
+
+}
+
+namespace lmv::lmvsim {
+
+// A TextFrame of one kind; the text is Windows-1251 bytes, at most 253 of them.
+std::vector<uint8_t> TextFrameBytes(int kind, std::string_view text);
 
 }

@@ -2,12 +2,14 @@
 // measurement frames and answers the service requests (calibrations, notebook, clock) until SIGINT
 // or SIGTERM. --run plays whole runs of the device (start, readings, results, stop and the
 // titration device's end-of-run values), one every few seconds, so that a program that connects
-// late still sees a whole one. --fault makes it misbehave towards requests, so the
+// late still sees a whole one. --results first plays the instrument's own result rows and
+// header texts between a start and a stop. --fault makes it misbehave towards requests, so the
 // program's failure paths can be tried by hand.
 #include "common/number_text.h"
 #include "sim_channels.h"
 #include "sim_devices.h"
 #include "sim_instrument.h"
+#include "sim_results.h"
 #include "sim_terminal.h"
 
 #include <QCommandLineParser>
@@ -108,6 +110,8 @@ int main(int argc, char** argv)
          "(default 0: none).",
          "N", "0"});
     parser.addOption(
+        {"results", "Play the result rows and header texts once, between a start and a stop."});
+    parser.addOption(
         {"fault", "none, silent, wrong-code or bad-unit (default none).", "KIND", "none"});
     parser.addOption(
         {"fault-after", "Requests answered well before the fault (default 0).", "N", "0"});
@@ -150,7 +154,15 @@ int main(int argc, char** argv)
         runFrames = RunFrames(settings.deviceType, settings.channels, runReadings);
     std::size_t nextRunFrame = 0;
     QElapsedTimer sinceRun;
+    std::vector<std::vector<uint8_t>> resultFrames;
+    if (parser.isSet("results"))
+        resultFrames = ResultAndHeaderFrames(QDateTime::currentDateTime());
+    std::size_t nextResultFrame = 0;
     QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (nextResultFrame < resultFrames.size()) {
+            terminal.Send(resultFrames[nextResultFrame++]);
+            return;
+        }
         if (nextRunFrame < runFrames.size()) {
             terminal.Send(runFrames[nextRunFrame++]);
             if (nextRunFrame == runFrames.size())

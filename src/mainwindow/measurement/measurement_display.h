@@ -3,6 +3,7 @@
 // pages, captions, value fields, chart titles, status panels, the readings table, live points and
 // the live record. The window implements it over its controls; tests over plain fields.
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace lmv::model {
@@ -12,6 +13,7 @@ struct TBaseRecord;
 namespace lmv::mainwindow {
 
 class TReadingsTable;
+struct TTitrationParamTexts;
 
 // Pages "Канал 1" to "Канал 4" and "Температура".
 constexpr int TemperaturePage = 4;
@@ -57,6 +59,36 @@ public:
     virtual void ScaleEndOfRunChannelX(int channel, double v) = 0;
     // Writes the end-of-run record to its file and shows it again when it is on screen.
     virtual void SaveEndOfRunRecord() = 0;
+
+    // Result, start and stop frames.
+    // Runs the record action as the operator's button would (its enabled state first); with
+    // byInstrument the stop asks nothing, and the flag is dropped again however the action ends.
+    virtual void ExecuteStartStop(bool byInstrument) = 0;
+    // A notebook or soil row fills the live row: stored without a time stamp.
+    virtual void SetRowFromFrame(bool fromFrame) = 0;
+    // Stores the live row through the store action: a disabled action stores nothing.
+    virtual void ExecuteAddRow() = 0;
+
+    // Header frames.
+    virtual void ShowTitrationParams(const TTitrationParamTexts& texts) = 0;
+    // The record being recorded or last recorded, whose header the instrument writes.
+    virtual model::TBaseRecord& LiveRecord() = 0;
+    // Shows the live record's parameters again when it is the selected record; the rest of the
+    // properties window, which the operator may be typing into, is left alone.
+    virtual void RefreshHeaderParams() = 0;
+    // Status panel 2.
+    virtual void SetStatusText(const QString& text) = 0;
+    // The file the live record's header goes into: the live run's, or after a titration run the
+    // one awaiting its end-of-run values; '' when there is neither.
+    virtual QString HeaderFileName() const = 0;
+    // Writes the live record into that file and, when it is the selected record, rebuilds its
+    // line in the record list. Errors pass on.
+    virtual void SaveHeader() = 0;
+    // Counts the recordings started, so that a failure is told once per run.
+    virtual int RunNumber() const = 0;
+    // The system's date order and time separator.
+    virtual QLocale SystemLocale() const = 0;
+    virtual void ShowError(const QString& message) = 0;
 };
 
 }

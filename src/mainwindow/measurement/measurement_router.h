@@ -8,6 +8,7 @@
 // (status panels, window caption) is not reached.
 #include "link/frame_handlers.h"
 #include "mainwindow/measurement/measurement_reading.h"
+#include "mainwindow/measurement/titration_params.h"
 
 namespace lmv::mainwindow {
 
@@ -29,6 +30,32 @@ public:
     void Route(const TMeasurementReading& reading);
 
     const TLastReadings& LastReadings() const { return last_; }
+
+    // Result rows the instrument sends on its own, and the start and stop of a run
+    // (result_routes.cpp). A notebook unit index outside its table raises common::RangeError
+    // after the value cell: the row is not stored.
+    void OnNotebookPageFrame(const link::TRxFrame& frame) override;
+    void OnSoilAnalysisFrame(const link::TRxFrame& frame) override;
+    void OnReplicateResultFrame(const link::TRxFrame& frame) override;
+    void OnStartFrame(const link::TRxFrame& frame) override;
+    void OnStopFrame(const link::TRxFrame& frame) override;
+
+    // The sample of the last replicate result and how many repeats of it followed (0..3); only
+    // a series' first frame resets them, table resets do not.
+    int ReplicateSample() const { return replicateSample_; }
+    int ReplicateCount() const { return replicateCount_; }
+
+    // The titration parameters onto their page and into the live record's parameters
+    // (header_routes.cpp).
+    void OnTitrationParamsFrame(const link::TRxFrame& frame) override;
+    // The last parameter set; zeros and no ion at start.
+    const TTitrationParams& TitrationParams() const { return titration_; }
+
+    // Status line (kind 100), date and time (101), title (102), else one name$value$ pair;
+    // kind 0 empties the parameters first. Date, time and title are saved at once; with no file
+    // to save into they stay in the live record and that is told once per run.
+    void OnTextFrame(const link::TRxFrame& frame) override;
+    void HandleTextFrame(int kind, const QString& text);
 
 private:
     // One frame being routed: the reading, its live row and the elapsed time of its points.
@@ -54,6 +81,9 @@ private:
     void GeneralLabelledChannel(const TStep& step, int decimals);
     void GeneralTemperature(const TStep& step, int decimals, int valueField);
 
+    void SetRunDateTime(const QString& text);
+    void SaveHeader();
+
     void WriteTimeCell(const TStep& step);
     void SetCell(int column, int row, const QString& text);
     void PointWhileRecording(int channel, double x, double y);
@@ -64,6 +94,10 @@ private:
 
     TMeasurementDisplay& display_;
     TLastReadings last_;
+    int replicateSample_ = 0;
+    int replicateCount_ = 0;
+    TTitrationParams titration_;
+    int noHeaderFileToldInRun_ = -1;
 };
 
 }

@@ -93,14 +93,19 @@ void TPropForm::ShowRecord(const model::TBaseRecord& rec, const QString&)
 {
     filling_ = true;
     TitleEdit->setText(rec.Title);
-    const QList<QStringList> rows = ParamGridRows(rec.Params);
+    ShowParams(rec.Params);
+    CommentsMemo->setPlainText(CommentsMemoText(rec.Comments));
+    filling_ = false;
+}
+
+void TPropForm::ShowParams(const model::TParamsArr& params)
+{
+    const QList<QStringList> rows = ParamGridRows(params);
     PropGrid->clearContents();
     PropGrid->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)
         for (int c = 0; c < 2; ++c)
             PropGrid->setItem(row, c, new QTableWidgetItem(rows[row][c]));
-    CommentsMemo->setPlainText(CommentsMemoText(rec.Comments));
-    filling_ = false;
 }
 
 QString TPropForm::Title() const { return TitleEdit->text(); }

@@ -23,6 +23,9 @@ public:
 
     // Filling the window is no edit: SetOnEdited is told only of the operator's typing.
     void ShowRecord(const model::TBaseRecord& rec, const QString& fileName);
+    // The parameters grid alone, for a record already shown whose title and comments may be
+    // being typed.
+    void ShowParams(const model::TParamsArr& params);
     void InitGridHeader();
     QString Title() const;
     QByteArray Comments() const;  // Windows-1251, each line followed by CR LF

@@ -2,12 +2,14 @@
 // The window as the measurement router sees it, over plain fields: what was shown, the points
 // handed on and the rows stored.
 #include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/titration_params.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_file_option.h"
 #include "model/recording_model.h"
 
 #include <QDateTime>
+#include <QStringList>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -45,6 +47,18 @@ public:
     std::optional<int> liveRecordMode;
     std::optional<model::TBaseRecord> endOfRunRecord;
     int endOfRunSaves = 0;
+    std::vector<bool> startStops;  // byInstrument of each run of the record action
+    bool rowFromFrame = false;
+    std::vector<bool> storedFromFrame;  // rowFromFrame of each row the store action stored
+    std::optional<mainwindow::TTitrationParamTexts> titrationTexts;
+    model::TBaseRecord liveRecord;
+    int headerRefreshes = 0;
+    QString statusText;
+    QString headerFileName;
+    int headerSaves = 0;
+    int runNumber = 1;
+    QLocale locale{QLocale::Russian, QLocale::Russia};
+    QStringList errors;
 
     QDateTime Now() const override { return now; }
     bool Recording() const override { return recording; }
@@ -90,6 +104,31 @@ public:
             point.X *= factor;
     }
     void SaveEndOfRunRecord() override { ++endOfRunSaves; }
+    void ExecuteStartStop(bool byInstrument) override { startStops.push_back(byInstrument); }
+    void SetRowFromFrame(bool fromFrame) override { rowFromFrame = fromFrame; }
+    void ShowTitrationParams(const mainwindow::TTitrationParamTexts& texts) override
+    {
+        titrationTexts = texts;
+    }
+    model::TBaseRecord& LiveRecord() override { return liveRecord; }
+    void RefreshHeaderParams() override { ++headerRefreshes; }
+    void SetStatusText(const QString& text) override { statusText = text; }
+    QString HeaderFileName() const override { return headerFileName; }
+    void SaveHeader() override { ++headerSaves; }
+    int RunNumber() const override { return runNumber; }
+    QLocale SystemLocale() const override { return locale; }
+    void ShowError(const QString& message) override { errors << message; }
+    // Disabled only once SetAddRowEnabled(false) was called, as the window's action.
+    void ExecuteAddRow() override
+    {
+        if (!addRowEnabled.value_or(true))
+            return;
+        bool frameSeen = true;
+        mainwindow::TTableFileOption noFile;
+        if (mainwindow::StoreLiveRow(table, frameSeen, {deviceType, rowFromFrame, now}, noFile)
+                .stored)
+            storedFromFrame.push_back(rowFromFrame);
+    }
 };
 
 }

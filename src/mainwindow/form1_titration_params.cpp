@@ -1,0 +1,92 @@
+// The page "Нолдирон": the titration device's method parameters, one fixed label and one framed
+// value box per field, filled by the instrument's parameter frames.
+#include "mainwindow/form1.h"
+
+#include "mainwindow/measurement/titration_params.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace lmv::mainwindow {
+
+namespace {
+
+QLabel* NewParamLabel(int number, const char* caption, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QStringLiteral("StaticText%1").arg(number));
+    return label;
+}
+
+QLabel* NewValueBox(int number, QWidget* parent)
+{
+    auto* box = new QLabel(parent);
+    box->setObjectName(QStringLiteral("StaticText%1").arg(number));
+    box->setFrameShape(QFrame::Box);
+    box->setMinimumWidth(80);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box;
+}
+
+}
+
+void TForm1::CreateTitrationParamsPage()
+{
+    QWidget* page = Pages[12];
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(2, 2, 2, 2);
+    auto* group = new QGroupBox(QStringLiteral("Параметры измерения"), page);
+    auto* grid = new QGridLayout(group);
+    const struct {
+        int label;
+        const char* caption;
+        int box;
+        QLabel** labelField;
+        QLabel** boxField;
+    } rows[] = {
+        {34, "ktt", 57, &StaticText34, &StaticText57},
+        {35, "zona", 58, &StaticText35, &StaticText58},
+        {47, "end", 59, &StaticText47, &StaticText59},
+        {48, "speed_1", 60, &StaticText48, &StaticText60},
+        {52, "speed_2", 61, &StaticText52, &StaticText61},
+        {53, "plotnost", 62, &StaticText53, &StaticText62},
+        {54, "ion", 63, &StaticText54, &StaticText63},
+        {55, "n_m", 64, &StaticText55, &StaticText64},
+        {56, "mode_titr", 65, &StaticText56, &StaticText65},
+        {66, "tip_level", 67, &StaticText66, &StaticText67},
+        {68, "source data", 69, &StaticText68, &StaticText69},
+        {70, "timer", 71, &StaticText70, &StaticText71},
+    };
+    int row = 0;
+    for (const auto& field : rows) {
+        *field.labelField = NewParamLabel(field.label, field.caption, group);
+        *field.boxField = NewValueBox(field.box, group);
+        grid->addWidget(*field.labelField, row, 0);
+        grid->addWidget(*field.boxField, row, 1);
+        ++row;
+    }
+    column->addWidget(group);
+    column->addStretch(1);
+}
+
+void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
+{
+    StaticText67->setText(texts.TipLevel);
+    StaticText54->setVisible(texts.IonShown);
+    StaticText63->setVisible(texts.IonShown);
+    StaticText57->setText(texts.Ktt);
+    StaticText58->setText(texts.Zona);
+    StaticText59->setText(texts.End);
+    StaticText60->setText(texts.Speed1);
+    StaticText61->setText(texts.Speed2);
+    StaticText71->setText(texts.Timer);
+    StaticText62->setText(texts.Plotnost);
+    StaticText65->setText(texts.Mode);
+    StaticText63->setText(texts.Ion);
+    StaticText64->setText(texts.Nm);
+    StaticText69->setText(texts.Source);
+}
+
+}
