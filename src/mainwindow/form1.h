@@ -112,6 +112,9 @@ public:
     void ConfigureForDevice(int code);
     TChart* GetCurrentChart() const;
     TChartSeries* GetCurrentSeries() const;
+    // The same for any page: its chart, and the curve on it (its first series but the cursor's).
+    TChart* ChartOfPage(int page) const;
+    TChartSeries* CurveSeriesOfPage(int page) const;
     TPageLayout CurrentPageLayout() const;
 
     // Window caption and application title.
@@ -537,7 +540,6 @@ private:
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
-    const TChartSeries* CurveSeriesOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
     std::uint64_t shownIntegralRevision_ = 0;

@@ -54,15 +54,15 @@ void TForm1::ShowAllTabsActnExecute()
     ConfigureForDevice(DeviceType);
 }
 
-TChart* TForm1::GetCurrentChart() const
+TChart* TForm1::ChartOfPage(int page) const
 {
-    const int page = PageControl1->currentIndex();
-    return page >= 0 && page < PageCount ? PageCharts[page] : nullptr;
+    return page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
 }
 
-TChartSeries* TForm1::GetCurrentSeries() const
+// The first series of the page's chart but the cursor's.
+TChartSeries* TForm1::CurveSeriesOfPage(int page) const
 {
-    const TChart* chart = GetCurrentChart();
+    const TChart* chart = ChartOfPage(page);
     if (!chart)
         return nullptr;
     for (TChartSeries* series : chart->SeriesList()) {
@@ -70,6 +70,13 @@ TChartSeries* TForm1::GetCurrentSeries() const
             return series;
     }
     return nullptr;
+}
+
+TChart* TForm1::GetCurrentChart() const { return ChartOfPage(PageControl1->currentIndex()); }
+
+TChartSeries* TForm1::GetCurrentSeries() const
+{
+    return CurveSeriesOfPage(PageControl1->currentIndex());
 }
 
 // The cursor series follow the active page's chart.

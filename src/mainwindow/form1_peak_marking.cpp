@@ -218,9 +218,8 @@ void TForm1::PeaksEdited()
 
 void TForm1::RefreshPeakDrawing()
 {
-    const int page = PageControl1->currentIndex();
-    if (page >= 0 && page < PageCount && PageCharts[std::size_t(page)])
-        PageCharts[std::size_t(page)]->Refresh();
+    if (TChart* chart = GetCurrentChart())
+        chart->Refresh();
 }
 
 // The page's curve stays the same while a border is dragged.

@@ -57,18 +57,6 @@ void TForm1::FollowIntegralCurves()
     shownIntegralRevision_ = PeakSet.IntegralRevision();
 }
 
-// The rule of GetCurrentSeries, for any page: the first series of its chart but the cursor's.
-const TChartSeries* TForm1::CurveSeriesOfPage(int page) const
-{
-    const TChart* chart = page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
-    if (!chart)
-        return nullptr;
-    for (const TChartSeries* series : chart->SeriesList())
-        if (series != CursorLine && series != CursorPoints)
-            return series;
-    return nullptr;
-}
-
 std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
 {
     const TChartSeries* series = CurveSeriesOfPage(page);
