@@ -246,6 +246,8 @@ public:
     void ShowRecord(const QString& fileName, TTableOnShow table = TTableOnShow::Emptied);
     void ShowEndPoint(double result1, double result2);
     void ListBox1Click();
+    // The record on screen is the live one (its name, no disk browsed).
+    bool LiveRecordIsShown() const;
     void RefreshBaseList();
 
     // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes

@@ -6,7 +6,6 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/readings_table/copy_grid_rule.h"
-#include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/readings_table/table_file_writer.h"
@@ -70,9 +69,7 @@ void TForm1::InitReadingsTable()
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    const bool liveShown =
-        !store_.SelectedFileName.isEmpty() &&
-        LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
+    const bool liveShown = !store_.SelectedFileName.isEmpty() && LiveRecordIsShown();
     return {DeviceType, liveShown};
 }
 

@@ -46,16 +46,14 @@ void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
 
 void TForm1::RemoveActnUpdate()
 {
-    Actn(QStringLiteral("RemoveActn"))
-        .SetEnabled(
-            !LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()));
+    Actn(QStringLiteral("RemoveActn")).SetEnabled(!LiveRecordIsShown());
 }
 
 // The selected line is removed, never the live record's own: the keyboard can select its line
 // without showing it.
 void TForm1::RemoveActnExecute()
 {
-    if (LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
+    if (LiveRecordIsShown())
         return;
     if (notifier_.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                              common::BoxButtons::YesNo) != common::BoxAnswer::Yes)

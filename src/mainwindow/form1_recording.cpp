@@ -5,7 +5,6 @@
 #include "common/current_error.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -131,7 +130,7 @@ void TForm1::ShowRunState()
 void TForm1::AddPoint(int Channel, double X, double Y)
 {
     store_.AddChannelPoint(Channel, X, Y);
-    if (LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir()))
+    if (LiveRecordIsShown())
         DrawLivePoint(Channel, X, Y);
     ChartZoom();
     UpdateCursorReadout();

@@ -65,8 +65,7 @@ void TForm1::FinishRecord()
         notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
-    const bool shown =
-        LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
+    const bool shown = LiveRecordIsShown();
     if (shown)
         SaveProps();
     const QString fileName = store_.RecordFileName;
@@ -174,6 +173,11 @@ void TForm1::ShowEndPoint(double result1, double result2)
     if (const std::optional<double> y = EndPointY(result2, lastY))
         PrimarySolver->SetSingleMarker(result1, *y);
     PageControl1->setCurrentIndex(ResultsPage);
+}
+
+bool TForm1::LiveRecordIsShown() const
+{
+    return LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
 }
 
 void TForm1::ListBox1Click()
