@@ -2,6 +2,7 @@
 
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
+#include "mainwindow/widgets/cell_width.h"
 
 #include <QHeaderView>
 #include <QStyle>
@@ -84,15 +85,11 @@ void TReadingsGridView::FitText(int column, const QString& text)
     Widen(column, fontMetrics().horizontalAdvance(text) + margin);
 }
 
-// As wide as the delegate draws the cell, plus the grid line its rectangle leaves out.
 void TReadingsGridView::FitCell(const QModelIndex& index)
 {
     if (index.data().toString().isEmpty())
         return;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    const int gridLine = showGrid() ? 1 : 0;
-    Widen(index.column(), itemDelegateForIndex(index)->sizeHint(option, index).width() + gridLine);
+    Widen(index.column(), CellWidthNeeded(*this, index));
 }
 
 void TReadingsGridView::Widen(int column, int needed)

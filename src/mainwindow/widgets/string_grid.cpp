@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/string_grid.h"
 
-#include <QAbstractItemDelegate>
+#include "mainwindow/widgets/cell_width.h"
+
 #include <QHeaderView>
 #include <QStyle>
 
@@ -70,16 +71,12 @@ void TStringGrid::SetColWidths(const QList<int>& widths)
         SetColWidths(column, widths[column]);
 }
 
-// As wide as the delegate draws the heading, grid line included.
 void TStringGrid::FitHeading(int column)
 {
     const QModelIndex heading = model()->index(0, column);
     if (!heading.isValid() || Cells(column, 0).isEmpty())
         return;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    const int gridLine = showGrid() ? 1 : 0;
-    const int needed = itemDelegateForIndex(heading)->sizeHint(option, heading).width() + gridLine;
+    const int needed = CellWidthNeeded(*this, heading);
     if (needed > columnWidth(column))
         setColumnWidth(column, needed);
 }
