@@ -35,13 +35,9 @@ TSignalSpan WindowSignals(const TMarkerRec& marker, const TDataArr& data)
 
 }
 
-// "%4.4f" of a 64-bit float: 15 significant digits, four decimals.
-constexpr int VolumeDigits = 15;
-
 QString MarkLabelText(double volume)
 {
-    return QStringLiteral("V=") + common::FixedText(volume, VolumeDigits, 4) +
-        QStringLiteral(" мл");
+    return QStringLiteral("V=") + common::FourDecimalsText(volume) + QStringLiteral(" мл");
 }
 
 TMarkLabelPlacement PlaceMarkLabel(QPointF markPixel, QSizeF labelSize)

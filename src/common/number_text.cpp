@@ -163,6 +163,8 @@ QString FixedText(double value, int digits, int decimals)
     return WithSign(value, r, PlainText(r, decimals));
 }
 
+QString FourDecimalsText(double value) { return FixedText(value, 15, 4); }
+
 QString GeneralText(double value, int minExponent, int digits)
 {
     CheckDigits(digits);

@@ -15,6 +15,9 @@ namespace lmv::common {
 // `decimals` below 0 raise RangeError.
 QString FixedText(double value, int digits, int decimals);
 
+// The text of Format("%4.4f") on a 64-bit float: its 15 significant digits, four decimals.
+QString FourDecimalsText(double value);
+
 // Lowest decimal exponent still written in fixed notation by GeneralText: the graph text
 // exports switch to exponent form below 1e-5, the service readouts below 1e-4.
 constexpr int GraphTextMinExponent = -5;

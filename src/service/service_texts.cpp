@@ -15,7 +15,7 @@ QString ServiceGeneralText(double value)
 
 QString GraduationAxisText(double value)
 {
-    QString text = common::FixedText(value, 15, 4);
+    QString text = common::FourDecimalsText(value);
     if (!text.contains(QLatin1Char('.')) || text.contains(QLatin1Char('E')))
         return text;
     while (text.endsWith(QLatin1Char('0')) && text.indexOf(QLatin1Char('.')) < text.size() - 2)

@@ -6,14 +6,12 @@ namespace lmv::mainwindow {
 
 namespace {
 
-// The text of Format("%4.4f"): 15 significant digits, 4 decimals.
-QString ResultText(double value) { return common::FixedText(value, 15, 4); }
-
 void AppendRows(QList<QStringList>& rows, const TSolverResults& results)
 {
     for (std::size_t i = 0; i < results.volumes.size(); ++i) {
-        const QString value = i < results.values.size() ? ResultText(results.values[i]) : QString();
-        rows.append({ResultText(results.volumes[i]), value});
+        const QString value =
+            i < results.values.size() ? common::FourDecimalsText(results.values[i]) : QString();
+        rows.append({common::FourDecimalsText(results.volumes[i]), value});
     }
 }
 

@@ -50,7 +50,7 @@ QString PeaksCopyText(const QString& title, const model::TPeaks& peaks)
 
 QString PeakValueLabel(double value)
 {
-    return common::FixedText(value, 15, 4).rightJustified(8, QLatin1Char(' '));
+    return common::FourDecimalsText(value).rightJustified(8, QLatin1Char(' '));
 }
 
 }
