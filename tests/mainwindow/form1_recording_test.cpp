@@ -19,12 +19,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,19 +34,6 @@ namespace {
 
 using mainwindow::TChartSeries;
 using model::TPoint;
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 std::vector<TPoint> PointsOf(const TChartSeries& series)
 {
@@ -93,7 +79,7 @@ protected:
     void Autosave()
     {
         Form().Timer2Timer();
-        ASSERT_TRUE(WaitFor([&] { return !form->AutosaveBusy; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->AutosaveBusy; }, 5000));
         QCoreApplication::processEvents();
     }
     // The points of a channel as the record file holds them (it keeps no empty channel).
@@ -287,7 +273,7 @@ TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLas
     form->AddPoint(0, -1.0, -1.0);
     ASSERT_TRUE(StartStop().Execute());
     EXPECT_FALSE(form->AutosaveBusy);
-    WaitFor([] { return false; }, 100);
+    QTest::qWait(100);
     EXPECT_EQ(StoredPoints(name, 0).size(), 200001u);
 }
 
@@ -474,7 +460,7 @@ TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
     const std::vector<uint8_t> frame = link::EncodeFrame(link::GetClockFrame, {});
     const QByteArray bytes(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()));
     ASSERT_TRUE(instrument.Write(bytes));
-    ASSERT_TRUE(WaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }, 5000));
     ASSERT_TRUE(StartStop().Execute());
     const QString name = store.RecordFileName;
     form->AddPoint(0, 1.0, 5.0);
