@@ -46,8 +46,6 @@ public:
     std::optional<int> HitPeak(const model::TPeaks& peaks) const;
     bool OverBorder() const { return overBorder_; }
     bool DrawingPeak() const { return drawingPeak_; }
-    bool MouseHeld() const { return mouseHeld_; }
-    int EditPeak() const { return editPeak_; }
     int DragEdge() const { return dragEdge_; }
     // As a press over that peak leaves it (-1: none).
     void SetHitPeak(int index) { hitPeak_ = index; }
