@@ -5,7 +5,9 @@
 #include "common/notifier.h"
 #include "link/instrument_link.h"
 
-#include <QSaveFile>
+#include "store/atomic_save.h"
+
+#include <optional>
 
 namespace lmv::service {
 
@@ -14,6 +16,15 @@ namespace {
 const QString PageFailedText = QStringLiteral("Страница блокнота %1 не прочитана");
 const QString FileFailedText = QStringLiteral("Файл блокнота не записан: %1");
 const QString LinesKeptText = QStringLiteral(". Строки прочитанных страниц записаны в файл.");
+const QString PageNotWrittenText = QStringLiteral("Страница блокнота %1 не записана в файл: %2");
+
+// What the file keeps when the line of `page` could not be written.
+QString LinesBeforeText(int page)
+{
+    if (page == 1)
+        return QStringLiteral(". Файл блокнота пуст.");
+    return QStringLiteral(". Строки страниц 1–%1 записаны в файл.").arg(page - 1);
+}
 
 // Gives the chooser its former value back however the dump is left.
 class TChooserRestore {
@@ -96,14 +107,16 @@ TServiceResult TNotebookService::DumpToFile(int chooserValue, const TDumpView& v
 
 TServiceResult TNotebookService::WritePages(const QString& fileName, const TDumpView& view)
 {
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
+    std::optional<store::TAtomicFile> file;
+    try {
+        file.emplace(fileName);
+    } catch (const common::Error& error) {
+        notifier_.MessageBox(FileFailedText.arg(error.message()), common::BoxIcon::Error);
         return TServiceResult::Failed;
     }
     QString failure;
     int failedPage = 0;
+    bool lineFailed = false;
     for (int page = 1; page <= LastNotebookPage; ++page) {
         if (view.showChooser)
             view.showChooser(page);
@@ -116,19 +129,34 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
         }
         if (view.showFields)
             view.showFields();
-        const QByteArray line = common::ToCp1251(NotebookLine(page, fields_)) + "\r\n";
-        if (file.write(line) != line.size()) {
-            notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
-            file.cancelWriting();
-            return TServiceResult::Failed;
+        try {
+            file->Append(common::ToCp1251(NotebookLine(page, fields_)) + "\r\n");
+        } catch (const common::Error& error) {
+            // The append took its part of a line back: the file holds the whole lines before.
+            failure = error.message();
+            failedPage = page;
+            lineFailed = true;
+            break;
         }
     }
-    if (!file.commit()) {
-        notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
+    try {
+        file->Commit();
+    } catch (const common::Error& error) {
+        QString text = FileFailedText.arg(error.message());
+        if (lineFailed)
+            text = PageNotWrittenText.arg(QString::number(failedPage), failure) +
+                QStringLiteral(". ") + text;
+        notifier_.MessageBox(text, common::BoxIcon::Error);
         return TServiceResult::Failed;
     }
     if (failedPage == 0)
         return TServiceResult::Done;
+    if (lineFailed) {
+        notifier_.MessageBox(PageNotWrittenText.arg(QString::number(failedPage), failure) +
+                                 LinesBeforeText(failedPage),
+                             common::BoxIcon::Error);
+        return TServiceResult::Failed;
+    }
     QString text = PageFailedText.arg(failedPage);
     if (!failure.isEmpty())
         text += QStringLiteral(": ") + failure;

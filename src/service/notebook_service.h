@@ -1,7 +1,8 @@
 #pragma once
 // Reads pages of the photometer's notebook, one page for its fields or every page into a text
 // file (Windows-1251, CR LF). The file is written through a temporary file and renamed, also when
-// the dump fails part-way: it then holds the whole lines of the pages read before the failure.
+// the dump fails part-way, on a page not read or a line not written (a full disk): it then holds
+// the whole lines written before the failure, and the message names the page and the cause.
 #include "common/desktop.h"
 #include "service/notebook_page.h"
 #include "service/service_request.h"

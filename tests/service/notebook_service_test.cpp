@@ -2,6 +2,7 @@
 #include "link/frame_bytes.h"
 #include "service/notebook_service.h"
 #include "sim_link_fixture.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +102,40 @@ TEST_F(NotebookServiceTest, DumpFailingPartWayKeepsTheLinesReadAndSaysWhichPage)
         EXPECT_EQ(notebook.Fields().result, "0.100000001490116");
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"part.txt"});
+}
+
+TEST_F(NotebookServiceTest, DiskFullingPartWayKeepsTheWholeLinesWrittenAndSaysWhichPage)
+{
+    const QByteArray first = common::ToCp1251(QString::fromUtf8(PageLines[0]));
+    const QByteArray second = common::ToCp1251(QString::fromUtf8(PageLines[1]));
+    struct Case {
+        long long room;  // bytes the disk takes: the failing line gets part of its own
+        QByteArray kept;
+        int page;
+        QString tail;
+    };
+    const Case cases[] = {
+        {first.size() + second.size() + 5, first + second, 3,
+         ". Строки страниц 1–2 записаны в файл."},
+        {5, {}, 1, ". Файл блокнота пуст."},
+    };
+    for (const Case& c : cases) {
+        notifier = {};
+        chooser.clear();
+        const test::FullDisk disk(c.room);
+        EXPECT_EQ(Dump("book.txt"), TServiceResult::Failed);
+        EXPECT_EQ(FileBytes("book.txt"), c.kept);
+        ASSERT_EQ(notifier.boxes.size(), 1);
+        EXPECT_EQ(notifier.boxes[0],
+                  QStringLiteral("Страница блокнота %1 не записана в файл: "
+                                 "Не удалось записать файл \"%2\": Диск заполнен")
+                          .arg(c.page)
+                          .arg(folder.filePath("book.txt")) +
+                      c.tail);
+        EXPECT_EQ(chooser.back(), 42);
+        EXPECT_EQ(chooser.size(), std::size_t(c.page + 1)) << "no page read after the failure";
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"book.txt"});
 }
 
 TEST_F(NotebookServiceTest, FileThatCannotBeCreatedReadsNoPage)

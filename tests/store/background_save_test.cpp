@@ -7,6 +7,7 @@
 #include "store/record_file.h"
 #include "store/record_folder.h"
 #include "support/fake_notifier.h"
+#include "support/full_disk.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,6 +106,29 @@ TEST_F(BackgroundSaveTest, FailedWriteComesBackAsMessageAndTheIndexIsLeftAlone)
     ASSERT_TRUE(outcome.has_value());
     EXPECT_FALSE(outcome->isEmpty());
     EXPECT_EQ(store.HeaderList().at(0).Title, "old");
+}
+
+TEST_F(BackgroundSaveTest, FullDiskIsNamedKeepsTheOlderFileAndSavingResumesWhenSpaceIsFreed)
+{
+    const QString path = store.RecordDir() + name;
+    QFile older(path);
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    const QByteArray olderBytes = older.readAll();
+    older.close();
+    test::FullDisk disk(100);
+    store.SaveRecordFileInBackground(name, Ramp(5000, "new"), Remember());
+    store.FinishBackgroundSave();
+    EXPECT_EQ(outcome, QStringLiteral("Не удалось записать файл \"%1\": Диск заполнен").arg(path));
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), olderBytes);
+    older.close();
+    EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), QStringList({name, "Header"}));
+
+    disk.Free();
+    store.SaveRecordFileInBackground(name, Ramp(5000, "new"), Remember());
+    store.FinishBackgroundSave();
+    EXPECT_EQ(outcome, QString());
+    EXPECT_EQ(ReadBack(), Ramp(5000, "new"));
 }
 
 TEST_F(BackgroundSaveTest, RefusedNamesThrowAtOnceWithNothingInFlight)

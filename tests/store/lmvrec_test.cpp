@@ -108,6 +108,26 @@ TEST_F(Lmvrec, CopyWritesTheFileBackThroughTheSavePath)
     }
 }
 
+// The shell's file size limit makes every write of the copy fail, as a full disk would.
+TEST_F(Lmvrec, CopyThatCannotWriteNamesTheCauseAndKeepsTheOlderFile)
+{
+    const QString in = Put("in", test::FullRecordBytes());
+    const QString out = Put("out", test::TwoEntryIndexBytes());
+    QProcess process;
+    process.start(
+        "/bin/sh",
+        {"-c", "ulimit -f 0; trap '' XFSZ; exec \"$0\" copy \"$1\" \"$2\"", LMVREC_PATH, in, out});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(
+        QString::fromUtf8(process.readAllStandardError()),
+        QStringLiteral("lmvrec: Не удалось записать файл \"%1\": Файл слишком велик\n").arg(out));
+    QFile older(out);
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), test::TwoEntryIndexBytes());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"in", "out"}));
+}
+
 TEST_F(Lmvrec, UnreadableFilesFailWithAMessageAndWriteNothing)
 {
     struct Case {
