@@ -25,7 +25,7 @@ private:
     }
     static ssize_t Write(int fd, const void* data, size_t size)
     {
-        const long long fits = std::min<long long>(Room().load(), (long long)size);
+        const long long fits = std::min(Room().load(), static_cast<long long>(size));
         if (fits <= 0) {
             errno = ENOSPC;
             return -1;
