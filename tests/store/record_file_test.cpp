@@ -446,7 +446,9 @@ TEST_F(RecordFileOnDisk, ReadingAFileGivesWhatItsBytesGive)
     const QByteArray whole = test::FullRecordBytes();
     for (qsizetype size = 0; size < whole.size(); ++size)
         files[QStringLiteral("cut-%1").arg(size)] = whole.first(size);
-    for (const auto& [name, bytes] : files) {
+    for (const auto& entry : files) {
+        const QString& name = entry.first;
+        const QByteArray& bytes = entry.second;
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
