@@ -3,6 +3,7 @@
 #include "common/errors.h"
 
 #include <exception>
+#include <new>
 
 namespace lmv::common {
 
@@ -12,10 +13,13 @@ QString CurrentErrorMessage()
         throw;
     } catch (const Error& error) {
         return error.message();
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Недостаточно памяти для выполнения действия.");
     } catch (const std::exception& error) {
-        return QString::fromLocal8Bit(error.what());
+        return QStringLiteral("Непредвиденная ошибка программы (%1).")
+            .arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QStringLiteral("Непредвиденная ошибка программы.");
     }
 }
 

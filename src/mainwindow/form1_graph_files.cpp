@@ -13,6 +13,7 @@
 #include "store/graph_file.h"
 #include "store/graph_text_export.h"
 #include "store/record_folder.h"
+#include "store/store_errors.h"
 #include "store/text_import.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,8 @@ void TForm1::SaveSeriesToGrf(TChartSeries& series)
     }
 }
 
-// A file that cannot be opened or is shorter than its count leaves the series as it was.
+// A file that cannot be opened or is shorter than its count leaves the series as it was; so does
+// one larger than any graph, refused from its size with a box that names it, its size and the cap.
 void TForm1::LoadSeriesFromGrf(TChartSeries& series)
 {
     const QStringList chosen = RunOpenDialog(desktop_, OpenDialog1, false);
@@ -113,6 +115,9 @@ void TForm1::LoadSeriesFromGrf(TChartSeries& series)
     std::optional<std::vector<model::TPoint>> points;
     try {
         points = store::ReadGraphFile(chosen.front());
+    } catch (const store::TooLargeFileError& error) {
+        notifier_.MessageBox(error.message(), common::BoxIcon::Warning);
+        return;
     } catch (const common::Error&) {
     }
     if (!points) {

@@ -64,6 +64,9 @@ std::optional<std::vector<model::TPoint>> ReadGraphFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         ReadFailed(path, file.errorString());
+    // Before anything is allocated or read: no graph of ours comes near the cap.
+    if (file.size() > MaxStoreFileSize)
+        throw TooLargeFileError(path, file.size());
     int32_t count = 0;
     if (file.read(reinterpret_cast<char*>(&count), sizeof count) != qint64(sizeof count))
         return std::nullopt;

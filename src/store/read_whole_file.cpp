@@ -23,6 +23,59 @@ QByteArray& SpareBuffer()
 
 }
 
+TStoreFile::TStoreFile(TStoreFile&& other) noexcept = default;
+TStoreFile& TStoreFile::operator=(TStoreFile&& other) noexcept = default;
+TStoreFile::~TStoreFile() = default;
+
+std::optional<TStoreFile> TStoreFile::Open(const QString& path, QByteArrayView format)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    // A pipe would block the open and a device would never end: only regular files are read.
+    if (!info.isFile())
+        throw FileError(
+            QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
+    TStoreFile opened;
+    opened.path_ = path;
+    opened.file_ = std::make_unique<QFile>(path);
+    QFile& file = *opened.file_;
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(
+            QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
+    opened.size_ = file.size();
+    opened.start_.resize(std::min<qint64>(opened.size_, MagicSize));
+    opened.Read(opened.start_.data(), opened.start_.size());
+    opened.hasRest_ = opened.start_.startsWith(format) && opened.size_ > opened.start_.size();
+    if (opened.hasRest_ && opened.size_ > MaxStoreFileSize)
+        throw TooLargeFileError(path, opened.size_);
+    return opened;
+}
+
+void TStoreFile::Read(char* to, qint64 count)
+{
+    if (count <= 0)
+        return;
+    if (file_->read(to, count) != count)
+        ReadFailed();
+    position_ += count;
+}
+
+void TStoreFile::Skip(qint64 count)
+{
+    if (count <= 0)
+        return;
+    if (!file_->seek(position_ + count))
+        ReadFailed();
+    position_ += count;
+}
+
+void TStoreFile::ReadFailed() const
+{
+    throw FileError(
+        QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path_, file_->errorString()));
+}
+
 TWholeFile::~TWholeFile()
 {
     QByteArray& spare = SpareBuffer();
@@ -32,33 +85,16 @@ TWholeFile::~TWholeFile()
 
 std::optional<TWholeFile> ReadWholeFile(const QString& path, QByteArrayView format)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    std::optional<TStoreFile> file = TStoreFile::Open(path, format);
+    if (!file)
         return std::nullopt;
-    // A pipe would block the open and a device would never end: only regular files are read.
-    if (!info.isFile())
-        throw FileError(
-            QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
-    const qint64 size = file.size();
     TWholeFile whole;
     whole.bytes_ = std::exchange(SpareBuffer(), QByteArray());
-    whole.bytes_.resize(std::min<qint64>(size, MagicSize));
-    if (file.read(whole.bytes_.data(), whole.bytes_.size()) != whole.bytes_.size())
-        throw FileError(
-            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
-    if (!whole.bytes_.startsWith(format) || size == whole.bytes_.size())
-        return whole;
-    if (size > MaxStoreFileSize)
-        throw TooLargeFileError(path, size);
-    whole.bytes_.resize(size);
-    const qint64 rest = size - MagicSize;
-    if (file.read(whole.bytes_.data() + MagicSize, rest) != rest)
-        throw FileError(
-            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
+    const qsizetype start = file->Start().size();
+    whole.bytes_.resize(file->HasRest() ? file->Size() : start);
+    std::copy_n(file->Start().data(), start, whole.bytes_.data());
+    if (file->HasRest())
+        file->Read(whole.bytes_.data() + start, file->Left());
     return whole;
 }
 

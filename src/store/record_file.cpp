@@ -8,8 +8,12 @@
 #include "store/read_whole_file.h"
 #include "store/store_errors.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace lmv::store {
 
@@ -55,19 +59,102 @@ qsizetype ExpectedSize(const model::TBaseRecord& rec)
     return size;
 }
 
-class TRecordParser {
+// The record's bytes in memory.
+class TBytesSource : public TChunkReader {
 public:
-    TRecordParser(QByteArrayView bytes, model::TBaseRecord& rec)
-        : in_(bytes, std::min<qsizetype>(bytes.size(), MagicSize)), rec_(rec)
+    using TChunkReader::TChunkReader;
+
+    // `present` entries of `entrySize` bytes each, all there; an older peak layout fills the front
+    // of a zeroed record.
+    template <typename T>
+    void TakeEntries(std::vector<T>& items, qsizetype present, qsizetype entrySize)
     {
+        if (entrySize == qsizetype(sizeof(T))) {
+            const char* first = Take(present * entrySize).data();
+            items.assign(TPackedEntryIterator<T>(first), TPackedEntryIterator<T>(first) + present);
+        } else {
+            items.assign(present, T{});
+            for (T& item : items)
+                std::memcpy(&item, Take(entrySize).data(), entrySize);
+        }
     }
+};
+
+// The record's file, read piece by piece as the chunks come: points and peaks go straight from
+// the file into their vectors, and no buffer of the whole file is held beside them. It ends where
+// the file ended when it was opened; a read that gives fewer bytes than that throws FileError.
+class TFileSource {
+public:
+    explicit TFileSource(TStoreFile& file) : file_(file) {}
+
+    qsizetype Left() const { return qsizetype(file_.Left()); }
+    bool AtEnd() const { return Left() <= 0; }
+
+    template <typename T> std::optional<T> Read()
+    {
+        if (Left() < qsizetype(sizeof(T)))
+            return std::nullopt;
+        T value;
+        file_.Read(reinterpret_cast<char*>(&value), sizeof(T));
+        return value;
+    }
+
+    // Up to `count` bytes: fewer when the file ends first, none for a negative count.
+    QByteArray Take(qsizetype count)
+    {
+        QByteArray bytes(std::clamp<qsizetype>(count, 0, Left()), Qt::Uninitialized);
+        file_.Read(bytes.data(), bytes.size());
+        return bytes;
+    }
+
+    bool SkipChunk(qsizetype length)
+    {
+        if (length < 0 || length > Left())
+            return false;
+        file_.Skip(length);
+        return true;
+    }
+
+    template <typename T>
+    void TakeEntries(std::vector<T>& items, qsizetype present, qsizetype entrySize)
+    {
+        if (entrySize == qsizetype(sizeof(T))) {
+            items.clear();
+            items.resize(std::size_t(present));
+            file_.Read(reinterpret_cast<char*>(items.data()), present * entrySize);
+            return;
+        }
+        items.assign(present, T{});
+        constexpr qsizetype blockEntries = 4096;
+        QByteArray block;
+        for (qsizetype done = 0; done < present; done += blockEntries) {
+            const qsizetype entries = std::min(blockEntries, present - done);
+            block.resize(entries * entrySize);
+            file_.Read(block.data(), block.size());
+            for (qsizetype i = 0; i < entries; ++i)
+                std::memcpy(&items[std::size_t(done + i)], block.constData() + i * entrySize,
+                            entrySize);
+        }
+    }
+
+private:
+    TStoreFile& file_;
+};
+
+QByteArray Owned(QByteArrayView bytes) { return bytes.toByteArray(); }
+QByteArray Owned(QByteArray bytes) { return bytes; }
+
+// The chunks after the magic, from the bytes in memory or from the file.
+template <class TSource> class TRecordParser {
+public:
+    TRecordParser(TSource& in, model::TBaseRecord& rec) : in_(in), rec_(rec) {}
 
     // Reads chunks until the end; false when the file was cut inside one.
     bool ReadChunks()
     {
         while (!in_.AtEnd()) {
-            const auto tag = in_.Read<int32_t>();
-            const auto length = in_.Read<int32_t>();
+            const auto tag = in_.template Read<int32_t>();
+            const auto length = in_.template Read<int32_t>();
             if (!tag || !length || !ReadChunk(static_cast<uint32_t>(*tag), *length))
                 return false;
         }
@@ -118,7 +205,7 @@ private:
 
     template <typename T> bool ReadScalar(T& field)
     {
-        const auto value = in_.Read<T>();
+        const auto value = in_.template Read<T>();
         if (value)
             field = *value;
         return value.has_value();
@@ -127,48 +214,56 @@ private:
     // A negative length reads nothing, as the runtime's string read does.
     bool ReadChars(int32_t length, QString& text)
     {
-        const QByteArrayView bytes = in_.Take(std::max(length, 0));
+        const auto bytes = in_.Take(std::max(length, 0));
         text = common::FromCp1251(UpToNul(bytes));
         return bytes.size() == std::max(length, 0);
     }
 
     bool ReadComments(int32_t length)
     {
-        const QByteArrayView bytes = in_.Take(std::max(length, 0));
-        rec_.Comments = bytes.toByteArray();
-        return bytes.size() == std::max(length, 0);
+        auto bytes = in_.Take(std::max(length, 0));
+        const bool whole = bytes.size() == std::max(length, 0);
+        rec_.Comments = Owned(std::move(bytes));
+        return whole;
     }
 
     bool ReadChannelId()
     {
-        const auto id = in_.Read<int32_t>();
+        const auto id = in_.template Read<int32_t>();
         if (id)
             rec_.Channels.push_back({*id, {}});
         return id.has_value();
     }
 
-    // Only the entries whose bytes are all present are kept; an older peak layout fills the
-    // front of a zeroed record.
+    // Only the entries whose bytes are all present are kept.
     template <typename T> bool ReadCounted(std::vector<T>& items, qsizetype entrySize)
     {
-        const auto count = in_.Read<int32_t>();
+        const auto count = in_.template Read<int32_t>();
         if (!count || *count < 0)
             return false;
         const qsizetype present = std::min<qsizetype>(*count, in_.Left() / entrySize);
-        if (entrySize == qsizetype(sizeof(T))) {
-            const char* first = in_.Take(present * entrySize).data();
-            items.assign(TPackedEntryIterator<T>(first), TPackedEntryIterator<T>(first) + present);
-        } else {
-            items.assign(present, T{});
-            for (T& item : items)
-                std::memcpy(&item, in_.Take(entrySize).data(), entrySize);
-        }
+        in_.TakeEntries(items, present, entrySize);
         return present == *count;
     }
 
-    TChunkReader in_;
+    TSource& in_;
     model::TBaseRecord& rec_;
 };
+
+// What every read does before the chunks: false for a foreign file, which is left as one.
+bool StartRecord(QByteArrayView start, model::TBaseRecord& rec)
+{
+    rec.Mode = model::NotARecordFile;
+    rec.Comments.clear();
+    rec.Peaks.clear();
+    if (!CheckMagic(start.first(std::min<qsizetype>(start.size(), MagicSize)), RecordFormat))
+        return false;
+    rec.Mode = 0;
+    rec.Result1 = model::NoResult;
+    rec.Result2 = model::NoResult;
+    rec.DateTime = 0.0;
+    return true;
+}
 
 }
 
@@ -203,25 +298,26 @@ QByteArray SerializeRecord(const model::TBaseRecord& rec)
 
 TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec)
 {
-    rec.Mode = model::NotARecordFile;
-    rec.Comments.clear();
-    rec.Peaks.clear();
-    if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), RecordFormat))
+    if (!StartRecord(bytes, rec))
         return {true, false};
-    rec.Mode = 0;
-    rec.Result1 = model::NoResult;
-    rec.Result2 = model::NoResult;
-    rec.DateTime = 0.0;
-    TRecordParser parser(bytes, rec);
+    TBytesSource in(bytes, std::min<qsizetype>(bytes.size(), MagicSize));
+    TRecordParser parser(in, rec);
     return {true, !parser.ReadChunks()};
 }
 
+// The same parse as ParseRecord's, over the file: its start is all a foreign file is read of.
 TRecordReadResult ReadRecordFile(const QString& path, model::TBaseRecord& rec)
 {
-    const std::optional<TWholeFile> file = ReadWholeFile(path, RecordFormat);
+    std::optional<TStoreFile> file = TStoreFile::Open(path, RecordFormat);
     if (!file)
         return {};
-    return ParseRecord(file->Bytes(), rec);
+    if (!file->HasRest())
+        return ParseRecord(file->Start(), rec);
+    if (!StartRecord(file->Start(), rec))
+        return {true, false};
+    TFileSource in(*file);
+    TRecordParser parser(in, rec);
+    return {true, !parser.ReadChunks()};
 }
 
 void WriteRecordFile(const QString& path, const model::TBaseRecord& rec)

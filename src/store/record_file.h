@@ -1,7 +1,8 @@
 #pragma once
 // The record file "LMVRv100": the magic, then tagged chunks (Int32 tag, Int32 length, payload)
 // to the end of the file. Writing serialises into one buffer that is saved atomically; reading
-// takes the whole file and parses it from memory.
+// parses the file as it reads it, so that a record's points go from the file straight into its
+// channels and showing a record costs no buffer of the whole file beside them.
 #include "model/recording_model.h"
 
 #include <QByteArray>
@@ -44,7 +45,9 @@ QByteArray SerializeRecord(const model::TBaseRecord& rec);
 // points with nothing to belong to.
 TRecordReadResult ParseRecord(QByteArrayView bytes, model::TBaseRecord& rec);
 
-// A missing path leaves rec unchanged; a path that cannot be opened or read throws FileError.
+// What ParseRecord gives for the file's bytes. A missing path leaves rec unchanged; a path that
+// cannot be opened or read throws FileError (a read that fails part-way, like the parse's errors,
+// may leave rec with what was read before it).
 TRecordReadResult ReadRecordFile(const QString& path, model::TBaseRecord& rec);
 
 // Replaces the file atomically: the old file stays whole until the new one is on disk.

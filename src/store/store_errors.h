@@ -34,11 +34,12 @@ public:
     using Error::Error;
 };
 
-// No record or index file comes near this (a 10-hour run is about 30 MB): a larger one is no
-// file of ours and is refused before it is read.
+// No record or index file comes near this (a 10-hour run is about 30 MB), nor a graph file (16.7 M
+// points): a larger one is no file of ours and is refused before it is read.
 constexpr qint64 MaxStoreFileSize = qint64(256) << 20;
 
-// A file that begins like ours but is larger than any record or index can be: refused unread.
+// A file that begins like ours but is larger than any record or index can be, or a graph file
+// larger than the cap: refused unread.
 class TooLargeFileError : public FileError {
 public:
     TooLargeFileError(const QString& path, qint64 size)

@@ -193,8 +193,9 @@ TEST_F(InstrumentLinkTest, HandlerErrorIsShownOnceAndTheRestOfTheChunkIsHandled)
 {
     const ThrowCase cases[] = {
         {"program error", [] { throw common::RangeError(); }, "Range check error"},
-        {"library error", [] { throw std::runtime_error("disk full"); }, "disk full"},
-        {"anything else", [] { throw 42; }, "Unknown error"},
+        {"library error", [] { throw std::runtime_error("disk full"); },
+         "Непредвиденная ошибка программы (disk full)."},
+        {"anything else", [] { throw 42; }, "Непредвиденная ошибка программы."},
     };
     for (const ThrowCase& c : cases) {
         handlers.calls.clear();

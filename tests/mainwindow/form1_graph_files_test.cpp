@@ -144,6 +144,28 @@ TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
     }
 }
 
+// Sparse files whose count says 2^31 - 1: told with the name, the size and the cap, nothing read.
+TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept)
+{
+    for (const qint64 size : {qint64(1) << 30, qint64(4) << 30}) {
+        OnPage(3).FastLineSeries3->Assign(std::vector<TPoint>{{7, 7}});
+        notifier.boxes.clear();
+        const QString path =
+            Put("huge.GRF", store::SerializeGraph(ThreePoints).replace(0, 4, "\xFF\xFF\xFF\x7F"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(size));
+        file.close();
+        desktop.openNames = {{path}};
+        form->N6Click();
+        EXPECT_EQ(PointsOf(*form->FastLineSeries3), (std::vector<TPoint>{{7, 7}})) << size;
+        EXPECT_EQ(notifier.boxes,
+                  QStringList{QStringLiteral("Файл \"%1\" слишком велик (%2 МБ, допустимо не более "
+                                             "256 МБ) и не прочитан")
+                                  .arg(path)
+                                  .arg(size >> 20)});
+    }
+}
+
 TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
 {
     OnPage(0).Series1->Assign(ThreePoints);

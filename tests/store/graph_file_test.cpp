@@ -118,6 +118,34 @@ TEST_F(GraphFileOnDisk, HugeCountAllocatesNoMoreThanTheFileHolds)
     EXPECT_EQ(points->back(), (TPoint{0, 0}));
 }
 
+// Sparse files whose count says 2^31 - 1: refused from their size, with the name, the size and
+// the cap; a file of the cap itself is still a graph.
+TEST_F(GraphFileOnDisk, AFileLargerThanTheCapIsRefusedUnread)
+{
+    const QByteArray start = test::GraphBytes(std::numeric_limits<int32_t>::max(), 1);
+    for (const qint64 size : {MaxStoreFileSize + 1, qint64(1) << 30, qint64(4) << 30}) {
+        const QString path = Put("huge.GRF", start);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(size));
+        file.close();
+        try {
+            ReadGraphFile(path);
+            ADD_FAILURE() << size;
+        } catch (const TooLargeFileError& error) {
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("Файл \"%1\" слишком велик (%2 МБ, допустимо "
+                                     "не более 256 МБ) и не прочитан")
+                          .arg(path)
+                          .arg(size >> 20));
+        }
+    }
+    const QString path = Put("cap.GRF", test::GraphBytes(0, 1));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(MaxStoreFileSize));
+    file.close();
+    EXPECT_EQ(ReadGraphFile(path), std::vector<TPoint>());
+}
+
 TEST_F(GraphFileOnDisk, MissingFileOrFolderThrowsShortFileIsNoGraph)
 {
     EXPECT_THROW(ReadGraphFile(QDir(dir.path()).filePath("none.GRF")), FileError);

@@ -28,6 +28,16 @@ std::map<QString, QByteArray> GraphCorpus()
     };
 }
 
+std::map<QString, QByteArray> GraphFileCorpus()
+{
+    return {
+        {"three-points", GraphBytes(3, 3)},
+        {"huge-count", GraphBytes(0x7FFFFFFF, 2, 5)},
+        {"negative-count", GraphBytes(-1, 1)},
+        {"short-count", QByteArray("\x01\x00", 2)},
+    };
+}
+
 std::map<QString, QByteArray> ImportTextCorpus()
 {
     return {

@@ -12,6 +12,8 @@ namespace lmv::test {
 QByteArray GraphBytes(int32_t count, int points, int extraBytes = 0);
 
 std::map<QString, QByteArray> GraphCorpus();
+// The seeds of the fuzzer of the graph file reader, which reads them as files.
+std::map<QString, QByteArray> GraphFileCorpus();
 std::map<QString, QByteArray> ImportTextCorpus();
 
 }

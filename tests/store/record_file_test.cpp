@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -421,6 +424,73 @@ TEST_F(RecordFileOnDisk, ARecordLargerThanAnyRunIsRefusedUnreadWithItsName)
         }
         EXPECT_EQ(rec, FullRecord());
     }
+}
+
+// What the reader made of a file, or the error it threw: NaN fields compare by their bits.
+QByteArray Outcome(const std::function<TRecordReadResult(model::TBaseRecord&)>& read)
+{
+    model::TBaseRecord rec;
+    try {
+        const TRecordReadResult result = read(rec);
+        return SerializeRecord(rec) + QByteArray::number(rec.Channels.size()) +
+            (result.Cut ? "cut" : "whole");
+    } catch (const common::Error& error) {
+        return error.what();
+    }
+}
+
+// The file is parsed as it is read: the same records, cuts and errors as from its bytes.
+TEST_F(RecordFileOnDisk, ReadingAFileGivesWhatItsBytesGive)
+{
+    std::map<QString, QByteArray> files = test::RecordCorpus();
+    const QByteArray whole = test::FullRecordBytes();
+    for (qsizetype size = 0; size < whole.size(); ++size)
+        files[QStringLiteral("cut-%1").arg(size)] = whole.first(size);
+    for (const auto& entry : files) {
+        const QString& name = entry.first;
+        const QByteArray& bytes = entry.second;
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        EXPECT_EQ(Outcome([&](model::TBaseRecord& rec) { return ReadRecordFile(Path(name), rec); }),
+                  Outcome([&](model::TBaseRecord& rec) { return ParseRecord(bytes, rec); }))
+            << name.toStdString();
+    }
+}
+
+// The peak resident size, reset to the present one by writing 5 to clear_refs.
+long ResidentKb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').front().toLong();
+    return -1;
+}
+
+// A 64 MB record is read into its channels without a buffer of the whole file beside them.
+TEST_F(RecordFileOnDisk, ReadingARecordHoldsNoCopyOfTheFile)
+{
+    constexpr int points = 4 << 20;
+    {
+        model::TBaseRecord big;
+        big.Channels = {{0, std::vector<model::TPoint>(points, model::TPoint{1, 2})}};
+        WriteRecordFile(Path("big"), big);
+    }
+    const qint64 fileKb = QFileInfo(Path("big")).size() >> 10;
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1 || !reset.flush())
+        GTEST_SKIP() << "the peak resident size cannot be reset here";
+    reset.close();
+    const long before = ResidentKb("VmRSS:");
+    model::TBaseRecord rec;
+    ReadRecordFile(Path("big"), rec);
+    const long rise = ResidentKb("VmHWM:") - before;
+    ASSERT_EQ(rec.Channels.size(), 1u);
+    EXPECT_EQ(rec.Channels[0].Points.size(), std::size_t(points));
+    EXPECT_LT(rise, fileKb * 3 / 2) << "peak rise " << rise << " kB for a file of " << fileKb;
 }
 
 TEST_F(RecordFileOnDisk, WrittenFileHoldsTheSerialisedBytes)
