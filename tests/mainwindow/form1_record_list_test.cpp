@@ -279,9 +279,10 @@ TEST_F(Form1RecordListTest, ADamagedIndexIsKeptAsHeaderBadAndARebuildSkipsTheCop
     EXPECT_EQ(notifier.boxes.size(), 1);
     EXPECT_EQ(Titles(), QStringList({"первая", "вторая"}));
 
+    desktop.folders = {folder.path() + QStringLiteral("/other"), base};
+    Actn("OpenBaseActn").Action()->trigger();
     const QByteArray cutAgain = Contents(base + QStringLiteral("Header")).first(30);
     Put(base + QStringLiteral("Header"), cutAgain);
-    desktop.folders = {base};
     Actn("OpenBaseActn").Action()->trigger();
     EXPECT_EQ(notifier.boxes.size(), 2);
     EXPECT_EQ(notifier.boxes.value(1), warning.arg(base, "Header.bad1"));
