@@ -6,8 +6,17 @@
 #include "store/chunk_bytes.h"
 #include "store/file_magic.h"
 #include "store/read_whole_file.h"
+#include "store/store_errors.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 
 namespace lmv::store {
 
@@ -71,6 +80,47 @@ private:
     model::TBaseHeader& list_;
 };
 
+// More copies than this in one folder are not made: the index is then kept unwritten instead.
+constexpr int MaxDamagedHeaderCopies = 1000;
+
+[[noreturn]] void FailCopy(const QString& path, int error)
+{
+    throw FileError(QStringLiteral("Не удалось записать файл \"%1\": %2")
+                        .arg(path, QString::fromLocal8Bit(strerror(error))));
+}
+
+// Creates path, which must not exist, with the bytes; false when the name is taken.
+bool WriteNewFile(const QString& path, QByteArrayView bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        FailCopy(path, errno);
+    }
+    qsizetype written = 0;
+    int error = 0;
+    while (written < bytes.size() && !error) {
+        const ssize_t step = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
+        if (step > 0)
+            written += step;
+        else if (step == 0)
+            error = EIO;
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        ::unlink(name.constData());
+        FailCopy(path, error);
+    }
+    return true;
+}
+
 }
 
 QByteArray SerializeHeader(const model::TBaseHeader& list)
@@ -90,7 +140,7 @@ THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list)
 {
     list.clear();
     if (!CheckMagic(bytes.first(std::min<qsizetype>(bytes.size(), MagicSize)), HeaderFormat))
-        return {true, false};
+        return {true, false, !bytes.isEmpty()};
     THeaderParser parser(bytes, list);
     return {true, !parser.ReadChunks()};
 }
@@ -107,6 +157,28 @@ THeaderReadResult LoadHeaderFile(const QString& path, model::TBaseHeader& list)
 void WriteHeaderFile(const QString& path, const model::TBaseHeader& list)
 {
     SaveFileAtomically(path, SerializeHeader(list));
+}
+
+QString DamagedHeaderCopyName(int n)
+{
+    const QString name = QLatin1String(HeaderFileName) + QLatin1String(".bad");
+    return n == 0 ? name : name + QString::number(n);
+}
+
+QString KeepDamagedHeader(const QString& folder, QByteArrayView bytes)
+{
+    const QDir dir(folder);
+    for (int n = 0; n < MaxDamagedHeaderCopies; ++n) {
+        const QString name = DamagedHeaderCopyName(n);
+        const QFileInfo taken(dir.filePath(name));
+        if (taken.exists() || taken.isSymLink() || !WriteNewFile(taken.filePath(), bytes))
+            continue;
+        SyncFolder(folder);
+        return name;
+    }
+    throw FileError(QStringLiteral("В папке \"%1\" уже %2 копий индекса")
+                        .arg(folder)
+                        .arg(MaxDamagedHeaderCopies));
 }
 
 }

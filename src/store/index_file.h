@@ -20,11 +20,13 @@ enum HeaderTag : int32_t {
 struct THeaderReadResult {
     bool Found = false;
     bool Cut = false;  // the file ended inside a chunk; the entries before it were kept
+    bool Foreign = false;  // the file holds bytes but no index magic: the list is empty
 };
 
 QByteArray SerializeHeader(const model::TBaseHeader& list);
 
-// list := the entries of the bytes; a foreign file gives an empty list without an error.
+// list := the entries of the bytes; a foreign file gives an empty list without an error (Foreign
+// unless it is empty).
 // Throws UnknownFormatError or InvalidIntegerError for another version (the list stays empty).
 THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list);
 
@@ -33,5 +35,14 @@ THeaderReadResult ParseHeader(QByteArrayView bytes, model::TBaseHeader& list);
 THeaderReadResult LoadHeaderFile(const QString& path, model::TBaseHeader& list);
 
 void WriteHeaderFile(const QString& path, const model::TBaseHeader& list);
+
+// The name of the n-th copy of a damaged index: "Header.bad", then "Header.bad1", "Header.bad2",
+// ...
+QString DamagedHeaderCopyName(int n);
+
+// Writes bytes (a damaged index) into folder under the first copy name no entry of the folder
+// has, never over one, and syncs it to disk; returns that name. FileError when it cannot be
+// written (a partial copy is removed again).
+QString KeepDamagedHeader(const QString& folder, QByteArrayView bytes);
 
 }

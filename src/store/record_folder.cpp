@@ -3,8 +3,10 @@
 #include "common/day_count.h"
 #include "common/errors.h"
 #include "store/background_save.h"
+#include "store/file_magic.h"
 #include "store/file_time.h"
 #include "store/index_file.h"
+#include "store/read_whole_file.h"
 #include "store/record_names.h"
 #include "store/start_dir.h"
 #include "store/store_errors.h"
@@ -215,22 +217,62 @@ void TRecordStore::SaveHeaderBeforeLeaving()
     }
 }
 
+// A file that is no index is kept as it is, and so is a damaged index whose copy could not be
+// made; an index of another version is thrown as well.
 void TRecordStore::LoadHeaderFile()
 {
     headerRejected_ = false;
     refusalReported_ = false;
+    headerList_.clear();
+    std::optional<TWholeFile> file;
+    THeaderReadResult read;
     try {
-        if (store::LoadHeaderFile(HeaderPath(), headerList_).Cut)
-            notifier_.MessageBox(
-                QStringLiteral(
-                    "Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён.")
-                    .arg(recordDir_),
-                common::BoxIcon::Warning);
+        file = ReadWholeFile(HeaderPath(), HeaderFormat);
+        if (file)
+            read = ParseHeader(file->Bytes(), headerList_);
     } catch (const common::Error&) {
         headerList_.clear();
         headerRejected_ = true;
         throw;
     }
+    if (read.Foreign)
+        headerRejected_ = true;  // told at the first write, as for another version
+    else if (read.Cut)
+        KeepCutHeader(file->Bytes());
+}
+
+void TRecordStore::KeepCutHeader(QByteArrayView bytes)
+{
+    QString message =
+        QStringLiteral("Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён.")
+            .arg(recordDir_);
+    QString failure = QStringLiteral("папка на просматриваемом съемном диске");
+    if (!IsOnBrowsedDisk(recordDir_)) {
+        try {
+            message += QStringLiteral(" Исходный файл сохранён рядом как \"%1\".")
+                           .arg(KeepDamagedHeader(recordDir_, bytes));
+            failure.clear();
+        } catch (const common::Error& error) {
+            failure = error.message();
+        }
+    }
+    if (!failure.isEmpty()) {
+        message += QStringLiteral(" Копия исходного файла не сохранена (%1), поэтому индекс не "
+                                  "перезаписывается; «Создать индекс заново» заменит его.")
+                       .arg(failure);
+        headerRejected_ = true;
+        refusalReported_ = true;
+    }
+    notifier_.MessageBox(message, common::BoxIcon::Warning);
+}
+
+bool TRecordStore::IsOnBrowsedDisk(const QString& path) const
+{
+    if (!IsBrowsing())
+        return false;
+    const QString disk = QDir::cleanPath(QFileInfo(browseDir_).absoluteFilePath());
+    const QString inside = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return inside == disk || inside.startsWith(disk.endsWith(u'/') ? disk : disk + u'/');
 }
 
 void TRecordStore::OpenRecordDir()

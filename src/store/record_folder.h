@@ -11,6 +11,7 @@
 #include "store/index_lists.h"
 #include "store/record_file.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -38,8 +39,10 @@ public:
     const QString& BrowseDir() const { return browseDir_; }  // '' = the record folder is listed
     const model::TBaseHeader& HeaderList() const { return headerList_; }
     const model::TBaseHeader& DirList() const { return dirList_; }
-    // The folder's index could not be read (another version): it is never overwritten until
-    // RebuildHeader replaces it.
+    // The folder's index could not be read (another version), is no index (a "Header" of other
+    // bytes), or was damaged and no copy of it could be made: it is never overwritten until
+    // RebuildHeader replaces it. That is told once: at the first index write after the load,
+    // or for a damaged one in its warning.
     bool HeaderWriteRefused() const { return headerRejected_; }
     model::TDateTime Now() const;
 
@@ -85,7 +88,11 @@ public:
 
     // Creates RecordDir when missing, removes the stale temporaries of interrupted saves and
     // loads the index. An index of another version is thrown after the switch and is then
-    // never overwritten (HeaderWriteRefused). An error while no record folder is set.
+    // never overwritten (HeaderWriteRefused), nor is a "Header" that is no index (read as an
+    // empty one, no message). A damaged index keeps its whole entries and is warned about; its
+    // bytes are first kept beside it as Header.bad (Header.bad1, ... when taken), but never on
+    // the browsed disk, and an index that could not be copied is never overwritten either. An
+    // empty "Header" is rewritten. An error while no record folder is set.
     void OpenRecordDir();
     // Saves the index being left (a failure is shown, the switch goes on), ends browsing,
     // closes a record still waiting for its end-of-run values and opens dir. Refused while a
@@ -108,6 +115,8 @@ public:
 
 private:
     void LoadHeaderFile();
+    void KeepCutHeader(QByteArrayView bytes);
+    bool IsOnBrowsedDisk(const QString& path) const;
     void SaveHeaderBeforeLeaving();
     QString HeaderPath() const;
     bool IsBrowsing() const { return !browseDir_.isEmpty(); }

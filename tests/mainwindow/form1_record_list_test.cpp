@@ -1,12 +1,13 @@
 // The record list in the running window over a real record folder: the date filter, removal,
 // the rebuilt index, retitled lines and switching the record folder, also to one whose index
-// is of another version or while a recording runs.
+// is of another version or damaged, or while a recording runs.
 #include "form1_fixture.h"
 
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_list/list_lines.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "store/index_file.h"
 #include "store/record_file.h"
 
 #include <QDateEdit>
@@ -67,6 +68,19 @@ protected:
     mainwindow::TAction& Actn(const char* name) const
     {
         return form->Actn(QString::fromLatin1(name));
+    }
+
+    static void Put(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     static void WriteIndexOfAnotherVersion(const QString& dir)
@@ -239,6 +253,49 @@ TEST_F(Form1RecordListTest, AnIndexOfAnotherVersionShowsItsFolderThenTheError)
     QFile index(newer + QStringLiteral("/Header"));
     ASSERT_TRUE(index.open(QIODevice::ReadOnly));
     EXPECT_EQ(index.readAll(), QByteArray("LMVHv101"));
+}
+
+// The whole entries of a damaged index are listed; its bytes stay beside it, a second damage
+// gets a copy of its own, and a rebuild lists the records alone.
+TEST_F(Form1RecordListTest, ADamagedIndexIsKeptAsHeaderBadAndARebuildSkipsTheCopies)
+{
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    ASSERT_TRUE(QDir().mkpath(base));
+    const double day = common::DateTimeToDays(today);
+    const QByteArray damaged =
+        store::SerializeHeader({{"первая", "0", day}, {"вторая", "1", day}}).chopped(3);
+    Put(base + QStringLiteral("Header"), damaged);
+    Form();
+    const QString warning =
+        QStringLiteral("Индекс папки \"%1\" прочитан не полностью: файл обрезан или повреждён. "
+                       "Исходный файл сохранён рядом как \"%2\".");
+    EXPECT_EQ(notifier.boxes, QStringList({warning.arg(base, "Header.bad")}));
+    Actn("ShowAllActn").Execute();
+    EXPECT_EQ(Titles(), QStringList({"первая", "вторая"}));
+    EXPECT_EQ(Contents(base + QStringLiteral("Header.bad")), damaged);
+
+    desktop.folders = {base};  // leaving the folder rewrites its index; opening it reads it back
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(Titles(), QStringList({"первая", "вторая"}));
+
+    desktop.folders = {folder.path() + QStringLiteral("/other"), base};
+    Actn("OpenBaseActn").Action()->trigger();
+    const QByteArray cutAgain = Contents(base + QStringLiteral("Header")).first(30);
+    Put(base + QStringLiteral("Header"), cutAgain);
+    Actn("OpenBaseActn").Action()->trigger();
+    EXPECT_EQ(notifier.boxes.size(), 2);
+    EXPECT_EQ(notifier.boxes.value(1), warning.arg(base, "Header.bad1"));
+    EXPECT_EQ(Contents(base + QStringLiteral("Header.bad")), damaged);
+    EXPECT_EQ(Contents(base + QStringLiteral("Header.bad1")), cutAgain);
+
+    Stored("0", otherDay, "запись");
+    Actn("RebuildDBActn").Execute();
+    EXPECT_EQ(Titles(), QStringList({"запись"}));
+    EXPECT_EQ(notifier.boxes.size(), 2);
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(Contents(base + QStringLiteral("Header.bad")), damaged);
+    EXPECT_EQ(Contents(base + QStringLiteral("Header.bad1")), cutAgain);
 }
 
 TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChangesNothing)

@@ -1,6 +1,7 @@
 // Recording in the running window over a real record folder: the lamp gate, start and stop with
 // their look, live points on their series, the autosave written on a worker and read back with
-// the store's reader, the titration device's discard, failed saves, the run clock and the close.
+// the store's reader, the titration device's discard, failed saves, the run clock and the close,
+// also over a "Header" that is no index or is empty.
 #include "link/frame_codec.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "store/index_file.h"
 #include "store/record_file.h"
 #include "store/record_folder.h"
 #include "support/fake_desktop.h"
@@ -20,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -34,6 +37,19 @@ namespace {
 
 using mainwindow::TChartSeries;
 using model::TPoint;
+
+void Put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 std::vector<TPoint> PointsOf(const TChartSeries& series)
 {
@@ -427,6 +443,50 @@ TEST_F(Form1RecordingTest, SaveErrorAtCloseIsShownAndTheWindowStillCloses)
     form->show();
     EXPECT_TRUE(form->close());
     EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+// Nothing is said at start; the run is stored, the file stays as it was through the run and the
+// exit, and its refusal is told once, at the run's first index write.
+TEST_F(Form1RecordingTest, AHeaderThatIsNoIndexOutlivesARunAndTheExitAndIsToldOnce)
+{
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    ASSERT_TRUE(QDir().mkpath(base));
+    const QByteArray foreign = "the lab's own notes\r\n";
+    Put(base + QStringLiteral("Header"), foreign);
+    form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(form->ListBox1->count(), 0);
+
+    Start();
+    const QString name = store.RecordFileName;
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Индекс папки \"%1\"").arg(base)));
+    EXPECT_TRUE(notifier.boxes[0].contains(QStringLiteral("не перезаписывается")));
+    form->AddPoint(0, 1.0, 10.0);
+    Autosave();
+    form->AddPoint(0, 2.0, 11.0);
+    ASSERT_TRUE(StartStop().Execute());
+    form->close();
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(Contents(base + QStringLiteral("Header")), foreign);
+    EXPECT_EQ(StoredPoints(name, 0), std::vector<TPoint>({{1.0, 10.0}, {2.0, 11.0}}));
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(base + QStringLiteral("Header.bad")));
+}
+
+TEST_F(Form1RecordingTest, AnEmptyHeaderIsRewrittenByTheRun)
+{
+    const QString base = folder.path() + QStringLiteral("/Lmv2Pr/Base/");
+    ASSERT_TRUE(QDir().mkpath(base));
+    Put(base + QStringLiteral("Header"), QByteArray());
+    Start();
+    const QString name = store.RecordFileName;
+    ASSERT_TRUE(StartStop().Execute());
+    model::TBaseHeader stored;
+    store::LoadHeaderFile(base + QStringLiteral("Header"), stored);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].FileName, name);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(Form1RecordingTest, StatusTextAndTestRamp)

@@ -6,6 +6,8 @@
 #include "store_fixtures.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -123,6 +125,50 @@ TEST(IndexReader, ForeignFileIsAnEmptyIndexAndAnotherVersionAnError)
             << magic;
         EXPECT_TRUE(list.empty()) << magic;
     }
+}
+
+TEST(IndexReader, OnlyAFileThatHoldsBytesButNoMagicIsForeign)
+{
+    THeaderReadResult result;
+    for (const QByteArray& bytes :
+         {test::MinimalRecordBytes(), QByteArray("LMV"), QByteArray("notes\r\n")}) {
+        EXPECT_TRUE(Parsed(bytes, &result).empty());
+        EXPECT_TRUE(result.Foreign) << bytes.toStdString();
+    }
+    Parsed(QByteArray(), &result);
+    EXPECT_FALSE(result.Foreign) << "an empty file holds nothing to keep";
+    Parsed(test::TwoEntryIndexBytes(), &result);
+    EXPECT_FALSE(result.Foreign);
+    Parsed(test::TwoEntryIndexBytes().chopped(1), &result);
+    EXPECT_FALSE(result.Foreign);
+    EXPECT_TRUE(result.Cut);
+}
+
+TEST(IndexFile, DamagedIndexCopiesTakeTheFirstFreeNameAndNeverReplaceAFile)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    EXPECT_EQ(DamagedHeaderCopyName(0), "Header.bad");
+    EXPECT_EQ(DamagedHeaderCopyName(12), "Header.bad12");
+    EXPECT_EQ(KeepDamagedHeader(dir.path(), "first"), "Header.bad");
+    EXPECT_EQ(KeepDamagedHeader(dir.path(), "second"), "Header.bad1");
+    ASSERT_TRUE(QFile::link(folder.filePath("nowhere"), folder.filePath("Header.bad2")));
+    {
+        QFile taken(folder.filePath("Header.bad3"));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+        taken.write("theirs");
+    }
+    EXPECT_EQ(KeepDamagedHeader(dir.path(), QByteArray(100000, 'x')), "Header.bad4");
+    const auto contents = [&](const char* name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    EXPECT_EQ(contents("Header.bad"), "first");
+    EXPECT_EQ(contents("Header.bad1"), "second");
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("nowhere")));
+    EXPECT_EQ(contents("Header.bad3"), "theirs");
+    EXPECT_EQ(contents("Header.bad4"), QByteArray(100000, 'x'));
+    EXPECT_THROW(KeepDamagedHeader(folder.filePath("missing"), "x"), FileError);
 }
 
 TEST(IndexFile, AnIndexLargerThanAnyFolderIsRefusedUnreadAndTheListIsEmpty)

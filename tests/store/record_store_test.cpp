@@ -310,6 +310,137 @@ TEST_F(RecordStoreTest, IndexOfAnotherVersionIsNeverOverwrittenUntilARebuild)
     EXPECT_EQ(StoredIndex(), (model::TBaseHeader{{"b", first, 2.0}}));
 }
 
+// The refusal of a foreign index, as told at the first write.
+const QString RefusalStart = QStringLiteral("Индекс папки \"%1\" не прочитан");
+
+TEST_F(RecordStoreTest, AHeaderThatIsNoIndexIsNeverOverwrittenAndToldOnceUntilARebuild)
+{
+    const QString other = QDir(temp.path()).filePath("other/");
+    QDir().mkpath(other);
+    const QByteArray foreign = "my notes about the runs\r\n";
+    Put(other + HeaderFileName, foreign);
+    store.SetRecordDir(other);
+    EXPECT_TRUE(store.HeaderList().empty());
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << "reading it says nothing";
+    EXPECT_TRUE(store.HeaderWriteRefused());
+
+    const QString first = store.SaveNewRecord(Titled("a", 1.0));
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].startsWith(RefusalStart.arg(other)))
+        << notifier.boxes[0].toStdString();
+    EXPECT_TRUE(notifier.boxes[0].contains("«Создать индекс заново»"));
+    store.SaveRecordFile(first, Titled("b", 2.0));
+    store.DeleteRecord(store.SaveNewRecord(Titled("c", 3.0)));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(Contents(other + HeaderFileName), foreign);
+    EXPECT_TRUE(QFileInfo::exists(other + first));
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(other + DamagedHeaderCopyName(0)));
+
+    store.RebuildHeader();
+    EXPECT_FALSE(store.HeaderWriteRefused());
+    EXPECT_EQ(StoredIndex(), (model::TBaseHeader{{"b", first, 2.0}}));
+    EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+TEST_F(RecordStoreTest, AnEmptyHeaderHoldsNothingAndIsRewritten)
+{
+    const QString other = QDir(temp.path()).filePath("other/");
+    QDir().mkpath(other);
+    Put(other + HeaderFileName, "");
+    store.SetRecordDir(other);
+    EXPECT_FALSE(store.HeaderWriteRefused());
+    const QString first = store.SaveNewRecord(Titled("a", 1.0));
+    EXPECT_EQ(StoredIndex(), (model::TBaseHeader{{"a", first, 1.0}}));
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(other + DamagedHeaderCopyName(0)));
+}
+
+TEST_F(RecordStoreTest, ADamagedIndexIsKeptAsHeaderBadBeforeItsFirstRewrite)
+{
+    const QByteArray damaged = test::TwoEntryIndexBytes().chopped(3);
+    Put(InBase(HeaderFileName), damaged);
+    store.OpenRecordDir();
+    EXPECT_EQ(FileNames(store.HeaderList()), (QStringList{"0", "1_0"}));
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(notifier.boxes[0],
+              QStringLiteral("Индекс папки \"%1\" прочитан не полностью: файл обрезан или "
+                             "повреждён. Исходный файл сохранён рядом как \"Header.bad\".")
+                  .arg(store.RecordDir()));
+    EXPECT_EQ(Contents(InBase("Header.bad")), damaged);
+    EXPECT_FALSE(store.HeaderWriteRefused());
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(FileNames(StoredIndex()), (QStringList{"0", "1_0"}));
+    EXPECT_EQ(Contents(InBase("Header.bad")), damaged);
+
+    const QByteArray again = test::TwoEntryIndexBytes().first(20);
+    Put(InBase(HeaderFileName), again);
+    store.OpenRecordDir();
+    ASSERT_EQ(notifier.boxes.size(), 2);
+    EXPECT_TRUE(notifier.boxes[1].endsWith("сохранён рядом как \"Header.bad1\"."))
+        << notifier.boxes[1].toStdString();
+    EXPECT_EQ(Contents(InBase("Header.bad")), damaged);
+    EXPECT_EQ(Contents(InBase("Header.bad1")), again);
+
+    QDir().mkpath(InBase("Header.bad2"));  // a name taken by anything is passed over
+    Put(InBase("Header.bad3"), "someone's");
+    Put(InBase(HeaderFileName), again);
+    store.OpenRecordDir();
+    EXPECT_EQ(Contents(InBase("Header.bad3")), "someone's");
+    EXPECT_EQ(Contents(InBase("Header.bad4")), again);
+}
+
+TEST_F(RecordStoreTest, TheBrowsedDiskGetsNoCopyOfADamagedIndex)
+{
+    const QString disk = QDir(temp.path()).filePath("disk/");
+    QDir().mkpath(disk);
+    const QByteArray damaged = test::TwoEntryIndexBytes().chopped(3);
+    Put(disk + HeaderFileName, damaged);
+    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    store.SetBrowseDir(disk);
+    store.SaveRecordFile(store.RecordFileName, Titled("live, later", 4.0));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files), QStringList{HeaderFileName});
+    EXPECT_EQ(Contents(disk + HeaderFileName), damaged);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+
+    // A record folder on the browsed disk: its damaged index is not copied there, so it is kept.
+    QFile::remove(disk + HeaderFileName);
+    store.SetRecordDir(disk);
+    store.SetBrowseDir(disk);
+    Put(disk + HeaderFileName, damaged);
+    store.OpenRecordDir();
+    EXPECT_TRUE(store.HeaderWriteRefused());
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].contains("Копия исходного файла не сохранена"))
+        << notifier.boxes[0].toStdString();
+    store.SaveNewRecord(Titled("new", 5.0));
+    store.SaveHeaderAtExit();
+    EXPECT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(Contents(disk + HeaderFileName), damaged);
+    EXPECT_FALSE(QFileInfo::exists(disk + DamagedHeaderCopyName(0)));
+}
+
+TEST_F(RecordStoreTest, ARebuildSkipsTheCopiesOfDamagedIndexes)
+{
+    Put(InBase("kept"), SerializeRecord(Titled("kept", 5.0)));
+    Put(InBase(HeaderFileName), test::TwoEntryIndexBytes().chopped(3));
+    store.OpenRecordDir();
+    Put(InBase(HeaderFileName), test::TwoEntryIndexBytes().first(9));
+    store.OpenRecordDir();
+    const QByteArray copy = Contents(InBase("Header.bad1"));
+    ASSERT_EQ(copy, test::TwoEntryIndexBytes().first(9));
+    notifier.boxes.clear();
+
+    store.RebuildHeader();
+    EXPECT_EQ(FileNames(store.HeaderList()), QStringList{"kept"});
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(Contents(InBase("Header.bad1")), copy);
+    store.OpenRecordDir();
+    EXPECT_TRUE(QFileInfo::exists(InBase("Header.bad"))) << "no stale temporary of a save";
+    EXPECT_EQ(FileNames(store.HeaderList()), QStringList{"kept"});
+}
+
 TEST_F(RecordStoreTest, OpeningAFolderRemovesOnlyTheSavesOwnStaleTemporaries)
 {
     const QString other = QDir(temp.path()).filePath("other/");
