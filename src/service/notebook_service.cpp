@@ -50,19 +50,22 @@ common::TFileDialogSpec TNotebookService::FileDialogSpec()
     return spec;
 }
 
-TNotebookService::TPageRead TNotebookService::AskPage(int page, QString* failure)
+TNotebookService::TPageRead TNotebookService::AskPage(int page, QString* failure,
+                                                      TServiceResult* cause)
 {
     link_.TxFrame[3] = static_cast<uint8_t>(page - 1);
-    const std::optional<link::TRxFrame> answer =
-        AskInstrument(link_, notifier_, link::NotebookPageFrame, 2);
-    if (!answer)
+    const TAskResult answer = AskInstrument(link_, notifier_, link::NotebookPageFrame, 2);
+    if (!answer) {
+        *cause = answer.failure;
         return TPageRead::Failed;
+    }
     if (IsEmptyNotebookPage(*answer))
         return TPageRead::Empty;
     try {
         fields_ = DecodeNotebookPage(*answer);
     } catch (const common::Error& error) {
         *failure = error.message();
+        *cause = TServiceResult::BadAnswer;
         return TPageRead::Failed;
     }
     return TPageRead::Filled;
@@ -72,15 +75,16 @@ TServiceResult TNotebookService::ReadPage(int page)
 {
     if (page < 1 || page > LastNotebookPage) {
         notifier_.MessageBox(common::RangeError().message(), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::InvalidRequest;
     }
     if (!RequestCanStart(link_, notifier_))
         return TServiceResult::Refused;
     QString failure;
-    const TPageRead read = AskPage(page, &failure);
+    TServiceResult cause = TServiceResult::Done;
+    const TPageRead read = AskPage(page, &failure, &cause);
     if (!failure.isEmpty())
         notifier_.MessageBox(failure, common::BoxIcon::Error);
-    return read == TPageRead::Failed ? TServiceResult::Failed : TServiceResult::Done;
+    return read == TPageRead::Failed ? cause : TServiceResult::Done;
 }
 
 TServiceResult TNotebookService::DumpToFile(int chooserValue, const TDumpView& view)
@@ -100,14 +104,15 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
         notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::FileFailed;
     }
     QString failure;
+    TServiceResult cause = TServiceResult::Done;
     int failedPage = 0;
     for (int page = 1; page <= LastNotebookPage; ++page) {
         if (view.showChooser)
             view.showChooser(page);
-        const TPageRead read = AskPage(page, &failure);
+        const TPageRead read = AskPage(page, &failure, &cause);
         if (read == TPageRead::Empty)
             break;
         if (read == TPageRead::Failed) {
@@ -120,12 +125,12 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
         if (file.write(line) != line.size()) {
             notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
             file.cancelWriting();
-            return TServiceResult::Failed;
+            return TServiceResult::FileFailed;
         }
     }
     if (!file.commit()) {
         notifier_.MessageBox(FileFailedText.arg(file.errorString()), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::FileFailed;
     }
     if (failedPage == 0)
         return TServiceResult::Done;
@@ -133,7 +138,7 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
     if (!failure.isEmpty())
         text += QStringLiteral(": ") + failure;
     notifier_.MessageBox(text + LinesKeptText, common::BoxIcon::Error);
-    return TServiceResult::Failed;
+    return cause;
 }
 
 }

@@ -336,6 +336,7 @@ TEST_F(InstrumentLinkTest, RequestOnAClosedPortFailsAtOnceWithoutWaiting)
     EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_FALSE(link.AwaitingReply());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::NotSent);
 }
 
 TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
@@ -349,6 +350,7 @@ TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_TRUE(notifier.boxes.isEmpty());  // nothing was sent
     EXPECT_FALSE(link.AwaitingReply());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::Refused);
 }
 
 TEST(MessageCatalogue, CodesWithAHandlerSlotAreExactlyTheReceivedOnes)
