@@ -25,15 +25,15 @@ QString RewriteUnquoted(const QString& pattern, OnUnquoted onUnquoted)
     return out;
 }
 
-QString ShortDatePattern(const QLocale& locale)
+// Whether the pattern names the month ("MMM" or "MMMM") outside its '...' literals.
+bool NamesMonths(const QString& pattern)
 {
-    return RewriteUnquoted(locale.dateFormat(QLocale::ShortFormat),
-                           [](const QString& pattern, qsizetype& i, QString& out) {
-                               if (pattern[i] != QLatin1Char('/'))
-                                   return false;
-                               out += QLatin1Char('-');
-                               return true;
-                           });
+    bool names = false;
+    RewriteUnquoted(pattern, [&](const QString& text, qsizetype& i, QString&) {
+        names = names || text.mid(i, 3) == QLatin1String("MMM");
+        return false;
+    });
+    return names;
 }
 
 // The zone field goes with the blanks before it (or after it, when it opens the pattern) and
@@ -81,6 +81,19 @@ QString WithAsciiDigits(const QString& text, const QLocale& locale)
                              characters.size());
 }
 
+}
+
+QString ShortDatePattern(const QLocale& locale)
+{
+    const QString system = locale.dateFormat(QLocale::ShortFormat);
+    if (NamesMonths(system))
+        return QString::fromLatin1(RussianShortDatePattern);
+    return RewriteUnquoted(system, [](const QString& pattern, qsizetype& i, QString& out) {
+        if (pattern[i] != QLatin1Char('/'))
+            return false;
+        out += QLatin1Char('-');
+        return true;
+    });
 }
 
 QString ShortDateText(const QDate& date, const QLocale& locale)

@@ -54,7 +54,7 @@ bool TInstrumentLink::Connect()
 void TInstrumentLink::Disconnect()
 {
     driver_.Disconnect();
-    EndWait(nullptr);
+    EndWait(nullptr, TRequestEnd::LinkClosed);
 }
 
 bool TInstrumentLink::Connected() const { return driver_.Connected(); }
@@ -122,14 +122,15 @@ void TInstrumentLink::Dispatch(const TRxFrame& frame)
     const bool shortFrame = frame.length < FindMessage(code)->layoutLength;
     if (EndsWait(code)) {
         if (shortFrame) {
-            EndWait(nullptr);
+            EndWait(nullptr, TRequestEnd::BadAnswer);
         } else if (code == NotebookPageFrame) {
-            EndWait(&frame);  // the answer fills no row
+            EndWait(&frame, TRequestEnd::Answered);  // the answer fills no row
         } else if (code == CalibrationPointFrame) {
             const bool handled = CallHandler(frame);
-            EndWait(handled ? &frame : nullptr);
+            EndWait(handled ? &frame : nullptr,
+                    handled ? TRequestEnd::Answered : TRequestEnd::BadAnswer);
         } else {
-            EndWait(&frame);
+            EndWait(&frame, TRequestEnd::Answered);
             CallHandler(frame);
         }
         return;
@@ -189,10 +190,12 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
 {
     // Inside the processing of a chunk (a handler's box) no poll can deliver the answer.
     if (awaitingReply_ || processing_) {
+        requestEnd_ = TRequestEnd::Refused;
         notifier_.Beep();
         return std::nullopt;
     }
     answer_.reset();
+    requestEnd_ = TRequestEnd::NotSent;
     // The flag rises only after a successful send: the "Error Output" box of a failed one runs an
     // event loop in which an arriving answering code must not pass for the answer. Nothing is
     // parsed between the send and the wait.
@@ -201,6 +204,7 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
         return std::nullopt;
     }
     awaitingReply_ = true;
+    waitEnd_ = TRequestEnd::NoAnswer;  // unless an answer or the port's end comes first
     QEventLoop loop;
     QTimer bound;
     bound.setSingleShot(true);
@@ -211,6 +215,8 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
     loop.exec();
     waitLoop_ = nullptr;
     awaitingReply_ = false;
+    // Set here, after the wait: a request refused meanwhile has set it for its own caller.
+    requestEnd_ = answer_ ? TRequestEnd::Answered : waitEnd_;
     if (!answer_) {
         notifier_.Beep();
         return std::nullopt;
@@ -220,11 +226,12 @@ std::optional<TRxFrame> TInstrumentLink::Request(uint8_t code, int len)
     return answer;
 }
 
-void TInstrumentLink::EndWait(const TRxFrame* answer)
+void TInstrumentLink::EndWait(const TRxFrame* answer, TRequestEnd end)
 {
     if (!awaitingReply_)
         return;
     awaitingReply_ = false;
+    waitEnd_ = end;
     if (answer != nullptr)
         answer_ = *answer;
     else
@@ -237,6 +244,8 @@ void TInstrumentLink::SetRequestTimeout(int milliseconds) { requestTimeoutMs_ = 
 
 bool TInstrumentLink::AwaitingReply() const { return awaitingReply_; }
 
+TRequestEnd TInstrumentLink::LastRequestEnd() const { return requestEnd_; }
+
 TLampColor TInstrumentLink::Lamp() const { return lamp_; }
 
 void TInstrumentLink::SetLampWhite()
@@ -247,7 +256,7 @@ void TInstrumentLink::SetLampWhite()
 
 void TInstrumentLink::OnPortLost()
 {
-    EndWait(nullptr);
+    EndWait(nullptr, TRequestEnd::LinkClosed);
     emit PortLost();
 }
 

@@ -23,6 +23,16 @@ namespace lmv::link {
 
 enum class TLampColor { White, Lime, Red };
 
+// How the latest request ended: with its answer, or why without one.
+enum class TRequestEnd {
+    Answered,
+    Refused,  // another request was waiting, or the call came from inside a chunk
+    NotSent,  // the port did not take the whole frame
+    NoAnswer,  // the wait timed out
+    BadAnswer,  // the answer was shorter than its layout, or its handler raised an error
+    LinkClosed,  // the port was closed or went away during the wait
+};
+
 class TInstrumentLink : public QObject {
     Q_OBJECT
 public:
@@ -55,6 +65,8 @@ public:
     // answer was shorter than its layout, or another request is already waiting or the call comes
     // from inside the processing of a received chunk (both refused at once).
     std::optional<TRxFrame> Request(uint8_t code, int len);
+    // Why the latest Request returned what it did (Answered before the first).
+    TRequestEnd LastRequestEnd() const;
     // The bound of the wait; RequestTimeoutMs unless a test shortens it.
     void SetRequestTimeout(int milliseconds);
 
@@ -77,7 +89,7 @@ private:
     void OnGoodFrame();
     void Dispatch(const TRxFrame& frame);
     bool EndsWait(uint8_t code) const;
-    void EndWait(const TRxFrame* answer);
+    void EndWait(const TRxFrame* answer, TRequestEnd end);
     bool CallHandler(const TRxFrame& frame);  // false when the handler raised an error
     void ShowHandlerError(const QString& message);
     void OnPortLost();
@@ -90,6 +102,8 @@ private:
     TLampColor lamp_ = TLampColor::White;
     bool awaitingReply_ = false;
     std::optional<TRxFrame> answer_;
+    TRequestEnd requestEnd_ = TRequestEnd::Answered;
+    TRequestEnd waitEnd_ = TRequestEnd::NoAnswer;  // how the wait in progress ended
     QEventLoop* waitLoop_ = nullptr;
     int requestTimeoutMs_ = RequestTimeoutMs;
     bool processing_ = false;

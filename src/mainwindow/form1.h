@@ -245,7 +245,9 @@ public:
     void FinishRecord();
     void ShowRecord(const QString& fileName, TTableOnShow table = TTableOnShow::Emptied);
     void ShowEndPoint(double result1, double result2);
+    // A line whose file cannot be shown gives the selection back to the shown record's line.
     void ListBox1Click();
+    void SelectShownRecordsLine();
     // The record on screen is the live one (its name, no disk browsed).
     bool LiveRecordIsShown() const;
     void RefreshBaseList();

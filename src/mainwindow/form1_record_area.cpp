@@ -2,6 +2,7 @@
 // by Splitter1, and the removable-disk chooser it opens.
 #include "mainwindow/form1.h"
 
+#include "common/date_time_text.h"
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/tool_icons.h"
@@ -33,8 +34,10 @@ void TForm1::CreateRecordArea()
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setCalendarPopup(true);
     // Month and day names come from the locale, not from Qt's translations; the date text in the
-    // field keeps the system's pattern.
+    // field has the pattern of every date the program shows (the widgets follow the C locale,
+    // whose own pattern names the months in English).
     DateTimePicker1->calendarWidget()->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    DateTimePicker1->setDisplayFormat(common::ShortDatePattern());
     ToolBar1->addWidget(DateTimePicker1);
     ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
     column->addWidget(ToolBar1);

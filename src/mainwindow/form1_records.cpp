@@ -180,13 +180,31 @@ bool TForm1::LiveRecordIsShown() const
     return LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
 }
 
+// A file that cannot be shown (a record of another version, an unreadable file) leaves the
+// record on screen, the charts and the properties window as they were: the list goes back to
+// that record's line (to none when it is not listed), so that all three name the same record.
+// The error goes on to be told.
 void TForm1::ListBox1Click()
 {
     const int line = ListBox1->currentRow();
     if (line < 0 || !ListBox1->item(line)->isSelected() ||
         std::size_t(line) >= store_.FilteredList.size())
         return;
-    ShowRecord(store_.FilteredList[std::size_t(line)].FileName);
+    try {
+        ShowRecord(store_.FilteredList[std::size_t(line)].FileName);
+    } catch (...) {
+        SelectShownRecordsLine();
+        throw;
+    }
+}
+
+void TForm1::SelectShownRecordsLine()
+{
+    const QSignalBlocker quiet(ListBox1);
+    const int shown = LineOfFile(store_.FilteredList, store_.SelectedFileName);
+    ListBox1->setCurrentRow(shown);
+    if (shown < 0)
+        ListBox1->clearSelection();
 }
 
 // Selecting the shown record's line is no click: nothing is shown anew.
@@ -197,7 +215,7 @@ void TForm1::RefreshBaseList()
     store_.ApplyFilter();
     for (const model::TBaseHeaderRecord& entry : store_.FilteredList)
         ListBox1->addItem(BaseListLine(entry));
-    ListBox1->setCurrentRow(LineOfFile(store_.FilteredList, store_.SelectedFileName));
+    SelectShownRecordsLine();
 }
 
 TChartSeries* TForm1::SeriesNamed(const QString& name) const

@@ -44,6 +44,11 @@ void ShowTexts(const std::array<QLabel*, N>& labels, const std::array<QString, N
         labels[i]->setText(texts[i]);
 }
 
+QDateTime PcClock(const TForm1Options& options)
+{
+    return options.pcClock ? options.pcClock() : QDateTime::currentDateTime();
+}
+
 void ShowNotebookFields(TForm1& form)
 {
     const service::TNotebookFields& fields = form.Notebook->Fields();
@@ -58,15 +63,13 @@ void ShowNotebookFields(TForm1& form)
 
 }
 
-// Many desktops mute the bell: a request refused or left unanswered is also told in the status
-// line for a few seconds.
+// Many desktops mute the bell: a request that failed is also told in the status line for a few
+// seconds, with its cause (refused, not sent, unanswered, answered wrongly, ...).
 void TForm1::TellServiceOutcome(service::TServiceResult result)
 {
-    if (result == service::TServiceResult::Refused)
-        ShowFailureBriefly(
-            QStringLiteral("Запрос не отправлен: прибор ещё не ответил на предыдущий"));
-    else if (result == service::TServiceResult::Failed)
-        ShowFailureBriefly(QStringLiteral("Прибор не ответил на запрос"));
+    const QString text = service::ServiceFailureText(result);
+    if (!text.isEmpty())
+        ShowFailureBriefly(text);
 }
 
 void TForm1::CreateServices()
@@ -140,13 +143,13 @@ void TForm1::Button23Click()
 
 void TForm1::Button24Click()
 {
-    TellServiceOutcome(InstrumentClock->SetClock(QDateTime::currentDateTime()));
+    TellServiceOutcome(InstrumentClock->SetClock(PcClock(options_)));
     StaticText41->setText(InstrumentClock->PcText());
 }
 
 void TForm1::Button25Click()
 {
-    TellServiceOutcome(InstrumentClock->GetClock(QDateTime::currentDateTime()));
+    TellServiceOutcome(InstrumentClock->GetClock(PcClock(options_)));
     StaticText41->setText(InstrumentClock->PcText());
     StaticText42->setText(InstrumentClock->InstrumentText());
 }
@@ -162,7 +165,7 @@ void TForm1::Button28Click()
     service::TNotebookService::TDumpView view;
     view.showChooser = [this](int page) { SpinEdit6->setValue(page); };
     view.showFields = [this] { ShowNotebookFields(*this); };
-    Notebook->DumpToFile(SpinEdit6->value(), view);
+    TellServiceOutcome(Notebook->DumpToFile(SpinEdit6->value(), view));
 }
 
 void TForm1::Button27Click() { service::SendNotebookDump(*link_, SpinEdit10->value()); }

@@ -103,7 +103,8 @@ void TForm1::CreateCursorSeries()
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and
-// the widgets follow the C locale. Dates print '-' through common::ShortDateText.
+// the widgets follow the C locale. Dates print through common::ShortDatePattern: the system's
+// numeric pattern with '-' for '/', the Russian one where the system's names months.
 void TForm1::UsePointAndDashSeparators() { QLocale::setDefault(QLocale::c()); }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -32,15 +32,18 @@ TCalibrationService::TCalibrationService(link::TInstrumentLink& link, common::No
 {
 }
 
+// An error before the first request was sent is one of the request's values; one after it, of
+// an answer (a unit index outside the table, more points than a request can name).
 TServiceResult TCalibrationService::Guarded(const std::function<TServiceResult()>& read)
 {
     if (!RequestCanStart(link_, notifier_))
         return TServiceResult::Refused;
+    asked_ = false;
     try {
         return read();
     } catch (const std::exception&) {
         notifier_.MessageBox(common::CurrentErrorMessage(), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return asked_ ? TServiceResult::BadAnswer : TServiceResult::InvalidRequest;
     }
 }
 
@@ -52,10 +55,10 @@ TServiceResult TCalibrationService::ReadPoints(int kind, int channel, int number
     for (int i = 0; i < count; ++i) {
         std::copy(std::begin(request), std::end(request), link_.TxFrame + 3);
         link_.TxFrame[6] = RequestByte(i);
-        const std::optional<link::TRxFrame> answer =
-            AskInstrument(link_, notifier_, link::CalibrationPointFrame, 5);
+        asked_ = true;
+        const TAskResult answer = AskInstrument(link_, notifier_, link::CalibrationPointFrame, 5);
         if (!answer)
-            return TServiceResult::Failed;
+            return answer.failure;
         const TCalibrationPoint point = DecodeCalibrationPoint(*answer);
         carry_.Take(point);
         show(point);

@@ -40,6 +40,7 @@ private:
 
     link::TInstrumentLink& link_;
     common::Notifier& notifier_;
+    bool asked_ = false;  // the read in progress has sent a request
     TCalibrationCarry carry_;
     QString unitText_;  // of the latest answer whose unit index was in the table
     TGeneralCalibrationReadout general_;

@@ -21,11 +21,11 @@ TServiceResult TClockService::SetClock(const QDateTime& now)
         payload = ClockPayload(time);
     } catch (const common::RangeError& error) {
         notifier_.MessageBox(error.message(), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::ClockOutOfRange;
     }
     std::copy(payload.begin(), payload.end(), link_.TxFrame + 3);
-    if (!AskInstrument(link_, notifier_, link::SetClockFrame, 7))
-        return TServiceResult::Failed;
+    if (const TAskResult answer = AskInstrument(link_, notifier_, link::SetClockFrame, 7); !answer)
+        return answer.failure;
     pcText_ = ClockText(time);
     return TServiceResult::Done;
 }
@@ -34,10 +34,9 @@ TServiceResult TClockService::GetClock(const QDateTime& now)
 {
     if (!RequestCanStart(link_, notifier_))
         return TServiceResult::Refused;
-    const std::optional<link::TRxFrame> answer =
-        AskInstrument(link_, notifier_, link::GetClockFrame, 1);
+    const TAskResult answer = AskInstrument(link_, notifier_, link::GetClockFrame, 1);
     if (!answer)
-        return TServiceResult::Failed;
+        return answer.failure;
     pcText_ = ClockText(ClockTimeOf(now));
     instrumentText_ = ClockText(DecodeClockAnswer(*answer));
     return TServiceResult::Done;

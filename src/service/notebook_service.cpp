@@ -61,19 +61,22 @@ common::TFileDialogSpec TNotebookService::FileDialogSpec()
     return spec;
 }
 
-TNotebookService::TPageRead TNotebookService::AskPage(int page, QString* failure)
+TNotebookService::TPageRead TNotebookService::AskPage(int page, QString* failure,
+                                                      TServiceResult* cause)
 {
     link_.TxFrame[3] = static_cast<uint8_t>(page - 1);
-    const std::optional<link::TRxFrame> answer =
-        AskInstrument(link_, notifier_, link::NotebookPageFrame, 2);
-    if (!answer)
+    const TAskResult answer = AskInstrument(link_, notifier_, link::NotebookPageFrame, 2);
+    if (!answer) {
+        *cause = answer.failure;
         return TPageRead::Failed;
+    }
     if (IsEmptyNotebookPage(*answer))
         return TPageRead::Empty;
     try {
         fields_ = DecodeNotebookPage(*answer);
     } catch (const common::Error& error) {
         *failure = error.message();
+        *cause = TServiceResult::BadAnswer;
         return TPageRead::Failed;
     }
     return TPageRead::Filled;
@@ -83,15 +86,16 @@ TServiceResult TNotebookService::ReadPage(int page)
 {
     if (page < 1 || page > LastNotebookPage) {
         notifier_.MessageBox(common::RangeError().message(), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::InvalidRequest;
     }
     if (!RequestCanStart(link_, notifier_))
         return TServiceResult::Refused;
     QString failure;
-    const TPageRead read = AskPage(page, &failure);
+    TServiceResult cause = TServiceResult::Done;
+    const TPageRead read = AskPage(page, &failure, &cause);
     if (!failure.isEmpty())
         notifier_.MessageBox(failure, common::BoxIcon::Error);
-    return read == TPageRead::Failed ? TServiceResult::Failed : TServiceResult::Done;
+    return read == TPageRead::Failed ? cause : TServiceResult::Done;
 }
 
 TServiceResult TNotebookService::DumpToFile(int chooserValue, const TDumpView& view)
@@ -112,15 +116,16 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
         file.emplace(fileName);
     } catch (const common::Error& error) {
         notifier_.MessageBox(FileFailedText.arg(error.message()), common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::FileFailed;
     }
     QString failure;
+    TServiceResult cause = TServiceResult::Done;
     int failedPage = 0;
     bool lineFailed = false;
     for (int page = 1; page <= LastNotebookPage; ++page) {
         if (view.showChooser)
             view.showChooser(page);
-        const TPageRead read = AskPage(page, &failure);
+        const TPageRead read = AskPage(page, &failure, &cause);
         if (read == TPageRead::Empty)
             break;
         if (read == TPageRead::Failed) {
@@ -147,7 +152,7 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
             text = PageNotWrittenText.arg(QString::number(failedPage), failure) +
                 QStringLiteral(". ") + text;
         notifier_.MessageBox(text, common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::FileFailed;
     }
     if (failedPage == 0)
         return TServiceResult::Done;
@@ -155,13 +160,13 @@ TServiceResult TNotebookService::WritePages(const QString& fileName, const TDump
         notifier_.MessageBox(PageNotWrittenText.arg(QString::number(failedPage), failure) +
                                  LinesBeforeText(failedPage),
                              common::BoxIcon::Error);
-        return TServiceResult::Failed;
+        return TServiceResult::FileFailed;
     }
     QString text = PageFailedText.arg(failedPage);
     if (!failure.isEmpty())
         text += QStringLiteral(": ") + failure;
     notifier_.MessageBox(text + LinesKeptText, common::BoxIcon::Error);
-    return TServiceResult::Failed;
+    return cause;
 }
 
 }

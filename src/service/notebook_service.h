@@ -36,7 +36,8 @@ public:
 
 private:
     enum class TPageRead { Filled, Empty, Failed };
-    TPageRead AskPage(int page, QString* failure);
+    // A failed read sets *cause; one with a bad field also sets *failure, the field's error.
+    TPageRead AskPage(int page, QString* failure, TServiceResult* cause);
     TServiceResult WritePages(const QString& fileName, const TDumpView& view);
 
     link::TInstrumentLink& link_;

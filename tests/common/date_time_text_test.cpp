@@ -32,6 +32,7 @@ TEST_P(LocaleTexts, ShortDateAndLongTime)
 INSTANTIATE_TEST_SUITE_P(
     Locales, LocaleTexts,
     ::testing::Values(LocaleCase{"ru_RU", "08.03.2018", "14:05:09"},
+                      LocaleCase{"C", "08.03.2018", "14:05:09"},  // "d MMM yyyy": Russian
                       LocaleCase{"en_US", "3-8-18", "2:05:09 PM"},  // '/' prints as '-'
                       LocaleCase{"de_DE", "08.03.18", "14:05:09"},  // other separators stay
                       LocaleCase{"ja_JP", "2018-03-08", QStringLiteral("14時05分09秒")},
@@ -45,6 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"fa_IR", "2018-3-8", "14:05:09"},  // native digits print as ASCII
                       LocaleCase{"ff_SN", "8-3-2018", "14:05:09"}),
     lmv::test::PrintedName());  // digits outside the 16-bit plane
+
+// The window is Russian: a system pattern that names months gives way to the Russian one; a
+// numeric pattern stays the system's, with '-' for '/'.
+TEST(ShortDatePattern, ThePatternOfEveryDateShown)
+{
+    EXPECT_EQ(QLocale::c().dateFormat(QLocale::ShortFormat), "d MMM yyyy");
+    EXPECT_EQ(ShortDatePattern(QLocale::c()), "dd.MM.yyyy");
+    EXPECT_EQ(ShortDatePattern(QLocale(QStringLiteral("ru_RU"))), "dd.MM.yyyy");
+    EXPECT_EQ(ShortDatePattern(QLocale(QStringLiteral("en_US"))), "M-d-yy");
+    EXPECT_EQ(ShortDatePattern(QLocale(QStringLiteral("de_DE"))), "dd.MM.yy");
+    EXPECT_EQ(ShortDateText(QDate(2026, 12, 11), QLocale::c()), "11.12.2026");
+}
 
 TEST(DateTimeText, LeavesOutTheTimeExactlyAtMidnight)
 {

@@ -75,6 +75,7 @@ TEST_F(InstrumentLinkPtyTest, SilentInstrumentEndsTheWaitAfterTheBoundWithOneBee
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_FALSE(link.AwaitingReply());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::NoAnswer);
 }
 
 TEST_F(InstrumentLinkPtyTest, ProgramWaitsThreeSecondsByDefault)
@@ -107,6 +108,7 @@ TEST_F(InstrumentLinkPtyTest, CalibrationAnswerEndsTheWaitAfterItsHandler)
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(handlers.Slots(), "CalibrationPoint ");
     EXPECT_TRUE(awaitingInHandler);
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::Answered);
 }
 
 TEST_F(InstrumentLinkPtyTest, FailedCalibrationHandlerFailsTheRequest)
@@ -116,6 +118,7 @@ TEST_F(InstrumentLinkPtyTest, FailedCalibrationHandlerFailsTheRequest)
     EXPECT_FALSE(link.Request(CalibrationPointFrame, 5).has_value());
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
     EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::BadAnswer);
 }
 
 TEST_F(InstrumentLinkPtyTest, ShortAnswerFailsTheRequestAtOnce)
@@ -129,6 +132,7 @@ TEST_F(InstrumentLinkPtyTest, ShortAnswerFailsTheRequestAtOnce)
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_FALSE(link.AwaitingReply());
     EXPECT_TRUE(handlers.calls.empty());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::BadAnswer);
 }
 
 TEST_F(InstrumentLinkPtyTest, SecondRequestWhileOneWaitsIsRefused)
@@ -141,6 +145,7 @@ TEST_F(InstrumentLinkPtyTest, SecondRequestWhileOneWaitsIsRefused)
     EXPECT_EQ(first->code(), SetClockFrame);
     EXPECT_FALSE(second.has_value());
     EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::Answered) << "the refusal was the other's";
 }
 
 TEST_F(InstrumentLinkPtyTest, DeviceGoneEndsTheWaitAndIsForwardedOnce)
@@ -156,6 +161,7 @@ TEST_F(InstrumentLinkPtyTest, DeviceGoneEndsTheWaitAndIsForwardedOnce)
     EXPECT_EQ(lost.count(), 1);
     EXPECT_FALSE(link.Connected());
     EXPECT_EQ(notifier.beeps, 1);
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::LinkClosed);
 }
 
 TEST_F(InstrumentLinkPtyTest, ReassemblyStartsAfreshAtEveryConnect)

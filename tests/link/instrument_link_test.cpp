@@ -337,6 +337,7 @@ TEST_F(InstrumentLinkTest, RequestOnAClosedPortFailsAtOnceWithoutWaiting)
     EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_FALSE(link.AwaitingReply());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::NotSent);
 }
 
 TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
@@ -350,6 +351,7 @@ TEST_F(InstrumentLinkTest, RequestFromInsideAHandlerIsRefusedAtOnce)
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_TRUE(notifier.boxes.isEmpty());  // nothing was sent
     EXPECT_FALSE(link.AwaitingReply());
+    EXPECT_EQ(link.LastRequestEnd(), TRequestEnd::Refused);
 }
 
 TEST(MessageCatalogue, CodesWithAHandlerSlotAreExactlyTheReceivedOnes)

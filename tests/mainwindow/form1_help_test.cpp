@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -149,6 +151,29 @@ TEST_F(HelpTest, TheViewerCommandPutsInTheContextAndTheFile)
     EXPECT_FALSE(real.OpenHelpTopic(QStringLiteral("/p/help/Lmv2pr.chm"), 2));
 }
 
+// What the README says of F1 is what the program does: it needs only the viewer, starts it
+// whether or not the help file is there, and says nothing without the viewer.
+TEST_F(HelpTest, TheReadmeSaysWhatF1NeedsAsTheProgramDoesIt)
+{
+    QFile readme(QStringLiteral(LMV_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll()).simplified();
+    const qsizetype f1 = text.indexOf(QStringLiteral("F1 "));
+    ASSERT_GE(f1, 0);
+    const QString help = text.mid(f1, 600);
+    EXPECT_FALSE(text.contains(QStringLiteral("when both are there")));
+    EXPECT_TRUE(help.contains(QStringLiteral("F1 needs `xchm` on the PATH"))) << help.toStdString();
+    EXPECT_TRUE(help.contains(QStringLiteral("the program says nothing")));
+    EXPECT_TRUE(help.contains(QStringLiteral("does not look for the help file")));
+
+    mainwindow::TQtDesktop real;
+    real.SetHelpViewer({QStringLiteral("true"), {QStringLiteral("{file}")}});
+    EXPECT_TRUE(real.OpenHelpTopic(QStringLiteral("/no/such/folder/help/Lmv2pr.chm"), 2))
+        << "the viewer starts though the file is missing";
+    real.SetHelpViewer({QStringLiteral("no-such-help-viewer-here"), {}});
+    EXPECT_FALSE(real.OpenHelpTopic(form->HelpFile, 2));
+}
+
 TEST_F(HelpTest, AboutBoxShowsTheNameAndVersionEachTimeItOpens)
 {
     for (int time = 0; time < 2; ++time) {
@@ -162,15 +187,72 @@ TEST_F(HelpTest, AboutBoxShowsTheNameAndVersionEachTimeItOpens)
     EXPECT_TRUE(form->AboutBox->ProductName->text().endsWith(QLatin1Char('x')));
 }
 
-TEST_F(HelpTest, AboutBoxLinksOpenThroughTheDesktop)
+// The About box says in its own words what it is and where its documentation
+// is. Without a real address a link label is plain text: no link, no hand cursor, a click opens
+// nothing.
+TEST_F(HelpTest, AboutBoxShowsTheProgramsOwnTextsAndNoAddressIsALink)
 {
     mainwindow::TAboutBox& box = *form->AboutBox;
-    emit box.WebSiteLabel->linkActivated(QStringLiteral("https://example.org/"));
-    emit box.MailToLabel->linkActivated(QStringLiteral("mailto:info@example.org"));
+    QStringList texts;
+    for (const QLabel* label : box.findChildren<QLabel*>())
+        texts << label->text();
+    const QString all = texts.join(u'\n');
+    for (const char* placeholder :
+         {"example.org", "название организации", "Почтовый адрес", "Изготовитель"})
+        EXPECT_FALSE(all.contains(QString::fromUtf8(placeholder))) << placeholder;
+    EXPECT_TRUE(box.NameLabel->text().contains(QStringLiteral("Лумивер-00x")));
+    EXPECT_TRUE(box.NameLabel->text().contains(QStringLiteral("рограмм")));
+    EXPECT_TRUE(all.contains(QStringLiteral("README")));
+    for (QLabel* link : {box.WebSiteLabel, box.MailToLabel}) {
+        SCOPED_TRACE(link->objectName().toStdString());
+        EXPECT_FALSE(link->text().isEmpty());
+        EXPECT_EQ(link->textFormat(), Qt::PlainText);
+        EXPECT_FALSE(link->text().contains(QStringLiteral("<a")));
+        EXPECT_NE(link->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    EXPECT_TRUE(desktop.openedAddresses.isEmpty());
+}
+
+TEST_F(HelpTest, AboutBoxLinksWithARealAddressOpenThroughTheDesktop)
+{
+    mainwindow::TAboutBox::TTexts texts = mainwindow::TAboutBox::ProgramTexts();
+    texts.webSite = {QStringLiteral("сайт"), QStringLiteral("https://lumiver.test/")};
+    texts.mail = {QStringLiteral("почта"), QStringLiteral("mailto:desk@lumiver.test")};
+    mainwindow::TAboutBox box(notifier, desktop, texts);
+    for (QLabel* link : {box.WebSiteLabel, box.MailToLabel}) {
+        EXPECT_EQ(link->textFormat(), Qt::RichText);
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    }
+    EXPECT_TRUE(box.WebSiteLabel->text().contains(QStringLiteral(">сайт</a>")));
+    emit box.WebSiteLabel->linkActivated(QStringLiteral("https://lumiver.test/"));
+    emit box.MailToLabel->linkActivated(QStringLiteral("mailto:desk@lumiver.test"));
     EXPECT_EQ(desktop.openedAddresses,
-              (QStringList{"https://example.org/", "mailto:info@example.org"}));
+              (QStringList{"https://lumiver.test/", "mailto:desk@lumiver.test"}));
     QTest::mouseDClick(box.Image1, Qt::LeftButton);
     EXPECT_EQ(notifier.boxes.size(), 1);
+}
+
+// Centred on the desktop, not on the main window, each time it opens.
+TEST_F(HelpTest, AboutBoxOpensCentredOnTheDesktop)
+{
+    const QRect desk = form->screen()->availableGeometry();
+    form->setGeometry(desk.left() + 10, desk.top() + 10, desk.width() / 3, desk.height() / 3);
+    std::vector<QPoint> centres;
+    desktop.onModal = [&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        centres.push_back(dialog.frameGeometry().center());
+        dialog.hide();
+        return 0;
+    };
+    for (int time = 0; time < 2; ++time)
+        form->Actn(QStringLiteral("AboutActn")).Execute();
+    ASSERT_EQ(centres.size(), 2u);
+    for (const QPoint centre : centres) {
+        EXPECT_LE(std::abs(centre.x() - desk.center().x()), 2) << centre.x();
+        EXPECT_LE(std::abs(centre.y() - desk.center().y()), 2) << centre.y();
+    }
 }
 
 TEST_F(HelpTest, PictureItemsPutTheCurrentChartOnTheClipboard)

@@ -53,7 +53,7 @@ protected:
     {
         mainwindow::TForm1& window = Form();
         if (!filled) {
-            // Page 0: the Part's small peak; page 2: ten points that would give other values.
+            // Page 0: the small reference peak; page 2: ten points that would give other values.
             Fill(*window.Series1, Steps(5, 2.0), {1, 3, 5, 3, 1});
             Fill(*window.FastLineSeries2, Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10});
             filled = true;

@@ -6,12 +6,14 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
+#include "store/store_errors.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -269,6 +271,59 @@ TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
     EXPECT_EQ(again.Title, "С карты");
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(store.SelectedFileName, "d.lmv");
+}
+
+// A click on the line of a file that is refused (a record of another version, one larger than
+// any record) leaves the list, the charts and the properties window on one record, and the
+// refusal is told.
+TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneRecord)
+{
+    const QString shown = Indexed("Показанная", 4);
+    const QString newer = Indexed("Новой версии");
+    const QString large = Indexed("Слишком большая");
+    Form().show();
+    Props().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const auto clickLine = [&](const QString& name) {
+        const int line = ListLineOf(name);
+        QListWidgetItem* item = form->ListBox1->item(line);
+        form->ListBox1->scrollToItem(item);
+        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {},
+                          form->ListBox1->visualItemRect(item).center());
+    };
+    const auto selectedLines = [&] {
+        std::vector<int> lines;
+        for (const QModelIndex& index : form->ListBox1->selectionModel()->selectedRows())
+            lines.push_back(index.row());
+        return lines;
+    };
+    clickLine(shown);
+    ASSERT_EQ(store.SelectedFileName, shown);
+    ASSERT_EQ(form->Series1->Count(), 4);
+
+    QFile newerFile(store.RecordDir() + newer);
+    ASSERT_TRUE(newerFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(newerFile.seek(0));
+    newerFile.write("LMVRv200");
+    newerFile.close();
+    clickLine(newer);
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_EQ(store.SelectedFileName, shown);
+    EXPECT_EQ(form->ListBox1->currentRow(), ListLineOf(shown));
+    EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(shown)});
+    EXPECT_EQ(Props().TitleEdit->text(), "Показанная");
+    EXPECT_EQ(form->Series1->Count(), 4);
+
+    // One larger than any record reads as a foreign file: all three show that empty record.
+    ASSERT_TRUE(QFile::resize(store.RecordDir() + large, store::MaxStoreFileSize + 1));
+    clickLine(large);
+    ASSERT_EQ(notifier.boxes.size(), 2);
+    EXPECT_TRUE(notifier.boxes[1].contains(large));
+    EXPECT_EQ(store.SelectedFileName, large);
+    EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(large)});
+    EXPECT_EQ(Props().TitleEdit->text(), "");
+    EXPECT_EQ(form->Series1->Count(), 0);
+    EXPECT_EQ(form->ShownRecord.Record().Mode, model::NotARecordFile);
 }
 
 // A record read in part is not rewritten for being shown; edited and left, it is written only

@@ -3,6 +3,7 @@
 // is of another version or damaged, or while a recording runs.
 #include "form1_fixture.h"
 
+#include "common/date_time_text.h"
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_list/list_lines.h"
@@ -122,6 +123,27 @@ TEST_F(Form1RecordListTest, TheDayFilterStartsOnTheStoresDayAndFollowsThePicker)
     EXPECT_TRUE(Actn("ByDateActn").Checked());
     EXPECT_FALSE(Actn("ShowAllActn").Checked());
     EXPECT_TRUE(Lines().isEmpty()) << "the picker's day holds";
+}
+
+// The window is Russian: the picker never names months in the C locale's English (which its
+// widgets follow), and under a system locale whose pattern does (the C locale, as the tests
+// run) the list and the picker read the Russian numeric date.
+TEST_F(Form1RecordListTest, DatesAreNumericWhereTheSystemsPatternNamesMonths)
+{
+    const QDateTime december(QDate(2026, 12, 11), QTime(14, 5, 9));
+    Stored("0", december, "декабрь");
+    Actn("ShowAllActn").Action()->trigger();
+    Actn("RebuildDBActn").Execute();
+    form->DateTimePicker1->setDate(december.date());
+    const QString picker = form->DateTimePicker1->displayFormat();
+    EXPECT_FALSE(picker.contains(QStringLiteral("MMM"))) << picker.toStdString();
+    EXPECT_EQ(picker, common::ShortDatePattern());
+    ASSERT_EQ(Lines().size(), 1);
+    EXPECT_FALSE(Lines()[0].contains(QStringLiteral("Dec")));
+    if (!QLocale::system().dateFormat(QLocale::ShortFormat).contains(QStringLiteral("MMM")))
+        GTEST_SKIP() << "the system's date pattern names no months here";
+    EXPECT_EQ(Lines()[0], QStringLiteral("11.12.2026 14:05:09 декабрь"));
+    EXPECT_EQ(form->DateTimePicker1->text(), QStringLiteral("11.12.2026"));
 }
 
 TEST_F(Form1RecordListTest, AFolderWithoutIndexListsNothingUntilTheIndexIsRebuilt)

@@ -5,12 +5,14 @@
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/string_grid.h"
+#include "service/service_request.h"
 #include "sim_instrument.h"
 #include "sim_terminal.h"
 #include "support/fake_desktop.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -30,7 +32,9 @@ protected:
         terminal.OnReceive = [this](const uint8_t* data, int size) {
             terminal.Send(instrument.Receive(data, size, QDateTime::currentDateTime()));
         };
-        form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, Options());
+        mainwindow::TForm1Options options = Options();
+        options.pcClock = [this] { return pcNow.isValid() ? pcNow : QDateTime::currentDateTime(); };
+        form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, options);
         form->Link().SetRequestTimeout(300);
         form->ComboBox1->setEditText(terminal.DevicePath());
         form->Button1->click();
@@ -38,6 +42,9 @@ protected:
     }
     void TearDown() override { form.reset(); }
 
+    QString Status() const { return form->StatusBar1->PanelText(mainwindow::TForm1::StatusPanel); }
+
+    QDateTime pcNow;  // the PC's clock of the clock buttons; the real one while invalid
     lmvsim::TSimInstrument instrument{lmvsim::TSimSettings{}};
     lmvsim::TSimTerminal terminal;
 };
@@ -103,6 +110,70 @@ TEST_F(Form1ServiceTest, UnansweredRequestIsToldInTheStatusLineAsWellAsBeeped)
               QStringLiteral("Прибор не ответил на запрос"));
 }
 
+// Each failed request tells its own cause; the clock and notebook fields keep their texts.
+TEST_F(Form1ServiceTest, AFailedRequestIsToldWithItsCause)
+{
+    mainwindow::TForm1& window = *form;
+    window.Button25->click();
+    window.Button26->click();
+    const QString clocks[] = {window.StaticText41->text(), window.StaticText42->text()};
+    const QString result = window.StaticText37->text();
+    ASSERT_FALSE(clocks[1].isEmpty());
+    ASSERT_EQ(result, "12.5");
+
+    instrument.SetFault(lmvsim::TSimFault::WrongCode);
+    window.Button25->click();
+    EXPECT_EQ(Status(), QStringLiteral("Прибор ответил не на этот запрос"));
+
+    instrument.SetFault(lmvsim::TSimFault::BadUnit);
+    window.SpinEdit6->setValue(2);
+    window.Button26->click();
+    EXPECT_EQ(Status(), QStringLiteral("Прибор прислал неверный ответ"));
+    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
+    EXPECT_EQ(window.StaticText37->text(), result);
+    window.Button21->click();
+    EXPECT_EQ(Status(), QStringLiteral("Прибор прислал неверный ответ"));
+
+    instrument.SetFault(lmvsim::TSimFault::None);
+    const size_t sent = instrument.ReceivedCodes().size();
+    for (const QDate day : {QDate(1999, 12, 31), QDate(2256, 1, 1)}) {
+        pcNow = QDateTime(day, QTime(12, 0));
+        window.Button24->click();
+        EXPECT_EQ(Status(), QStringLiteral("Не отправлено: год на ПК вне 2000–2255"));
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(instrument.ReceivedCodes().size(), sent) << "nothing was sent";
+    EXPECT_EQ(window.StaticText41->text(), clocks[0]);
+    EXPECT_EQ(window.StaticText42->text(), clocks[1]);
+
+    instrument.SetFault(lmvsim::TSimFault::Silent);
+    window.Button25->click();
+    EXPECT_EQ(Status(), QStringLiteral("Прибор не ответил на запрос"));
+    EXPECT_EQ(window.StaticText41->text(), clocks[0]);
+    EXPECT_EQ(window.StaticText42->text(), clocks[1]);
+}
+
+TEST_F(Form1ServiceTest, ARequestThePortDoesNotTakeIsToldAsNotSent)
+{
+    mainwindow::TForm1& window = *form;
+    window.Link().Disconnect();
+    window.Button25->click();
+    EXPECT_EQ(notifier.boxes, QStringList{"Error Output"});
+    EXPECT_EQ(Status(), QStringLiteral("Не отправлено: порт не принял запрос"));
+}
+
+TEST_F(Form1ServiceTest, EveryCauseFitsTheStatusPanel)
+{
+    const QLabel* panel = form->StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"));
+    ASSERT_NE(panel, nullptr);
+    const QFontMetrics metrics(panel->font());
+    for (int cause = 0; cause <= int(service::TServiceResult::Cancelled); ++cause) {
+        const QString text = service::ServiceFailureText(service::TServiceResult(cause));
+        EXPECT_LE(metrics.horizontalAdvance(text), panel->contentsRect().width())
+            << text.toStdString();
+    }
+}
+
 TEST_F(Form1ServiceTest, ClockButtonsShowBothClocks)
 {
     mainwindow::TForm1& window = *form;
@@ -129,6 +200,20 @@ TEST_F(Form1ServiceTest, NotebookToFileGoesThroughTheDesktopAndRestoresThePageCh
     EXPECT_EQ(window.StaticText37->text(), "1234567.5");
     window.Button28->click();  // cancelled
     EXPECT_EQ(desktop.saveSpecs.size(), 2u);
+}
+
+TEST_F(Form1ServiceTest, ANotebookDumpThatFailsTellsItsCauseToo)
+{
+    mainwindow::TForm1& window = *form;
+    instrument.SetFault(lmvsim::TSimFault::WrongCode, 1);
+    desktop.saveNames.push_back(folder.filePath("book.txt"));
+    window.Button28->click();
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Страница блокнота 2 не прочитана")));
+    EXPECT_EQ(Status(), QStringLiteral("Прибор ответил не на этот запрос"));
+    desktop.saveNames.push_back(folder.filePath("missing/book.txt"));
+    window.Button28->click();
+    EXPECT_EQ(Status(), QStringLiteral("Файл блокнота не записан"));
 }
 
 TEST_F(Form1ServiceTest, CommandButtonsSendWithoutWaiting)

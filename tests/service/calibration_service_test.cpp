@@ -98,14 +98,16 @@ TEST_F(CalibrationServiceTest, FailedReadShowsNothingOfWhatItHadRead)
         TSimFault fault;
         int beeps;
         int boxes;
+        TServiceResult result;
     };
-    for (const TCase& c : {TCase{TSimFault::Silent, 1, 0}, TCase{TSimFault::WrongCode, 1, 0},
-                           TCase{TSimFault::BadUnit, 0, 1}}) {
+    for (const TCase& c : {TCase{TSimFault::Silent, 1, 0, TServiceResult::NoAnswer},
+                           TCase{TSimFault::WrongCode, 1, 0, TServiceResult::WrongAnswer},
+                           TCase{TSimFault::BadUnit, 0, 1, TServiceResult::BadAnswer}}) {
         notifier = {};
         instrument.SetFault(TSimFault::None);
         ASSERT_EQ(service.ReadPhotometer(1), TServiceResult::Done);
         instrument.SetFault(c.fault, 2);
-        EXPECT_EQ(service.ReadPhotometer(1), TServiceResult::Failed);
+        EXPECT_EQ(service.ReadPhotometer(1), c.result);
         const TPhotometerReadout& page = service.Photometer();
         for (int row = 1; row < TPhotometerReadout::Rows; ++row)
             EXPECT_EQ(Row(page.grid, row), (std::vector<QString>(5))) << row;
@@ -121,7 +123,7 @@ TEST_F(CalibrationServiceTest, FailedReadShowsNothingOfWhatItHadRead)
 TEST_F(CalibrationServiceTest, BadUnitDoesNotBlockLaterReads)
 {
     instrument.SetFault(TSimFault::BadUnit);
-    EXPECT_EQ(service.ReadPhotometer(1), TServiceResult::Failed);
+    EXPECT_EQ(service.ReadPhotometer(1), TServiceResult::BadAnswer);
     instrument.SetFault(TSimFault::None);
     EXPECT_EQ(service.ReadPhotometer(2), TServiceResult::Done);
     EXPECT_EQ(service.Photometer().grid.Cell(0, 2), "  мкг/л");
@@ -144,8 +146,8 @@ TEST_F(CalibrationServiceTest, ReadWhileAnotherRequestWaitsIsRefusedBeforeAnythi
 
 TEST_F(CalibrationServiceTest, KindOutsideTheListSendsNothing)
 {
-    EXPECT_EQ(service.ReadGeneral(-1, 1, 1), TServiceResult::Failed);
-    EXPECT_EQ(service.ReadGeneral(11, 1, 1), TServiceResult::Failed);
+    EXPECT_EQ(service.ReadGeneral(-1, 1, 1), TServiceResult::InvalidRequest);
+    EXPECT_EQ(service.ReadGeneral(11, 1, 1), TServiceResult::InvalidRequest);
     EXPECT_EQ(notifier.boxes, QStringList({"Range check error", "Range check error"}));
     EXPECT_TRUE(instrument.ReceivedCodes().empty());
 }

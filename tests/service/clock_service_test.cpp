@@ -39,8 +39,11 @@ TEST_F(ClockServiceTest, GetClockShowsBothClocks)
 
 TEST_F(ClockServiceTest, YearOutsideTheByteSendsNothing)
 {
-    EXPECT_EQ(clock.SetClock(QDateTime(QDate(1999, 12, 31), QTime(23, 0))), TServiceResult::Failed);
-    EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
+    EXPECT_EQ(clock.SetClock(QDateTime(QDate(1999, 12, 31), QTime(23, 0))),
+              TServiceResult::ClockOutOfRange);
+    EXPECT_EQ(clock.SetClock(QDateTime(QDate(2256, 1, 1), QTime(0, 0))),
+              TServiceResult::ClockOutOfRange);
+    EXPECT_EQ(notifier.boxes, QStringList({"Range check error", "Range check error"}));
     EXPECT_EQ(clock.PcText(), "");
     QTest::qWait(50);
     EXPECT_TRUE(instrument.ReceivedCodes().empty());
@@ -49,11 +52,13 @@ TEST_F(ClockServiceTest, YearOutsideTheByteSendsNothing)
 TEST_F(ClockServiceTest, SilenceOrAnotherAnswerChangesNeitherText)
 {
     ASSERT_EQ(clock.GetClock(pcNow), TServiceResult::Done);
-    for (TSimFault fault : {TSimFault::Silent, TSimFault::WrongCode}) {
+    for (const auto& [fault, result] :
+         {std::pair{TSimFault::Silent, TServiceResult::NoAnswer},
+          std::pair{TSimFault::WrongCode, TServiceResult::WrongAnswer}}) {
         instrument.SetFault(fault);
         const QDateTime later = pcNow.addDays(1);
-        EXPECT_EQ(clock.GetClock(later), TServiceResult::Failed);
-        EXPECT_EQ(clock.SetClock(later), TServiceResult::Failed);
+        EXPECT_EQ(clock.GetClock(later), result);
+        EXPECT_EQ(clock.SetClock(later), result);
         EXPECT_EQ(clock.PcText(), "12:13:14   19-5-2010");
         EXPECT_EQ(clock.InstrumentText(), "9:5:7   3-4-2011");
     }

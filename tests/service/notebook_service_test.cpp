@@ -60,6 +60,52 @@ TEST_F(NotebookServiceTest, ReadPageShowsItsFieldsAndAnEmptyPageChangesNone)
     EXPECT_EQ(notebook.Fields().result, "0.100000001490116");
 }
 
+TEST_F(NotebookServiceTest, AFailedPageReadNamesItsCause)
+{
+    ASSERT_EQ(notebook.ReadPage(1), TServiceResult::Done);
+    EXPECT_EQ(notebook.ReadPage(0), TServiceResult::InvalidRequest);
+    EXPECT_EQ(notebook.ReadPage(LastNotebookPage + 1), TServiceResult::InvalidRequest);
+    EXPECT_EQ(instrument.ReceivedCodes().size(), 1u) << "nothing sent for a page out of range";
+    const struct {
+        TSimFault fault;
+        TServiceResult result;
+    } cases[] = {{TSimFault::Silent, TServiceResult::NoAnswer},
+                 {TSimFault::WrongCode, TServiceResult::WrongAnswer},
+                 {TSimFault::BadUnit, TServiceResult::BadAnswer}};
+    for (const auto& c : cases) {
+        instrument.SetFault(c.fault);
+        EXPECT_EQ(notebook.ReadPage(2), c.result);
+        EXPECT_EQ(notebook.Fields().result, "12.5");
+    }
+    EXPECT_EQ(notifier.boxes,
+              QStringList({"Range check error", "Range check error", "Range check error"}));
+}
+
+// The status line's texts: one of its own for each cause, none for a success or a cancel.
+TEST(ServiceFailureText, EachCauseHasItsOwnText)
+{
+    EXPECT_TRUE(ServiceFailureText(TServiceResult::Done).isEmpty());
+    EXPECT_TRUE(ServiceFailureText(TServiceResult::Cancelled).isEmpty());
+    const TServiceResult failures[] = {
+        TServiceResult::Refused,         TServiceResult::InvalidRequest,
+        TServiceResult::ClockOutOfRange, TServiceResult::NotSent,
+        TServiceResult::NoAnswer,        TServiceResult::LinkClosed,
+        TServiceResult::WrongAnswer,     TServiceResult::BadAnswer,
+        TServiceResult::FileFailed,
+    };
+    QStringList texts;
+    for (TServiceResult failure : failures) {
+        const QString text = ServiceFailureText(failure);
+        EXPECT_FALSE(text.isEmpty()) << int(failure);
+        EXPECT_FALSE(texts.contains(text)) << text.toStdString();
+        texts << text;
+    }
+    EXPECT_EQ(ServiceFailureText(TServiceResult::NoAnswer), "Прибор не ответил на запрос");
+    EXPECT_EQ(ServiceFailureText(TServiceResult::BadAnswer), "Прибор прислал неверный ответ");
+    EXPECT_EQ(ServiceFailureText(TServiceResult::ClockOutOfRange),
+              "Не отправлено: год на ПК вне 2000–2255");
+}
+
 TEST_F(NotebookServiceTest, DumpWritesOneLinePerPageUpToTheFirstEmptyOne)
 {
     ASSERT_EQ(Dump("book.txt"), TServiceResult::Done);
@@ -88,11 +134,14 @@ TEST_F(NotebookServiceTest, EmptyNotebookGivesAnEmptyFileAndCancelReadsNothing)
 
 TEST_F(NotebookServiceTest, DumpFailingPartWayKeepsTheLinesReadAndSaysWhichPage)
 {
-    for (TSimFault fault : {TSimFault::Silent, TSimFault::WrongCode, TSimFault::BadUnit}) {
+    for (const auto& [fault, result] :
+         {std::pair{TSimFault::Silent, TServiceResult::NoAnswer},
+          std::pair{TSimFault::WrongCode, TServiceResult::WrongAnswer},
+          std::pair{TSimFault::BadUnit, TServiceResult::BadAnswer}}) {
         notifier = {};
         chooser.clear();
         instrument.SetFault(fault, 2);
-        EXPECT_EQ(Dump("part.txt"), TServiceResult::Failed);
+        EXPECT_EQ(Dump("part.txt"), result);
         EXPECT_EQ(
             FileBytes("part.txt"),
             common::ToCp1251(QString::fromUtf8(PageLines[0]) + QString::fromUtf8(PageLines[1])));
@@ -123,7 +172,7 @@ TEST_F(NotebookServiceTest, DiskFullingPartWayKeepsTheWholeLinesWrittenAndSaysWh
         notifier = {};
         chooser.clear();
         const test::FullDisk disk(c.room);
-        EXPECT_EQ(Dump("book.txt"), TServiceResult::Failed);
+        EXPECT_EQ(Dump("book.txt"), TServiceResult::FileFailed);
         EXPECT_EQ(FileBytes("book.txt"), c.kept);
         ASSERT_EQ(notifier.boxes.size(), 1);
         EXPECT_EQ(notifier.boxes[0],
@@ -141,7 +190,7 @@ TEST_F(NotebookServiceTest, DiskFullingPartWayKeepsTheWholeLinesWrittenAndSaysWh
 TEST_F(NotebookServiceTest, FileThatCannotBeCreatedReadsNoPage)
 {
     desktop.saveNames.push_back(folder.filePath("missing/book.txt"));
-    EXPECT_EQ(notebook.DumpToFile(5, {}), TServiceResult::Failed);
+    EXPECT_EQ(notebook.DumpToFile(5, {}), TServiceResult::FileFailed);
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].startsWith("Файл блокнота не записан"));
     EXPECT_TRUE(instrument.ReceivedCodes().empty());

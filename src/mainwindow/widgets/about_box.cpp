@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -17,12 +18,6 @@ namespace lmv::mainwindow {
 
 namespace {
 
-// The maker's details are to be filled in by the maker.
-const char* const MakerName = "Изготовитель: название организации";
-const char* const MakerAddress = "Почтовый адрес изготовителя";
-const char* const MakerWebSite = "https://example.org/";
-const char* const MakerMail = "mailto:info@example.org";
-const char* const MakerDescription = "Разработка и выпуск лабораторных измерительных приборов";
 const char* const Saying = "Измеряй семь раз — записывай один.";
 constexpr int PictureSide = 64;
 
@@ -30,12 +25,32 @@ QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 }
 
+TAboutBox::TTexts TAboutBox::ProgramTexts()
+{
+    TTexts texts;
+    texts.name = QStringLiteral("Программа для работы с приборами Лумивер-00x");
+    texts.address = QStringLiteral("pH-метры и иономеры, кондуктометр, фотоколориметр, титраторы");
+    texts.webSite = {QStringLiteral("Документация программы — её файл README.md"), QString()};
+    texts.mail = {QStringLiteral("Как собрать, запустить и опробовать без прибора — там же"),
+                  QString()};
+    texts.description = QStringLiteral(
+        "Связь с прибором, графики, таблица показаний, записи, анализ кривых и отчёты");
+    return texts;
+}
+
 TAboutBox::TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, QWidget* parent)
+    : TAboutBox(notifier, desktop, ProgramTexts(), parent)
+{
+}
+
+TAboutBox::TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, const TTexts& texts,
+                     QWidget* parent)
     : QDialog(parent), notifier_(notifier), desktop_(desktop)
 {
     setObjectName(QStringLiteral("AboutBox"));
@@ -61,11 +76,11 @@ TAboutBox::TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, QWid
     productFont.setPointSizeF(productFont.pointSizeF() * 1.5);
     ProductName->setFont(productFont);
     Version = NewLabel(QStringLiteral("Version"), QStringLiteral("Версия:"), this);
-    NameLabel = NewLabel(QStringLiteral("NameLabel"), QString::fromUtf8(MakerName), this);
-    AdressLabel = NewLabel(QStringLiteral("AdressLabel"), QString::fromUtf8(MakerAddress), this);
-    WebSiteLabel = NewLink(QStringLiteral("WebSiteLabel"), QString::fromUtf8(MakerWebSite));
-    MailToLabel = NewLink(QStringLiteral("MailToLabel"), QString::fromUtf8(MakerMail));
-    Label1 = NewLabel(QStringLiteral("Label1"), QString::fromUtf8(MakerDescription), this);
+    NameLabel = NewLabel(QStringLiteral("NameLabel"), texts.name, this);
+    AdressLabel = NewLabel(QStringLiteral("AdressLabel"), texts.address, this);
+    WebSiteLabel = NewLink(QStringLiteral("WebSiteLabel"), texts.webSite);
+    MailToLabel = NewLink(QStringLiteral("MailToLabel"), texts.mail);
+    Label1 = NewLabel(QStringLiteral("Label1"), texts.description, this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(Image1, 0, 0, 2, 1);
@@ -92,15 +107,31 @@ void TAboutBox::FormCreate()
     }
 }
 
+// The version label, then the box in the middle of the desktop it opens on: the screen of the
+// main window (the primary one before there is a main window on a screen).
 void TAboutBox::FormShow()
 {
     Version->setText(QStringLiteral("Версия от: %1").arg(QString::fromLatin1(VersionText)));
+    adjustSize();
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect place(QPoint(), size());
+    place.moveCenter(screen->availableGeometry().center());
+    move(place.topLeft());
 }
 
-QLabel* TAboutBox::NewLink(const QString& name, const QString& address)
+// A label with a real address is a link with a hand cursor; one without shows its text plain.
+QLabel* TAboutBox::NewLink(const QString& name, const TLinkText& text)
 {
-    const QString shown = QString(address).remove(QStringLiteral("mailto:"));
-    auto* link = NewLabel(name, QStringLiteral("<a href=\"%1\">%2</a>").arg(address, shown), this);
+    if (text.address.isEmpty())
+        return NewLabel(name, text.text, this);
+    auto* link = NewLabel(name,
+                          QStringLiteral("<a href=\"%1\">%2</a>")
+                              .arg(text.address.toHtmlEscaped(), text.text.toHtmlEscaped()),
+                          this);
     link->setTextFormat(Qt::RichText);
     link->setOpenExternalLinks(false);
     link->setCursor(Qt::PointingHandCursor);

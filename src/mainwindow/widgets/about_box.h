@@ -1,6 +1,8 @@
 #pragma once
-// "О программе...": the program's name, its version date and the maker's labels. The links
-// open through the desktop.
+// "О программе...": the program's name, its version date and its own labels: what it is, the
+// instruments it serves, where its documentation is (its README) and what it does. A link label
+// with a real address opens it through the desktop; one without shows plain text. The box opens
+// centred on the desktop.
 #include <QDialog>
 
 class QLabel;
@@ -15,9 +17,25 @@ namespace lmv::mainwindow {
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, QWidget* parent = nullptr);
+    struct TLinkText {
+        QString text;
+        QString address;  // '' for none: the label is no link
+    };
+    struct TTexts {
+        QString name;  // NameLabel
+        QString address;  // AdressLabel
+        TLinkText webSite;  // WebSiteLabel
+        TLinkText mail;  // MailToLabel, a "mailto:" address
+        QString description;  // Label1
+    };
+    // The program's own texts.
+    static TTexts ProgramTexts();
 
-    // Each time the box is shown: the version label.
+    TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, QWidget* parent = nullptr);
+    TAboutBox(common::Notifier& notifier, common::TDesktop& desktop, const TTexts& texts,
+              QWidget* parent = nullptr);
+
+    // Each time the box is shown: the version label, and the box centred on the desktop.
     void FormShow();
 
     QLabel* Image1 = nullptr;
@@ -31,7 +49,7 @@ public:
 
 private:
     void FormCreate();
-    QLabel* NewLink(const QString& name, const QString& address);
+    QLabel* NewLink(const QString& name, const TLinkText& text);
 
     common::Notifier& notifier_;
     common::TDesktop& desktop_;

@@ -79,6 +79,16 @@ TEST(Journals, IodineRowPrintsBothValuesAndTheResultButNotAThird)
     EXPECT_EQ(page->printed, QStringLiteral("26.03.2018"));
 }
 
+TEST(Journals, PrintedDatesUnderTheCLocaleAreNumeric)
+{
+    EXPECT_EQ(BuildAgroJournalPage(NumberedTable(1, 16), 1, Noon, {}, QLocale::c())->printed,
+              QStringLiteral("26.03.2018 12:05:09"));
+    EXPECT_EQ(BuildIodineJournalPage(IodineTable({{QStringLiteral("12"), QString()}}), 1,
+                                     Noon.date(), QString(), QLocale::c())
+                  ->printed,
+              QStringLiteral("26.03.2018"));
+}
+
 TEST(Journals, IodineValueThatIsNoWholeNumberStopsTheReport)
 {
     for (const auto& [first, second] :

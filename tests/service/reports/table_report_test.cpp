@@ -44,6 +44,15 @@ TEST(TableReport, SecondPageStartsAtRow56AndEveryPageHasHeadingsAndTitle)
     EXPECT_EQ(page->columns[8], QStringList{QStringLiteral("c8r56")});
 }
 
+// A system locale whose date pattern names months in English (the C locale) prints the Russian
+// numeric date, as a Russian desktop does.
+TEST(TableReport, TheTitlesDateUnderTheCLocaleIsNumeric)
+{
+    const auto page = BuildTablePage(NumberedTable(1), 1, Noon, QLocale::c());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->title, QStringLiteral("Таблица 1 (время создания 26.03.2018 12:05:09)"));
+}
+
 TEST(TableReport, NarrowTablePrintsEmptyColumnsAndWideOnePrintsNine)
 {
     const auto narrow = BuildTablePage(NumberedTable(2, 3), 1, Noon, Russian);
