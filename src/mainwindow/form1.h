@@ -253,8 +253,10 @@ public:
     void RefreshBaseList();
 
     // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
-    // (a run's start, a folder switch), ShowPropFormForTitle opens it for a new run's title.
+    // (a folder switch); a run's start saves them as closing does and leaves an open window
+    // where it is (ClosePropFormForRun), and ShowPropFormForTitle opens it for the run's title.
     void ClosePropForm();
+    void ClosePropFormForRun();
     void ShowPropFormForTitle();
 
     // The record list, its folder and removable disks (form1_record_list.cpp,

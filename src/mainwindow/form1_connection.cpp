@@ -5,6 +5,7 @@
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/steady_tabs.h"
 
 #include <QLabel>
 #include <QSerialPortInfo>
@@ -96,8 +97,10 @@ void TForm1::ConnectActnExecute()
     driver.SetDTR(true);
 }
 
+// The tabs may narrow again to the readings' captions of now.
 void TForm1::ShowClosedState()
 {
+    ForgetTabWidths(*PageControl1);
     ComboBox1->setEnabled(true);
     link_->SetLampWhite();
     ConnectPanel->setText(NotConnectedText);

@@ -10,6 +10,7 @@
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/steady_tabs.h"
 #include "store/record_folder.h"
 
 #include <QCheckBox>
@@ -30,6 +31,7 @@ void TForm1MeasurementView::ChangeDeviceType(int code)
 {
     form_.DeviceType = code;
     form_.ConfigureForDevice(code);
+    ForgetTabWidths(*form_.PageControl1);
     form_.Panel3->setVisible(code == dtCorrosionMeter);
     form_.CorrosBox->setVisible(code == dtCorrosionMeter);
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/widgets/readings_grid_view.h"
+#include "mainwindow/widgets/steady_tabs.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
 
@@ -69,7 +70,7 @@ QLabel* NewStaticText(const QString& name, QWidget* parent)
 
 void TForm1::CreatePages()
 {
-    PageControl1 = new QTabWidget;
+    PageControl1 = new TSteadyTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     // With every page shown the captions do not fit: they stay whole and the bar scrolls.
     PageControl1->setElideMode(Qt::ElideNone);

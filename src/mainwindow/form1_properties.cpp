@@ -33,6 +33,17 @@ void TForm1::ClosePropForm()
         PropForm->close();
 }
 
+// A window closed and opened again is a new window to the desktop, which may place it anew (a
+// Wayland compositor always does, centred on the main window): an open window only runs its
+// close handler, and the run's title is typed where the operator left it.
+void TForm1::ClosePropFormForRun()
+{
+    if (PropForm && PropForm->isVisible())
+        RunReportingErrors(&TForm1::PropFormClose);
+    else
+        ClosePropForm();
+}
+
 void TForm1::ShowPropFormForTitle() { PropForm->ShowForTitle(); }
 
 // Closing the window is no leaving of the record: a cut record's edits stay on screen.

@@ -37,7 +37,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 // Closing the properties window saves the edits of the record it showed.
 void TForm1::NewRecord()
 {
-    ClosePropForm();
+    ClosePropFormForRun();
     store_.SelectedFileName.clear();
     store_.RecordFileName.clear();
     StartLiveRecord(store_.LiveRecord, DeviceType);

@@ -1,5 +1,7 @@
 #include "mainwindow/message_box_notifier.h"
 
+#include "mainwindow/widgets/box_placement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -65,7 +67,8 @@ common::BoxAnswer TMessageBoxNotifier::MessageBox(const QString& text, common::B
     const QString caption = !title.isEmpty() ? title
         : window_                            ? window_->windowTitle()
                                              : QApplication::applicationName();
-    QMessageBox box(BoxIconOf(icon), caption, text, ButtonsOf(buttons), window_);
+    QMessageBox box(BoxIconOf(icon), caption, text, ButtonsOf(buttons), BoxParent(window_));
+    FitCaption(box);
     return AnswerOf(box.exec());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The program's beep and message boxes: QApplication::beep and QMessageBox over the main window.
+// The program's beep and message boxes: QApplication::beep and QMessageBox over the main window,
+// or over the window in front of it, as wide as their captions (widgets/box_placement.h).
 #include "common/notifier.h"
 
 class QWidget;

@@ -18,6 +18,7 @@
 #include "support/pty_instrument.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -230,6 +231,54 @@ TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
         QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
     EXPECT_EQ(Form().ReadingsTable.Cell(1, 1), "1.500 \tmV");
+}
+
+// Every reading is written into its page's caption: the tabs hold their place all the same.
+// A tab never gets narrower while the instrument is connected, so no tab moves left under the
+// mouse; once the port is closed the tabs fit their captions again.
+TEST_F(Form1PtyTest, TabsKeepTheirPlaceWhileReadingsArrive)
+{
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().show();
+    Connect();
+    const QTabBar& bar = *Form().PageControl1->tabBar();
+    std::vector<QRect> widest(std::size_t(bar.count()));
+    QString caption = Form().PageControl1->tabText(0);
+    for (const double value : {1234.5, 7.0, -12.25, 0.5, -1.0, 25.125, 3.0}) {
+        lmvsim::TMeasurement reading;
+        reading.value = value;
+        reading.label = "pH 1";
+        reading.deviceType = 3;
+        lmvsim::TMeasurement temperature = reading;
+        temperature.channel = 1;
+        temperature.value = value / 10;
+        temperature.label = "    ";
+        Write({lmvsim::MeasurementFrameBytes(reading), lmvsim::MeasurementFrameBytes(temperature)},
+              0, 2);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return Form().PageControl1->tabText(0) != caption; }, 5000))
+            << value;
+        caption = Form().PageControl1->tabText(0);
+        QCoreApplication::processEvents();
+        for (int tab = 0; tab < bar.count(); ++tab) {
+            if (!bar.isTabVisible(tab))
+                continue;
+            const QRect place = bar.tabRect(tab);
+            QRect& before = widest[std::size_t(tab)];
+            if (!before.isNull()) {
+                EXPECT_GE(place.width(), before.width())
+                    << bar.tabText(tab).toStdString() << " after " << value;
+                EXPECT_GE(place.left(), before.left())
+                    << bar.tabText(tab).toStdString() << " after " << value;
+            }
+            before = place;
+        }
+    }
+    EXPECT_EQ(caption, "3.000 pH 1");
+    const int wide = bar.tabRect(0).width();
+    Form().Button1->click();  // "<-" closes the port
+    ASSERT_FALSE(Form().Link().Connected());
+    EXPECT_LT(bar.tabRect(0).width(), wide) << "the widest caption is forgotten";
 }
 
 TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPageAndTheRecord)

@@ -128,6 +128,60 @@ TEST_F(Form1PropertiesTest, TheActionTogglesTheWindowARunStartShowsItUnchecked)
     EXPECT_TRUE(Props().isVisible());
 }
 
+// Counts the times a window is hidden: a window hidden and shown again is a new window to the
+// desktop, which may place it anew.
+class HideCount : public QObject {
+public:
+    explicit HideCount(QWidget& window) { window.installEventFilter(this); }
+    int hides = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        hides += event->type() == QEvent::Hide;
+        return false;
+    }
+};
+
+// Centred on the main window when it first opens; where the operator moved and
+// sized it, it stays at every run start and opens again at every later opening.
+TEST_F(Form1PropertiesTest, OpensCentredFirstAndThenWhereTheOperatorLeftIt)
+{
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().move(100, 80);
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
+    form->DeviceType = 1;
+    form->NewRecord();
+    ASSERT_TRUE(Props().isVisible());
+    EXPECT_EQ(Props().frameGeometry().center(), Form().frameGeometry().center());
+
+    const QRect operatorsPlace(40, 30, 420, 510);
+    Props().setGeometry(operatorsPlace);
+    QCoreApplication::processEvents();
+    const WId window = Props().winId();
+    HideCount shown(Props());
+    TypeTitle("Первый опыт");
+    const QString firstRun = store.RecordFileName;
+    form->NewRecord();
+    EXPECT_EQ(shown.hides, 0) << "a run start leaves the open window as it is";
+    EXPECT_EQ(Props().winId(), window);
+    EXPECT_TRUE(Props().isVisible());
+    EXPECT_EQ(Props().geometry(), operatorsPlace);
+    EXPECT_EQ(Props().focusWidget(), Props().TitleEdit);
+    EXPECT_EQ(store.LiveRecord.Title, "Первый опыт") << "the close handler's save all the same";
+    EXPECT_FALSE(Form().Actn("ShowPropsActn").Checked());
+    EXPECT_NE(store.RecordFileName, firstRun);
+
+    Props().close();
+    form->NewRecord();
+    EXPECT_TRUE(Props().isVisible());
+    EXPECT_EQ(Props().geometry(), operatorsPlace) << "a run start after the operator closed it";
+    Form().Actn("ShowPropsActn").Execute();
+    Form().Actn("ShowPropsActn").Execute();
+    EXPECT_EQ(Props().geometry(), operatorsPlace) << "shown again by its action";
+}
+
 // The edited title reaches the file, the index and the list line when the record is left.
 TEST_F(Form1PropertiesTest, AnEditedStoredRecordIsWrittenWhenLeft)
 {

@@ -138,11 +138,16 @@ void TPropForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Centred on the main window the first time it is shown.
+// Centred on the main window the first time it is shown, its frame (not known before it is
+// first shown: taken as wide as the main window's) on the main window's frame; afterwards where
+// the operator put it.
 void TPropForm::showEvent(QShowEvent* event)
 {
     if (!placed_ && parentWidget()) {
-        move(parentWidget()->geometry().center() - rect().center());
+        const QWidget& main = *parentWidget();
+        QRect frame(QPoint(), size() + (main.frameSize() - main.size()));
+        frame.moveCenter(main.frameGeometry().center());
+        move(frame.topLeft());
         placed_ = true;
     }
     QWidget::showEvent(event);

@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/qt_desktop.h"
 
 #include "mainwindow/desktop/removable_disks.h"
+#include "mainwindow/widgets/box_placement.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -56,7 +57,7 @@ QList<TMountedVolume> MountedVolumes()
 // Replacing an existing file is asked before the dialog closes (Qt's default for saving).
 QString TQtDesktop::SaveFileName(const common::TFileDialogSpec& spec)
 {
-    QFileDialog dialog(parent_, spec.title, QString(), spec.filter);
+    QFileDialog dialog(BoxParent(parent_), spec.title, QString(), spec.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList chosen = RunFileDialog(dialog, spec);
@@ -65,7 +66,7 @@ QString TQtDesktop::SaveFileName(const common::TFileDialogSpec& spec)
 
 QStringList TQtDesktop::OpenFileNames(const common::TFileDialogSpec& spec, bool multiSelect)
 {
-    QFileDialog dialog(parent_, spec.title, QString(), spec.filter);
+    QFileDialog dialog(BoxParent(parent_), spec.title, QString(), spec.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     return RunFileDialog(dialog, spec);
@@ -73,26 +74,27 @@ QStringList TQtDesktop::OpenFileNames(const common::TFileDialogSpec& spec, bool 
 
 QString TQtDesktop::BrowseFolder(const QString& title, const QString& startFolder)
 {
-    return QFileDialog::getExistingDirectory(parent_, title, startFolder);
+    return QFileDialog::getExistingDirectory(BoxParent(parent_), title, startFolder);
 }
 
 std::optional<QString> TQtDesktop::InputBox(const QString& caption, const QString& prompt,
                                             const QString& value)
 {
-    QInputDialog dialog(parent_);
+    QInputDialog dialog(BoxParent(parent_));
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(value);
+    FitCaption(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
 
-int TQtDesktop::ExecModal(QDialog& dialog) { return dialog.exec(); }
+int TQtDesktop::ExecModal(QDialog& dialog) { return ExecAboveFrontWindow(dialog); }
 
 void TQtDesktop::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
 {
-    QPrintPreviewDialog preview(&printer, parent_);
+    QPrintPreviewDialog preview(&printer, BoxParent(parent_));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* shown) { paint(*shown); });
     preview.exec();
@@ -103,7 +105,7 @@ void TQtDesktop::PrintPreviewWithButton(QPrinter& printer,
                                         const QString& caption,
                                         const std::function<void()>& clicked)
 {
-    QPrintPreviewDialog preview(&printer, parent_);
+    QPrintPreviewDialog preview(&printer, BoxParent(parent_));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* shown) { paint(*shown); });
     if (auto* bar = preview.findChild<QToolBar*>()) {

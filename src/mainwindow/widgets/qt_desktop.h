@@ -22,7 +22,8 @@ const THelpViewerCommand DefaultHelpViewer{QStringLiteral("xchm"),
 
 class TQtDesktop : public common::TDesktop {
 public:
-    // Dialogs open over this window; top-level while none is set.
+    // Dialogs open over this window, or over the window in front of it
+    // (widgets/box_placement.h); top-level while none is set and none is in front.
     void SetParentWindow(QWidget* window) { parent_ = window; }
 
     QString SaveFileName(const common::TFileDialogSpec& spec) override;
