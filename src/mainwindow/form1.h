@@ -6,11 +6,11 @@
 #include "common/desktop.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
-#include "mainwindow/form1_options.h"
 #include "mainwindow/form1_measurement_view.h"
+#include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
-#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
@@ -177,14 +177,18 @@ public:
     double ElapsedRunTime() const;
     void ChartZoom();
     void UpdateCursorReadout();
+    // Takes the cursor's line, points and marks away: the mouse left the chart, or its view
+    // changed under them.
+    void HideCursorReadout();
     void SetStatusText(const QString& text);
 
     // Recording control and the autosave (form1_recording.cpp). The titration run finished
     // last, whose end-of-run values still go into its file; '' when none waits.
     const QString& AwaitingResultsFile() const;
 
-    // Chart view tools, mouse zoom and scroll, cursor readout, help and About (form1_view_tools.cpp,
-    // form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor marks are by page.
+    // Chart view tools, mouse zoom and scroll, cursor readout, help and About
+    // (form1_view_tools.cpp, form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor
+    // marks are by page.
     void CreateViewTools();
     void Edit1KeyPress();
     void ChartAllowScroll();
@@ -490,6 +494,7 @@ private:
     void InitRecordFilter();
     void CreatePageAxes();
     void CreateCursorSeries();
+    void HideCursorPoints();
     void CreateSolvers();
     void DetachSolverViews();
     void InstallHelpHook();

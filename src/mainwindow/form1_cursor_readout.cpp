@@ -14,6 +14,7 @@
 
 #include <QTabWidget>
 #include <array>
+#include <limits>
 
 namespace lmv::mainwindow {
 
@@ -39,11 +40,28 @@ QPointF PixelOf(TChart& chart, const TChartSeries& series, double x, double y)
     return {chart.xAxis->coordToPixel(x), valueAxis->coordToPixel(y)};
 }
 
-void ShowCursorMark(TCursorMarks& marks, int index, QPointF point, const QString& text)
+// Above and left of the point, the label moved only as far as it takes to stay inside the plot.
+void ShowCursorMark(TChart& chart, TCursorMarks& marks, int index, QPointF point,
+                    const QString& text)
 {
     const analysis::TMarkLabelPlacement placement =
         analysis::PlaceMarkLabel(point, marks.LabelSize(text));
-    marks.Show(index, placement.ArrowStart, placement.ArrowEnd, placement.LabelRect, text);
+    const TCursorLabelPlace inside = KeepCursorLabelInside(placement.LabelRect, placement.ArrowEnd,
+                                                           QRectF(chart.axisRect()->rect()));
+    marks.Show(index, placement.ArrowStart, inside.ArrowEnd, inside.Label, text);
+}
+
+// The two cursor points before any is marked: a point without a valid mark has no value, so it
+// is not drawn.
+constexpr std::array<model::TPoint, MaxCursorMarks> UnmarkedCursorPoints{
+    {{0, std::numeric_limits<double>::quiet_NaN()}, {0, std::numeric_limits<double>::quiet_NaN()}}};
+
+// The axis the cursor points stand on: the page's hidden one, else the left axis.
+const QCPAxis& CursorPointAxis(const TChart& chart, const TChartSeries& cursorPoints)
+{
+    if (const TChartAxis* axis = cursorPoints.CustomVerticalAxis())
+        return *axis->Axis();
+    return *(cursorPoints.OnRightAxis() ? chart.yAxis2 : chart.yAxis);
 }
 
 }
@@ -63,14 +81,25 @@ QString TForm1::CursorSeriesGetMarkText(int valueIndex) const
     return CursorMarkText(point.x(), point.y());
 }
 
-// Whatever goes wrong while the readout is built leaves it as far as it got.
-void TForm1::UpdateCursorReadout()
+// The line, the points and the marks go; the status panel keeps its text.
+void TForm1::HideCursorReadout()
 {
     CursorLine->Clear();
     for (TCursorMarks* marks : CursorMarks) {
         if (marks)
             marks->HideAll();
     }
+    CursorMarkValid.fill(false);
+    HideCursorPoints();
+}
+
+void TForm1::HideCursorPoints() { CursorPoints->Assign(UnmarkedCursorPoints); }
+
+// Whatever goes wrong while the readout is built leaves it as far as it got. A mouse that is not
+// over the chart marks nothing, so a live point does not bring back what its leaving took away.
+void TForm1::UpdateCursorReadout()
+{
+    HideCursorReadout();
     TChart* chart = GetCurrentChart();
     if (!chart)
         return;
@@ -81,12 +110,17 @@ void TForm1::UpdateCursorReadout()
             return;
         }
         const std::size_t page = std::size_t(PageControl1->currentIndex());
-        const double mouseX = chart->xAxis->pixelToCoord(ChartMice[page]->Position().x());
+        const TChartMouse& mouse = *ChartMice[page];
+        const double mouseX = chart->xAxis->pixelToCoord(mouse.Position().x());
         int marked = 0;
         double x = 0;
         QString values;
         const QList<TChartSeries*>& list = chart->SeriesList();
-        for (int position = 0; position < list.size() && marked < MaxCursorMarks; ++position) {
+        const int curves = mouse.Over() ? int(list.size()) : 0;
+        // A marked point is drawn on its curve's point, whichever axis the curve stands on.
+        std::array<model::TPoint, MaxCursorMarks> drawn = UnmarkedCursorPoints;
+        const QCPAxis& pointAxis = CursorPointAxis(*chart, *CursorPoints);
+        for (int position = 0; position < curves && marked < MaxCursorMarks; ++position) {
             const TChartSeries& series = *list[position];
             if (&series == CursorLine || &series == CursorPoints)
                 continue;
@@ -100,16 +134,15 @@ void TForm1::UpdateCursorReadout()
             CursorPointValues[std::size_t(marked)] = QPointF(x, y);
             CursorMarkValid[std::size_t(marked)] = true;
             values += ReadoutValueText(position, y);
-            ShowCursorMark(*CursorMarks[page], marked, PixelOf(*chart, series, x, y),
+            const QPointF pixel = PixelOf(*chart, series, x, y);
+            drawn[std::size_t(marked)] = {x, pointAxis.pixelToCoord(pixel.y())};
+            ShowCursorMark(*chart, *CursorMarks[page], marked, pixel,
                            CursorSeriesGetMarkText(marked));
             ++marked;
         }
         for (int unmarked = marked; unmarked < MaxCursorMarks; ++unmarked)
             CursorMarkValid[std::size_t(unmarked)] = false;
-        const std::array<model::TPoint, MaxCursorMarks> points{
-            {{CursorPointValues[0].x(), CursorPointValues[0].y()},
-             {CursorPointValues[1].x(), CursorPointValues[1].y()}}};
-        CursorPoints->Assign(points);
+        CursorPoints->Assign(drawn);
         StatusBar1->SetPanelText(ReadoutPanel,
                                  marked > 0 ? ReadoutStatusText(x, values) : QString());
         chart->Refresh();

@@ -87,7 +87,7 @@ void TForm1::PageControl1Change()
         chart->AddSeries(CursorLine);
         chart->AddSeries(CursorPoints);
         CursorPoints->SetCustomVerticalAxis(PageAxes[PageControl1->currentIndex()]);
-        CursorLine->Clear();
+        HideCursorReadout();
     }
     ApplyViewOptions();
 }

@@ -75,6 +75,14 @@ TSeries* NewSeries(TChart& chart, const QString& name, QColor color, QObject* ow
     return series;
 }
 
+// The measured points of a calibration: circles large enough to be seen, never on the frame.
+TPointSeries* NewMeasuredPoints(TChart& chart, const QString& name, QObject* owner)
+{
+    auto* series = NewSeries<TPointSeries>(chart, name, Green, owner);
+    series->SetPointStyle(TPointStyle::Circle);
+    return series;
+}
+
 }
 
 void TForm1::CreateServicePages()
@@ -119,7 +127,7 @@ void TForm1::CreateCalibrationPage()
     Chart10 = new TChart(QStringLiteral("Chart10"), page);
     outputs->addWidget(Chart10, 1);
     Series13 = NewSeries<TLineSeries>(*Chart10, QStringLiteral("Series13"), Red, this);
-    Series14 = NewSeries<TPointSeries>(*Chart10, QStringLiteral("Series14"), Green, this);
+    Series14 = NewMeasuredPoints(*Chart10, QStringLiteral("Series14"), this);
     column->addLayout(outputs, 1);
 }
 
@@ -188,7 +196,7 @@ void TForm1::CreatePhotometerPage()
     for (TChartAxis* axis : {&Chart8->BottomAxis(), &Chart8->LeftAxis()})
         axis->Axis()->setTicker(QSharedPointer<TGraduationTicker>::create());
     Series9 = NewSeries<TLineSeries>(*Chart8, QStringLiteral("Series9"), Black, this);
-    Series10 = NewSeries<TPointSeries>(*Chart8, QStringLiteral("Series10"), Green, this);
+    Series10 = NewMeasuredPoints(*Chart8, QStringLiteral("Series10"), this);
     row->addWidget(Chart8, 1);
 }
 
@@ -231,7 +239,7 @@ void TForm1::CreateConductometerPage()
 
     Chart9 = new TChart(QStringLiteral("Chart9"), page);
     Series11 = NewSeries<TLineSeries>(*Chart9, QStringLiteral("Series11"), Red, this);
-    Series12 = NewSeries<TPointSeries>(*Chart9, QStringLiteral("Series12"), Green, this);
+    Series12 = NewMeasuredPoints(*Chart9, QStringLiteral("Series12"), this);
     row->addWidget(Chart9, 1);
 }
 

@@ -90,6 +90,9 @@ void TForm1::CreatePageAxes()
     for (int page : PageAxisPages) {
         TChartAxis* axis = PageCharts[page]->AddCustomVerticalAxis();
         axis->SetVisible(false);
+        // The cursor's points stand on it at the pixels of the points they mark, so it keeps a
+        // fixed range (any will do) that they never refit under them.
+        axis->SetMinMax(0, 1);
         PageAxes[page] = axis;
     }
 }
@@ -98,8 +101,11 @@ void TForm1::CreateCursorSeries()
 {
     CursorLine = new TLineSeries(QStringLiteral("CursorLine"), QColor(0, 0, 255), this);
     CursorPoints = new TPointSeries(QStringLiteral("CursorPoints"), QColor(0, 0, 0), this);
-    CursorPoints->AddXY(0, 0);
-    CursorPoints->AddXY(0, 0);
+    // The cursor follows the mouse on screen; a printed or copied chart shows none.
+    CursorLine->SetScreenOnly(true);
+    CursorPoints->SetScreenOnly(true);
+    // Two points, neither marked yet: they have no value and are not drawn.
+    HideCursorPoints();
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and

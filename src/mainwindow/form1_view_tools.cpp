@@ -64,10 +64,17 @@ void TForm1::CreateViewTools()
         auto* mouse = new TChartMouse(*chart);
         ChartMice[std::size_t(page)] = mouse;
         CursorMarks[std::size_t(page)] = new TCursorMarks(*chart);
-        connect(mouse, &TChartMouse::ZoomedIn, this,
-                [this] { RunReportingErrors(&TForm1::ChartZoom); });
-        connect(mouse, &TChartMouse::ZoomUndone, this,
-                [this] { RunReportingErrors(&TForm1::ChartZoom); });
+        // A zoom or its undo moves the curves under the cursor: the cursor goes until the
+        // mouse moves again.
+        connect(mouse, &TChartMouse::ZoomedIn, this, [this] {
+            HideCursorReadout();
+            RunReportingErrors(&TForm1::ChartZoom);
+        });
+        connect(mouse, &TChartMouse::ZoomUndone, this, [this] {
+            HideCursorReadout();
+            RunReportingErrors(&TForm1::ChartZoom);
+        });
+        connect(mouse, &TChartMouse::Left, this, &TForm1::HideCursorReadout);
         connect(mouse, &TChartMouse::AllowScroll, this,
                 [this] { RunReportingErrors(&TForm1::ChartAllowScroll); });
         connect(mouse, &TChartMouse::MouseMoved, this,
@@ -153,8 +160,10 @@ void TForm1::ApplyViewOptions()
     TChart* chart = GetCurrentChart();
     if (!chart)
         return;
-    if (TChartMouse* mouse = ChartMouseOf(chart))
+    if (TChartMouse* mouse = ChartMouseOf(chart); mouse && mouse->Zoomed()) {
+        HideCursorReadout();
         mouse->UndoZoom();
+    }
     if (Actn(QStringLiteral("FitImageActn")).Checked())
         ApplyScale(*chart);
     const bool xAxis = Actn(QStringLiteral("PaintXAxisActn")).Checked();

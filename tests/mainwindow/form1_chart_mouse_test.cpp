@@ -10,9 +10,12 @@
 #include "mainwindow/widgets/status_panels.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
 #include <qcustomplot.h>
 
 namespace lmv::test {
@@ -40,6 +43,8 @@ protected:
         chart->replot();
         mouse = window.ChartMice[std::size_t(page)];
         mouse->SetPointerSource([this] { return pointer; });
+        QEvent enter(QEvent::Enter);  // the mouse is over the chart
+        QApplication::sendEvent(chart, &enter);
     }
     void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
     {
@@ -233,6 +238,166 @@ TEST_F(ChartMouseTest, APageWithoutAChartClearsTheCursorAndChangesNothingElse)
     EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
     EXPECT_TRUE(form->Chart1->HasSeries(form->CursorLine)) << "the cursor stays on the last chart";
     EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
+}
+
+// The label of a point near the plot's left edge moves right only as far as it must: it is read
+// whole ("X=1.0000 Y=1.0000", not "000 Y=1.0000"), its bottom stays 25 pixels above the point.
+TEST_F(ChartMouseTest, ALabelNearThePlotsLeftEdgeStaysInsideThePlot)
+{
+    Points(*form->Series1, 101, 1);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    const mainwindow::TCursorMarks& marks = *form->CursorMarks[0];
+    ASSERT_TRUE(marks.Shown(0));
+    EXPECT_EQ(marks.Text(0), "X=1.0000 Y=1.0000");
+    const QRectF plot = QRectF(chart->axisRect()->rect());
+    const QRectF label = marks.LabelRect(0);
+    const QPointF point(chart->xAxis->coordToPixel(1), chart->yAxis->coordToPixel(1));
+    ASSERT_LT(point.x() - 25 - label.width(), plot.left()) << "in its usual place it is cut";
+    EXPECT_EQ(label.left(), plot.left());
+    EXPECT_EQ(label.bottom(), point.y() - 25);
+    EXPECT_EQ(marks.ArrowStart(0), point);
+}
+
+TEST_F(ChartMouseTest, TheCursorGoesWhenTheMouseLeavesTheChart)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(chart, &leave);
+    EXPECT_EQ(form->CursorLine->Count(), 0);
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+    EXPECT_EQ(form->CursorMarkValid, (std::array<bool, 2>{false, false}));
+
+    form->Series1->AddXY(5, 50);
+    form->UpdateCursorReadout();
+    EXPECT_EQ(form->CursorLine->Count(), 0) << "a live point does not bring it back";
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+    EXPECT_EQ(Readout(), "");
+
+    MoveTo({PixelX(2.5), PixelY(50)});
+    EXPECT_TRUE(form->CursorMarks[0]->Shown(0)) << "the mouse back on the chart";
+}
+
+TEST_F(ChartMouseTest, TheCursorGoesWhenAZoomIsMadeOrUndone)
+{
+    Points(*form->Series1, 11, 10);
+    form->ChartZoom();
+    AutomaticScaling(false);
+    const QPoint from(PixelX(2), PixelY(80));
+    const QPoint to(PixelX(6), PixelY(20));
+    Drag(Qt::LeftButton, from, to);
+    ASSERT_TRUE(mouse->Zoomed());
+    EXPECT_EQ(form->CursorLine->Count(), 0) << "zoomed in";
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+
+    MoveTo({PixelX(4.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    Drag(Qt::LeftButton, {PixelX(5), PixelY(40)}, {PixelX(3), PixelY(60)});
+    ASSERT_FALSE(mouse->Zoomed());
+    EXPECT_EQ(form->CursorLine->Count(), 0) << "the zoom undone";
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+    EXPECT_EQ(form->CursorMarkValid, (std::array<bool, 2>{false, false}));
+
+    Drag(Qt::LeftButton, from, to);
+    MoveTo({PixelX(4.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    form->Actn(QStringLiteral("PaintGridActn")).Execute();
+    EXPECT_FALSE(mouse->Zoomed());
+    EXPECT_EQ(form->CursorLine->Count(), 0) << "the view options undid the zoom";
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+}
+
+TEST_F(ChartMouseTest, MarksOfAPageLeftBehindDoNotComeBackWithIt)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    Show(2);
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+    Show(0);
+    EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
+}
+
+// Only a cursor point with a valid mark is drawn: none sits at (0, 0) of the page's axis.
+class NoStrayCursorPointTest : public ChartMouseTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(NoStrayCursorPointTest, ACursorPointWithoutAValidMarkIsNotDrawn)
+{
+    Show(GetParam());
+    mainwindow::TChartAxis* axis = form->PageAxes[std::size_t(GetParam())];
+    if (!axis)
+        axis = &chart->LeftAxis();
+    ASSERT_EQ(form->CursorPoints->CustomVerticalAxis(), form->PageAxes[std::size_t(GetParam())]);
+    for (mainwindow::TChartAxis* shown : {&chart->BottomAxis(), axis})
+        shown->SetMinMax(-1, 1);
+    chart->replot();
+    ASSERT_EQ(form->CursorPoints->Count(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(std::isnan(form->CursorPoints->YValue(i))) << i;
+    const QImage screen = chart->grab().toImage();
+    const QPoint origin(int(chart->xAxis->coordToPixel(0)), int(axis->Axis()->coordToPixel(0)));
+    int dark = 0;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            dark += screen.pixelColor(origin + QPoint(dx, dy)).lightness() < 100 ? 1 : 0;
+    EXPECT_EQ(dark, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, NoStrayCursorPointTest, ::testing::Values(6, 8));
+
+// The marked cursor point is drawn on the point of the curve it marks; the other has no value.
+TEST_F(ChartMouseTest, OnlyTheMarkedCursorPointHasAValue)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    ASSERT_EQ(form->CursorPoints->Count(), 2);
+    std::vector<model::TPoint> valued;
+    for (const model::TPoint& point : form->CursorPoints->Points()) {
+        if (!std::isnan(point.Y))
+            valued.push_back(point);
+    }
+    ASSERT_EQ(valued.size(), 1u) << "the unmarked point has no value";
+    EXPECT_EQ(valued[0].X, 1);
+    const QCPAxis* pointAxis = form->PageAxes[0]->Axis();
+    ASSERT_EQ(form->CursorPoints->CustomVerticalAxis(), form->PageAxes[0]);
+    chart->replot();
+    EXPECT_NEAR(pointAxis->coordToPixel(valued[0].Y), chart->yAxis->coordToPixel(10), 0.01)
+        << "the point is drawn on the curve's point";
+}
+
+// Pictures of a chart never show the cursor that is on screen.
+TEST_F(ChartMouseTest, ACopiedChartShowsNoCursor)
+{
+    Points(*form->Series1, 5, 10);
+    form->ChartZoom();
+    chart->replot();
+    MoveTo({PixelX(1.5), PixelY(50)});
+    ASSERT_TRUE(form->CursorMarks[0]->Shown(0));
+    chart->replot();
+    const auto bluePixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                count += pixel.blue() - std::max(pixel.red(), pixel.green()) > 60 ? 1 : 0;
+            }
+        return count;
+    };
+    ASSERT_GT(bluePixels(chart->grab().toImage()), 50) << "the screen shows the cursor line";
+    form->asBitMap1Click();
+    const QImage picture = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(bluePixels(picture), 0);
+    EXPECT_TRUE(form->CursorMarks[0]->Shown(0)) << "the screen keeps it";
 }
 
 class EveryChartPageTest : public ChartMouseTest, public ::testing::WithParamInterface<int> {};

@@ -1,11 +1,15 @@
 // The reports rendered to PDF through the preview and read back with poppler's tools.
 #include "form1_fixture.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/reports/report_chart.h"
 #include "mainwindow/widgets/string_grid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
@@ -14,6 +18,8 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
+#include <qcustomplot.h>
 
 namespace lmv::test {
 namespace {
@@ -59,6 +65,7 @@ protected:
                 QDir(output.path()).filePath(QStringLiteral("%1.pdf").arg(pdfs.size()));
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
+            docNames << printer.docName();
             paint(printer);
             pdfs.push_back({path});
             if (afterPreview)
@@ -96,6 +103,7 @@ protected:
 
     QTemporaryDir output;
     std::vector<TPdf> pdfs;
+    QStringList docNames;
     std::function<void()> afterPreview;
 };
 
@@ -290,6 +298,80 @@ TEST_F(Form1ReportsTest, ReportChartCopiesOnlyTheNamedSeriesWithAllTheirPoints)
     EXPECT_EQ(chart->Series(1)->Count(), 1);
     EXPECT_EQ(window.Chart2->SeriesCount(), pageSeries);
     EXPECT_EQ(window.FastLineSeries1->ParentChart(), window.Chart2);
+}
+
+// The preview's caption is "Просмотр печати: " and the printer's document name: the report's
+// own name, never the name of its form object.
+TEST_F(Form1ReportsTest, PreviewsAreCaptionedWithTheReportsOwnName)
+{
+    auto& window = Form();
+    ShowPage(0);
+    window.N5Click();
+    window.N11Click();
+    window.N21Click();
+    window.N41Click();
+    window.N1Click();
+    window.N4Click();
+    window.N3Click();
+    window.Button22->click();
+    EXPECT_EQ(docNames,
+              QStringList({"Диаграмма", "График 1", "График 1,2", "График 1-5", "Таблица",
+                           "Лабораторный журнал ЗОРВИК_АГРА", "Лабораторный журнал ЗОРВИК_ЙОД",
+                           "Градуировка фотометра \"Лумивер-003\""}));
+}
+
+// "Печать диаграммы" prints the page's chart as it stands, but not the cursor on it.
+TEST_F(Form1ReportsTest, PrintedChartShowsNoCursor)
+{
+    auto& window = Form();
+    ShowPage(0);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int i = 0; i < 5; ++i)
+        window.Series1->AddXY(i, i * 10);
+    window.ChartZoom();
+    window.Chart1->replot();
+    const QPoint at(int(window.Chart1->xAxis->coordToPixel(1.5)),
+                    int(window.Chart1->yAxis->coordToPixel(20)));
+    window.ChartMice[0]->SetPointerSource([at] { return at; });
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(window.Chart1, &enter);
+    window.UpdateCursorReadout();
+    ASSERT_TRUE(window.CursorMarks[0]->Shown(0));
+    ASSERT_EQ(window.CursorMarks[0]->Text(0), "X=1.0000 Y=10.0000");
+    window.N5Click();
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_FALSE(pdfs[0].Text().contains(QStringLiteral("X=1.0000"))) << "no cursor label";
+    EXPECT_TRUE(window.CursorMarks[0]->Shown(0)) << "the screen keeps it";
+}
+
+// The sheet's chart labels its axes as the page's graduation chart does ("1.0", "#,##0.0###"),
+// and its measured points are the page's circles.
+TEST_F(Form1ReportsTest, CalibrationSheetChartTakesOverTheAxisFormatAndThePointCircles)
+{
+    auto& window = Form();
+    for (const auto& [x, y] : std::vector<std::pair<double, double>>{{1, 0.1}, {2, 0.2}}) {
+        window.Series9->AddXY(x, y);
+        window.Series10->AddXY(x, y);
+    }
+    const std::array<mainwindow::reports::TSeriesCopy, 2> copies{
+        mainwindow::reports::TSeriesCopy{window.Series9, QStringLiteral("Series1")},
+        mainwindow::reports::TSeriesCopy{window.Series10, QStringLiteral("Series2")}};
+    const auto chart =
+        mainwindow::reports::MakeReportChart(QStringLiteral("QRDBChart1"), window.Chart8, copies);
+    const auto* points = dynamic_cast<const mainwindow::TPointSeries*>(chart->Series(1));
+    ASSERT_NE(points, nullptr);
+    EXPECT_EQ(points->PointStyle(), mainwindow::TPointStyle::Circle);
+    EXPECT_EQ(chart->BottomAxis().Axis()->ticker(), window.Chart8->BottomAxis().Axis()->ticker());
+
+    window.Button22->click();
+    ASSERT_EQ(pdfs.size(), 1u);
+    const QString text = pdfs[0].Text();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("(^|\\s)1\\.0(\\s|$)")).match(text).hasMatch())
+        << text.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("(^|\\s)2\\.0(\\s|$)")).match(text).hasMatch());
+    EXPECT_FALSE(QRegularExpression(QStringLiteral("(^|\\s)2(\\s|$)")).match(text).hasMatch())
+        << "no bare \"2\" on the axis";
 }
 
 }

@@ -1,6 +1,8 @@
 #include "link/instrument_link.h"
+#include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/form1_fixture.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -85,6 +88,38 @@ TEST_F(Form1ServiceTest, PhotometerReadFillsGridTextsAndChart)
     EXPECT_EQ(window.Series10->Count(), 4);
     EXPECT_EQ(window.Chart8->BottomAxis().Axis()->label(), "   мг/л");
     EXPECT_EQ(notifier.beeps, 0);
+}
+
+// The measured points of "Фотометр" and "Кондуктометр" are 7-pixel circles, none on the frame.
+TEST_F(Form1ServiceTest, MeasuredPointsAreCirclesClearOfTheAxisFrame)
+{
+    mainwindow::TForm1& window = *form;
+    window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
+    window.resize(968, 577);
+    window.Button21->click();
+    window.Button23->click();
+    const std::tuple<int, mainwindow::TChart*, mainwindow::TChartSeries*> pages[] = {
+        {10, window.Chart8, window.Series10}, {11, window.Chart9, window.Series12}};
+    for (const auto& [page, chart, points] : pages) {
+        window.PageControl1->setCurrentIndex(page);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_GE(points->Count(), 4) << page;
+        const auto* circles = dynamic_cast<const mainwindow::TPointSeries*>(points);
+        ASSERT_NE(circles, nullptr);
+        EXPECT_EQ(circles->PointStyle(), mainwindow::TPointStyle::Circle);
+        chart->replot();
+        const QRect frame = chart->axisRect()->rect();
+        const double radius = mainwindow::TPointSeries::CircleSize / 2.0;
+        for (int i = 0; i < points->Count(); ++i) {
+            const QPointF at(chart->xAxis->coordToPixel(points->XValue(i)),
+                             chart->yAxis->coordToPixel(points->YValue(i)));
+            EXPECT_TRUE(QRectF(frame).adjusted(radius, radius, -radius, -radius).contains(at))
+                << page << " point " << i;
+        }
+    }
+    EXPECT_EQ(dynamic_cast<const mainwindow::TPointSeries&>(*window.Series14).PointStyle(),
+              mainwindow::TPointStyle::Circle);
 }
 
 TEST_F(Form1ServiceTest, ClickWhileARequestWaitsLeavesThePageAlone)

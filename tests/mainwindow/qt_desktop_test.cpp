@@ -108,5 +108,21 @@ TEST(QtDesktopTest, PreviewButtonRunsItsActionWhileThePreviewIsOpen)
     EXPECT_GE(painted, 1);
 }
 
+// A report's preview is captioned with the printer's document name, the report's own name.
+TEST(QtDesktopTest, PreviewIsCaptionedWithTheDocumentName)
+{
+    TQtDesktop desktop;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setDocName(QStringLiteral("График 1"));
+    QString caption;
+    ModalAnswer<QPrintPreviewDialog> close([&caption](QPrintPreviewDialog& dialog) {
+        caption = dialog.windowTitle();
+        dialog.reject();
+    });
+    desktop.PrintPreview(printer, [](QPrinter&) {});
+    EXPECT_TRUE(caption.endsWith(QStringLiteral(": График 1"))) << caption.toStdString();
+}
+
 }
 }

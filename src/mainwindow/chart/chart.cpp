@@ -30,6 +30,8 @@ TChart::TChart(const QString& name, QWidget* parent)
     plotLayout()->insertRow(0);
     title_ = new QCPTextElement(this, QString(), QFont(font().family(), 10));
     plotLayout()->addElement(0, 0, title_);
+    addLayer(QStringLiteral("screenOnly"), layer(QStringLiteral("axes")), limAbove);
+    screenOnly_ = layer(QStringLiteral("screenOnly"));
     rightAxis_.SetShownOnlyWhenUsed();
     rightAxis_.ApplyVisibility();
     setNoAntialiasingOnDrag(true);
@@ -94,7 +96,10 @@ void TChart::RenderTo(QCPPainter& painter, int width, int height)
     // A page or a picture may be drawn at a finer scale than the widget's pixels.
     const double scale = std::abs(painter.deviceTransform().m11());
     PrepareDrawing(DevicePixels(width > 0 ? width : this->width(), scale));
+    const bool screenShown = screenOnly_->visible();
+    screenOnly_->setVisible(false);
     toPainter(&painter, width, height);
+    screenOnly_->setVisible(screenShown);
 }
 
 void TChart::SetClock(TClock clock) { clock_ = std::move(clock); }

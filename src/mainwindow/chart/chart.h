@@ -44,6 +44,10 @@ public:
     int CustomAxisCount() const { return int(customAxes_.size()); }
     TChartAxis* CustomAxis(int index) const { return customAxes_.at(index).get(); }
 
+    // The layer of what is drawn on screen only, above the curves and axes: the cursor's line,
+    // points and marks. A page or a picture drawn by RenderTo leaves it out.
+    QCPLayer* ScreenOnlyLayer() const { return screenOnly_; }
+
     QString Title() const;
     void SetTitle(const QString& title);
 
@@ -52,7 +56,8 @@ public:
     // their series before every drawing.
     void Refresh();
     // Draws the current data onto a painter (a report page, a clipboard picture), fitting the
-    // automatic axes first, whether or not a drawing is pending.
+    // automatic axes first, whether or not a drawing is pending; what is on ScreenOnlyLayer is
+    // not drawn.
     void RenderTo(QCPPainter& painter, int width, int height);
 
     // The time the replot interval is measured by; tests and benchmarks put in their own.
@@ -76,6 +81,7 @@ private:
     TChartAxis rightAxis_;
     std::vector<std::unique_ptr<TChartAxis>> customAxes_;
     QCPTextElement* title_;
+    QCPLayer* screenOnly_;
     TClock clock_;
     QTimer replotTimer_;
     bool replotPending_ = false;

@@ -5,7 +5,50 @@
 
 namespace lmv::mainwindow {
 
-TChartAxis::TChartAxis(QCPAxis* axis) : axis_(axis) {}
+namespace {
+
+constexpr int MaxLabelDigits = 15;
+
+bool NeighboursDiffer(const QVector<QString>& labels)
+{
+    for (qsizetype i = 1; i < labels.size(); ++i) {
+        if (labels[i] == labels[i - 1])
+            return false;
+    }
+    return true;
+}
+
+// The library's own ticks and labels, written with DistinctTickLabels' digits.
+class TDistinctLabelTicker : public QCPAxisTicker {
+protected:
+    QVector<QString> createLabelVector(const QVector<double>& ticks, const QLocale& locale,
+                                       QChar formatChar, int precision) override
+    {
+        return DistinctTickLabels(ticks, precision, [&](double tick, int digits) {
+            return getTickLabel(tick, locale, formatChar, digits);
+        });
+    }
+};
+
+}
+
+QVector<QString> DistinctTickLabels(const QVector<double>& ticks, int precision,
+                                    const std::function<QString(double, int)>& label)
+{
+    QVector<QString> labels;
+    for (int digits = precision;; ++digits) {
+        labels.clear();
+        for (double tick : ticks)
+            labels.append(label(tick, digits));
+        if (digits >= MaxLabelDigits || NeighboursDiffer(labels))
+            return labels;
+    }
+}
+
+TChartAxis::TChartAxis(QCPAxis* axis) : axis_(axis)
+{
+    axis_->setTicker(QSharedPointer<TDistinctLabelTicker>::create());
+}
 
 double TChartAxis::Minimum() const { return axis_->range().lower; }
 double TChartAxis::Maximum() const { return axis_->range().upper; }

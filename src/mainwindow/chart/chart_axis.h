@@ -1,11 +1,24 @@
 #pragma once
 // One axis of a chart: its range, whether it follows the data, and what of it is drawn.
+#include <QString>
+#include <QVector>
+#include <functional>
+
 class QCPAxis;
 
 namespace lmv::mainwindow {
 
+// The labels of an axis's ticks, `label` writing a tick with a number of digits (the axis's
+// number precision): the axis's own precision, raised only as far as it takes for every label to
+// differ from its neighbours' (a narrow range of large values, such as -199.98001 .. -199.97999,
+// needs more digits than the axis writes by default). Never more than 15 digits, beyond which a
+// double's digits are noise.
+QVector<QString> DistinctTickLabels(const QVector<double>& ticks, int precision,
+                                    const std::function<QString(double, int)>& label);
+
 class TChartAxis {
 public:
+    // The axis labels its ticks in its number format, with the digits DistinctTickLabels gives.
     explicit TChartAxis(QCPAxis* axis);
 
     double Minimum() const;

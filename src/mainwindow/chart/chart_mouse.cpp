@@ -70,8 +70,16 @@ bool TChartMouse::eventFilter(QObject* watched, QEvent* event)
             Press(*button, mouse->position().toPoint());
         break;
     }
+    case QEvent::Enter:
+        over_ = true;
+        break;
+    case QEvent::Leave:
+        over_ = false;
+        emit Left();
+        break;
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        over_ = true;
         heldButtons_ = mouse->buttons();
         Move(mouse->position().toPoint());
         break;

@@ -37,6 +37,9 @@ public:
     // (tests inject the position).
     QPoint Position() const;
     void SetPointerSource(TPointerSource source) { pointer_ = std::move(source); }
+    // The mouse is over the chart: it entered the chart or moved on it, and has not left it
+    // since.
+    bool Over() const { return over_; }
     // The buttons held at the last mouse move.
     Qt::MouseButtons HeldButtons() const { return heldButtons_; }
 
@@ -46,6 +49,8 @@ signals:
     // Before every step of a scroll, which always goes ahead.
     void AllowScroll();
     void MouseMoved();
+    // The mouse has left the chart.
+    void Left();
     // Before the chart's own handling of a press, so that the zoom can be switched off for it;
     // after its handling of a release.
     void Pressed(Qt::MouseButton button, QPoint at);
@@ -79,6 +84,7 @@ private:
     std::optional<std::vector<TSavedAxis>> saved_;
     TPointerSource pointer_;
     Qt::MouseButtons heldButtons_;
+    bool over_ = false;
 };
 
 }

@@ -102,6 +102,21 @@ void TChartSeries::SetCustomVerticalAxis(TChartAxis* axis)
     }
 }
 
+void TChartSeries::SetScreenOnly(bool screenOnly)
+{
+    screenOnly_ = screenOnly;
+    if (chart_) {
+        PlaceOnLayer();
+        chart_->Refresh();
+    }
+}
+
+void TChartSeries::PlaceOnLayer()
+{
+    plottable_->setLayer(screenOnly_ ? chart_->ScreenOnlyLayer()
+                                     : chart_->layer(QStringLiteral("main")));
+}
+
 void TChartSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
     plottable.setPen(QPen(color_, penWidth_, penStyle_));
@@ -118,6 +133,8 @@ void TChartSeries::AttachTo(TChart& chart)
     chart_ = &chart;
     plottable_ = CreatePlottable(chart.xAxis, ValueAxisOn(chart));
     plottable_->setObjectName(objectName());
+    if (screenOnly_)
+        PlaceOnLayer();
     ApplyStyle(*plottable_);
 }
 

@@ -58,6 +58,9 @@ public:
     // Taking the series off its chart drops the binding.
     TChartAxis* CustomVerticalAxis() const { return customAxis_; }
     void SetCustomVerticalAxis(TChartAxis* axis);
+    // Drawn on the screen only, on its chart's ScreenOnlyLayer: never on a page or a picture.
+    bool ScreenOnly() const { return screenOnly_; }
+    void SetScreenOnly(bool screenOnly);
 
 protected:
     virtual QCPAbstractPlottable* CreatePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis) = 0;
@@ -81,11 +84,13 @@ private:
     void AttachTo(TChart& chart);
     void Detach();
     QCPAxis* ValueAxisOn(TChart& chart) const;
+    void PlaceOnLayer();
 
     QColor color_;
     int penWidth_ = 1;
     Qt::PenStyle penStyle_ = Qt::SolidLine;
     bool onRightAxis_ = false;
+    bool screenOnly_ = false;
     TChartAxis* customAxis_ = nullptr;
     TChart* chart_ = nullptr;
     QCPAbstractPlottable* plottable_ = nullptr;

@@ -34,12 +34,14 @@ TCursorMarks::TMark& TCursorMarks::MadeMark(int index)
     if (mark.arrow)
         return mark;
     mark.arrow = new QCPItemLine(&chart_);
+    mark.arrow->setLayer(chart_.ScreenOnlyLayer());
     mark.arrow->setPen(QPen(Qt::black));
     mark.arrow->setHead(QCPLineEnding::esSpikeArrow);
     mark.arrow->setClipToAxisRect(false);
     mark.arrow->start->setType(QCPItemPosition::ptAbsolute);
     mark.arrow->end->setType(QCPItemPosition::ptAbsolute);
     mark.label = new QCPItemText(&chart_);
+    mark.label->setLayer(chart_.ScreenOnlyLayer());
     mark.label->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
     mark.label->setFont(LabelFont);
     mark.label->setPadding(LabelPadding);

@@ -17,12 +17,47 @@ void TLineSeries::PrepareDrawing(int pixelColumns)
     graph->setData(inView_);
 }
 
+namespace {
+
+TValueRange WithMargin(const TValueRange& range, double margin)
+{
+    if (!range.Found)
+        return range;
+    const double widening = (range.Upper - range.Lower) * margin;
+    TValueRange widened = range;
+    widened.Include(range.Lower - widening);
+    widened.Include(range.Upper + widening);
+    return widened;
+}
+
+}
+
+void TPointSeries::SetPointStyle(TPointStyle style)
+{
+    pointStyle_ = style;
+    SetColor(Color());
+}
+
 void TPointSeries::ApplyStyle(QCPAbstractPlottable& plottable) const
 {
     auto& graph = static_cast<QCPGraph&>(plottable);
     graph.setLineStyle(QCPGraph::lsNone);
-    graph.setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, Color(), Color(), 3));
+    if (pointStyle_ == TPointStyle::Circle)
+        graph.setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle,
+                                              QPen(Color().darker(150), 1.5), Color(), CircleSize));
+    else
+        graph.setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, Color(), Color(), DotSize));
     graph.setPen(QPen(Color()));
+}
+
+TValueRange TPointSeries::FittedXRange() const
+{
+    return pointStyle_ == TPointStyle::Circle ? WithMargin(XRange(), CircleMargin) : XRange();
+}
+
+TValueRange TPointSeries::FittedYRange() const
+{
+    return pointStyle_ == TPointStyle::Circle ? WithMargin(YRange(), CircleMargin) : YRange();
 }
 
 TBarSeries::TBarSeries(const QString& name, QColor color, double widthPercent, QObject* owner)

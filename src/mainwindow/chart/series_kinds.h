@@ -140,14 +140,34 @@ private:
     QSharedPointer<QCPGraphDataContainer> inView_ = QSharedPointer<QCPGraphDataContainer>::create();
 };
 
+// How a point series draws its points.
+enum class TPointStyle {
+    Dot,  // a small dot, 3 pixels wide
+    // A circle of CircleSize pixels, for measured points that must be seen on screen and paper;
+    // the automatic axes leave a margin around them, so none sits on the axis frame.
+    Circle,
+};
+
 // Dots are all drawn: leaving out the ones between a column's lowest and highest would show.
 class TPointSeries : public TLineSeries {
 public:
     using TLineSeries::TLineSeries;
+    static constexpr int DotSize = 3;
+    static constexpr int CircleSize = 7;
+    // The margin each automatic axis leaves beyond the circles, in parts of their span.
+    static constexpr double CircleMargin = 0.05;
+
+    TPointStyle PointStyle() const { return pointStyle_; }
+    void SetPointStyle(TPointStyle style);
 
 protected:
     void ApplyStyle(QCPAbstractPlottable& plottable) const override;
     void PrepareDrawing(int /*pixelColumns*/) override {}
+    TValueRange FittedXRange() const override;
+    TValueRange FittedYRange() const override;
+
+private:
+    TPointStyle pointStyle_ = TPointStyle::Dot;
 };
 
 class TBarSeries : public TSortedSeries<QCPBarsData, QCPBars> {

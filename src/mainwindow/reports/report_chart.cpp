@@ -16,9 +16,14 @@ namespace {
 constexpr double TopBandHeight = 20;  // points
 constexpr double BarWidthPercent = 1.0;
 
+// The labels keep the page chart's format: its ticker (the graduation chart's "1.0") and number
+// format come along.
 void CopyAxis(const TChartAxis& from, TChartAxis& to)
 {
     to.Axis()->setLabel(from.Axis()->label());
+    to.Axis()->setTicker(from.Axis()->ticker());
+    to.Axis()->setNumberFormat(from.Axis()->numberFormat());
+    to.Axis()->setNumberPrecision(from.Axis()->numberPrecision());
     to.SetVisible(from.Visible());
     to.SetGridVisible(from.GridVisible());
     if (from.Automatic())
@@ -40,8 +45,11 @@ TChartSeries* NewSeriesLike(const TChartSeries& source, const QString& name, QOb
 {
     if (dynamic_cast<const TBarSeries*>(&source))
         return new TBarSeries(name, source.Color(), BarWidthPercent, owner);
-    if (dynamic_cast<const TPointSeries*>(&source))
-        return new TPointSeries(name, source.Color(), owner);
+    if (const auto* points = dynamic_cast<const TPointSeries*>(&source)) {
+        auto* copy = new TPointSeries(name, source.Color(), owner);
+        copy->SetPointStyle(points->PointStyle());
+        return copy;
+    }
     if (dynamic_cast<const TArrivalOrderSeries*>(&source))
         return new TArrivalOrderSeries(name, source.Color(), owner);
     return new TLineSeries(name, source.Color(), owner);

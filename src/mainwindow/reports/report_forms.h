@@ -12,17 +12,21 @@ class TReportForm {
 public:
     // Forms with a chart print at screen resolution, so the chart keeps the proportions of its
     // lines and texts on screen; pure text forms print at the printer's own.
-    TReportForm(const QString& name, QPageLayout::Orientation orientation, QFont font,
-                QPrinter::PrinterMode mode = QPrinter::HighResolution);
+    // `title` is the report's own name: the printer's document name, which captions its preview
+    // ("Просмотр печати: График 1") and names the print job.
+    TReportForm(const QString& name, const QString& title, QPageLayout::Orientation orientation,
+                QFont font, QPrinter::PrinterMode mode = QPrinter::HighResolution);
     TReportForm(const TReportForm&) = delete;
     TReportForm& operator=(const TReportForm&) = delete;
 
     const QString& Name() const { return name_; }
+    const QString& Title() const { return title_; }
     const QFont& Font() const { return font_; }
     QPrinter& Printer() { return printer_; }
 
 private:
     QString name_;
+    QString title_;
     QFont font_;
     QPrinter printer_;
 };

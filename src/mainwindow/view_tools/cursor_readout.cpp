@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lmv::mainwindow {
@@ -37,6 +38,31 @@ int CursorPointIndex(int firstNotBelow, int count)
     if (firstNotBelow <= 1 || firstNotBelow >= count)
         return -1;
     return firstNotBelow - 1;
+}
+
+namespace {
+
+// How far an edge pair [low, high] must move to lie inside [lower, upper]: the low edge wins
+// when it cannot.
+double ShiftInside(double low, double high, double lower, double upper)
+{
+    if (low < lower)
+        return lower - low;
+    if (high > upper)
+        return std::max(upper - high, lower - low);
+    return 0;
+}
+
+}
+
+TCursorLabelPlace KeepCursorLabelInside(const QRectF& label, QPointF arrowEnd, const QRectF& plot)
+{
+    const QRectF inside =
+        label.translated(ShiftInside(label.left(), label.right(), plot.left(), plot.right()),
+                         ShiftInside(label.top(), label.bottom(), plot.top(), plot.bottom()));
+    return {inside,
+            QPointF(std::clamp(arrowEnd.x(), inside.left(), inside.right()),
+                    std::clamp(arrowEnd.y(), inside.top(), inside.bottom()))};
 }
 
 QString CursorMarkText(double x, double y)

@@ -63,5 +63,57 @@ TEST(CursorReadoutTest, Texts)
               "X=INF Y=NAN");
 }
 
+// The plot spans x 50 .. 450 and y 20 .. 320; labels are 100 by 20.
+const QRectF Plot(50, 20, 400, 300);
+
+TEST(CursorLabelPlaceTest, ALabelInsideThePlotStaysWhereThePartPutsIt)
+{
+    const QRectF label(200, 100, 100, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label, label);
+    EXPECT_EQ(place.ArrowEnd, label.bottomRight());
+}
+
+TEST(CursorLabelPlaceTest, ALabelPastTheLeftEdgeMovesRightOnlyAsFarAsItMust)
+{
+    // A point 60 pixels right of the plot's left edge: its label would start at -15.
+    const QRectF label(-15, 100, 100, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label, QRectF(50, 100, 100, 20));
+    EXPECT_EQ(place.ArrowEnd, QPointF(85, 120)) << "the arrow still ends on the label's edge";
+}
+
+TEST(CursorLabelPlaceTest, ALabelAboveTheTopMovesDown)
+{
+    const QRectF label(200, 5, 100, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label, QRectF(200, 20, 100, 20));
+    EXPECT_EQ(place.ArrowEnd, QPointF(300, 25));
+}
+
+TEST(CursorLabelPlaceTest, ALabelOffTheTopLeftCornerMovesInBothWays)
+{
+    const QRectF label(0, 0, 100, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label, QRectF(50, 20, 100, 20));
+    EXPECT_EQ(place.ArrowEnd, QPointF(100, 20));
+}
+
+TEST(CursorLabelPlaceTest, ALabelWiderThanThePlotKeepsItsStartInside)
+{
+    const QRectF label(300, 100, 500, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label.left(), Plot.left());
+    EXPECT_EQ(place.ArrowEnd, QPointF(550, 120));
+}
+
+TEST(CursorLabelPlaceTest, ALabelPastTheRightOrBottomMovesBack)
+{
+    const QRectF label(400, 310, 100, 20);
+    const TCursorLabelPlace place = KeepCursorLabelInside(label, label.bottomRight(), Plot);
+    EXPECT_EQ(place.Label, QRectF(350, 300, 100, 20));
+    EXPECT_EQ(place.ArrowEnd, QPointF(450, 320));
+}
+
 }
 }
