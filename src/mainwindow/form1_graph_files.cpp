@@ -120,6 +120,7 @@ void TForm1::LoadSeriesFromGrf(TChartSeries& series)
         return;
     }
     series.Assign(*points);
+    ChartZoom();
 }
 
 void TForm1::SaveSeriesAsText(TChartSeries& series)
@@ -225,6 +226,7 @@ bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
     } catch (...) {
         problems << common::CurrentErrorMessage();
     }
+    ChartZoom();
     return true;
 }
 

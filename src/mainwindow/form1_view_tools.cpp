@@ -153,9 +153,15 @@ void TForm1::ApplyViewOptions()
     TChart* chart = GetCurrentChart();
     if (!chart)
         return;
+    // The undo of the zoom ends in its handler, ChartZoom, as a mouse undo does: with automatic
+    // scaling on the fields take the curve's range before they are applied. With it off the
+    // fields keep the scale the operator set.
     if (TChartMouse* mouse = ChartMouseOf(chart))
         mouse->UndoZoom();
-    if (Actn(QStringLiteral("FitImageActn")).Checked())
+    const bool fit = Actn(QStringLiteral("FitImageActn")).Checked();
+    if (EndsInFittedView(fit, TViewEvent::ZoomUndone))
+        ChartZoom();
+    if (fit)
         ApplyScale(*chart);
     const bool xAxis = Actn(QStringLiteral("PaintXAxisActn")).Checked();
     const bool yAxis = Actn(QStringLiteral("PaintYAxisActn")).Checked();
