@@ -197,7 +197,8 @@ public:
     void FormHelp(int context);
     int CurrentHelpContext() const;
     int HelpContextOfItem(const QAction& item) const;
-    void ToolBar2MouseMove(int x);
+    // The hover rule over one of the two main tool bars, x in that bar's pixels.
+    void ToolBar2MouseMove(const QToolBar& bar, int x);
     void FormMouseMove();
     void WindowMouseMove(QWidget& widget, QPoint at);
     TChartMouse* ChartMouseOf(const TChart* chart) const;
@@ -362,6 +363,9 @@ public:
 
     // Controls, by their component names.
     QToolBar* ToolBar2 = nullptr;
+    // The main tool bar's curve tools and help: beside ToolBar2 when the window is wide enough
+    // for both, in a row of their own below it otherwise.
+    QToolBar* CurveToolBar = nullptr;
     TPortComboBox* ComboBox1 = nullptr;
     TLampShape* Shape1 = nullptr;
     QToolButton* Button1 = nullptr;
@@ -451,6 +455,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class TForm1MeasurementView;
@@ -462,6 +467,8 @@ private:
     void UpdateActions();
     void BindActionHandlers();
     void CreateToolBar2();
+    QToolBar* NewMainToolBar(const QString& name);
+    void PlaceCurveToolBar();
     void CreatePanel1();
     void CreateStatusBar1();
     void CreateRecordArea();

@@ -65,12 +65,14 @@ void TForm1::FilterActnExecute()
         TransformSeries(*SeriesNamed(name), [this](analysis::TDataArr& points) {
             analysis::SmoothY(points, FiltrSpinEdit->value());
         });
+    ChartZoom();
 }
 
 void TForm1::ShowDerivativeActnExecute()
 {
     for (const QString& name : TransformedSeriesOfPage(PageControl1->currentIndex()))
         TransformSeries(*SeriesNamed(name), analysis::DeriveSeries);
+    ChartZoom();
 }
 
 // The whole curve goes to the solver, its last two points too.

@@ -125,6 +125,7 @@ void TForm1::LoadSeriesFromGrf(TChartSeries& series)
         return;
     }
     series.Assign(*points);
+    ChartZoom();
 }
 
 void TForm1::SaveSeriesAsText(TChartSeries& series)
@@ -230,6 +231,7 @@ bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
     } catch (...) {
         problems << common::CurrentErrorMessage();
     }
+    ChartZoom();
     return true;
 }
 

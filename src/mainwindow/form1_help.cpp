@@ -73,11 +73,13 @@ void TForm1::InstallHelpHook()
     installEventFilter(mouseMoves);
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
         chart->installEventFilter(mouseMoves);
-    ToolBar2->setMouseTracking(true);
-    ToolBar2->installEventFilter(mouseMoves);
-    for (QWidget* child : ToolBar2->findChildren<QWidget*>()) {
-        child->setMouseTracking(true);
-        child->installEventFilter(mouseMoves);
+    for (QToolBar* bar : {ToolBar2, CurveToolBar}) {
+        bar->setMouseTracking(true);
+        bar->installEventFilter(mouseMoves);
+        for (QWidget* child : bar->findChildren<QWidget*>()) {
+            child->setMouseTracking(true);
+            child->installEventFilter(mouseMoves);
+        }
     }
 }
 
@@ -85,11 +87,15 @@ void TForm1::InstallHelpHook()
 // tool bar or a chart is the window's own.
 void TForm1::WindowMouseMove(QWidget& widget, QPoint at)
 {
-    const auto onToolBar = [this](const QWidget* w) {
-        return w && (w == ToolBar2 || ToolBar2->isAncestorOf(w));
+    const auto toolBarOf = [this](const QWidget* w) -> QToolBar* {
+        for (QToolBar* bar : {ToolBar2, CurveToolBar})
+            if (w && (w == bar || bar->isAncestorOf(w)))
+                return bar;
+        return nullptr;
     };
-    if (onToolBar(&widget)) {
-        ToolBar2MouseMove(widget.mapTo(ToolBar2, at).x());
+    const auto onToolBar = [&](const QWidget* w) { return toolBarOf(w) != nullptr; };
+    if (QToolBar* bar = toolBarOf(&widget)) {
+        ToolBar2MouseMove(*bar, widget.mapTo(bar, at).x());
     } else if (&widget == this) {
         const QWidget* under = childAt(at);
         const bool overChart = under &&
@@ -132,11 +138,11 @@ void TForm1::FormHelp(int context)
     desktop_.OpenHelpTopic(HelpFile, context);
 }
 
-void TForm1::ToolBar2MouseMove(int x)
+void TForm1::ToolBar2MouseMove(const QToolBar& bar, int x)
 {
     std::vector<THoverButton> buttons;
-    for (QAction* item : ToolBar2->actions()) {
-        const auto* button = qobject_cast<const QToolButton*>(ToolBar2->widgetForAction(item));
+    for (QAction* item : bar.actions()) {
+        const auto* button = qobject_cast<const QToolButton*>(bar.widgetForAction(item));
         if (!button || !button->property("ActionName").isValid())
             continue;
         const TAction& action = Actn(button->property("ActionName").toString());

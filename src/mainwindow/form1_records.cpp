@@ -120,6 +120,7 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     ShownRecord.ForgetRecalculation();
     if (TableEmptiedOnShow(table, shownBefore, fileName))
         ReadingsTable.ResetGrid(-1);
+    ChartZoom();
 }
 
 void TForm1::DrawRecordChannels()

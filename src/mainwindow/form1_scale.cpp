@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/scale_field.h"
 
 #include <QLineEdit>
 #include <optional>
@@ -19,7 +20,7 @@ constexpr int FieldDecimals = 2;
 std::optional<double> ReadScaleField(QLineEdit& field)
 {
     const QString text = common::CommasToPoints(field.text());
-    field.setText(text);
+    WriteScaleField(field, text);
     return common::ParseFloat(text);
 }
 
@@ -33,11 +34,12 @@ void TForm1::ApplyScale(TChart& chart)
     if (!y) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        Edit2->setText(common::FixedText(centre, FieldDigits, FieldDecimals));
+        WriteScaleField(*Edit2, common::FixedText(centre, FieldDigits, FieldDecimals));
     } else if (const std::optional<double> dy = ReadScaleField(*Edit1); !dy) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        Edit1->setText(common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
+        WriteScaleField(*Edit1,
+                        common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
     } else {
         left.SetMinMax(*y - *dy, *y + *dy);
     }

@@ -4,6 +4,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/scale_field.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
 #include "mainwindow/widgets/tool_icons.h"
@@ -58,14 +59,6 @@ QSpinBox* NewSpinEdit(const QString& name, int minimum, int maximum, int value, 
     return edit;
 }
 
-QLineEdit* NewEdit(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    edit->setFixedWidth(44);
-    return edit;
-}
-
 }
 
 // A button for the action; a caption of its own gives a text button that still follows the
@@ -92,19 +85,27 @@ QToolButton* TForm1::AddActionButton(QToolBar& bar, const QString& actionName,
     return button;
 }
 
+QToolBar* TForm1::NewMainToolBar(const QString& name)
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setIconSize(QSize(ToolIconSide, ToolIconSide));
+    MakeTight(*bar);
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+// The form's tools, in its order, on two bars: the scale fields are wide enough for their
+// numbers, so that at the form's 968 pixels not every tool fits one row.
 void TForm1::CreateToolBar2()
 {
     for (const QString& name : ActionsWithIcons())
         Actn(name).Action()->setIcon(ToolIcon(name));
 
-    ToolBar2 = new QToolBar(this);
-    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
-    ToolBar2->setMovable(false);
-    ToolBar2->setFloatable(false);
-    ToolBar2->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar2->setIconSize(QSize(ToolIconSide, ToolIconSide));
-    MakeTight(*ToolBar2);
-    addToolBar(Qt::TopToolBarArea, ToolBar2);
+    ToolBar2 = NewMainToolBar(QStringLiteral("ToolBar2"));
 
     ComboBox1 = new TPortComboBox(QStringLiteral("ComboBox1"), ToolBar2);
     ComboBox1->setEditText(QStringLiteral("COM??"));
@@ -124,10 +125,10 @@ void TForm1::CreateToolBar2()
     AddActionButton(*ToolBar2, QStringLiteral("FitImageActn"))
         ->setObjectName(QStringLiteral("ToolButton5"));
     ToolBar2->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Y="), ToolBar2));
-    Edit2 = NewEdit(QStringLiteral("Edit2"), QStringLiteral("0"), ToolBar2);
+    Edit2 = NewScaleField(QStringLiteral("Edit2"), QStringLiteral("0"), ToolBar2);
     ToolBar2->addWidget(Edit2);
     ToolBar2->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("dY="), ToolBar2));
-    Edit1 = NewEdit(QStringLiteral("Edit1"), QStringLiteral("4000"), ToolBar2);
+    Edit1 = NewScaleField(QStringLiteral("Edit1"), QStringLiteral("4000"), ToolBar2);
     ToolBar2->addWidget(Edit1);
     for (const char* name : {"SetScaleActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})
         AddActionButton(*ToolBar2, QString::fromLatin1(name));
@@ -139,26 +140,51 @@ void TForm1::CreateToolBar2()
     for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn",
                              "ShowIntegeralActn"})
         AddActionButton(*ToolBar2, QString::fromLatin1(name));
-    ToolBar2->addSeparator();
-    FiltrSpinEdit = NewSpinEdit(QStringLiteral("FiltrSpinEdit"), 1, 30, 1, ToolBar2);
+
+    CurveToolBar = NewMainToolBar(QStringLiteral("CurveToolBar"));
+    FiltrSpinEdit = NewSpinEdit(QStringLiteral("FiltrSpinEdit"), 1, 30, 1, CurveToolBar);
     FiltrSpinEdit->setToolTip(QStringLiteral("Ширина фильтра"));
-    ToolBar2->addWidget(FiltrSpinEdit);
-    AddActionButton(*ToolBar2, QStringLiteral("FilterActn"));
-    ToolBar2->addSeparator();
-    AddActionButton(*ToolBar2, QStringLiteral("ShowDerivativeActn"), QStringLiteral("Производная"));
-    ToolBar2->addSeparator();
-    WavesSpinEdit = NewSpinEdit(QStringLiteral("WavesSpinEdit"), 1, 30, 2, ToolBar2);
+    CurveToolBar->addWidget(FiltrSpinEdit);
+    AddActionButton(*CurveToolBar, QStringLiteral("FilterActn"));
+    CurveToolBar->addSeparator();
+    AddActionButton(*CurveToolBar, QStringLiteral("ShowDerivativeActn"),
+                    QStringLiteral("Производная"));
+    CurveToolBar->addSeparator();
+    WavesSpinEdit = NewSpinEdit(QStringLiteral("WavesSpinEdit"), 1, 30, 2, CurveToolBar);
     WavesSpinEdit->setToolTip(QStringLiteral("Максимальное число точек перегиба"));
-    ToolBar2->addWidget(WavesSpinEdit);
-    AddActionButton(*ToolBar2, QStringLiteral("FindVolumesActn"), QStringLiteral("Поиск объёмов"));
-    ToolBar2->addSeparator();
-    AddActionButton(*ToolBar2, QStringLiteral("SetPeakBordersActn"))
+    CurveToolBar->addWidget(WavesSpinEdit);
+    AddActionButton(*CurveToolBar, QStringLiteral("FindVolumesActn"),
+                    QStringLiteral("Поиск объёмов"));
+    CurveToolBar->addSeparator();
+    AddActionButton(*CurveToolBar, QStringLiteral("SetPeakBordersActn"))
         ->setObjectName(QStringLiteral("ToolButton23"));
-    AddActionButton(*ToolBar2, QStringLiteral("PeakAutoSearchActn"));
-    ToolBar2->addSeparator();
-    AddActionButton(*ToolBar2, QStringLiteral("HelpContextActn"));
+    AddActionButton(*CurveToolBar, QStringLiteral("PeakAutoSearchActn"));
+    CurveToolBar->addSeparator();
+    AddActionButton(*CurveToolBar, QStringLiteral("HelpContextActn"));
+    PlaceCurveToolBar();
 
     connect(ComboBox1, &TPortComboBox::DropDown, this, &TForm1::ComboBox1DropDown);
+}
+
+// The two bars share a row only when it holds all their tools (the main window puts tool bars
+// of a row side by side, with no gap).
+void TForm1::PlaceCurveToolBar()
+{
+    if (!ToolBar2 || !CurveToolBar)
+        return;
+    const bool ownRow = ToolBar2->sizeHint().width() + CurveToolBar->sizeHint().width() > width();
+    if (ownRow == toolBarBreak(CurveToolBar))
+        return;
+    if (ownRow)
+        insertToolBarBreak(CurveToolBar);
+    else
+        removeToolBarBreak(CurveToolBar);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceCurveToolBar();
 }
 
 void TForm1::CreatePanel1()

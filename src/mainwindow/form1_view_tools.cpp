@@ -11,6 +11,7 @@
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/about_box.h"
+#include "mainwindow/widgets/scale_field.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -27,17 +28,11 @@ constexpr int ShowBordersOption = 1;
 
 enum ViewOptionTag { XAxisTag, YAxisTag, GridTag, BordersTag, IntegralTag };
 
-// A field the operator is typing in keeps what is typed. The narrow field shows the start of a
-// long number, its leading digits, rather than its last decimals.
+// A field the operator is typing in keeps what is typed.
 void WriteUnlessEditing(QLineEdit& field, double value)
 {
-    if (field.hasFocus())
-        return;
-    const QString text = ScaleFieldText(value);
-    if (field.text() == text)
-        return;
-    field.setText(text);
-    field.setCursorPosition(0);
+    if (!field.hasFocus())
+        WriteScaleField(field, ScaleFieldText(value));
 }
 
 // The left axis takes the fields' range, the bottom axis the curve's X range; a range that is
@@ -116,7 +111,7 @@ void TForm1::MultScaleBy10ActnExecute()
     const std::optional<QString> text = SteppedScaleText(Edit1->text(), ScaleStep);
     if (!text)
         return;
-    Edit1->setText(*text);
+    WriteScaleField(*Edit1, *text);
     Actn(QStringLiteral("SetScaleActn")).Execute();
 }
 
@@ -125,7 +120,7 @@ void TForm1::DivScaleBy10ActnExecute()
     const std::optional<QString> text = SteppedScaleText(Edit1->text(), 1 / ScaleStep);
     if (!text)
         return;
-    Edit1->setText(*text);
+    WriteScaleField(*Edit1, *text);
     Actn(QStringLiteral("SetScaleActn")).Execute();
 }
 
@@ -160,11 +155,18 @@ void TForm1::ApplyViewOptions()
     TChart* chart = GetCurrentChart();
     if (!chart)
         return;
-    if (TChartMouse* mouse = ChartMouseOf(chart); mouse && mouse->Zoomed()) {
-        HideCursorReadout();
+    // The undo of the zoom ends in its handler, ChartZoom, as a mouse undo does: with automatic
+    // scaling on the fields take the curve's range before they are applied. With it off the
+    // fields keep the scale the operator set.
+    if (TChartMouse* mouse = ChartMouseOf(chart)) {
+        if (mouse->Zoomed())
+            HideCursorReadout();
         mouse->UndoZoom();
     }
-    if (Actn(QStringLiteral("FitImageActn")).Checked())
+    const bool fit = Actn(QStringLiteral("FitImageActn")).Checked();
+    if (EndsInFittedView(fit, TViewEvent::ZoomUndone))
+        ChartZoom();
+    if (fit)
         ApplyScale(*chart);
     const bool xAxis = Actn(QStringLiteral("PaintXAxisActn")).Checked();
     const bool yAxis = Actn(QStringLiteral("PaintYAxisActn")).Checked();

@@ -36,7 +36,7 @@ protected:
         // The port chooser, focused first, has a context of its own.
         form->PageControl1->setFocus();
     }
-    // A mouse move over the main tool bar at the middle of the action's button.
+    // A mouse move over a main tool bar at the middle of the action's button.
     void HoverOver(const char* actionName)
     {
         QWidget* button = ButtonOf(actionName);
@@ -45,10 +45,11 @@ protected:
     }
     QWidget* ButtonOf(const char* actionName) const
     {
-        for (auto* button : form->ToolBar2->findChildren<QToolButton*>()) {
-            if (button->property("ActionName").toString() == QLatin1String(actionName))
-                return button;
-        }
+        for (const QToolBar* bar : {form->ToolBar2, form->CurveToolBar})
+            for (auto* button : bar->findChildren<QToolButton*>()) {
+                if (button->property("ActionName").toString() == QLatin1String(actionName))
+                    return button;
+            }
         return nullptr;
     }
     void MoveOver(QWidget& widget, QPoint at)

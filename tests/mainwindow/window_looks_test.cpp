@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -91,17 +92,37 @@ TEST_F(Form1Test, EveryToolOfTheTablePageFitsTheWindow)
     }
 }
 
-// The main tool bar's overflow button does open, but every tool should be in sight at the
-// window's own width.
-TEST_F(Form1Test, EveryToolOfTheMainToolBarFitsTheWindow)
+// The main tool bars' overflow buttons do open, but every tool should be in sight at the
+// window's own width and wider; the two bars share a row where it holds them both.
+TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
 {
-    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
     Form().show();
     QCoreApplication::processEvents();
-    for (QAction* action : Form().ToolBar2->actions()) {
-        const QWidget* tool = Form().ToolBar2->widgetForAction(action);
-        ASSERT_NE(tool, nullptr);
-        EXPECT_TRUE(tool->isVisible()) << action->text().toStdString();
+    // The narrowest window whose row holds both bars; one pixel less and they take two rows.
+    const int oneRow =
+        Form().ToolBar2->sizeHint().width() + Form().CurveToolBar->sizeHint().width();
+    for (const QSize size : {QSize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight),
+                             QSize(oneRow - 1, 577), QSize(oneRow, 577), QSize(1280, 800)}) {
+        Form().resize(size);
+        Form().show();
+        QCoreApplication::processEvents();
+        for (const QToolBar* bar : {Form().ToolBar2, Form().CurveToolBar}) {
+            for (QAction* action : bar->actions()) {
+                const QWidget* tool = bar->widgetForAction(action);
+                ASSERT_NE(tool, nullptr);
+                EXPECT_TRUE(tool->isVisible())
+                    << size.width() << " " << action->text().toStdString();
+                EXPECT_LE(tool->mapTo(&Form(), QPoint(tool->width(), 0)).x(), size.width());
+            }
+        }
+        // The curve tools follow the scale and view tools, in their row or below it.
+        const QRect first = Form().ToolBar2->geometry();
+        const QRect second = Form().CurveToolBar->geometry();
+        if (size.width() < oneRow)
+            EXPECT_GE(second.top(), first.bottom()) << size.width();
+        else
+            EXPECT_TRUE(second.top() == first.top() && second.left() > first.left())
+                << size.width();
     }
 }
 
@@ -135,7 +156,7 @@ TEST_F(Form1Test, ResultsHeadingsFitTheirColumns)
             << Form().ResultsGrid->Cells(column, 0).toStdString();
 }
 
-// The scale fields are narrow: a long number shows its leading digits, not its last decimals.
+// A long number in a scale field shows its leading digits, not its last decimals.
 TEST_F(Form1Test, ScaleFieldsShowTheLeadingDigitsOfALongNumber)
 {
     Form().PageControl1->setCurrentIndex(0);
@@ -145,6 +166,89 @@ TEST_F(Form1Test, ScaleFieldsShowTheLeadingDigitsOfALongNumber)
     EXPECT_GT(Form().Edit2->text().size(), 6);
     EXPECT_EQ(Form().Edit2->cursorPosition(), 0);
     EXPECT_EQ(Form().Edit1->cursorPosition(), 0);
+}
+
+// The width QLineEdit lays its text out in (its paint event's line rectangle): the contents
+// rectangle of its frame less its text margins and its own 2-pixel margins at each side.
+int TextRoomOf(const QLineEdit& field)
+{
+    QStyleOptionFrame panel;
+    panel.initFrom(&field);
+    panel.rect = field.contentsRect();
+    panel.lineWidth = field.hasFrame()
+        ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &field)
+        : 0;
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    panel.features = QStyleOptionFrame::None;
+    const QRect contents = field.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &panel, &field)
+                               .marginsRemoved(field.textMargins());
+    return contents.width() - 2 * 2;
+}
+
+// A field shows its whole text when the text, the cursor and the pixel QLineEdit keeps after
+// it fit the line (QLineEdit scrolls the text otherwise).
+TEST_F(Form1Test, ScaleFieldsHoldTheWidestNumberWhole)
+{
+    const QString widest = QStringLiteral("-1234.567890");
+    Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
+    Form().show();
+    QCoreApplication::processEvents();
+    for (QLineEdit* field : {Form().Edit2, Form().Edit1}) {
+        const int cursorWidth =
+            field->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, field);
+        EXPECT_GE(TextRoomOf(*field), TextWidth(*field, widest) + 1 + cursorWidth)
+            << field->objectName().toStdString() << " is " << field->width() << " px wide";
+        // As painted: the cursor at the text's end does not scroll it.
+        field->setText(widest);
+        field->setCursorPosition(0);
+        field->grab();
+        const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        field->setCursorPosition(int(widest.size()));
+        field->grab();
+        const int end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        EXPECT_EQ(end - start, TextWidth(*field, widest)) << field->objectName().toStdString();
+    }
+}
+
+// Every write into a scale field leaves its start in sight: the rewrite of a typed scale, a
+// step by ten, the rewrite after a bad text, and the fit of a page change.
+TEST_F(Form1Test, EveryWriteIntoAScaleFieldShowsItsStart)
+{
+    mainwindow::TForm1& window = Form();
+    window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
+    window.PageControl1->setCurrentIndex(0);
+    auto expectStart = [&](const char* what) {
+        EXPECT_EQ(window.Edit2->cursorPosition(), 0)
+            << what << " " << window.Edit2->text().toStdString();
+        EXPECT_EQ(window.Edit1->cursorPosition(), 0)
+            << what << " " << window.Edit1->text().toStdString();
+    };
+
+    window.Edit2->setText(QStringLiteral("25,002992"));
+    window.Edit1->setText(QStringLiteral("100,5"));
+    window.Actn(QStringLiteral("SetScaleActn")).Execute();
+    ASSERT_EQ(window.Edit2->text(), "25.002992");
+    expectStart("a typed scale");
+
+    window.Actn(QStringLiteral("MultScaleBy10Actn")).Execute();
+    ASSERT_EQ(window.Edit1->text(), "1005.000000");
+    expectStart("a step by ten");
+    window.Actn(QStringLiteral("DivScaleBy10Actn")).Execute();
+    expectStart("a step by ten");
+
+    window.Edit2->setText(QStringLiteral("I00.50"));
+    window.Actn(QStringLiteral("SetScaleActn")).Execute();
+    ASSERT_EQ(notifier.boxes.size(), 1);
+    expectStart("the rewrite after a bad text");
+
+    for (int i = 0; i < 10; ++i)
+        window.Series1->AddXY(i, 25.002992 + i * 0.001);
+    window.Actn(QStringLiteral("FitImageActn")).Execute();
+    ASSERT_TRUE(window.Actn(QStringLiteral("FitImageActn")).Checked());
+    window.PageControl1Change();
+    expectStart("a page change");
 }
 
 TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)
