@@ -13,7 +13,7 @@ class QPrinter;
 
 namespace lmv::common {
 
-struct TFileDialogSpec {
+struct TFileDialogRequest {
     QString title;
     QString filter;  // in Qt's form: "Файл данных (*.DAT)"
     QString defaultExt;  // given to a chosen name that has no extension
@@ -26,9 +26,9 @@ public:
     virtual ~TDesktop() = default;
 
     // The chosen file name, or '' when the dialog was cancelled.
-    virtual QString SaveFileName(const TFileDialogSpec& spec) = 0;
+    virtual QString SaveFileName(const TFileDialogRequest& request) = 0;
     // The chosen files (one unless multiSelect), or none when cancelled.
-    virtual QStringList OpenFileNames(const TFileDialogSpec& spec, bool multiSelect) = 0;
+    virtual QStringList OpenFileNames(const TFileDialogRequest& request, bool multiSelect) = 0;
     // The chosen folder, or '' when cancelled.
     virtual QString BrowseFolder(const QString& title, const QString& startFolder) = 0;
     // The typed text, or nothing when cancelled.

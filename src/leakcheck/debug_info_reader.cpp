@@ -25,17 +25,17 @@ public:
     explicit TBytes(QByteArrayView bytes) : bytes(bytes) {}
 
     uint64_t Size() const { return uint64_t(bytes.size()); }
-    TBytes Part(uint64_t offset, uint64_t length) const
+    TBytes Slice(uint64_t offset, uint64_t length) const
     {
         Need(offset, length);
         return TBytes(bytes.sliced(qsizetype(offset), qsizetype(length)));
     }
-    uint8_t U8(uint64_t offset) const { return uint8_t(Part(offset, 1).bytes[0]); }
+    uint8_t U8(uint64_t offset) const { return uint8_t(Slice(offset, 1).bytes[0]); }
     uint16_t U16(uint64_t offset) const { return uint16_t(Little(offset, 2)); }
     uint32_t U32(uint64_t offset) const { return uint32_t(Little(offset, 4)); }
     QByteArrayView View(uint64_t offset, uint64_t length) const
     {
-        return Part(offset, length).bytes;
+        return Slice(offset, length).bytes;
     }
 
 private:
@@ -87,7 +87,7 @@ void ReadSymbolRecords(const TNames& names, const TBytes& data, TDebugInfo& info
         const uint16_t length = data.U16(at);
         if (length == 0)
             return;
-        const TBytes record = data.Part(at, 2 + uint64_t(length));
+        const TBytes record = data.Slice(at, 2 + uint64_t(length));
         const uint16_t type = record.U16(2);
         if (type == 0x204 || type == 0x205) {
             const uint32_t size = record.U32(16);
@@ -134,7 +134,7 @@ TBytes WithoutLeadingWord(const TBytes& data)
 {
     if (data.Size() < 4)
         throw TBadPart();
-    return data.Part(4, data.Size() - 4);
+    return data.Slice(4, data.Size() - 4);
 }
 
 struct TEntry {
@@ -156,11 +156,11 @@ std::vector<TEntry> ReadDirectory(const TBytes& file)
     const uint16_t headerLength = file.U16(directory);
     const uint16_t entryLength = file.U16(directory + 2);
     const uint16_t count = file.U16(directory + 4);
-    const TBytes entries = file.Part(directory + headerLength, uint64_t(count) * entryLength);
+    const TBytes entries = file.Slice(directory + headerLength, uint64_t(count) * entryLength);
     std::vector<TEntry> result;
     for (uint16_t i = 0; i < count; ++i) {
-        const TBytes entry = entries.Part(uint64_t(i) * entryLength, entryLength);
-        result.push_back({entry.U16(0), file.Part(base + entry.U32(4), entry.U32(8))});
+        const TBytes entry = entries.Slice(uint64_t(i) * entryLength, entryLength);
+        result.push_back({entry.U16(0), file.Slice(base + entry.U32(4), entry.U32(8))});
     }
     return result;
 }

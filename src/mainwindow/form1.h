@@ -443,8 +443,8 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
     // Graph files, text export and import: the GRF dialogs and the import's.
     TSaveDialog* SaveDialog2 = nullptr;
-    common::TFileDialogSpec OpenDialog1;
-    common::TFileDialogSpec OpenDialog2;
+    common::TFileDialogRequest OpenDialog1;
+    common::TFileDialogRequest OpenDialog2;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};

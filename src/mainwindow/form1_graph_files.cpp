@@ -42,12 +42,12 @@ const QString ImportNotStartedText =
     QStringLiteral("Импорт невозможен: запись не началась (прибор не передает данные).");
 
 // The chosen files; the next run starts from the first of them.
-QStringList RunOpenDialog(common::TDesktop& desktop, common::TFileDialogSpec& spec,
+QStringList RunOpenDialog(common::TDesktop& desktop, common::TFileDialogRequest& request,
                           bool multiSelect)
 {
-    const QStringList chosen = desktop.OpenFileNames(spec, multiSelect);
+    const QStringList chosen = desktop.OpenFileNames(request, multiSelect);
     if (!chosen.isEmpty())
-        spec.fileName = chosen.front();
+        request.fileName = chosen.front();
     return chosen;
 }
 
@@ -83,7 +83,7 @@ void WriteSeriesText(TSaveDialog& dialog, const TChartSeries& series, store::TGr
 
 void TForm1::CreateGraphFileDialogs()
 {
-    common::TFileDialogSpec grf;
+    common::TFileDialogRequest grf;
     grf.title = QStringLiteral("Запись Графика");
     grf.filter = GraphFilter;
     grf.defaultExt = QStringLiteral("GRF");

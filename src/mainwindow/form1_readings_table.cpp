@@ -52,13 +52,13 @@ void CopyGridToClipboard(const QList<QStringList>& rows)
 // Shared by the table save and the graph text export, as the form defines it.
 void TForm1::CreateSaveDialog1()
 {
-    common::TFileDialogSpec spec;
-    spec.title = QStringLiteral("Вывод в файл");
-    spec.filter = QStringLiteral("Файл данных (*.DAT)");
-    spec.defaultExt = QStringLiteral("DAT");
+    common::TFileDialogRequest request;
+    request.title = QStringLiteral("Вывод в файл");
+    request.filter = QStringLiteral("Файл данных (*.DAT)");
+    request.defaultExt = QStringLiteral("DAT");
     // The documents folder the working folder lies in; later runs start from the last name.
-    spec.folder = QDir::cleanPath(store_.StartDir() + QStringLiteral("/.."));
-    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), spec, desktop_, this);
+    request.folder = QDir::cleanPath(store_.StartDir() + QStringLiteral("/.."));
+    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), request, desktop_, this);
 }
 
 void TForm1::InitReadingsTable()

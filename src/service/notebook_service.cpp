@@ -52,13 +52,13 @@ TNotebookService::TNotebookService(link::TInstrumentLink& link, common::Notifier
     fields_.unit = QStringLiteral("мг/л");
 }
 
-common::TFileDialogSpec TNotebookService::FileDialogSpec()
+common::TFileDialogRequest TNotebookService::FileDialogRequest()
 {
-    common::TFileDialogSpec spec;
-    spec.title = QStringLiteral("Файл блокнота фотометра");
-    spec.filter = QStringLiteral("Файл данных (*.TXT)");
-    spec.defaultExt = QStringLiteral("TXT");
-    return spec;
+    common::TFileDialogRequest request;
+    request.title = QStringLiteral("Файл блокнота фотометра");
+    request.filter = QStringLiteral("Файл данных (*.TXT)");
+    request.defaultExt = QStringLiteral("TXT");
+    return request;
 }
 
 TNotebookService::TPageRead TNotebookService::AskPage(int page, QString* failure,
@@ -102,7 +102,7 @@ TServiceResult TNotebookService::DumpToFile(int chooserValue, const TDumpView& v
 {
     if (!RequestCanStart(link_, notifier_))
         return TServiceResult::Refused;
-    const QString fileName = desktop_.SaveFileName(FileDialogSpec());
+    const QString fileName = desktop_.SaveFileName(FileDialogRequest());
     if (fileName.isEmpty())
         return TServiceResult::Cancelled;
     const TChooserRestore restore(view.showChooser, chooserValue);

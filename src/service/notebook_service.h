@@ -19,7 +19,7 @@ public:
                      common::TDesktop& desktop);
 
     // The dialog of the notebook file.
-    static common::TFileDialogSpec FileDialogSpec();
+    static common::TFileDialogRequest FileDialogRequest();
 
     // Page counted from 1. An empty page changes no field.
     TServiceResult ReadPage(int page);

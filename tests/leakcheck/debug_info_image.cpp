@@ -74,14 +74,14 @@ QByteArray SourceModule(const std::vector<TImageFile>& files)
 
 }
 
-QByteArray BuildImage(const TImageSpec& spec)
+QByteArray BuildImage(const TImageLayout& layout)
 {
     const std::vector<std::pair<uint16_t, QByteArray>> subsections = {
-        {0x130, Names(spec.names)},
-        {0x125, Symbols(spec.routines)},
-        {0x127, SourceModule(spec.files)},
+        {0x130, Names(layout.names)},
+        {0x125, Symbols(layout.routines)},
+        {0x127, SourceModule(layout.files)},
     };
-    QByteArray debug = spec.signature;
+    QByteArray debug = layout.signature;
     Put32(debug, 0);  // the directory offset, set below
     std::vector<std::pair<uint32_t, uint32_t>> places;
     for (const auto& subsection : subsections) {
@@ -99,19 +99,19 @@ QByteArray BuildImage(const TImageSpec& spec)
         Put32(debug, places[i].first);
         Put32(debug, places[i].second);
     }
-    debug += spec.signature;
+    debug += layout.signature;
     Put32(debug, uint32_t(debug.size() + 4));
-    return spec.program + debug;
+    return layout.program + debug;
 }
 
-TImageSpec ExampleImage()
+TImageLayout ExampleImage()
 {
-    TImageSpec spec;
-    spec.names = {QStringLiteral("C:\\Src\\Main.pas"), QStringLiteral("Start"),
-                  QStringLiteral("Stop")};
-    spec.routines = {{0x100, 0x80, 2, 0x204}, {0x180, 0x80, 3, 0x205}};
-    spec.files = {{1, {{0x100, 10}, {0x140, 12}, {0x180, 20}, {0x1F0, 25}}}};
-    return spec;
+    TImageLayout layout;
+    layout.names = {QStringLiteral("C:\\Src\\Main.pas"), QStringLiteral("Start"),
+                    QStringLiteral("Stop")};
+    layout.routines = {{0x100, 0x80, 2, 0x204}, {0x180, 0x80, 3, 0x205}};
+    layout.files = {{1, {{0x100, 10}, {0x140, 12}, {0x180, 20}, {0x1F0, 25}}}};
+    return layout;
 }
 
 }

@@ -21,7 +21,7 @@ struct TImageFile {
     std::vector<std::pair<uint32_t, uint16_t>> lines;  // code offset, line
 };
 
-struct TImageSpec {
+struct TImageLayout {
     QByteArray program = QByteArray(64, 'P');
     QByteArray signature = "FB09";
     QStringList names;
@@ -29,10 +29,10 @@ struct TImageSpec {
     std::vector<TImageFile> files;
 };
 
-QByteArray BuildImage(const TImageSpec& spec);
+QByteArray BuildImage(const TImageLayout& layout);
 
 // The example most tests read: unit "Main.pas" over offsets 0x100 .. 0x1F0 with routines "Start"
 // (0x100 .. 0x17F) and "Stop" (0x180 .. 0x1FF).
-TImageSpec ExampleImage();
+TImageLayout ExampleImage();
 
 }

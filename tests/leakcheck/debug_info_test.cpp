@@ -16,9 +16,9 @@ using test::ExampleImage;
 TEST(DebugInfoReader, ReadsUnitsAndRoutinesOfBothSignatures)
 {
     for (const char* signature : {"FB09", "FB0A"}) {
-        auto spec = ExampleImage();
-        spec.signature = signature;
-        const TDebugInfo info = ReadDebugInfo(BuildImage(spec));
+        auto layout = ExampleImage();
+        layout.signature = signature;
+        const TDebugInfo info = ReadDebugInfo(BuildImage(layout));
         ASSERT_EQ(info.Units.size(), 1u) << signature;
         EXPECT_EQ(info.Units[0].Name, "Main.pas");
         ASSERT_EQ(info.Units[0].Addresses.size(), 4u);
@@ -33,9 +33,9 @@ TEST(DebugInfoReader, ReadsUnitsAndRoutinesOfBothSignatures)
 
 TEST(DebugInfoReader, ForeignTrailerGivesNothing)
 {
-    auto spec = ExampleImage();
-    spec.signature = "FB08";
-    const TDebugInfo info = ReadDebugInfo(BuildImage(spec));
+    auto layout = ExampleImage();
+    layout.signature = "FB08";
+    const TDebugInfo info = ReadDebugInfo(BuildImage(layout));
     EXPECT_TRUE(info.Units.empty());
     EXPECT_TRUE(info.Routines.empty());
     EXPECT_TRUE(ReadDebugInfo(QByteArray("FB0")).Units.empty());
@@ -43,15 +43,15 @@ TEST(DebugInfoReader, ForeignTrailerGivesNothing)
 
 TEST(DebugInfoReader, SkipsNamelessEmptyAndZeroLengthEntries)
 {
-    auto spec = ExampleImage();
-    spec.routines.push_back({0x200, 0, 2});  // no bytes
-    spec.routines.push_back({0x300, 0x10, 0});  // no name
-    spec.routines.push_back({0x400, 0x10, 99});  // name number beyond the table
-    spec.routines.push_back({0x500, 0x10, 2, 0x206});  // not a routine
-    spec.files.push_back({1, {}});  // no lines
-    spec.files.push_back({0, {{0x600, 1}}});
-    spec.files.push_back({77, {{0x700, 1}}});
-    const TDebugInfo info = ReadDebugInfo(BuildImage(spec));
+    auto layout = ExampleImage();
+    layout.routines.push_back({0x200, 0, 2});  // no bytes
+    layout.routines.push_back({0x300, 0x10, 0});  // no name
+    layout.routines.push_back({0x400, 0x10, 99});  // name number beyond the table
+    layout.routines.push_back({0x500, 0x10, 2, 0x206});  // not a routine
+    layout.files.push_back({1, {}});  // no lines
+    layout.files.push_back({0, {{0x600, 1}}});
+    layout.files.push_back({77, {{0x700, 1}}});
+    const TDebugInfo info = ReadDebugInfo(BuildImage(layout));
     EXPECT_EQ(info.Routines.size(), 2u);
     EXPECT_EQ(info.Units.size(), 1u);
 }
@@ -130,9 +130,9 @@ protected:
         const QString program = folder.filePath(QStringLiteral("prog"));
         QFile file(program);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        auto spec = ExampleImage();
-        spec.files.push_back({1, {{0x300, 40}, {0x320, 41}}});  // no routine there
-        file.write(BuildImage(spec));
+        auto layout = ExampleImage();
+        layout.files.push_back({1, {{0x300, 40}, {0x320, 41}}});  // no routine there
+        file.write(BuildImage(layout));
         file.close();
         TLeakCheckEnvironment environment;
         environment.programFile = program;

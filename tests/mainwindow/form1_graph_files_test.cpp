@@ -101,17 +101,17 @@ TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackO
     OnPage(0).Series1->Assign(ThreePoints);
     desktop.saveNames = {Path("curve")};
     form->N7Click();
-    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
-    EXPECT_EQ(desktop.saveSpecs[0].title, "Запись Графика");
-    EXPECT_EQ(desktop.saveSpecs[0].filter, "Файл данных (*.GRF)");
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].title, "Запись Графика");
+    EXPECT_EQ(desktop.saveRequests[0].filter, "Файл данных (*.GRF)");
     EXPECT_EQ(Contents(Path("curve.GRF")), store::SerializeGraph(ThreePoints));
     EXPECT_EQ(Contents(Path("curve.GRF")).size(), 52);
 
     OnPage(2).FastLineSeries2->Assign(std::vector<TPoint>{{9, 9}});
     desktop.openNames = {{Path("curve.GRF")}};
     form->N6Click();
-    ASSERT_EQ(desktop.openSpecs.size(), 1u);
-    EXPECT_EQ(desktop.openSpecs[0].title, "Чтение графика");
+    ASSERT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(desktop.openRequests[0].title, "Чтение графика");
     EXPECT_EQ(PointsOf(*form->FastLineSeries2), ThreePoints);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -182,7 +182,7 @@ TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
     desktop.saveNames = {Path("t"), Path("c.csv")};
     form->N8Click();
     form->N9Click();
-    EXPECT_EQ(desktop.saveSpecs.at(0).title, "Вывод в файл");
+    EXPECT_EQ(desktop.saveRequests.at(0).title, "Вывод в файл");
     EXPECT_EQ(Contents(Path("t.DAT")), "0.5\t 2\r\n1\t 3.25\r\n");
     EXPECT_EQ(Contents(Path("c.csv")), "0.5,2,\r\n1,3.25,\r\n");
     EXPECT_TRUE(notifier.boxes.isEmpty());
@@ -211,24 +211,24 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
         OnPage(1).FastLineSeries1->Assign(ThreePoints);
         form->Series15->Assign(std::vector<TPoint>{{1, 1}});
         form->DeviceType = 41;
-        desktop.saveSpecs.clear();
+        desktop.saveRequests.clear();
         desktop.saveNames = {Path("first.GRF"), Path("second.GRF")};
         notifier.boxes.clear();
         notifier.answers = {c.answer};
         form->N7Click();
         EXPECT_EQ(notifier.boxes, QStringList{"Выводить второй график ?"});
-        EXPECT_EQ(int(desktop.saveSpecs.size()), c.files);
+        EXPECT_EQ(int(desktop.saveRequests.size()), c.files);
         EXPECT_EQ(QFile::exists(Path("second.GRF")), c.files == 2);
         EXPECT_EQ(Contents(Path("first.GRF")), store::SerializeGraph(ThreePoints));
         QFile::remove(Path("second.GRF"));
     }
     form->DeviceType = 1;
     notifier.boxes.clear();
-    desktop.saveSpecs.clear();
+    desktop.saveRequests.clear();
     desktop.saveNames = {Path("plain.GRF")};
     form->N7Click();
     EXPECT_TRUE(notifier.boxes.isEmpty()) << "only the titration device has a second graph";
-    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests.size(), 1u);
 }
 
 TEST_F(Form1GraphFilesTest, TheTextExportAsksForTheSecondGraphOnlyWhenItHasPoints)
@@ -253,8 +253,8 @@ TEST_F(Form1GraphFilesTest, OnAPageWithoutACurveTheGraphCommandsDoNothing)
          {&mainwindow::TForm1::N6Click, &mainwindow::TForm1::N7Click, &mainwindow::TForm1::N8Click,
           &mainwindow::TForm1::N9Click})
         (form.get()->*command)();
-    EXPECT_TRUE(desktop.saveSpecs.empty());
-    EXPECT_TRUE(desktop.openSpecs.empty());
+    EXPECT_TRUE(desktop.saveRequests.empty());
+    EXPECT_TRUE(desktop.openRequests.empty());
 }
 
 TEST_F(Form1GraphFilesTest, AnImportWhileARecordingRunsIsRefusedBeforeAnyFileIsChosen)
@@ -264,7 +264,7 @@ TEST_F(Form1GraphFilesTest, AnImportWhileARecordingRunsIsRefusedBeforeAnyFileIsC
     form->Recording = false;
     EXPECT_EQ(notifier.boxes,
               QStringList{"Идет запись. Импорт возможен только после ее остановки."});
-    EXPECT_TRUE(desktop.openSpecs.empty());
+    EXPECT_TRUE(desktop.openRequests.empty());
 }
 
 TEST_F(Form1GraphFilesTest, AnImportWhoseRecordingDoesNotStartReadsNothingAndSaysSoOnce)

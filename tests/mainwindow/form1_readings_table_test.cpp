@@ -393,11 +393,11 @@ TEST_F(SavedTableTest, WritesEveryRowToTheChosenFile)
 {
     desktop.saveNames.push_back(Path(QStringLiteral("table.DAT")));
     Actn("SaveTableActn").Execute();
-    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
-    EXPECT_EQ(desktop.saveSpecs[0].title, QStringLiteral("Вывод в файл"));
-    EXPECT_EQ(desktop.saveSpecs[0].filter, QStringLiteral("Файл данных (*.DAT)"));
-    EXPECT_EQ(desktop.saveSpecs[0].defaultExt, QStringLiteral("DAT"));
-    EXPECT_EQ(desktop.saveSpecs[0].folder, QDir::cleanPath(folder.path()));
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].title, QStringLiteral("Вывод в файл"));
+    EXPECT_EQ(desktop.saveRequests[0].filter, QStringLiteral("Файл данных (*.DAT)"));
+    EXPECT_EQ(desktop.saveRequests[0].defaultExt, QStringLiteral("DAT"));
+    EXPECT_EQ(desktop.saveRequests[0].folder, QDir::cleanPath(folder.path()));
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -408,14 +408,14 @@ TEST_F(SavedTableTest, ANameWithoutExtensionGetsDatAndTheNextRunStartsFromIt)
     Actn("SaveTableActn").Execute();
     EXPECT_EQ(FileBytes(Path(QStringLiteral("table.DAT"))), ExpectedBytes());
     Actn("SaveTableActn").Execute();  // cancelled
-    ASSERT_EQ(desktop.saveSpecs.size(), 2u);
-    EXPECT_EQ(desktop.saveSpecs[1].fileName, Path(QStringLiteral("table.DAT")));
+    ASSERT_EQ(desktop.saveRequests.size(), 2u);
+    EXPECT_EQ(desktop.saveRequests[1].fileName, Path(QStringLiteral("table.DAT")));
 }
 
 TEST_F(SavedTableTest, CancelWritesNothing)
 {
     Actn("SaveTableActn").Execute();
-    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests.size(), 1u);
     EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("*.DAT")}, QDir::Files).isEmpty());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -516,7 +516,7 @@ TEST_F(Form1TableTest, TheOptionStaysOffWhenTheDialogIsCancelled)
     EXPECT_FALSE(Window().CheckBox2->isChecked());
     EXPECT_TRUE(Window().StaticText2->isHidden());
     Window().CheckBox2->click();
-    EXPECT_EQ(desktop.saveSpecs.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests.size(), 1u);
     EXPECT_FALSE(Window().CheckBox2->isChecked());
     EXPECT_TRUE(Window().StaticText2->isHidden());
     StoreReadings({"1"});

@@ -225,16 +225,16 @@ TEST_F(Form1ServiceTest, NotebookToFileGoesThroughTheDesktopAndRestoresThePageCh
     window.SpinEdit6->setValue(7);
     desktop.saveNames.push_back(folder.filePath("book.txt"));
     window.Button28->click();
-    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
-    EXPECT_EQ(desktop.saveSpecs[0].title, "Файл блокнота фотометра");
-    EXPECT_EQ(desktop.saveSpecs[0].filter, "Файл данных (*.TXT)");
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].title, "Файл блокнота фотометра");
+    EXPECT_EQ(desktop.saveRequests[0].filter, "Файл данных (*.TXT)");
     QFile file(folder.filePath("book.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("\r\n"), 3);
     EXPECT_EQ(window.SpinEdit6->value(), 7);
     EXPECT_EQ(window.StaticText37->text(), "1234567.5");
     window.Button28->click();  // cancelled
-    EXPECT_EQ(desktop.saveSpecs.size(), 2u);
+    EXPECT_EQ(desktop.saveRequests.size(), 2u);
 }
 
 TEST_F(Form1ServiceTest, ANotebookDumpThatFailsTellsItsCauseToo)

@@ -58,23 +58,23 @@ TEST(QtDesktopTest, SaveDialogStartsInTheFolderAndAddsTheDefaultExtension)
 {
     QTemporaryDir folder;
     TQtDesktop desktop;
-    common::TFileDialogSpec spec;
-    spec.title = QStringLiteral("Вывод в файл");
-    spec.filter = QStringLiteral("Файл данных *.DAT (*.DAT)");
-    spec.defaultExt = QStringLiteral("DAT");
-    spec.fileName = QStringLiteral("table");
-    spec.folder = folder.path();
+    common::TFileDialogRequest request;
+    request.title = QStringLiteral("Вывод в файл");
+    request.filter = QStringLiteral("Файл данных *.DAT (*.DAT)");
+    request.defaultExt = QStringLiteral("DAT");
+    request.fileName = QStringLiteral("table");
+    request.folder = folder.path();
     QString startFolder;
     ModalAnswer<QFileDialog> chosen([&startFolder](QFileDialog& dialog) {
         startFolder = dialog.directory().absolutePath();
         static_cast<QDialog&>(dialog).accept();  // QFileDialog's own accept, as its button does
     });
-    EXPECT_EQ(desktop.SaveFileName(spec),
+    EXPECT_EQ(desktop.SaveFileName(request),
               QDir(folder.path()).filePath(QStringLiteral("table.DAT")));
     EXPECT_EQ(startFolder, QDir(folder.path()).absolutePath());
 
     ModalAnswer<QFileDialog> cancelled([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(desktop.SaveFileName(spec), QString());
+    EXPECT_EQ(desktop.SaveFileName(request), QString());
 }
 
 TEST(QtDesktopTest, ModalFormsGiveTheirResultCode)

@@ -115,9 +115,9 @@ TEST_F(NotebookServiceTest, DumpWritesOneLinePerPageUpToTheFirstEmptyOne)
     EXPECT_EQ(FileBytes("book.txt"), expected);
     EXPECT_EQ(chooser, (std::vector{1, 2, 3, 4, 42}));
     EXPECT_EQ(shownResults.size(), 3);
-    ASSERT_EQ(desktop.saveSpecs.size(), 1u);
-    EXPECT_EQ(desktop.saveSpecs[0].title, "Файл блокнота фотометра");
-    EXPECT_EQ(desktop.saveSpecs[0].defaultExt, "TXT");
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].title, "Файл блокнота фотометра");
+    EXPECT_EQ(desktop.saveRequests[0].defaultExt, "TXT");
     EXPECT_EQ(notifier.beeps + notifier.boxes.size(), 0);
 }
 

@@ -21,14 +21,14 @@ public:
         int context;
     };
 
-    QString SaveFileName(const common::TFileDialogSpec& spec) override
+    QString SaveFileName(const common::TFileDialogRequest& request) override
     {
-        saveSpecs.push_back(spec);
+        saveRequests.push_back(request);
         return Take(saveNames, QString());
     }
-    QStringList OpenFileNames(const common::TFileDialogSpec& spec, bool) override
+    QStringList OpenFileNames(const common::TFileDialogRequest& request, bool) override
     {
-        openSpecs.push_back(spec);
+        openRequests.push_back(request);
         return Take(openNames, QStringList());
     }
     QString BrowseFolder(const QString& title, const QString&) override
@@ -99,8 +99,8 @@ public:
     bool programsStart = true;
     bool helpViewerInstalled = true;
 
-    std::vector<common::TFileDialogSpec> saveSpecs;
-    std::vector<common::TFileDialogSpec> openSpecs;
+    std::vector<common::TFileDialogRequest> saveRequests;
+    std::vector<common::TFileDialogRequest> openRequests;
     QStringList folderTitles;
     QStringList inputPrompts;
     int modalRuns = 0;

@@ -20,23 +20,23 @@ namespace lmv::mainwindow {
 
 namespace {
 
-// A start name without a folder opens in spec.folder.
-void StartAt(QFileDialog& dialog, const common::TFileDialogSpec& spec)
+// A start name without a folder opens in request.folder.
+void StartAt(QFileDialog& dialog, const common::TFileDialogRequest& request)
 {
-    const QFileInfo start(spec.fileName);
-    const bool namesFolder = spec.fileName.contains(u'/');
+    const QFileInfo start(request.fileName);
+    const bool namesFolder = request.fileName.contains(u'/');
     if (namesFolder)
         dialog.setDirectory(start.absolutePath());
-    else if (!spec.folder.isEmpty())
-        dialog.setDirectory(spec.folder);
-    if (!spec.fileName.isEmpty())
+    else if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
         dialog.selectFile(start.fileName());
 }
 
-QStringList RunFileDialog(QFileDialog& dialog, const common::TFileDialogSpec& spec)
+QStringList RunFileDialog(QFileDialog& dialog, const common::TFileDialogRequest& request)
 {
-    dialog.setDefaultSuffix(spec.defaultExt);
-    StartAt(dialog, spec);
+    dialog.setDefaultSuffix(request.defaultExt);
+    StartAt(dialog, request);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
@@ -55,21 +55,21 @@ QList<TMountedVolume> MountedVolumes()
 }
 
 // Replacing an existing file is asked before the dialog closes (Qt's default for saving).
-QString TQtDesktop::SaveFileName(const common::TFileDialogSpec& spec)
+QString TQtDesktop::SaveFileName(const common::TFileDialogRequest& request)
 {
-    QFileDialog dialog(BoxParent(parent_), spec.title, QString(), spec.filter);
+    QFileDialog dialog(BoxParent(parent_), request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList chosen = RunFileDialog(dialog, spec);
+    const QStringList chosen = RunFileDialog(dialog, request);
     return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
 
-QStringList TQtDesktop::OpenFileNames(const common::TFileDialogSpec& spec, bool multiSelect)
+QStringList TQtDesktop::OpenFileNames(const common::TFileDialogRequest& request, bool multiSelect)
 {
-    QFileDialog dialog(BoxParent(parent_), spec.title, QString(), spec.filter);
+    QFileDialog dialog(BoxParent(parent_), request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    return RunFileDialog(dialog, spec);
+    return RunFileDialog(dialog, request);
 }
 
 QString TQtDesktop::BrowseFolder(const QString& title, const QString& startFolder)

@@ -16,9 +16,8 @@ struct THelpViewerCommand {
 };
 
 // xCHM opens a compiled help file at the topic of a context id.
-const THelpViewerCommand DefaultHelpViewer{QStringLiteral("xchm"),
-                                           {QStringLiteral("--contextid={context}"),
-                                            QStringLiteral("{file}")}};
+const THelpViewerCommand DefaultHelpViewer{
+    QStringLiteral("xchm"), {QStringLiteral("--contextid={context}"), QStringLiteral("{file}")}};
 
 class TQtDesktop : public common::TDesktop {
 public:
@@ -26,8 +25,8 @@ public:
     // (widgets/box_placement.h); top-level while none is set and none is in front.
     void SetParentWindow(QWidget* window) { parent_ = window; }
 
-    QString SaveFileName(const common::TFileDialogSpec& spec) override;
-    QStringList OpenFileNames(const common::TFileDialogSpec& spec, bool multiSelect) override;
+    QString SaveFileName(const common::TFileDialogRequest& request) override;
+    QStringList OpenFileNames(const common::TFileDialogRequest& request, bool multiSelect) override;
     QString BrowseFolder(const QString& title, const QString& startFolder) override;
     std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                     const QString& value) override;

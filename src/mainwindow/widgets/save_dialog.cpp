@@ -15,19 +15,19 @@ QString WithDefaultExt(const QString& name, const QString& defaultExt)
 
 }
 
-TSaveDialog::TSaveDialog(const QString& name, common::TFileDialogSpec spec,
+TSaveDialog::TSaveDialog(const QString& name, common::TFileDialogRequest request,
                          common::TDesktop& desktop, QObject* parent)
-    : QObject(parent), spec_(std::move(spec)), desktop_(desktop)
+    : QObject(parent), request_(std::move(request)), desktop_(desktop)
 {
     setObjectName(name);
 }
 
 bool TSaveDialog::Execute()
 {
-    const QString chosen = desktop_.SaveFileName(spec_);
+    const QString chosen = desktop_.SaveFileName(request_);
     if (chosen.isEmpty())
         return false;
-    spec_.fileName = WithDefaultExt(chosen, spec_.defaultExt);
+    request_.fileName = WithDefaultExt(chosen, request_.defaultExt);
     return true;
 }
 

@@ -11,18 +11,18 @@ namespace lmv::mainwindow {
 class TSaveDialog : public QObject {
     Q_OBJECT
 public:
-    TSaveDialog(const QString& name, common::TFileDialogSpec spec, common::TDesktop& desktop,
+    TSaveDialog(const QString& name, common::TFileDialogRequest request, common::TDesktop& desktop,
                 QObject* parent);
 
     // True when a name was chosen; FileName() then holds it, with the default extension added
     // when it had none. Cancel keeps the last name.
     bool Execute();
 
-    QString FileName() const { return spec_.fileName; }
-    const common::TFileDialogSpec& Spec() const { return spec_; }
+    QString FileName() const { return request_.fileName; }
+    const common::TFileDialogRequest& Request() const { return request_; }
 
 private:
-    common::TFileDialogSpec spec_;
+    common::TFileDialogRequest request_;
     common::TDesktop& desktop_;
 };
 
