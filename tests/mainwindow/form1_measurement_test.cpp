@@ -1,6 +1,7 @@
 // Measurement frames on the real window: pages, captions, fields, status bar and caption, the
 // corrosion controls, the row store of the coulometer and the end-of-run values in the record file.
 #include "form1_fixture.h"
+#include "sim_rx_frame.h"
 
 #include "common/day_count.h"
 #include "instrument_frames.h"
@@ -25,15 +26,6 @@
 
 namespace lmv::test {
 namespace {
-
-link::TRxFrame RxFrame(const lmvsim::TMeasurement& reading)
-{
-    const std::vector<uint8_t> bytes = lmvsim::MeasurementFrameBytes(reading);
-    link::TRxFrame frame;
-    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
-    frame.length = bytes[1];
-    return frame;
-}
 
 class Form1MeasurementTest : public Form1Test {
 protected:
@@ -255,8 +247,8 @@ TEST_F(Form1PtyTest, TabsKeepTheirPlaceWhileReadingsArrive)
         temperature.label = "    ";
         Write({lmvsim::MeasurementFrameBytes(reading), lmvsim::MeasurementFrameBytes(temperature)},
               0, 2);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return Form().PageControl1->tabText(0) != caption; }, 5000))
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) != caption; }, 5000))
             << value;
         caption = Form().PageControl1->tabText(0);
         QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 // The window's texts are whole at its own size of 968 × 577: every label and button shown on
 // every page of the device types tried shows its text in the width it has, by the font's metrics.
 #include "form1_fixture.h"
+#include "sim_rx_frame.h"
 
 #include "instrument_frames.h"
 #include "link/instrument_link.h"
@@ -15,15 +16,6 @@
 
 namespace lmv::test {
 namespace {
-
-link::TRxFrame RxFrame(const lmvsim::TMeasurement& reading)
-{
-    const std::vector<uint8_t> bytes = lmvsim::MeasurementFrameBytes(reading);
-    link::TRxFrame frame;
-    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
-    frame.length = bytes[1];
-    return frame;
-}
 
 // Shown texts looked at, over all the calls of CutText.
 int textsSeen = 0;
