@@ -83,11 +83,11 @@ void TForm1::ConnectServiceButtons()
 {
     const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
         {Button20, &TForm1::Button20Click}, {Button21, &TForm1::Button21Click},
-        {Button22, &TForm1::Button22Click},
-        {Button23, &TForm1::Button23Click}, {Button24, &TForm1::Button24Click},
-        {Button25, &TForm1::Button25Click}, {Button26, &TForm1::Button26Click},
-        {Button27, &TForm1::Button27Click}, {Button28, &TForm1::Button28Click},
-        {Button13, &TForm1::Button13Click}, {Button14, &TForm1::Button14Click},
+        {Button22, &TForm1::Button22Click}, {Button23, &TForm1::Button23Click},
+        {Button24, &TForm1::Button24Click}, {Button25, &TForm1::Button25Click},
+        {Button26, &TForm1::Button26Click}, {Button27, &TForm1::Button27Click},
+        {Button28, &TForm1::Button28Click}, {Button13, &TForm1::Button13Click},
+        {Button14, &TForm1::Button14Click},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this,

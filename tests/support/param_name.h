@@ -1,6 +1,7 @@
 #pragma once
 // Readable names for value-parameterised tests: the case's index, then how GoogleTest prints the
-// case, with a minus sign as "m" and every other run of characters outside A-Z, a-z, 0-9 as one '_'.
+// case, with a minus sign as "m" and every other run of characters outside A-Z, a-z, 0-9 as one
+// '_'.
 #include <gtest/gtest.h>
 
 #include <cctype>

@@ -1,6 +1,5 @@
 #include "mainwindow/view_tools/help_context.h"
 
-
 namespace lmv::mainwindow {
 
 int HoverHelpContext(std::span<const THoverButton> buttons, int x)

@@ -6,7 +6,8 @@ namespace lmv::mainwindow {
 
 inline void MakeTight(QToolBar& bar)
 {
-    bar.setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } QToolBar::separator { width: 3px; } QToolButton { padding: 1px; }"));
+    bar.setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; } QToolBar::separator { width: 3px; "
+                                     "} QToolButton { padding: 1px; }"));
 }
 
 }
