@@ -169,8 +169,10 @@ int main(int argc, char** argv)
                 sinceRun.start();
             return;
         }
+        // After a run the streaming starts again from the first channel.
         if (!runFrames.empty() && sinceRun.elapsed() >= RunPauseMs) {
             nextRunFrame = 0;
+            nextChannel = 0;
             return;
         }
         terminal.Send(
