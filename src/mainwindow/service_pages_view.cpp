@@ -1,12 +1,10 @@
+// The service pages' controls, built on the window's pages.
 #include "mainwindow/service_pages_view.h"
 
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/widgets/string_grid.h"
-#include "service/calibration_readouts.h"
 #include "service/calibration_service.h"
-#include "service/notebook_page.h"
-#include "service/reports/calibration_sheet.h"
 #include "service/service_texts.h"
 
 #include <QComboBox>
@@ -76,42 +74,6 @@ void AddCalibrationSeries(TChart& chart, const QString& lineName, QColor lineCol
     points = circles;
 }
 
-// The photometer's and the conductometer's page: the calibration read's group over a second
-// group on the left, the chart beside them. The read group's first row holds the number or
-// range with its caption and the read button; its fourth row the page's table.
-struct TCalibrationPage {
-    QGroupBox* read;
-    QGridLayout* readRows;
-    QGroupBox* second;
-    QGridLayout* secondRows;
-};
-
-TCalibrationPage LayOutCalibrationPage(QWidget* page, const QString& readTitle,
-                                       const QString& secondTitle, TChart* chart)
-{
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(2, 2, 2, 2);
-    auto* left = new QVBoxLayout;
-    TCalibrationPage parts;
-    parts.read = new QGroupBox(readTitle, page);
-    parts.readRows = new QGridLayout(parts.read);
-    left->addWidget(parts.read, 1);
-    parts.second = new QGroupBox(secondTitle, page);
-    parts.secondRows = new QGridLayout(parts.second);
-    left->addWidget(parts.second);
-    row->addLayout(left);
-    row->addWidget(chart, 1);
-    return parts;
-}
-
-void AddReadRows(QGridLayout& rows, const QString& caption, QSpinBox* edit, QPushButton* button,
-                 TStringGrid* grid)
-{
-    AddLabelled(rows, 0, caption, edit);
-    rows.addWidget(button, 0, 2);
-    rows.addWidget(grid, 3, 0, 1, 3);
-}
-
 // Four coefficient texts two by two from the given row on.
 std::array<QLabel*, 4> AddCoefficientTexts(QGridLayout& rows, int firstRow, int firstNumber,
                                            const std::array<QString, 4>& captions, QWidget* parent)
@@ -123,27 +85,6 @@ std::array<QLabel*, 4> AddCoefficientTexts(QGridLayout& rows, int firstRow, int 
         rows.addWidget(texts[i], firstRow + i / 2, i % 2);
     }
     return texts;
-}
-
-void ShowGrid(TStringGrid& grid, const service::TTextGrid& texts)
-{
-    for (int row = 0; row < std::min(grid.RowCount(), texts.Rows()); ++row)
-        for (int column = 0; column < std::min(grid.ColCount(), texts.Columns()); ++column)
-            grid.SetCells(column, row, texts.Cell(row, column));
-}
-
-void ShowSeries(TChartSeries& series, const service::TSortedPoints& points)
-{
-    series.Clear();
-    for (const QPointF& point : points.Points())
-        series.AddXY(point.x(), point.y());
-}
-
-template <size_t N>
-void ShowTexts(const std::array<QLabel*, N>& labels, const std::array<QString, N>& texts)
-{
-    for (size_t i = 0; i < N; ++i)
-        labels[i]->setText(texts[i]);
 }
 
 }
@@ -204,18 +145,53 @@ void TServicePagesView::CreateCalibrationPage(QWidget* page, QObject* seriesOwne
     column->addLayout(outputs, 1);
 }
 
+// The photometer's and the conductometer's page: the calibration read's group over a second
+// group on the left, the chart beside them. The read group's first row holds the number or range
+// with its caption and the read button, its fourth row the page's table.
+TServicePagesView::TCalibrationPage
+TServicePagesView::LayOutCalibrationPage(QWidget* page, const TCalibrationPageNames& names)
+{
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(2, 2, 2, 2);
+    auto* left = new QVBoxLayout;
+    TCalibrationPage parts;
+    parts.read = new QGroupBox(names.title, page);
+    parts.readRows = new QGridLayout(parts.read);
+    parts.edit = NewSpinEdit(names.edit, 1, names.editMaximum, parts.read);
+    AddLabelled(*parts.readRows, 0, names.editCaption, parts.edit);
+    parts.readRows->addWidget(
+        NewButton(names.button, QStringLiteral("Чтение калибровки"), parts.read), 0, 2);
+    parts.grid = new TStringGrid(names.grid, names.gridColumns, names.gridRows, parts.read);
+    parts.readRows->addWidget(parts.grid, 3, 0, 1, 3);
+    left->addWidget(parts.read, 1);
+    parts.second = new QGroupBox(names.secondTitle, page);
+    parts.secondRows = new QGridLayout(parts.second);
+    left->addWidget(parts.second);
+    row->addLayout(left);
+    parts.chart = new TChart(names.chart, page);
+    row->addWidget(parts.chart, 1);
+    return parts;
+}
+
 void TServicePagesView::CreatePhotometerPage(QWidget* page, QObject* seriesOwner)
 {
-    Chart8 = new TChart(QStringLiteral("Chart8"), page);
     const TCalibrationPage parts =
-        LayOutCalibrationPage(page, QStringLiteral("Фотометр"), QStringLiteral("Блокнот"), Chart8);
+        LayOutCalibrationPage(page,
+                              {.title = QStringLiteral("Фотометр"),
+                               .secondTitle = QStringLiteral("Блокнот"),
+                               .chart = QStringLiteral("Chart8"),
+                               .edit = QStringLiteral("SpinEdit8"),
+                               .editCaption = QStringLiteral("Номер калибровки"),
+                               .editMaximum = 40,
+                               .button = QStringLiteral("Button21"),
+                               .grid = QStringLiteral("StringGrid3"),
+                               .gridColumns = 5,
+                               .gridRows = 16});
+    Chart8 = parts.chart;
+    SpinEdit8 = parts.edit;
+    StringGrid3 = parts.grid;
     QGroupBox* photometer = parts.read;
     QGridLayout& read = *parts.readRows;
-    SpinEdit8 = NewSpinEdit(QStringLiteral("SpinEdit8"), 1, 40, photometer);
-    QPushButton* button21 =
-        NewButton(QStringLiteral("Button21"), QStringLiteral("Чтение калибровки"), photometer);
-    StringGrid3 = new TStringGrid(QStringLiteral("StringGrid3"), 5, 16, photometer);
-    AddReadRows(read, QStringLiteral("Номер калибровки"), SpinEdit8, button21, StringGrid3);
     StaticText19 = NewText(QStringLiteral("StaticText19"), photometer);
     read.addWidget(StaticText19, 1, 0);
     StaticText33 = NewText(QStringLiteral("StaticText33"), photometer);
@@ -263,16 +239,22 @@ void TServicePagesView::CreatePhotometerPage(QWidget* page, QObject* seriesOwner
 
 void TServicePagesView::CreateConductometerPage(QWidget* page, QObject* seriesOwner)
 {
-    Chart9 = new TChart(QStringLiteral("Chart9"), page);
-    const TCalibrationPage parts =
-        LayOutCalibrationPage(page, QStringLiteral("Кондуктометр"), QStringLiteral("Часы"), Chart9);
+    const TCalibrationPage parts = LayOutCalibrationPage(page,
+                                                         {.title = QStringLiteral("Кондуктометр"),
+                                                          .secondTitle = QStringLiteral("Часы"),
+                                                          .chart = QStringLiteral("Chart9"),
+                                                          .edit = QStringLiteral("SpinEdit9"),
+                                                          .editCaption = QStringLiteral("Диапазон"),
+                                                          .editMaximum = 6,
+                                                          .button = QStringLiteral("Button23"),
+                                                          .grid = QStringLiteral("StringGrid4"),
+                                                          .gridColumns = 4,
+                                                          .gridRows = 6});
+    Chart9 = parts.chart;
+    SpinEdit9 = parts.edit;
+    StringGrid4 = parts.grid;
     QGroupBox* conductometer = parts.read;
     QGridLayout& read = *parts.readRows;
-    SpinEdit9 = NewSpinEdit(QStringLiteral("SpinEdit9"), 1, 6, conductometer);
-    QPushButton* button23 =
-        NewButton(QStringLiteral("Button23"), QStringLiteral("Чтение калибровки"), conductometer);
-    StringGrid4 = new TStringGrid(QStringLiteral("StringGrid4"), 4, 6, conductometer);
-    AddReadRows(read, QStringLiteral("Диапазон"), SpinEdit9, button23, StringGrid4);
     StaticText29To32 =
         AddCoefficientTexts(read, 1, 29, {"A = ", "B = ", "C = ", "S = "}, conductometer);
 
@@ -327,85 +309,6 @@ void TServicePagesView::OnClicked(const QString& button, const std::function<voi
         }
     }
     throw std::out_of_range("no service button " + button.toStdString());
-}
-
-int TServicePagesView::CalibrationKind() const { return ComboBox2->currentIndex(); }
-int TServicePagesView::CalibrationChannel() const { return SpinEdit7->value(); }
-int TServicePagesView::CalibrationNumber() const { return SpinEdit5->value(); }
-int TServicePagesView::PhotometerNumber() const { return SpinEdit8->value(); }
-int TServicePagesView::ConductometerRange() const { return SpinEdit9->value(); }
-int TServicePagesView::NotebookPage() const { return SpinEdit6->value(); }
-void TServicePagesView::SetNotebookPage(int page) { SpinEdit6->setValue(page); }
-int TServicePagesView::CorrosionChannel() const { return SpinEdit10->value(); }
-int TServicePagesView::TestReadNumber() const { return SpinEdit4->value(); }
-
-// The page "Калибровка" draws no points: its read empties the chart.
-void TServicePagesView::ShowGeneral(const service::TGeneralCalibrationReadout& readout)
-{
-    ShowGrid(*StringGrid2, readout.grid);
-    StaticText16->setText(readout.numberText);
-    StaticText20->setText(readout.channelText);
-    Series13->Clear();
-    Series14->Clear();
-}
-
-void TServicePagesView::ShowPhotometer(const service::TPhotometerReadout& readout)
-{
-    ShowGrid(*StringGrid3, readout.grid);
-    ShowTexts(StaticText24To27, readout.coefficientTexts);
-    StaticText19->setText(readout.numberText);
-    StaticText33->setText(readout.wavelengthText);
-    StaticText22->setText(readout.firstText);
-    StaticText23->setText(readout.secondText);
-    ShowSeries(*Series9, readout.line);
-    ShowSeries(*Series10, readout.points);
-    Chart8->BottomAxis().Axis()->setLabel(readout.axisTitle);
-    Chart8->Refresh();
-}
-
-void TServicePagesView::ShowConductometer(const service::TConductometerReadout& readout)
-{
-    ShowGrid(*StringGrid4, readout.grid);
-    ShowTexts(StaticText29To32, readout.coefficientTexts);
-    ShowSeries(*Series11, readout.curve);
-    ShowSeries(*Series12, readout.points);
-}
-
-void TServicePagesView::ShowNotebook(const service::TNotebookFields& fields)
-{
-    StaticText37->setText(fields.result);
-    StaticText38->setText(fields.unit);
-    StaticText50->setText(fields.density);
-    StaticText40->setText(fields.calibration);
-    StaticText49->setText(fields.wavelength);
-    StaticText51->setText(fields.firstText);
-    StaticText45->setText(fields.secondText);
-}
-
-void TServicePagesView::ShowPcClock(const QString& text) { StaticText41->setText(text); }
-
-void TServicePagesView::ShowInstrumentClock(const QString& text) { StaticText42->setText(text); }
-
-service::reports::TCalibrationSheetInput TServicePagesView::CalibrationSheetInput() const
-{
-    service::reports::TCalibrationSheetInput input;
-    input.number = SpinEdit8->value();
-    for (std::size_t i = 0; i < input.coefficients.size(); ++i)
-        input.coefficients[i] = StaticText24To27[i]->text();
-    input.text1 = StaticText22->text();
-    input.text2 = StaticText23->text();
-    input.wavelength = StaticText33->text();
-    input.cell = [grid = StringGrid3](int column, int row) { return grid->Cells(column, row); };
-    return input;
-}
-
-// The printed copy names its line and points as the sheet's own chart does.
-std::unique_ptr<TChart> TServicePagesView::GraduationChartCopy(const QString& name) const
-{
-    const std::array<reports::TSeriesCopy, 2> series{
-        reports::TSeriesCopy{Series9, QStringLiteral("Series1")},
-        reports::TSeriesCopy{Series10, QStringLiteral("Series2")}};
-    return reports::MakeReportChart(name, Chart8, series);
 }
 
 }

@@ -13,6 +13,8 @@
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -79,6 +81,30 @@ public:
     std::unique_ptr<TChart> GraduationChartCopy(const QString& name) const;
 
 private:
+    // What the photometer's and the conductometer's pages name alike.
+    struct TCalibrationPageNames {
+        QString title;
+        QString secondTitle;
+        QString chart;
+        QString edit;
+        QString editCaption;
+        int editMaximum = 1;
+        QString button;
+        QString grid;
+        int gridColumns = 0;
+        int gridRows = 0;
+    };
+    struct TCalibrationPage {
+        TChart* chart = nullptr;
+        QSpinBox* edit = nullptr;
+        TStringGrid* grid = nullptr;
+        QGroupBox* read = nullptr;
+        QGridLayout* readRows = nullptr;
+        QGroupBox* second = nullptr;
+        QGridLayout* secondRows = nullptr;
+    };
+    TCalibrationPage LayOutCalibrationPage(QWidget* page, const TCalibrationPageNames& names);
+
     void CreateCalibrationPage(QWidget* page, QObject* seriesOwner);
     void CreatePhotometerPage(QWidget* page, QObject* seriesOwner);
     void CreateConductometerPage(QWidget* page, QObject* seriesOwner);

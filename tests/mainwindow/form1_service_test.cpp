@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -78,6 +80,41 @@ TEST_F(Form1ServiceTest, PagesHaveTheirControlsAndGridSizes)
     EXPECT_EQ(Named<QLabel>(window, "StaticText29").text(), "A = ");
     EXPECT_EQ(Named<QLabel>(window, "StaticText38").text(), "мг/л");
     EXPECT_EQ(Named<mainwindow::TChart>(window, "Chart8").Title(), "Градуировочный график");
+}
+
+// Both calibration pages read alike: the number or range and the read button on the group's
+// first row, the table across its fourth, the chart beside the groups.
+TEST_F(Form1ServiceTest, PhotometerAndConductometerPagesShareTheirLayout)
+{
+    struct TCase {
+        const char* page;
+        const char* group;
+        const char* edit;
+        const char* button;
+        const char* grid;
+        const char* chart;
+    };
+    for (const TCase& c :
+         {TCase{"TabSheet10", "Фотометр", "SpinEdit8", "Button21", "StringGrid3", "Chart8"},
+          TCase{"TabSheet11", "Кондуктометр", "SpinEdit9", "Button23", "StringGrid4", "Chart9"}}) {
+        SCOPED_TRACE(c.page);
+        const QWidget& page = Named<QWidget>(*form, c.page);
+        const auto& edit = Named<QSpinBox>(page, c.edit);
+        const auto* group = qobject_cast<const QGroupBox*>(edit.parentWidget());
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->title(), QString::fromUtf8(c.group));
+        const auto* rows = qobject_cast<const QGridLayout*>(group->layout());
+        ASSERT_NE(rows, nullptr);
+        const auto at = [rows](const QWidget& widget) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            rows->getItemPosition(rows->indexOf(&widget), &row, &column, &rowSpan, &columnSpan);
+            return std::array{row, column, columnSpan};
+        };
+        EXPECT_EQ(at(edit), (std::array{0, 1, 1}));
+        EXPECT_EQ(at(Named<QPushButton>(*group, c.button)), (std::array{0, 2, 1}));
+        EXPECT_EQ(at(Named<mainwindow::TStringGrid>(*group, c.grid)), (std::array{3, 0, 3}));
+        EXPECT_EQ(Named<mainwindow::TChart>(page, c.chart).parentWidget(), &page);
+    }
 }
 
 TEST_F(Form1ServiceTest, PhotometerReadFillsGridTextsAndChart)
