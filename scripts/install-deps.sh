@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-serialport-dev libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils fonts-dejavu-core ccache
+  poppler-utils fonts-dejavu-core ccache clang-format
   qt6-translations-l10n breeze-icon-theme libqt6svg6
 )
 missing=()

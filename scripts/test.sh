@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: a normal build (build/) and a
-# clang build with AddressSanitizer and UndefinedBehaviorSanitizer that also builds the fuzzers
-# (build-asan/). Benchmarks are built in both, not run.
+# Installs what is missing, checks the C++ sources against .clang-format (scripts/check-format.sh),
+# then builds and runs every test twice: a normal build (build/) and a clang build with
+# AddressSanitizer and UndefinedBehaviorSanitizer that also builds the fuzzers (build-asan/).
+# Benchmarks are built in both, not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 

@@ -34,8 +34,6 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
-class QPushButton;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -84,6 +82,7 @@ class TPortComboBox;
 class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
+class TServicePagesView;
 class TStatusPanels;
 class TStringGrid;
 // Chart view tools, help and About.
@@ -320,7 +319,6 @@ public:
     // photometer page's "Печать калибровки".
     void CreateReportForms();
     void Button22Click();
-    QPushButton* Button22 = nullptr;
 
     // The instrument's messages by code (form1_frame_handlers.cpp).
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
@@ -386,8 +384,7 @@ public:
     std::array<QWidget*, PageCount> Pages{};
     std::array<TChart*, PageCount> PageCharts{};  // the chart of a page that has one, by index
     TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr,
-           *Chart5 = nullptr, *Chart6 = nullptr, *Chart7 = nullptr, *Chart8 = nullptr,
-           *Chart9 = nullptr, *Chart10 = nullptr, *Chart11 = nullptr;
+           *Chart5 = nullptr, *Chart6 = nullptr, *Chart7 = nullptr, *Chart11 = nullptr;
     TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr,
                  *Series15 = nullptr, *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr,
                  *FastLineSeries4 = nullptr, *Series2 = nullptr, *Series3 = nullptr,
@@ -401,9 +398,6 @@ public:
     TIntervalCounter RowInterval;
     TTableFileOption TableFile;
     TReadingsGridView* StringGrid1 = nullptr;
-    TStringGrid* StringGrid2 = nullptr;
-    TStringGrid* StringGrid3 = nullptr;
-    TStringGrid* StringGrid4 = nullptr;
     TStringGrid* ResultsGrid = nullptr;
     QLabel* Label7 = nullptr;
     QToolBar* ToolBar3 = nullptr;
@@ -417,26 +411,6 @@ public:
     QWidget* Panel4 = nullptr;
     QWidget* Panel5 = nullptr;
     std::array<QLabel*, 5> StaticText11To15{};
-    QComboBox* ComboBox2 = nullptr;
-    // The service pages: calibration reads, the clock, the notebook and the test commands. Each
-    // service keeps what its page shows; the controls are copied from it after each request.
-    std::unique_ptr<service::TCalibrationService> Calibrations;
-    std::unique_ptr<service::TClockService> InstrumentClock;
-    std::unique_ptr<service::TNotebookService> Notebook;
-    QSpinBox *SpinEdit4 = nullptr, *SpinEdit5 = nullptr, *SpinEdit6 = nullptr, *SpinEdit7 = nullptr,
-             *SpinEdit8 = nullptr, *SpinEdit9 = nullptr, *SpinEdit10 = nullptr;
-    QPushButton *Button13 = nullptr, *Button14 = nullptr, *Button20 = nullptr, *Button21 = nullptr,
-                *Button23 = nullptr, *Button24 = nullptr, *Button25 = nullptr, *Button26 = nullptr,
-                *Button27 = nullptr, *Button28 = nullptr;
-    QLabel *StaticText16 = nullptr, *StaticText19 = nullptr, *StaticText20 = nullptr,
-           *StaticText22 = nullptr, *StaticText23 = nullptr, *StaticText33 = nullptr,
-           *StaticText37 = nullptr, *StaticText38 = nullptr, *StaticText40 = nullptr,
-           *StaticText41 = nullptr, *StaticText42 = nullptr, *StaticText45 = nullptr,
-           *StaticText49 = nullptr, *StaticText50 = nullptr, *StaticText51 = nullptr;
-    std::array<QLabel*, 4> StaticText24To27{};
-    std::array<QLabel*, 4> StaticText29To32{};
-    TChartSeries *Series9 = nullptr, *Series10 = nullptr, *Series11 = nullptr, *Series12 = nullptr,
-                 *Series13 = nullptr, *Series14 = nullptr;
     TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
@@ -480,10 +454,6 @@ private:
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
     void CreateResultsPage();
-    void CreateCalibrationPage();
-    void CreatePhotometerPage();
-    void CreateConductometerPage();
-    void CreateCorrosionBox();
     void CreateServices();
     void ConnectServiceButtons();
     void CreateMainMenu();
@@ -497,7 +467,6 @@ private:
     void FormCreate();
     void OpenDefaultRecordFolder();
     void InitReadingsTable();
-    void InitServiceGrids();
     void InitRecordFilter();
     void CreatePageAxes();
     void CreateCursorSeries();
@@ -507,6 +476,14 @@ private:
     void InstallHelpHook();
     void UsePointAndDashSeparators();
     void FormClose();
+
+    // The service pages: calibration reads, the clock, the notebook and the test commands. Each
+    // service keeps what its page shows; the view's controls are set from it after each request.
+    std::unique_ptr<service::TCalibrationService> Calibrations;
+    std::unique_ptr<service::TClockService> InstrumentClock;
+    std::unique_ptr<service::TNotebookService> Notebook;
+    TServicePagesView* ServicePages = nullptr;
+    void ShowNotebookFields();
 
     // Connection.
     void ShowClosedState();

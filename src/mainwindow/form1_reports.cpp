@@ -10,15 +10,13 @@
 #include "mainwindow/reports/report_chart.h"
 #include "mainwindow/reports/report_forms.h"
 #include "mainwindow/reports/table_report_painter.h"
-#include "mainwindow/widgets/string_grid.h"
+#include "mainwindow/service_pages_view.h"
 #include "service/reports/calibration_sheet.h"
 #include "service/reports/journal_report.h"
 #include "service/reports/table_report.h"
 #include "store/atomic_save.h"
 
-#include <QLabel>
 #include <QPrinter>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <qcustomplot.h>
 #include <vector>
@@ -204,20 +202,9 @@ void TForm1::N3Click()
 
 void TForm1::Button22Click()
 {
-    service::reports::TCalibrationSheetInput input;
-    input.number = SpinEdit8->value();
-    for (std::size_t i = 0; i < input.coefficients.size(); ++i)
-        input.coefficients[i] = StaticText24To27[i]->text();
-    input.text1 = StaticText22->text();
-    input.text2 = StaticText23->text();
-    input.wavelength = StaticText33->text();
-    input.cell = [this](int column, int row) { return StringGrid3->Cells(column, row); };
     const service::reports::TCalibrationSheet sheet =
-        service::reports::BuildCalibrationSheet(input);
-
-    const std::array<TSeriesCopy, 2> series{TSeriesCopy{Series9, QStringLiteral("Series1")},
-                                            TSeriesCopy{Series10, QStringLiteral("Series2")}};
-    const auto chart = reports::MakeReportChart(QStringLiteral("QRDBChart1"), Chart8, series);
+        service::reports::BuildCalibrationSheet(ServicePages->CalibrationSheetInput());
+    const auto chart = ServicePages->GraduationChartCopy(QStringLiteral("QRDBChart1"));
     reports::TReportForm& form = ReportForms().Form8;
     desktop_.PrintPreview(form.Printer(), [&](QPrinter& printer) {
         QCPPainter painter(&printer);

@@ -7,8 +7,8 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/service_pages_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
-#include "mainwindow/widgets/string_grid.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -42,8 +42,7 @@ void TForm1::FormCreate()
     ApplyScale(*Chart1);
     InitReadingsTable();
     StaticText2->clear();
-    ComboBox2->setCurrentIndex(0);
-    InitServiceGrids();
+    ServicePages->Start();
     InitRecordFilter();
     CreatePageAxes();
     CreateCursorSeries();
@@ -64,16 +63,6 @@ void TForm1::OpenDefaultRecordFolder()
     } catch (...) {
         ShowError(common::CurrentErrorMessage());
     }
-}
-
-void TForm1::InitServiceGrids()
-{
-    StringGrid3->SetColWidths({30, 50, 80, 30, 50});
-    const char* const photometerHeadings[] = {"N", "мг/л", "D", " %", "ON/OFF"};
-    for (int column = 0; column < 5; ++column)
-        StringGrid3->SetCells(column, 0, QString::fromUtf8(photometerHeadings[column]));
-    StringGrid4->SetColWidths({30, 120, 120, 50});
-    StringGrid2->SetColWidths({30, 120, 120});
 }
 
 void TForm1::InitRecordFilter()

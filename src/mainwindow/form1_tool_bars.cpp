@@ -202,8 +202,6 @@ void TForm1::CreatePanel1()
         button->setObjectName(QString::fromLatin1(name));
         row->addWidget(button);
     }
-    Button13 = Panel1->findChild<QPushButton*>(QStringLiteral("Button13"));
-    Button14 = Panel1->findChild<QPushButton*>(QStringLiteral("Button14"));
     auto* checkBox3 = new QCheckBox(QStringLiteral("Число точек"), Panel1);
     checkBox3->setObjectName(QStringLiteral("CheckBox3"));
     row->addWidget(checkBox3);
@@ -212,8 +210,7 @@ void TForm1::CreatePanel1()
     trackBar1->setRange(0, 1000);
     row->addWidget(trackBar1);
     row->addWidget(NewLabel(QStringLiteral("StaticText4"), QString(), Panel1));
-    SpinEdit4 = NewSpinEdit(QStringLiteral("SpinEdit4"), 0, 255, 0, Panel1);
-    row->addWidget(SpinEdit4);
+    row->addWidget(NewSpinEdit(QStringLiteral("SpinEdit4"), 0, 255, 0, Panel1));
     Panel1->hide();
 }
 

@@ -17,9 +17,12 @@ uint8_t RequestByte(int value)
     return static_cast<uint8_t>(value);
 }
 
-// Before anything is prepared: a request byte out of range reads nothing.
+// Before anything is prepared: a kind outside the list or a request byte out of range reads
+// nothing.
 void CheckRequest(int kind, int channel, int number)
 {
+    if (kind >= int(CalibrationKinds.size()))
+        throw common::RangeError();
     RequestByte(kind);
     RequestByte(channel);
     RequestByte(number);
@@ -47,13 +50,15 @@ TServiceResult TCalibrationService::Guarded(const std::function<TServiceResult()
     }
 }
 
-TServiceResult TCalibrationService::ReadPoints(int kind, int channel, int number,
-                                               int provisionalCount, const TShowPoint& show)
+TServiceResult
+TCalibrationService::ReadPoints(const TRequest& request,
+                                const std::function<void(const TCalibrationPoint&)>& show)
 {
-    const uint8_t request[3] = {RequestByte(kind), RequestByte(channel), RequestByte(number)};
-    int count = provisionalCount;
+    const uint8_t bytes[3] = {RequestByte(request.kind), RequestByte(request.channel),
+                              RequestByte(request.number)};
+    int count = request.provisionalCount;
     for (int i = 0; i < count; ++i) {
-        std::copy(std::begin(request), std::end(request), link_.TxFrame + 3);
+        std::copy(std::begin(bytes), std::end(bytes), link_.TxFrame + 3);
         link_.TxFrame[6] = RequestByte(i);
         asked_ = true;
         const TAskResult answer = AskInstrument(link_, notifier_, link::CalibrationPointFrame, 5);
@@ -67,59 +72,52 @@ TServiceResult TCalibrationService::ReadPoints(int kind, int channel, int number
     return TServiceResult::Done;
 }
 
-TServiceResult TCalibrationService::ReadGeneral(int kind, int channel, int number)
+template <class TReadout>
+TServiceResult TCalibrationService::Read(TReadout& kept, const TRequest& request,
+                                         const TPageSteps<TReadout>& steps)
 {
     return Guarded([&] {
-        if (kind >= int(CalibrationKinds.size()))
-            throw common::RangeError();
-        CheckRequest(kind, channel - 1, number - 1);
-        TGeneralCalibrationReadout read = general_;
-        read.Prepare();
-        general_ = read;
+        CheckRequest(request.kind, request.channel, request.number);
+        TReadout read = kept;
+        steps.prepare(read);
+        kept = read;
+        steps.cut(kept);
         const TServiceResult result =
-            ReadPoints(kind, channel - 1, number - 1, TGeneralCalibrationReadout::ProvisionalCount,
-                       [&](const TCalibrationPoint& point) { read.Show(point); });
+            ReadPoints(request, [&](const TCalibrationPoint& point) { steps.show(read, point); });
         if (result == TServiceResult::Done)
-            general_ = read;
+            kept = read;
         return result;
     });
+}
+
+TServiceResult TCalibrationService::ReadGeneral(int kind, int channel, int number)
+{
+    return Read<TGeneralCalibrationReadout>(
+        general_, {kind, channel - 1, number - 1, TGeneralCalibrationReadout::ProvisionalCount},
+        {.prepare = [](auto& page) { page.Prepare(); },
+         .show = [](auto& page, const TCalibrationPoint& point) { page.Show(point); }});
 }
 
 TServiceResult TCalibrationService::ReadPhotometer(int number)
 {
-    return Guarded([&] {
-        CheckRequest(PhotometerKind, 0, number - 1);
-        TPhotometerReadout read = photometer_;
-        read.Prepare(unitText_);
-        photometer_ = read;
-        const TServiceResult result =
-            ReadPoints(PhotometerKind, 0, number - 1, TPhotometerReadout::ProvisionalCount,
-                       [&](const TCalibrationPoint& point) {
-                           unitText_ = link::PhotometerUnitText(point.unit);
-                           read.SetUnit(unitText_);
-                           read.Show(point, carry_);
-                       });
-        if (result == TServiceResult::Done)
-            photometer_ = read;
-        return result;
-    });
+    return Read<TPhotometerReadout>(
+        photometer_, {PhotometerKind, 0, number - 1, TPhotometerReadout::ProvisionalCount},
+        {.prepare = [this](auto& page) { page.Prepare(unitText_); },
+         .show =
+             [this](auto& page, const TCalibrationPoint& point) {
+                 unitText_ = link::PhotometerUnitText(point.unit);
+                 page.SetUnit(unitText_);
+                 page.Show(point, carry_);
+             }});
 }
 
 TServiceResult TCalibrationService::ReadConductometer(int range)
 {
-    return Guarded([&] {
-        CheckRequest(ConductometerKind, 0, range - 1);
-        TConductometerReadout read = conductometer_;
-        read.Prepare();
-        conductometer_ = read;
-        conductometer_.ClearChart();
-        const TServiceResult result =
-            ReadPoints(ConductometerKind, 0, range - 1, TConductometerReadout::ProvisionalCount,
-                       [&](const TCalibrationPoint& point) { read.Show(point, carry_); });
-        if (result == TServiceResult::Done)
-            conductometer_ = read;
-        return result;
-    });
+    return Read<TConductometerReadout>(
+        conductometer_, {ConductometerKind, 0, range - 1, TConductometerReadout::ProvisionalCount},
+        {.prepare = [](auto& page) { page.Prepare(); },
+         .show = [this](auto& page, const TCalibrationPoint& point) { page.Show(point, carry_); },
+         .cut = [](auto& page) { page.ClearChart(); }});
 }
 
 }

@@ -32,10 +32,27 @@ public:
     const TConductometerReadout& Conductometer() const { return conductometer_; }
 
 private:
-    using TShowPoint = std::function<void(const TCalibrationPoint&)>;
+    // The request bytes, channel and number counted from 0, and the count the first request asks.
+    struct TRequest {
+        int kind = 0;
+        int channel = 0;
+        int number = 0;
+        int provisionalCount = 0;
+    };
+    // What a read does to its page: prepares it, shows each answer, and what of the prepared page
+    // a read cut part-way leaves besides.
+    template <class TReadout> struct TPageSteps {
+        std::function<void(TReadout&)> prepare;
+        std::function<void(TReadout&, const TCalibrationPoint&)> show;
+        std::function<void(TReadout&)> cut = [](TReadout&) {};
+    };
+
+    // One read: the kept page is prepared, the points shown on a copy that is kept only whole.
+    template <class TReadout>
+    TServiceResult Read(TReadout& kept, const TRequest& request, const TPageSteps<TReadout>& steps);
     // Throws common::RangeError for a request byte outside 0..255.
-    TServiceResult ReadPoints(int kind, int channel, int number, int provisionalCount,
-                              const TShowPoint& show);
+    TServiceResult ReadPoints(const TRequest& request,
+                              const std::function<void(const TCalibrationPoint&)>& show);
     TServiceResult Guarded(const std::function<TServiceResult()>& read);
 
     link::TInstrumentLink& link_;

@@ -1,100 +1,158 @@
 // The 44 actions of the main window as the operator meets them.
 #include "form1_fixture.h"
 #include "mainwindow/action.h"
+#include "mainwindow/action_table.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_axis.h"
+#include "mainwindow/chart/chart_series.h"
+#include "named_child.h"
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include <set>
+#include <string_view>
 
 namespace lmv::test {
 namespace {
 
-struct ActionCase {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    int tag;
-    bool checked;
-    const char* shortcut;
-};
-
-// Hints equal captions except where the window gives its own text or none.
-const ActionCase ActionCases[] = {
-    {"HelpContextActn", "Контекстная справка", "Руководство пользователя", 0, false, ""},
-    {"ShowAllActn", "Вся база", "", 0, false, ""},
-    {"AboutActn", "О программе...", "", 0, false, ""},
-    {"ByDateActn", "По дате", "", 1, true, ""},  // the start executes it: the day filter is on
-    {"ShowPropsActn", "Параметры", "", 0, false, ""},
-    {"FindVolumesActn", "Поиск эквивалентных объёмов", "Автоматический поиск эквивалентных объёмов",
-     0, false, ""},
-    {"ShowDerivativeActn", "Показать производную", "=", 0, false, ""},
-    {"FitImageActn", "Автомасштабирование", "Подбирать масштаб автоматически", 0, true, ""},
-    {"StartStopActn", "Запись", "Начать регистрацию данных", 0, false, ""},
-    {"SetScaleActn", "Задать масштаб", "=", 0, false, ""},
-    {"MultScaleBy10Actn", "Увеличить в 10 раз", "=", 0, false, ""},
-    {"DivScaleBy10Actn", "Уменьшить в 10 раз", "=", 0, false, ""},
-    {"AddMarkActn", "Добавить метку", "=", 0, false, ""},
-    {"FilterActn", "Фильтр", "=", 0, false, ""},
-    {"ConnectActn", "<-", "", 0, false, ""},
-    {"PaintXAxisActn", "Показывать ось абсцисс", "=", 0, true, ""},
-    {"PaintYAxisActn", "Показывать ось ординат", "=", 1, true, ""},
-    {"PaintGridActn", "Отображать сетку", "=", 2, true, ""},
-    {"ShowBordersActn", "Показать разметку", "=", 3, true, ""},
-    {"ShowIntegeralActn", "Показать интегральное накопление", "=", 4, false, ""},
-    {"ShowAllTabsActn", "Показать все вкладки", "", 0, false, ""},
-    {"RebuildDBActn", "Создать индекс заново", "", 0, false, ""},
-    {"SetPeakBordersActn", "Разметка пиков", "=", 0, false, ""},
-    {"CopyPeaksDataActn", "Копировать информацию о пиках",
-     "Копировать информацию о пиках в буфер обмена", 0, false, ""},
-    {"RenamePeakActn", "Переименовать", "Переименовать пик", 0, false, ""},
-    {"RemovePeakActn", "Удалить", "Удалить пик", 0, false, ""},
-    {"RemoveActn", "Удалить из базы", "=", 0, false, ""},
-    {"PeakAutoSearchActn", "Автоматическая разметка пиков", "=", 0, false, ""},
-    {"CopyGridActn", "Копировать таблицу", "Копировать таблицу в буфер обмена", 0, false, ""},
-    {"SaveTableActn", "Сохранить таблицу в файл", "", 0, false, ""},
-    {"AddRowToGridActn", "Запомнить в таблице", "=", 0, false, ""},
-    {"AddRowWithTimerActn", "Запись через интервал", "=", 0, false, ""},
-    {"RemRowActn", "Удалить строку", "=", 0, false, ""},
-    {"ClearGridActn", "Очистить таблицу", "=", 0, false, ""},
-    {"SetPeakTypeActn", "Тип вычисления", "", 0, false, ""},
-    {"CalcS2Actn", "Площадь с горизонтальной базовой",
-     "Вычисять площадь между кривой и горизонтальной базовой линией", 0, false, ""},
-    {"CalcSActn", "Площадь с наклонной базовой",
-     "Вычислять площадь между кривой и наклонной базовой линией, проводимой между краями диапазона",
-     2, false, ""},
-    {"CalcIntSectActn", "Изгиб", "Определять точку излома", 1, false, ""},
-    {"OpenBaseActn", "Открыть базу...", "", 0, false, ""},
-    {"LogActn", "Вести журнал", "", 0, false, ""},
-    {"Action1", "Action1", "", 0, false, "Ctrl+I"},
-    {"ShowDev1Actn", "Первичный прибор", "", 0, true, ""},
-    {"ShowDev2Actn", "Внешний прибор", "", 1, false, ""},
-    {"OpenFlashBaseActn", "Чтение с SD-карты", "", 0, false, ""},
-};
-
-TEST_F(Form1Test, EveryActionOfTheListIsThereOnceAndNoOther)
+// The start changes two actions after they are made: the record filter by day is executed, and
+// the record button gets its hint.
+bool CheckedAtStart(const mainwindow::TActionDefinition& row)
 {
-    EXPECT_EQ(std::size(ActionCases), 44u);
-    EXPECT_EQ(Form().Actions().size(), std::size(ActionCases));
-    for (const ActionCase& c : ActionCases)
-        EXPECT_TRUE(Form().Actions().count(QString::fromLatin1(c.name))) << c.name;
+    return row.checked || row.name == std::string_view("ByDateActn");
+}
+QString HintAtStart(const mainwindow::TActionDefinition& row)
+{
+    return row.name == std::string_view("StartStopActn")
+        ? QStringLiteral("Начать регистрацию данных")
+        : QString::fromUtf8(row.hint);
 }
 
-TEST_F(Form1Test, ActionsCarryTheirCaptionsHintsTagsChecksAndShortCuts)
+TEST_F(Form1Test, EveryRowOfTheActionTableIsOneActionOfTheWindow)
 {
-    for (const ActionCase& c : ActionCases) {
-        SCOPED_TRACE(c.name);
-        const mainwindow::TAction& action = Form().Actn(QString::fromLatin1(c.name));
-        const QString caption = QString::fromUtf8(c.caption);
-        const QString hint =
-            QString::fromUtf8(c.hint) == QStringLiteral("=") ? caption : QString::fromUtf8(c.hint);
-        EXPECT_EQ(action.Caption(), caption);
-        EXPECT_EQ(action.Action()->objectName(), QString::fromLatin1(c.name));
-        EXPECT_EQ(action.Hint(), hint);
-        EXPECT_EQ(action.Tag, c.tag);
-        EXPECT_EQ(action.Checked(), c.checked);
-        EXPECT_EQ(action.Action()->shortcut(), QKeySequence(QString::fromLatin1(c.shortcut)));
+    const auto rows = mainwindow::ActionDefinitions();
+    ASSERT_EQ(rows.size(), 44u);
+    std::set<QString> names;
+    for (const mainwindow::TActionDefinition& row : rows) {
+        const QString name = QString::fromLatin1(row.name);
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(names.insert(name).second) << "named twice";
+        const mainwindow::TAction& action = Form().Actn(name);
+        EXPECT_EQ(action.Action()->objectName(), name);
+        EXPECT_EQ(action.Caption(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(action.Hint(), HintAtStart(row));
+        EXPECT_EQ(action.Tag, row.tag);
+        EXPECT_EQ(action.HelpContext, row.helpContext);
+        EXPECT_EQ(action.Action()->isCheckable(), row.checkable);
+        EXPECT_EQ(action.Checked(), CheckedAtStart(row));
+        EXPECT_EQ(action.Visible(), row.visible);
+        EXPECT_EQ(action.Action()->shortcut(), QKeySequence(QString::fromLatin1(row.shortcut)));
+        EXPECT_TRUE(action.Handler()) << "no handler bound";
     }
+    EXPECT_EQ(Form().Actions().size(), rows.size());
+}
+
+// The operator meets every action: in a menu, on a tool bar or its button, as the title of a
+// submenu, or behind its short cut.
+TEST_F(Form1Test, EveryActionIsOfferedSomewhere)
+{
+    std::set<const QAction*> offered;
+    QStringList submenus;
+    for (const QWidget* holder : Form().findChildren<QWidget*>()) {
+        if (qobject_cast<const QMenu*>(holder) || qobject_cast<const QToolBar*>(holder)) {
+            for (const QAction* item : holder->actions())
+                offered.insert(item);
+        }
+        if (const auto* menu = qobject_cast<const QMenu*>(holder))
+            submenus << menu->title();
+        if (const auto* button = qobject_cast<const QToolButton*>(holder))
+            offered.insert(button->defaultAction());
+    }
+    for (const auto& [name, action] : Form().Actions()) {
+        const bool met = offered.count(action->Action()) || submenus.contains(action->Caption()) ||
+            !action->Action()->shortcut().isEmpty();
+        EXPECT_TRUE(met) << name.toStdString();
+    }
+}
+
+TEST_F(Form1Test, OnlyTheTextImportHasAShortcut)
+{
+    QStringList withKeys;
+    for (const QAction* action : Form().findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty())
+            withKeys << action->objectName() + ' ' + action->shortcut().toString();
+    }
+    EXPECT_EQ(withKeys, QStringList{"Action1 Ctrl+I"});
+    Form().Actn(QStringLiteral("Action1")).Action()->trigger();
+    ASSERT_EQ(desktop.openRequests.size(), 1u) << "the import asks for its files";
+}
+
+// The update rules run while the program is idle: recording and marks wait for a sending
+// instrument, copying for a page with a table.
+TEST_F(Form1Test, UpdateRulesRunWhileIdle)
+{
+    std::set<QString> ruled;
+    for (const auto& [name, action] : Form().Actions()) {
+        if (action->HasUpdateRule())
+            ruled.insert(name);
+    }
+    EXPECT_EQ(ruled,
+              (std::set<QString>{"AddMarkActn", "CopyGridActn", "RemoveActn", "StartStopActn"}));
+    Form().PageControl1->setCurrentIndex(5);
+    for (const QString& name : ruled)
+        Form().Actn(name).SetEnabled(name != QStringLiteral("CopyGridActn"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Form().Actn(QStringLiteral("CopyGridActn")).Enabled(); }, 2000));
+    EXPECT_FALSE(Form().Actn(QStringLiteral("StartStopActn")).Enabled());
+    EXPECT_FALSE(Form().Actn(QStringLiteral("AddMarkActn")).Enabled());
+}
+
+// The three view options start shown, as their checks say, and each hides its own part only:
+// their tags tell the handler they share which part that is.
+TEST_F(Form1Test, EachViewOptionShowsAndHidesItsOwnPartOfTheChart)
+{
+    mainwindow::TChart& chart = Named<mainwindow::TChart>(Form(), QStringLiteral("Chart1"));
+    const auto parts = [&chart] {
+        return std::array{chart.BottomAxis().Visible(), chart.LeftAxis().Visible(),
+                          chart.BottomAxis().GridVisible()};
+    };
+    ASSERT_EQ(Form().PageControl1->currentIndex(), 0);
+    EXPECT_EQ(parts(), (std::array{true, true, true}));
+    const char* const options[] = {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn"};
+    for (std::size_t part = 0; part < std::size(options); ++part) {
+        SCOPED_TRACE(options[part]);
+        mainwindow::TAction& option = Form().Actn(QString::fromLatin1(options[part]));
+        option.Execute();
+        std::array<bool, 3> expected{true, true, true};
+        expected[part] = false;
+        EXPECT_EQ(parts(), expected);
+        EXPECT_FALSE(option.Checked());
+        option.Execute();
+        EXPECT_EQ(parts(), (std::array{true, true, true}));
+    }
+}
+
+// The primary instrument's curve is on the chart at start, the external one's is not; each
+// action adds or takes its own.
+TEST_F(Form1Test, EachInstrumentsActionShowsItsOwnCurve)
+{
+    const mainwindow::TChart& chart = Named<mainwindow::TChart>(Form(), QStringLiteral("Chart2"));
+    const auto& primary =
+        Named<mainwindow::TChartSeries>(Form(), QStringLiteral("FastLineSeries1"));
+    const auto& external = Named<mainwindow::TChartSeries>(Form(), QStringLiteral("Series15"));
+    EXPECT_TRUE(chart.HasSeries(&primary));
+    EXPECT_FALSE(chart.HasSeries(&external));
+    Form().Actn(QStringLiteral("ShowDev2Actn")).Execute();
+    EXPECT_TRUE(chart.HasSeries(&external));
+    Form().Actn(QStringLiteral("ShowDev1Actn")).Execute();
+    EXPECT_FALSE(chart.HasSeries(&primary));
+    EXPECT_TRUE(chart.HasSeries(&external));
 }
 
 // Their handlers set these marks: the record filter, the properties window, the view options,

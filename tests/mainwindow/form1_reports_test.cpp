@@ -7,6 +7,7 @@
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/reports/report_chart.h"
 #include "mainwindow/widgets/string_grid.h"
+#include "named_child.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,14 +219,15 @@ TEST_F(Form1ReportsTest, IodineValueThatIsNoWholeNumberShowsTheErrorAndNoPage)
 TEST_F(Form1ReportsTest, CalibrationSheetPrintsHeadingsFifteenRowsCoefficientsAndChart)
 {
     auto& window = Form();
-    window.SpinEdit8->setValue(4);
-    window.StaticText24To27[0]->setText(QStringLiteral("B=0.5"));
-    window.StaticText33->setText(QStringLiteral("540 нм"));
+    Named<QSpinBox>(window, "SpinEdit8").setValue(4);
+    Named<QLabel>(window, "StaticText24").setText(QStringLiteral("B=0.5"));
+    Named<QLabel>(window, "StaticText33").setText(QStringLiteral("540 нм"));
     for (int row = 1; row <= 15; ++row)
-        window.StringGrid3->SetCells(0, row, QStringLiteral("p%1").arg(row));
-    window.Series9->AddXY(1, 0.1);
-    window.Series9->AddXY(2, 0.2);
-    window.Button22->click();
+        Named<mainwindow::TStringGrid>(window, "StringGrid3")
+            .SetCells(0, row, QStringLiteral("p%1").arg(row));
+    Named<mainwindow::TChartSeries>(window, "Series9").AddXY(1, 0.1);
+    Named<mainwindow::TChartSeries>(window, "Series9").AddXY(2, 0.2);
+    Named<QPushButton>(window, "Button22").click();
     ASSERT_EQ(pdfs.size(), 1u);
     const QString text = pdfs[0].Text();
     EXPECT_TRUE(text.contains(QStringLiteral("Градуировка фотометра \"Лумивер-003\"")));
@@ -313,7 +315,7 @@ TEST_F(Form1ReportsTest, PreviewsAreCaptionedWithTheReportsOwnName)
     window.N1Click();
     window.N4Click();
     window.N3Click();
-    window.Button22->click();
+    Named<QPushButton>(window, "Button22").click();
     EXPECT_EQ(docNames,
               QStringList({"Диаграмма", "График 1", "График 1,2", "График 1-5", "Таблица",
                            "Лабораторный журнал ЗОРВИК_АГРА", "Лабораторный журнал ЗОРВИК_ЙОД",
@@ -351,20 +353,23 @@ TEST_F(Form1ReportsTest, CalibrationSheetChartTakesOverTheAxisFormatAndThePointC
 {
     auto& window = Form();
     for (const auto& [x, y] : std::vector<std::pair<double, double>>{{1, 0.1}, {2, 0.2}}) {
-        window.Series9->AddXY(x, y);
-        window.Series10->AddXY(x, y);
+        Named<mainwindow::TChartSeries>(window, "Series9").AddXY(x, y);
+        Named<mainwindow::TChartSeries>(window, "Series10").AddXY(x, y);
     }
     const std::array<mainwindow::reports::TSeriesCopy, 2> copies{
-        mainwindow::reports::TSeriesCopy{window.Series9, QStringLiteral("Series1")},
-        mainwindow::reports::TSeriesCopy{window.Series10, QStringLiteral("Series2")}};
-    const auto chart =
-        mainwindow::reports::MakeReportChart(QStringLiteral("QRDBChart1"), window.Chart8, copies);
+        mainwindow::reports::TSeriesCopy{&Named<mainwindow::TChartSeries>(window, "Series9"),
+                                         QStringLiteral("Series1")},
+        mainwindow::reports::TSeriesCopy{&Named<mainwindow::TChartSeries>(window, "Series10"),
+                                         QStringLiteral("Series2")}};
+    const auto chart = mainwindow::reports::MakeReportChart(
+        QStringLiteral("QRDBChart1"), &Named<mainwindow::TChart>(window, "Chart8"), copies);
     const auto* points = dynamic_cast<const mainwindow::TPointSeries*>(chart->Series(1));
     ASSERT_NE(points, nullptr);
     EXPECT_EQ(points->PointStyle(), mainwindow::TPointStyle::Circle);
-    EXPECT_EQ(chart->BottomAxis().Axis()->ticker(), window.Chart8->BottomAxis().Axis()->ticker());
+    EXPECT_EQ(chart->BottomAxis().Axis()->ticker(),
+              Named<mainwindow::TChart>(window, "Chart8").BottomAxis().Axis()->ticker());
 
-    window.Button22->click();
+    Named<QPushButton>(window, "Button22").click();
     ASSERT_EQ(pdfs.size(), 1u);
     const QString text = pdfs[0].Text();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("(^|\\s)1\\.0(\\s|$)")).match(text).hasMatch())

@@ -1,5 +1,6 @@
 // A fresh start: caption, the panel "Прибор не подключен", the record area, the table, the charts.
 #include "form1_fixture.h"
+#include "named_child.h"
 
 #include "common/day_count.h"
 #include "common/errors.h"
@@ -125,17 +126,19 @@ TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
     const QList<int> photometer{30, 50, 80, 30, 50};
     const QStringList headings{"N", "мг/л", "D", " %", "ON/OFF"};
     // A column is as wide as the form gives it, or wider where its heading needs it.
-    const QFontMetrics metrics = Form().StringGrid3->fontMetrics();
+    const QFontMetrics metrics =
+        Named<mainwindow::TStringGrid>(Form(), "StringGrid3").fontMetrics();
     for (int column = 0; column < photometer.size(); ++column) {
-        const int width = Form().StringGrid3->ColWidths(column);
+        const int width = Named<mainwindow::TStringGrid>(Form(), "StringGrid3").ColWidths(column);
         EXPECT_GE(width, photometer[column]) << column;
         EXPECT_GT(width, metrics.horizontalAdvance(headings[column])) << column;
-        EXPECT_EQ(Form().StringGrid3->Cells(column, 0), headings[column]);
+        EXPECT_EQ(Named<mainwindow::TStringGrid>(Form(), "StringGrid3").Cells(column, 0),
+                  headings[column]);
     }
-    EXPECT_EQ(Form().StringGrid3->ColWidths(1), photometer[1]);
-    EXPECT_EQ(Form().StringGrid4->ColWidths(1), 120);
-    EXPECT_EQ(Form().StringGrid4->ColWidths(3), 50);
-    EXPECT_EQ(Form().StringGrid2->ColWidths(2), 120);
+    EXPECT_EQ(Named<mainwindow::TStringGrid>(Form(), "StringGrid3").ColWidths(1), photometer[1]);
+    EXPECT_EQ(Named<mainwindow::TStringGrid>(Form(), "StringGrid4").ColWidths(1), 120);
+    EXPECT_EQ(Named<mainwindow::TStringGrid>(Form(), "StringGrid4").ColWidths(3), 50);
+    EXPECT_EQ(Named<mainwindow::TStringGrid>(Form(), "StringGrid2").ColWidths(2), 120);
 }
 
 TEST_F(Form1Test, ChannelChartsStartAtPlusMinus4000)

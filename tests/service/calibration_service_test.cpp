@@ -120,6 +120,25 @@ TEST_F(CalibrationServiceTest, FailedReadShowsNothingOfWhatItHadRead)
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
 }
 
+// The general and conductometer pages too: a read cut part-way shows none of its points.
+TEST_F(CalibrationServiceTest, ReadCutPartWayLeavesEachPageAsPrepared)
+{
+    ASSERT_EQ(service.ReadGeneral(PhotometerKind, 1, 1), TServiceResult::Done);
+    ASSERT_EQ(service.ReadConductometer(1), TServiceResult::Done);
+    ASSERT_FALSE(service.General().grid.Cell(1, 1).isEmpty());
+    instrument.SetFault(TSimFault::Silent, 2);
+    EXPECT_EQ(service.ReadGeneral(PhotometerKind, 1, 1), TServiceResult::NoAnswer);
+    instrument.SetFault(TSimFault::Silent, 2);
+    EXPECT_EQ(service.ReadConductometer(1), TServiceResult::NoAnswer);
+    for (int row = 0; row < TGeneralCalibrationReadout::Rows; ++row)
+        EXPECT_EQ(Row(service.General().grid, row), (std::vector<QString>(4))) << row;
+    const TConductometerReadout& conductometer = service.Conductometer();
+    for (int row = 1; row < TConductometerReadout::Rows; ++row)
+        EXPECT_EQ(Row(conductometer.grid, row), (std::vector<QString>(4))) << row;
+    EXPECT_TRUE(conductometer.curve.Points().empty());
+    EXPECT_TRUE(conductometer.points.Points().empty());
+}
+
 TEST_F(CalibrationServiceTest, BadUnitDoesNotBlockLaterReads)
 {
     instrument.SetFault(TSimFault::BadUnit);
