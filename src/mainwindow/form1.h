@@ -6,6 +6,7 @@
 #include "common/desktop.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
+#include "mainwindow/curve_views.h"
 #include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
@@ -112,7 +113,7 @@ public:
     void ConfigureForDevice(int code);
     TChart* GetCurrentChart() const;
     TChartSeries* GetCurrentSeries() const;
-    // The same for any page: its chart, and the curve on it (its first series but the cursor's).
+    // The same for any page: its chart, and the series of its curve.
     TChart* ChartOfPage(int page) const;
     TChartSeries* CurveSeriesOfPage(int page) const;
     TPageLayout CurrentPageLayout() const;
@@ -285,10 +286,10 @@ public:
 
     // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
     // its recording did not start, and then reads nothing; what stopped a file goes to problems.
-    void SaveSeriesToGrf(TChartSeries& series);
-    void LoadSeriesFromGrf(TChartSeries& series);
-    void SaveSeriesAsText(TChartSeries& series);
-    void SaveSeriesAsCsv(TChartSeries& series);
+    void SaveSeriesToGrf(TCurveId curve);
+    void LoadSeriesFromGrf(TCurveId curve);
+    void SaveSeriesAsText(TCurveId curve);
+    void SaveSeriesAsCsv(TCurveId curve);
     bool ImportTextFile(const QString& fileName, QStringList& problems);
 
     // The instrument service (form1_service.cpp).
@@ -355,6 +356,9 @@ public:
     // marks the record on screen as modified.
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
                                     [this] { SetModified(true); }};
+    // The curves of the record pages, and their series as views of them.
+    TPageCurves Curves;
+    TCurveViews CurveViews{Curves};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
     QString StatusText;
@@ -545,10 +549,15 @@ private:
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
-    TChartSeries* SeriesNamed(const QString& name) const;
+
+    // The curves of the record pages and their series; a page's curve is the first of them on
+    // its chart.
+    void BindCurveViews();
+    std::optional<TCurveId> CurveIdOfPage(int page) const;
+    const TCurve* CurveOnPage(int page) const;
 
     // Graph files, text export and import.
-    TChartSeries* GraphCommandSeries() const;
+    std::optional<TCurveId> GraphCommandCurve() const;
     bool SecondGraphWanted();
     void StopImportRecording();
     bool ShownRecordMayReplace(const QString& fileName);

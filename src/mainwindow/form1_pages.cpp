@@ -86,10 +86,18 @@ void TForm1::CreatePages()
     CreateFourPlusOnePage();
     CreateTestAndTwoParameterPages();
     CreateServicePages();
+    BindCurveViews();
     for (int index = 0; index < ChannelPageCount; ++index)
         PageCharts[index]->SetTitle(form.chartTitles[index]);
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { RunReportingErrors(&TForm1::PageControl1Change); });
+}
+
+void TForm1::BindCurveViews()
+{
+    for (const TCurveId curve : AllCurves)
+        CurveViews.Bind(curve,
+                        *findChild<TChartSeries*>(CurveName(curve), Qt::FindDirectChildrenOnly));
 }
 
 void TForm1::CreateChannelPages()

@@ -28,31 +28,27 @@ constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
 }
 
-// The window as the marking mode's mouse sees it: the current series of the active page, in the
-// pixels of its chart's bottom axis.
+// The window as the marking mode's mouse sees it: the curve of the active page, in the pixels of
+// its chart's bottom axis.
 class TForm1PeakMarkingHost : public TPeakMarkingHost {
 public:
-    explicit TForm1PeakMarkingHost(TForm1& form) : form_(form) {}
+    explicit TForm1PeakMarkingHost(TForm1& form)
+        : form_(form), curve_(form.CurveOnPage(form.PageControl1->currentIndex()))
+    {
+    }
 
     int PointCount() const override
     {
-        const TChartSeries* series = form_.GetCurrentSeries();
-        return series && form_.GetCurrentChart() ? series->Count() : 0;
+        return curve_ && form_.GetCurrentChart() ? curve_->Count() : 0;
     }
     double PointPixel(int index) const override
     {
-        return form_.GetCurrentChart()->xAxis->coordToPixel(
-            form_.GetCurrentSeries()->XValue(index));
+        return form_.GetCurrentChart()->xAxis->coordToPixel(curve_->X(index));
     }
-    // FindPointIndex: the first point, from index 0, whose X is at least the mouse's.
+    // FindPointIndex: the first point whose X is at least the mouse's.
     int PointIndexAtPixel(double pixel) const override
     {
-        const TChartSeries& series = *form_.GetCurrentSeries();
-        const double x = form_.GetCurrentChart()->xAxis->pixelToCoord(pixel);
-        for (int i = 0; i < series.Count(); ++i)
-            if (series.XValue(i) >= x)
-                return i;
-        return -1;
+        return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
     }
     int ActivePage() const override { return form_.PageControl1->currentIndex(); }
     model::TPeaks& Peaks() override { return form_.PeakSet.Peaks(); }
@@ -82,6 +78,7 @@ public:
 
 private:
     TForm1& form_;
+    const TCurve* curve_;
 };
 
 // The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
@@ -97,11 +94,13 @@ void TForm1::CreatePeakMarking()
             RunReportingErrors([&] { ChartMouseUp(button, at); });
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
-            const TChartSeries* series = CurveSeriesOfPage(page);
-            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !series)
+            const std::optional<TCurveId> id = CurveIdOfPage(page);
+            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !id)
                 return std::nullopt;
-            const TCurvePoints curve{series->Count(), [series](int i) { return series->XValue(i); },
-                                     [series](int i) { return series->YValue(i); }};
+            const TChartSeries* series = &CurveViews.Series(*id);
+            const TCurve& points = Curves.Curve(*id);
+            const TCurvePoints curve{points.Count(), [&points](int i) { return points.X(i); },
+                                     [&points](int i) { return points.Y(i); }};
             QCPAxis* axis = series->OnRightAxis() ? series->ParentChart()->yAxis2
                                                   : series->ParentChart()->yAxis;
             return TPeakScene{PeakFigures(PeakSet.Peaks(), page, curve), axis, series->Color()};

@@ -37,12 +37,10 @@ void WriteUnlessEditing(QLineEdit& field, double value)
 
 // The left axis takes the fields' range, the bottom axis the curve's X range; a range that is
 // empty or not finite changes neither.
-void ShowFittedView(TChart& chart, const TChartSeries& series,
-                    const std::optional<TScaleFields>& fields)
+void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TScaleFields>& fields)
 {
     if (fields)
         chart.LeftAxis().SetMinMax(fields->Lower(), fields->Upper());
-    const TValueRange& x = series.XRange();
     if (x.Found && UsableRange(x.Lower, x.Upper))
         chart.BottomAxis().SetMinMax(x.Lower, x.Upper);
     chart.Refresh();
@@ -127,20 +125,20 @@ void TForm1::DivScaleBy10ActnExecute()
 void TForm1::Edit1KeyPress() { Actn(QStringLiteral("SetScaleActn")).Execute(); }
 
 // The fields follow the current curve's value range; with automatic scaling on, the chart shows
-// the whole curve. The running ranges of the series are read, never its points.
+// the whole curve. The running ranges of the curve are read, never its points.
 void TForm1::ChartZoom()
 {
-    TChartSeries* series = GetCurrentSeries();
-    if (!series || !series->YRange().Found)
+    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    if (!curve || !curve->YRange().Found)
         return;
     const std::optional<TScaleFields> fields =
-        ZoomFields(series->YRange().Lower, series->YRange().Upper);
+        ZoomFields(curve->YRange().Lower, curve->YRange().Upper);
     if (fields) {
         WriteUnlessEditing(*Edit2, fields->Y);
         WriteUnlessEditing(*Edit1, fields->DY);
     }
     if (EndsInFittedView(Actn(QStringLiteral("FitImageActn")).Checked(), TViewEvent::Zoomed))
-        ShowFittedView(*GetCurrentChart(), *series, fields);
+        ShowFittedView(*GetCurrentChart(), curve->XRange(), fields);
 }
 
 void TForm1::ChartAllowScroll()

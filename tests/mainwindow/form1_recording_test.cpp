@@ -156,9 +156,9 @@ TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
 
 TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSavesIt)
 {
-    Form().FastLineSeries5->AddXY(1, 1);
+    Form().CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 1, 1);
     form->Series8->AddXY(5, 1000000.0);
-    form->Series3->AddXY(1, 2);
+    form->CurveViews.Add(mainwindow::TCurveId::Series3, 1, 2);
     Start();
     EXPECT_EQ(StartStop().Caption(), "Стоп");
     EXPECT_EQ(StartStop().Hint(), "Остановить сбор данных");
@@ -220,8 +220,8 @@ TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairs
     form->AddPoint(8, 1.0, 100.0);
     form->AddPoint(8, 2.0, 200.0);
     EXPECT_EQ(form->FastLineSeries5->Count(), 2);
-    form->FastLineSeries5->Clear();
-    form->FastLineSeries5->AddXY(3.0, 100.0);
+    form->CurveViews.Clear(mainwindow::TCurveId::FastLineSeries5);
+    form->CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 3.0, 100.0);
     form->PageControl1->setTabVisible(mainwindow::TwoParametersPage, false);
     form->AddPoint(8, 3.0, 300.0);
     EXPECT_EQ(PointsOf(*form->FastLineSeries5),
