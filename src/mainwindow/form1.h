@@ -6,6 +6,7 @@
 #include "common/desktop.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
+#include "mainwindow/action_table.h"
 #include "mainwindow/curve_views.h"
 #include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
@@ -103,7 +104,8 @@ public:
            TForm1Options options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Actions by component name; every one of the 44 exists.
+    // Actions by their id, resolved when they are made; by component name for the tests.
+    TAction& Actn(TActionId id) const { return *actionOf_[std::size_t(id)]; }
     TAction& Actn(const QString& name) const;
     const std::map<QString, TAction*>& Actions() const { return actions_; }
 
@@ -149,7 +151,7 @@ public:
     void SetScaleActnExecute();
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
-    void PaintOptActnExecute(const TAction& sender);
+    void PaintOptActnExecute(TAction& sender);
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -220,7 +222,7 @@ public:
     void FilterActnExecute();
     void ShowDerivativeActnExecute();
     void FindVolumesActnExecute();
-    void ShowDevActnExecute(const TAction& sender);
+    void ShowDevActnExecute(TAction& sender);
     void KTTResultSheetShow();
     void FillResultsGrid();
 
@@ -535,6 +537,7 @@ private:
     TForm1Options options_;
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;
+    std::array<TAction*, ActionCount> actionOf_{};
 
     // Readings table.
     TEditContext ReadingsEditContext() const;

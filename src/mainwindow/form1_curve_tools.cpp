@@ -97,17 +97,16 @@ void TForm1::FindVolumesActnExecute()
         chart->Refresh();
 }
 
-void TForm1::ShowDevActnExecute(const TAction& sender)
+void TForm1::ShowDevActnExecute(TAction& action)
 {
-    TAction& action = Actn(sender.objectName());
     action.SetChecked(!action.Checked());
-    TChartSeries* curve = sender.Tag == 0 ? FastLineSeries1 : Series15;
+    TChartSeries* curve = action.Tag == 0 ? FastLineSeries1 : Series15;
     if (action.Checked() && !Chart2->HasSeries(curve))
         Chart2->AddSeries(curve);
     else if (!action.Checked())
         Chart2->RemoveSeries(curve);
-    PrimarySolver->SetVisible(Actn(QStringLiteral("ShowDev1Actn")).Checked());
-    ExternalSolver->SetVisible(Actn(QStringLiteral("ShowDev2Actn")).Checked());
+    PrimarySolver->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
+    ExternalSolver->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
     Chart2->Refresh();
 }
 

@@ -214,7 +214,7 @@ void TForm1::Action1Execute()
 
 bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
 {
-    Actn(QStringLiteral("StartStopActn")).Execute();
+    Actn(TActionId::StartStopActn).Execute();
     if (!Recording)
         return false;
     try {
@@ -240,7 +240,7 @@ void TForm1::StopImportRecording()
 {
     const bool byInstrument = std::exchange(StopByInstrument, true);
     const auto restore = qScopeGuard([&] { StopByInstrument = byInstrument; });
-    Actn(QStringLiteral("StartStopActn")).Execute();
+    Actn(TActionId::StartStopActn).Execute();
 }
 
 // Writes the record on screen back into its own file only, and only while that file holds the

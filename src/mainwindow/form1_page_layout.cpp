@@ -42,14 +42,14 @@ void TForm1::ApplyPageLayout(const TPageLayout& layout)
 
 void TForm1::ConfigureForDevice(int code)
 {
-    const bool showAll = Actn(QStringLiteral("ShowAllTabsActn")).Checked();
+    const bool showAll = Actn(TActionId::ShowAllTabsActn).Checked();
     ApplyPageLayout(ConfigureLayout(CurrentPageLayout(), code, showAll));
     PageControl1Change();
 }
 
 void TForm1::ShowAllTabsActnExecute()
 {
-    TAction& showAll = Actn(QStringLiteral("ShowAllTabsActn"));
+    TAction& showAll = Actn(TActionId::ShowAllTabsActn);
     showAll.SetChecked(!showAll.Checked());
     ConfigureForDevice(DeviceType);
 }

@@ -23,7 +23,8 @@ namespace lmv::mainwindow {
 
 namespace {
 
-constexpr std::array<const char*, 3> CalcActionOfType{"CalcS2Actn", "CalcIntSectActn", "CalcSActn"};
+constexpr std::array<TActionId, 3> CalcActionOfType{
+    TActionId::CalcS2Actn, TActionId::CalcIntSectActn, TActionId::CalcSActn};
 constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
 }
@@ -119,14 +120,14 @@ void TForm1::CreatePeakMarking()
 // Never while a record is being put on the charts.
 bool TForm1::PeakDrawingOn() const
 {
-    return (Actn(QStringLiteral("ShowBordersActn")).Checked() ||
-            Actn(QStringLiteral("SetPeakBordersActn")).Checked()) &&
+    return (Actn(TActionId::ShowBordersActn).Checked() ||
+            Actn(TActionId::SetPeakBordersActn).Checked()) &&
         !ShownRecord.LoadingRecord();
 }
 
 void TForm1::SetPeakBordersActnExecute()
 {
-    TAction& marking = Actn(QStringLiteral("SetPeakBordersActn"));
+    TAction& marking = Actn(TActionId::SetPeakBordersActn);
     marking.SetChecked(!marking.Checked());
     RefreshPeakDrawing();
 }
@@ -160,16 +161,15 @@ void TForm1::CopyPeaksDataActnExecute()
 void TForm1::PopupMenu1Popup()
 {
     const std::optional<int> hit = PeakMarking.HitPeak(PeakSet.Peaks());
-    Actn(QStringLiteral("RenamePeakActn")).SetEnabled(hit.has_value());
-    Actn(QStringLiteral("RemovePeakActn")).SetEnabled(hit.has_value());
-    for (const char* name : CalcActionOfType)
-        Actn(QString::fromLatin1(name)).SetChecked(false);
+    Actn(TActionId::RenamePeakActn).SetEnabled(hit.has_value());
+    Actn(TActionId::RemovePeakActn).SetEnabled(hit.has_value());
+    for (const TActionId calc : CalcActionOfType)
+        Actn(calc).SetChecked(false);
     QString name;
     if (hit) {
         const model::TPeakRec& peak = PeakSet.Peaks()[std::size_t(*hit)];
         if (peak.CalcType >= 0 && peak.CalcType < int(CalcActionOfType.size()))
-            Actn(QString::fromLatin1(CalcActionOfType[std::size_t(peak.CalcType)]))
-                .SetChecked(true);
+            Actn(CalcActionOfType[std::size_t(peak.CalcType)]).SetChecked(true);
         name = peak.GetName();
     }
     findChild<QAction*>(QStringLiteral("PeakNameItem"))->setText(name);
@@ -230,7 +230,7 @@ void TForm1::EndPeakDrag() { PeakSet.ReleaseCurves(); }
 void TForm1::ChartMouseDown(Qt::MouseButton button, QPoint at)
 {
     TForm1PeakMarkingHost host(*this);
-    const bool marking = Actn(QStringLiteral("SetPeakBordersActn")).Checked();
+    const bool marking = Actn(TActionId::SetPeakBordersActn).Checked();
     if (marking && button == Qt::LeftButton)
         BeginPeakDrag();
     PeakMarking.MouseDown(host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
@@ -257,8 +257,7 @@ void TForm1::PeakMouseMove()
         return;
     TForm1PeakMarkingHost host(*this);
     PeakMarking.MouseMove(host, mouse->HeldButtons().testFlag(Qt::LeftButton),
-                          mouse->Position().x(),
-                          Actn(QStringLiteral("SetPeakBordersActn")).Checked());
+                          mouse->Position().x(), Actn(TActionId::SetPeakBordersActn).Checked());
 }
 
 }

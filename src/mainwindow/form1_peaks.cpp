@@ -36,7 +36,7 @@ void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
 // stop the others, and its message is shown once.
 void TForm1::SwitchIntegralCurves()
 {
-    TAction& showIntegral = Actn(QStringLiteral("ShowIntegeralActn"));
+    TAction& showIntegral = Actn(TActionId::ShowIntegeralActn);
     showIntegral.SetChecked(!showIntegral.Checked());
     const analysis::TRecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
     FollowIntegralCurves();

@@ -59,7 +59,7 @@ void TForm1::StartRecording()
     for (const TCurveId curve : AllCurves)
         CurveViews.Clear(curve);
     Series8->Clear();
-    Actn(QStringLiteral("AddMarkActn")).SetEnabled(true);
+    Actn(TActionId::AddMarkActn).SetEnabled(true);
 }
 
 // The titration device's question is about the run that is recording now: if that run ended or
@@ -90,7 +90,7 @@ void TForm1::EndRun()
 {
     RunState.Stop();
     ShowRunState();
-    Actn(QStringLiteral("AddMarkActn")).SetEnabled(false);
+    Actn(TActionId::AddMarkActn).SetEnabled(false);
 }
 
 // The discarded file's name is forgotten whatever the deletion did, so no later end-of-run
@@ -118,7 +118,7 @@ void TForm1::ShowRunState()
 {
     Recording = RunState.Recording();
     store_.RecordingRuns = Recording;
-    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    TAction& startStop = Actn(TActionId::StartStopActn);
     startStop.Tag = Recording ? 1 : 0;
     const TRecordActionLook look = RecordActionLook(Recording);
     startStop.SetCaption(look.caption);
