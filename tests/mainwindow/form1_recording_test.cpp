@@ -189,6 +189,24 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
+// Readings out of order of X go to their place on the curve, and the series shows it point for
+// point; channel 5's curve keeps them as they came.
+TEST_F(Form1RecordingTest, LivePointsOutOfOrderGiveTheCurveAndItsSeriesTheSameIndexes)
+{
+    Start();
+    const std::vector<TPoint> readings{{2, 1}, {1, 2}, {3, 3}, {1, 4}, {0, 5}};
+    for (const TPoint& point : readings) {
+        form->AddPoint(0, point.X, point.Y);
+        form->AddPoint(5, point.X, point.Y);
+    }
+    using mainwindow::TCurveId;
+    EXPECT_EQ(form->Curves.Curve(TCurveId::Series1).Points(),
+              std::vector<TPoint>({{0, 5}, {1, 4}, {1, 2}, {2, 1}, {3, 3}}));
+    EXPECT_EQ(PointsOf(*form->Series1), form->Curves.Curve(TCurveId::Series1).Points());
+    EXPECT_EQ(form->Curves.Curve(TCurveId::Series7).Points(), readings);
+    EXPECT_EQ(PointsOf(*form->Series7), readings);
+}
+
 TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairsWithZero)
 {
     Start();
