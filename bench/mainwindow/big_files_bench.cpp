@@ -134,7 +134,7 @@ int main(int argc, char** argv)
 
     form.PageControl1->setTabVisible(0, true);
     form.PageControl1->setCurrentIndex(0);
-    form.Series1->Assign(std::vector<model::TPoint>{{1, 1}});
+    form.CurveViews.Assign(mainwindow::TCurveId::Series1, std::vector<model::TPoint>{{1, 1}});
     for (const qint64 size : {qint64(1) << 30, qint64(4) << 30}) {
         const QString path = SparseGraph(dir, size);
         window.desktop.openNames = {{path}};

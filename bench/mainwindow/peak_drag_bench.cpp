@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     std::vector<lmv::model::TPoint> curve;
     for (int i = 0; i < Points; ++i)
         curve.push_back({i * 0.01, 10 + std::sin(i * 2e-3)});
-    form.Series1->Assign(curve);
+    form.CurveViews.Assign(lmv::mainwindow::TCurveId::Series1, curve);
     for (int p = 0; p < Peaks; ++p) {
         const int start = p * (Points / Peaks);
         form.AddPeak(QString::number(p), start, start + Points / Peaks / 2);

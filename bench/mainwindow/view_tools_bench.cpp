@@ -40,13 +40,13 @@ std::vector<lmv::model::TPoint> Curve(int count, const std::function<double(int)
 // makes after it.
 double PerPoint(lmv::mainwindow::TForm1& form, int held, const std::function<double(int)>& y)
 {
-    lmv::mainwindow::TChartSeries& series = *form.Series1;
-    series.Assign(Curve(held, y));
+    using lmv::mainwindow::TCurveId;
+    form.CurveViews.Assign(TCurveId::Series1, Curve(held, y));
     form.ChartZoom();
     form.GetCurrentChart()->replot();
     const Clock::time_point start = Clock::now();
     for (int i = held; i < held + LivePoints; ++i) {
-        series.AddXY(i * 0.1, y(i));
+        form.CurveViews.Add(TCurveId::Series1, i * 0.1, y(i));
         form.ChartZoom();
         form.UpdateCursorReadout();
     }

@@ -6,6 +6,8 @@
 #include "common/desktop.h"
 #include "common/notifier.h"
 #include "link/frame_handlers.h"
+#include "mainwindow/action_table.h"
+#include "mainwindow/curve_views.h"
 #include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
@@ -101,7 +103,8 @@ public:
            TForm1Options options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Actions by component name; every one of the 44 exists.
+    // Actions by their id, resolved when they are made; by component name for the tests.
+    TAction& Actn(TActionId id) const { return *actionOf_[std::size_t(id)]; }
     TAction& Actn(const QString& name) const;
     const std::map<QString, TAction*>& Actions() const { return actions_; }
 
@@ -111,7 +114,7 @@ public:
     void ConfigureForDevice(int code);
     TChart* GetCurrentChart() const;
     TChartSeries* GetCurrentSeries() const;
-    // The same for any page: its chart, and the curve on it (its first series but the cursor's).
+    // The same for any page: its chart, and the series of its curve.
     TChart* ChartOfPage(int page) const;
     TChartSeries* CurveSeriesOfPage(int page) const;
     TPageLayout CurrentPageLayout() const;
@@ -147,7 +150,7 @@ public:
     void SetScaleActnExecute();
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
-    void PaintOptActnExecute(const TAction& sender);
+    void PaintOptActnExecute(TAction& sender);
     void Action1Execute();
     void N6Click();
     void N7Click();
@@ -218,7 +221,7 @@ public:
     void FilterActnExecute();
     void ShowDerivativeActnExecute();
     void FindVolumesActnExecute();
-    void ShowDevActnExecute(const TAction& sender);
+    void ShowDevActnExecute(TAction& sender);
     void KTTResultSheetShow();
     void FillResultsGrid();
 
@@ -284,10 +287,10 @@ public:
 
     // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
     // its recording did not start, and then reads nothing; what stopped a file goes to problems.
-    void SaveSeriesToGrf(TChartSeries& series);
-    void LoadSeriesFromGrf(TChartSeries& series);
-    void SaveSeriesAsText(TChartSeries& series);
-    void SaveSeriesAsCsv(TChartSeries& series);
+    void SaveSeriesToGrf(TCurveId curve);
+    void LoadSeriesFromGrf(TCurveId curve);
+    void SaveSeriesAsText(TCurveId curve);
+    void SaveSeriesAsCsv(TCurveId curve);
     bool ImportTextFile(const QString& fileName, QStringList& problems);
 
     // The instrument service (form1_service.cpp).
@@ -353,6 +356,9 @@ public:
     // marks the record on screen as modified.
     analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
                                     [this] { SetModified(true); }};
+    // The curves of the record pages, and their series as views of them.
+    TPageCurves Curves;
+    TCurveViews CurveViews{Curves};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
     QString StatusText;
@@ -508,6 +514,7 @@ private:
     TForm1Options options_;
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;
+    std::array<TAction*, ActionCount> actionOf_{};
 
     // Readings table.
     TEditContext ReadingsEditContext() const;
@@ -522,10 +529,15 @@ private:
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
-    TChartSeries* SeriesNamed(const QString& name) const;
+
+    // The curves of the record pages and their series; a page's curve is the first of them on
+    // its chart.
+    void BindCurveViews();
+    std::optional<TCurveId> CurveIdOfPage(int page) const;
+    const TCurve* CurveOnPage(int page) const;
 
     // Graph files, text export and import.
-    TChartSeries* GraphCommandSeries() const;
+    std::optional<TCurveId> GraphCommandCurve() const;
     bool SecondGraphWanted();
     void StopImportRecording();
     bool ShownRecordMayReplace(const QString& fileName);

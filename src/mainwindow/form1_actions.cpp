@@ -24,67 +24,70 @@ void TForm1::CreateActions()
         action->SetErrorReporter([this](const QString& message) { ShowError(message); });
         addAction(action->Action());
         actions_[action->objectName()] = action;
+        actionOf_[std::size_t(definition.id)] = action;
     }
 }
 
 void TForm1::BindActionHandlers()
 {
-    auto bind = [this](const char* name, void (TForm1::*handler)()) {
-        Actn(QString::fromLatin1(name)).SetOnExecute([this, handler] { (this->*handler)(); });
+    auto bind = [this](TActionId id, void (TForm1::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (this->*handler)(); });
     };
-    auto bindWithSender = [this](const char* name, void (TForm1::*handler)(const TAction&)) {
-        TAction& action = Actn(QString::fromLatin1(name));
+    auto bindWithSender = [this](TActionId id, auto handler) {
+        TAction& action = Actn(id);
         action.SetOnExecute([this, handler, &action] { (this->*handler)(action); });
     };
-    auto bindUpdate = [this](const char* name, void (TForm1::*rule)()) {
-        Actn(QString::fromLatin1(name)).SetOnUpdate([this, rule] { (this->*rule)(); });
+    auto bindUpdate = [this](TActionId id, void (TForm1::*rule)()) {
+        Actn(id).SetOnUpdate([this, rule] { (this->*rule)(); });
     };
 
-    bind("ConnectActn", &TForm1::ConnectActnExecute);
-    bind("ShowAllTabsActn", &TForm1::ShowAllTabsActnExecute);
-    bind("HelpContextActn", &TForm1::HelpContextActnExecute);
-    bind("AboutActn", &TForm1::AboutActnExecute);
-    bindWithSender("ShowAllActn", &TForm1::ShowAllActnExecute);
-    bindWithSender("ByDateActn", &TForm1::ShowAllActnExecute);
-    bind("ShowPropsActn", &TForm1::ShowPropsActnExecute);
-    bind("OpenBaseActn", &TForm1::OpenBaseActnExecute);
-    bind("OpenFlashBaseActn", &TForm1::OpenFlashBaseActnExecute);
-    bind("RemoveActn", &TForm1::RemoveActnExecute);
-    bindUpdate("RemoveActn", &TForm1::RemoveActnUpdate);
-    bind("RebuildDBActn", &TForm1::RebuildDBActnExecute);
-    bind("StartStopActn", &TForm1::StartStopActnExecute);
-    bindUpdate("StartStopActn", &TForm1::StartStopActnUpdate);
-    bind("AddMarkActn", &TForm1::AddMarkActnExecute);
-    bindUpdate("AddMarkActn", &TForm1::AddMarkActnUpdate);
-    bind("LogActn", &TForm1::LogActnExecute);
-    bind("FitImageActn", &TForm1::FitImageActnExecute);
-    bind("SetScaleActn", &TForm1::SetScaleActnExecute);
-    bind("MultScaleBy10Actn", &TForm1::MultScaleBy10ActnExecute);
-    bind("DivScaleBy10Actn", &TForm1::DivScaleBy10ActnExecute);
-    for (const char* name : {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn",
-                             "ShowIntegeralActn"})
-        bindWithSender(name, &TForm1::PaintOptActnExecute);
-    bind("CopyGridActn", &TForm1::CopyGridActnExecute);
-    bindUpdate("CopyGridActn", &TForm1::CopyGridActnUpdate);
-    bind("SaveTableActn", &TForm1::SaveTableActnExecute);
-    bind("AddRowToGridActn", &TForm1::AddRowToGridActnExecute);
-    bind("AddRowWithTimerActn", &TForm1::AddRowWithTimerActnExecute);
-    bind("RemRowActn", &TForm1::RemRowActnExecute);
-    bind("ClearGridActn", &TForm1::ClearGridActnExecute);
-    bind("FilterActn", &TForm1::FilterActnExecute);
-    bind("ShowDerivativeActn", &TForm1::ShowDerivativeActnExecute);
-    bind("FindVolumesActn", &TForm1::FindVolumesActnExecute);
-    bindWithSender("ShowDev1Actn", &TForm1::ShowDevActnExecute);
-    bindWithSender("ShowDev2Actn", &TForm1::ShowDevActnExecute);
-    bind("SetPeakBordersActn", &TForm1::SetPeakBordersActnExecute);
-    bind("PeakAutoSearchActn", &TForm1::PeakAutoSearchActnExecute);
-    bind("CopyPeaksDataActn", &TForm1::CopyPeaksDataActnExecute);
-    bind("RenamePeakActn", &TForm1::RenamePeakActnExecute);
-    bind("RemovePeakActn", &TForm1::RemovePeakActnExecute);
-    bind("SetPeakTypeActn", &TForm1::SetPeakTypeActnExecute);
-    for (const char* name : {"CalcS2Actn", "CalcSActn", "CalcIntSectActn"})
-        bindWithSender(name, &TForm1::SetCalc);
-    bind("Action1", &TForm1::Action1Execute);
+    bind(TActionId::ConnectActn, &TForm1::ConnectActnExecute);
+    bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
+    bind(TActionId::HelpContextActn, &TForm1::HelpContextActnExecute);
+    bind(TActionId::AboutActn, &TForm1::AboutActnExecute);
+    bindWithSender(TActionId::ShowAllActn, &TForm1::ShowAllActnExecute);
+    bindWithSender(TActionId::ByDateActn, &TForm1::ShowAllActnExecute);
+    bind(TActionId::ShowPropsActn, &TForm1::ShowPropsActnExecute);
+    bind(TActionId::OpenBaseActn, &TForm1::OpenBaseActnExecute);
+    bind(TActionId::OpenFlashBaseActn, &TForm1::OpenFlashBaseActnExecute);
+    bind(TActionId::RemoveActn, &TForm1::RemoveActnExecute);
+    bindUpdate(TActionId::RemoveActn, &TForm1::RemoveActnUpdate);
+    bind(TActionId::RebuildDBActn, &TForm1::RebuildDBActnExecute);
+    bind(TActionId::StartStopActn, &TForm1::StartStopActnExecute);
+    bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
+    bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);
+    bindUpdate(TActionId::AddMarkActn, &TForm1::AddMarkActnUpdate);
+    bind(TActionId::LogActn, &TForm1::LogActnExecute);
+    bind(TActionId::FitImageActn, &TForm1::FitImageActnExecute);
+    bind(TActionId::SetScaleActn, &TForm1::SetScaleActnExecute);
+    bind(TActionId::MultScaleBy10Actn, &TForm1::MultScaleBy10ActnExecute);
+    bind(TActionId::DivScaleBy10Actn, &TForm1::DivScaleBy10ActnExecute);
+    for (const TActionId id :
+         {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
+          TActionId::ShowBordersActn, TActionId::ShowIntegeralActn})
+        bindWithSender(id, &TForm1::PaintOptActnExecute);
+    bind(TActionId::CopyGridActn, &TForm1::CopyGridActnExecute);
+    bindUpdate(TActionId::CopyGridActn, &TForm1::CopyGridActnUpdate);
+    bind(TActionId::SaveTableActn, &TForm1::SaveTableActnExecute);
+    bind(TActionId::AddRowToGridActn, &TForm1::AddRowToGridActnExecute);
+    bind(TActionId::AddRowWithTimerActn, &TForm1::AddRowWithTimerActnExecute);
+    bind(TActionId::RemRowActn, &TForm1::RemRowActnExecute);
+    bind(TActionId::ClearGridActn, &TForm1::ClearGridActnExecute);
+    bind(TActionId::FilterActn, &TForm1::FilterActnExecute);
+    bind(TActionId::ShowDerivativeActn, &TForm1::ShowDerivativeActnExecute);
+    bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);
+    bindWithSender(TActionId::ShowDev1Actn, &TForm1::ShowDevActnExecute);
+    bindWithSender(TActionId::ShowDev2Actn, &TForm1::ShowDevActnExecute);
+    bind(TActionId::SetPeakBordersActn, &TForm1::SetPeakBordersActnExecute);
+    bind(TActionId::PeakAutoSearchActn, &TForm1::PeakAutoSearchActnExecute);
+    bind(TActionId::CopyPeaksDataActn, &TForm1::CopyPeaksDataActnExecute);
+    bind(TActionId::RenamePeakActn, &TForm1::RenamePeakActnExecute);
+    bind(TActionId::RemovePeakActn, &TForm1::RemovePeakActnExecute);
+    bind(TActionId::SetPeakTypeActn, &TForm1::SetPeakTypeActnExecute);
+    for (const TActionId id :
+         {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn})
+        bindWithSender(id, &TForm1::SetCalc);
+    bind(TActionId::Action1, &TForm1::Action1Execute);
 
     auto* idleUpdate = new QTimer(this);
     idleUpdate->setObjectName(QStringLiteral("ActionUpdateTimer"));
@@ -101,11 +104,11 @@ void TForm1::UpdateActions()
 // Recording and time marks need an instrument that is sending: the lamp is not white.
 void TForm1::StartStopActnUpdate()
 {
-    Actn(QStringLiteral("StartStopActn")).SetEnabled(Shape1->BrushColor() != Qt::white);
+    Actn(TActionId::StartStopActn).SetEnabled(Shape1->BrushColor() != Qt::white);
 }
 void TForm1::AddMarkActnUpdate()
 {
-    Actn(QStringLiteral("AddMarkActn")).SetEnabled(Shape1->BrushColor() != Qt::white);
+    Actn(TActionId::AddMarkActn).SetEnabled(Shape1->BrushColor() != Qt::white);
 }
 
 }

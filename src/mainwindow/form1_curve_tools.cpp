@@ -30,14 +30,15 @@ analysis::TColor SolverColorOf(const TChartSeries& series)
                                 std::uint8_t(color.blue()));
 }
 
-// The series takes its transformed points only when the whole transform succeeded, so an
+// The curve takes its transformed points only when the whole transform succeeded, so an
 // error leaves the curve on screen as it was.
-template <class TTransform> void TransformSeries(TChartSeries& series, TTransform&& transform)
+template <class TTransform>
+void TransformCurve(TCurveViews& views, TCurveId curve, TTransform&& transform)
 {
-    analysis::TDataArr points = series.Points();
+    analysis::TDataArr points = views.Curve(curve).Points();
     transform(points);
-    series.Assign(points);
-    if (TChart* chart = series.ParentChart())
+    views.Assign(curve, points);
+    if (TChart* chart = views.Series(curve).ParentChart())
         chart->Refresh();
 }
 
@@ -61,8 +62,8 @@ void TForm1::CreateResultsPage()
 
 void TForm1::FilterActnExecute()
 {
-    for (const QString& name : TransformedSeriesOfPage(PageControl1->currentIndex()))
-        TransformSeries(*SeriesNamed(name), [this](analysis::TDataArr& points) {
+    for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
+        TransformCurve(CurveViews, curve, [this](analysis::TDataArr& points) {
             analysis::SmoothY(points, FiltrSpinEdit->value());
         });
     ChartZoom();
@@ -70,44 +71,42 @@ void TForm1::FilterActnExecute()
 
 void TForm1::ShowDerivativeActnExecute()
 {
-    for (const QString& name : TransformedSeriesOfPage(PageControl1->currentIndex()))
-        TransformSeries(*SeriesNamed(name), analysis::DeriveSeries);
+    for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
+        TransformCurve(CurveViews, curve, analysis::DeriveSeries);
     ChartZoom();
 }
 
 // The whole curve goes to the solver, its last two points too.
 void TForm1::FindVolumesActnExecute()
 {
-    const std::optional<QString> name = SearchedSeriesOfPage(PageControl1->currentIndex());
-    if (!name)
+    const std::optional<TCurveId> searched = SearchedSeriesOfPage(PageControl1->currentIndex());
+    if (!searched)
         return;
-    const TChartSeries& curve = *SeriesNamed(*name);
     PrimarySolver->SetMaxInflections(WavesSpinEdit->value());
     ExternalSolver->SetMaxInflections(WavesSpinEdit->value());
     analysis::TDoubleArr volumes;
-    PrimarySolver->SetData(curve.Points());
-    PrimarySolver->SetColor(SolverColorOf(curve));
+    PrimarySolver->SetData(Curves.Curve(*searched).Points());
+    PrimarySolver->SetColor(SolverColorOf(CurveViews.Series(*searched)));
     PrimarySolver->FindVolumes(volumes);
-    if (SearchesExternalCurve(*name)) {
-        ExternalSolver->SetData(Series15->Points());
-        ExternalSolver->SetColor(SolverColorOf(*Series15));
+    if (SearchesExternalCurve(*searched)) {
+        ExternalSolver->SetData(Curves.Curve(ExternalCurveSeries).Points());
+        ExternalSolver->SetColor(SolverColorOf(CurveViews.Series(ExternalCurveSeries)));
         ExternalSolver->FindVolumes(volumes);
     }
-    if (TChart* chart = curve.ParentChart())
+    if (TChart* chart = CurveViews.Series(*searched).ParentChart())
         chart->Refresh();
 }
 
-void TForm1::ShowDevActnExecute(const TAction& sender)
+void TForm1::ShowDevActnExecute(TAction& action)
 {
-    TAction& action = Actn(sender.objectName());
     action.SetChecked(!action.Checked());
-    TChartSeries* curve = sender.Tag == 0 ? FastLineSeries1 : Series15;
+    TChartSeries* curve = action.Tag == 0 ? FastLineSeries1 : Series15;
     if (action.Checked() && !Chart2->HasSeries(curve))
         Chart2->AddSeries(curve);
     else if (!action.Checked())
         Chart2->RemoveSeries(curve);
-    PrimarySolver->SetVisible(Actn(QStringLiteral("ShowDev1Actn")).Checked());
-    ExternalSolver->SetVisible(Actn(QStringLiteral("ShowDev2Actn")).Checked());
+    PrimarySolver->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
+    ExternalSolver->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
     Chart2->Refresh();
 }
 

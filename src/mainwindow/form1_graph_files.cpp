@@ -6,7 +6,6 @@
 #include "common/current_error.h"
 #include "common/errors.h"
 #include "mainwindow/action.h"
-#include "mainwindow/chart/chart_series.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/save_dialog.h"
@@ -73,10 +72,10 @@ bool SamePoints(const model::TBaseRecord& a, const model::TBaseRecord& b)
                       });
 }
 
-void WriteSeriesText(TSaveDialog& dialog, const TChartSeries& series, store::TGraphTextForm form)
+void WriteCurveText(TSaveDialog& dialog, const TCurve& curve, store::TGraphTextForm form)
 {
     if (dialog.Execute())
-        store::WriteGraphText(dialog.FileName(), series.Points(), form);
+        store::WriteGraphText(dialog.FileName(), curve.Points(), form);
 }
 
 }
@@ -94,20 +93,20 @@ void TForm1::CreateGraphFileDialogs()
     OpenDialog2.filter = QStringLiteral("Any file (*);;*.dat (*.dat);;*.txt (*.txt)");
 }
 
-void TForm1::SaveSeriesToGrf(TChartSeries& series)
+void TForm1::SaveSeriesToGrf(TCurveId curve)
 {
     if (!SaveDialog2->Execute())
         return;
     try {
-        store::WriteGraphFile(SaveDialog2->FileName(), series.Points());
+        store::WriteGraphFile(SaveDialog2->FileName(), Curves.Curve(curve).Points());
     } catch (const common::Error&) {
         notifier_.MessageBox(CannotCreateText, common::BoxIcon::Information);
     }
 }
 
-// A file that cannot be opened or is shorter than its count leaves the series as it was; so does
+// A file that cannot be opened or is shorter than its count leaves the curve as it was; so does
 // one larger than any graph, refused from its size with a box that names it, its size and the cap.
-void TForm1::LoadSeriesFromGrf(TChartSeries& series)
+void TForm1::LoadSeriesFromGrf(TCurveId curve)
 {
     const QStringList chosen = RunOpenDialog(desktop_, OpenDialog1, false);
     if (chosen.isEmpty())
@@ -124,24 +123,23 @@ void TForm1::LoadSeriesFromGrf(TChartSeries& series)
         notifier_.MessageBox(CannotOpenText, common::BoxIcon::Information);
         return;
     }
-    series.Assign(*points);
+    CurveViews.Assign(curve, *points);
     ChartZoom();
 }
 
-void TForm1::SaveSeriesAsText(TChartSeries& series)
+void TForm1::SaveSeriesAsText(TCurveId curve)
 {
-    WriteSeriesText(*SaveDialog1, series, store::TGraphTextForm::TabBlank);
+    WriteCurveText(*SaveDialog1, Curves.Curve(curve), store::TGraphTextForm::TabBlank);
 }
 
-void TForm1::SaveSeriesAsCsv(TChartSeries& series)
+void TForm1::SaveSeriesAsCsv(TCurveId curve)
 {
-    WriteSeriesText(*SaveDialog1, series, store::TGraphTextForm::Commas);
+    WriteCurveText(*SaveDialog1, Curves.Curve(curve), store::TGraphTextForm::Commas);
 }
 
-TChartSeries* TForm1::GraphCommandSeries() const
+std::optional<TCurveId> TForm1::GraphCommandCurve() const
 {
-    const std::optional<QString> name = SeriesOfPage(PageControl1->currentIndex());
-    return name ? SeriesNamed(*name) : nullptr;
+    return SeriesOfPage(PageControl1->currentIndex());
 }
 
 // The titration device's external curve goes to a file of its own when the operator wants it.
@@ -154,40 +152,41 @@ bool TForm1::SecondGraphWanted()
 
 void TForm1::N6Click()
 {
-    if (TChartSeries* series = GraphCommandSeries())
-        LoadSeriesFromGrf(*series);
+    if (const std::optional<TCurveId> curve = GraphCommandCurve())
+        LoadSeriesFromGrf(*curve);
 }
 
 void TForm1::N7Click()
 {
-    TChartSeries* series = GraphCommandSeries();
-    if (!series)
+    const std::optional<TCurveId> curve = GraphCommandCurve();
+    if (!curve)
         return;
-    SaveSeriesToGrf(*series);
+    SaveSeriesToGrf(*curve);
     if (SecondGraphWanted())
-        SaveSeriesToGrf(*Series15);
+        SaveSeriesToGrf(TCurveId::Series15);
 }
 
 void TForm1::N8Click()
 {
-    TChartSeries* series = GraphCommandSeries();
-    if (!series)
+    const std::optional<TCurveId> curve = GraphCommandCurve();
+    if (!curve)
         return;
-    SaveSeriesAsText(*series);
-    if (PageControl1->currentIndex() == SecondGraphPage && Series15->Count() > 0 &&
+    SaveSeriesAsText(*curve);
+    if (PageControl1->currentIndex() == SecondGraphPage &&
+        Curves.Curve(TCurveId::Series15).Count() > 0 &&
         notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information,
                              common::BoxButtons::OkNo) == common::BoxAnswer::Ok)
-        SaveSeriesAsText(*Series15);
+        SaveSeriesAsText(TCurveId::Series15);
 }
 
 void TForm1::N9Click()
 {
-    TChartSeries* series = GraphCommandSeries();
-    if (!series)
+    const std::optional<TCurveId> curve = GraphCommandCurve();
+    if (!curve)
         return;
-    SaveSeriesAsCsv(*series);
+    SaveSeriesAsCsv(*curve);
     if (SecondGraphWanted())
-        SaveSeriesAsCsv(*Series15);
+        SaveSeriesAsCsv(TCurveId::Series15);
 }
 
 // A running recording is never toggled by an import: it is refused before any file is chosen.
@@ -215,7 +214,7 @@ void TForm1::Action1Execute()
 
 bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
 {
-    Actn(QStringLiteral("StartStopActn")).Execute();
+    Actn(TActionId::StartStopActn).Execute();
     if (!Recording)
         return false;
     try {
@@ -241,7 +240,7 @@ void TForm1::StopImportRecording()
 {
     const bool byInstrument = std::exchange(StopByInstrument, true);
     const auto restore = qScopeGuard([&] { StopByInstrument = byInstrument; });
-    Actn(QStringLiteral("StartStopActn")).Execute();
+    Actn(TActionId::StartStopActn).Execute();
 }
 
 // Writes the record on screen back into its own file only, and only while that file holds the

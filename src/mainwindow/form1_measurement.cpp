@@ -38,7 +38,7 @@ void TForm1MeasurementView::ChangeDeviceType(int code)
 
 void TForm1MeasurementView::SetAddRowEnabled(bool enabled)
 {
-    form_.Actn(QStringLiteral("AddRowToGridActn")).SetEnabled(enabled);
+    form_.Actn(TActionId::AddRowToGridActn).SetEnabled(enabled);
 }
 
 TReadingsTable& TForm1MeasurementView::Table() { return form_.ReadingsTable; }
@@ -112,7 +112,7 @@ void TForm1MeasurementView::ExecuteStartStop(bool byInstrument)
 {
     form_.StopByInstrument = byInstrument;
     const auto reset = qScopeGuard([this] { form_.StopByInstrument = false; });
-    form_.Actn(QStringLiteral("StartStopActn")).Execute();
+    form_.Actn(TActionId::StartStopActn).Execute();
 }
 
 void TForm1MeasurementView::SetRowFromFrame(bool fromFrame)
@@ -120,10 +120,7 @@ void TForm1MeasurementView::SetRowFromFrame(bool fromFrame)
     form_.Link().RowFromFrame = fromFrame;
 }
 
-void TForm1MeasurementView::ExecuteAddRow()
-{
-    form_.Actn(QStringLiteral("AddRowToGridActn")).Execute();
-}
+void TForm1MeasurementView::ExecuteAddRow() { form_.Actn(TActionId::AddRowToGridActn).Execute(); }
 
 void TForm1MeasurementView::ShowTitrationParams(const TTitrationParamTexts& texts)
 {

@@ -42,13 +42,11 @@ void TForm1::CreateMainMenu()
                 [this, handler] { RunReportingErrors(handler); });
         return action;
     };
-    auto actionItem = [this](QMenu& menu, const char* name) {
-        menu.addAction(Actn(QString::fromLatin1(name)).Action());
-    };
+    auto actionItem = [this](QMenu& menu, TActionId id) { menu.addAction(Actn(id).Action()); };
 
     QMenu* file = NewMenu(QStringLiteral("File1"), QStringLiteral("&Файл"), mainMenu);
-    actionItem(*file, "OpenBaseActn");
-    actionItem(*file, "OpenFlashBaseActn");
+    actionItem(*file, TActionId::OpenBaseActn);
+    actionItem(*file, TActionId::OpenFlashBaseActn);
     file->addSeparator();
     item(*file, "N6", QStringLiteral("Чтение графика"), &TForm1::N6Click, FileMenuHelp);
     item(*file, "N7", QStringLiteral("Запись графика"), &TForm1::N7Click, FileMenuHelp);
@@ -57,7 +55,7 @@ void TForm1::CreateMainMenu()
          FileMenuHelp)
         ->setVisible(false);
     file->addSeparator();
-    actionItem(*file, "SaveTableActn");
+    actionItem(*file, TActionId::SaveTableActn);
     file->addSeparator();
     QMenu* report = NewMenu(QStringLiteral("Report1"), QStringLiteral("&Отчет"), file);
     report->menuAction()->setProperty("HelpContext", ReportMenuHelp);
@@ -79,60 +77,61 @@ void TForm1::CreateMainMenu()
     item(*edit, "WMF1", QStringLiteral("Копировать как WMF"), &TForm1::WMF1Click, EditMenuHelp);
     item(*edit, "EMF1", QStringLiteral("Копировать как EMF"), &TForm1::EMF1Click, EditMenuHelp);
     edit->addSeparator();
-    actionItem(*edit, "CopyGridActn");
+    actionItem(*edit, TActionId::CopyGridActn);
     edit->addSeparator();
-    actionItem(*edit, "CopyPeaksDataActn");
+    actionItem(*edit, TActionId::CopyPeaksDataActn);
     edit->addSeparator();
-    actionItem(*edit, "RemoveActn");
+    actionItem(*edit, TActionId::RemoveActn);
     mainMenu->addMenu(edit);
 
     QMenu* view = NewMenu(QStringLiteral("View1"), QStringLiteral("&Вид"), mainMenu);
-    actionItem(*view, "ShowPropsActn");
+    actionItem(*view, TActionId::ShowPropsActn);
     view->addSeparator();
-    actionItem(*view, "ShowAllActn");
-    actionItem(*view, "ByDateActn");
+    actionItem(*view, TActionId::ShowAllActn);
+    actionItem(*view, TActionId::ByDateActn);
     view->addSeparator();
-    for (const char* name :
-         {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn", "ShowBordersActn"})
-        actionItem(*view, name);
+    for (const TActionId id : {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn,
+                               TActionId::PaintGridActn, TActionId::ShowBordersActn})
+        actionItem(*view, id);
     view->addSeparator();
-    for (const char* name : {"FitImageActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})
-        actionItem(*view, name);
+    for (const TActionId id :
+         {TActionId::FitImageActn, TActionId::DivScaleBy10Actn, TActionId::MultScaleBy10Actn})
+        actionItem(*view, id);
     view->addSeparator();
-    actionItem(*view, "ShowAllTabsActn");
+    actionItem(*view, TActionId::ShowAllTabsActn);
     view->addSeparator();
-    actionItem(*view, "ShowDev1Actn");
-    actionItem(*view, "ShowDev2Actn");
+    actionItem(*view, TActionId::ShowDev1Actn);
+    actionItem(*view, TActionId::ShowDev2Actn);
     mainMenu->addMenu(view);
 
     QMenu* record = NewMenu(QStringLiteral("Record1"), QStringLiteral("Запись"), mainMenu);
-    actionItem(*record, "StartStopActn");
+    actionItem(*record, TActionId::StartStopActn);
     record->addSeparator();
-    actionItem(*record, "AddMarkActn");
+    actionItem(*record, TActionId::AddMarkActn);
     mainMenu->addMenu(record);
 
     QMenu* service = NewMenu(QStringLiteral("Service1"), QStringLiteral("&Сервис"), mainMenu);
-    actionItem(*service, "FilterActn");
+    actionItem(*service, TActionId::FilterActn);
     service->addSeparator();
-    actionItem(*service, "ShowDerivativeActn");
+    actionItem(*service, TActionId::ShowDerivativeActn);
     service->addSeparator();
-    actionItem(*service, "FindVolumesActn");
+    actionItem(*service, TActionId::FindVolumesActn);
     service->addSeparator();
-    actionItem(*service, "SetPeakBordersActn");
-    actionItem(*service, "PeakAutoSearchActn");
+    actionItem(*service, TActionId::SetPeakBordersActn);
+    actionItem(*service, TActionId::PeakAutoSearchActn);
     service->addSeparator();
-    actionItem(*service, "RebuildDBActn");
+    actionItem(*service, TActionId::RebuildDBActn);
     mainMenu->addMenu(service);
 
     QMenu* help = NewMenu(QStringLiteral("Help1"), QStringLiteral("&Справка"), mainMenu);
-    actionItem(*help, "HelpContextActn");
+    actionItem(*help, TActionId::HelpContextActn);
     help->addSeparator();
-    actionItem(*help, "AboutActn");
+    actionItem(*help, TActionId::AboutActn);
     mainMenu->addMenu(help);
 
     QMenu* hidden = NewMenu(QStringLiteral("Hidden1"), QString(), mainMenu);
     item(*hidden, "debug1", QStringLiteral("debug"), &TForm1::debug1Click, 0);
-    actionItem(*hidden, "LogActn");
+    actionItem(*hidden, TActionId::LogActn);
     item(*hidden, "N64", QStringLiteral("сохранить"), &TForm1::N64Click, 0);
     mainMenu->addMenu(hidden)->setVisible(false);
 
@@ -152,17 +151,18 @@ void TForm1::CreatePopupMenus()
     QAction* peakName = PopupMenu1->addAction(QString());
     peakName->setObjectName(QStringLiteral("PeakNameItem"));
     peakName->setEnabled(false);
-    QMenu* types = PopupMenu1->addMenu(Actn(QStringLiteral("SetPeakTypeActn")).Caption());
+    QMenu* types = PopupMenu1->addMenu(Actn(TActionId::SetPeakTypeActn).Caption());
     types->setObjectName(QStringLiteral("PeakTypeMenu"));
     AddPeakPopupMenu = NewMenu(QStringLiteral("AddPeakPopupMenu"), QString(), this);
-    for (const char* name : {"CalcS2Actn", "CalcSActn", "CalcIntSectActn"}) {
-        types->addAction(Actn(QString::fromLatin1(name)).Action());
-        AddPeakPopupMenu->addAction(Actn(QString::fromLatin1(name)).Action());
+    for (const TActionId id :
+         {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn}) {
+        types->addAction(Actn(id).Action());
+        AddPeakPopupMenu->addAction(Actn(id).Action());
     }
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(Actn(QStringLiteral("RenamePeakActn")).Action());
+    PopupMenu1->addAction(Actn(TActionId::RenamePeakActn).Action());
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(Actn(QStringLiteral("RemovePeakActn")).Action());
+    PopupMenu1->addAction(Actn(TActionId::RemovePeakActn).Action());
 }
 
 }

@@ -42,14 +42,14 @@ void TForm1::ApplyPageLayout(const TPageLayout& layout)
 
 void TForm1::ConfigureForDevice(int code)
 {
-    const bool showAll = Actn(QStringLiteral("ShowAllTabsActn")).Checked();
+    const bool showAll = Actn(TActionId::ShowAllTabsActn).Checked();
     ApplyPageLayout(ConfigureLayout(CurrentPageLayout(), code, showAll));
     PageControl1Change();
 }
 
 void TForm1::ShowAllTabsActnExecute()
 {
-    TAction& showAll = Actn(QStringLiteral("ShowAllTabsActn"));
+    TAction& showAll = Actn(TActionId::ShowAllTabsActn);
     showAll.SetChecked(!showAll.Checked());
     ConfigureForDevice(DeviceType);
 }
@@ -59,17 +59,29 @@ TChart* TForm1::ChartOfPage(int page) const
     return page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
 }
 
-// The first series of the page's chart but the cursor's.
 TChartSeries* TForm1::CurveSeriesOfPage(int page) const
+{
+    const std::optional<TCurveId> curve = CurveIdOfPage(page);
+    return curve ? &CurveViews.Series(*curve) : nullptr;
+}
+
+// In the chart's order: a curve put back on Chart2 comes after the one that stayed.
+std::optional<TCurveId> TForm1::CurveIdOfPage(int page) const
 {
     const TChart* chart = ChartOfPage(page);
     if (!chart)
-        return nullptr;
-    for (TChartSeries* series : chart->SeriesList()) {
-        if (series != CursorLine && series != CursorPoints)
-            return series;
+        return std::nullopt;
+    for (const TChartSeries* series : chart->SeriesList()) {
+        if (const std::optional<TCurveId> curve = CurveViews.CurveOf(series))
+            return curve;
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+const TCurve* TForm1::CurveOnPage(int page) const
+{
+    const std::optional<TCurveId> curve = CurveIdOfPage(page);
+    return curve ? &Curves.Curve(*curve) : nullptr;
 }
 
 TChart* TForm1::GetCurrentChart() const { return ChartOfPage(PageControl1->currentIndex()); }

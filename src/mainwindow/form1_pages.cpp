@@ -86,10 +86,18 @@ void TForm1::CreatePages()
     CreateFourPlusOnePage();
     CreateTestAndTwoParameterPages();
     CreateServicePages();
+    BindCurveViews();
     for (int index = 0; index < ChannelPageCount; ++index)
         PageCharts[index]->SetTitle(form.chartTitles[index]);
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { RunReportingErrors(&TForm1::PageControl1Change); });
+}
+
+void TForm1::BindCurveViews()
+{
+    for (const TCurveId curve : AllCurves)
+        CurveViews.Bind(curve,
+                        *findChild<TChartSeries*>(CurveName(curve), Qt::FindDirectChildrenOnly));
 }
 
 void TForm1::CreateChannelPages()
@@ -122,8 +130,8 @@ void TForm1::CreateTablePage()
     ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
     ToolBar3->setToolButtonStyle(Qt::ToolButtonTextOnly);
     MakeTight(*ToolBar3);
-    ToolBar3->addAction(Actn(QStringLiteral("AddRowToGridActn")).Action());
-    ToolBar3->addAction(Actn(QStringLiteral("AddRowWithTimerActn")).Action());
+    ToolBar3->addAction(Actn(TActionId::AddRowToGridActn).Action());
+    ToolBar3->addAction(Actn(TActionId::AddRowWithTimerActn).Action());
     SpinEdit1 = new QSpinBox(ToolBar3);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
@@ -133,8 +141,8 @@ void TForm1::CreateTablePage()
     ToolBar3->addWidget(SpinEdit1);
     ToolBar3->addWidget(new QLabel(QStringLiteral(" сек "), ToolBar3));
     // Removing and clearing show their pictures only, so that every tool fits the page.
-    for (const char* name : {"RemRowActn", "ClearGridActn"}) {
-        QAction* action = Actn(QString::fromLatin1(name)).Action();
+    for (const TActionId id : {TActionId::RemRowActn, TActionId::ClearGridActn}) {
+        QAction* action = Actn(id).Action();
         ToolBar3->addAction(action);
         if (auto* button = qobject_cast<QToolButton*>(ToolBar3->widgetForAction(action)))
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);

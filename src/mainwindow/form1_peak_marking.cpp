@@ -23,36 +23,33 @@ namespace lmv::mainwindow {
 
 namespace {
 
-constexpr std::array<const char*, 3> CalcActionOfType{"CalcS2Actn", "CalcIntSectActn", "CalcSActn"};
+constexpr std::array<TActionId, 3> CalcActionOfType{
+    TActionId::CalcS2Actn, TActionId::CalcIntSectActn, TActionId::CalcSActn};
 constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
 }
 
-// The window as the marking mode's mouse sees it: the current series of the active page, in the
-// pixels of its chart's bottom axis.
+// The window as the marking mode's mouse sees it: the curve of the active page, in the pixels of
+// its chart's bottom axis.
 class TForm1PeakMarkingHost : public TPeakMarkingHost {
 public:
-    explicit TForm1PeakMarkingHost(TForm1& form) : form_(form) {}
+    explicit TForm1PeakMarkingHost(TForm1& form)
+        : form_(form), curve_(form.CurveOnPage(form.PageControl1->currentIndex()))
+    {
+    }
 
     int PointCount() const override
     {
-        const TChartSeries* series = form_.GetCurrentSeries();
-        return series && form_.GetCurrentChart() ? series->Count() : 0;
+        return curve_ && form_.GetCurrentChart() ? curve_->Count() : 0;
     }
     double PointPixel(int index) const override
     {
-        return form_.GetCurrentChart()->xAxis->coordToPixel(
-            form_.GetCurrentSeries()->XValue(index));
+        return form_.GetCurrentChart()->xAxis->coordToPixel(curve_->X(index));
     }
-    // FindPointIndex: the first point, from index 0, whose X is at least the mouse's.
+    // FindPointIndex: the first point whose X is at least the mouse's.
     int PointIndexAtPixel(double pixel) const override
     {
-        const TChartSeries& series = *form_.GetCurrentSeries();
-        const double x = form_.GetCurrentChart()->xAxis->pixelToCoord(pixel);
-        for (int i = 0; i < series.Count(); ++i)
-            if (series.XValue(i) >= x)
-                return i;
-        return -1;
+        return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
     }
     int ActivePage() const override { return form_.PageControl1->currentIndex(); }
     model::TPeaks& Peaks() override { return form_.PeakSet.Peaks(); }
@@ -82,6 +79,7 @@ public:
 
 private:
     TForm1& form_;
+    const TCurve* curve_;
 };
 
 // The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
@@ -97,11 +95,13 @@ void TForm1::CreatePeakMarking()
             RunReportingErrors([&] { ChartMouseUp(button, at); });
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
-            const TChartSeries* series = CurveSeriesOfPage(page);
-            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !series)
+            const std::optional<TCurveId> id = CurveIdOfPage(page);
+            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !id)
                 return std::nullopt;
-            const TCurvePoints curve{series->Count(), [series](int i) { return series->XValue(i); },
-                                     [series](int i) { return series->YValue(i); }};
+            const TChartSeries* series = &CurveViews.Series(*id);
+            const TCurve& points = Curves.Curve(*id);
+            const TCurvePoints curve{points.Count(), [&points](int i) { return points.X(i); },
+                                     [&points](int i) { return points.Y(i); }};
             QCPAxis* axis = series->OnRightAxis() ? series->ParentChart()->yAxis2
                                                   : series->ParentChart()->yAxis;
             return TPeakScene{PeakFigures(PeakSet.Peaks(), page, curve), axis, series->Color()};
@@ -120,14 +120,14 @@ void TForm1::CreatePeakMarking()
 // Never while a record is being put on the charts.
 bool TForm1::PeakDrawingOn() const
 {
-    return (Actn(QStringLiteral("ShowBordersActn")).Checked() ||
-            Actn(QStringLiteral("SetPeakBordersActn")).Checked()) &&
+    return (Actn(TActionId::ShowBordersActn).Checked() ||
+            Actn(TActionId::SetPeakBordersActn).Checked()) &&
         !ShownRecord.LoadingRecord();
 }
 
 void TForm1::SetPeakBordersActnExecute()
 {
-    TAction& marking = Actn(QStringLiteral("SetPeakBordersActn"));
+    TAction& marking = Actn(TActionId::SetPeakBordersActn);
     marking.SetChecked(!marking.Checked());
     RefreshPeakDrawing();
 }
@@ -161,16 +161,15 @@ void TForm1::CopyPeaksDataActnExecute()
 void TForm1::PopupMenu1Popup()
 {
     const std::optional<int> hit = PeakMarking.HitPeak(PeakSet.Peaks());
-    Actn(QStringLiteral("RenamePeakActn")).SetEnabled(hit.has_value());
-    Actn(QStringLiteral("RemovePeakActn")).SetEnabled(hit.has_value());
-    for (const char* name : CalcActionOfType)
-        Actn(QString::fromLatin1(name)).SetChecked(false);
+    Actn(TActionId::RenamePeakActn).SetEnabled(hit.has_value());
+    Actn(TActionId::RemovePeakActn).SetEnabled(hit.has_value());
+    for (const TActionId calc : CalcActionOfType)
+        Actn(calc).SetChecked(false);
     QString name;
     if (hit) {
         const model::TPeakRec& peak = PeakSet.Peaks()[std::size_t(*hit)];
         if (peak.CalcType >= 0 && peak.CalcType < int(CalcActionOfType.size()))
-            Actn(QString::fromLatin1(CalcActionOfType[std::size_t(peak.CalcType)]))
-                .SetChecked(true);
+            Actn(CalcActionOfType[std::size_t(peak.CalcType)]).SetChecked(true);
         name = peak.GetName();
     }
     findChild<QAction*>(QStringLiteral("PeakNameItem"))->setText(name);
@@ -231,7 +230,7 @@ void TForm1::EndPeakDrag() { PeakSet.ReleaseCurves(); }
 void TForm1::ChartMouseDown(Qt::MouseButton button, QPoint at)
 {
     TForm1PeakMarkingHost host(*this);
-    const bool marking = Actn(QStringLiteral("SetPeakBordersActn")).Checked();
+    const bool marking = Actn(TActionId::SetPeakBordersActn).Checked();
     if (marking && button == Qt::LeftButton)
         BeginPeakDrag();
     PeakMarking.MouseDown(host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
@@ -258,8 +257,7 @@ void TForm1::PeakMouseMove()
         return;
     TForm1PeakMarkingHost host(*this);
     PeakMarking.MouseMove(host, mouse->HeldButtons().testFlag(Qt::LeftButton),
-                          mouse->Position().x(),
-                          Actn(QStringLiteral("SetPeakBordersActn")).Checked());
+                          mouse->Position().x(), Actn(TActionId::SetPeakBordersActn).Checked());
 }
 
 }

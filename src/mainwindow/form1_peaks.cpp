@@ -36,7 +36,7 @@ void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
 // stop the others, and its message is shown once.
 void TForm1::SwitchIntegralCurves()
 {
-    TAction& showIntegral = Actn(QStringLiteral("ShowIntegeralActn"));
+    TAction& showIntegral = Actn(TActionId::ShowIntegeralActn);
     showIntegral.SetChecked(!showIntegral.Checked());
     const analysis::TRecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
     FollowIntegralCurves();
@@ -59,15 +59,16 @@ void TForm1::FollowIntegralCurves()
 
 std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
 {
-    const TChartSeries* series = CurveSeriesOfPage(page);
-    if (!series)
+    const TCurve* onPage = CurveOnPage(page);
+    if (!onPage)
         return std::nullopt;
+    const std::vector<model::TPoint>& points = onPage->Points();
     analysis::TPageCurve curve;
-    curve.X.reserve(std::size_t(series->Count()));
-    curve.Y.reserve(std::size_t(series->Count()));
-    for (int i = 0; i < series->Count(); ++i) {
-        curve.X.push_back(series->XValue(i));
-        curve.Y.push_back(series->YValue(i));
+    curve.X.reserve(points.size());
+    curve.Y.reserve(points.size());
+    for (const model::TPoint& point : points) {
+        curve.X.push_back(point.X);
+        curve.Y.push_back(point.Y);
     }
     return curve;
 }

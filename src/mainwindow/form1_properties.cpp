@@ -22,7 +22,7 @@ void TForm1::CreatePropForm()
 
 void TForm1::ShowPropsActnExecute()
 {
-    TAction& showProps = Actn(QStringLiteral("ShowPropsActn"));
+    TAction& showProps = Actn(TActionId::ShowPropsActn);
     showProps.SetChecked(!showProps.Checked());
     PropForm->setVisible(showProps.Checked());
 }
@@ -50,7 +50,7 @@ void TForm1::ShowPropFormForTitle() { PropForm->ShowForTitle(); }
 void TForm1::PropFormClose()
 {
     SaveShownProps(false);
-    Actn(QStringLiteral("ShowPropsActn")).SetChecked(false);
+    Actn(TActionId::ShowPropsActn).SetChecked(false);
 }
 
 void TForm1::SaveProps() { SaveShownProps(true); }

@@ -90,7 +90,7 @@ void TForm1::AddRowToGridActnExecute()
 void TForm1::AddRowWithTimerActnExecute()
 {
     const bool running = RowInterval.Toggle();
-    Actn(QStringLiteral("AddRowWithTimerActn")).SetChecked(running);
+    Actn(TActionId::AddRowWithTimerActn).SetChecked(running);
     if (running)
         Timer1->start();
     else
@@ -100,7 +100,7 @@ void TForm1::AddRowWithTimerActnExecute()
 void TForm1::Timer1Timer()
 {
     if (RowInterval.Tick(SpinEdit1->value()))
-        Actn(QStringLiteral("AddRowToGridActn")).Execute();
+        Actn(TActionId::AddRowToGridActn).Execute();
 }
 
 // No current cell gives grid row 0, which removes nothing.
@@ -153,7 +153,7 @@ void TForm1::CopyGridActnExecute()
 
 void TForm1::CopyGridActnUpdate()
 {
-    Actn(QStringLiteral("CopyGridActn")).SetEnabled(CopyGridEnabled(PageControl1->currentIndex()));
+    Actn(TActionId::CopyGridActn).SetEnabled(CopyGridEnabled(PageControl1->currentIndex()));
 }
 
 }

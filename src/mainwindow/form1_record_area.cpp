@@ -28,8 +28,9 @@ void TForm1::CreateRecordArea()
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setIconSize(QSize(ToolIconSide, ToolIconSide));
-    for (const char* name : {"ShowAllActn", "ByDateActn", "ShowPropsActn"})
-        ToolBar1->addAction(Actn(QString::fromLatin1(name)).Action());
+    for (const TActionId id :
+         {TActionId::ShowAllActn, TActionId::ByDateActn, TActionId::ShowPropsActn})
+        ToolBar1->addAction(Actn(id).Action());
     DateTimePicker1 = new QDateEdit(ToolBar1);
     DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     DateTimePicker1->setCalendarPopup(true);
@@ -39,7 +40,7 @@ void TForm1::CreateRecordArea()
     DateTimePicker1->calendarWidget()->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     DateTimePicker1->setDisplayFormat(common::ShortDatePattern());
     ToolBar1->addWidget(DateTimePicker1);
-    ToolBar1->addAction(Actn(QStringLiteral("RemoveActn")).Action());
+    ToolBar1->addAction(Actn(TActionId::RemoveActn).Action());
     column->addWidget(ToolBar1);
 
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,

@@ -17,8 +17,8 @@ namespace lmv::mainwindow {
 void TForm1::ShowAllActnExecute(const TAction& sender)
 {
     store_.FilterMode = sender.Tag;
-    Actn(QStringLiteral("ShowAllActn")).SetChecked(sender.Tag == store::ShowAllEntries);
-    Actn(QStringLiteral("ByDateActn")).SetChecked(sender.Tag == store::ShowEntriesOfDay);
+    Actn(TActionId::ShowAllActn).SetChecked(sender.Tag == store::ShowAllEntries);
+    Actn(TActionId::ByDateActn).SetChecked(sender.Tag == store::ShowEntriesOfDay);
     DateTimePicker1->setEnabled(store_.FilterMode > 0);
     RefreshBaseList();
 }
@@ -44,10 +44,7 @@ void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
         item->setText(BaseListLine(entry));
 }
 
-void TForm1::RemoveActnUpdate()
-{
-    Actn(QStringLiteral("RemoveActn")).SetEnabled(!LiveRecordIsShown());
-}
+void TForm1::RemoveActnUpdate() { Actn(TActionId::RemoveActn).SetEnabled(!LiveRecordIsShown()); }
 
 // The selected line is removed, never the live record's own: the keyboard can select its line
 // without showing it.

@@ -56,11 +56,10 @@ void TForm1::StartRecording()
         store_.SelectedFileName = shownBefore;
         throw;
     }
-    for (TChartSeries* series :
-         {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3, FastLineSeries4, Series2,
-          Series3, Series4, Series5, Series6, Series7, Series8, Series15, FastLineSeries5})
-        series->Clear();
-    Actn(QStringLiteral("AddMarkActn")).SetEnabled(true);
+    for (const TCurveId curve : AllCurves)
+        CurveViews.Clear(curve);
+    Series8->Clear();
+    Actn(TActionId::AddMarkActn).SetEnabled(true);
 }
 
 // The titration device's question is about the run that is recording now: if that run ended or
@@ -91,7 +90,7 @@ void TForm1::EndRun()
 {
     RunState.Stop();
     ShowRunState();
-    Actn(QStringLiteral("AddMarkActn")).SetEnabled(false);
+    Actn(TActionId::AddMarkActn).SetEnabled(false);
 }
 
 // The discarded file's name is forgotten whatever the deletion did, so no later end-of-run
@@ -119,7 +118,7 @@ void TForm1::ShowRunState()
 {
     Recording = RunState.Recording();
     store_.RecordingRuns = Recording;
-    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    TAction& startStop = Actn(TActionId::StartStopActn);
     startStop.Tag = Recording ? 1 : 0;
     const TRecordActionLook look = RecordActionLook(Recording);
     startStop.SetCaption(look.caption);
@@ -144,8 +143,8 @@ void TForm1::DrawLivePoint(int channel, double x, double y)
             notifier_.MessageBox(UnknownChannelText(channel, x, y), common::BoxIcon::None);
         return;
     }
-    for (const QString& name : route->series)
-        SeriesNamed(name)->AddXY(x, y);
+    for (const TCurveId curve : route->curves)
+        CurveViews.Add(curve, x, y);
     if (!PageControl1->isTabVisible(route->page))
         PageControl1->setTabVisible(route->page, true);
     if (channel == PairedYChannel)
@@ -154,12 +153,14 @@ void TForm1::DrawLivePoint(int channel, double x, double y)
 
 void TForm1::PairTwoParameterPoints()
 {
+    const TCurve& xs = Curves.Curve(TCurveId::Series1);
+    const TCurve& ys = Curves.Curve(TCurveId::Series15);
     const TPairsToAdd pairs =
-        PairsToAdd(FastLineSeries5->Count(), Series1->Count(), Series15->Count());
+        PairsToAdd(Curves.Curve(TCurveId::FastLineSeries5).Count(), xs.Count(), ys.Count());
     if (!pairs.due)
         return;
     for (int i = pairs.from; i < pairs.to; ++i)
-        FastLineSeries5->AddXY(Series1->YValue(i), Series15->YValue(i));
+        CurveViews.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
     PageControl1->setTabVisible(TwoParametersPage, true);
 }
 
@@ -221,7 +222,7 @@ void TForm1::SetStatusText(const QString& text)
 // The hidden test generator: a ramp into channel 0 of the live record, not drawn.
 void TForm1::debug1Click()
 {
-    const int first = Series1->Count();
+    const int first = Curves.Curve(TCurveId::Series1).Count();
     for (int i = first; i < first + TestRampPoints; ++i) {
         store_.AddChannelPoint(0, i, i);
         if (i % TestRampProgressStep == 0) {

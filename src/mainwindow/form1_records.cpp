@@ -96,9 +96,11 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     const model::TBaseRecord& record = ShownRecord.Record();
     if (PropForm)
         PropForm->ShowRecord(record, fileName);
-    for (TChartSeries* series : {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3,
-                                 FastLineSeries4, FastLineSeries5, Series7, Series15})
-        series->Clear();
+    for (const TCurveId curve :
+         {TCurveId::Series1, TCurveId::FastLineSeries1, TCurveId::FastLineSeries2,
+          TCurveId::FastLineSeries3, TCurveId::FastLineSeries4, TCurveId::FastLineSeries5,
+          TCurveId::Series7, TCurveId::Series15})
+        CurveViews.Clear(curve);
     PeakSet.Peaks() = record.Peaks;
     DrawRecordChannels();
     DrawTwoParameterCurve();
@@ -129,7 +131,7 @@ void TForm1::DrawRecordChannels()
         const std::optional<TChannelSeries> place = SeriesOfChannel(channel.Id);
         if (!place)
             continue;
-        SeriesNamed(place->series)->Assign(channel.Points);
+        CurveViews.Assign(place->curve, channel.Points);
         PageControl1->setTabVisible(place->page, true);
     }
 }
@@ -142,7 +144,8 @@ void TForm1::DrawTwoParameterCurve()
     const bool drawn =
         xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
     if (drawn) {
-        FastLineSeries5->Assign(TwoParameterCurve(xChannel->Points, yChannel->Points));
+        CurveViews.Assign(TCurveId::FastLineSeries5,
+                          TwoParameterCurve(xChannel->Points, yChannel->Points));
         Chart11->BottomAxis().SetAutomatic(true);
     }
     PageControl1->setTabVisible(TwoParametersPage, drawn);
@@ -161,15 +164,15 @@ void TForm1::RecalculateShownPeaks()
 
 void TForm1::ShowEndPoint(double result1, double result2)
 {
-    const std::optional<QString> name = SeriesOfPage(PageControl1->currentIndex());
-    const TChartSeries* curve = name ? SeriesNamed(*name) : nullptr;
+    const std::optional<TCurveId> id = SeriesOfPage(PageControl1->currentIndex());
     std::optional<double> lastY;
-    if (curve) {
-        const QColor color = curve->Color();
+    if (id) {
+        const QColor color = CurveViews.Series(*id).Color();
         PrimarySolver->SetColor(analysis::RgbToColor(
             std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())));
-        if (curve->Count() > 0)
-            lastY = curve->YValue(curve->Count() - 1);
+        const TCurve& curve = Curves.Curve(*id);
+        if (curve.Count() > 0)
+            lastY = curve.Y(curve.Count() - 1);
     }
     if (const std::optional<double> y = EndPointY(result2, lastY))
         PrimarySolver->SetSingleMarker(result1, *y);
@@ -217,11 +220,6 @@ void TForm1::RefreshBaseList()
     for (const model::TBaseHeaderRecord& entry : store_.FilteredList)
         ListBox1->addItem(BaseListLine(entry));
     SelectShownRecordsLine();
-}
-
-TChartSeries* TForm1::SeriesNamed(const QString& name) const
-{
-    return findChild<TChartSeries*>(name, Qt::FindDirectChildrenOnly);
 }
 
 }

@@ -3,10 +3,10 @@
 
 #include "common/number_text.h"
 #include "mainwindow/chart/chart.h"
-#include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/scale_field.h"
 
 #include <QLineEdit>
+#include <QTabWidget>
 #include <optional>
 
 namespace lmv::mainwindow {
@@ -45,10 +45,9 @@ void TForm1::ApplyScale(TChart& chart)
     }
 
     TChart* current = GetCurrentChart();
-    const TChartSeries* series = GetCurrentSeries();
-    if (current && series && series->Count() > 0 &&
-        series->XValue(0) != series->XValue(series->Count() - 1))
-        current->BottomAxis().SetMinMax(series->XValue(0), series->XValue(series->Count() - 1));
+    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    if (current && curve && curve->Count() > 0 && curve->X(0) != curve->X(curve->Count() - 1))
+        current->BottomAxis().SetMinMax(curve->X(0), curve->X(curve->Count() - 1));
     chart.Refresh();
 }
 

@@ -31,7 +31,7 @@ constexpr int PageAxisPages[] = {0, 1, 2, 3, 4, 8};
 void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
-    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    TAction& startStop = Actn(TActionId::StartStopActn);
     startStop.SetCaption(QStringLiteral("Запись"));
     startStop.SetHint(QStringLiteral("Начать регистрацию данных"));
     DeviceType = dtNone;
@@ -69,9 +69,9 @@ void TForm1::InitRecordFilter()
 {
     DateTimePicker1->setDate(common::DaysToDateTime(store_.FilterDate).date());
     if (store_.FilterMode == store::ShowAllEntries)
-        Actn(QStringLiteral("ShowAllActn")).Execute();
+        Actn(TActionId::ShowAllActn).Execute();
     else if (store_.FilterMode == store::ShowEntriesOfDay)
-        Actn(QStringLiteral("ByDateActn")).Execute();
+        Actn(TActionId::ByDateActn).Execute();
 }
 
 void TForm1::CreatePageAxes()
@@ -111,7 +111,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 // Nothing may keep the window from closing: an error of a step is shown and the next step runs.
 void TForm1::FormClose()
 {
-    TAction& startStop = Actn(QStringLiteral("StartStopActn"));
+    TAction& startStop = Actn(TActionId::StartStopActn);
     if (startStop.Tag == 1)
         startStop.ExecuteReportingErrors();
     RunReportingErrors(&TForm1::SaveLiveRecordAtClose);

@@ -116,7 +116,7 @@ void TForm1::CreateToolBar2()
     ToolBar2->addWidget(Shape1);
     Button1 = new QToolButton(ToolBar2);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefaultAction(Actn(QStringLiteral("ConnectActn")).Action());
+    Button1->setDefaultAction(Actn(TActionId::ConnectActn).Action());
     Button1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Button1->setProperty("HelpContext", 5);
     ToolBar2->addWidget(Button1);

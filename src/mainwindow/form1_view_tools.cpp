@@ -37,12 +37,10 @@ void WriteUnlessEditing(QLineEdit& field, double value)
 
 // The left axis takes the fields' range, the bottom axis the curve's X range; a range that is
 // empty or not finite changes neither.
-void ShowFittedView(TChart& chart, const TChartSeries& series,
-                    const std::optional<TScaleFields>& fields)
+void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TScaleFields>& fields)
 {
     if (fields)
         chart.LeftAxis().SetMinMax(fields->Lower(), fields->Upper());
-    const TValueRange& x = series.XRange();
     if (x.Found && UsableRange(x.Lower, x.Upper))
         chart.BottomAxis().SetMinMax(x.Lower, x.Upper);
     chart.Refresh();
@@ -92,14 +90,14 @@ TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
 
 void TForm1::FitImageActnExecute()
 {
-    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    TAction& fit = Actn(TActionId::FitImageActn);
     fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::OperatorToggle));
     ApplyViewOptions();
 }
 
 void TForm1::SetScaleActnExecute()
 {
-    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    TAction& fit = Actn(TActionId::FitImageActn);
     if (fit.Checked() != FitImageAfter(fit.Checked(), TViewEvent::ScaleSet))
         fit.Execute();
     if (TChart* chart = GetCurrentChart())
@@ -112,7 +110,7 @@ void TForm1::MultScaleBy10ActnExecute()
     if (!text)
         return;
     WriteScaleField(*Edit1, *text);
-    Actn(QStringLiteral("SetScaleActn")).Execute();
+    Actn(TActionId::SetScaleActn).Execute();
 }
 
 void TForm1::DivScaleBy10ActnExecute()
@@ -121,31 +119,31 @@ void TForm1::DivScaleBy10ActnExecute()
     if (!text)
         return;
     WriteScaleField(*Edit1, *text);
-    Actn(QStringLiteral("SetScaleActn")).Execute();
+    Actn(TActionId::SetScaleActn).Execute();
 }
 
-void TForm1::Edit1KeyPress() { Actn(QStringLiteral("SetScaleActn")).Execute(); }
+void TForm1::Edit1KeyPress() { Actn(TActionId::SetScaleActn).Execute(); }
 
 // The fields follow the current curve's value range; with automatic scaling on, the chart shows
-// the whole curve. The running ranges of the series are read, never its points.
+// the whole curve. The running ranges of the curve are read, never its points.
 void TForm1::ChartZoom()
 {
-    TChartSeries* series = GetCurrentSeries();
-    if (!series || !series->YRange().Found)
+    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    if (!curve || !curve->YRange().Found)
         return;
     const std::optional<TScaleFields> fields =
-        ZoomFields(series->YRange().Lower, series->YRange().Upper);
+        ZoomFields(curve->YRange().Lower, curve->YRange().Upper);
     if (fields) {
         WriteUnlessEditing(*Edit2, fields->Y);
         WriteUnlessEditing(*Edit1, fields->DY);
     }
-    if (EndsInFittedView(Actn(QStringLiteral("FitImageActn")).Checked(), TViewEvent::Zoomed))
-        ShowFittedView(*GetCurrentChart(), *series, fields);
+    if (EndsInFittedView(Actn(TActionId::FitImageActn).Checked(), TViewEvent::Zoomed))
+        ShowFittedView(*GetCurrentChart(), curve->XRange(), fields);
 }
 
 void TForm1::ChartAllowScroll()
 {
-    TAction& fit = Actn(QStringLiteral("FitImageActn"));
+    TAction& fit = Actn(TActionId::FitImageActn);
     fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::Scrolled));
     ChartZoom();
 }
@@ -163,30 +161,29 @@ void TForm1::ApplyViewOptions()
             HideCursorReadout();
         mouse->UndoZoom();
     }
-    const bool fit = Actn(QStringLiteral("FitImageActn")).Checked();
+    const bool fit = Actn(TActionId::FitImageActn).Checked();
     if (EndsInFittedView(fit, TViewEvent::ZoomUndone))
         ChartZoom();
     if (fit)
         ApplyScale(*chart);
-    const bool xAxis = Actn(QStringLiteral("PaintXAxisActn")).Checked();
-    const bool yAxis = Actn(QStringLiteral("PaintYAxisActn")).Checked();
-    const bool grid = Actn(QStringLiteral("PaintGridActn")).Checked();
+    const bool xAxis = Actn(TActionId::PaintXAxisActn).Checked();
+    const bool yAxis = Actn(TActionId::PaintYAxisActn).Checked();
+    const bool grid = Actn(TActionId::PaintGridActn).Checked();
     chart->BottomAxis().SetVisible(xAxis);
     chart->LeftAxis().SetVisible(yAxis);
     chart->RightAxis().SetVisible(yAxis);
     if (chart == Chart2) {
-        chart->LeftAxis().SetVisible(yAxis && Actn(QStringLiteral("ShowDev1Actn")).Checked());
-        chart->RightAxis().SetVisible(yAxis && Actn(QStringLiteral("ShowDev2Actn")).Checked());
+        chart->LeftAxis().SetVisible(yAxis && Actn(TActionId::ShowDev1Actn).Checked());
+        chart->RightAxis().SetVisible(yAxis && Actn(TActionId::ShowDev2Actn).Checked());
     }
     for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis(), &chart->RightAxis()})
         axis->SetGridVisible(grid);
     chart->Refresh();
 }
 
-void TForm1::PaintOptActnExecute(const TAction& sender)
+void TForm1::PaintOptActnExecute(TAction& option)
 {
-    TAction& option = Actn(sender.objectName());
-    switch (sender.Tag) {
+    switch (option.Tag) {
     case XAxisTag:
     case YAxisTag:
     case GridTag:

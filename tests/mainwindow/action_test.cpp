@@ -10,8 +10,9 @@
 namespace lmv::mainwindow {
 namespace {
 
-const TActionDefinition Plain{"PlainActn", "Plain"};
-const TActionDefinition Checkable{"CheckActn", "Check", "", 0, true, true};
+const TActionDefinition Plain{.name = "PlainActn", .caption = "Plain"};
+const TActionDefinition Checkable{
+    .name = "CheckActn", .caption = "Check", .checkable = true, .checked = true};
 
 struct Counters {
     int updates = 0;

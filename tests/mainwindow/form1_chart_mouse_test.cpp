@@ -70,10 +70,10 @@ protected:
     {
         return {axis.Minimum(), axis.Maximum()};
     }
-    void Points(mainwindow::TChartSeries& series, int count, double slope)
+    void Points(mainwindow::TCurveId curve, int count, double slope)
     {
         for (int i = 0; i < count; ++i)
-            series.AddXY(i, i * slope);
+            form->CurveViews.Add(curve, i, i * slope);
     }
     void AutomaticScaling(bool on)
     {
@@ -91,7 +91,7 @@ protected:
 
 TEST_F(ChartMouseTest, LeftDragDownRightZoomsInAndUpLeftUndoesIt)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     form->ChartZoom();
     AutomaticScaling(false);
     const auto bottom = Range(chart->BottomAxis());
@@ -113,7 +113,7 @@ TEST_F(ChartMouseTest, LeftDragDownRightZoomsInAndUpLeftUndoesIt)
 
 TEST_F(ChartMouseTest, WithAutomaticScalingAZoomEndsInTheFittedView)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     form->ChartZoom();
     chart->replot();
     Drag(Qt::LeftButton, {PixelX(2), PixelY(80)}, {PixelX(6), PixelY(20)});
@@ -125,7 +125,7 @@ TEST_F(ChartMouseTest, WithAutomaticScalingAZoomEndsInTheFittedView)
 
 TEST_F(ChartMouseTest, ZoomingSwitchedOffLeavesLeftDragsAlone)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     AutomaticScaling(false);
     mouse->SetZoomEnabled(false);
     const auto bottom = Range(chart->BottomAxis());
@@ -136,7 +136,7 @@ TEST_F(ChartMouseTest, ZoomingSwitchedOffLeavesLeftDragsAlone)
 
 TEST_F(ChartMouseTest, RightDragScrollsAndEndsAutomaticScaling)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     form->ChartZoom();
     chart->replot();
     const auto bottom = Range(chart->BottomAxis());
@@ -151,7 +151,7 @@ TEST_F(ChartMouseTest, RightDragScrollsAndEndsAutomaticScaling)
 
 TEST_F(ChartMouseTest, ApplyingTheViewOptionsUndoesAZoom)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     form->ChartZoom();
     AutomaticScaling(false);
     const auto bottom = Range(chart->BottomAxis());
@@ -164,7 +164,7 @@ TEST_F(ChartMouseTest, ApplyingTheViewOptionsUndoesAZoom)
 
 TEST_F(ChartMouseTest, CursorMarksThePointJustLeftOfTheMouse)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -189,7 +189,7 @@ TEST_F(ChartMouseTest, CursorMarksThePointJustLeftOfTheMouse)
 
 TEST_F(ChartMouseTest, NoMarkLeftOfPointOneOrRightOfTheLastPoint)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     for (double x : {0.5, 4.5}) {
@@ -204,9 +204,9 @@ TEST_F(ChartMouseTest, NoMarkLeftOfPointOneOrRightOfTheLastPoint)
 TEST_F(ChartMouseTest, OnlyTheFirstTwoCurvesOfAChartAreMarked)
 {
     Show(6);
-    Points(*form->Series2, 5, 1);
-    Points(*form->Series3, 5, 2);
-    Points(*form->Series4, 5, 3);
+    Points(mainwindow::TCurveId::Series2, 5, 1);
+    Points(mainwindow::TCurveId::Series3, 5, 2);
+    Points(mainwindow::TCurveId::Series4, 5, 3);
     chart->replot();
     MoveTo({PixelX(2.5), PixelY(1)});
     EXPECT_EQ(Readout(), "x=2.0000 y1=2.0000 y2=4.0000");
@@ -217,17 +217,17 @@ TEST_F(ChartMouseTest, OnlyTheFirstTwoCurvesOfAChartAreMarked)
 
 TEST_F(ChartMouseTest, LivePointsKeepTheReadoutWithoutAMouseMove)
 {
-    Points(*form->Series1, 3, 10);
+    Points(mainwindow::TCurveId::Series1, 3, 10);
     chart->replot();
     pointer = {PixelX(1.5), PixelY(5)};
-    form->Series1->AddXY(3, 30);
+    form->CurveViews.Add(mainwindow::TCurveId::Series1, 3, 30);
     form->UpdateCursorReadout();
     EXPECT_EQ(Readout(), "x=1.0000 y1=10.0000");
 }
 
 TEST_F(ChartMouseTest, APageWithoutAChartClearsTheCursorAndChangesNothingElse)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -244,7 +244,7 @@ TEST_F(ChartMouseTest, APageWithoutAChartClearsTheCursorAndChangesNothingElse)
 // whole ("X=1.0000 Y=1.0000", not "000 Y=1.0000"), its bottom stays 25 pixels above the point.
 TEST_F(ChartMouseTest, ALabelNearThePlotsLeftEdgeStaysInsideThePlot)
 {
-    Points(*form->Series1, 101, 1);
+    Points(mainwindow::TCurveId::Series1, 101, 1);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -262,7 +262,7 @@ TEST_F(ChartMouseTest, ALabelNearThePlotsLeftEdgeStaysInsideThePlot)
 
 TEST_F(ChartMouseTest, TheCursorGoesWhenTheMouseLeavesTheChart)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -273,7 +273,7 @@ TEST_F(ChartMouseTest, TheCursorGoesWhenTheMouseLeavesTheChart)
     EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
     EXPECT_EQ(form->CursorMarkValid, (std::array<bool, 2>{false, false}));
 
-    form->Series1->AddXY(5, 50);
+    form->CurveViews.Add(mainwindow::TCurveId::Series1, 5, 50);
     form->UpdateCursorReadout();
     EXPECT_EQ(form->CursorLine->Count(), 0) << "a live point does not bring it back";
     EXPECT_FALSE(form->CursorMarks[0]->Shown(0));
@@ -285,7 +285,7 @@ TEST_F(ChartMouseTest, TheCursorGoesWhenTheMouseLeavesTheChart)
 
 TEST_F(ChartMouseTest, TheCursorGoesWhenAZoomIsMadeOrUndone)
 {
-    Points(*form->Series1, 11, 10);
+    Points(mainwindow::TCurveId::Series1, 11, 10);
     form->ChartZoom();
     AutomaticScaling(false);
     const QPoint from(PixelX(2), PixelY(80));
@@ -314,7 +314,7 @@ TEST_F(ChartMouseTest, TheCursorGoesWhenAZoomIsMadeOrUndone)
 
 TEST_F(ChartMouseTest, MarksOfAPageLeftBehindDoNotComeBackWithIt)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -355,7 +355,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, NoStrayCursorPointTest, ::testing::Values(6, 8))
 // The marked cursor point is drawn on the point of the curve it marks; the other has no value.
 TEST_F(ChartMouseTest, OnlyTheMarkedCursorPointHasAValue)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -377,7 +377,7 @@ TEST_F(ChartMouseTest, OnlyTheMarkedCursorPointHasAValue)
 // Pictures of a chart never show the cursor that is on screen.
 TEST_F(ChartMouseTest, ACopiedChartShowsNoCursor)
 {
-    Points(*form->Series1, 5, 10);
+    Points(mainwindow::TCurveId::Series1, 5, 10);
     form->ChartZoom();
     chart->replot();
     MoveTo({PixelX(1.5), PixelY(50)});
@@ -407,7 +407,7 @@ TEST_P(EveryChartPageTest, ScaleZoomAndReadoutWorkOnThePagesChart)
     Show(GetParam());
     mainwindow::TChartSeries* series = form->GetCurrentSeries();
     ASSERT_NE(series, nullptr);
-    Points(*series, 11, 10);
+    Points(*form->CurveViews.CurveOf(series), 11, 10);
     form->ChartZoom();
     EXPECT_EQ(form->Edit2->text(), "50.000000");
     chart->replot();

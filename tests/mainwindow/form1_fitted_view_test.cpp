@@ -137,7 +137,7 @@ TEST_F(Form1FittedViewTest, APageChangeFitsTheCurveAlsoWhenThePageStays)
 {
     Form().ConfigureForDevice(1);
     ASSERT_EQ(form->GetCurrentChart(), form->Chart1);
-    form->Series1->Assign(PhCurve());
+    form->CurveViews.Assign(mainwindow::TCurveId::Series1, PhCurve());
     form->ConfigureForDevice(1);
     ExpectFitted(*form->Chart1, *form->Series1);
 }
@@ -161,7 +161,7 @@ TEST_F(Form1FittedViewTest, APageChangeUndoesAZoomIntoTheFittedView)
     send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, to);
     send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
     ASSERT_TRUE(form->ChartMouseOf(&chart)->Zoomed());
-    form->Series1->Assign(TitrationCurve());
+    form->CurveViews.Assign(mainwindow::TCurveId::Series1, TitrationCurve());
     form->ConfigureForDevice(1);
     EXPECT_FALSE(form->ChartMouseOf(&chart)->Zoomed());
     ExpectFitted(chart, *form->Series1);
@@ -172,7 +172,7 @@ TEST_F(Form1FittedViewTest, SwitchingAutomaticScalingBackOnFitsTheCurve)
     Form().ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
     form->Actn(QStringLiteral("MultScaleBy10Actn")).Execute();
     ASSERT_FALSE(FitOn());
-    form->Series1->Assign(TitrationCurve());
+    form->CurveViews.Assign(mainwindow::TCurveId::Series1, TitrationCurve());
     form->Actn(QStringLiteral("FitImageActn")).Execute();
     ASSERT_TRUE(FitOn());
     ExpectFitted(*form->Chart1, *form->Series1);

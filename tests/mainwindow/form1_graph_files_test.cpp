@@ -98,7 +98,7 @@ protected:
 
 TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackOnAnotherPage)
 {
-    OnPage(0).Series1->Assign(ThreePoints);
+    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
     desktop.saveNames = {Path("curve")};
     form->N7Click();
     ASSERT_EQ(desktop.saveRequests.size(), 1u);
@@ -107,7 +107,7 @@ TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackO
     EXPECT_EQ(Contents(Path("curve.GRF")), store::SerializeGraph(ThreePoints));
     EXPECT_EQ(Contents(Path("curve.GRF")).size(), 52);
 
-    OnPage(2).FastLineSeries2->Assign(std::vector<TPoint>{{9, 9}});
+    OnPage(2).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries2, std::vector<TPoint>{{9, 9}});
     desktop.openNames = {{Path("curve.GRF")}};
     form->N6Click();
     ASSERT_EQ(desktop.openRequests.size(), 1u);
@@ -133,7 +133,8 @@ TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
         {"missing", QByteArray(), 1, true},
     };
     for (const Case& c : cases) {
-        OnPage(3).FastLineSeries3->Assign(std::vector<TPoint>{{7, 7}});
+        OnPage(3).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries3,
+                                    std::vector<TPoint>{{7, 7}});
         notifier.boxes.clear();
         const QString path = c.bytes.isEmpty() ? Path("none.GRF") : Put("odd.GRF", c.bytes);
         desktop.openNames = {{path}};
@@ -148,7 +149,8 @@ TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
 TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept)
 {
     for (const qint64 size : {qint64(1) << 30, qint64(4) << 30}) {
-        OnPage(3).FastLineSeries3->Assign(std::vector<TPoint>{{7, 7}});
+        OnPage(3).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries3,
+                                    std::vector<TPoint>{{7, 7}});
         notifier.boxes.clear();
         const QString path =
             Put("huge.GRF", store::SerializeGraph(ThreePoints).replace(0, 4, "\xFF\xFF\xFF\x7F"));
@@ -168,7 +170,7 @@ TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept
 
 TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
 {
-    OnPage(0).Series1->Assign(ThreePoints);
+    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
     desktop.saveNames = {Path("none/curve.GRF")};
     form->N7Click();
     EXPECT_EQ(notifier.boxes, QStringList{"Не возможно создать файл  для записи"});
@@ -178,7 +180,8 @@ TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
 
 TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
 {
-    OnPage(4).FastLineSeries4->Assign(std::vector<TPoint>{{0.5, 2}, {1, 3.25}});
+    OnPage(4).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries4,
+                                std::vector<TPoint>{{0.5, 2}, {1, 3.25}});
     desktop.saveNames = {Path("t"), Path("c.csv")};
     form->N8Click();
     form->N9Click();
@@ -191,7 +194,7 @@ TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
 // The file layer's error reaches the error box, and the file that was there stays whole.
 TEST_F(Form1GraphFilesTest, AFailedTextExportIsShownAndLeavesTheOldFileWhole)
 {
-    OnPage(0).Series1->Assign(ThreePoints);
+    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
     const QString old = Put("old.DAT", "old");
     QDir(folder.path()).mkdir("busy.DAT");
     desktop.saveNames = {Path("busy.DAT")};
@@ -208,8 +211,8 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
         int files;
     };
     for (const Case c : {Case{common::BoxAnswer::Ok, 2}, Case{common::BoxAnswer::Cancel, 1}}) {
-        OnPage(1).FastLineSeries1->Assign(ThreePoints);
-        form->Series15->Assign(std::vector<TPoint>{{1, 1}});
+        OnPage(1).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries1, ThreePoints);
+        form->CurveViews.Assign(mainwindow::TCurveId::Series15, std::vector<TPoint>{{1, 1}});
         form->DeviceType = 41;
         desktop.saveRequests.clear();
         desktop.saveNames = {Path("first.GRF"), Path("second.GRF")};
@@ -233,12 +236,12 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
 
 TEST_F(Form1GraphFilesTest, TheTextExportAsksForTheSecondGraphOnlyWhenItHasPoints)
 {
-    OnPage(1).FastLineSeries1->Assign(ThreePoints);
+    OnPage(1).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries1, ThreePoints);
     desktop.saveNames = {Path("one.DAT")};
     form->N8Click();
     EXPECT_TRUE(notifier.boxes.isEmpty());
 
-    form->Series15->Assign(std::vector<TPoint>{{1, 1}});
+    form->CurveViews.Assign(mainwindow::TCurveId::Series15, std::vector<TPoint>{{1, 1}});
     desktop.saveNames = {Path("two.DAT"), Path("ext.DAT")};
     notifier.answers = {common::BoxAnswer::Ok};
     form->N8Click();

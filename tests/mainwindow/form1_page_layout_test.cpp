@@ -169,5 +169,21 @@ TEST_F(Form1Test, CurrentSeriesSkipsTheCursorAndFollowsTheChartOrder)
     EXPECT_EQ(window.GetCurrentSeries(), nullptr) << "only the cursor series are left";
 }
 
+// A peak's integral curve stands on its page's chart but is no curve of the page: with the page's
+// own curves taken off, the page has none to calculate on.
+TEST_F(Form1Test, AnIntegralCurveIsNoPageCurve)
+{
+    mainwindow::TForm1& window = Form();
+    window.ConfigureForDevice(41);
+    for (int i = 0; i < 5; ++i)
+        window.CurveViews.Add(mainwindow::TCurveId::FastLineSeries1, i, i % 2);
+    window.AddPeak(QStringLiteral("Пик"), 0, 4);
+    window.Actn(QStringLiteral("ShowIntegeralActn")).Execute();
+    window.Actn(QStringLiteral("ShowDev1Actn")).Execute();
+    ASSERT_FALSE(window.Chart2->HasSeries(window.FastLineSeries1));
+    ASSERT_GT(window.Chart2->SeriesCount(), 2) << "the integral curve stays";
+    EXPECT_EQ(window.GetCurrentSeries(), nullptr);
+}
+
 }
 }

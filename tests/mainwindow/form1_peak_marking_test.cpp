@@ -25,7 +25,7 @@ protected:
         if (window.Series1->Count() == 0) {
             const std::vector<double> y{0, 5, 5, 0, 4, 0};
             for (std::size_t i = 0; i < y.size(); ++i)
-                window.Series1->AddXY(double(i), y[i]);
+                window.CurveViews.Add(mainwindow::TCurveId::Series1, double(i), y[i]);
             window.PageControl1->setCurrentIndex(0);
         }
         return window;

@@ -24,7 +24,7 @@ protected:
     {
         mainwindow::TForm1& window = Form();
         for (int i = 0; i < 20; ++i)
-            window.Series1->AddXY(i, 10 + (i % 5));
+            window.CurveViews.Add(mainwindow::TCurveId::Series1, i, 10 + (i % 5));
         window.PageControl1->setCurrentIndex(0);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

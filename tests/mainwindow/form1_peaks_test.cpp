@@ -30,10 +30,11 @@ constexpr int Page3 = 2;
 constexpr int EmptyCurvePage = 3;
 constexpr int TablePage = 5;
 
-void Fill(TChartSeries& series, const std::vector<double>& x, const std::vector<double>& y)
+void Fill(mainwindow::TForm1& window, mainwindow::TCurveId curve, const std::vector<double>& x,
+          const std::vector<double>& y)
 {
     for (std::size_t i = 0; i < x.size(); ++i)
-        series.AddXY(x[i], y[i]);
+        window.CurveViews.Add(curve, x[i], y[i]);
 }
 
 std::vector<double> Steps(int count, double step = 1.0)
@@ -54,8 +55,9 @@ protected:
         mainwindow::TForm1& window = Form();
         if (!filled) {
             // Page 0: the small reference peak; page 2: ten points that would give other values.
-            Fill(*window.Series1, Steps(5, 2.0), {1, 3, 5, 3, 1});
-            Fill(*window.FastLineSeries2, Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10});
+            Fill(window, mainwindow::TCurveId::Series1, Steps(5, 2.0), {1, 3, 5, 3, 1});
+            Fill(window, mainwindow::TCurveId::FastLineSeries2, Steps(10),
+                 {0, 10, 0, 10, 0, 10, 0, 10, 0, 10});
             filled = true;
         }
         return window;
@@ -241,8 +243,8 @@ protected:
     // Peaks 0 and 2 on page 0 are good; peak 1, a bend point, fails on page 2's curve.
     void MakePeaks()
     {
-        Window().FastLineSeries2->Clear();
-        Fill(*Window().FastLineSeries2, GetParam().x, GetParam().y);
+        Window().CurveViews.Clear(mainwindow::TCurveId::FastLineSeries2);
+        Fill(Window(), mainwindow::TCurveId::FastLineSeries2, GetParam().x, GetParam().y);
         AddPeakOn(Page1, 0, 4);
         AddPeakOn(Page3, 0, 14);
         AddPeakOn(Page1, 1, 3);

@@ -156,9 +156,9 @@ TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
 
 TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSavesIt)
 {
-    Form().FastLineSeries5->AddXY(1, 1);
+    Form().CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 1, 1);
     form->Series8->AddXY(5, 1000000.0);
-    form->Series3->AddXY(1, 2);
+    form->CurveViews.Add(mainwindow::TCurveId::Series3, 1, 2);
     Start();
     EXPECT_EQ(StartStop().Caption(), "Стоп");
     EXPECT_EQ(StartStop().Hint(), "Остановить сбор данных");
@@ -187,6 +187,24 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     EXPECT_EQ(StoredPoints(name, 0), std::vector<TPoint>({{1.0, 10.0}}));
     EXPECT_EQ(StoredPoints(name, 4), std::vector<TPoint>({{1.0, 21.5}}));
     EXPECT_TRUE(notifier.boxes.isEmpty());
+}
+
+// Readings out of order of X go to their place on the curve, and the series shows it point for
+// point; channel 5's curve keeps them as they came.
+TEST_F(Form1RecordingTest, LivePointsOutOfOrderGiveTheCurveAndItsSeriesTheSameIndexes)
+{
+    Start();
+    const std::vector<TPoint> readings{{2, 1}, {1, 2}, {3, 3}, {1, 4}, {0, 5}};
+    for (const TPoint& point : readings) {
+        form->AddPoint(0, point.X, point.Y);
+        form->AddPoint(5, point.X, point.Y);
+    }
+    using mainwindow::TCurveId;
+    EXPECT_EQ(form->Curves.Curve(TCurveId::Series1).Points(),
+              std::vector<TPoint>({{0, 5}, {1, 4}, {1, 2}, {2, 1}, {3, 3}}));
+    EXPECT_EQ(PointsOf(*form->Series1), form->Curves.Curve(TCurveId::Series1).Points());
+    EXPECT_EQ(form->Curves.Curve(TCurveId::Series7).Points(), readings);
+    EXPECT_EQ(PointsOf(*form->Series7), readings);
 }
 
 TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairsWithZero)
@@ -220,8 +238,8 @@ TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairs
     form->AddPoint(8, 1.0, 100.0);
     form->AddPoint(8, 2.0, 200.0);
     EXPECT_EQ(form->FastLineSeries5->Count(), 2);
-    form->FastLineSeries5->Clear();
-    form->FastLineSeries5->AddXY(3.0, 100.0);
+    form->CurveViews.Clear(mainwindow::TCurveId::FastLineSeries5);
+    form->CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 3.0, 100.0);
     form->PageControl1->setTabVisible(mainwindow::TwoParametersPage, false);
     form->AddPoint(8, 3.0, 300.0);
     EXPECT_EQ(PointsOf(*form->FastLineSeries5),

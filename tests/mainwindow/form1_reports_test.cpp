@@ -285,8 +285,8 @@ TEST_F(Form1ReportsTest, ReportChartCopiesOnlyTheNamedSeriesWithAllTheirPoints)
 {
     auto& window = Form();
     for (int i = 0; i < 5000; ++i)
-        window.FastLineSeries1->AddXY(i * 0.01, i);
-    window.Series15->AddXY(1, 2);
+        window.CurveViews.Add(mainwindow::TCurveId::FastLineSeries1, i * 0.01, i);
+    window.CurveViews.Add(mainwindow::TCurveId::Series15, 1, 2);
     const int pageSeries = window.Chart2->SeriesCount();
     const std::array<mainwindow::reports::TSeriesCopy, 2> copies{
         mainwindow::reports::TSeriesCopy{window.FastLineSeries1, QStringLiteral("Series1")},
@@ -330,7 +330,7 @@ TEST_F(Form1ReportsTest, PrintedChartShowsNoCursor)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (int i = 0; i < 5; ++i)
-        window.Series1->AddXY(i, i * 10);
+        window.CurveViews.Add(mainwindow::TCurveId::Series1, i, i * 10);
     window.ChartZoom();
     window.Chart1->replot();
     const QPoint at(int(window.Chart1->xAxis->coordToPixel(1.5)),

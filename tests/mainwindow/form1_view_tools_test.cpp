@@ -35,7 +35,7 @@ protected:
     void Points(const std::vector<std::pair<double, double>>& points)
     {
         for (const auto& [x, y] : points)
-            Form().Series1->AddXY(x, y);
+            Form().CurveViews.Add(mainwindow::TCurveId::Series1, x, y);
     }
     std::pair<double, double> Range(mainwindow::TChartAxis& axis)
     {

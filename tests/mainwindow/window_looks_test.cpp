@@ -161,7 +161,7 @@ TEST_F(Form1Test, ScaleFieldsShowTheLeadingDigitsOfALongNumber)
 {
     Form().PageControl1->setCurrentIndex(0);
     for (int i = 0; i < 10; ++i)
-        Form().Series1->AddXY(i, 12.5 + i * 0.001);
+        Form().CurveViews.Add(mainwindow::TCurveId::Series1, i, 12.5 + i * 0.001);
     Form().ChartZoom();
     EXPECT_GT(Form().Edit2->text().size(), 6);
     EXPECT_EQ(Form().Edit2->cursorPosition(), 0);
@@ -244,7 +244,7 @@ TEST_F(Form1Test, EveryWriteIntoAScaleFieldShowsItsStart)
     expectStart("the rewrite after a bad text");
 
     for (int i = 0; i < 10; ++i)
-        window.Series1->AddXY(i, 25.002992 + i * 0.001);
+        window.CurveViews.Add(mainwindow::TCurveId::Series1, i, 25.002992 + i * 0.001);
     window.Actn(QStringLiteral("FitImageActn")).Execute();
     ASSERT_TRUE(window.Actn(QStringLiteral("FitImageActn")).Checked());
     window.PageControl1Change();

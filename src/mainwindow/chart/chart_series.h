@@ -2,7 +2,7 @@
 // A series of (X, Y) points that lives apart from any chart: it keeps its points while it is off
 // a chart and can be put on another one. On a chart it is drawn by a plottable made for that chart,
 // named as the series is.
-#include "mainwindow/chart/value_range.h"
+#include "mainwindow/curves/value_range.h"
 #include "model/recording_model.h"
 
 #include <QColor>

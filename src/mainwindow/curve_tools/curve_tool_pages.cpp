@@ -6,35 +6,36 @@ namespace lmv::mainwindow {
 
 namespace {
 
-constexpr std::array<const char*, 5> ChannelPageSeries{
-    "Series1", "FastLineSeries1", "FastLineSeries2", "FastLineSeries3", "FastLineSeries4"};
+constexpr std::array<TCurveId, 5> ChannelPageSeries{
+    TCurveId::Series1, TCurveId::FastLineSeries1, TCurveId::FastLineSeries2,
+    TCurveId::FastLineSeries3, TCurveId::FastLineSeries4};
 constexpr int TwoChannelPage = 1;
 constexpr int FourPlusOneCurvePage = 7;
 
 }
 
-QStringList TransformedSeriesOfPage(int page)
+std::vector<TCurveId> TransformedSeriesOfPage(int page)
 {
     if (page < 0 || page >= int(ChannelPageSeries.size()))
         return {};
-    QStringList series{QString::fromLatin1(ChannelPageSeries[std::size_t(page)])};
+    std::vector<TCurveId> curves{ChannelPageSeries[std::size_t(page)]};
     if (page == TwoChannelPage)
-        series << ExternalCurveSeries;
-    return series;
+        curves.push_back(ExternalCurveSeries);
+    return curves;
 }
 
-std::optional<QString> SearchedSeriesOfPage(int page)
+std::optional<TCurveId> SearchedSeriesOfPage(int page)
 {
     if (page == FourPlusOneCurvePage)
-        return QStringLiteral("Series7");
+        return TCurveId::Series7;
     if (page < 0 || page >= int(ChannelPageSeries.size()))
         return std::nullopt;
-    return QString::fromLatin1(ChannelPageSeries[std::size_t(page)]);
+    return ChannelPageSeries[std::size_t(page)];
 }
 
-bool SearchesExternalCurve(const QString& searchedSeries)
+bool SearchesExternalCurve(TCurveId searched)
 {
-    return searchedSeries == QLatin1String(ChannelPageSeries[TwoChannelPage]);
+    return searched == ChannelPageSeries[TwoChannelPage];
 }
 
 }

@@ -1,27 +1,41 @@
 #include "mainwindow/recording/live_point_route.h"
 
-#include <QString>
 #include <algorithm>
+#include <array>
 
 namespace lmv::mainwindow {
+
+namespace {
+
+using enum TCurveId;
+
+constexpr std::array Channel0{Series1};
+constexpr std::array Channel1{FastLineSeries1};
+constexpr std::array Channel2{FastLineSeries2, Series4};
+constexpr std::array Channel3{FastLineSeries3, Series5};
+constexpr std::array Channel4{FastLineSeries4, Series6};
+constexpr std::array Channel5{Series7};
+constexpr std::array Channel8{Series15};
+
+}
 
 std::optional<TLivePointRoute> LivePointRoute(int channel)
 {
     switch (channel) {
     case 0:
-        return TLivePointRoute{{QStringLiteral("Series1")}, 0};
+        return TLivePointRoute{Channel0, 0};
     case 1:
-        return TLivePointRoute{{QStringLiteral("FastLineSeries1")}, 1};
+        return TLivePointRoute{Channel1, 1};
     case 2:
-        return TLivePointRoute{{QStringLiteral("FastLineSeries2"), QStringLiteral("Series4")}, 2};
+        return TLivePointRoute{Channel2, 2};
     case 3:
-        return TLivePointRoute{{QStringLiteral("FastLineSeries3"), QStringLiteral("Series5")}, 3};
+        return TLivePointRoute{Channel3, 3};
     case 4:
-        return TLivePointRoute{{QStringLiteral("FastLineSeries4"), QStringLiteral("Series6")}, 4};
+        return TLivePointRoute{Channel4, 4};
     case 5:
-        return TLivePointRoute{{QStringLiteral("Series7")}, 7};
+        return TLivePointRoute{Channel5, 7};
     case 8:
-        return TLivePointRoute{{QStringLiteral("Series15")}, 1};
+        return TLivePointRoute{Channel8, 1};
     default:
         return std::nullopt;
     }

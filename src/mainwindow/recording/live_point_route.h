@@ -1,14 +1,17 @@
 #pragma once
-// Where a live point is drawn: the series of its channel (channels 2 to 4 also on the page
+// Where a live point is drawn: the curves of its channel (channels 2 to 4 also on the page
 // "4+1") and the page whose tab it makes visible. Channel 8 also pairs with channel 0 on the
 // page "Два параметра": the i-th point of each meets, index by index.
-#include <QStringList>
+#include "mainwindow/curves/curve_id.h"
+
+#include <QString>
 #include <optional>
+#include <span>
 
 namespace lmv::mainwindow {
 
 struct TLivePointRoute {
-    QStringList series;  // component names
+    std::span<const TCurveId> curves;
     int page = 0;
 };
 

@@ -6,21 +6,29 @@
 namespace lmv::mainwindow {
 namespace {
 
+QStringList NamesOf(const std::vector<TCurveId>& curves)
+{
+    QStringList names;
+    for (const TCurveId curve : curves)
+        names << CurveName(curve);
+    return names;
+}
+
 TEST(CurveToolPages, SeriesOfEachPage)
 {
-    EXPECT_EQ(TransformedSeriesOfPage(0), QStringList{"Series1"});
-    EXPECT_EQ(TransformedSeriesOfPage(1), (QStringList{"FastLineSeries1", "Series15"}));
-    EXPECT_EQ(TransformedSeriesOfPage(4), QStringList{"FastLineSeries4"});
+    EXPECT_EQ(NamesOf(TransformedSeriesOfPage(0)), QStringList{"Series1"});
+    EXPECT_EQ(NamesOf(TransformedSeriesOfPage(1)), (QStringList{"FastLineSeries1", "Series15"}));
+    EXPECT_EQ(NamesOf(TransformedSeriesOfPage(4)), QStringList{"FastLineSeries4"});
     for (int page : {-1, 5, 7, 8, 13})
-        EXPECT_TRUE(TransformedSeriesOfPage(page).isEmpty()) << page;
+        EXPECT_TRUE(TransformedSeriesOfPage(page).empty()) << page;
 
-    EXPECT_EQ(SearchedSeriesOfPage(0), QStringLiteral("Series1"));
-    EXPECT_EQ(SearchedSeriesOfPage(3), QStringLiteral("FastLineSeries3"));
-    EXPECT_EQ(SearchedSeriesOfPage(7), QStringLiteral("Series7"));
+    EXPECT_EQ(SearchedSeriesOfPage(0), TCurveId::Series1);
+    EXPECT_EQ(SearchedSeriesOfPage(3), TCurveId::FastLineSeries3);
+    EXPECT_EQ(SearchedSeriesOfPage(7), TCurveId::Series7);
     for (int page : {-1, 5, 6, 8, 13})
         EXPECT_FALSE(SearchedSeriesOfPage(page)) << page;
-    EXPECT_TRUE(SearchesExternalCurve(QStringLiteral("FastLineSeries1")));
-    EXPECT_FALSE(SearchesExternalCurve(QStringLiteral("Series1")));
+    EXPECT_TRUE(SearchesExternalCurve(TCurveId::FastLineSeries1));
+    EXPECT_FALSE(SearchesExternalCurve(TCurveId::Series1));
 }
 
 TEST(ResultsRows, HeadingsAndOneEmptyRowWithoutVolumes)

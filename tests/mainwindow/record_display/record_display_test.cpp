@@ -21,7 +21,7 @@ TEST(ChannelSeries, EveryDrawnChannelHasItsSeriesAndPage)
     for (const auto& row : drawn) {
         const auto series = SeriesOfChannel(row.channel);
         ASSERT_TRUE(series) << row.channel;
-        EXPECT_EQ(series->series, QLatin1String(row.series));
+        EXPECT_EQ(CurveName(series->curve), QLatin1String(row.series));
         EXPECT_EQ(series->page, row.page);
     }
     for (const int undrawn : {6, 7, 9, -1})
@@ -30,8 +30,8 @@ TEST(ChannelSeries, EveryDrawnChannelHasItsSeriesAndPage)
 
 TEST(ChannelSeries, PagesWithACurve)
 {
-    EXPECT_EQ(SeriesOfPage(1), QStringLiteral("FastLineSeries1"));  // not channel 8's Series15
-    EXPECT_EQ(SeriesOfPage(7), QStringLiteral("Series7"));
+    EXPECT_EQ(SeriesOfPage(1), TCurveId::FastLineSeries1);  // not channel 8's Series15
+    EXPECT_EQ(SeriesOfPage(7), TCurveId::Series7);
     for (const int page : {5, 6, 8, 13})
         EXPECT_FALSE(SeriesOfPage(page)) << page;
 }

@@ -87,7 +87,9 @@ TEST(LivePointRouteTest, PairsFromTheCurvesCountToTheSmallerChannel)
     EXPECT_TRUE(noChannelZero.due) << "the page is shown all the same";
     EXPECT_EQ(noChannelZero.to, 0);
 
-    EXPECT_EQ(LivePointRoute(3)->series, QStringList({"FastLineSeries3", "Series5"}));
+    const std::span<const TCurveId> curves = LivePointRoute(3)->curves;
+    EXPECT_EQ(std::vector(curves.begin(), curves.end()),
+              (std::vector{TCurveId::FastLineSeries3, TCurveId::Series5}));
     EXPECT_EQ(LivePointRoute(5)->page, 7);
     EXPECT_FALSE(LivePointRoute(6));
     EXPECT_FALSE(LivePointRoute(-1));

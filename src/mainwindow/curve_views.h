@@ -1,0 +1,33 @@
+#pragma once
+// The page curves on their chart series, bound once at creation: every change goes to the curve,
+// and its series then shows the curve as it is.
+#include "mainwindow/curves/page_curves.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace lmv::mainwindow {
+
+class TChartSeries;
+
+class TCurveViews {
+public:
+    explicit TCurveViews(TPageCurves& curves) : curves_(curves) {}
+
+    void Bind(TCurveId id, TChartSeries& series) { series_[std::size_t(id)] = &series; }
+    TChartSeries& Series(TCurveId id) const { return *series_[std::size_t(id)]; }
+    const TCurve& Curve(TCurveId id) const { return curves_.Curve(id); }
+    // The curve a series shows; none for the other series (cursor, solvers, integrals, marks).
+    std::optional<TCurveId> CurveOf(const TChartSeries* series) const;
+
+    void Add(TCurveId id, double x, double y);
+    void Assign(TCurveId id, std::span<const model::TPoint> points);
+    void Clear(TCurveId id);
+
+private:
+    TPageCurves& curves_;
+    std::array<TChartSeries*, AllCurves.size()> series_{};
+};
+
+}
