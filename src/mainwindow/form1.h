@@ -357,6 +357,7 @@ public:
                                     [this] { SetModified(true); }};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
+    const QString& SelectedFileName() const { return ShownRecord.FileName(); }
     QString StatusText;
     static constexpr int StatusPanel = 2;
     QString HelpFile;

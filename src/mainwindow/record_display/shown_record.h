@@ -16,7 +16,11 @@ namespace lmv::mainwindow {
 class TShownRecord {
 public:
     const model::TBaseRecord& Record() const { return record_; }
+    // The one name of the record on screen; '' when it is no file (nothing shown yet, its
+    // folder left, its file removed).
     const QString& FileName() const { return fileName_; }
+    // The charts keep what they show, but no edit goes into any file any more.
+    void ForgetFile() { fileName_.clear(); }
     bool LoadingRecord() const { return loading_; }
     void SetLoadingRecord(bool value) { loading_ = value; }
 
