@@ -75,7 +75,7 @@ void TForm1::SaveShownProps(bool leaving)
     const TPropsSave save = PropsSaveFor(situation);
     if (save == TPropsSave::Nothing)
         return;
-    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Params().Peaks};
+    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Peaks()};
     TakePropsEdits(ShownRecord.EditableRecord(), edits);
     switch (save) {
     case TPropsSave::IntoLiveRecord:

@@ -42,7 +42,6 @@ void TForm1::NewRecord()
     store_.RecordFileName.clear();
     StartLiveRecord(store_.LiveRecord, DeviceType);
     ReserveForLongRun(store_.LiveRecord);
-    PeakSet.Peaks().clear();
     CreateRecordFile();
 }
 
@@ -99,7 +98,6 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     for (TChartSeries* series : {Series1, FastLineSeries1, FastLineSeries2, FastLineSeries3,
                                  FastLineSeries4, FastLineSeries5, Series7, Series15})
         series->Clear();
-    PeakSet.Peaks() = record.Peaks;
     DrawRecordChannels();
     DrawTwoParameterCurve();
     PrimarySolver->Clear();

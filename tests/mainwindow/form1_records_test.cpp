@@ -138,13 +138,13 @@ TEST_F(Form1RecordsTest, StoredPeaksAreRecalculatedOnTheShownCurve)
     peak.EndIdx = 4;
     record.Peaks = {peak};
     Form().ShowRecord(Stored("peak.lmv", record));
-    ASSERT_EQ(form->PeakSet.Params().Peaks.size(), 1u);
-    EXPECT_NE(form->PeakSet.Params().Peaks[0].Value, 0.0);
+    ASSERT_EQ(form->PeakSet.Peaks().size(), 1u);
+    EXPECT_NE(form->PeakSet.Peaks()[0].Value, 0.0);
     EXPECT_TRUE(form->Modified());
 
     record.Peaks.clear();
     form->ShowRecord(Stored("plain.lmv", record));
-    EXPECT_TRUE(form->PeakSet.Params().Peaks.empty());
+    EXPECT_TRUE(form->PeakSet.Peaks().empty());
     EXPECT_FALSE(form->Modified());
 }
 

@@ -32,6 +32,8 @@ public:
     void ForgetRecalculation() { edited_ = false; }
     // The properties window's edits taken into the copy on screen.
     model::TBaseRecord& EditableRecord() { return record_; }
+    // The one list of its peaks, which the peak set works on; it outlives every record shown.
+    model::TPeaks& Peaks() { return record_.Peaks; }
 
     // The live record when fileName is '' or the live record's name with no disk browsed (never
     // read back from its file); otherwise the file read into an empty record: a missing file
