@@ -46,8 +46,9 @@ protected:
 
 TEST_F(Form1PeakMarkingTest, AutomaticSearchReplacesThePeaksOfEveryPage)
 {
-    Window().AddPeak("old", 0, 1);
-    form->PeakSet.Peaks().back().PageIndex = 2;
+    Window().PageControl1->setCurrentIndex(2);
+    form->AddPeak("old", 0, 1);
+    form->PageControl1->setCurrentIndex(0);
     desktop.inputs.push_back(QStringLiteral("3"));
     Execute("PeakAutoSearchActn");
 
