@@ -1,8 +1,9 @@
 #pragma once
-// The record on screen: a copy of a stored record or of the live one, the file it came from,
-// whether it is being put on the charts (peak drawing waits meanwhile) and whether its peaks,
-// title or comments changed since it was shown. Reading fails only for a record file of another
-// version (common::Error), and then nothing here changes.
+// The record on screen: a copy of a stored record or of the live one, the one name of the file
+// it came from, its peaks (the peak set works on them), whether it is being put on the charts
+// (peak drawing waits meanwhile) and whether its peaks, title or comments changed since it was
+// shown. Reading fails only for a record file of another version (common::Error), and then
+// nothing here changes.
 #include "model/recording_model.h"
 
 #include <QString>
