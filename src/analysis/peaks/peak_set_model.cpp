@@ -188,7 +188,7 @@ bool TPeakSetModel::ShowIntegralCurve(TCurveCache& curves, std::size_t peakIndex
 // were built, so a failure leaves the curves as they were.
 void TPeakSetModel::ShowIntegralCurves(TCurveCache& curves)
 {
-    std::vector<std::optional<TIntegralCurve>> series(peaks_.size());
+    TIntegralCurves series(peaks_.size());
     for (std::size_t i = 0; i < peaks_.size(); ++i) {
         const model::TPeakRec& peak = peaks_[i];
         TIntegralCurve& integral = series[i].emplace();

@@ -10,9 +10,8 @@
 //
 // How the window uses it:
 //   - construct it over the peaks of the record on screen, with a PageCurves that answers the
-//   points of the first non-cursor series of a
-//     page's chart (the rule of GetCurrentSeries, asked for any page), and a Changed that sets
-//     the window's Modified;
+//     points of the first non-cursor series of a page's chart (the rule of GetCurrentSeries,
+//     asked for any page), and a Changed that sets the window's Modified;
 //   - mouse marking and the automatic search: AddPeak(name, start, end, active page), then
 //     SetPeakRange; a thrown common::Error goes to the message box;
 //   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, the action's Tag);
@@ -23,8 +22,8 @@
 //   - naming, renaming, removing peaks and the automatic search edit Peaks() and set the
 //     window's Modified, as does the properties window;
 //   - after any of these, when IntegralRevision() moved: keep one right-axis line series per
-//     IntegralSeries() entry that has a value, with that entry's points, on the chart of
-//     its ChartPage or on none, and free the window's series past the entry count.
+//     IntegralSeries() entry that has a value, with that entry's points, on the chart of its
+//     ChartPage or on none, and free the window's series past the entry count.
 // Errors are common::Error (MathError for the calculations, RangeError for a bad index); single
 // operations throw them, recalculations of every peak collect them in a TRecalcReport.
 #include "analysis/peaks/integral_curve.h"
