@@ -86,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pages[1].Y.resize(pages[0].Y.size() / 2);
 
     bool modified = false;
+    lmv::model::TPeaks peaks;
     TPeakSetModel model(
+        peaks,
         [&pages](std::int32_t page) -> std::optional<TPageCurve> {
             const auto found = pages.find(page);
             return found == pages.end() ? std::nullopt : std::optional(found->second);
@@ -98,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const TRecalcReport report = model.SwitchIntegralCurves(seeds.size() % 2 == 0);
     for (std::size_t i = 0; i < seeds.size(); ++i) {
-        const auto& peak = model.Params().Peaks[i];
+        const auto& peak = model.Peaks()[i];
         const bool failed = std::find(report.FailedPeaks.begin(), report.FailedPeaks.end(),
                                       std::int32_t(i)) != report.FailedPeaks.end();
         if (!failed && pages.count(peak.PageIndex) && !pages[peak.PageIndex].X.empty())
@@ -107,13 +109,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         try {
             if (model.SetPeakRange(std::int32_t(i), seeds[i].end, -seeds[i].start))
-                CheckCalculated(model.Params().Peaks[i], pages);
+                CheckCalculated(model.Peaks()[i], pages);
         } catch (const lmv::common::Error&) {
         }
     }
     if (model.IntegralShown() && modified) {
-        Require(model.Params().IntegralSeries.size() == seeds.size());
-        for (const auto& entry : model.Params().IntegralSeries) {
+        Require(model.IntegralSeries().size() == seeds.size());
+        for (const auto& entry : model.IntegralSeries()) {
             Require(entry.has_value());
             for (const auto& point : entry->Points)
                 Require(std::isfinite(point.Y));

@@ -352,15 +352,17 @@ public:
     TSolverOverlayView* ExternalSolverView = nullptr;
     // The mouse of the peak marking mode and the peak the context menu is about.
     TPeakMarking PeakMarking;
-    // The peaks of the record on screen, each calculated on its own page's curve; a calculation
-    // marks the record on screen as modified.
-    analysis::TPeakSetModel PeakSet{[this](std::int32_t page) { return CurveOfPage(page); },
-                                    [this] { SetModified(true); }};
     // The curves of the record pages, and their series as views of them.
     TPageCurves Curves;
     TCurveViews CurveViews{Curves};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord ShownRecord;
+    const QString& SelectedFileName() const { return ShownRecord.FileName(); }
+    // The peaks of the record on screen, each calculated on its own page's curve; a calculation
+    // marks the record on screen as modified.
+    analysis::TPeakSetModel PeakSet{ShownRecord.Peaks(),
+                                    [this](std::int32_t page) { return CurveOfPage(page); },
+                                    [this] { SetModified(true); }};
     QString StatusText;
     static constexpr int StatusPanel = 2;
     QString HelpFile;

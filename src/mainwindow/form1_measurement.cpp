@@ -104,7 +104,7 @@ void TForm1MeasurementView::SaveEndOfRunRecord()
 {
     const QString fileName = EndOfRunFileName();
     form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
-    if (form_.store_.SelectedFileName == fileName)
+    if (form_.SelectedFileName() == fileName)
         form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
 }
 
@@ -133,7 +133,7 @@ void TForm1MeasurementView::RefreshHeaderParams()
 {
     const QString fileName = HeaderFileName();
     if (form_.PropForm && !fileName.isEmpty() &&
-        LiveRecordShown(form_.store_.SelectedFileName, fileName, form_.store_.BrowseDir()))
+        LiveRecordShown(form_.SelectedFileName(), fileName, form_.store_.BrowseDir()))
         form_.PropForm->ShowParams(form_.store_.LiveRecord.Params);
 }
 
@@ -145,7 +145,7 @@ void TForm1MeasurementView::SaveHeader()
     const QString fileName = HeaderFileName();
     const model::TBaseRecord& record = form_.store_.LiveRecord;
     form_.store_.SaveRecordFile(fileName, record);
-    if (form_.store_.SelectedFileName == fileName)
+    if (form_.SelectedFileName() == fileName)
         form_.UpdateBaseListTitle(fileName, record.Title);
 }
 

@@ -12,6 +12,7 @@
 #include "mainwindow/peak_drawing_layer.h"
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/prop_form.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -152,10 +153,10 @@ void TForm1::PeakAutoSearchActnExecute()
     PeaksEdited();
 }
 
+// The title as typed, saved or not.
 void TForm1::CopyPeaksDataActnExecute()
 {
-    QGuiApplication::clipboard()->setText(
-        PeaksCopyText(ShownRecord.Record().Title, PeakSet.Peaks()));
+    QGuiApplication::clipboard()->setText(PeaksCopyText(PropForm->Title(), PeakSet.Peaks()));
 }
 
 void TForm1::PopupMenu1Popup()

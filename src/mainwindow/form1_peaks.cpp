@@ -51,9 +51,9 @@ void TForm1::FollowIntegralCurves()
     // A dragged border changes one curve at a time.
     const std::optional<std::size_t> one = PeakSet.LastIntegralChange();
     if (one && PeakSet.IntegralRevision() == shownIntegralRevision_ + 1)
-        PeakIntegrals.FollowOne(PeakSet.Params(), *one);
+        PeakIntegrals.FollowOne(PeakSet.IntegralSeries(), *one);
     else
-        PeakIntegrals.Follow(PeakSet.Params());
+        PeakIntegrals.Follow(PeakSet.IntegralSeries());
     shownIntegralRevision_ = PeakSet.IntegralRevision();
 }
 

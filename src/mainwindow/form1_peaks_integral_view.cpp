@@ -1,6 +1,5 @@
 #include "mainwindow/form1_peaks_integral_view.h"
 
-#include "analysis/peaks/peak_params.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 
@@ -18,29 +17,28 @@ TPeakIntegralView::TPeakIntegralView(const std::array<TChart*, PageCount>& pageC
 {
 }
 
-void TPeakIntegralView::Follow(const analysis::TParams& params)
+void TPeakIntegralView::Follow(const analysis::TIntegralCurves& curves)
 {
-    const auto& curves = params.IntegralSeries;
     while (series_.size() > curves.size()) {
         delete series_.back();
         series_.pop_back();
     }
     series_.resize(curves.size(), nullptr);
     for (std::size_t i = 0; i < curves.size(); ++i)
-        Show(params, i);
+        Show(curves, i);
 }
 
-void TPeakIntegralView::FollowOne(const analysis::TParams& params, std::size_t index)
+void TPeakIntegralView::FollowOne(const analysis::TIntegralCurves& curves, std::size_t index)
 {
-    if (series_.size() != params.IntegralSeries.size())
-        Follow(params);
+    if (series_.size() != curves.size())
+        Follow(curves);
     else
-        Show(params, index);
+        Show(curves, index);
 }
 
-void TPeakIntegralView::Show(const analysis::TParams& params, std::size_t index)
+void TPeakIntegralView::Show(const analysis::TIntegralCurves& curves, std::size_t index)
 {
-    const auto& curve = params.IntegralSeries[index];
+    const auto& curve = curves[index];
     if (!curve) {
         delete series_[index];
         series_[index] = nullptr;

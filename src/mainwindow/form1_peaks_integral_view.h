@@ -1,16 +1,13 @@
 #pragma once
 // Draws the peaks' integral curves: one line series on the right axis per curve of the peak
 // model, on the chart of that curve's page or on none.
+#include "analysis/peaks/integral_curve.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <array>
 #include <vector>
 
 class QObject;
-
-namespace lmv::analysis {
-struct TParams;
-}
 
 namespace lmv::mainwindow {
 
@@ -23,15 +20,15 @@ public:
 
     // Series i shows integral curve i (nullptr where the model has none); series past the
     // model's count are freed.
-    void Follow(const analysis::TParams& params);
+    void Follow(const analysis::TIntegralCurves& curves);
     // Follows entry `index` alone, the others unchanged since the last Follow.
-    void FollowOne(const analysis::TParams& params, std::size_t index);
+    void FollowOne(const analysis::TIntegralCurves& curves, std::size_t index);
 
     const std::vector<TLineSeries*>& Series() const { return series_; }
 
 private:
     TLineSeries* SeriesFor(std::size_t index);
-    void Show(const analysis::TParams& params, std::size_t index);
+    void Show(const analysis::TIntegralCurves& curves, std::size_t index);
     TChart* ChartOfPage(int page) const;
 
     const std::array<TChart*, PageCount>& pageCharts_;

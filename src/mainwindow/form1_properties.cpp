@@ -61,7 +61,7 @@ void TForm1::SaveShownProps(bool leaving)
 {
     if (!PropForm)
         return;
-    const QString selected = store_.SelectedFileName;
+    const QString selected = SelectedFileName();
     TPropsSituation situation;
     situation.recordSelected = !selected.isEmpty();
     situation.modified = Modified();
@@ -75,7 +75,7 @@ void TForm1::SaveShownProps(bool leaving)
     const TPropsSave save = PropsSaveFor(situation);
     if (save == TPropsSave::Nothing)
         return;
-    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Params().Peaks};
+    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Peaks()};
     TakePropsEdits(ShownRecord.EditableRecord(), edits);
     switch (save) {
     case TPropsSave::IntoLiveRecord:
@@ -103,7 +103,7 @@ void TForm1::SaveShownProps(bool leaving)
 
 bool TForm1::CutRecordMayBeWritten()
 {
-    const QString label = RecordLabel(ShownRecord.Record().Title, store_.SelectedFileName);
+    const QString label = RecordLabel(ShownRecord.Record().Title, SelectedFileName());
     return notifier_.MessageBox(CutRecordQuestion(label), common::BoxIcon::Question,
                                 common::BoxButtons::YesNo) == common::BoxAnswer::Yes;
 }
@@ -113,13 +113,13 @@ bool TForm1::CutRecordMayBeWritten()
 bool TForm1::WriteShownRecord(const model::TBaseRecord& record)
 {
     try {
-        store_.SaveRecordFile(store_.SelectedFileName, record);
+        store_.SaveRecordFile(SelectedFileName(), record);
         return true;
     } catch (...) {
         const QString reason = common::CurrentErrorMessage();
         SetModified(false);
-        ShowError(PropsNotSavedMessage(
-            RecordLabel(ShownRecord.Record().Title, store_.SelectedFileName), reason));
+        ShowError(PropsNotSavedMessage(RecordLabel(ShownRecord.Record().Title, SelectedFileName()),
+                                       reason));
         return false;
     }
 }

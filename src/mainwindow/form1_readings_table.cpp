@@ -69,7 +69,7 @@ void TForm1::InitReadingsTable()
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    const bool liveShown = !store_.SelectedFileName.isEmpty() && LiveRecordIsShown();
+    const bool liveShown = !SelectedFileName().isEmpty() && LiveRecordIsShown();
     return {DeviceType, liveShown};
 }
 

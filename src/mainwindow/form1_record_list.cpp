@@ -63,7 +63,7 @@ void TForm1::RemoveActnExecute()
     if (LiveRecordShown(fileName, store_.RecordFileName, store_.BrowseDir()))
         return;
     store_.DeleteRecord(fileName);
-    store_.SelectedFileName.clear();
+    ShownRecord.ForgetFile();
     RefreshBaseList();
 }
 
@@ -95,8 +95,11 @@ void TForm1::OpenBase(const QString& folder)
     ShowListedFolder();
 }
 
+// The record on screen belongs to the folder left: an edit of it must not be written into
+// this one.
 void TForm1::ShowListedFolder()
 {
+    ShownRecord.ForgetFile();
     const QString& browsed = store_.BrowseDir();
     SetCaptionAndTitle(FolderCaption(browsed.isEmpty() ? store_.RecordDir() : browsed));
     ListBox1->clearSelection();

@@ -42,7 +42,6 @@ void TForm1::StartStopActnExecute()
 // passed on to be shown.
 void TForm1::StartRecording()
 {
-    const QString shownBefore = store_.SelectedFileName;
     RunState.Start();
     ShowRunState();
     RunClock.Start(store_.Now());
@@ -53,7 +52,6 @@ void TForm1::StartRecording()
     } catch (...) {
         RunState.CancelStart();
         ShowRunState();
-        store_.SelectedFileName = shownBefore;
         throw;
     }
     for (const TCurveId curve : AllCurves)
@@ -101,7 +99,7 @@ void TForm1::DiscardRun()
     const QString fileName = store_.RecordFileName;
     auto forget = [this] {
         store_.RecordFileName.clear();
-        store_.SelectedFileName.clear();
+        ShownRecord.ForgetFile();
         RefreshBaseList();
     };
     try {

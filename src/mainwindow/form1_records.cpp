@@ -34,25 +34,24 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 
 }
 
-// Closing the properties window saves the edits of the record it showed.
+// Closing the properties window saves the edits of the record it showed; the record on screen
+// stays that record until the run's own is shown, so no edit of it reaches the run.
 void TForm1::NewRecord()
 {
     ClosePropFormForRun();
-    store_.SelectedFileName.clear();
     store_.RecordFileName.clear();
     StartLiveRecord(store_.LiveRecord, DeviceType);
     ReserveForLongRun(store_.LiveRecord);
-    PeakSet.Peaks().clear();
     CreateRecordFile();
 }
 
+// The run is shown also when the list's filter hides its line: its title is typed next.
 void TForm1::CreateRecordFile()
 {
     store_.LiveRecord.DateTime = store_.Now();
     store_.RecordFileName = store_.SaveNewRecord(store_.LiveRecord);
-    store_.SelectedFileName = store_.RecordFileName;
+    ShowRecord(store_.RecordFileName);
     RefreshBaseList();
-    ListBox1Click();
     ShowPropFormForTitle();
 }
 
@@ -91,7 +90,7 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
 {
     SaveProps();
     ShownRecord.SetLoadingRecord(true);
-    const QString shownBefore = store_.SelectedFileName;
+    const QString shownBefore = SelectedFileName();
     ShownRecord.Load(store_, fileName);
     const model::TBaseRecord& record = ShownRecord.Record();
     if (PropForm)
@@ -101,10 +100,8 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
           TCurveId::FastLineSeries3, TCurveId::FastLineSeries4, TCurveId::FastLineSeries5,
           TCurveId::Series7, TCurveId::Series15})
         CurveViews.Clear(curve);
-    PeakSet.Peaks() = record.Peaks;
     DrawRecordChannels();
     DrawTwoParameterCurve();
-    store_.SelectedFileName = fileName;
     PrimarySolver->Clear();
     ExternalSolver->Clear();
     ConfigureForDevice(record.Mode);
@@ -181,7 +178,7 @@ void TForm1::ShowEndPoint(double result1, double result2)
 
 bool TForm1::LiveRecordIsShown() const
 {
-    return LiveRecordShown(store_.SelectedFileName, store_.RecordFileName, store_.BrowseDir());
+    return LiveRecordShown(SelectedFileName(), store_.RecordFileName, store_.BrowseDir());
 }
 
 // A file that cannot be shown (a record of another version, an unreadable file) leaves the
@@ -205,7 +202,7 @@ void TForm1::ListBox1Click()
 void TForm1::SelectShownRecordsLine()
 {
     const QSignalBlocker quiet(ListBox1);
-    const int shown = LineOfFile(store_.FilteredList, store_.SelectedFileName);
+    const int shown = LineOfFile(store_.FilteredList, SelectedFileName());
     ListBox1->setCurrentRow(shown);
     if (shown < 0)
         ListBox1->clearSelection();

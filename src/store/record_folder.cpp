@@ -293,7 +293,6 @@ void TRecordStore::SetRecordDir(const QString& dir)
     SaveHeaderBeforeLeaving();
     RecordFileName.clear();
     AwaitingResultsFileName.clear();
-    SelectedFileName.clear();
     recordDir_ = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
     browseDir_.clear();
     dirList_.clear();
@@ -370,7 +369,6 @@ void TRecordStore::SetBrowseDir(const QString& dir)
 {
     FinishBackgroundSave();
     SaveHeaderBeforeLeaving();
-    SelectedFileName.clear();
     browseDir_ = dir;
     ScanBrowseDir();
 }

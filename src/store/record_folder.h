@@ -54,7 +54,6 @@ public:
     // The titration run finished last, whose end-of-run values the device sends after the stop;
     // kept until the next recording starts or the folder is switched.
     QString AwaitingResultsFileName;
-    QString SelectedFileName;  // file of the record shown
     // Set by the recording control from the start of a run to its stop: the record folder
     // cannot be switched meanwhile.
     bool RecordingRuns = false;

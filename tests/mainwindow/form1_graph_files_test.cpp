@@ -80,9 +80,8 @@ protected:
             store.AddChannelPoint(0, i, 10.0 * i);
             form->FinishRecord();
         }
-        store.SelectedFileName = names.front();
-        form->RefreshBaseList();
-        form->ListBox1Click();
+        form->ListBox1->setCurrentRow(ListRowOf(names.front()));
+        emit form->ListBox1->itemClicked(form->ListBox1->currentItem());
         EXPECT_EQ(form->ShownRecord.FileName(), names.front());
         return names;
     }

@@ -5,12 +5,14 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/prop_form.h"
 
 #include <qcustomplot.h>
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -44,8 +46,9 @@ protected:
 
 TEST_F(Form1PeakMarkingTest, AutomaticSearchReplacesThePeaksOfEveryPage)
 {
-    Window().AddPeak("old", 0, 1);
-    form->PeakSet.Peaks().back().PageIndex = 2;
+    Window().PageControl1->setCurrentIndex(2);
+    form->AddPeak("old", 0, 1);
+    form->PageControl1->setCurrentIndex(0);
     desktop.inputs.push_back(QStringLiteral("3"));
     Execute("PeakAutoSearchActn");
 
@@ -112,6 +115,20 @@ TEST_F(Form1PeakMarkingTest, CopyGivesTheTitleAndEveryPeakWithLoneCarriageReturn
     form->PeakSet.Peaks()[1].Value = 10;
     Execute("CopyPeaksDataActn");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r0\t2.5\r1\t10\r");
+}
+
+// The title as it stands in the properties window, typed but not yet saved.
+TEST_F(Form1PeakMarkingTest, CopyTakesTheTitleTypedInThePropertiesWindow)
+{
+    model::TBaseRecord record;
+    record.Mode = 1;
+    record.Title = "Сохранённое";
+    record.Channels = {{0, {{0, 0}, {1, 5}, {2, 5}, {3, 0}}}};
+    Form();
+    form->ShowRecord(store.SaveNewRecord(record));
+    form->PropForm->TitleEdit->setText("Набранное");
+    Execute("CopyPeaksDataActn");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Набранное\r");
 }
 
 TEST_F(Form1PeakMarkingTest, MarkingModeFlipsItsCheck)

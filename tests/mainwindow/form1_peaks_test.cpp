@@ -70,12 +70,12 @@ protected:
         window.PageControl1->setCurrentIndex(page);
         window.AddPeak(QStringLiteral("Пик"), start, end);
         window.PageControl1->setCurrentIndex(Page3);
-        return int(window.PeakSet.Params().Peaks.size()) - 1;
+        return int(window.PeakSet.Peaks().size()) - 1;
     }
 
     const model::TPeakRec& Peak(int index)
     {
-        return Window().PeakSet.Params().Peaks.at(std::size_t(index));
+        return Window().PeakSet.Peaks().at(std::size_t(index));
     }
     mainwindow::TAction& Actn(const char* name) { return Window().Actn(QString::fromLatin1(name)); }
     mainwindow::TLineSeries* Integral(int index)
@@ -322,6 +322,25 @@ INSTANTIATE_TEST_SUITE_P(Pages, Form1NoCurveTest,
                          ::testing::Values(NoCurveCase{"EmptyCurve", EmptyCurvePage},
                                            NoCurveCase{"PageWithoutChart", TablePage}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The peak set works on the shown record's own list: a recalculation or a new peak is in the
+// record at once, before any save.
+TEST_F(Form1PeaksTest, ThePeaksAreTheShownRecordsOwn)
+{
+    model::TBaseRecord record;
+    record.Mode = 1;
+    record.Channels = {{0, {{0, 1}, {2, 3}, {4, 5}, {6, 3}, {8, 1}}}};
+    record.Peaks = {model::TPeakRec{}};
+    record.Peaks[0].EndIdx = 4;
+    Form();
+    form->ShowRecord(store.SaveNewRecord(record));
+    const model::TPeaks& shown = form->ShownRecord.Record().Peaks;
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].Value, 0.0) << "recalculated in the record";
+    form->AddPeak(QStringLiteral("Новый"), 1, 3);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].GetName(), "Новый");
+}
 
 TEST_F(Form1PeaksTest, ModifiedIsTheFlagOfTheRecordOnScreen)
 {

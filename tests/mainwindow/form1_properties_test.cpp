@@ -2,11 +2,16 @@
 // action that shows it, and where the edits of each kind of record on screen go.
 #include "form1_fixture.h"
 
+#include "link/frame_codec.h"
+#include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 #include "store/store_errors.h"
+#include "support/pty_instrument.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -21,6 +26,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 namespace lmv::test {
 namespace {
@@ -78,6 +84,32 @@ protected:
                 return int(i);
         return -1;
     }
+
+    void ClickLine(const QString& name)
+    {
+        form->ListBox1->setCurrentRow(ListLineOf(name));
+        emit form->ListBox1->itemClicked(form->ListBox1->currentItem());
+    }
+
+    void Connect()
+    {
+        ASSERT_TRUE(instrument.Open());
+        Form().ComboBox1->setEditText(instrument.DevicePath());
+        form->Button1->click();
+        ASSERT_TRUE(form->Link().Connected());
+    }
+
+    // A frame of the instrument lights the lamp, which lets the record action start or stop.
+    void StartOrStop()
+    {
+        const std::vector<uint8_t> frame = link::EncodeFrame(link::GetClockFrame, {});
+        ASSERT_TRUE(instrument.Write(
+            QByteArray(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()))));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }, 5000));
+        ASSERT_TRUE(form->Actn("StartStopActn").Execute());
+    }
+
+    PtyInstrument instrument;
 };
 
 TEST_F(Form1PropertiesTest, ShowsTheRecordOnScreenAndFillingIsNoEdit)
@@ -324,7 +356,7 @@ TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
     store::ReadRecordFile(disk.filePath("d.lmv"), again);
     EXPECT_EQ(again.Title, "С карты");
     EXPECT_TRUE(notifier.boxes.isEmpty());
-    EXPECT_EQ(store.SelectedFileName, "d.lmv");
+    EXPECT_EQ(form->ShownRecord.FileName(), "d.lmv");
 }
 
 // A click on the line of a file that is refused (a record of another version, one larger than
@@ -352,7 +384,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
         return lines;
     };
     clickLine(shown);
-    ASSERT_EQ(store.SelectedFileName, shown);
+    ASSERT_EQ(form->ShownRecord.FileName(), shown);
     ASSERT_EQ(form->Series1->Count(), 4);
 
     QFile newerFile(store.RecordDir() + newer);
@@ -362,7 +394,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     newerFile.close();
     clickLine(newer);
     ASSERT_EQ(notifier.boxes.size(), 1);
-    EXPECT_EQ(store.SelectedFileName, shown);
+    EXPECT_EQ(form->ShownRecord.FileName(), shown);
     EXPECT_EQ(form->ListBox1->currentRow(), ListLineOf(shown));
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(shown)});
     EXPECT_EQ(Props().TitleEdit->text(), "Показанная");
@@ -373,7 +405,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     clickLine(large);
     ASSERT_EQ(notifier.boxes.size(), 2);
     EXPECT_TRUE(notifier.boxes[1].contains(large));
-    EXPECT_EQ(store.SelectedFileName, large);
+    EXPECT_EQ(form->ShownRecord.FileName(), large);
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(large)});
     EXPECT_EQ(Props().TitleEdit->text(), "");
     EXPECT_EQ(form->Series1->Count(), 0);
@@ -428,6 +460,61 @@ TEST_F(Form1PropertiesTest, ACutRecordAsksBeforeItIsWrittenShortened)
     EXPECT_LT(saved.Channels.back().Points.size(), 2u);
 }
 
+struct RunLabelCase {
+    const char* name;
+    const char* previousRunTitle;  // '' when no run was recorded before
+    bool titleTypedOnTheShownRecord;  // else it counts as modified by its recalculated peaks
+};
+
+class Form1RunLabelTest : public Form1PropertiesTest,
+                          public ::testing::WithParamInterface<RunLabelCase> {};
+
+// Whatever the record on screen when a run starts, the run's file takes the title and comments
+// the previous run left, and the shown record's edits stay its own.
+TEST_P(Form1RunLabelTest, ANewRunIsNeverLabelledWithTheShownRecordsTitle)
+{
+    const RunLabelCase& c = GetParam();
+    Connect();
+    if (*c.previousRunTitle) {
+        StartOrStop();
+        TypeTitle(QString::fromUtf8(c.previousRunTitle));
+        StartOrStop();
+    }
+    TBaseRecord record;
+    record.Mode = 1;
+    record.Title = "Чужая";
+    record.Comments = "first\r\nsecond\r\n";
+    record.Channels = {{0, {{0, 1}, {2, 3}, {4, 5}, {6, 3}, {8, 1}}}};
+    if (!c.titleTypedOnTheShownRecord)
+        record.Peaks = {model::TPeakRec{}};
+    const QString stored = store.SaveNewRecord(record);
+    form->RefreshBaseList();
+    ClickLine(stored);
+    ASSERT_EQ(Props().TitleEdit->text(), "Чужая");
+    if (c.titleTypedOnTheShownRecord)
+        TypeTitle("Правка");
+    ASSERT_TRUE(form->Modified());
+
+    StartOrStop();
+    const QString run = form->ShownRecord.FileName();
+    ASSERT_NE(run, stored);
+    StartOrStop();
+    const TBaseRecord written = OnDisk(run);
+    EXPECT_EQ(written.Title, QString::fromUtf8(c.previousRunTitle));
+    EXPECT_EQ(written.Comments, "");
+    EXPECT_EQ(OnDisk(stored).Title, c.titleTypedOnTheShownRecord ? "Правка" : "Чужая");
+    EXPECT_EQ(OnDisk(stored).Comments, record.Comments);
+    form->Button1->click();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shown, Form1RunLabelTest,
+    ::testing::Values(RunLabelCase{"PeaksNoRunBefore", "", false},
+                      RunLabelCase{"TypedTitleNoRunBefore", "", true},
+                      RunLabelCase{"PeaksAfterARun", "Первый опыт", false},
+                      RunLabelCase{"TypedTitleAfterARun", "Первый опыт", true}),
+    [](const ::testing::TestParamInfo<RunLabelCase>& info) { return info.param.name; });
+
 // The file turned into a folder cannot be replaced: one message names the record, and the next
 // record is shown; leaving again tells nothing more.
 TEST_F(Form1PropertiesTest, AFailedSaveIsToldOnceAndTheNextRecordIsShown)
@@ -443,7 +530,7 @@ TEST_F(Form1PropertiesTest, AFailedSaveIsToldOnceAndTheNextRecordIsShown)
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].contains("Правка (" + failing + ")"));
     EXPECT_TRUE(notifier.boxes[0].contains("не сохранены"));
-    EXPECT_EQ(store.SelectedFileName, next);
+    EXPECT_EQ(form->ShownRecord.FileName(), next);
     EXPECT_EQ(form->Series1->Count(), 5);
     form->SaveProps();
     form->close();

@@ -6,6 +6,7 @@
 #include "common/date_time_text.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
 
@@ -315,11 +316,13 @@ TEST_F(Form1TableTest, ClearingLeavesTheHeadingsAndAnEmptyLiveRow)
 
 // --- The comment column -----------------------------------------------------------------------
 
+// What is on screen when the cell is selected.
+enum class Shown { LiveRecord, StoredRecordDuringARun, FinishedRun, NoRecord };
+
 struct CommentCase {
     const char* name;
     int deviceType;
-    const char* selectedFile;
-    const char* recordFile;
+    Shown shown;
     int column;
     bool typedIn;
 };
@@ -333,9 +336,16 @@ class CommentColumnTest : public Form1TableTest,
 TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 {
     const CommentCase c = GetParam();
-    Window().DeviceType = c.deviceType;  // the window opens its record folder, clearing the names
-    store.SelectedFileName = QString::fromLatin1(c.selectedFile);
-    store.RecordFileName = QString::fromLatin1(c.recordFile);
+    Window().DeviceType = c.deviceType;
+    if (c.shown != Shown::NoRecord) {
+        const QString stored = store.SaveNewRecord({});
+        Window().NewRecord();
+        Window().PropForm->hide();
+        if (c.shown == Shown::StoredRecordDuringARun)
+            Window().ShowRecord(stored);
+        if (c.shown == Shown::FinishedRun)
+            Window().FinishRecord();
+    }
     Table().SetColumnCount(10);
     Table().SetCell(c.column, 1, QStringLiteral("было"));
     Window().ShowAllTabsActnExecute();
@@ -359,14 +369,15 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, CommentColumnTest,
-    ::testing::Values(CommentCase{"LiveRecordComment", 3, "r1", "r1", 8, true},
-                      CommentCase{"LiveRecordDate", 3, "r1", "r1", 7, false},
-                      CommentCase{"LiveRecordNumber", 3, "r1", "r1", 0, false},
-                      CommentCase{"StoredRecordComment", 3, "r0", "r1", 8, false},
-                      CommentCase{"FinishedRecordComment", 3, "r1", "", 8, false},
-                      CommentCase{"NoRecordComment", 3, "", "", 8, false},
-                      CommentCase{"CoulometerComment", 38, "r1", "r1", 9, true},
-                      CommentCase{"CoulometerDate", 38, "r1", "r1", 8, false}),
+    ::testing::Values(CommentCase{"LiveRecordComment", 3, Shown::LiveRecord, 8, true},
+                      CommentCase{"LiveRecordDate", 3, Shown::LiveRecord, 7, false},
+                      CommentCase{"LiveRecordNumber", 3, Shown::LiveRecord, 0, false},
+                      CommentCase{"StoredRecordComment", 3, Shown::StoredRecordDuringARun, 8,
+                                  false},
+                      CommentCase{"FinishedRecordComment", 3, Shown::FinishedRun, 8, false},
+                      CommentCase{"NoRecordComment", 3, Shown::NoRecord, 8, false},
+                      CommentCase{"CoulometerComment", 38, Shown::LiveRecord, 9, true},
+                      CommentCase{"CoulometerDate", 38, Shown::LiveRecord, 8, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The saved table --------------------------------------------------------------------------

@@ -176,7 +176,7 @@ TEST_F(Form1RecordListTest, RemovalAsksFirstAndTakesTheShownStoredRecordsFileAnd
     EXPECT_FALSE(QFileInfo::exists(store.RecordDir() + QStringLiteral("1")));
     EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + QStringLiteral("0")));
     EXPECT_EQ(store.HeaderList().size(), 1u);
-    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
     EXPECT_TRUE(SelectedLines().isEmpty());
 }
 
@@ -191,7 +191,7 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     EXPECT_FALSE(Actn("RemoveActn").Enabled()) << "the live record is shown";
 
     Click(0);
-    ASSERT_EQ(store.SelectedFileName, QStringLiteral("stored"));
+    ASSERT_EQ(form->ShownRecord.FileName(), QStringLiteral("stored"));
     Actn("RemoveActn").Update();
     EXPECT_TRUE(Actn("RemoveActn").Enabled());
 
@@ -233,7 +233,7 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
     EXPECT_EQ(store.RecordDir(), other + u'/');
     EXPECT_EQ(form->windowTitle(), Caption.arg(other + u'/'));
     EXPECT_TRUE(Lines().isEmpty());
-    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 

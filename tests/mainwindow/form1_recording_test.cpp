@@ -170,7 +170,7 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     const QString name = store.RecordFileName;
     ASSERT_FALSE(name.isEmpty());
     EXPECT_EQ(Indexed(), QStringList({name}));
-    EXPECT_EQ(store.SelectedFileName, name);
+    EXPECT_EQ(form->ShownRecord.FileName(), name);
     EXPECT_EQ(form->ListBox1->currentRow(), 0);
 
     form->AddPoint(0, 1.0, 10.0);
@@ -394,7 +394,7 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name));
     EXPECT_TRUE(Indexed().isEmpty());
     EXPECT_TRUE(store.RecordFileName.isEmpty());
-    EXPECT_TRUE(store.SelectedFileName.isEmpty());
+    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
     EXPECT_EQ(form->ListBox1->currentRow(), -1);
     form->Timer2Timer();

@@ -7,10 +7,12 @@
 #include "common/errors.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -71,7 +73,7 @@ TEST_F(Form1RecordsTest, ChannelsZeroAndEightMakeTheTwoParameterCurve)
     EXPECT_EQ(PointsOf(*form->FastLineSeries5), expected);
     EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
     EXPECT_TRUE(form->ConnectPanel->isHidden());
-    EXPECT_EQ(store.SelectedFileName, "a.lmv");
+    EXPECT_EQ(form->ShownRecord.FileName(), "a.lmv");
     EXPECT_FALSE(form->ShownRecord.LoadingRecord());
 }
 
@@ -136,13 +138,13 @@ TEST_F(Form1RecordsTest, StoredPeaksAreRecalculatedOnTheShownCurve)
     peak.EndIdx = 4;
     record.Peaks = {peak};
     Form().ShowRecord(Stored("peak.lmv", record));
-    ASSERT_EQ(form->PeakSet.Params().Peaks.size(), 1u);
-    EXPECT_NE(form->PeakSet.Params().Peaks[0].Value, 0.0);
+    ASSERT_EQ(form->PeakSet.Peaks().size(), 1u);
+    EXPECT_NE(form->PeakSet.Peaks()[0].Value, 0.0);
     EXPECT_TRUE(form->Modified());
 
     record.Peaks.clear();
     form->ShowRecord(Stored("plain.lmv", record));
-    EXPECT_TRUE(form->PeakSet.Params().Peaks.empty());
+    EXPECT_TRUE(form->PeakSet.Peaks().empty());
     EXPECT_FALSE(form->Modified());
 }
 
@@ -168,7 +170,7 @@ TEST_F(Form1RecordsTest, MissingAndForeignFilesShowAnEmptyRecord)
         EXPECT_EQ(form->Series1->Count(), 0);
         EXPECT_TRUE(form->PageControl1->isHidden());
         EXPECT_FALSE(form->ConnectPanel->isHidden());
-        EXPECT_EQ(store.SelectedFileName, c.name);
+        EXPECT_EQ(form->ShownRecord.FileName(), c.name);
         EXPECT_FALSE(form->ShownRecord.LoadingRecord());
     }
     EXPECT_FALSE(form->ShownRecord.MayWriteBack());
@@ -186,7 +188,7 @@ TEST_F(Form1RecordsTest, AnotherVersionIsAnErrorAndThePreviousRecordStays)
 
     EXPECT_THROW(form->ShowRecord("newer.lmv"), common::Error);
     EXPECT_EQ(form->ShownRecord.Record(), shown);
-    EXPECT_EQ(store.SelectedFileName, "shown.lmv");
+    EXPECT_EQ(form->ShownRecord.FileName(), "shown.lmv");
     EXPECT_EQ(form->Series1->Count(), 3);
     EXPECT_TRUE(form->ShownRecord.LoadingRecord());
 }
@@ -229,7 +231,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     const QString name = store.RecordFileName;
     ASSERT_FALSE(name.isEmpty());
     EXPECT_TRUE(QFile::exists(store.RecordDir() + name));
-    EXPECT_EQ(store.SelectedFileName, name);
+    EXPECT_EQ(form->ShownRecord.FileName(), name);
     EXPECT_EQ(store.LiveRecord.Title, "Прошлый опыт");
     EXPECT_EQ(store.LiveRecord.Result2, model::NoResult);
     ASSERT_EQ(store.LiveRecord.Channels.size(), 9u);
@@ -251,7 +253,8 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     EXPECT_EQ(saved.Channels[0].Points, (std::vector<TPoint>{{1.0, 2.0}}));
 }
 
-TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsNotShownAnew)
+// The run's title is typed at its start: the window must show the run, listed or not.
+TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
 {
     TBaseRecord stored;
     stored.Mode = 1;
@@ -263,9 +266,9 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsNotShownAnew)
     form->NewRecord();
 
     EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_EQ(form->ShownRecord.FileName(), "old.lmv");
-    EXPECT_EQ(form->Series1->Count(), 5);
-    EXPECT_EQ(store.SelectedFileName, store.RecordFileName) << "the live record counts as shown";
+    EXPECT_EQ(form->ShownRecord.FileName(), store.RecordFileName);
+    EXPECT_EQ(form->Series1->Count(), 0);
+    EXPECT_TRUE(form->PropForm->TitleEdit->text().isEmpty());
 }
 
 // After the stop the finished run counts as a stored record: a click reads its file, and the

@@ -61,8 +61,10 @@ TEST_F(Form1RemovableDisksTest, NoDiskIsToldAndNothingChanges)
 TEST_F(Form1RemovableDisksTest, OneDiskIsTakenAtOnce)
 {
     Record(diskA.filePath(QStringLiteral("7")), QStringLiteral("с карты"), 0);
+    form->ShowRecord(store.SaveNewRecord({}));
     desktop.removableDisks = {diskA.path()};
     Browse();
+    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty()) << "the folder's record is left";
     EXPECT_EQ(desktop.modalRuns, 0);
     EXPECT_EQ(store.BrowseDir(), diskA.path());
     EXPECT_EQ(form->windowTitle(), Caption.arg(diskA.path()));

@@ -503,13 +503,11 @@ TEST_F(RecordStoreTest, DeletionRemovesOnlyFilesInsideTheFolder)
 TEST_F(RecordStoreTest, SwitchingFoldersSavesTheOldIndexAndAppendsASeparator)
 {
     MakeIndex({"0"});
-    store.SelectedFileName = "0";
     const QString other = QDir(temp.path()).filePath("data");
     QFile::remove(InBase(HeaderFileName));
     store.SetRecordDir(other);
     EXPECT_EQ(FileNames(StoredIndex()), QStringList{});
     EXPECT_EQ(store.RecordDir(), other + "/");
-    EXPECT_TRUE(store.SelectedFileName.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(store.StartDir() + "Base/Header"));
     store.SetRecordDir(other + "/");
     EXPECT_EQ(store.RecordDir(), other + "/");

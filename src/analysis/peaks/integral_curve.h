@@ -16,6 +16,11 @@ struct TIntegralCurve {
     bool operator==(const TIntegralCurve&) const = default;
 };
 
+// Entry i is the integral curve of peak i, or empty. It may hold more entries than there are
+// peaks after peaks were removed, and fewer after peaks were added: the next showing of the
+// integral curves drops the surplus and adds the missing.
+using TIntegralCurves = std::vector<std::optional<TIntegralCurve>>;
+
 // Points (X[j], Y[S] + … + Y[j]) for j = start .. end; no baseline, no X spacing. Empty unless
 // both indexes lie within the curve.
 std::vector<model::TPoint> RunningSum(TCurveView curve, std::int32_t start, std::int32_t end);

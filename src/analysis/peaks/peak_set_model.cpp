@@ -34,8 +34,8 @@ private:
     std::map<std::int32_t, std::optional<TPageCurve>> cache_;
 };
 
-TPeakSetModel::TPeakSetModel(PageCurves curves, Changed changed)
-    : curves_(std::move(curves)), changed_(std::move(changed))
+TPeakSetModel::TPeakSetModel(model::TPeaks& peaks, PageCurves curves, Changed changed)
+    : curves_(std::move(curves)), changed_(std::move(changed)), peaks_(peaks)
 {
 }
 
@@ -58,7 +58,7 @@ void TPeakSetModel::AddPeak(const QString& name, std::int32_t startIdx, std::int
     peak.StartIdx = startIdx;
     peak.EndIdx = endIdx;
     peak.PageIndex = activePage;
-    params_.Peaks.push_back(peak);
+    peaks_.push_back(peak);
 }
 
 bool TPeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std::int32_t endIdx)
@@ -69,9 +69,9 @@ bool TPeakSetModel::SetPeakRange(std::int32_t index, std::int32_t startIdx, std:
 
 bool TPeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
 {
-    if (hitPeak < 0 || std::size_t(hitPeak) >= params_.Peaks.size())
+    if (hitPeak < 0 || std::size_t(hitPeak) >= peaks_.size())
         return false;
-    const model::TPeakRec& peak = params_.Peaks[std::size_t(hitPeak)];
+    const model::TPeakRec& peak = peaks_[std::size_t(hitPeak)];
     TCurveCache curves(curves_);
     return SetPeakRange(curves, hitPeak, peak.StartIdx, peak.EndIdx, tag);
 }
@@ -79,9 +79,9 @@ bool TPeakSetModel::SetCalc(std::int32_t hitPeak, std::int32_t tag)
 bool TPeakSetModel::SetPeakRange(TCurveCache& curves, std::int32_t index, std::int32_t startIdx,
                                  std::int32_t endIdx, std::optional<std::int32_t> calcType)
 {
-    if (index < 0 || std::size_t(index) >= params_.Peaks.size())
+    if (index < 0 || std::size_t(index) >= peaks_.size())
         throw common::RangeError();
-    model::TPeakRec& peak = params_.Peaks[std::size_t(index)];
+    model::TPeakRec& peak = peaks_[std::size_t(index)];
     const TPageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
     if (!curve)
         return false;
@@ -103,8 +103,8 @@ TRecalcReport TPeakSetModel::RecalculatePeaks()
     };
     TCurveCache curves(curves_);
     bool anyCalculated = false;
-    for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
-        model::TPeakRec& peak = params_.Peaks[i];
+    for (std::size_t i = 0; i < peaks_.size(); ++i) {
+        model::TPeakRec& peak = peaks_[i];
         const TPageCurve* curve = curves.NonEmptyOf(peak.PageIndex);
         if (!curve)
             continue;
@@ -140,7 +140,7 @@ TRecalcReport TPeakSetModel::SwitchIntegralCurves(bool checked)
 
 void TPeakSetModel::ClearIntegralPoints()
 {
-    for (auto& entry : params_.IntegralSeries) {
+    for (auto& entry : integralSeries_) {
         if (entry)
             entry->Points.clear();
     }
@@ -170,15 +170,15 @@ void TPeakSetModel::UpdateIntegralCurves(TCurveCache& curves,
 // Only the changed peak's curve is rebuilt when every peak already has its entry.
 bool TPeakSetModel::ShowIntegralCurve(TCurveCache& curves, std::size_t peakIndex)
 {
-    if (params_.IntegralSeries.size() != params_.Peaks.size())
+    if (integralSeries_.size() != peaks_.size())
         return false;
-    const model::TPeakRec& peak = params_.Peaks[peakIndex];
+    const model::TPeakRec& peak = peaks_[peakIndex];
     TIntegralCurve integral;
     if (const TPageCurve* curve = curves.Of(peak.PageIndex)) {
         integral.Points = RunningSum(curve->View(), peak.StartIdx, peak.EndIdx);
         integral.ChartPage = peak.PageIndex;
     }
-    params_.IntegralSeries[peakIndex] = std::move(integral);
+    integralSeries_[peakIndex] = std::move(integral);
     lastIntegralChange_ = peakIndex;
     ++integralRevision_;
     return true;
@@ -188,23 +188,23 @@ bool TPeakSetModel::ShowIntegralCurve(TCurveCache& curves, std::size_t peakIndex
 // were built, so a failure leaves the curves as they were.
 void TPeakSetModel::ShowIntegralCurves(TCurveCache& curves)
 {
-    std::vector<std::optional<TIntegralCurve>> series(params_.Peaks.size());
-    for (std::size_t i = 0; i < params_.Peaks.size(); ++i) {
-        const model::TPeakRec& peak = params_.Peaks[i];
+    TIntegralCurves series(peaks_.size());
+    for (std::size_t i = 0; i < peaks_.size(); ++i) {
+        const model::TPeakRec& peak = peaks_[i];
         TIntegralCurve& integral = series[i].emplace();
         if (const TPageCurve* curve = curves.Of(peak.PageIndex)) {
             integral.Points = RunningSum(curve->View(), peak.StartIdx, peak.EndIdx);
             integral.ChartPage = peak.PageIndex;
         }
     }
-    params_.IntegralSeries = std::move(series);
+    integralSeries_ = std::move(series);
     lastIntegralChange_.reset();
     ++integralRevision_;
 }
 
 void TPeakSetModel::HideIntegralCurves()
 {
-    for (auto& entry : params_.IntegralSeries) {
+    for (auto& entry : integralSeries_) {
         if (entry)
             entry->ChartPage.reset();
     }

@@ -1,32 +1,34 @@
 #pragma once
-// The window's peak state without widgets: the peaks of the record on screen with their integral
-// curves and the check of the integral switch. Every calculation tells the window through
-// Changed, so that the record on screen counts as modified without the window's help.
+// The window's peak state without widgets: the peaks of the record on screen (the record's own
+// list, which the model works on), their integral curves and the check of the integral switch.
+// Every calculation tells the window through Changed, so that the record on screen counts as
+// modified without the window's help.
 //
 // Every peak is calculated on the curve of its own page (PageIndex), which the window answers
 // through PageCurves, and its integral curve belongs to that page's chart; a peak whose page has
 // no curve, or an empty one, is left unchanged. The active page only matters to AddPeak.
 //
 // How the window uses it:
-//   - construct it with a PageCurves that answers the points of the first non-cursor series of a
-//     page's chart (the rule of GetCurrentSeries, asked for any page), and a Changed that sets
-//     the window's Modified;
+//   - construct it over the peaks of the record on screen, with a PageCurves that answers the
+//     points of the first non-cursor series of a page's chart (the rule of GetCurrentSeries,
+//     asked for any page), and a Changed that sets the window's Modified;
 //   - mouse marking and the automatic search: AddPeak(name, start, end, active page), then
 //     SetPeakRange; a thrown common::Error goes to the message box;
 //   - CalcS2Actn, CalcSActn, CalcIntSectActn: SetCalc(HitPeak, the action's Tag);
 //   - ShowIntegeralActn flipped: SwitchIntegralCurves(its new check); one message box when the
 //     report Failed();
-//   - showing a record: Peaks() = a copy of its peaks; later, where Modified was cleared,
+//   - showing a record puts its peaks in place; later, where Modified was cleared,
 //     ClearIntegralPoints(), RecalculatePeaks(), one message box on failure;
-//   - a new recording: Peaks().clear(); naming, renaming, removing peaks and the automatic search
-//     edit Peaks() and set the window's Modified, as does the properties window;
+//   - naming, renaming, removing peaks and the automatic search edit Peaks() and set the
+//     window's Modified, as does the properties window;
 //   - after any of these, when IntegralRevision() moved: keep one right-axis line series per
-//     Params().IntegralSeries entry that has a value, with that entry's points, on the chart of
-//     its ChartPage or on none, and free the window's series past the entry count.
+//     IntegralSeries() entry that has a value, with that entry's points, on the chart of its
+//     ChartPage or on none, and free the window's series past the entry count.
 // Errors are common::Error (MathError for the calculations, RangeError for a bad index); single
 // operations throw them, recalculations of every peak collect them in a TRecalcReport.
+#include "analysis/peaks/integral_curve.h"
 #include "analysis/peaks/page_curve.h"
-#include "analysis/peaks/peak_params.h"
+#include "model/peak_record.h"
 
 #include <QString>
 
@@ -50,13 +52,15 @@ class TPeakSetModel {
 public:
     using Changed = std::function<void()>;
 
-    explicit TPeakSetModel(PageCurves curves, Changed changed = {});
+    // Works on `peaks`, which must outlive the model.
+    TPeakSetModel(model::TPeaks& peaks, PageCurves curves, Changed changed = {});
     ~TPeakSetModel();
 
-    const TParams& Params() const { return params_; }
+    const model::TPeaks& Peaks() const { return peaks_; }
     // For the edits that need no calculation (renaming, removal, replacing all peaks); the
     // integral curves catch up at the next recalculation.
-    model::TPeaks& Peaks() { return params_.Peaks; }
+    model::TPeaks& Peaks() { return peaks_; }
+    const TIntegralCurves& IntegralSeries() const { return integralSeries_; }
 
     // Check of the integral switch: while on, every recalculation shows the integral curves (one
     // per peak: the running sum over its range on its page's curve, on that page's chart; empty
@@ -66,9 +70,9 @@ public:
     // Flips the switch to `checked` and recalculates every peak, which shows or hides the curves.
     TRecalcReport SwitchIntegralCurves(bool checked);
 
-    // Moves whenever Params().IntegralSeries changed.
+    // Moves whenever IntegralSeries() changed.
     std::uint64_t IntegralRevision() const { return integralRevision_; }
-    // The one entry of Params().IntegralSeries the last move of the revision changed (a single
+    // The one entry of IntegralSeries() the last move of the revision changed (a single
     // peak's range set with the curves shown), or none when any entry may have changed.
     std::optional<std::size_t> LastIntegralChange() const { return lastIntegralChange_; }
 
@@ -116,7 +120,8 @@ private:
 
     PageCurves curves_;
     Changed changed_;
-    TParams params_;
+    model::TPeaks& peaks_;
+    TIntegralCurves integralSeries_;
     bool integralShown_ = false;
     std::uint64_t integralRevision_ = 0;
     std::optional<std::size_t> lastIntegralChange_;

@@ -1,8 +1,9 @@
 #pragma once
-// The record on screen: a copy of a stored record or of the live one, the file it came from,
-// whether it is being put on the charts (peak drawing waits meanwhile) and whether its peaks,
-// title or comments changed since it was shown. Reading fails only for a record file of another
-// version (common::Error), and then nothing here changes.
+// The record on screen: a copy of a stored record or of the live one, the one name of the file
+// it came from, its peaks (the peak set works on them), whether it is being put on the charts
+// (peak drawing waits meanwhile) and whether its peaks, title or comments changed since it was
+// shown. Reading fails only for a record file of another version (common::Error), and then
+// nothing here changes.
 #include "model/recording_model.h"
 
 #include <QString>
@@ -16,7 +17,11 @@ namespace lmv::mainwindow {
 class TShownRecord {
 public:
     const model::TBaseRecord& Record() const { return record_; }
+    // The one name of the record on screen; '' when it is no file (nothing shown yet, its
+    // folder left, its file removed).
     const QString& FileName() const { return fileName_; }
+    // The charts keep what they show, but no edit goes into any file any more.
+    void ForgetFile() { fileName_.clear(); }
     bool LoadingRecord() const { return loading_; }
     void SetLoadingRecord(bool value) { loading_ = value; }
 
@@ -28,6 +33,8 @@ public:
     void ForgetRecalculation() { edited_ = false; }
     // The properties window's edits taken into the copy on screen.
     model::TBaseRecord& EditableRecord() { return record_; }
+    // The one list of its peaks, which the peak set works on; it outlives every record shown.
+    model::TPeaks& Peaks() { return record_.Peaks; }
 
     // The live record when fileName is '' or the live record's name with no disk browsed (never
     // read back from its file); otherwise the file read into an empty record: a missing file

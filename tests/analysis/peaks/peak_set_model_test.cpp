@@ -31,6 +31,7 @@ class PeakSetModelTest : public ::testing::Test {
 protected:
     PeakSetModelTest()
         : model(
+              peaks,
               [this](std::int32_t page) -> std::optional<TPageCurve> {
                   ++curveRequests;
                   const auto found = pages.find(page);
@@ -48,12 +49,13 @@ protected:
     model::TPeakRec& Peak(std::size_t i) { return model.Peaks()[i]; }
     const std::optional<TIntegralCurve>& Integral(std::size_t i)
     {
-        return model.Params().IntegralSeries[i];
+        return model.IntegralSeries()[i];
     }
 
     std::map<std::int32_t, TPageCurve> pages;
     int curveRequests = 0;
     bool modified = false;
+    model::TPeaks peaks;  // the record's list the model works on
     TPeakSetModel model;
 };
 
@@ -65,7 +67,7 @@ TEST_F(PeakSetModelTest, AddPeakSetsNameRangeAndPageOnly)
     expected.StartIdx = 7;
     expected.EndIdx = -1;
     expected.PageIndex = 3;
-    ASSERT_EQ(model.Params().Peaks.size(), 1u);
+    ASSERT_EQ(model.Peaks().size(), 1u);
     EXPECT_EQ(Peak(0), expected);
     EXPECT_FALSE(modified);
     EXPECT_EQ(curveRequests, 0);
@@ -167,12 +169,13 @@ TEST_P(PeakSetModelNoCurve, SetPeakRangeLeavesEverythingUnchanged)
 {
     model.AddPeak("p", 5, 9, GetParam());
     model.SwitchIntegralCurves(true);
-    const TParams before = model.Params();
+    const model::TPeaks peaksBefore = model.Peaks();
+    const TIntegralCurves integralBefore = model.IntegralSeries();
     const std::uint64_t revision = model.IntegralRevision();
     modified = false;
     EXPECT_FALSE(model.SetPeakRange(0, 1, 2));
-    EXPECT_EQ(model.Params().Peaks, before.Peaks);
-    EXPECT_EQ(model.Params().IntegralSeries, before.IntegralSeries);
+    EXPECT_EQ(model.Peaks(), peaksBefore);
+    EXPECT_EQ(model.IntegralSeries(), integralBefore);
     EXPECT_EQ(model.IntegralRevision(), revision);
     EXPECT_FALSE(modified);
 }
@@ -208,14 +211,14 @@ TEST_F(PeakSetModelBendError, SetPeakRangeStoresRangeAndLinesThenFails)
     model.SwitchIntegralCurves(true);
     modified = false;
     Peak(1).Value = 2.5;
-    const auto integralBefore = model.Params().IntegralSeries;
+    const auto integralBefore = model.IntegralSeries();
     test::ExpectMathError([&] { model.SetPeakRange(1, 20, -3); }, InvalidOpText);
     EXPECT_EQ(Peak(1).StartIdx, 0);
     EXPECT_EQ(Peak(1).EndIdx, 14);
     EXPECT_EQ(Peak(1).A1, 1.0);
     EXPECT_EQ(Peak(1).B1, 1.0);
     EXPECT_EQ(Peak(1).Value, 2.5);
-    EXPECT_EQ(model.Params().IntegralSeries, integralBefore);
+    EXPECT_EQ(model.IntegralSeries(), integralBefore);
     EXPECT_FALSE(modified);
 }
 
@@ -322,7 +325,7 @@ TEST_F(PeakSetModelTest, IntegralCurvesFollowEveryPeakOnItsOwnPage)
     EXPECT_FALSE(model.SwitchIntegralCurves(true).Failed());
     EXPECT_TRUE(model.IntegralShown());
     EXPECT_GT(model.IntegralRevision(), revision);
-    ASSERT_EQ(model.Params().IntegralSeries.size(), 3u);
+    ASSERT_EQ(model.IntegralSeries().size(), 3u);
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{1, 3}, {2, 8}, {3, 11}}, 0}));
     EXPECT_EQ(Integral(1), (TIntegralCurve{{{10, 1}, {20, 3}, {30, 6}}, 1}));
     EXPECT_EQ(Integral(2), (TIntegralCurve{{}, std::nullopt}));
@@ -355,7 +358,7 @@ TEST_F(PeakSetModelTest, SwitchingOffDetachesCurvesOfPeaksThatAreGone)
     model.SwitchIntegralCurves(true);
     model.Peaks().clear();
     model.SwitchIntegralCurves(false);
-    ASSERT_EQ(model.Params().IntegralSeries.size(), 1u);
+    ASSERT_EQ(model.IntegralSeries().size(), 1u);
     EXPECT_FALSE(Integral(0)->ChartPage.has_value());
 }
 
@@ -363,7 +366,7 @@ TEST_F(PeakSetModelTest, HidingMakesNoCurves)
 {
     model.AddPeak("p", 0, 1, 0);
     model.SetPeakRange(0, 0, 1);
-    EXPECT_TRUE(model.Params().IntegralSeries.empty());
+    EXPECT_TRUE(model.IntegralSeries().empty());
 }
 
 TEST_F(PeakSetModelTest, SurplusIntegralCurvesAreDroppedAtTheNextShowing)
@@ -372,9 +375,9 @@ TEST_F(PeakSetModelTest, SurplusIntegralCurvesAreDroppedAtTheNextShowing)
         model.AddPeak(QString::number(i), 0, i, 0);
     model.SwitchIntegralCurves(true);
     model.Peaks().erase(model.Peaks().begin(), model.Peaks().begin() + 2);
-    EXPECT_EQ(model.Params().IntegralSeries.size(), 3u);
+    EXPECT_EQ(model.IntegralSeries().size(), 3u);
     model.SetPeakRange(0, 0, 2);
-    ASSERT_EQ(model.Params().IntegralSeries.size(), 1u);
+    ASSERT_EQ(model.IntegralSeries().size(), 1u);
     EXPECT_EQ(Integral(0), (TIntegralCurve{{{0, 1}, {1, 4}, {2, 9}}, 0}));
 }
 
@@ -400,7 +403,7 @@ TEST_F(PeakSetModelTest, SwitchWithoutPeaksChangesNothingElse)
 {
     const TRecalcReport report = model.SwitchIntegralCurves(true);
     EXPECT_FALSE(report.Failed());
-    EXPECT_TRUE(model.Params().IntegralSeries.empty());
+    EXPECT_TRUE(model.IntegralSeries().empty());
     EXPECT_FALSE(modified);
 }
 
@@ -409,13 +412,13 @@ TEST_F(PeakSetModelTest, AFailingIntegralKeepsTheOldCurvesAndIsReported)
     const double big = std::numeric_limits<double>::max();
     model.AddPeak("p", 0, 1, 0);
     model.SwitchIntegralCurves(true);
-    const auto before = model.Params().IntegralSeries;
+    const auto before = model.IntegralSeries();
     pages[0] = UnitSpaced({big, big});
     Peak(0).CalcType = 5;  // the value itself needs no sum
     const TRecalcReport report = model.RecalculatePeaks();
     EXPECT_TRUE(report.Failed());
     EXPECT_EQ(report.Message, OverflowText);
-    EXPECT_EQ(model.Params().IntegralSeries, before);
+    EXPECT_EQ(model.IntegralSeries(), before);
 }
 
 }
