@@ -85,6 +85,7 @@ class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TServicePagesView;
+class TTitrationParamsView;
 class TStatusPanels;
 class TStringGrid;
 // Chart view tools, help and About.
@@ -305,18 +306,8 @@ public:
     void Button13Click();
     void Button14Click();
 
-    // Result and header frames: the page "Нолдирон" and the live record's parameters
-    // (form1_titration_params.cpp).
-    void CreateTitrationParamsPage();
+    // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
-    QLabel *StaticText34 = nullptr, *StaticText35 = nullptr, *StaticText47 = nullptr,
-           *StaticText48 = nullptr, *StaticText52 = nullptr, *StaticText53 = nullptr,
-           *StaticText54 = nullptr, *StaticText55 = nullptr, *StaticText56 = nullptr,
-           *StaticText66 = nullptr, *StaticText68 = nullptr, *StaticText70 = nullptr;
-    QLabel *StaticText57 = nullptr, *StaticText58 = nullptr, *StaticText59 = nullptr,
-           *StaticText60 = nullptr, *StaticText61 = nullptr, *StaticText62 = nullptr,
-           *StaticText63 = nullptr, *StaticText64 = nullptr, *StaticText65 = nullptr,
-           *StaticText67 = nullptr, *StaticText69 = nullptr, *StaticText71 = nullptr;
 
     // Reports (form1_reports.cpp): the report forms Form2 to Form8, created at start, and the
     // photometer page's "Печать калибровки".
@@ -491,6 +482,7 @@ private:
     std::unique_ptr<service::TClockService> InstrumentClock;
     std::unique_ptr<service::TNotebookService> Notebook;
     TServicePagesView* ServicePages = nullptr;
+    TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"
     void ShowNotebookFields();
 
     // Connection.

@@ -4,6 +4,7 @@
 
 #include "link/instrument_link.h"
 #include "mainwindow/service_pages_view.h"
+#include "mainwindow/titration_params_view.h"
 #include "service/calibration_service.h"
 #include "service/clock_service.h"
 #include "service/instrument_commands.h"
@@ -47,8 +48,13 @@ void TForm1::CreateServicePages()
                                           .corrosionBox = CorrosBox,
                                           .testPanel = Panel1},
                                          this, this);
-    CreateTitrationParamsPage();
+    TitrationParams = new TTitrationParamsView(Pages[12], this);
     CreateResultsPage();
+}
+
+void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
+{
+    TitrationParams->Show(texts);
 }
 
 void TForm1::ConnectServiceButtons()

@@ -1,6 +1,7 @@
 // Measurement frames on the real window: pages, captions, fields, status bar and caption, the
 // corrosion controls, the row store of the coulometer and the end-of-run values in the record file.
 #include "form1_fixture.h"
+#include "named_child.h"
 #include "sim_rx_frame.h"
 
 #include "common/day_count.h"
@@ -291,8 +292,8 @@ TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPage
     EXPECT_EQ(table.Cell(3, 4), "1.3") << "the first soil row";
     EXPECT_EQ(table.Row(8), QStringList({"8", "1", "Вода", "100", "101", "102"}));
     EXPECT_EQ(table.Row(9).mid(1), QStringList({"2", "Моча", "200", "201", "202"}));
-    EXPECT_EQ(window.StaticText57->text(), "8.200");
-    EXPECT_EQ(window.StaticText63->text(), "Cl");
+    EXPECT_EQ(Named<QLabel>(window, QStringLiteral("StaticText57")).text(), "8.200");
+    EXPECT_EQ(Named<QLabel>(window, QStringLiteral("StaticText63")).text(), "Cl");
     EXPECT_EQ(window.StatusText, QString::fromLatin1(lmvsim::ResultsRunStatus));
     const model::TBaseRecord record = Stored();
     EXPECT_EQ(record.Title, QString::fromLatin1(lmvsim::ResultsRunTitle));

@@ -1,6 +1,7 @@
 // The instrument's result rows, start and stop on the real window: the store action with its
 // enabled state and stamps, the record action with its lamp and the titration device's question.
 #include "form1_fixture.h"
+#include "named_child.h"
 
 #include "common/cp1251_codec.h"
 #include "instrument_frames.h"
@@ -125,13 +126,13 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     params.nm = 2;
     Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
 
-    EXPECT_EQ(Form().StaticText57->text(), "7.250");
-    EXPECT_EQ(Form().StaticText64->text(), "3");
-    EXPECT_EQ(Form().StaticText67->text(), "0");
-    EXPECT_TRUE(Form().StaticText54->isHidden());
-    EXPECT_TRUE(Form().StaticText63->isHidden());
-    EXPECT_EQ(Form().StaticText34->text(), "ktt");
-    EXPECT_EQ(Form().StaticText68->text(), "source data");
+    EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText57")).text(), "7.250");
+    EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText64")).text(), "3");
+    EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText67")).text(), "0");
+    EXPECT_TRUE(Named<QLabel>(Form(), QStringLiteral("StaticText54")).isHidden());
+    EXPECT_TRUE(Named<QLabel>(Form(), QStringLiteral("StaticText63")).isHidden());
+    EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText34")).text(), "ktt");
+    EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText68")).text(), "source data");
     EXPECT_EQ(store.LiveRecord.Params.size(), 9u);
     ASSERT_EQ(props.PropGrid->rowCount(), 9);
     EXPECT_EQ(props.PropGrid->item(2, 0)->text(), "Точка эквивалентности");
@@ -139,7 +140,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
 
     params.tipLevel = 3;
     Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
-    EXPECT_FALSE(Form().StaticText54->isHidden());
+    EXPECT_FALSE(Named<QLabel>(Form(), QStringLiteral("StaticText54")).isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
 }
 

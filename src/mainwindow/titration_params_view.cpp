@@ -1,6 +1,5 @@
-// The page "Нолдирон": the titration device's method parameters, one fixed label and one framed
-// value box per field, filled by the instrument's parameter frames.
-#include "mainwindow/form1.h"
+// The page "Нолдирон", filled by the instrument's parameter frames.
+#include "mainwindow/titration_params_view.h"
 
 #include "mainwindow/measurement/titration_params.h"
 
@@ -32,9 +31,8 @@ QLabel* NewValueBox(int number, QWidget* parent)
 
 }
 
-void TForm1::CreateTitrationParamsPage()
+TTitrationParamsView::TTitrationParamsView(QWidget* page, QObject* parent) : QObject(parent)
 {
-    QWidget* page = Pages[12];
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(2, 2, 2, 2);
     auto* group = new QGroupBox(QStringLiteral("Параметры измерения"), page);
@@ -43,35 +41,30 @@ void TForm1::CreateTitrationParamsPage()
         int label;
         const char* caption;
         int box;
-        QLabel** labelField;
         QLabel** boxField;
     } rows[] = {
-        {34, "ktt", 57, &StaticText34, &StaticText57},
-        {35, "zona", 58, &StaticText35, &StaticText58},
-        {47, "end", 59, &StaticText47, &StaticText59},
-        {48, "speed_1", 60, &StaticText48, &StaticText60},
-        {52, "speed_2", 61, &StaticText52, &StaticText61},
-        {53, "plotnost", 62, &StaticText53, &StaticText62},
-        {54, "ion", 63, &StaticText54, &StaticText63},
-        {55, "n_m", 64, &StaticText55, &StaticText64},
-        {56, "mode_titr", 65, &StaticText56, &StaticText65},
-        {66, "tip_level", 67, &StaticText66, &StaticText67},
-        {68, "source data", 69, &StaticText68, &StaticText69},
-        {70, "timer", 71, &StaticText70, &StaticText71},
+        {34, "ktt", 57, &StaticText57},         {35, "zona", 58, &StaticText58},
+        {47, "end", 59, &StaticText59},         {48, "speed_1", 60, &StaticText60},
+        {52, "speed_2", 61, &StaticText61},     {53, "plotnost", 62, &StaticText62},
+        {54, "ion", 63, &StaticText63},         {55, "n_m", 64, &StaticText64},
+        {56, "mode_titr", 65, &StaticText65},   {66, "tip_level", 67, &StaticText67},
+        {68, "source data", 69, &StaticText69}, {70, "timer", 71, &StaticText71},
     };
     int row = 0;
     for (const auto& field : rows) {
-        *field.labelField = NewParamLabel(field.label, field.caption, group);
+        QLabel* label = NewParamLabel(field.label, field.caption, group);
         *field.boxField = NewValueBox(field.box, group);
-        grid->addWidget(*field.labelField, row, 0);
+        grid->addWidget(label, row, 0);
         grid->addWidget(*field.boxField, row, 1);
+        if (field.label == 54)
+            StaticText54 = label;
         ++row;
     }
     column->addWidget(group);
     column->addStretch(1);
 }
 
-void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
+void TTitrationParamsView::Show(const TTitrationParamTexts& texts)
 {
     StaticText67->setText(texts.TipLevel);
     StaticText54->setVisible(texts.IonShown);
