@@ -80,12 +80,13 @@ public:
     }
 };
 
-// What a file source reads ahead at most, so that a small file comes in one read and the small
-// chunks of a large one cost no read each.
-constexpr qsizetype ReadBlockSize = qsizetype(128) << 10;
-
-// From this many bytes on, what the block does not hold is read straight to where it belongs.
+// A file up to this size comes in one read.
+constexpr qint64 WholeReadSize = qint64(256) << 10;
+// From this many bytes on, what the block does not hold is read straight to where it belongs;
+// a larger file's block holds as much.
 constexpr qsizetype DirectReadSize = qsizetype(64) << 10;
+// What a larger file's block reads ahead: its chunk heads and small chunks cost no read each.
+constexpr qsizetype ReadAhead = qsizetype(4) << 10;
 
 QByteArray& SpareBlock()
 {
@@ -93,14 +94,16 @@ QByteArray& SpareBlock()
     return spare;
 }
 
-// The record's file, read a block at a time as the chunks come: points and peaks go from the
-// block into their vectors, and no buffer of the whole file is held beside them. It ends where
+// The record's file, read as the chunks come: small ones from a block read ahead, points past
+// the block straight into their vectors, and no buffer of the whole file beside them. It ends where
 // the file ended when it was opened; a read that gives fewer bytes than that throws FileError.
 class TFileSource {
 public:
-    explicit TFileSource(TStoreFile& file) : file_(file), block_(std::exchange(SpareBlock(), {}))
+    explicit TFileSource(TStoreFile& file)
+        : file_(file), block_(std::exchange(SpareBlock(), {})),
+          readAhead_(file_.Left() <= WholeReadSize ? qsizetype(file_.Left()) : ReadAhead)
     {
-        block_.resize(qsizetype(std::min<qint64>(file_.Left(), ReadBlockSize)));
+        block_.resize(std::max(readAhead_, file_.Left() <= WholeReadSize ? 0 : DirectReadSize));
     }
     ~TFileSource() { SpareBlock() = std::move(block_); }
     TFileSource(const TFileSource&) = delete;
@@ -150,7 +153,7 @@ public:
         }
         const qsizetype size = present * entrySize;
         if (size < DirectReadSize && Buffered() < size)
-            Refill();
+            Refill(size);
         const qsizetype inBlock = std::min(present, Buffered() / entrySize);
         const TPackedEntryIterator<T> first(block_.constData() + at_);
         items.reserve(std::size_t(present));
@@ -165,12 +168,14 @@ public:
 private:
     qsizetype Buffered() const { return end_ - at_; }
 
-    // Keeps the bytes not taken yet at the front and reads more after them.
-    void Refill()
+    // Keeps the bytes not taken yet at the front and reads after them what makes up `needed`
+    // bytes, or more up to the read-ahead; `needed` is at most the block's size.
+    void Refill(qsizetype needed)
     {
         const qsizetype kept = Buffered();
         std::memmove(block_.data(), block_.constData() + at_, std::size_t(kept));
-        const qsizetype more = qsizetype(std::min<qint64>(block_.size() - kept, file_.Left()));
+        const qsizetype more = qsizetype(std::min<qint64>(
+            {std::max(needed - kept, readAhead_), block_.size() - kept, file_.Left()}));
         file_.Read(block_.data() + kept, more);
         at_ = 0;
         end_ = kept + more;
@@ -185,7 +190,7 @@ private:
                 return;
             }
             if (Buffered() == 0)
-                Refill();
+                Refill(count);
             const qsizetype part = std::min(count, Buffered());
             std::memcpy(to, block_.constData() + at_, std::size_t(part));
             at_ += part;
@@ -196,6 +201,7 @@ private:
 
     TStoreFile& file_;
     QByteArray block_;
+    qsizetype readAhead_;
     qsizetype at_ = 0;
     qsizetype end_ = 0;
 };

@@ -481,7 +481,7 @@ TEST_F(RecordFileOnDisk, LargeFilesReadLikeTheirBytesWhereverTheyAreCut)
     AppendInt32(whole, oldPeaks);
     for (int i = 0; i < oldPeaks * model::OldestPeakRecSize; ++i)
         whole.append(char(i % 251));
-    const qsizetype piece = qsizetype(128) << 10;
+    const qsizetype piece = qsizetype(64) << 10;
     for (const qsizetype size : {whole.size(), whole.size() - 1, piece - 3, piece + 5,
                                  2 * piece + 7, whole.size() - 1000 * model::OldestPeakRecSize}) {
         const QByteArray bytes = whole.first(size);
