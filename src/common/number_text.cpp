@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/rounded_decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,37 +13,76 @@ namespace lmv::common {
 
 namespace {
 
-QString NonFiniteText(double value)
+void AppendNonFinite(QByteArray& out, double value)
 {
-    const QString text = std::isnan(value) ? QStringLiteral("NAN") : QStringLiteral("INF");
-    return std::signbit(value) ? QLatin1Char('-') + text : text;
+    if (std::signbit(value))
+        out += '-';
+    out += std::isnan(value) ? "NAN" : "INF";
 }
 
-QString ExponentText(const TRoundedDecimal& r)
+// Room for the exponent form: the digits, a point, 'E' and a sign with up to three digits.
+qsizetype ExponentFormSize(const TRoundedDecimal& r) { return qsizetype(r.digits.size()) + 6; }
+
+char* WriteExponentForm(char* to, const TRoundedDecimal& r)
 {
-    QString text(QLatin1Char(r.digits.front()));
-    if (r.digits.size() > 1)
-        text +=
-            QLatin1Char('.') + QLatin1String(r.digits.data() + 1, qsizetype(r.digits.size() - 1));
-    return text + QLatin1Char('E') + QString::number(r.exponent);
+    *to++ = r.digits.front();
+    if (r.digits.size() > 1) {
+        *to++ = '.';
+        to = std::copy(r.digits.begin() + 1, r.digits.end(), to);
+    }
+    *to++ = 'E';
+    return std::to_chars(to, to + 4, r.exponent).ptr;
 }
 
-QString PlainText(const TRoundedDecimal& r, int decimals)
+qsizetype PlainFormSize(const TRoundedDecimal& r, int decimals)
 {
-    QString text;
-    for (int power = std::max(r.exponent, 0); power >= 0; --power)
-        text += QLatin1Char(r.DigitAt(power));
-    if (decimals > 0)
-        text += QLatin1Char('.');
-    for (int power = -1; power >= -decimals; --power)
-        text += QLatin1Char(r.DigitAt(power));
-    return text;
+    return qsizetype(std::max(r.exponent, 0)) + 2 + decimals;
+}
+
+// The digits for 10^exponent down to 10^0, then `decimals` more after a point.
+char* WritePlainForm(char* to, const TRoundedDecimal& r, int decimals)
+{
+    const int size = int(r.digits.size());
+    const char* digits = r.digits.data();
+    if (r.exponent < 0) {
+        *to++ = '0';
+    } else {
+        const int shown = std::min(size, r.exponent + 1);
+        to = std::fill_n(std::copy_n(digits, shown, to), r.exponent + 1 - shown, '0');
+    }
+    if (decimals == 0)
+        return to;
+    *to++ = '.';
+    const int first = r.exponent + 1;  // the index of the digit for 10^-1
+    const int zerosBefore = std::clamp(-first, 0, decimals);
+    to = std::fill_n(to, zerosBefore, '0');
+    const int from = std::max(first, 0);
+    const int shown = std::clamp(size - from, 0, decimals - zerosBefore);
+    to = std::copy_n(digits + from, shown, to);
+    return std::fill_n(to, decimals - zerosBefore - shown, '0');
 }
 
 // A value whose text shows no non-zero digit gets no "-".
-QString WithSign(double value, const TRoundedDecimal& r, const QString& body)
+bool ShowsMinus(double value, const TRoundedDecimal& r) { return value < 0 && !r.IsZero(); }
+
+// Appends what `write` puts into room for at most `size` bytes, in one step.
+template <class TWrite> void AppendWritten(QByteArray& out, qsizetype size, TWrite write)
 {
-    return value < 0 && !r.IsZero() ? QLatin1Char('-') + body : body;
+    const qsizetype at = out.size();
+    out.resize(at + size);
+    char* begin = out.data();
+    out.resize(write(begin + at) - begin);
+}
+
+void AppendRounded(QByteArray& out, double value, const TRoundedDecimal& r, bool exponentForm,
+                   int decimals)
+{
+    const qsizetype size = exponentForm ? ExponentFormSize(r) : PlainFormSize(r, decimals);
+    AppendWritten(out, size + 1, [&](char* to) {
+        if (ShowsMinus(value, r))
+            *to++ = '-';
+        return exponentForm ? WriteExponentForm(to, r) : WritePlainForm(to, r, decimals);
+    });
 }
 
 void CheckDigits(int digits)
@@ -155,26 +195,39 @@ QString FixedText(double value, int digits, int decimals)
     CheckDigits(digits);
     if (decimals < 0)
         throw RangeError();
-    if (!std::isfinite(value))
-        return NonFiniteText(value);
+    QByteArray text;
+    if (!std::isfinite(value)) {
+        AppendNonFinite(text, value);
+        return QString::fromLatin1(text);
+    }
     const TRoundedDecimal r = RoundDecimal(value, digits, decimals);
-    if (r.exponent >= digits)
-        return WithSign(value, r, ExponentText(r));
-    return WithSign(value, r, PlainText(r, decimals));
+    AppendRounded(text, value, r, r.exponent >= digits, decimals);
+    return QString::fromLatin1(text);
 }
 
 QString FourDecimalsText(double value) { return FixedText(value, 15, 4); }
 
-QString GeneralText(double value, int minExponent, int digits)
+void AppendGeneralText(QByteArray& out, double value, int minExponent, int digits)
 {
     CheckDigits(digits);
-    if (!std::isfinite(value))
-        return NonFiniteText(value);
+    if (!std::isfinite(value)) {
+        AppendNonFinite(out, value);
+        return;
+    }
     const TRoundedDecimal r = RoundDecimal(value, digits);
-    if (r.IsZero())
-        return QStringLiteral("0");
+    if (r.IsZero()) {
+        out += '0';
+        return;
+    }
     const bool exponentForm = r.exponent < minExponent || r.exponent >= digits;
-    return WithSign(value, r, exponentForm ? ExponentText(r) : PlainText(r, r.FractionDigits()));
+    AppendRounded(out, value, r, exponentForm, r.FractionDigits());
+}
+
+QString GeneralText(double value, int minExponent, int digits)
+{
+    QByteArray text;
+    AppendGeneralText(text, value, minExponent, digits);
+    return QString::fromLatin1(text);
 }
 
 QString CommasToPoints(QString text) { return text.replace(QLatin1Char(','), QLatin1Char('.')); }

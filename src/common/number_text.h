@@ -1,5 +1,6 @@
 #pragma once
 // Number texts with '.' as the decimal separator, whatever the system locale says.
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -27,6 +28,8 @@ constexpr int ServiceTextMinExponent = -4;
 // dropped; exponent form ("1.5E-7", "1E20") when the decimal exponent is below `minExponent`
 // or `digits` and above. Non-finite values as in FixedText; `digits` below 1 raises RangeError.
 QString GeneralText(double value, int minExponent, int digits = 15);
+// The same text appended to `out`, for writers of many numbers.
+void AppendGeneralText(QByteArray& out, double value, int minExponent, int digits = 15);
 
 // A copy with every ',' replaced by '.'.
 QString CommasToPoints(QString text);

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <string_view>
 
 namespace lmv::common {
@@ -21,23 +23,67 @@ struct Expansion {
     int exponent = 0;
 };
 
-Expansion Expand(double value, int significantDigits)
+// "d.ddd...e+xx" as digits and exponent.
+Expansion Parse(std::string_view text)
 {
-    char buffer[ExactDigits + 16];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(buffer, written.ptr - buffer);  // "d.ddd...e+xx"
     const auto e = text.find('e');
     Expansion x;
-    x.digits.reserve(e);
-    for (const char c : text.substr(0, e))
-        if (c != '.')
-            x.digits += c;
+    x.digits.assign(1, text.front());
+    if (e > 1)
+        x.digits.append(text.substr(2, e - 2));
     const char* exponentBegin = text.data() + e + 1;
     if (*exponentBegin == '+')
         ++exponentBegin;
     std::from_chars(exponentBegin, text.data() + text.size(), x.exponent);
     return x;
+}
+
+Expansion Expand(double value, int significantDigits)
+{
+    char buffer[ExactDigits + 16];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, significantDigits - 1);
+    return Parse(std::string_view(buffer, written.ptr - buffer));
+}
+
+// Up to 15 significant digits a normal double's half unit in the last place is below half a unit
+// of the last digit, so a value whose shortest form fits rounds to that form. Past it, the
+// standard conversion's correctly rounded digits differ from ours only on exact ties.
+constexpr int MaxShortcutDigits = 15;
+
+// The shortest digits that read back as the value, and its decimal exponent.
+class TShortestDigits {
+public:
+    explicit TShortestDigits(double value)
+    {
+        const char* end =
+            std::to_chars(buffer_, buffer_ + sizeof buffer_, value, std::chars_format::scientific)
+                .ptr;
+        const std::string_view text(buffer_, end - buffer_);  // "d.ddde-xx"
+        const auto e = text.find('e');
+        const char* exponent = text.data() + e + 1;
+        std::from_chars(*exponent == '+' ? exponent + 1 : exponent, end, exponent_);
+        size_ = e > 1 ? e - 1 : 1;
+        std::memmove(buffer_ + 1, buffer_ + 2, size_ - 1);  // the point out
+    }
+
+    std::string_view Digits() const { return {buffer_, size_}; }
+    int Exponent() const { return exponent_; }
+    // The digit at this index, 0 past the last.
+    int DigitAt(int index) const { return std::size_t(index) < size_ ? buffer_[index] - '0' : 0; }
+
+private:
+    char buffer_[32];
+    std::size_t size_ = 0;
+    int exponent_ = 0;
+};
+
+// The shortest form lies within half a unit in the last place of the value, below 0.12 of a unit
+// of the 15th digit: when its next two digits are far enough from 50 it rounds as the value does.
+bool RoundsAsTheValue(const TShortestDigits& shortest, int kept)
+{
+    const int next = shortest.DigitAt(kept) * 10 + shortest.DigitAt(kept + 1);
+    return next <= 37 || next >= 62;
 }
 
 long long KeptDigits(const Expansion& x, int significantDigits, int maxDecimals)
@@ -53,15 +99,15 @@ bool LooksLikeHalf(const Expansion& x, long long kept)
                        [](char c) { return c == '0'; });
 }
 
-TRoundedDecimal Round(const Expansion& x, long long kept)
+TRoundedDecimal Round(std::string_view digits, int exponent, long long kept)
 {
     TRoundedDecimal r;
     if (kept < 0)
         return r;
     const auto keptSize = static_cast<std::size_t>(kept);
-    r.digits = x.digits.substr(0, keptSize);
-    r.exponent = x.exponent;
-    if (keptSize < x.digits.size() && x.digits[keptSize] >= '5') {
+    r.digits = digits.substr(0, keptSize);
+    r.exponent = exponent;
+    if (keptSize < digits.size() && digits[keptSize] >= '5') {
         auto pos = r.digits.find_last_not_of('9');
         if (pos == std::string::npos) {
             r.digits.assign(1, '1');
@@ -75,6 +121,11 @@ TRoundedDecimal Round(const Expansion& x, long long kept)
     if (r.digits.empty())
         r.exponent = 0;
     return r;
+}
+
+TRoundedDecimal Round(const Expansion& x, long long kept)
+{
+    return Round(x.digits, x.exponent, kept);
 }
 
 }
@@ -106,7 +157,20 @@ TRoundedDecimal RoundDecimal(double value, int significantDigits, int maxDecimal
 
 TRoundedDecimal RoundDecimal(double value, int significantDigits)
 {
-    return RoundDecimal(value, significantDigits, INT_MAX);
+    value = std::fabs(value);
+    if (significantDigits > MaxShortcutDigits || value < std::numeric_limits<double>::min())
+        return RoundDecimal(value, significantDigits, INT_MAX);
+    const TShortestDigits shortest(value);
+    const int size = int(shortest.Digits().size());
+    if (size <= significantDigits)
+        return Round(shortest.Digits(), shortest.Exponent(), size);
+    // Only a value that is exactly significantDigits + 1 digits ending in 5 is a tie, and then
+    // those digits are its shortest form.
+    if (size == significantDigits + 1 && shortest.Digits().back() == '5')
+        return RoundDecimal(value, significantDigits, INT_MAX);
+    if (RoundsAsTheValue(shortest, significantDigits))
+        return Round(shortest.Digits(), shortest.Exponent(), significantDigits);
+    return Round(Expand(value, significantDigits), significantDigits);
 }
 
 }

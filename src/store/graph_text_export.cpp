@@ -7,28 +7,28 @@ namespace lmv::store {
 
 namespace {
 
-QString NumberText(double value)
+void AppendNumber(QByteArray& bytes, double value)
 {
-    return common::GeneralText(value, common::GraphTextMinExponent);
+    common::AppendGeneralText(bytes, value, common::GraphTextMinExponent);
 }
 
-QString LineOf(const model::TPoint& point, TGraphTextForm form)
-{
-    if (form == TGraphTextForm::Commas)
-        return common::CommasToPoints(NumberText(point.X)) + u',' +
-            common::CommasToPoints(NumberText(point.Y)) + u',';
-    return NumberText(point.X) + QStringLiteral("\t ") + NumberText(point.Y);
-}
+// A short line, for a first guess of the size that spares most of the regrowing.
+constexpr qsizetype TypicalLineSize = 24;
 
 }
 
 QByteArray GraphTextBytes(std::span<const model::TPoint> points, TGraphTextForm form)
 {
+    const bool commas = form == TGraphTextForm::Commas;
+    const char* between = commas ? "," : "\t ";
+    const char* lineEnd = commas ? ",\r\n" : "\r\n";
     QByteArray bytes;
+    bytes.reserve(qsizetype(points.size()) * TypicalLineSize);
     for (const model::TPoint& point : points) {
-        // Number texts are plain ASCII.
-        bytes += LineOf(point, form).toLatin1();
-        bytes += "\r\n";
+        AppendNumber(bytes, point.X);
+        bytes += between;
+        AppendNumber(bytes, point.Y);
+        bytes += lineEnd;
     }
     return bytes;
 }

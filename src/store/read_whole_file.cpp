@@ -29,10 +29,11 @@ TStoreFile::~TStoreFile() = default;
 
 std::optional<TStoreFile> TStoreFile::Open(const QString& path, QByteArrayView format)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
     // A pipe would block the open and a device would never end: only regular files are read.
+    // Asked in this order, a regular file costs one look at the disk.
+    const QFileInfo info(path);
+    if (!info.isFile() && !info.exists())
+        return std::nullopt;
     if (!info.isFile())
         throw FileError(
             QStringLiteral("Не удалось открыть файл \"%1\": это не обычный файл").arg(path));
@@ -40,7 +41,8 @@ std::optional<TStoreFile> TStoreFile::Open(const QString& path, QByteArrayView f
     opened.path_ = path;
     opened.file_ = std::make_unique<QFile>(path);
     QFile& file = *opened.file_;
-    if (!file.open(QIODevice::ReadOnly))
+    // Its readers take the rest in large pieces: Qt's own buffer would only add a copy.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw FileError(
             QStringLiteral("Не удалось открыть файл \"%1\": %2").arg(path, file.errorString()));
     opened.size_ = file.size();

@@ -80,14 +80,36 @@ public:
     }
 };
 
-// The record's file, read piece by piece as the chunks come: points and peaks go straight from
-// the file into their vectors, and no buffer of the whole file is held beside them. It ends where
+// A file up to this size comes in one read.
+constexpr qint64 WholeReadSize = qint64(256) << 10;
+// From this many bytes on, what the block does not hold is read straight to where it belongs;
+// a larger file's block holds as much.
+constexpr qsizetype DirectReadSize = qsizetype(64) << 10;
+// What a larger file's block reads ahead: its chunk heads and small chunks cost no read each.
+constexpr qsizetype ReadAhead = qsizetype(4) << 10;
+
+QByteArray& SpareBlock()
+{
+    thread_local QByteArray spare;
+    return spare;
+}
+
+// The record's file, read as the chunks come: small ones from a block read ahead, points past
+// the block straight into their vectors, and no buffer of the whole file beside them. It ends where
 // the file ended when it was opened; a read that gives fewer bytes than that throws FileError.
 class TFileSource {
 public:
-    explicit TFileSource(TStoreFile& file) : file_(file) {}
+    explicit TFileSource(TStoreFile& file)
+        : file_(file), block_(std::exchange(SpareBlock(), {})),
+          readAhead_(file_.Left() <= WholeReadSize ? qsizetype(file_.Left()) : ReadAhead)
+    {
+        block_.resize(std::max(readAhead_, file_.Left() <= WholeReadSize ? 0 : DirectReadSize));
+    }
+    ~TFileSource() { SpareBlock() = std::move(block_); }
+    TFileSource(const TFileSource&) = delete;
+    TFileSource& operator=(const TFileSource&) = delete;
 
-    qsizetype Left() const { return qsizetype(file_.Left()); }
+    qsizetype Left() const { return qsizetype(file_.Left()) + Buffered(); }
     bool AtEnd() const { return Left() <= 0; }
 
     template <typename T> std::optional<T> Read()
@@ -95,7 +117,7 @@ public:
         if (Left() < qsizetype(sizeof(T)))
             return std::nullopt;
         T value;
-        file_.Read(reinterpret_cast<char*>(&value), sizeof(T));
+        Copy(reinterpret_cast<char*>(&value), sizeof(T));
         return value;
     }
 
@@ -103,7 +125,7 @@ public:
     QByteArray Take(qsizetype count)
     {
         QByteArray bytes(std::clamp<qsizetype>(count, 0, Left()), Qt::Uninitialized);
-        file_.Read(bytes.data(), bytes.size());
+        Copy(bytes.data(), bytes.size());
         return bytes;
     }
 
@@ -111,34 +133,77 @@ public:
     {
         if (length < 0 || length > Left())
             return false;
-        file_.Skip(length);
+        const qsizetype buffered = std::min(length, Buffered());
+        at_ += buffered;
+        file_.Skip(length - buffered);
         return true;
     }
 
+    // `present` entries of `entrySize` bytes each, all there; an older peak layout fills the front
+    // of a zeroed record. Entries in the block are copied from it, the rest read into the vector.
     template <typename T>
     void TakeEntries(std::vector<T>& items, qsizetype present, qsizetype entrySize)
     {
-        if (entrySize == qsizetype(sizeof(T))) {
-            items.clear();
+        items.clear();
+        if (entrySize != qsizetype(sizeof(T))) {
             items.resize(std::size_t(present));
-            file_.Read(reinterpret_cast<char*>(items.data()), present * entrySize);
+            for (T& item : items)
+                Copy(reinterpret_cast<char*>(&item), entrySize);
             return;
         }
-        items.assign(present, T{});
-        constexpr qsizetype blockEntries = 4096;
-        QByteArray block;
-        for (qsizetype done = 0; done < present; done += blockEntries) {
-            const qsizetype entries = std::min(blockEntries, present - done);
-            block.resize(entries * entrySize);
-            file_.Read(block.data(), block.size());
-            for (qsizetype i = 0; i < entries; ++i)
-                std::memcpy(&items[std::size_t(done + i)], block.constData() + i * entrySize,
-                            entrySize);
-        }
+        const qsizetype size = present * entrySize;
+        if (size < DirectReadSize && Buffered() < size)
+            Refill(size);
+        const qsizetype inBlock = std::min(present, Buffered() / entrySize);
+        const TPackedEntryIterator<T> first(block_.constData() + at_);
+        items.reserve(std::size_t(present));
+        items.assign(first, first + inBlock);
+        at_ += inBlock * entrySize;
+        if (inBlock == present)
+            return;
+        items.resize(std::size_t(present));
+        Copy(reinterpret_cast<char*>(items.data() + inBlock), (present - inBlock) * entrySize);
     }
 
 private:
+    qsizetype Buffered() const { return end_ - at_; }
+
+    // Keeps the bytes not taken yet at the front and reads after them what makes up `needed`
+    // bytes, or more up to the read-ahead; `needed` is at most the block's size.
+    void Refill(qsizetype needed)
+    {
+        const qsizetype kept = Buffered();
+        std::memmove(block_.data(), block_.constData() + at_, std::size_t(kept));
+        const qsizetype more = qsizetype(std::min<qint64>(
+            {std::max(needed - kept, readAhead_), block_.size() - kept, file_.Left()}));
+        file_.Read(block_.data() + kept, more);
+        at_ = 0;
+        end_ = kept + more;
+    }
+
+    // What the block holds, then straight from the file when more than a block is left.
+    void Copy(char* to, qsizetype count)
+    {
+        while (count > 0) {
+            if (Buffered() == 0 && count >= DirectReadSize) {
+                file_.Read(to, count);
+                return;
+            }
+            if (Buffered() == 0)
+                Refill(count);
+            const qsizetype part = std::min(count, Buffered());
+            std::memcpy(to, block_.constData() + at_, std::size_t(part));
+            at_ += part;
+            to += part;
+            count -= part;
+        }
+    }
+
     TStoreFile& file_;
+    QByteArray block_;
+    qsizetype readAhead_;
+    qsizetype at_ = 0;
+    qsizetype end_ = 0;
 };
 
 QByteArray Owned(QByteArrayView bytes) { return bytes.toByteArray(); }

@@ -88,6 +88,23 @@ TEST(RoundingOracle, SignificantDigitsMatchCorrectRounding)
     }
 }
 
+// Halves just past the 15th digit, where the standard conversion would round to even.
+TEST(RoundingOracle, HalvesPastTheFifteenthDigitGoAwayFromZero)
+{
+    std::mt19937_64 random(20180326);
+    std::uniform_int_distribution<long long> integers(100'000'000'000'000, 999'999'999'999'998);
+    for (int i = 0; i < 10'000; ++i) {
+        const long long k = integers(random);
+        const std::string up = std::to_string(k + 1);
+        ASSERT_EQ(GeneralText(double(k) + 0.5, GraphTextMinExponent).toStdString(), up) << k;
+        ASSERT_EQ(GeneralText(-double(k) - 0.5, GraphTextMinExponent).toStdString(), "-" + up);
+        const long long tenth = k / 10;
+        ASSERT_EQ(GeneralText(double(tenth) + 0.25, GraphTextMinExponent).toStdString(),
+                  std::to_string(tenth) + ".3")
+            << tenth;
+    }
+}
+
 TEST(RoundingOracle, FixedDecimalsMatchCorrectRounding)
 {
     RandomDoubles random;

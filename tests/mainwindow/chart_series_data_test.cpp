@@ -2,6 +2,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
@@ -100,6 +101,43 @@ TEST(SeriesBulkTest, UnsortedBulkReplaceOfManyPointsMatchesPointByPoint)
     for (const TPoint& p : points)
         single.AddXY(p.X, p.Y);
     EXPECT_EQ(PointsOf(bulk), PointsOf(single));
+}
+
+// Y numbers the points, so that a change in the order of equal X shows.
+TEST(SeriesBulkTest, BulkReplaceOfManyPointsKeepsTheOrderOfEqualXWhateverTheX)
+{
+    constexpr double tiny = std::numeric_limits<double>::denorm_min();
+    struct Case {
+        const char* name;
+        double (*x)(int i);
+    };
+    const Case cases[] = {
+        {"few values", [](int i) { return double((i * 7919) % 13); }},
+        {"both signs and both zeros",
+         [](int i) {
+             return i % 3 == 0 ? (i % 2 ? -0.0 : 0.0) : ((i * 7919) % 2001 - 1000) * 0.25;
+         }},
+        {"infinities, tiny and huge",
+         [](int i) {
+             const double xs[] = {Inf, -Inf, tiny, -tiny, 1e300, -1e300, 1, -0.0};
+             return xs[(i * 7919) % 8];
+         }},
+        {"descending", [](int i) { return -double(i / 2); }},
+    };
+    for (const Case& c : cases) {
+        std::vector<TPoint> points;
+        for (int i = 0; i < 10000; ++i)
+            points.push_back({c.x(i), double(i)});
+        std::vector<TPoint> sorted = points;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const TPoint& a, const TPoint& b) { return a.X < b.X; });
+        TLineSeries line(QStringLiteral("line"), Qt::red, nullptr);
+        TBarSeries bars(QStringLiteral("bars"), Qt::red, 1.0, nullptr);
+        for (TChartSeries* series : std::initializer_list<TChartSeries*>{&line, &bars}) {
+            series->Assign(points);
+            EXPECT_EQ(PointsOf(*series), sorted) << c.name;
+        }
+    }
 }
 
 struct NearestCase {

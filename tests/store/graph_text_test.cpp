@@ -62,6 +62,41 @@ TEST(GraphTextExport, GeneralFormWithFifteenDigitsAndTheExponentRule)
             << c.text;
 }
 
+TEST(GraphTextExport, EdgeNumbersInBothForms)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {-0.0, "0"},
+        {-42, "-42"},
+        {100000000000000, "100000000000000"},
+        {9007199254740992.0, "9.00719925474099E15"},
+        {0.1 + 0.2, "0.3"},
+        {100000000000000.5, "100000000000001"},
+        {-100000000000002.5, "-100000000000003"},
+        {12345678901234.25, "12345678901234.3"},
+        {1.0 / 3.0 * 1e-7, "3.33333333333333E-8"},
+        {std::numeric_limits<double>::min(), "2.2250738585072E-308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {-std::numeric_limits<double>::max(), "-1.79769313486232E308"},
+        {-1e300, "-1E300"},
+        {inf, "INF"},
+        {-inf, "-INF"},
+        {std::numeric_limits<double>::quiet_NaN(), "NAN"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<TPoint> points = {{c.value, -c.value}};
+        const QByteArray x = c.text;
+        const QByteArray y = x == "0" ? x : x.startsWith('-') ? x.sliced(1) : "-" + x;
+        EXPECT_EQ(GraphTextBytes(points, TGraphTextForm::TabBlank), x + "\t " + y + "\r\n")
+            << c.text;
+        EXPECT_EQ(GraphTextBytes(points, TGraphTextForm::Commas), x + "," + y + ",\r\n") << c.text;
+    }
+}
+
 TEST(GraphTextExport, WrittenFileHoldsTheBytesAndAFailureThrows)
 {
     QTemporaryDir dir;

@@ -458,6 +458,43 @@ TEST_F(RecordFileOnDisk, ReadingAFileGivesWhatItsBytesGive)
     }
 }
 
+void AppendInt32(QByteArray& bytes, int32_t value)
+{
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+// Files far larger than what is read at a time: chunks and entries that straddle the pieces.
+TEST_F(RecordFileOnDisk, LargeFilesReadLikeTheirBytesWhereverTheyAreCut)
+{
+    model::TBaseRecord rec = FullRecord();
+    int id = 10;
+    for (const int points : {1, 4095, 4096, 4097, 3000, 3000, 3000, 9000, 20000, 3}) {
+        model::TSingleChannel channel{id++, {}};
+        for (int i = 0; i < points; ++i)
+            channel.Points.push_back({double(i), -double(id)});
+        rec.Channels.push_back(std::move(channel));
+    }
+    QByteArray whole = SerializeRecord(rec);
+    constexpr int oldPeaks = 5000;
+    AppendInt32(whole, OldestPeaksTag);
+    AppendInt32(whole, 4 + oldPeaks * model::OldestPeakRecSize);
+    AppendInt32(whole, oldPeaks);
+    for (int i = 0; i < oldPeaks * model::OldestPeakRecSize; ++i)
+        whole.append(char(i % 251));
+    const qsizetype piece = qsizetype(64) << 10;
+    for (const qsizetype size : {whole.size(), whole.size() - 1, piece - 3, piece + 5,
+                                 2 * piece + 7, whole.size() - 1000 * model::OldestPeakRecSize}) {
+        const QByteArray bytes = whole.first(size);
+        QFile file(Path("large"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    file.write(bytes) == bytes.size());
+        file.close();
+        EXPECT_EQ(Outcome([&](model::TBaseRecord& r) { return ReadRecordFile(Path("large"), r); }),
+                  Outcome([&](model::TBaseRecord& r) { return ParseRecord(bytes, r); }))
+            << size;
+    }
+}
+
 // The peak resident size, reset to the present one by writing 5 to clear_refs.
 long ResidentKb(const char* field)
 {

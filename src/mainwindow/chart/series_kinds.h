@@ -3,6 +3,7 @@
 // is inserted at its place), bars (the time marks) and a line that keeps the arrival order.
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/line_decimation.h"
+#include "mainwindow/chart/sort_by_key.h"
 
 #include <QVector>
 #include <algorithm>
@@ -117,8 +118,7 @@ private:
             if (!std::isnan(point.X))
                 data.append(TData(point.X, point.Y));
         }
-        std::stable_sort(data.begin(), data.end(),
-                         [](const TData& a, const TData& b) { return a.key < b.key; });
+        StableSortByKey(data);
         return data;
     }
 };
