@@ -17,9 +17,7 @@
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
-#include "mainwindow/recording/autosave_policy.h"
-#include "mainwindow/recording/run_clock.h"
-#include "mainwindow/recording/run_state.h"
+#include "mainwindow/recording/live_run.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -182,9 +180,11 @@ public:
     void HideCursorReadout();
     void SetStatusText(const QString& text);
 
-    // Recording control and the autosave (form1_recording.cpp). The titration run finished
-    // last, whose end-of-run values still go into its file; '' when none waits.
-    const QString& AwaitingResultsFile() const;
+    // Recording control and the autosave (form1_recording.cpp): whether a run records, and the
+    // titration run finished last, whose end-of-run values still go into its file ('' when
+    // none waits); both read from the run.
+    bool Recording() const { return LiveRun.Recording(); }
+    const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
 
     // Chart view tools, mouse zoom and scroll, cursor readout, help and About
     // (form1_view_tools.cpp, form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor
@@ -337,7 +337,6 @@ public:
 
     // Fields of the form.
     int DeviceType = -1;
-    bool Recording = false;
     bool StopByInstrument = false;
     bool AutosaveBusy = false;
     std::array<TChartAxis*, 9> PageAxes{};
@@ -449,9 +448,6 @@ public:
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
     TPropForm* PropForm = nullptr;
-    // Measurement frames: the window as their router sees it, and the router.
-    TForm1MeasurementView MeasurementView{*this};
-    TMeasurementRouter Measurements{MeasurementView};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -576,13 +572,24 @@ private:
     void PairTwoParameterPoints();
     void AutosaveDone(const QString& fileName, const QString& error);
     void SaveLiveRecordAtClose();
-    TRunState RunState;
-    TRunClock RunClock;
-    TAutosavePolicy Autosave;
     struct TSaveCompletedAtExit {
         store::TRecordStore& store;
         ~TSaveCompletedAtExit();
     } saveCompletedAtExit_{store_};
+
+    // The run and where its live points are drawn (form1_recording.cpp).
+    struct TLivePoints final : TLivePointView {
+        explicit TLivePoints(TForm1& form) : form(form) {}
+        void ShowLivePoint(int channel, double x, double y) override;
+        TForm1& form;
+    } livePoints_{*this};
+    TLiveRun LiveRun{store_, livePoints_};
+
+public:
+    // Measurement frames: the window as their router sees it, and the router, which the link
+    // hands them to.
+    TForm1MeasurementView MeasurementView{*this};
+    TMeasurementRouter Measurements{MeasurementView, LiveRun};
 };
 
 }

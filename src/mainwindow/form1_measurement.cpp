@@ -22,8 +22,6 @@
 namespace lmv::mainwindow {
 
 QDateTime TForm1MeasurementView::Now() const { return QDateTime::currentDateTime(); }
-bool TForm1MeasurementView::Recording() const { return form_.Recording; }
-double TForm1MeasurementView::ElapsedRunTime() const { return form_.ElapsedRunTime(); }
 bool TForm1MeasurementView::UnitsShown() const { return form_.CheckBox4->isChecked(); }
 int TForm1MeasurementView::DeviceType() const { return form_.DeviceType; }
 
@@ -69,29 +67,17 @@ void TForm1MeasurementView::SetCaptionAndTitle(const QString& text)
     form_.SetCaptionAndTitle(text);
 }
 
-void TForm1MeasurementView::AddPoint(int channel, double x, double y)
-{
-    form_.AddPoint(channel, x, y);
-}
-
 // Straight onto the "4+1" page, whichever record is on screen.
 void TForm1MeasurementView::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
 {
     (line == TFourPlusOneLine::First ? form_.Series2 : form_.Series3)->AddXY(x, y);
 }
 
-void TForm1MeasurementView::SetLiveRecordMode(int code) { form_.store_.LiveRecord.Mode = code; }
-
-// The live run's file while it records, afterwards the last titration run's until the next
-// recording starts.
-QString TForm1MeasurementView::EndOfRunFileName() const
-{
-    return form_.Recording ? form_.store_.RecordFileName : form_.AwaitingResultsFile();
-}
+QString TForm1MeasurementView::EndOfRunFileName() const { return form_.LiveRun.EndOfRunFileName(); }
 
 model::TBaseRecord* TForm1MeasurementView::EndOfRunRecord()
 {
-    return EndOfRunFileName().isEmpty() ? nullptr : &form_.store_.LiveRecord;
+    return EndOfRunFileName().isEmpty() ? nullptr : &form_.store_.EditLiveRecord();
 }
 
 void TForm1MeasurementView::ScaleEndOfRunChannelX(int channel, double v)
@@ -103,7 +89,7 @@ void TForm1MeasurementView::ScaleEndOfRunChannelX(int channel, double v)
 void TForm1MeasurementView::SaveEndOfRunRecord()
 {
     const QString fileName = EndOfRunFileName();
-    form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
+    form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord());
     if (form_.store_.SelectedFileName == fileName)
         form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
 }
@@ -130,14 +116,14 @@ void TForm1MeasurementView::ShowTitrationParams(const TTitrationParamTexts& text
     form_.ShowTitrationParams(texts);
 }
 
-model::TBaseRecord& TForm1MeasurementView::LiveRecord() { return form_.store_.LiveRecord; }
+model::TBaseRecord& TForm1MeasurementView::LiveRecord() { return form_.store_.EditLiveRecord(); }
 // The operator may be typing a title or comments into the window: only its grid follows.
 void TForm1MeasurementView::RefreshHeaderParams()
 {
     const QString fileName = HeaderFileName();
     if (form_.PropForm && !fileName.isEmpty() &&
         LiveRecordShown(form_.store_.SelectedFileName, fileName, form_.store_.BrowseDir()))
-        form_.PropForm->ShowParams(form_.store_.LiveRecord.Params);
+        form_.PropForm->ShowParams(form_.store_.LiveRecord().Params);
 }
 
 void TForm1MeasurementView::SetStatusText(const QString& text) { form_.SetStatusText(text); }
@@ -146,13 +132,12 @@ QString TForm1MeasurementView::HeaderFileName() const { return EndOfRunFileName(
 void TForm1MeasurementView::SaveHeader()
 {
     const QString fileName = HeaderFileName();
-    const model::TBaseRecord& record = form_.store_.LiveRecord;
+    const model::TBaseRecord& record = form_.store_.LiveRecord();
     form_.store_.SaveRecordFile(fileName, record);
     if (form_.store_.SelectedFileName == fileName)
         form_.UpdateBaseListTitle(fileName, record.Title);
 }
 
-int TForm1MeasurementView::RunNumber() const { return form_.RunState.Run(); }
 QLocale TForm1MeasurementView::SystemLocale() const { return QLocale::system(); }
 void TForm1MeasurementView::ShowError(const QString& message) { form_.ShowError(message); }
 

@@ -12,8 +12,6 @@ public:
     explicit TForm1MeasurementView(TForm1& form) : form_(form) {}
 
     QDateTime Now() const override;
-    bool Recording() const override;
-    double ElapsedRunTime() const override;
     bool UnitsShown() const override;
     int DeviceType() const override;
     void ChangeDeviceType(int code) override;
@@ -25,9 +23,7 @@ public:
     void SetChartTitle(int chart, const QString& text) override;
     void SetStatusPanel(int panel, const QString& text) override;
     void SetCaptionAndTitle(const QString& text) override;
-    void AddPoint(int channel, double x, double y) override;
     void AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y) override;
-    void SetLiveRecordMode(int code) override;
     model::TBaseRecord* EndOfRunRecord() override;
     void ScaleEndOfRunChannelX(int channel, double v) override;
     void SaveEndOfRunRecord() override;
@@ -40,13 +36,10 @@ public:
     void SetStatusText(const QString& text) override;
     QString HeaderFileName() const override;
     void SaveHeader() override;
-    int RunNumber() const override;
     QLocale SystemLocale() const override;
     void ShowError(const QString& message) override;
 
 private:
-    // Stands in for the record-awaiting-end-of-run field of the live record's life cycle: the
-    // open file of the live record while it records or after a titration run's stop, else ''.
     QString EndOfRunFileName() const;
 
     TForm1& form_;

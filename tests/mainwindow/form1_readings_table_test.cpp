@@ -6,6 +6,7 @@
 #include "common/date_time_text.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
 
@@ -315,11 +316,14 @@ TEST_F(Form1TableTest, ClearingLeavesTheHeadingsAndAnEmptyLiveRow)
 
 // --- The comment column -----------------------------------------------------------------------
 
+// The run behind the live record, and the record shown: the run's file, another or none.
+enum class CommentRun { None, Recording, Stopped };
+
 struct CommentCase {
     const char* name;
     int deviceType;
-    const char* selectedFile;
-    const char* recordFile;
+    const char* selectedFile;  // "live" is the run's file
+    CommentRun run;
     int column;
     bool typedIn;
 };
@@ -334,8 +338,17 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 {
     const CommentCase c = GetParam();
     Window().DeviceType = c.deviceType;  // the window opens its record folder, clearing the names
-    store.SelectedFileName = QString::fromLatin1(c.selectedFile);
-    store.RecordFileName = QString::fromLatin1(c.recordFile);
+    QString live;
+    if (c.run != CommentRun::None) {
+        Window().Shape1->SetBrushColor(QColor(0, 255, 0));
+        ASSERT_TRUE(Actn("StartStopActn").Execute());
+        live = store.LiveFileName();
+        if (c.run == CommentRun::Stopped) {
+            ASSERT_TRUE(Actn("StartStopActn").Execute());
+        }
+    }
+    store.SelectedFileName =
+        qstrcmp(c.selectedFile, "live") == 0 ? live : QString::fromLatin1(c.selectedFile);
     Table().SetColumnCount(10);
     Table().SetCell(c.column, 1, QStringLiteral("было"));
     Window().ShowAllTabsActnExecute();
@@ -359,14 +372,15 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, CommentColumnTest,
-    ::testing::Values(CommentCase{"LiveRecordComment", 3, "r1", "r1", 8, true},
-                      CommentCase{"LiveRecordDate", 3, "r1", "r1", 7, false},
-                      CommentCase{"LiveRecordNumber", 3, "r1", "r1", 0, false},
-                      CommentCase{"StoredRecordComment", 3, "r0", "r1", 8, false},
-                      CommentCase{"FinishedRecordComment", 3, "r1", "", 8, false},
-                      CommentCase{"NoRecordComment", 3, "", "", 8, false},
-                      CommentCase{"CoulometerComment", 38, "r1", "r1", 9, true},
-                      CommentCase{"CoulometerDate", 38, "r1", "r1", 8, false}),
+    ::testing::Values(CommentCase{"LiveRecordComment", 3, "live", CommentRun::Recording, 8, true},
+                      CommentCase{"LiveRecordDate", 3, "live", CommentRun::Recording, 7, false},
+                      CommentCase{"LiveRecordNumber", 3, "live", CommentRun::Recording, 0, false},
+                      CommentCase{"StoredRecordComment", 3, "r0", CommentRun::Recording, 8, false},
+                      CommentCase{"FinishedRecordComment", 3, "live", CommentRun::Stopped, 8,
+                                  false},
+                      CommentCase{"NoRecordComment", 3, "", CommentRun::None, 8, false},
+                      CommentCase{"CoulometerComment", 38, "live", CommentRun::Recording, 9, true},
+                      CommentCase{"CoulometerDate", 38, "live", CommentRun::Recording, 8, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The saved table --------------------------------------------------------------------------

@@ -74,17 +74,17 @@ TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
 TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
 {
     Form().OnStartFrame({});
-    EXPECT_FALSE(Form().Recording) << "no instrument sending";
+    EXPECT_FALSE(Form().Recording()) << "no instrument sending";
     LampOn();
     Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().Recording());
     Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
     Form().OnStartFrame({});
-    EXPECT_EQ(store.RecordFileName, fileName) << "no second run";
+    EXPECT_EQ(store.LiveFileName(), fileName) << "no second run";
     Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().Recording());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -94,10 +94,10 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
     Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
     Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().Recording());
     EXPECT_FALSE(Form().StopByInstrument);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
@@ -108,14 +108,14 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
     notifier.answers = {common::BoxAnswer::No};
     Form().Actn(QStringLiteral("StartStopActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList{Question});
-    EXPECT_TRUE(Form().Recording);
+    EXPECT_TRUE(Form().Recording());
 }
 
 TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecordsGrid)
 {
     LampOn();
     Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
+    ASSERT_TRUE(Form().Recording());
     mainwindow::TPropForm& props = *Form().PropForm;
     props.TitleEdit->setText(QStringLiteral("typed"));
     lmvsim::TTitrationParamSet params;
@@ -132,7 +132,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     EXPECT_TRUE(Form().StaticText63->isHidden());
     EXPECT_EQ(Form().StaticText34->text(), "ktt");
     EXPECT_EQ(Form().StaticText68->text(), "source data");
-    EXPECT_EQ(store.LiveRecord.Params.size(), 9u);
+    EXPECT_EQ(store.LiveRecord().Params.size(), 9u);
     ASSERT_EQ(props.PropGrid->rowCount(), 9);
     EXPECT_EQ(props.PropGrid->item(2, 0)->text(), "Точка эквивалентности");
     EXPECT_EQ(props.TitleEdit->text(), "typed") << "the operator's typing stays";
@@ -147,7 +147,7 @@ TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
 {
     LampOn();
     Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
+    ASSERT_TRUE(Form().Recording());
     // A file in the record folder's place: the final save fails.
     const QString dir = store.RecordDir().chopped(1);
     ASSERT_TRUE(QDir(dir).removeRecursively());
@@ -155,7 +155,7 @@ TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     EXPECT_ANY_THROW(Form().OnStopFrame({}));
     EXPECT_FALSE(Form().StopByInstrument);
-    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().Recording());
 }
 
 class Form1TextFramesTest : public Form1ResultFramesTest {
@@ -178,18 +178,18 @@ TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
 {
     LampOn();
     Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
     Text(102, QStringLiteral("Опыт"));
     Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
     const model::TBaseRecord stored = Stored(fileName);
     EXPECT_EQ(stored.Title, "Опыт");
-    EXPECT_EQ(stored.DateTime, store.LiveRecord.DateTime);
+    EXPECT_EQ(stored.DateTime, store.LiveRecord().DateTime);
     EXPECT_TRUE(Form().ListBox1->currentItem()->text().contains("Опыт"));
 
     Text(0, QStringLiteral("Проба$12$"));
-    EXPECT_EQ(store.LiveRecord.Params, (model::TParamsArr{{"Проба", "12"}}));
+    EXPECT_EQ(store.LiveRecord().Params, (model::TParamsArr{{"Проба", "12"}}));
     EXPECT_EQ(Form().PropForm->PropGrid->item(0, 0)->text(), "Проба");
     Text(100, QStringLiteral("Идёт титрование"));
     EXPECT_EQ(Form().StatusText, "Идёт титрование");
@@ -201,7 +201,7 @@ TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
     const QStringList filesBefore = QDir(store.RecordDir()).entryList(QDir::Files);
     Text(102, QStringLiteral("Опыт"));
     Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
-    EXPECT_EQ(store.LiveRecord.Title, "Опыт");
+    EXPECT_EQ(store.LiveRecord().Title, "Опыт");
     EXPECT_EQ(notifier.boxes.size(), 1);
     EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), filesBefore);
 }
@@ -212,7 +212,7 @@ TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingI
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
     Form().OnStartFrame({});
-    const QString fileName = store.RecordFileName;
+    const QString fileName = store.LiveFileName();
     Form().OnStopFrame({});
     ASSERT_EQ(Form().AwaitingResultsFile(), fileName);
     Text(102, QStringLiteral("После титрования"));

@@ -2,6 +2,7 @@
 // thermo-oximeter. A temperature reading goes to the temperature channel instead of its own.
 #include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
 #include "mainwindow/measurement/reading_texts.h"
 #include "mainwindow/readings_table/table_headings.h"
 #include "mainwindow/rules/device_types.h"
@@ -65,7 +66,7 @@ void TMeasurementRouter::GeneralChannel0(const TStep& step)
     SetCell(1, 0, heading);
     display_.SetChartTitle(0, heading);
     last_.Ch1Value = reading.value;
-    if (display_.Recording())
+    if (run_.Recording())
         display_.AddFourPlusOnePoint(TFourPlusOneLine::First, step.t, reading.value);
     PointWhileRecording(0, step.t, reading.value);
 }
@@ -78,7 +79,7 @@ void TMeasurementRouter::GeneralChannel1(const TStep& step)
         return;
     }
     GeneralLabelledChannel(step, 3);
-    if (display_.Recording())
+    if (run_.Recording())
         display_.AddFourPlusOnePoint(TFourPlusOneLine::Second, step.t, step.reading.value);
 }
 

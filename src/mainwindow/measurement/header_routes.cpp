@@ -3,6 +3,7 @@
 #include "common/day_count.h"
 #include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
 #include "mainwindow/measurement/text_frames.h"
 
 #include <utility>
@@ -80,7 +81,7 @@ void TMeasurementRouter::SaveHeader()
         display_.SaveHeader();
         return;
     }
-    const int run = display_.RunNumber();
+    const int run = run_.Run();
     if (std::exchange(noHeaderFileToldInRun_, run) != run)
         display_.ShowError(NoHeaderFileMessage);
 }

@@ -27,9 +27,6 @@ public:
     virtual ~TMeasurementDisplay() = default;
 
     virtual QDateTime Now() const = 0;
-    virtual bool Recording() const = 0;
-    // Seconds since the recording started, for live points.
-    virtual double ElapsedRunTime() const = 0;
     // "Единицы измерения": whether optional unit texts are shown.
     virtual bool UnitsShown() const = 0;
 
@@ -48,9 +45,7 @@ public:
     virtual void SetStatusPanel(int panel, const QString& text) = 0;
     virtual void SetCaptionAndTitle(const QString& text) = 0;
 
-    virtual void AddPoint(int channel, double x, double y) = 0;
     virtual void AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y) = 0;
-    virtual void SetLiveRecordMode(int code) = 0;
 
     // The record that takes the titration device's end-of-run values: the live one while it
     // records, else the last titration run's until the next recording starts; nullptr if none.
@@ -84,8 +79,6 @@ public:
     // Writes the live record into that file and, when it is the selected record, rebuilds its
     // line in the record list. Errors pass on.
     virtual void SaveHeader() = 0;
-    // Counts the recordings started, so that a failure is told once per run.
-    virtual int RunNumber() const = 0;
     // The system's date order and time separator.
     virtual QLocale SystemLocale() const = 0;
     virtual void ShowError(const QString& message) = 0;

@@ -3,6 +3,7 @@
 #include "common/date_time_text.h"
 #include "mainwindow/measurement/device_table_layout.h"
 #include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/measurement_run.h"
 #include "mainwindow/measurement/reading_texts.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/table_columns.h"
@@ -29,9 +30,13 @@ void TMeasurementRouter::OnMeasurementFrame(const link::TRxFrame& frame)
     Route(DecodeMeasurement(frame));
 }
 
+// A reading of another instrument ends the run before it is taken, as the instrument's stop
+// would: one run never mixes two instruments' points.
 void TMeasurementRouter::Route(const TMeasurementReading& reading)
 {
-    const double t = display_.ElapsedRunTime();
+    if (run_.Recording() && !run_.TakesReadingOf(reading.deviceType))
+        display_.ExecuteStartStop(true);
+    const double t = run_.Elapsed();
     StampDate();
     if (reading.deviceType != display_.DeviceType())
         SwitchDeviceType(reading.deviceType);
@@ -49,8 +54,6 @@ void TMeasurementRouter::StampDate()
 
 void TMeasurementRouter::SwitchDeviceType(int code)
 {
-    if (display_.Recording())
-        display_.SetLiveRecordMode(code);
     display_.ChangeDeviceType(code);
     ApplyDeviceTableLayout(display_.Table(), code);
     if (!HasChargeLayout(code))
@@ -94,8 +97,8 @@ void TMeasurementRouter::SetCell(int column, int row, const QString& text)
 
 void TMeasurementRouter::PointWhileRecording(int channel, double x, double y)
 {
-    if (display_.Recording())
-        display_.AddPoint(channel, x, y);
+    if (run_.Recording())
+        run_.AddPoint(channel, x, y);
 }
 
 QString TMeasurementRouter::OptUnit(const QString& text, const QString& unit) const

@@ -13,6 +13,7 @@
 namespace lmv::mainwindow {
 
 class TMeasurementDisplay;
+class TMeasurementRun;
 
 // The last readings that later channels plot against; zero at start, never reset.
 struct TLastReadings {
@@ -24,7 +25,10 @@ struct TLastReadings {
 
 class TMeasurementRouter : public link::TFrameHandlers {
 public:
-    explicit TMeasurementRouter(TMeasurementDisplay& display) : display_(display) {}
+    TMeasurementRouter(TMeasurementDisplay& display, TMeasurementRun& run)
+        : display_(display), run_(run)
+    {
+    }
 
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
     void Route(const TMeasurementReading& reading);
@@ -93,6 +97,7 @@ private:
     QString OptFrameUnit(const QString& text, int unitIndex) const;
 
     TMeasurementDisplay& display_;
+    TMeasurementRun& run_;
     TLastReadings last_;
     int replicateSample_ = 0;
     int replicateCount_ = 0;

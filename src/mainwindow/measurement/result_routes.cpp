@@ -3,6 +3,7 @@
 #include "link/photometer_units.h"
 #include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
 #include "mainwindow/measurement/reading_texts.h"
 #include "mainwindow/measurement/result_layouts.h"
 #include "mainwindow/readings_table/readings_table.h"
@@ -104,13 +105,13 @@ void TMeasurementRouter::OnReplicateResultFrame(const link::TRxFrame& frame)
 
 void TMeasurementRouter::OnStartFrame(const link::TRxFrame&)
 {
-    if (!display_.Recording())
+    if (!run_.Recording())
         display_.ExecuteStartStop(false);
 }
 
 void TMeasurementRouter::OnStopFrame(const link::TRxFrame&)
 {
-    if (display_.Recording())
+    if (run_.Recording())
         display_.ExecuteStartStop(true);
 }
 
