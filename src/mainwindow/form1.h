@@ -5,7 +5,6 @@
 #include "analysis/peaks/peak_set_model.h"
 #include "common/desktop.h"
 #include "common/notifier.h"
-#include "link/frame_handlers.h"
 #include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
@@ -89,7 +88,7 @@ class TAboutBox;
 class TChartMouse;
 class TCursorMarks;
 
-class TForm1 : public QMainWindow, public link::TFrameHandlers {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int FormWidth = 968;
@@ -321,19 +320,6 @@ public:
     void CreateReportForms();
     void Button22Click();
     QPushButton* Button22 = nullptr;
-
-    // The instrument's messages by code (form1_frame_handlers.cpp).
-    void OnMeasurementFrame(const link::TRxFrame& frame) override;
-    void OnNotebookPageFrame(const link::TRxFrame& frame) override;
-    void OnSoilAnalysisFrame(const link::TRxFrame& frame) override;
-    void OnReplicateResultFrame(const link::TRxFrame& frame) override;
-    void OnCalibrationPointFrame(const link::TRxFrame& frame) override;
-    void OnGetClockFrame(const link::TRxFrame& frame) override;
-    void OnSetClockFrame(const link::TRxFrame& frame) override;
-    void OnStopFrame(const link::TRxFrame& frame) override;
-    void OnStartFrame(const link::TRxFrame& frame) override;
-    void OnTitrationParamsFrame(const link::TRxFrame& frame) override;
-    void OnTextFrame(const link::TRxFrame& frame) override;
 
     // Fields of the form.
     int DeviceType = -1;
@@ -589,7 +575,8 @@ public:
     // Measurement frames: the window as their router sees it, and the router, which the link
     // hands them to.
     TForm1MeasurementView MeasurementView{*this};
-    TMeasurementRouter Measurements{MeasurementView, LiveRun};
+    TMeasurementRouter Measurements{
+        {MeasurementView, MeasurementView, MeasurementView, MeasurementView, LiveRun}};
 };
 
 }

@@ -1,13 +1,19 @@
 #pragma once
 // The main window as the measurement router sees it: each call is one step on the form's
 // controls, the readings table or the record store (form1_measurement.cpp).
-#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/device_pages.h"
+#include "mainwindow/measurement/measurement_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 
 namespace lmv::mainwindow {
 
 class TForm1;
 
-class TForm1MeasurementView final : public TMeasurementDisplay {
+class TForm1MeasurementView final : public TMeasurementTexts,
+                                    public TDevicePages,
+                                    public TReadingsRows,
+                                    public TRunRecord {
 public:
     explicit TForm1MeasurementView(TForm1& form) : form_(form) {}
 

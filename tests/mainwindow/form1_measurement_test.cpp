@@ -40,7 +40,7 @@ protected:
         reading.runSeconds = 7;
         reading.runMinutes = 5;
         reading.deviceType = device;
-        Form().OnMeasurementFrame(RxFrame(reading));
+        Form().Measurements.OnMeasurementFrame(RxFrame(reading));
     }
     bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
 };

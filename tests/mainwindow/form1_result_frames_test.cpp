@@ -36,13 +36,13 @@ protected:
     void Soil(int position, int sample)
     {
         Form().Link().FrameSeen = true;  // the link's good-frame step
-        Form().OnSoilAnalysisFrame(Rx(
+        Form().Measurements.OnSoilAnalysisFrame(Rx(
             lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}})));
     }
     void Replicate(int position, int sample, int value)
     {
         Form().Link().FrameSeen = true;
-        Form().OnReplicateResultFrame(
+        Form().Measurements.OnReplicateResultFrame(
             Rx(lmvsim::ReplicateResultBytes({position, sample, false, value})));
     }
     const QString Question =
@@ -73,17 +73,17 @@ TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
 
 TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
 {
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     EXPECT_FALSE(Form().Recording()) << "no instrument sending";
     LampOn();
-    Form().OnStopFrame({});
+    Form().Measurements.OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     EXPECT_EQ(store.LiveFileName(), fileName) << "no second run";
-    Form().OnStopFrame({});
+    Form().Measurements.OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -93,18 +93,18 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
     LampOn();
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
-    Form().OnStopFrame({});
+    Form().Measurements.OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
     EXPECT_FALSE(Form().StopByInstrument);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
 
     // An idle stop frame leaves the operator's next stop asking its question.
-    Form().OnStopFrame({});
-    Form().OnStartFrame({});
+    Form().Measurements.OnStopFrame({});
+    Form().Measurements.OnStartFrame({});
     notifier.answers = {common::BoxAnswer::No};
     Form().Actn(QStringLiteral("StartStopActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList{Question});
@@ -114,7 +114,7 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
 TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecordsGrid)
 {
     LampOn();
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     mainwindow::TPropForm& props = *Form().PropForm;
     props.TitleEdit->setText(QStringLiteral("typed"));
@@ -123,7 +123,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     params.ktt = 7.25;
     params.mode = 1;
     params.nm = 2;
-    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
 
     EXPECT_EQ(Form().StaticText57->text(), "7.250");
     EXPECT_EQ(Form().StaticText64->text(), "3");
@@ -138,7 +138,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     EXPECT_EQ(props.TitleEdit->text(), "typed") << "the operator's typing stays";
 
     params.tipLevel = 3;
-    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
     EXPECT_FALSE(Form().StaticText54->isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
 }
@@ -146,14 +146,14 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
 TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
 {
     LampOn();
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     // A file in the record folder's place: the final save fails.
     const QString dir = store.RecordDir().chopped(1);
     ASSERT_TRUE(QDir(dir).removeRecursively());
     QFile blocker(dir);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_ANY_THROW(Form().OnStopFrame({}));
+    EXPECT_ANY_THROW(Form().Measurements.OnStopFrame({}));
     EXPECT_FALSE(Form().StopByInstrument);
     EXPECT_FALSE(Form().Recording());
 }
@@ -163,7 +163,7 @@ protected:
     void Text(int kind, const QString& text)
     {
         const QByteArray bytes = common::ToCp1251(text);
-        Form().OnTextFrame(
+        Form().Measurements.OnTextFrame(
             Rx(lmvsim::TextFrameBytes(kind, std::string_view(bytes.constData(), bytes.size()))));
     }
     model::TBaseRecord Stored(const QString& fileName)
@@ -177,7 +177,7 @@ protected:
 TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
 {
     LampOn();
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
     Text(102, QStringLiteral("Опыт"));
@@ -211,9 +211,9 @@ TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingI
     LampOn();
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
-    Form().OnStartFrame({});
+    Form().Measurements.OnStartFrame({});
     const QString fileName = store.LiveFileName();
-    Form().OnStopFrame({});
+    Form().Measurements.OnStopFrame({});
     ASSERT_EQ(Form().AwaitingResultsFile(), fileName);
     Text(102, QStringLiteral("После титрования"));
     EXPECT_EQ(Stored(fileName).Title, "После титрования");

@@ -1,10 +1,13 @@
 #include "mainwindow/measurement/measurement_router.h"
 
 #include "common/date_time_text.h"
+#include "mainwindow/measurement/device_pages.h"
 #include "mainwindow/measurement/device_table_layout.h"
-#include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
 #include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/readings_table/table_headings.h"
@@ -35,35 +38,35 @@ void TMeasurementRouter::OnMeasurementFrame(const link::TRxFrame& frame)
 void TMeasurementRouter::Route(const TMeasurementReading& reading)
 {
     if (run_.Recording() && !run_.TakesReadingOf(reading.deviceType))
-        display_.ExecuteStartStop(true);
+        record_.ExecuteStartStop(true);
     const double t = run_.Elapsed();
     StampDate();
-    if (reading.deviceType != display_.DeviceType())
+    if (reading.deviceType != pages_.DeviceType())
         SwitchDeviceType(reading.deviceType);
-    RouteByDevice({reading, display_.Table().LiveRow(), t});
+    RouteByDevice({reading, rows_.Table().LiveRow(), t});
     EndFrame(reading);
 }
 
 void TMeasurementRouter::StampDate()
 {
-    const QDateTime now = display_.Now();
+    const QDateTime now = texts_.Now();
     const QString stamp =
         common::ShortDateText(now.date()) + QLatin1Char(' ') + common::LongTimeText(now.time());
-    SetCell(DateColumn(display_.DeviceType()), display_.Table().LiveRow(), stamp);
+    SetCell(DateColumn(pages_.DeviceType()), rows_.Table().LiveRow(), stamp);
 }
 
 void TMeasurementRouter::SwitchDeviceType(int code)
 {
-    display_.ChangeDeviceType(code);
-    ApplyDeviceTableLayout(display_.Table(), code);
+    pages_.ChangeDeviceType(code);
+    ApplyDeviceTableLayout(rows_.Table(), code);
     if (!HasChargeLayout(code))
-        display_.SetChartTitle(0, ChannelHeadings[0]);
-    display_.SetAddRowEnabled(!HasChargeLayout(code));
+        texts_.SetChartTitle(0, ChannelHeadings[0]);
+    pages_.SetAddRowEnabled(!HasChargeLayout(code));
 }
 
 void TMeasurementRouter::RouteByDevice(const TStep& step)
 {
-    const int code = display_.DeviceType();
+    const int code = pages_.DeviceType();
     if (code == dtConductometer)
         Conductometer(step);
     else if (code == dtTitrator)
@@ -78,9 +81,9 @@ void TMeasurementRouter::RouteByDevice(const TStep& step)
 
 void TMeasurementRouter::EndFrame(const TMeasurementReading& reading)
 {
-    display_.SetStatusPanel(LabelPanel, reading.label);
-    display_.SetCaptionAndTitle(DeviceTypeName(display_.DeviceType()));
-    display_.SetStatusPanel(
+    texts_.SetStatusPanel(LabelPanel, reading.label);
+    texts_.SetCaptionAndTitle(DeviceTypeName(pages_.DeviceType()));
+    texts_.SetStatusPanel(
         RunTimePanel, QStringLiteral("%1 : %2").arg(reading.runMinutes).arg(reading.runSeconds));
 }
 
@@ -92,7 +95,7 @@ void TMeasurementRouter::WriteTimeCell(const TStep& step)
 
 void TMeasurementRouter::SetCell(int column, int row, const QString& text)
 {
-    display_.Table().SetCell(column, row, text);
+    rows_.Table().SetCell(column, row, text);
 }
 
 void TMeasurementRouter::PointWhileRecording(int channel, double x, double y)
@@ -103,12 +106,12 @@ void TMeasurementRouter::PointWhileRecording(int channel, double x, double y)
 
 QString TMeasurementRouter::OptUnit(const QString& text, const QString& unit) const
 {
-    return display_.UnitsShown() ? WithUnit(text, unit) : text;
+    return texts_.UnitsShown() ? WithUnit(text, unit) : text;
 }
 
 QString TMeasurementRouter::OptFrameUnit(const QString& text, int unitIndex) const
 {
-    return display_.UnitsShown() ? WithUnit(text, UnitText(unitIndex)) : text;
+    return texts_.UnitsShown() ? WithUnit(text, UnitText(unitIndex)) : text;
 }
 
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The window and the run as the measurement router sees them, over plain fields: what was shown,
 // the points handed on and the rows stored.
-#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/device_pages.h"
+#include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/measurement/titration_params.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/row_store.h"
@@ -30,9 +34,14 @@ inline void PrintTo(const TPointCall& point, std::ostream* out)
     *out << '(' << point.channel << ", " << point.x << ", " << point.y << ')';
 }
 
-class FakeMeasurementDisplay : public mainwindow::TMeasurementDisplay,
+class FakeMeasurementDisplay : public mainwindow::TMeasurementTexts,
+                               public mainwindow::TDevicePages,
+                               public mainwindow::TReadingsRows,
+                               public mainwindow::TRunRecord,
                                public mainwindow::TMeasurementRun {
 public:
+    mainwindow::TMeasurementPorts Ports() { return {*this, *this, *this, *this, *this}; }
+
     QDateTime now{QDate(2018, 3, 26), QTime(9, 30, 5)};
     bool recording = false;
     int runType = -1;  // the run's device type; -1 takes the first reading's

@@ -45,7 +45,7 @@ protected:
     }
 
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display, display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
 };
 
 TEST(MeasurementFrameDecode, ReadsEveryFieldAndZerosForMissingBytes)

@@ -43,7 +43,7 @@ protected:
     }
 
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display, display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
 };
 
 TEST_F(SimulatedRun, TitrationDrawsBothCurvesAndTakesItsEndValues)
