@@ -558,18 +558,18 @@ private:
     void PairTwoParameterPoints();
     void AutosaveDone(const QString& fileName, const QString& error);
     void SaveLiveRecordAtClose();
-    struct TSaveCompletedAtExit {
-        store::TRecordStore& store;
-        ~TSaveCompletedAtExit();
-    } saveCompletedAtExit_{store_};
-
-    // The run and where its live points are drawn (form1_recording.cpp).
+    // The run and where its live points are drawn (form1_recording.cpp). The save completed at
+    // exit tells its outcome to the run's autosave, which outlives it.
     struct TLivePoints final : TLivePointView {
         explicit TLivePoints(TForm1& form) : form(form) {}
         void ShowLivePoint(int channel, double x, double y) override;
         TForm1& form;
     } livePoints_{*this};
     TLiveRun LiveRun{store_, livePoints_};
+    struct TSaveCompletedAtExit {
+        store::TRecordStore& store;
+        ~TSaveCompletedAtExit();
+    } saveCompletedAtExit_{store_};
 
 public:
     // Measurement frames: the window as their router sees it, and the router, which the link
