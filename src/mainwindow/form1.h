@@ -440,7 +440,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TForm1MeasurementView;
+    friend class TForm1MeasurementTexts;
+    friend class TForm1DevicePages;
+    friend class TForm1ReadingsRows;
+    friend class TForm1RunRecord;
     friend class TForm1PeakMarkingHost;
 
     // Creation of the form definition's components.
@@ -571,12 +574,16 @@ private:
         ~TSaveCompletedAtExit();
     } saveCompletedAtExit_{store_};
 
+    // Measurement frames: the window as their router sees it, by concern.
+    TForm1MeasurementTexts measurementTexts_{*this};
+    TForm1DevicePages devicePages_{*this};
+    TForm1ReadingsRows readingsRows_{*this};
+    TForm1RunRecord runRecord_{*this};
+
 public:
-    // Measurement frames: the window as their router sees it, and the router, which the link
-    // hands them to.
-    TForm1MeasurementView MeasurementView{*this};
+    // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter Measurements{
-        {MeasurementView, MeasurementView, MeasurementView, MeasurementView, LiveRun}};
+        {measurementTexts_, devicePages_, readingsRows_, runRecord_, LiveRun}};
 };
 
 }
