@@ -61,7 +61,7 @@ public:
             const auto [busy, replots] = PlayMeasured();
             const auto [snapshot, index] = Autosave();
             const double mb =
-                QFileInfo(store_.RecordDir() + store_.RecordFileName).size() / 1048576.0;
+                QFileInfo(store_.RecordDir() + store_.LiveFileName()).size() / 1048576.0;
             std::printf("%12lld %14.5f %16.2f %14d %18.2f %16.2f %10.1f\n", points_, fillMs, busy,
                         replots, snapshot, index, mb);
             std::fflush(stdout);

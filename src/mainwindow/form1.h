@@ -5,7 +5,6 @@
 #include "analysis/peaks/peak_set_model.h"
 #include "common/desktop.h"
 #include "common/notifier.h"
-#include "link/frame_handlers.h"
 #include "mainwindow/action_table.h"
 #include "mainwindow/curve_views.h"
 #include "mainwindow/form1_measurement_view.h"
@@ -19,9 +18,7 @@
 #include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
-#include "mainwindow/recording/autosave_policy.h"
-#include "mainwindow/recording/run_clock.h"
-#include "mainwindow/recording/run_state.h"
+#include "mainwindow/recording/live_run.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -93,7 +90,7 @@ class TAboutBox;
 class TChartMouse;
 class TCursorMarks;
 
-class TForm1 : public QMainWindow, public link::TFrameHandlers {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int FormWidth = 968;
@@ -185,9 +182,11 @@ public:
     void HideCursorReadout();
     void SetStatusText(const QString& text);
 
-    // Recording control and the autosave (form1_recording.cpp). The titration run finished
-    // last, whose end-of-run values still go into its file; '' when none waits.
-    const QString& AwaitingResultsFile() const;
+    // Recording control and the autosave (form1_recording.cpp): whether a run records, and the
+    // titration run finished last, whose end-of-run values still go into its file ('' when
+    // none waits); both read from the run.
+    bool Recording() const { return LiveRun.Recording(); }
+    const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
 
     // Chart view tools, mouse zoom and scroll, cursor readout, help and About
     // (form1_view_tools.cpp, form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor
@@ -314,22 +313,8 @@ public:
     void CreateReportForms();
     void Button22Click();
 
-    // The instrument's messages by code (form1_frame_handlers.cpp).
-    void OnMeasurementFrame(const link::TRxFrame& frame) override;
-    void OnNotebookPageFrame(const link::TRxFrame& frame) override;
-    void OnSoilAnalysisFrame(const link::TRxFrame& frame) override;
-    void OnReplicateResultFrame(const link::TRxFrame& frame) override;
-    void OnCalibrationPointFrame(const link::TRxFrame& frame) override;
-    void OnGetClockFrame(const link::TRxFrame& frame) override;
-    void OnSetClockFrame(const link::TRxFrame& frame) override;
-    void OnStopFrame(const link::TRxFrame& frame) override;
-    void OnStartFrame(const link::TRxFrame& frame) override;
-    void OnTitrationParamsFrame(const link::TRxFrame& frame) override;
-    void OnTextFrame(const link::TRxFrame& frame) override;
-
     // Fields of the form.
     int DeviceType = -1;
-    bool Recording = false;
     bool StopByInstrument = false;
     bool AutosaveBusy = false;
     std::array<TChartAxis*, 9> PageAxes{};
@@ -422,16 +407,16 @@ public:
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
     TPropForm* PropForm = nullptr;
-    // Measurement frames: the window as their router sees it, and the router.
-    TForm1MeasurementView MeasurementView{*this};
-    TMeasurementRouter Measurements{MeasurementView};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TForm1MeasurementView;
+    friend class TForm1MeasurementTexts;
+    friend class TForm1DevicePages;
+    friend class TForm1ReadingsRows;
+    friend class TForm1RunRecord;
     friend class TForm1PeakMarkingHost;
 
     // Creation of the form definition's components.
@@ -559,13 +544,29 @@ private:
     void PairTwoParameterPoints();
     void AutosaveDone(const QString& fileName, const QString& error);
     void SaveLiveRecordAtClose();
-    TRunState RunState;
-    TRunClock RunClock;
-    TAutosavePolicy Autosave;
+    // The run and where its live points are drawn (form1_recording.cpp). The save completed at
+    // exit tells its outcome to the run's autosave, which outlives it.
+    struct TLivePoints final : TLivePointView {
+        explicit TLivePoints(TForm1& form) : form(form) {}
+        void ShowLivePoint(int channel, double x, double y) override;
+        TForm1& form;
+    } livePoints_{*this};
+    TLiveRun LiveRun{store_, livePoints_};
     struct TSaveCompletedAtExit {
         store::TRecordStore& store;
         ~TSaveCompletedAtExit();
     } saveCompletedAtExit_{store_};
+
+    // Measurement frames: the window as their router sees it, by concern.
+    TForm1MeasurementTexts measurementTexts_{*this};
+    TForm1DevicePages devicePages_{*this};
+    TForm1ReadingsRows readingsRows_{*this};
+    TForm1RunRecord runRecord_{*this};
+
+public:
+    // The router of the measurement frames, which the link hands them to.
+    TMeasurementRouter Measurements{
+        {measurementTexts_, devicePages_, readingsRows_, runRecord_, LiveRun}};
 };
 
 }

@@ -41,7 +41,7 @@ QList<TListedPort> SystemPorts()
 
 void TForm1::ConnectLink()
 {
-    link_->SetHandlers(this);
+    link_->SetHandlers(&Measurements);
     connect(link_, &link::TInstrumentLink::LampChanged, this,
             [this](link::TLampColor color) { Shape1->SetBrushColor(LampBrush(color)); });
     connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);

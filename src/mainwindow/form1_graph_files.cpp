@@ -193,13 +193,13 @@ void TForm1::N9Click()
 // Every file's problem is told at the end, in one message.
 void TForm1::Action1Execute()
 {
-    if (Recording) {
+    if (Recording()) {
         notifier_.MessageBox(ImportWhileRecordingText, common::BoxIcon::Warning);
         return;
     }
     QStringList problems;
     for (const QString& fileName : RunOpenDialog(desktop_, OpenDialog2, true)) {
-        if (Recording) {
+        if (Recording()) {
             problems << ImportWhileRecordingText;
             break;
         }
@@ -215,7 +215,7 @@ void TForm1::Action1Execute()
 bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
 {
     Actn(TActionId::StartStopActn).Execute();
-    if (!Recording)
+    if (!Recording())
         return false;
     try {
         const store::TTextImportResult result = store::ReadImportFile(
@@ -251,10 +251,10 @@ void TForm1::N64Click()
 {
     const int line = ListBox1->currentRow();
     if (line < 0 || !ListBox1->item(line)->isSelected() ||
-        std::size_t(line) >= store_.FilteredList.size())
+        std::size_t(line) >= store_.FilteredList().size())
         return;
-    const QString fileName = store_.FilteredList[std::size_t(line)].FileName;
-    if (fileName == store_.RecordFileName || !ShownRecordMayReplace(fileName)) {
+    const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
+    if (fileName == LiveRun.FileName() || !ShownRecordMayReplace(fileName)) {
         notifier_.Beep();
         return;
     }

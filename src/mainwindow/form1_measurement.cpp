@@ -21,13 +21,49 @@
 
 namespace lmv::mainwindow {
 
-QDateTime TForm1MeasurementView::Now() const { return QDateTime::currentDateTime(); }
-bool TForm1MeasurementView::Recording() const { return form_.Recording; }
-double TForm1MeasurementView::ElapsedRunTime() const { return form_.ElapsedRunTime(); }
-bool TForm1MeasurementView::UnitsShown() const { return form_.CheckBox4->isChecked(); }
-int TForm1MeasurementView::DeviceType() const { return form_.DeviceType; }
+QDateTime TForm1MeasurementTexts::Now() const { return QDateTime::currentDateTime(); }
 
-void TForm1MeasurementView::ChangeDeviceType(int code)
+bool TForm1MeasurementTexts::UnitsShown() const { return form_.CheckBox4->isChecked(); }
+
+void TForm1MeasurementTexts::SetPageCaption(int page, const QString& text)
+{
+    form_.PageControl1->setTabText(page, text);
+}
+
+void TForm1MeasurementTexts::SetValueField(int field, const QString& text)
+{
+    form_.StaticText11To15.at(std::size_t(field))->setText(text);
+}
+
+void TForm1MeasurementTexts::SetChartTitle(int chart, const QString& text)
+{
+    form_.PageCharts.at(std::size_t(chart))->SetTitle(text);
+}
+
+void TForm1MeasurementTexts::SetStatusPanel(int panel, const QString& text)
+{
+    form_.StatusBar1->SetPanelText(panel, text);
+}
+
+void TForm1MeasurementTexts::SetCaptionAndTitle(const QString& text)
+{
+    form_.SetCaptionAndTitle(text);
+}
+
+void TForm1MeasurementTexts::ShowTitrationParams(const TTitrationParamTexts& texts)
+{
+    form_.ShowTitrationParams(texts);
+}
+
+void TForm1MeasurementTexts::SetStatusText(const QString& text) { form_.SetStatusText(text); }
+
+QLocale TForm1MeasurementTexts::SystemLocale() const { return QLocale::system(); }
+
+void TForm1MeasurementTexts::ShowError(const QString& message) { form_.ShowError(message); }
+
+int TForm1DevicePages::DeviceType() const { return form_.DeviceType; }
+
+void TForm1DevicePages::ChangeDeviceType(int code)
 {
     form_.DeviceType = code;
     form_.ConfigureForDevice(code);
@@ -36,121 +72,73 @@ void TForm1MeasurementView::ChangeDeviceType(int code)
     form_.CorrosBox->setVisible(code == dtCorrosionMeter);
 }
 
-void TForm1MeasurementView::SetAddRowEnabled(bool enabled)
+void TForm1DevicePages::SetAddRowEnabled(bool enabled)
 {
     form_.Actn(TActionId::AddRowToGridActn).SetEnabled(enabled);
 }
 
-TReadingsTable& TForm1MeasurementView::Table() { return form_.ReadingsTable; }
-void TForm1MeasurementView::StoreLiveRow() { form_.AddRowToGridActnExecute(); }
-
-void TForm1MeasurementView::SetPageCaption(int page, const QString& text)
-{
-    form_.PageControl1->setTabText(page, text);
-}
-
-void TForm1MeasurementView::SetValueField(int field, const QString& text)
-{
-    form_.StaticText11To15.at(std::size_t(field))->setText(text);
-}
-
-void TForm1MeasurementView::SetChartTitle(int chart, const QString& text)
-{
-    form_.PageCharts.at(std::size_t(chart))->SetTitle(text);
-}
-
-void TForm1MeasurementView::SetStatusPanel(int panel, const QString& text)
-{
-    form_.StatusBar1->SetPanelText(panel, text);
-}
-
-void TForm1MeasurementView::SetCaptionAndTitle(const QString& text)
-{
-    form_.SetCaptionAndTitle(text);
-}
-
-void TForm1MeasurementView::AddPoint(int channel, double x, double y)
-{
-    form_.AddPoint(channel, x, y);
-}
-
 // Straight onto the "4+1" page, whichever record is on screen.
-void TForm1MeasurementView::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
+void TForm1DevicePages::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
 {
     (line == TFourPlusOneLine::First ? form_.Series2 : form_.Series3)->AddXY(x, y);
 }
 
-void TForm1MeasurementView::SetLiveRecordMode(int code) { form_.store_.LiveRecord.Mode = code; }
+TReadingsTable& TForm1ReadingsRows::Table() { return form_.ReadingsTable; }
 
-// The live run's file while it records, afterwards the last titration run's until the next
-// recording starts.
-QString TForm1MeasurementView::EndOfRunFileName() const
+void TForm1ReadingsRows::StoreLiveRow() { form_.AddRowToGridActnExecute(); }
+
+void TForm1ReadingsRows::SetRowFromFrame(bool fromFrame) { form_.Link().RowFromFrame = fromFrame; }
+
+void TForm1ReadingsRows::ExecuteAddRow() { form_.Actn(TActionId::AddRowToGridActn).Execute(); }
+
+QString TForm1RunRecord::EndOfRunFileName() const { return form_.LiveRun.EndOfRunFileName(); }
+
+model::TBaseRecord* TForm1RunRecord::EndOfRunRecord()
 {
-    return form_.Recording ? form_.store_.RecordFileName : form_.AwaitingResultsFile();
+    return EndOfRunFileName().isEmpty() ? nullptr : &form_.store_.EditLiveRecord();
 }
 
-model::TBaseRecord* TForm1MeasurementView::EndOfRunRecord()
-{
-    return EndOfRunFileName().isEmpty() ? nullptr : &form_.store_.LiveRecord;
-}
-
-void TForm1MeasurementView::ScaleEndOfRunChannelX(int channel, double v)
+void TForm1RunRecord::ScaleEndOfRunChannelX(int channel, double v)
 {
     form_.store_.ScaleChannelX(channel, v);
 }
 
 // The record stays open for the run's further values until the next recording starts.
-void TForm1MeasurementView::SaveEndOfRunRecord()
+void TForm1RunRecord::SaveEndOfRunRecord()
 {
     const QString fileName = EndOfRunFileName();
-    form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord);
+    form_.store_.SaveRecordFile(fileName, form_.store_.LiveRecord());
     if (form_.SelectedFileName() == fileName)
         form_.ShowRecord(fileName, TTableOnShow::KeptForSameRecord);
 }
 
-void TForm1MeasurementView::ExecuteStartStop(bool byInstrument)
+void TForm1RunRecord::ExecuteStartStop(bool byInstrument)
 {
     form_.StopByInstrument = byInstrument;
     const auto reset = qScopeGuard([this] { form_.StopByInstrument = false; });
     form_.Actn(TActionId::StartStopActn).Execute();
 }
 
-void TForm1MeasurementView::SetRowFromFrame(bool fromFrame)
-{
-    form_.Link().RowFromFrame = fromFrame;
-}
+model::TBaseRecord& TForm1RunRecord::LiveRecord() { return form_.store_.EditLiveRecord(); }
 
-void TForm1MeasurementView::ExecuteAddRow() { form_.Actn(TActionId::AddRowToGridActn).Execute(); }
-
-void TForm1MeasurementView::ShowTitrationParams(const TTitrationParamTexts& texts)
-{
-    form_.ShowTitrationParams(texts);
-}
-
-model::TBaseRecord& TForm1MeasurementView::LiveRecord() { return form_.store_.LiveRecord; }
 // The operator may be typing a title or comments into the window: only its grid follows.
-void TForm1MeasurementView::RefreshHeaderParams()
+void TForm1RunRecord::RefreshHeaderParams()
 {
     const QString fileName = HeaderFileName();
     if (form_.PropForm && !fileName.isEmpty() &&
         LiveRecordShown(form_.SelectedFileName(), fileName, form_.store_.BrowseDir()))
-        form_.PropForm->ShowParams(form_.store_.LiveRecord.Params);
+        form_.PropForm->ShowParams(form_.store_.LiveRecord().Params);
 }
 
-void TForm1MeasurementView::SetStatusText(const QString& text) { form_.SetStatusText(text); }
-QString TForm1MeasurementView::HeaderFileName() const { return EndOfRunFileName(); }
+QString TForm1RunRecord::HeaderFileName() const { return EndOfRunFileName(); }
 
-void TForm1MeasurementView::SaveHeader()
+void TForm1RunRecord::SaveHeader()
 {
     const QString fileName = HeaderFileName();
-    const model::TBaseRecord& record = form_.store_.LiveRecord;
+    const model::TBaseRecord& record = form_.store_.LiveRecord();
     form_.store_.SaveRecordFile(fileName, record);
     if (form_.SelectedFileName() == fileName)
         form_.UpdateBaseListTitle(fileName, record.Title);
 }
-
-int TForm1MeasurementView::RunNumber() const { return form_.RunState.Run(); }
-QLocale TForm1MeasurementView::SystemLocale() const { return QLocale::system(); }
-void TForm1MeasurementView::ShowError(const QString& message) { form_.ShowError(message); }
 
 }

@@ -17,7 +17,7 @@ void TForm1::CreatePropForm()
     PropForm = new TPropForm(this);
     PropForm->SetOnEdited([this] { SetModified(true); });
     PropForm->SetOnClose([this] { RunReportingErrors(&TForm1::PropFormClose); });
-    PropForm->ShowRecord(store_.LiveRecord, store_.RecordFileName);
+    PropForm->ShowRecord(store_.LiveRecord(), LiveRun.FileName());
 }
 
 void TForm1::ShowPropsActnExecute()
@@ -66,9 +66,9 @@ void TForm1::SaveShownProps(bool leaving)
     situation.recordSelected = !selected.isEmpty();
     situation.modified = Modified();
     situation.edited = ShownRecord.Edited();
-    situation.liveShown = LiveRecordShown(selected, store_.RecordFileName, store_.BrowseDir());
+    situation.liveShown = LiveRecordShown(selected, LiveRun.FileName(), store_.BrowseDir());
     situation.awaitingShown =
-        LiveRecordShown(selected, store_.AwaitingResultsFileName, store_.BrowseDir());
+        LiveRecordShown(selected, LiveRun.AwaitingResultsFile(), store_.BrowseDir());
     situation.mayWriteBack = ShownRecord.MayWriteBack();
     situation.cut = ShownRecord.Cut();
     situation.leaving = leaving;
@@ -79,11 +79,11 @@ void TForm1::SaveShownProps(bool leaving)
     TakePropsEdits(ShownRecord.EditableRecord(), edits);
     switch (save) {
     case TPropsSave::IntoLiveRecord:
-        TakePropsEdits(store_.LiveRecord, edits);
+        TakePropsEdits(store_.EditLiveRecord(), edits);
         break;
     case TPropsSave::IntoAwaitingRecord:
-        TakePropsEdits(store_.LiveRecord, edits);
-        if (!WriteShownRecord(store_.LiveRecord))
+        TakePropsEdits(store_.EditLiveRecord(), edits);
+        if (!WriteShownRecord(store_.LiveRecord()))
             return;
         break;
     case TPropsSave::AskBeforeWritingCut:

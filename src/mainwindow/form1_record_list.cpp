@@ -16,10 +16,10 @@ namespace lmv::mainwindow {
 
 void TForm1::ShowAllActnExecute(const TAction& sender)
 {
-    store_.FilterMode = sender.Tag;
+    store_.SetFilter(sender.Tag, store_.FilterDate());
     Actn(TActionId::ShowAllActn).SetChecked(sender.Tag == store::ShowAllEntries);
     Actn(TActionId::ByDateActn).SetChecked(sender.Tag == store::ShowEntriesOfDay);
-    DateTimePicker1->setEnabled(store_.FilterMode > 0);
+    DateTimePicker1->setEnabled(store_.FilterMode() > 0);
     RefreshBaseList();
 }
 
@@ -27,21 +27,20 @@ void TForm1::ShowAllActnExecute(const TAction& sender)
 void TForm1::DateTimePicker1Change()
 {
     const QDate date = DateTimePicker1->date();
-    if (date == common::DaysToDateTime(store_.FilterDate).date())
+    if (date == common::DaysToDateTime(store_.FilterDate()).date())
         return;
-    store_.FilterDate = common::DateTimeToDays(QDateTime(date, QTime(0, 0)));
+    store_.SetFilter(store_.FilterMode(), common::DateTimeToDays(QDateTime(date, QTime(0, 0))));
     RefreshBaseList();
 }
 
 void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
 {
-    const int line = LineOfFile(store_.FilteredList, fileName);
+    const int line = LineOfFile(store_.FilteredList(), fileName);
     if (line < 0)
         return;
-    model::TBaseHeaderRecord& entry = store_.FilteredList[std::size_t(line)];
-    entry.Title = title;
+    store_.RetitleListedLine(std::size_t(line), title);
     if (QListWidgetItem* item = ListBox1->item(line))
-        item->setText(BaseListLine(entry));
+        item->setText(BaseListLine(store_.FilteredList()[std::size_t(line)]));
 }
 
 void TForm1::RemoveActnUpdate() { Actn(TActionId::RemoveActn).SetEnabled(!LiveRecordIsShown()); }
@@ -57,10 +56,10 @@ void TForm1::RemoveActnExecute()
         return;
     const int line = ListBox1->currentRow();
     if (line < 0 || !ListBox1->item(line)->isSelected() ||
-        std::size_t(line) >= store_.FilteredList.size())
+        std::size_t(line) >= store_.FilteredList().size())
         return;
-    const QString fileName = store_.FilteredList[std::size_t(line)].FileName;
-    if (LiveRecordShown(fileName, store_.RecordFileName, store_.BrowseDir()))
+    const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
+    if (LiveRecordShown(fileName, LiveRun.FileName(), store_.BrowseDir()))
         return;
     store_.DeleteRecord(fileName);
     ShownRecord.ForgetFile();

@@ -28,11 +28,9 @@ constexpr double TimeMarkHeight = 1000000.0;
 
 TForm1::TSaveCompletedAtExit::~TSaveCompletedAtExit() { store.FinishBackgroundSave(); }
 
-const QString& TForm1::AwaitingResultsFile() const { return store_.AwaitingResultsFileName; }
-
 void TForm1::StartStopActnExecute()
 {
-    if (RunState.Recording())
+    if (LiveRun.Recording())
         StopRecording();
     else
         StartRecording();
@@ -42,15 +40,12 @@ void TForm1::StartStopActnExecute()
 // passed on to be shown.
 void TForm1::StartRecording()
 {
-    RunState.Start();
+    LiveRun.Start(DeviceType);
     ShowRunState();
-    RunClock.Start(store_.Now());
-    Autosave.RunStarted();
-    store_.AwaitingResultsFileName.clear();
     try {
         NewRecord();
     } catch (...) {
-        RunState.CancelStart();
+        LiveRun.CancelStart();
         ShowRunState();
         throw;
     }
@@ -65,28 +60,28 @@ void TForm1::StartRecording()
 void TForm1::StopRecording()
 {
     if (StopAsksFirst(DeviceType, StopByInstrument)) {
-        const int run = RunState.Run();
+        const int run = LiveRun.Run();
         const common::BoxAnswer answer = notifier_.MessageBox(
             QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
                            "Принудительно закончить регистрацию и удалить текущую запись?"),
             common::BoxIcon::Warning, common::BoxButtons::YesNo);
-        if (answer == common::BoxAnswer::Yes && RunState.StillRecording(run))
+        if (answer == common::BoxAnswer::Yes && LiveRun.StillRecording(run))
             DiscardRun();
         return;
     }
-    const QString fileName = store_.RecordFileName;
+    const QString fileName = LiveRun.FileName();
     EndRun();
     try {
         FinishRecord();
     } catch (...) {
-        Autosave.FinalSaveFailed(fileName);
+        LiveRun.Autosave().FinalSaveFailed(fileName);
         throw;
     }
 }
 
 void TForm1::EndRun()
 {
-    RunState.Stop();
+    LiveRun.Stop();
     ShowRunState();
     Actn(TActionId::AddMarkActn).SetEnabled(false);
 }
@@ -96,15 +91,12 @@ void TForm1::EndRun()
 void TForm1::DiscardRun()
 {
     EndRun();
-    const QString fileName = store_.RecordFileName;
     auto forget = [this] {
-        store_.RecordFileName.clear();
         ShownRecord.ForgetFile();
         RefreshBaseList();
     };
     try {
-        if (!fileName.isEmpty())
-            store_.DeleteRecord(fileName);
+        LiveRun.DiscardFile();
     } catch (...) {
         forget();
         throw;
@@ -114,30 +106,28 @@ void TForm1::DiscardRun()
 
 void TForm1::ShowRunState()
 {
-    Recording = RunState.Recording();
-    store_.RecordingRuns = Recording;
     TAction& startStop = Actn(TActionId::StartStopActn);
-    startStop.Tag = Recording ? 1 : 0;
-    const TRecordActionLook look = RecordActionLook(Recording);
+    const TRecordActionLook look = RecordActionLook(Recording());
     startStop.SetCaption(look.caption);
     startStop.SetHint(look.hint);
     startStop.Action()->setIcon(QIcon::fromTheme(look.iconName));
 }
 
-void TForm1::AddPoint(int Channel, double X, double Y)
+void TForm1::AddPoint(int Channel, double X, double Y) { LiveRun.AddPoint(Channel, X, Y); }
+
+void TForm1::TLivePoints::ShowLivePoint(int channel, double x, double y)
 {
-    store_.AddChannelPoint(Channel, X, Y);
-    if (LiveRecordIsShown())
-        DrawLivePoint(Channel, X, Y);
-    ChartZoom();
-    UpdateCursorReadout();
+    if (form.LiveRecordIsShown())
+        form.DrawLivePoint(channel, x, y);
+    form.ChartZoom();
+    form.UpdateCursorReadout();
 }
 
 void TForm1::DrawLivePoint(int channel, double x, double y)
 {
     const std::optional<TLivePointRoute> route = LivePointRoute(channel);
     if (!route) {
-        if (RunState.FirstUnknownChannel())
+        if (LiveRun.FirstUnknownChannel())
             notifier_.MessageBox(UnknownChannelText(channel, x, y), common::BoxIcon::None);
         return;
     }
@@ -162,7 +152,7 @@ void TForm1::PairTwoParameterPoints()
     PageControl1->setTabVisible(TwoParametersPage, true);
 }
 
-double TForm1::ElapsedRunTime() const { return RunClock.Elapsed(store_.Now()); }
+double TForm1::ElapsedRunTime() const { return LiveRun.Elapsed(); }
 
 // The marks belong to the display only; the record does not keep them.
 void TForm1::AddMarkActnExecute() { Series8->AddXY(ElapsedRunTime(), TimeMarkHeight); }
@@ -175,13 +165,13 @@ void TForm1::Timer2Timer()
 {
     if (AutosaveBusy)
         return;
-    const QString fileName = Autosave.Due(Recording, store_.RecordFileName);
+    const QString fileName = LiveRun.AutosaveDue();
     if (fileName.isEmpty())
         return;
     AutosaveBusy = true;
     try {
         store_.SaveRecordFileInBackground(
-            fileName, store_.LiveRecord,
+            fileName, store_.LiveRecord(),
             [this, fileName](const QString& error) { AutosaveDone(fileName, error); });
     } catch (...) {
         AutosaveDone(fileName, common::CurrentErrorMessage());
@@ -193,7 +183,7 @@ void TForm1::Timer2Timer()
 void TForm1::AutosaveDone(const QString& fileName, const QString& error)
 {
     AutosaveBusy = false;
-    if (Autosave.Outcome(fileName, error))
+    if (LiveRun.Autosave().Outcome(fileName, error))
         QMetaObject::invokeMethod(
             this, [this, error] { ShowError(error); }, Qt::QueuedConnection);
 }
@@ -202,13 +192,13 @@ void TForm1::AutosaveDone(const QString& fileName, const QString& error)
 // No) and a final save still failing are written once more before the program ends.
 void TForm1::SaveLiveRecordAtClose()
 {
-    const QString fileName = Autosave.Due(Recording, store_.RecordFileName);
+    const QString fileName = LiveRun.AutosaveDue();
     if (fileName.isEmpty()) {
         store_.FinishBackgroundSave();
         return;
     }
-    store_.SaveRecordFile(fileName, store_.LiveRecord);
-    Autosave.Outcome(fileName, {});
+    store_.SaveRecordFile(fileName, store_.LiveRecord());
+    LiveRun.Autosave().Outcome(fileName, {});
 }
 
 void TForm1::SetStatusText(const QString& text)

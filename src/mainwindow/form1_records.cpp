@@ -10,8 +10,6 @@
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/record_list/list_lines.h"
-#include "mainwindow/recording/long_run_reserve.h"
-#include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
 
@@ -39,18 +37,15 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 void TForm1::NewRecord()
 {
     ClosePropFormForRun();
-    store_.RecordFileName.clear();
-    StartLiveRecord(store_.LiveRecord, DeviceType);
-    ReserveForLongRun(store_.LiveRecord);
+    LiveRun.NewLiveRecord(DeviceType);
     CreateRecordFile();
 }
 
 // The run is shown also when the list's filter hides its line: its title is typed next.
 void TForm1::CreateRecordFile()
 {
-    store_.LiveRecord.DateTime = store_.Now();
-    store_.RecordFileName = store_.SaveNewRecord(store_.LiveRecord);
-    ShowRecord(store_.RecordFileName);
+    LiveRun.CreateFile();
+    ShowRecord(LiveRun.FileName());
     RefreshBaseList();
     ShowPropFormForTitle();
 }
@@ -60,27 +55,18 @@ void TForm1::CreateRecordFile()
 // waits with.
 void TForm1::FinishRecord()
 {
-    if (store_.RecordFileName.isEmpty()) {
+    if (LiveRun.FileName().isEmpty()) {
         notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
     const bool shown = LiveRecordIsShown();
     if (shown)
         SaveProps();
-    const QString fileName = store_.RecordFileName;
-    if (store_.LiveRecord.Mode == dtTitrator)
-        store_.AwaitingResultsFileName = fileName;
     // The record on screen was copied when the run began: from now on it is the file's record,
     // and an older copy written back would lose the run's points.
     if (shown)
-        ShownRecord.Adopt(store_.LiveRecord);
-    try {
-        store_.SaveRecordFile(fileName, store_.LiveRecord);
-    } catch (...) {
-        store_.RecordFileName.clear();
-        throw;
-    }
-    store_.RecordFileName.clear();
+        ShownRecord.Adopt(store_.LiveRecord());
+    LiveRun.FinishFile();
     if (shown)
         SetModified(false);  // its edits went into the live record, now written
 }
@@ -178,7 +164,7 @@ void TForm1::ShowEndPoint(double result1, double result2)
 
 bool TForm1::LiveRecordIsShown() const
 {
-    return LiveRecordShown(SelectedFileName(), store_.RecordFileName, store_.BrowseDir());
+    return LiveRecordShown(SelectedFileName(), LiveRun.FileName(), store_.BrowseDir());
 }
 
 // A file that cannot be shown (a record of another version, an unreadable file) leaves the
@@ -189,10 +175,10 @@ void TForm1::ListBox1Click()
 {
     const int line = ListBox1->currentRow();
     if (line < 0 || !ListBox1->item(line)->isSelected() ||
-        std::size_t(line) >= store_.FilteredList.size())
+        std::size_t(line) >= store_.FilteredList().size())
         return;
     try {
-        ShowRecord(store_.FilteredList[std::size_t(line)].FileName);
+        ShowRecord(store_.FilteredList()[std::size_t(line)].FileName);
     } catch (...) {
         SelectShownRecordsLine();
         throw;
@@ -202,7 +188,7 @@ void TForm1::ListBox1Click()
 void TForm1::SelectShownRecordsLine()
 {
     const QSignalBlocker quiet(ListBox1);
-    const int shown = LineOfFile(store_.FilteredList, SelectedFileName());
+    const int shown = LineOfFile(store_.FilteredList(), SelectedFileName());
     ListBox1->setCurrentRow(shown);
     if (shown < 0)
         ListBox1->clearSelection();
@@ -214,7 +200,7 @@ void TForm1::RefreshBaseList()
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     store_.ApplyFilter();
-    for (const model::TBaseHeaderRecord& entry : store_.FilteredList)
+    for (const model::TBaseHeaderRecord& entry : store_.FilteredList())
         ListBox1->addItem(BaseListLine(entry));
     SelectShownRecordsLine();
 }

@@ -31,14 +31,11 @@ constexpr int PageAxisPages[] = {0, 1, 2, 3, 4, 8};
 void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
-    TAction& startStop = Actn(TActionId::StartStopActn);
-    startStop.SetCaption(QStringLiteral("Запись"));
-    startStop.SetHint(QStringLiteral("Начать регистрацию данных"));
+    ShowRunState();
     DeviceType = dtNone;
     ConfigureForDevice(dtNone);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QStringLiteral("COM??"));
-    Recording = false;
     ApplyScale(*Chart1);
     InitReadingsTable();
     StaticText2->clear();
@@ -67,10 +64,10 @@ void TForm1::OpenDefaultRecordFolder()
 
 void TForm1::InitRecordFilter()
 {
-    DateTimePicker1->setDate(common::DaysToDateTime(store_.FilterDate).date());
-    if (store_.FilterMode == store::ShowAllEntries)
+    DateTimePicker1->setDate(common::DaysToDateTime(store_.FilterDate()).date());
+    if (store_.FilterMode() == store::ShowAllEntries)
         Actn(TActionId::ShowAllActn).Execute();
-    else if (store_.FilterMode == store::ShowEntriesOfDay)
+    else if (store_.FilterMode() == store::ShowEntriesOfDay)
         Actn(TActionId::ByDateActn).Execute();
 }
 
@@ -111,9 +108,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 // Nothing may keep the window from closing: an error of a step is shown and the next step runs.
 void TForm1::FormClose()
 {
-    TAction& startStop = Actn(TActionId::StartStopActn);
-    if (startStop.Tag == 1)
-        startStop.ExecuteReportingErrors();
+    if (Recording())
+        Actn(TActionId::StartStopActn).ExecuteReportingErrors();
     RunReportingErrors(&TForm1::SaveLiveRecordAtClose);
     if (Modified())
         RunReportingErrors(&TForm1::SaveProps);

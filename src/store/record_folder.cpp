@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace lmv::store {
@@ -50,7 +51,7 @@ TRecordStore::TRecordStore(common::Notifier& notifier, const QString& documentsP
       save_(std::make_unique<TBackgroundSave>()), saveContext_(std::make_unique<QObject>())
 {
     EnsureStartDir(startDir_);
-    FilterDate = Now();
+    filterDate_ = Now();
 }
 
 TRecordStore::~TRecordStore()
@@ -109,7 +110,7 @@ void TRecordStore::IndexSavedRecord(const model::TBaseHeaderRecord& saved)
 {
     RetitleEntry(headerList_, saved);
     if (!IsBrowsing())
-        RetitleEntry(FilteredList, saved);
+        RetitleEntry(filteredList_, saved);
     SaveHeaderFile();
 }
 
@@ -287,21 +288,49 @@ void TRecordStore::SetRecordDir(const QString& dir)
 {
     if (dir.isEmpty())
         return;
-    if (RecordingRuns)
+    if (!liveFile_.isEmpty())
         throw common::Error(QStringLiteral("Во время записи папку записей сменить нельзя"));
     FinishBackgroundSave();
     SaveHeaderBeforeLeaving();
-    RecordFileName.clear();
-    AwaitingResultsFileName.clear();
+    awaitingResults_.clear();
     recordDir_ = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
     browseDir_.clear();
     dirList_.clear();
     OpenRecordDir();
 }
 
+void TRecordStore::SetFilter(int32_t mode, model::TDateTime date)
+{
+    filterMode_ = mode;
+    filterDate_ = date;
+}
+
 void TRecordStore::ApplyFilter()
 {
-    store::ApplyFilter(IsBrowsing() ? dirList_ : headerList_, FilterMode, FilterDate, FilteredList);
+    store::ApplyFilter(IsBrowsing() ? dirList_ : headerList_, filterMode_, filterDate_,
+                       filteredList_);
+}
+
+void TRecordStore::RetitleListedLine(std::size_t line, const QString& title)
+{
+    filteredList_.at(line).Title = title;
+}
+
+void TRecordStore::OpenLiveFile() { liveFile_ = SaveNewRecord(liveRecord_); }
+
+void TRecordStore::FinishLiveFile(bool awaitResults)
+{
+    if (awaitResults)
+        awaitingResults_ = liveFile_;
+    const auto close = qScopeGuard([this] { liveFile_.clear(); });
+    SaveRecordFile(liveFile_, liveRecord_);
+}
+
+void TRecordStore::DiscardLiveFile()
+{
+    const auto close = qScopeGuard([this] { liveFile_.clear(); });
+    if (!liveFile_.isEmpty())
+        DeleteRecord(liveFile_);
 }
 
 void TRecordStore::RebuildHeader()
@@ -389,11 +418,11 @@ model::TSingleChannel* TRecordStore::LiveChannel(int32_t channel)
 {
     if (channel < 0)
         throw common::RangeError();
-    if (channel >= int32_t(LiveRecord.Channels.size())) {
+    if (channel >= int32_t(liveRecord_.Channels.size())) {
         notifier_.Beep();
         return nullptr;
     }
-    return &LiveRecord.Channels[channel];
+    return &liveRecord_.Channels[channel];
 }
 
 void TRecordStore::AddChannelPoint(int32_t channel, double x, double y)

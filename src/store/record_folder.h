@@ -46,17 +46,32 @@ public:
     bool HeaderWriteRefused() const { return headerRejected_; }
     model::TDateTime Now() const;
 
-    model::TBaseHeader FilteredList;
-    int32_t FilterMode = ShowEntriesOfDay;
-    model::TDateTime FilterDate = 0.0;
-    model::TBaseRecord LiveRecord;
-    QString RecordFileName;  // file of LiveRecord while it is open; '' = none
-    // The titration run finished last, whose end-of-run values the device sends after the stop;
-    // kept until the next recording starts or the folder is switched.
-    QString AwaitingResultsFileName;
-    // Set by the recording control from the start of a run to its stop: the record folder
-    // cannot be switched meanwhile.
-    bool RecordingRuns = false;
+    // The list shown: the index or the browsed disk, after the filter of ApplyFilter.
+    const model::TBaseHeader& FilteredList() const { return filteredList_; }
+    int32_t FilterMode() const { return filterMode_; }
+    model::TDateTime FilterDate() const { return filterDate_; }
+    // Takes effect at the next ApplyFilter.
+    void SetFilter(int32_t mode, model::TDateTime date);
+    // The listed line's title as the window shows it until the list is filtered again.
+    void RetitleListedLine(std::size_t line, const QString& title);
+
+    // The record being recorded or recorded last. Its file is open from a run's start to its
+    // stop (LiveFileName); a titration run's file then waits for the device's end-of-run values
+    // (AwaitingResultsFileName) until the next run starts or the folder is switched.
+    const model::TBaseRecord& LiveRecord() const { return liveRecord_; }
+    model::TBaseRecord& EditLiveRecord() { return liveRecord_; }
+    const QString& LiveFileName() const { return liveFile_; }
+    const QString& AwaitingResultsFileName() const { return awaitingResults_; }
+    // A new run: the previous run stops waiting; SaveNewRecord names and writes its file, which
+    // is open until FinishLiveFile or DiscardLiveFile. The record folder cannot be switched
+    // while it is open.
+    void ForgetAwaitingResults() { awaitingResults_.clear(); }
+    void OpenLiveFile();
+    // Writes the live record into its file and closes it, also when the write fails; with
+    // awaitResults the file waits for the end-of-run values.
+    void FinishLiveFile(bool awaitResults);
+    // Deletes the open file and closes it, also when the deletion fails.
+    void DiscardLiveFile();
 
     // Reads a listed record: from BrowseDir while a disk is browsed, also when the live record
     // has the same name (the live record is shown from memory, never read back from its file).
@@ -94,8 +109,8 @@ public:
     // empty "Header" is rewritten. An error while no record folder is set.
     void OpenRecordDir();
     // Saves the index being left (a failure is shown, the switch goes on), ends browsing,
-    // closes a record still waiting for its end-of-run values and opens dir. Refused while a
-    // recording runs.
+    // closes a record still waiting for its end-of-run values and opens dir. Refused while the
+    // live file is open.
     void SetRecordDir(const QString& dir);
     void ApplyFilter();
     // HeaderList := the readable record files of RecordDir, sorted by date, and saved. Files
@@ -121,8 +136,7 @@ private:
     bool IsBrowsing() const { return !browseDir_.isEmpty(); }
     bool IsLiveFile(const QString& fileName) const
     {
-        return !fileName.isEmpty() &&
-            (fileName == RecordFileName || fileName == AwaitingResultsFileName);
+        return !fileName.isEmpty() && (fileName == liveFile_ || fileName == awaitingResults_);
     }
     void CheckWritable(const QString& fileName) const;
     void IndexSavedRecord(const model::TBaseHeaderRecord& saved);
@@ -131,6 +145,12 @@ private:
 
     common::Notifier& notifier_;
     Clock clock_;
+    model::TBaseHeader filteredList_;
+    int32_t filterMode_ = ShowEntriesOfDay;
+    model::TDateTime filterDate_ = 0.0;
+    model::TBaseRecord liveRecord_;
+    QString liveFile_;
+    QString awaitingResults_;
     QString startDir_;
     QString recordDir_;
     QString browseDir_;

@@ -248,7 +248,7 @@ TEST_F(Form1FittedViewTest, AnImportIsFittedOnItsPage)
                 QByteArray::number(point.Y * scale, 'f', 6) + "\r\n";
         desktop.openNames = {{Put("kt.txt", text)}};
         form->Actn(QStringLiteral("Action1")).Execute();
-        ASSERT_FALSE(form->Recording);
+        ASSERT_FALSE(form->Recording());
         ASSERT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join(u'\n').toStdString();
         ASSERT_EQ(form->FastLineSeries1->Count(), int(TitrationCurve().size()));
         if (device != 41) {

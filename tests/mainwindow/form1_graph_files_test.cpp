@@ -76,7 +76,7 @@ protected:
         QStringList names;
         for (int i = 0; i < count; ++i) {
             form->NewRecord();
-            names << store.RecordFileName;
+            names << store.LiveFileName();
             store.AddChannelPoint(0, i, 10.0 * i);
             form->FinishRecord();
         }
@@ -88,8 +88,8 @@ protected:
 
     int ListRowOf(const QString& fileName) const
     {
-        for (std::size_t row = 0; row < store.FilteredList.size(); ++row)
-            if (store.FilteredList[row].FileName == fileName)
+        for (std::size_t row = 0; row < store.FilteredList().size(); ++row)
+            if (store.FilteredList()[row].FileName == fileName)
                 return int(row);
         return -1;
     }
@@ -261,9 +261,15 @@ TEST_F(Form1GraphFilesTest, OnAPageWithoutACurveTheGraphCommandsDoNothing)
 
 TEST_F(Form1GraphFilesTest, AnImportWhileARecordingRunsIsRefusedBeforeAnyFileIsChosen)
 {
-    Form().Recording = true;
+    Form().Shape1->SetBrushColor(Qt::green);
+    mainwindow::TAction& record = form->Actn("StartStopActn");
+    ASSERT_TRUE(record.Execute());
+    ASSERT_TRUE(form->Recording());
+    const std::size_t before = store.HeaderList().size();
+    notifier.boxes.clear();
     form->Actn("Action1").Execute();
-    form->Recording = false;
+    EXPECT_TRUE(form->Recording()) << "the run goes on";
+    EXPECT_EQ(store.HeaderList().size(), before);
     EXPECT_EQ(notifier.boxes,
               QStringList{"Идет запись. Импорт возможен только после ее остановки."});
     EXPECT_TRUE(desktop.openRequests.empty());
@@ -275,11 +281,11 @@ TEST_F(Form1GraphFilesTest, AnImportWhoseRecordingDoesNotStartReadsNothingAndSay
     const QString b = Put("b.txt", "3\t 4\r\n");
     desktop.openNames = {{a, b}};
     Form().Actn("Action1").Execute();
-    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(form->Recording());
     EXPECT_EQ(notifier.boxes,
               QStringList{"Импорт невозможен: запись не началась (прибор не передает данные)."});
     EXPECT_TRUE(store.HeaderList().empty());
-    EXPECT_TRUE(store.LiveRecord.Channels.empty());
+    EXPECT_TRUE(store.LiveRecord().Channels.empty());
 }
 
 // Two files become two recordings with the titration device connected: no stop question, the
@@ -290,10 +296,10 @@ TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
     form->DeviceType = 1;
     mainwindow::TAction& record = form->Actn("StartStopActn");
     record.Execute();
-    if (!form->Recording)
+    if (!form->Recording())
         GTEST_SKIP() << "needs the recording control";
     record.Execute();
-    ASSERT_FALSE(form->Recording);
+    ASSERT_FALSE(form->Recording());
     const std::size_t before = store.HeaderList().size();
 
     form->DeviceType = 41;
@@ -302,7 +308,7 @@ TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
                           Put("b.txt", "1 10\r\n2 20\r\n2,5 25\r\n3 30\r\n")}};
     form->Actn("Action1").Execute();
 
-    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(form->Recording());
     EXPECT_EQ(notifier.boxes,
               QStringList{"Импорт файла \"b.txt\" остановлен на строке 3: в ней нет двух чисел. "
                           "Записано точек: 2."});
@@ -372,7 +378,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorde
 {
     Form().DeviceType = 1;
     form->NewRecord();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     store.AddChannelPoint(0, 1.0, 2.0);
     form->FinishRecord();
     ASSERT_EQ(form->ShownRecord.FileName(), name);

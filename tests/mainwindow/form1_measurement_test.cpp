@@ -12,6 +12,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "sim_channels.h"
@@ -40,7 +41,7 @@ protected:
         reading.runSeconds = 7;
         reading.runMinutes = 5;
         reading.deviceType = device;
-        Form().OnMeasurementFrame(RxFrame(reading));
+        Form().Measurements.OnMeasurementFrame(RxFrame(reading));
     }
     bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
 };
@@ -100,13 +101,14 @@ protected:
     void RecordAndStopTitrationRun()
     {
         Send(41, 0, 7.0);
-        Form().Recording = true;
-        Form().NewRecord();
-        store.LiveRecord.Channels[1].Points = {{2.0, 7.0}, {8.0, 6.0}};
-        store.LiveRecord.Channels[8].Points = {{8.0, 2.0}};
-        Form().Recording = false;
-        Form().FinishRecord();
-        fileName = store.AwaitingResultsFileName;
+        Form().Shape1->SetBrushColor(QColor(0, 255, 0));
+        ASSERT_TRUE(Form().Actn(QStringLiteral("StartStopActn")).Execute());
+        Form().AddPoint(1, 2.0, 7.0);
+        Form().AddPoint(1, 8.0, 6.0);
+        Form().AddPoint(8, 8.0, 2.0);
+        Form().Measurements.OnStopFrame({});
+        ASSERT_FALSE(Form().Recording());
+        fileName = store.AwaitingResultsFileName();
         ASSERT_FALSE(fileName.isEmpty());
     }
     model::TBaseRecord Stored()
@@ -143,9 +145,9 @@ TEST_F(Form1EndOfRunTest, ValuesAfterTheStopAllReachTheRecordFile)
 TEST_F(Form1EndOfRunTest, WithoutARecordNothingIsSaved)
 {
     Send(41, 0xFE, 10.0);
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
     EXPECT_TRUE(store.HeaderList().empty());
-    EXPECT_EQ(store.LiveRecord.Result1, model::NoResult);
+    EXPECT_EQ(store.LiveRecord().Result1, model::NoResult);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(notifier.beeps, 0);
 }
@@ -185,10 +187,10 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     mainwindow::TForm1& window = Form();
 
     Write(frames, 0, 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording; }, 5000));
-    fileName = store.RecordFileName;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording(); }, 5000));
+    fileName = store.LiveFileName();
     Write(frames, 1, stop + 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording(); }, 5000));
     EXPECT_FALSE(window.StopByInstrument);
     EXPECT_EQ(window.PageControl1->tabText(2), "3.000000");
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
@@ -281,10 +283,10 @@ TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPage
     const auto frames = lmvsim::ResultAndHeaderFrames(sent);
     mainwindow::TForm1& window = Form();
     Write(frames, 0, 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording; }, 5000));
-    fileName = store.RecordFileName;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Recording(); }, 5000));
+    fileName = store.LiveFileName();
     Write(frames, 1, frames.size());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording(); }, 5000));
 
     const mainwindow::TReadingsTable& table = window.ReadingsTable;
     EXPECT_EQ(table.LiveRow(), 10) << "three notebook, four soil and two replicate rows";
@@ -299,6 +301,47 @@ TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPage
     EXPECT_EQ(record.Title, QString::fromLatin1(lmvsim::ResultsRunTitle));
     EXPECT_EQ(record.Params, (model::TParamsArr{{"Sample", "12"}, {"Volume", "10 ml"}}));
     EXPECT_EQ(record.DateTime, common::DateTimeToDays(sent));
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
+}
+
+// An unplug lets the run go on; the next instrument of another type ends it before its first
+// reading is taken, so the record keeps one instrument's points and its type.
+TEST_F(Form1PtyTest, AnotherInstrumentAfterAnUnplugEndsTheRunBeforeItsReading)
+{
+    Connect();
+    mainwindow::TForm1& window = Form();
+    lmvsim::TMeasurement titration;
+    titration.deviceType = 41;
+    titration.value = 5.0;
+    Write({lmvsim::StartFrameBytes(), lmvsim::MeasurementFrameBytes(titration),
+           lmvsim::MeasurementFrameBytes(titration)},
+          0, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Series1->Count() == 2; }, 5000));
+    ASSERT_TRUE(window.Recording());
+    fileName = store.LiveFileName();
+    instrument.CloseMaster();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Link().Connected(); }, 5000));
+    ASSERT_TRUE(window.Recording()) << "an unplug does not end the run";
+
+    PtyInstrument other;
+    ASSERT_TRUE(other.Open());
+    window.ComboBox1->setEditText(other.DevicePath());
+    window.Button1->click();
+    ASSERT_TRUE(window.Link().Connected());
+    lmvsim::TMeasurement meter;
+    meter.deviceType = 3;
+    meter.value = 9.0;
+    meter.label = "pH 1";
+    const std::vector<uint8_t> bytes = lmvsim::MeasurementFrameBytes(meter);
+    ASSERT_TRUE(other.Write(
+        QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.DeviceType == 3; }, 5000));
+
+    EXPECT_FALSE(window.Recording());
+    const model::TBaseRecord record = Stored();
+    EXPECT_EQ(record.Mode, 41);
+    EXPECT_EQ(Curve(record, 0), (std::vector<model::TPoint>(2, {0.0, 5.0})));
+    EXPECT_EQ(window.PageControl1->tabText(0), "9.000 pH 1") << "the new type's pages";
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
 

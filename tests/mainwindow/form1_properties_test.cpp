@@ -1,6 +1,7 @@
 // The properties window in the running window over a real record folder: what it shows, the
 // action that shows it, and where the edits of each kind of record on screen go.
 #include "form1_fixture.h"
+#include "sim_rx_frame.h"
 
 #include "link/frame_codec.h"
 #include "link/instrument_link.h"
@@ -35,7 +36,19 @@ using model::TBaseRecord;
 
 class Form1PropertiesTest : public Form1Test {
 protected:
-    Form1PropertiesTest() { store.FilterMode = store::ShowAllEntries; }
+    Form1PropertiesTest() { store.SetFilter(store::ShowAllEntries, store.FilterDate()); }
+
+    // A run of that device type started through the record action with the lamp on, with its
+    // points on channel 1.
+    QString StartRun(int deviceType, const std::vector<model::TPoint>& points)
+    {
+        Form().DeviceType = deviceType;
+        form->Shape1->SetBrushColor(QColor(0, 255, 0));
+        EXPECT_TRUE(form->Actn("StartStopActn").Execute());
+        for (const model::TPoint& point : points)
+            form->AddPoint(1, point.X, point.Y);
+        return store.LiveFileName();
+    }
 
     mainwindow::TPropForm& Props() { return *Form().PropForm; }
 
@@ -79,8 +92,8 @@ protected:
 
     int ListLineOf(const QString& name) const
     {
-        for (std::size_t i = 0; i < store.FilteredList.size(); ++i)
-            if (store.FilteredList[i].FileName == name)
+        for (std::size_t i = 0; i < store.FilteredList().size(); ++i)
+            if (store.FilteredList()[i].FileName == name)
                 return int(i);
         return -1;
     }
@@ -194,16 +207,16 @@ TEST_F(Form1PropertiesTest, OpensCentredFirstAndThenWhereTheOperatorLeftIt)
     const WId window = Props().winId();
     HideCount shown(Props());
     TypeTitle("Первый опыт");
-    const QString firstRun = store.RecordFileName;
+    const QString firstRun = store.LiveFileName();
     form->NewRecord();
     EXPECT_EQ(shown.hides, 0) << "a run start leaves the open window as it is";
     EXPECT_EQ(Props().winId(), window);
     EXPECT_TRUE(Props().isVisible());
     EXPECT_EQ(Props().geometry(), operatorsPlace);
     EXPECT_EQ(Props().focusWidget(), Props().TitleEdit);
-    EXPECT_EQ(store.LiveRecord.Title, "Первый опыт") << "the close handler's save all the same";
+    EXPECT_EQ(store.LiveRecord().Title, "Первый опыт") << "the close handler's save all the same";
     EXPECT_FALSE(Form().Actn("ShowPropsActn").Checked());
-    EXPECT_NE(store.RecordFileName, firstRun);
+    EXPECT_NE(store.LiveFileName(), firstRun);
 
     Props().close();
     form->NewRecord();
@@ -269,14 +282,14 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
 {
     Form().DeviceType = 1;
     form->NewRecord();
-    const QString live = store.RecordFileName;
+    const QString live = store.LiveFileName();
     const QByteArray written = [&] {
         QFile file(store.RecordDir() + live);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     TypeTitle("Идёт опыт");
     form->SaveProps();
-    EXPECT_EQ(store.LiveRecord.Title, "Идёт опыт");
+    EXPECT_EQ(store.LiveRecord().Title, "Идёт опыт");
     QFile file(store.RecordDir() + live);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), written);
@@ -288,13 +301,11 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
 TEST_F(Form1PropertiesTest, AFinishedRunThatWasShownKeepsItsPointsWhenLeft)
 {
     for (const bool titledAfterTheStop : {false, true}) {
-        Form().DeviceType = 1;
-        form->NewRecord();
-        const QString run = store.RecordFileName;
-        store.LiveRecord.Channels[1].Points = {{1, 2}, {2, 3}, {3, 4}};
+        const QString run = StartRun(1, {{1, 2}, {2, 3}, {3, 4}});
         if (!titledAfterTheStop)
             TypeTitle("Опыт");
-        form->FinishRecord();
+        form->Actn("StartStopActn").Execute();
+        ASSERT_FALSE(form->Recording());
         if (titledAfterTheStop)
             TypeTitle("Опыт");
         form->ShowRecord("other");
@@ -309,12 +320,14 @@ TEST_F(Form1PropertiesTest, AFinishedRunThatWasShownKeepsItsPointsWhenLeft)
 // with the whole run, and the end-of-run value that follows keeps it.
 TEST_F(Form1PropertiesTest, TheTitrationRunAwaitingItsValuesIsWrittenWholeWithItsEdits)
 {
-    Form().DeviceType = 41;
-    form->NewRecord();
-    const QString run = store.RecordFileName;
-    store.LiveRecord.Channels[1].Points = {{1, 2}, {2, 3}};
-    form->FinishRecord();
-    store.LiveRecord.Result1 = 1.5;  // an end-of-run value, after the copy on screen was made
+    const QString run = StartRun(41, {{1, 2}, {2, 3}});
+    form->Measurements.OnStopFrame({});
+    ASSERT_FALSE(form->Recording());
+    lmvsim::TMeasurement endPoint;
+    endPoint.deviceType = 41;
+    endPoint.channel = 0xFD;
+    endPoint.value = 1.5;
+    form->Measurements.OnMeasurementFrame(RxFrame(endPoint));
     TypeTitle("Титрование");
     form->ShowRecord("other");
     const TBaseRecord stored = OnDisk(run);
@@ -322,7 +335,7 @@ TEST_F(Form1PropertiesTest, TheTitrationRunAwaitingItsValuesIsWrittenWholeWithIt
     EXPECT_EQ(stored.Result1, 1.5);
     ASSERT_EQ(stored.Channels.size(), 1u);
     EXPECT_EQ(stored.Channels[0].Points.size(), 2u);
-    EXPECT_EQ(store.LiveRecord.Title, "Титрование");
+    EXPECT_EQ(store.LiveRecord().Title, "Титрование");
 }
 
 // A disk's record and a foreign file keep their edits on screen only, and showing the next

@@ -6,6 +6,7 @@
 #include "common/date_time_text.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
@@ -339,12 +340,14 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
     Window().DeviceType = c.deviceType;
     if (c.shown != Shown::NoRecord) {
         const QString stored = store.SaveNewRecord({});
-        Window().NewRecord();
+        Window().Shape1->SetBrushColor(QColor(0, 255, 0));
+        ASSERT_TRUE(Actn("StartStopActn").Execute());
         Window().PropForm->hide();
         if (c.shown == Shown::StoredRecordDuringARun)
             Window().ShowRecord(stored);
-        if (c.shown == Shown::FinishedRun)
-            Window().FinishRecord();
+        if (c.shown == Shown::FinishedRun) {
+            ASSERT_TRUE(Actn("StartStopActn").Execute());
+        }
     }
     Table().SetColumnCount(10);
     Table().SetCell(c.column, 1, QStringLiteral("было"));

@@ -7,6 +7,7 @@
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/index_file.h"
 #include "store/record_file.h"
@@ -47,7 +48,7 @@ protected:
     QStringList Titles() const
     {
         QStringList titles;
-        for (const model::TBaseHeaderRecord& entry : store.FilteredList)
+        for (const model::TBaseHeaderRecord& entry : store.FilteredList())
             titles << entry.Title;
         return titles;
     }
@@ -108,7 +109,7 @@ TEST_F(Form1RecordListTest, TheDayFilterStartsOnTheStoresDayAndFollowsThePicker)
 
     form->DateTimePicker1->setDate(otherDay.date());
     EXPECT_EQ(Titles(), QStringList({"восьмое"}));
-    EXPECT_EQ(Lines(), QStringList({mainwindow::BaseListLine(store.FilteredList[0])}));
+    EXPECT_EQ(Lines(), QStringList({mainwindow::BaseListLine(store.FilteredList()[0])}));
 
     form->DateTimePicker1->setDate(QDate(2018, 3, 9));
     EXPECT_TRUE(Lines().isEmpty()) << "a day without recordings";
@@ -185,7 +186,7 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     Stored("stored", today, "сохранённая");
     Actn("RebuildDBActn").Execute();
     form->NewRecord();
-    const QString live = store.RecordFileName;
+    const QString live = store.LiveFileName();
     ASSERT_FALSE(live.isEmpty());
     Actn("RemoveActn").Update();
     EXPECT_FALSE(Actn("RemoveActn").Enabled()) << "the live record is shown";
@@ -210,7 +211,7 @@ TEST_F(Form1RecordListTest, ARetitledLineKeepsItsPlaceAndAnUnlistedNameChangesNo
     Actn("RebuildDBActn").Execute();
     form->UpdateBaseListTitle(QStringLiteral("0"), QStringLiteral("новое"));
     EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
-    EXPECT_EQ(Lines()[0], mainwindow::BaseListLine(store.FilteredList[0]));
+    EXPECT_EQ(Lines()[0], mainwindow::BaseListLine(store.FilteredList()[0]));
     EXPECT_TRUE(Lines()[0].endsWith(QStringLiteral(" новое")));
     form->UpdateBaseListTitle(QStringLiteral("7"), QStringLiteral("нет"));
     EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
@@ -322,9 +323,9 @@ TEST_F(Form1RecordListTest, ADamagedIndexIsKeptAsHeaderBadAndARebuildSkipsTheCop
 
 TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChangesNothing)
 {
-    Form();
-    form->NewRecord();
-    store.RecordingRuns = true;
+    Form().Shape1->SetBrushColor(QColor(0, 255, 0));
+    ASSERT_TRUE(Actn("StartStopActn").Execute());
+    notifier.boxes.clear();
     const QString dir = store.RecordDir();
     const QString caption = form->windowTitle();
     const QStringList lines = Lines();
@@ -336,7 +337,7 @@ TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChang
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_EQ(Lines(), lines);
     EXPECT_EQ(SelectedLines(), lines);
-    EXPECT_FALSE(store.RecordFileName.isEmpty());
+    EXPECT_FALSE(store.LiveFileName().isEmpty());
 }
 
 TEST_F(Form1RecordListTest, TheHeadingAndTheListSitInPanel9OfTheLeftPanel)

@@ -2,6 +2,7 @@
 // their look, live points on their series, the autosave written on a worker and read back with
 // the store's reader, the titration device's discard, failed saves, the run clock and the close,
 // also over a "Header" that is no index or is empty.
+#include "common/errors.h"
 #include "link/frame_codec.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
@@ -89,7 +90,18 @@ protected:
     {
         LampOn();
         ASSERT_TRUE(StartStop().Execute());
-        ASSERT_EQ(StartStop().Tag, 1);
+        ASSERT_TRUE(form->Recording());
+    }
+    // The store's own rule: the record folder is not switched while a run's file is open. A
+    // switch that is allowed goes to the same folder.
+    bool SwitchRefused()
+    {
+        try {
+            store.SetRecordDir(store.RecordDir());
+        } catch (const common::Error&) {
+            return true;
+        }
+        return false;
     }
     // One tick of Timer2, its save completed by the event loop.
     void Autosave()
@@ -143,14 +155,13 @@ protected:
 TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
 {
     EXPECT_FALSE(StartStop().Execute());
-    EXPECT_EQ(StartStop().Tag, 0);
-    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(form->Recording());
     EXPECT_TRUE(Indexed().isEmpty());
 
     Start();
     form->Shape1->SetBrushColor(Qt::white);
     EXPECT_FALSE(StartStop().Execute());
-    EXPECT_TRUE(form->Recording);
+    EXPECT_TRUE(form->Recording());
     EXPECT_FALSE(StartStop().Action()->isEnabled()) << "the button is greyed";
 }
 
@@ -163,11 +174,11 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     EXPECT_EQ(StartStop().Caption(), "Стоп");
     EXPECT_EQ(StartStop().Hint(), "Остановить сбор данных");
     EXPECT_EQ(StartStop().Action()->icon().name(), "media-playback-stop");
-    EXPECT_TRUE(store.RecordingRuns);
+    EXPECT_TRUE(SwitchRefused());
     EXPECT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Enabled());
     for (const TChartSeries* series : {form->FastLineSeries5, form->Series8, form->Series3})
         EXPECT_EQ(series->Count(), 0) << series->objectName().toStdString();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     ASSERT_FALSE(name.isEmpty());
     EXPECT_EQ(Indexed(), QStringList({name}));
     EXPECT_EQ(form->ShownRecord.FileName(), name);
@@ -176,13 +187,13 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     form->AddPoint(0, 1.0, 10.0);
     form->AddPoint(4, 1.0, 21.5);
     ASSERT_TRUE(StartStop().Execute());
-    EXPECT_EQ(StartStop().Tag, 0);
+    EXPECT_FALSE(form->Recording());
     EXPECT_EQ(StartStop().Caption(), "Запись");
     EXPECT_EQ(StartStop().Hint(), "Начать регистрацию данных");
     EXPECT_EQ(StartStop().Action()->icon().name(), "media-record");
-    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_FALSE(SwitchRefused());
     EXPECT_FALSE(form->Actn(QStringLiteral("AddMarkActn")).Enabled());
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
     EXPECT_EQ(StoredPoints(name, 0), std::vector<TPoint>({{1.0, 10.0}}));
     EXPECT_EQ(StoredPoints(name, 4), std::vector<TPoint>({{1.0, 21.5}}));
@@ -245,7 +256,7 @@ TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairs
     EXPECT_EQ(PointsOf(*form->FastLineSeries5),
               std::vector<TPoint>({{3.0, 100.0}, {4.0, 200.0}, {5.0, 300.0}}));
     EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
-    EXPECT_EQ(store.LiveRecord.Channels.at(8).Points.size(), 3u);
+    EXPECT_EQ(store.LiveRecord().Channels.at(8).Points.size(), 3u);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -255,8 +266,8 @@ TEST_F(Form1RecordingTest, UnknownChannelIsStoredAndToldOncePerRun)
     form->AddPoint(6, 1.5, 1234567.0);
     form->AddPoint(7, 2.0, 3.0);
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный код: 6 1.5 1.23457e+06"}));
-    EXPECT_EQ(store.LiveRecord.Channels.at(6).Points.size(), 1u);
-    EXPECT_EQ(store.LiveRecord.Channels.at(7).Points.size(), 1u);
+    EXPECT_EQ(store.LiveRecord().Channels.at(6).Points.size(), 1u);
+    EXPECT_EQ(store.LiveRecord().Channels.at(7).Points.size(), 1u);
     ASSERT_TRUE(StartStop().Execute());
     ASSERT_TRUE(StartStop().Execute());
     form->AddPoint(7, 2.0, 3.0);
@@ -266,14 +277,14 @@ TEST_F(Form1RecordingTest, UnknownChannelIsStoredAndToldOncePerRun)
 TEST_F(Form1RecordingTest, PointWhileAnotherRecordIsShownIsStoredButNotDrawn)
 {
     Start();
-    const QString live = store.RecordFileName;
+    const QString live = store.LiveFileName();
     model::TBaseRecord other;
     other.Channels = {{0, {{1, 1}, {2, 2}}}};
     store::WriteRecordFile(store.RecordDir() + "other", other);
     form->ShowRecord(QStringLiteral("other"));
     form->AddPoint(0, 9.0, 9.0);
     EXPECT_EQ(form->Series1->Count(), 2);
-    EXPECT_EQ(store.LiveRecord.Channels.at(0).Points, std::vector<TPoint>({{9.0, 9.0}}));
+    EXPECT_EQ(store.LiveRecord().Channels.at(0).Points, std::vector<TPoint>({{9.0, 9.0}}));
 
     form->ShowRecord(live);
     form->AddPoint(0, 10.0, 10.0);
@@ -285,12 +296,12 @@ TEST_F(Form1RecordingTest, AutosaveWritesTheFileOnlyWhileRecordingAndLaterPoints
     Form().Timer2Timer();
     EXPECT_FALSE(form->AutosaveBusy) << "idle: nothing to save";
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->AddPoint(1, 0.5, 7.0);
     Autosave();
     form->AddPoint(1, 1.5, 8.0);
     EXPECT_EQ(StoredPoints(name, 1), std::vector<TPoint>({{0.5, 7.0}}));
-    EXPECT_EQ(store.LiveRecord.Channels.at(1).Points.size(), 2u);
+    EXPECT_EQ(store.LiveRecord().Channels.at(1).Points.size(), 2u);
     Autosave();
     EXPECT_EQ(StoredPoints(name, 1).size(), 2u);
     EXPECT_TRUE(notifier.boxes.isEmpty());
@@ -299,7 +310,7 @@ TEST_F(Form1RecordingTest, AutosaveWritesTheFileOnlyWhileRecordingAndLaterPoints
 TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLast)
 {
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     for (int i = 0; i < 200000; ++i)
         form->AddPoint(0, i, i);
     form->Timer2Timer();
@@ -314,7 +325,7 @@ TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLas
 TEST_F(Form1RecordingTest, FailedAutosavesAreToldOnceAndRetriedUntilTheFolderIsBack)
 {
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->AddPoint(0, 1.0, 1.0);
     BreakRecordFolder();
     Autosave();
@@ -329,12 +340,12 @@ TEST_F(Form1RecordingTest, FailedAutosavesAreToldOnceAndRetriedUntilTheFolderIsB
 TEST_F(Form1RecordingTest, FailedFinalSaveIsRetriedByTheTicksAfterTheStop)
 {
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->AddPoint(0, 1.0, 1.0);
     BreakRecordFolder();
     form->Actn(QStringLiteral("StartStopActn")).ExecuteReportingErrors();
-    EXPECT_EQ(StartStop().Tag, 0);
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_FALSE(form->Recording());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
     ASSERT_EQ(notifier.boxes.size(), 1);
     Autosave();
     EXPECT_EQ(notifier.boxes.size(), 1) << "the stop told it already";
@@ -352,14 +363,13 @@ TEST_F(Form1RecordingTest, StartThatCannotCreateItsFileRollsBackToIdle)
     BreakRecordFolder();
     StartStop().ExecuteReportingErrors();
     EXPECT_EQ(notifier.boxes.size(), 1);
-    EXPECT_EQ(StartStop().Tag, 0);
-    EXPECT_FALSE(form->Recording);
-    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_FALSE(form->Recording());
+    EXPECT_FALSE(SwitchRefused());
     EXPECT_EQ(StartStop().Caption(), "Запись");
     EXPECT_EQ(StartStop().Hint(), "Начать регистрацию данных");
     EXPECT_EQ(StartStop().Action()->icon().name(), "media-record");
     EXPECT_TRUE(Indexed().isEmpty());
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
 }
 
 class TitrationStopTest : public Form1RecordingTest {
@@ -370,7 +380,7 @@ protected:
         form->DeviceType = 41;
         Start();
         form->AddPoint(1, 0.1, 7.0);
-        name = store.RecordFileName;
+        name = store.LiveFileName();
     }
     QString name;
 };
@@ -385,17 +395,17 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
                            "Принудительно закончить регистрацию и удалить текущую запись?"}));
     EXPECT_EQ(notifier.icons.back(), common::BoxIcon::Warning);
     EXPECT_EQ(StartStop().Caption(), "Стоп");
-    EXPECT_TRUE(form->Recording);
+    EXPECT_TRUE(form->Recording());
 
     notifier.answers = {common::BoxAnswer::Yes};
     ASSERT_TRUE(StartStop().Execute());
-    EXPECT_FALSE(form->Recording);
-    EXPECT_FALSE(store.RecordingRuns);
+    EXPECT_FALSE(form->Recording());
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name));
     EXPECT_TRUE(Indexed().isEmpty());
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
     EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
+    EXPECT_FALSE(SwitchRefused());
     EXPECT_EQ(form->ListBox1->currentRow(), -1);
     form->Timer2Timer();
     EXPECT_FALSE(form->AutosaveBusy);
@@ -412,11 +422,11 @@ TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFin
         form->StopByInstrument = false;
     };
     ASSERT_TRUE(StartStop().Execute());
-    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(form->Recording());
     EXPECT_EQ(StoredPoints(name, 1).size(), 1u);
     EXPECT_EQ(Indexed(), QStringList({name}));
     EXPECT_EQ(form->AwaitingResultsFile(), name) << "its end-of-run values are still to come";
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
 
     LampOn();
     form->StopByInstrument = true;
@@ -439,17 +449,17 @@ TEST_F(Form1RecordingTest, ElapsedTimeRisesAcrossMidnightAndMarksStandAtIt)
     now = now.addMSecs(70500);
     ASSERT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Execute());
     EXPECT_EQ(PointsOf(*form->Series8), std::vector<TPoint>({{90.5, 1000000.0}}));
-    EXPECT_TRUE(store.LiveRecord.Channels.at(0).Points.empty()) << "marks are not stored";
+    EXPECT_TRUE(store.LiveRecord().Channels.at(0).Points.empty()) << "marks are not stored";
 }
 
 TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMore)
 {
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->AddPoint(2, 1.0, 1.0);
     form->Shape1->SetBrushColor(Qt::white);
     form->close();
-    EXPECT_TRUE(form->Recording) << "the run could not be stopped";
+    EXPECT_TRUE(form->Recording()) << "the run could not be stopped";
     EXPECT_EQ(StoredPoints(name, 2).size(), 1u);
 }
 
@@ -476,7 +486,7 @@ TEST_F(Form1RecordingTest, AHeaderThatIsNoIndexOutlivesARunAndTheExitAndIsToldOn
     EXPECT_EQ(form->ListBox1->count(), 0);
 
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Индекс папки \"%1\"").arg(base)));
     EXPECT_TRUE(notifier.boxes[0].contains(QStringLiteral("не перезаписывается")));
@@ -498,7 +508,7 @@ TEST_F(Form1RecordingTest, AnEmptyHeaderIsRewrittenByTheRun)
     ASSERT_TRUE(QDir().mkpath(base));
     Put(base + QStringLiteral("Header"), QByteArray());
     Start();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     ASSERT_TRUE(StartStop().Execute());
     model::TBaseHeader stored;
     store::LoadHeaderFile(base + QStringLiteral("Header"), stored);
@@ -516,7 +526,7 @@ TEST_F(Form1RecordingTest, StatusTextAndTestRamp)
     Start();
     form->AddPoint(0, 0.0, 0.0);
     form->debug1Click();
-    const std::vector<TPoint>& points = store.LiveRecord.Channels.at(0).Points;
+    const std::vector<TPoint>& points = store.LiveRecord().Channels.at(0).Points;
     ASSERT_EQ(points.size(), 60001u);
     EXPECT_EQ(points[1], (TPoint{1.0, 1.0}));
     EXPECT_EQ(points.back(), (TPoint{60000.0, 60000.0}));
@@ -540,14 +550,14 @@ TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
     ASSERT_TRUE(instrument.Write(bytes));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }, 5000));
     ASSERT_TRUE(StartStop().Execute());
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->AddPoint(0, 1.0, 5.0);
     EXPECT_EQ(form->Series1->Count(), 1);
     Autosave();
     EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
     ASSERT_TRUE(instrument.Write(bytes));
     ASSERT_TRUE(StartStop().Execute());
-    EXPECT_FALSE(form->Recording);
+    EXPECT_FALSE(form->Recording());
     EXPECT_EQ(form->ListBox1->count(), 1);
     EXPECT_EQ(Indexed(), QStringList({name}));
     form->Button1->click();

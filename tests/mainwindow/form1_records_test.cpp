@@ -2,15 +2,20 @@
 // saved, a stored record's channels on their series, the two-parameter curve, the stored end
 // point, and the files that cannot be shown as they are (missing, foreign, another version).
 #include "form1_fixture.h"
+#include "sim_rx_frame.h"
 
 #include "analysis/titration_solver.h"
 #include "common/errors.h"
+#include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +27,13 @@ namespace {
 
 using model::TBaseRecord;
 using model::TPoint;
+
+// Typed as the operator would, Cyrillic included.
+void Type(QWidget* widget, const QString& text)
+{
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &typed);
+}
 
 std::vector<TPoint> Ramp(int count, double yStep)
 {
@@ -210,7 +222,7 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
 
     form->DeviceType = 1;
     form->NewRecord();
-    const QString liveName = store.RecordFileName;
+    const QString liveName = store.LiveFileName();
     QTemporaryDir disk;
     store::WriteRecordFile(disk.filePath(liveName), stored);
     store.SetBrowseDir(disk.path());
@@ -222,22 +234,35 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
 
 TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
 {
-    Form().DeviceType = 1;
-    store.LiveRecord.Title = "Прошлый опыт";
-    store.LiveRecord.Result2 = 9.0;
-    store.LiveRecord.Channels = {{3, Ramp(4, 1.0)}};
-    form->NewRecord();
+    // A titration run titled, with points and a second result, before the new run.
+    Form().DeviceType = 41;
+    form->Shape1->SetBrushColor(QColor(0, 255, 0));
+    ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
+    for (const TPoint& point : Ramp(4, 1.0))
+        form->AddPoint(3, point.X, point.Y);
+    Type(form->PropForm->TitleEdit, "Прошлый опыт");
+    form->Measurements.OnStopFrame({});
+    lmvsim::TMeasurement secondResult;
+    secondResult.deviceType = 41;
+    secondResult.channel = 0xFC;
+    secondResult.value = 9.0;
+    form->Measurements.OnMeasurementFrame(RxFrame(secondResult));
+    ASSERT_EQ(store.LiveRecord().Result2, 9.0);
 
-    const QString name = store.RecordFileName;
+    form->DeviceType = 1;
+    ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
+
+    const QString name = store.LiveFileName();
     ASSERT_FALSE(name.isEmpty());
     EXPECT_TRUE(QFile::exists(store.RecordDir() + name));
     EXPECT_EQ(form->ShownRecord.FileName(), name);
-    EXPECT_EQ(store.LiveRecord.Title, "Прошлый опыт");
-    EXPECT_EQ(store.LiveRecord.Result2, model::NoResult);
-    ASSERT_EQ(store.LiveRecord.Channels.size(), 9u);
+    EXPECT_EQ(store.LiveRecord().Title, "Прошлый опыт");
+    EXPECT_EQ(store.LiveRecord().Result2, model::NoResult);
+    ASSERT_EQ(store.LiveRecord().Channels.size(), 9u);
     for (int id = 0; id < 9; ++id)
-        EXPECT_EQ(store.LiveRecord.Channels[std::size_t(id)].Id, id);
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+        EXPECT_EQ(store.LiveRecord().Channels[std::size_t(id)].Id, id);
+    EXPECT_TRUE(store.LiveRecord().Channels[3].Points.empty());
+    EXPECT_EQ(form->ListBox1->currentRow(), 1) << "the new run's line, after the last run's";
     EXPECT_EQ(form->ShownRecord.FileName(), name);
 
     // Points gathered meanwhile come from memory, not from the file written at the start.
@@ -245,8 +270,8 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     form->ListBox1Click();
     EXPECT_EQ(form->Series1->Count(), 1);
 
-    form->FinishRecord();
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
     TBaseRecord saved;
     store.ReadRecordFile(name, saved);
     ASSERT_FALSE(saved.Channels.empty());
@@ -260,13 +285,12 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
     stored.Mode = 1;
     stored.Channels = {{0, Ramp(5, 1.0)}};
     Form().ShowRecord(Stored("old.lmv", stored));
-    store.FilterMode = store::ShowEntriesOfDay;
-    store.FilterDate = store.Now() - 3.0;
+    store.SetFilter(store::ShowEntriesOfDay, store.Now() - 3.0);
     form->DeviceType = 1;
     form->NewRecord();
 
     EXPECT_EQ(form->ListBox1->count(), 0);
-    EXPECT_EQ(form->ShownRecord.FileName(), store.RecordFileName);
+    EXPECT_EQ(form->ShownRecord.FileName(), store.LiveFileName());
     EXPECT_EQ(form->Series1->Count(), 0);
     EXPECT_TRUE(form->PropForm->TitleEdit->text().isEmpty());
 }
@@ -277,9 +301,9 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
 {
     Form().DeviceType = 1;
     form->NewRecord();
-    const QString name = store.RecordFileName;
+    const QString name = store.LiveFileName();
     form->FinishRecord();
-    QByteArray newer = store::SerializeRecord(store.LiveRecord);
+    QByteArray newer = store::SerializeRecord(store.LiveRecord());
     newer.replace(0, 8, "LMVRv200");
     StoredBytes(name, newer);
     form->RefreshBaseList();
@@ -294,13 +318,13 @@ TEST_F(Form1RecordsTest, ATitrationRunWaitsForItsEndOfRunValuesAfterTheStop)
 {
     Form().DeviceType = 41;
     form->NewRecord();
-    const QString first = store.RecordFileName;
+    const QString first = store.LiveFileName();
     form->FinishRecord();
-    EXPECT_TRUE(store.RecordFileName.isEmpty()) << "the finished run is no longer the live one";
+    EXPECT_TRUE(store.LiveFileName().isEmpty()) << "the finished run is no longer the live one";
     EXPECT_EQ(form->AwaitingResultsFile(), first);
 
     form->NewRecord();
-    EXPECT_NE(store.RecordFileName, first);
+    EXPECT_NE(store.LiveFileName(), first);
     EXPECT_TRUE(QFile::exists(store.RecordDir() + first));
 }
 
@@ -313,7 +337,7 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
     Stored("other.lmv", other);
     form->DeviceType = 41;
     form->NewRecord();
-    const QString live = store.RecordFileName;
+    const QString live = store.LiveFileName();
     const auto storeRow = [this] {
         form->ReadingsTable.SetCell(1, form->ReadingsTable.LiveRow(), QStringLiteral("7.00"));
         form->ReadingsTable.AddRow();

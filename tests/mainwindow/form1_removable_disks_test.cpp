@@ -6,15 +6,27 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/disc_form.h"
+#include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace lmv::test {
 namespace {
+
+// Typed as the operator would, Cyrillic included.
+void Type(QWidget* widget, const QString& text)
+{
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &typed);
+}
 
 const QString Caption = QStringLiteral("Лумивер-00х V 2018.03.26 [%1]");
 
@@ -68,8 +80,8 @@ TEST_F(Form1RemovableDisksTest, OneDiskIsTakenAtOnce)
     EXPECT_EQ(desktop.modalRuns, 0);
     EXPECT_EQ(store.BrowseDir(), diskA.path());
     EXPECT_EQ(form->windowTitle(), Caption.arg(diskA.path()));
-    ASSERT_EQ(store.FilteredList.size(), 1u);
-    EXPECT_EQ(store.FilteredList[0].FileName, QStringLiteral("7"));
+    ASSERT_EQ(store.FilteredList().size(), 1u);
+    EXPECT_EQ(store.FilteredList()[0].FileName, QStringLiteral("7"));
     EXPECT_EQ(Lines().size(), 1);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -109,13 +121,14 @@ TEST_F(Form1RemovableDisksTest, SeveralDisksOpenTheChooserWithTheFirstSelected)
 TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
 {
     form->DeviceType = 1;
-    form->NewRecord();
-    ASSERT_EQ(store.RecordFileName, QStringLiteral("0"));
+    form->Shape1->SetBrushColor(QColor(0, 255, 0));
+    ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
+    ASSERT_EQ(store.LiveFileName(), QStringLiteral("0"));
+    Type(form->PropForm->TitleEdit, QStringLiteral("живая"));
     const QModelIndex comment = form->ReadingsModel.index(0, 8);
     EXPECT_TRUE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable) << "the live record";
     Record(diskA.filePath(QStringLiteral("0")), QStringLiteral("с карты"), 3);
     desktop.removableDisks = {diskA.path()};
-    store.RecordingRuns = true;
     Browse();
     ASSERT_EQ(store.BrowseDir(), diskA.path()) << "browsing is allowed during a recording";
 
@@ -137,9 +150,7 @@ TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
     ASSERT_EQ(notifier.boxes.size(), 2);
     EXPECT_TRUE(notifier.boxes[1].contains(QStringLiteral("только для чтения")));
 
-    store.RecordingRuns = false;
-    store.LiveRecord.Title = QStringLiteral("живая");
-    form->FinishRecord();
+    ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     model::TBaseRecord saved;
     store::ReadRecordFile(store.RecordDir() + QStringLiteral("0"), saved);
     EXPECT_EQ(saved.Title, QStringLiteral("живая"));

@@ -37,13 +37,13 @@ protected:
     void Soil(int position, int sample)
     {
         Form().Link().FrameSeen = true;  // the link's good-frame step
-        Form().OnSoilAnalysisFrame(Rx(
+        Form().Measurements.OnSoilAnalysisFrame(Rx(
             lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}})));
     }
     void Replicate(int position, int sample, int value)
     {
         Form().Link().FrameSeen = true;
-        Form().OnReplicateResultFrame(
+        Form().Measurements.OnReplicateResultFrame(
             Rx(lmvsim::ReplicateResultBytes({position, sample, false, value})));
     }
     const QString Question =
@@ -74,18 +74,18 @@ TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
 
 TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
 {
-    Form().OnStartFrame({});
-    EXPECT_FALSE(Form().Recording) << "no instrument sending";
+    Form().Measurements.OnStartFrame({});
+    EXPECT_FALSE(Form().Recording()) << "no instrument sending";
     LampOn();
-    Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
-    Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
-    Form().OnStartFrame({});
-    EXPECT_EQ(store.RecordFileName, fileName) << "no second run";
-    Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
+    Form().Measurements.OnStopFrame({});
+    EXPECT_FALSE(Form().Recording());
+    Form().Measurements.OnStartFrame({});
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
+    Form().Measurements.OnStartFrame({});
+    EXPECT_EQ(store.LiveFileName(), fileName) << "no second run";
+    Form().Measurements.OnStopFrame({});
+    EXPECT_FALSE(Form().Recording());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -94,29 +94,29 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
     LampOn();
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
-    Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
-    Form().OnStopFrame({});
-    EXPECT_FALSE(Form().Recording);
+    Form().Measurements.OnStartFrame({});
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
+    Form().Measurements.OnStopFrame({});
+    EXPECT_FALSE(Form().Recording());
     EXPECT_FALSE(Form().StopByInstrument);
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
 
     // An idle stop frame leaves the operator's next stop asking its question.
-    Form().OnStopFrame({});
-    Form().OnStartFrame({});
+    Form().Measurements.OnStopFrame({});
+    Form().Measurements.OnStartFrame({});
     notifier.answers = {common::BoxAnswer::No};
     Form().Actn(QStringLiteral("StartStopActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList{Question});
-    EXPECT_TRUE(Form().Recording);
+    EXPECT_TRUE(Form().Recording());
 }
 
 TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecordsGrid)
 {
     LampOn();
-    Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
+    Form().Measurements.OnStartFrame({});
+    ASSERT_TRUE(Form().Recording());
     mainwindow::TPropForm& props = *Form().PropForm;
     props.TitleEdit->setText(QStringLiteral("typed"));
     lmvsim::TTitrationParamSet params;
@@ -124,7 +124,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     params.ktt = 7.25;
     params.mode = 1;
     params.nm = 2;
-    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
 
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText57")).text(), "7.250");
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText64")).text(), "3");
@@ -133,13 +133,13 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     EXPECT_TRUE(Named<QLabel>(Form(), QStringLiteral("StaticText63")).isHidden());
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText34")).text(), "ktt");
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText68")).text(), "source data");
-    EXPECT_EQ(store.LiveRecord.Params.size(), 9u);
+    EXPECT_EQ(store.LiveRecord().Params.size(), 9u);
     ASSERT_EQ(props.PropGrid->rowCount(), 9);
     EXPECT_EQ(props.PropGrid->item(2, 0)->text(), "Точка эквивалентности");
     EXPECT_EQ(props.TitleEdit->text(), "typed") << "the operator's typing stays";
 
     params.tipLevel = 3;
-    Form().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
     EXPECT_FALSE(Named<QLabel>(Form(), QStringLiteral("StaticText54")).isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
 }
@@ -147,16 +147,16 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
 TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
 {
     LampOn();
-    Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
+    Form().Measurements.OnStartFrame({});
+    ASSERT_TRUE(Form().Recording());
     // A file in the record folder's place: the final save fails.
     const QString dir = store.RecordDir().chopped(1);
     ASSERT_TRUE(QDir(dir).removeRecursively());
     QFile blocker(dir);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_ANY_THROW(Form().OnStopFrame({}));
+    EXPECT_ANY_THROW(Form().Measurements.OnStopFrame({}));
     EXPECT_FALSE(Form().StopByInstrument);
-    EXPECT_FALSE(Form().Recording);
+    EXPECT_FALSE(Form().Recording());
 }
 
 class Form1TextFramesTest : public Form1ResultFramesTest {
@@ -164,7 +164,7 @@ protected:
     void Text(int kind, const QString& text)
     {
         const QByteArray bytes = common::ToCp1251(text);
-        Form().OnTextFrame(
+        Form().Measurements.OnTextFrame(
             Rx(lmvsim::TextFrameBytes(kind, std::string_view(bytes.constData(), bytes.size()))));
     }
     model::TBaseRecord Stored(const QString& fileName)
@@ -178,19 +178,19 @@ protected:
 TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
 {
     LampOn();
-    Form().OnStartFrame({});
-    ASSERT_TRUE(Form().Recording);
-    const QString fileName = store.RecordFileName;
+    Form().Measurements.OnStartFrame({});
+    ASSERT_TRUE(Form().Recording());
+    const QString fileName = store.LiveFileName();
     Text(102, QStringLiteral("Опыт"));
     Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
     const model::TBaseRecord stored = Stored(fileName);
     EXPECT_EQ(stored.Title, "Опыт");
-    EXPECT_EQ(stored.DateTime, store.LiveRecord.DateTime);
+    EXPECT_EQ(stored.DateTime, store.LiveRecord().DateTime);
     EXPECT_TRUE(Form().ListBox1->currentItem()->text().contains("Опыт"));
 
     Text(0, QStringLiteral("Проба$12$"));
-    EXPECT_EQ(store.LiveRecord.Params, (model::TParamsArr{{"Проба", "12"}}));
+    EXPECT_EQ(store.LiveRecord().Params, (model::TParamsArr{{"Проба", "12"}}));
     EXPECT_EQ(Form().PropForm->PropGrid->item(0, 0)->text(), "Проба");
     Text(100, QStringLiteral("Идёт титрование"));
     EXPECT_EQ(Form().StatusText, "Идёт титрование");
@@ -202,7 +202,7 @@ TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
     const QStringList filesBefore = QDir(store.RecordDir()).entryList(QDir::Files);
     Text(102, QStringLiteral("Опыт"));
     Text(101, QStringLiteral("Дата 08-08-2018 Время 14:05"));
-    EXPECT_EQ(store.LiveRecord.Title, "Опыт");
+    EXPECT_EQ(store.LiveRecord().Title, "Опыт");
     EXPECT_EQ(notifier.boxes.size(), 1);
     EXPECT_EQ(QDir(store.RecordDir()).entryList(QDir::Files), filesBefore);
 }
@@ -212,9 +212,9 @@ TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingI
     LampOn();
     Form().ConfigureForDevice(41);
     Form().DeviceType = 41;
-    Form().OnStartFrame({});
-    const QString fileName = store.RecordFileName;
-    Form().OnStopFrame({});
+    Form().Measurements.OnStartFrame({});
+    const QString fileName = store.LiveFileName();
+    Form().Measurements.OnStopFrame({});
     ASSERT_EQ(Form().AwaitingResultsFile(), fileName);
     Text(102, QStringLiteral("После титрования"));
     EXPECT_EQ(Stored(fileName).Title, "После титрования");

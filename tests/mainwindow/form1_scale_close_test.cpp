@@ -52,9 +52,17 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{"Empty", "", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A run started by the record action while an instrument sends.
+void StartRun(mainwindow::TForm1& window)
+{
+    window.Shape1->SetBrushColor(QColor(0, 255, 0));
+    ASSERT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Execute());
+    ASSERT_TRUE(window.Recording());
+}
+
 struct CloseCase {
     const char* name;
-    int recordingTag;
+    bool recording;
     QColor lamp;
     int stops;
 };
@@ -69,7 +77,8 @@ TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
     const CloseCase& c = GetParam();
     mainwindow::TForm1& window = Form();
     mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
-    startStop.Tag = c.recordingTag;
+    if (c.recording)
+        StartRun(window);
     int stops = 0;
     startStop.SetOnExecute([&stops] { ++stops; });
     window.Shape1->SetBrushColor(c.lamp);
@@ -78,19 +87,19 @@ TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
     EXPECT_EQ(stops, c.stops);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, CloseWhileRecordingTest,
-                         ::testing::Values(CloseCase{"IdleSending", 0, QColor(0, 255, 0), 0},
-                                           CloseCase{"RecordingSending", 1, QColor(255, 0, 0), 1},
-                                           CloseCase{"RecordingLampWhite", 1, QColor(255, 255, 255),
-                                                     0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    States, CloseWhileRecordingTest,
+    ::testing::Values(CloseCase{"IdleSending", false, QColor(0, 255, 0), 0},
+                      CloseCase{"RecordingSending", true, QColor(255, 0, 0), 1},
+                      CloseCase{"RecordingLampWhite", true, QColor(255, 255, 255), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A stop that fails (its record file cannot be written) is shown, and the window still closes.
 TEST_F(Form1Test, AFailingStopIsShownAndTheCloseGoesAhead)
 {
     mainwindow::TForm1& window = Form();
     mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
-    startStop.Tag = 1;
+    StartRun(window);
     startStop.SetOnExecute([] { throw common::Error(QStringLiteral("Ошибка записи")); });
     window.Shape1->SetBrushColor(QColor(0, 255, 0));
     window.show();

@@ -62,7 +62,7 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
 TEST_F(Form1Test, TheRecordFilterShowsTheStoresDate)
 {
     const QDate day(2020, 1, 2);
-    store.FilterDate = common::DateTimeToDays(QDateTime(day, QTime(15, 0)));
+    store.SetFilter(store.FilterMode(), common::DateTimeToDays(QDateTime(day, QTime(15, 0))));
     EXPECT_EQ(Form().DateTimePicker1->date(), day);
 }
 
@@ -80,7 +80,7 @@ TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)
     EXPECT_TRUE(window.ComboBox1->isEnabled());
     EXPECT_EQ(window.Shape1->BrushColor(), QColor(Qt::white));
     EXPECT_EQ(window.Shape1->size(), QSize(8, 22));
-    EXPECT_FALSE(window.Recording);
+    EXPECT_FALSE(window.Recording());
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_EQ(window.Timer1->interval(), 1000);
     EXPECT_TRUE(window.Timer2->isActive());

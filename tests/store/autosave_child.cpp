@@ -32,11 +32,12 @@ int main(int argc, char** argv)
     lmv::store::TRecordStore store(notifier, QString::fromLocal8Bit(argv[1]),
                                    [] { return QDateTime::currentDateTime(); });
     store.SetRecordDir(store.StartDir() + QStringLiteral("Base/"));
-    store.LiveRecord.Channels.assign(lmv::model::NewRecordChannelCount, {});
+    lmv::model::TBaseRecord& live = store.EditLiveRecord();
+    live.Channels.assign(lmv::model::NewRecordChannelCount, {});
     for (int id = 0; id < lmv::model::NewRecordChannelCount; ++id)
-        store.LiveRecord.Channels[std::size_t(id)].Id = id;
-    store.RecordFileName = store.SaveNewRecord(store.LiveRecord);
-    std::printf("file %s\n", qUtf8Printable(store.RecordFileName));
+        live.Channels[std::size_t(id)].Id = id;
+    store.OpenLiveFile();
+    std::printf("file %s\n", qUtf8Printable(store.LiveFileName()));
     std::fflush(stdout);
 
     double next = 0;
@@ -46,8 +47,8 @@ int main(int argc, char** argv)
             store.AddChannelPoint(0, next, next);
         if (store.BackgroundSaveInFlight())
             return;
-        const std::size_t held = store.LiveRecord.Channels[0].Points.size();
-        store.SaveRecordFileInBackground(store.RecordFileName, store.LiveRecord,
+        const std::size_t held = store.LiveRecord().Channels[0].Points.size();
+        store.SaveRecordFileInBackground(store.LiveFileName(), store.LiveRecord(),
                                          [held](const QString& error) {
                                              if (error.isEmpty())
                                                  std::printf("saved %zu\n", held);

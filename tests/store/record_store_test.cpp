@@ -82,8 +82,8 @@ TEST_F(RecordStoreTest, WorkingFolderIsCreatedWithEveryMissingParent)
     EXPECT_TRUE(QFileInfo(store.StartDir()).isDir());
     EXPECT_EQ(store.RecordDir(), store.StartDir() + "Base/");
     EXPECT_TRUE(QFileInfo(store.RecordDir()).isDir());
-    EXPECT_EQ(store.FilterMode, ShowEntriesOfDay);
-    EXPECT_EQ(store.FilterDate, common::DateTimeToDays(StartTime));
+    EXPECT_EQ(store.FilterMode(), ShowEntriesOfDay);
+    EXPECT_EQ(store.FilterDate(), common::DateTimeToDays(StartTime));
 }
 
 TEST_F(RecordStoreTest, NewRecordingsAreNamedPastEveryClash)
@@ -150,11 +150,11 @@ TEST_F(RecordStoreTest, NewRecordWhoseIndexCannotBeWrittenLeavesNoEntryAndNoFile
 TEST_F(RecordStoreTest, SavingUpdatesTheFirstEntryOfBothListsAndSavesTheIndex)
 {
     MakeIndex({"0", "1"});
-    store.FilterMode = ShowAllEntries;
+    store.SetFilter(ShowAllEntries, store.FilterDate());
     store.ApplyFilter();
     store.SaveRecordFile("1", Titled("renamed", 43000.0));
     EXPECT_EQ(store.HeaderList()[1], (model::TBaseHeaderRecord{"renamed", "1", 43000.0}));
-    EXPECT_EQ(store.FilteredList[1], store.HeaderList()[1]);
+    EXPECT_EQ(store.FilteredList()[1], store.HeaderList()[1]);
     EXPECT_EQ(StoredIndex(), store.HeaderList());
 
     const QByteArray indexBefore = Contents(InBase(HeaderFileName));
@@ -168,12 +168,12 @@ TEST_F(RecordStoreTest, ASaveUpdatesOnlyTheFirstOfTwoEntriesOfOneName)
     const model::TBaseHeader twice{{"first", "3", 1.0}, {"second", "3", 2.0}};
     WriteHeaderFile(InBase(HeaderFileName), twice);
     store.OpenRecordDir();
-    store.FilterMode = ShowAllEntries;
+    store.SetFilter(ShowAllEntries, store.FilterDate());
     store.ApplyFilter();
     store.SaveRecordFile("3", Titled("saved", 5.0));
     const model::TBaseHeader expected{{"saved", "3", 5.0}, {"second", "3", 2.0}};
     EXPECT_EQ(store.HeaderList(), expected);
-    EXPECT_EQ(store.FilteredList, expected);
+    EXPECT_EQ(store.FilteredList(), expected);
     EXPECT_EQ(StoredIndex(), expected);
 }
 
@@ -201,16 +201,16 @@ TEST_F(RecordStoreTest, DayFilterListsTheWholeDayOfFilterDate)
     store.SaveNewRecord(Titled("start", days(8, QTime(0, 0))));
     store.SaveNewRecord(Titled("end", days(8, QTime(23, 59, 59))));
     store.SaveNewRecord(Titled("next", days(9, QTime(0, 0))));
-    store.FilterDate = days(8, QTime(17, 30));
+    store.SetFilter(store.FilterMode(), days(8, QTime(17, 30)));
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1"}));
-    store.FilterMode = 7;
-    store.FilterDate = days(9, QTime(1, 0));
+    EXPECT_EQ(FileNames(store.FilteredList()), (QStringList{"0", "1"}));
+    store.SetFilter(7, store.FilterDate());
+    store.SetFilter(store.FilterMode(), days(9, QTime(1, 0)));
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1"}));
-    store.FilterMode = ShowAllEntries;
+    EXPECT_EQ(FileNames(store.FilteredList()), (QStringList{"0", "1"}));
+    store.SetFilter(ShowAllEntries, store.FilterDate());
     store.ApplyFilter();
-    EXPECT_EQ(FileNames(store.FilteredList), (QStringList{"0", "1", "2"}));
+    EXPECT_EQ(FileNames(store.FilteredList()), (QStringList{"0", "1", "2"}));
 }
 
 TEST(SortByDate, OrdersAscendingWithItsOwnTieOrder)
@@ -396,9 +396,11 @@ TEST_F(RecordStoreTest, TheBrowsedDiskGetsNoCopyOfADamagedIndex)
     QDir().mkpath(disk);
     const QByteArray damaged = test::TwoEntryIndexBytes().chopped(3);
     Put(disk + HeaderFileName, damaged);
-    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    store.EditLiveRecord() = Titled("live", 3.0);
+    store.OpenLiveFile();
     store.SetBrowseDir(disk);
-    store.SaveRecordFile(store.RecordFileName, Titled("live, later", 4.0));
+    store.EditLiveRecord() = Titled("live, later", 4.0);
+    store.FinishLiveFile(false);
     store.SaveHeaderAtExit();
     EXPECT_EQ(QDir(disk).entryList(QDir::Files), QStringList{HeaderFileName});
     EXPECT_EQ(Contents(disk + HeaderFileName), damaged);
@@ -523,24 +525,26 @@ TEST_F(RecordStoreTest, AFolderWhoseMediumIsGoneCanStillBeLeft)
     EXPECT_EQ(notifier.boxes.size(), 1);
 }
 
-TEST_F(RecordStoreTest, SwitchingWhileRecordingIsRefusedAndClosesAWaitingRecord)
+TEST_F(RecordStoreTest, SwitchingWhileTheLiveFileIsOpenIsRefusedAndClosesAWaitingRecord)
 {
     const QString base = store.RecordDir();
-    store.RecordFileName = store.SaveNewRecord(model::TBaseRecord{});
-    store.RecordingRuns = true;
+    store.OpenLiveFile();
     EXPECT_THROW(store.SetRecordDir(QDir(temp.path()).filePath("other")), common::Error);
     EXPECT_EQ(store.RecordDir(), base);
-    EXPECT_EQ(store.RecordFileName, "0");
+    EXPECT_EQ(store.LiveFileName(), "0");
 
-    store.RecordingRuns = false;  // a titration record waiting for its end-of-run values
+    store.FinishLiveFile(true);  // a titration record waiting for its end-of-run values
+    EXPECT_EQ(store.AwaitingResultsFileName(), "0");
     store.SetRecordDir(QDir(temp.path()).filePath("other"));
-    EXPECT_TRUE(store.RecordFileName.isEmpty());
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
+    EXPECT_TRUE(store.AwaitingResultsFileName().isEmpty());
 }
 
 TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
 {
     MakeIndex({"0"});
-    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    store.EditLiveRecord() = Titled("live", 3.0);
+    store.OpenLiveFile();
     const QString disk = QDir(temp.path()).filePath("disk");
     QDir().mkpath(disk);
     Put(disk + "/0", SerializeRecord(Titled("on disk", 2.0)));
@@ -548,9 +552,9 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     Put(disk + "/HEADER", "x");
     store.SetBrowseDir(disk);
     EXPECT_EQ(FileNames(store.DirList()), QStringList{"0"});
-    store.FilterMode = ShowAllEntries;
+    store.SetFilter(ShowAllEntries, store.FilterDate());
     store.ApplyFilter();
-    EXPECT_EQ(store.FilteredList, store.DirList());
+    EXPECT_EQ(store.FilteredList(), store.DirList());
 
     model::TBaseRecord shown;
     store.ReadRecordFile("0", shown);
@@ -561,10 +565,10 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
     EXPECT_EQ(Contents(InBase("0")), ours);
     EXPECT_EQ(store.HeaderList().size(), 2u);
 
-    store.LiveRecord = Titled("live, later", 3.0);
-    store.SaveRecordFile(store.RecordFileName, store.LiveRecord);
+    store.EditLiveRecord() = Titled("live, later", 3.0);
+    store.FinishLiveFile(false);
     EXPECT_EQ(StoredIndex()[1].Title, "live, later");
-    EXPECT_EQ(store.FilteredList, store.DirList());
+    EXPECT_EQ(store.FilteredList(), store.DirList());
 
     store.SetRecordDir(store.RecordDir());
     EXPECT_TRUE(store.BrowseDir().isEmpty());
@@ -572,10 +576,11 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDiskAndNeverTouchesSameNamedRecords)
 
 TEST_F(RecordStoreTest, BrowsingReadsTheDisksFileOfTheLiveRecordsName)
 {
-    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    store.EditLiveRecord() = Titled("live", 3.0);
+    store.OpenLiveFile();
     const QString disk = QDir(temp.path()).filePath("disk");
     QDir().mkpath(disk);
-    Put(disk + "/" + store.RecordFileName, SerializeRecord(Titled("on disk", 2.0)));
+    Put(disk + "/" + store.LiveFileName(), SerializeRecord(Titled("on disk", 2.0)));
     store.SetBrowseDir(disk);
     model::TBaseRecord shown;
     store.ReadRecordFile(store.DirList().at(0).FileName, shown);
@@ -586,17 +591,27 @@ TEST_F(RecordStoreTest, BrowsingReadsTheDisksFileOfTheLiveRecordsName)
 TEST_F(RecordStoreTest, BrowsingStillLetsTheLiveRecordBeDiscarded)
 {
     MakeIndex({"0"});
-    store.RecordFileName = store.SaveNewRecord(Titled("live", 3.0));
+    store.EditLiveRecord() = Titled("live", 3.0);
+    store.OpenLiveFile();
     const QString disk = QDir(temp.path()).filePath("disk");
     QDir().mkpath(disk);
     Put(disk + "/0", SerializeRecord(Titled("on disk", 2.0)));
     store.SetBrowseDir(disk);
 
-    store.DeleteRecord(store.RecordFileName);
+    store.DiscardLiveFile();
     EXPECT_FALSE(QFileInfo::exists(InBase("1")));
     EXPECT_EQ(FileNames(StoredIndex()), QStringList{"0"});
+    EXPECT_TRUE(store.LiveFileName().isEmpty());
+}
 
-    store.RecordFileName = "0";  // the disk lists that name too: a removal could mean the disk's
+// The disk lists the live file's name too: a removal could mean the disk's.
+TEST_F(RecordStoreTest, BrowsingKeepsALiveFileThatTheDiskListsToo)
+{
+    store.OpenLiveFile();
+    const QString disk = QDir(temp.path()).filePath("disk");
+    QDir().mkpath(disk);
+    Put(disk + "/0", SerializeRecord(Titled("on disk", 2.0)));
+    store.SetBrowseDir(disk);
     EXPECT_THROW(store.DeleteRecord("0"), common::Error);
     EXPECT_TRUE(QFileInfo::exists(InBase("0")));
     EXPECT_TRUE(QFileInfo::exists(disk + "/0"));
@@ -655,12 +670,12 @@ protected:
     LiveChannels()
     {
         for (int id = 0; id < model::NewRecordChannelCount; ++id)
-            store.LiveRecord.Channels.push_back({id, {}});
+            store.EditLiveRecord().Channels.push_back({id, {}});
     }
     std::vector<double> Xs(int channel) const
     {
         std::vector<double> xs;
-        for (const model::TPoint& point : store.LiveRecord.Channels[channel].Points)
+        for (const model::TPoint& point : store.LiveRecord().Channels[channel].Points)
             xs.push_back(point.X);
         return xs;
     }
@@ -669,7 +684,7 @@ protected:
 TEST_F(LiveChannels, PointsGoToTheChannelAtThatPosition)
 {
     store.AddChannelPoint(8, 1.0, 2.0);
-    EXPECT_EQ(store.LiveRecord.Channels[8].Points, (std::vector<model::TPoint>{{1.0, 2.0}}));
+    EXPECT_EQ(store.LiveRecord().Channels[8].Points, (std::vector<model::TPoint>{{1.0, 2.0}}));
     store.AddChannelPoint(9, 1.0, 2.0);
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_THROW(store.AddChannelPoint(-1, 1.0, 2.0), common::RangeError);
@@ -681,7 +696,7 @@ TEST_F(LiveChannels, ScalingMakesTheLastXTheGivenValue)
         store.AddChannelPoint(1, x, 7.0);
     store.ScaleChannelX(1, 25.0);
     EXPECT_EQ(Xs(1), (std::vector<double>{0.0, 12.5, 25.0}));
-    EXPECT_EQ(store.LiveRecord.Channels[1].Points[2].Y, 7.0);
+    EXPECT_EQ(store.LiveRecord().Channels[1].Points[2].Y, 7.0);
 
     for (double x : {3.0, 0.0})
         store.AddChannelPoint(2, x, 1.0);

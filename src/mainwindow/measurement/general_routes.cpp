@@ -1,7 +1,9 @@
 // The general device types: the ion meters and pH meters, the photocolorimeter and the
 // thermo-oximeter. A temperature reading goes to the temperature channel instead of its own.
-#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/device_pages.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
 #include "mainwindow/measurement/reading_texts.h"
 #include "mainwindow/readings_table/table_headings.h"
 #include "mainwindow/rules/device_types.h"
@@ -34,8 +36,8 @@ void TMeasurementRouter::GeneralType(const TStep& step)
     case 4: {
         const QString text = OptFrameUnit(Fixed(step.reading.value, 2), step.reading.UnitIndex());
         SetCell(TemperatureColumn, step.row, text);
-        display_.SetPageCaption(TemperaturePage, text + QLatin1Char(' ') + step.reading.label);
-        display_.SetValueField(4, text);
+        texts_.SetPageCaption(TemperaturePage, text + QLatin1Char(' ') + step.reading.label);
+        texts_.SetValueField(4, text);
         PointWhileRecording(TemperatureChannel, step.t, step.reading.value);
         break;
     }
@@ -54,19 +56,19 @@ void TMeasurementRouter::GeneralChannel0(const TStep& step)
     QString text;
     if (reading.formatByte == FixedMilligramFormat)
         text = WithUnit(Fixed(reading.value, 2), UnitText(MilligramUnit));
-    else if (display_.DeviceType() == dtPhotometer)
+    else if (pages_.DeviceType() == dtPhotometer)
         text = Fixed(reading.value, 4);
     else
         text = OptFrameUnit(Fixed(reading.value, 3), reading.UnitIndex());
-    display_.SetPageCaption(0, text + QLatin1Char(' ') + reading.label);
-    display_.SetValueField(0, text);
+    texts_.SetPageCaption(0, text + QLatin1Char(' ') + reading.label);
+    texts_.SetValueField(0, text);
     SetCell(1, step.row, text);
     const QString heading = ChannelHeadings[0] + reading.label;
     SetCell(1, 0, heading);
-    display_.SetChartTitle(0, heading);
+    texts_.SetChartTitle(0, heading);
     last_.Ch1Value = reading.value;
-    if (display_.Recording())
-        display_.AddFourPlusOnePoint(TFourPlusOneLine::First, step.t, reading.value);
+    if (run_.Recording())
+        pages_.AddFourPlusOnePoint(TFourPlusOneLine::First, step.t, reading.value);
     PointWhileRecording(0, step.t, reading.value);
 }
 
@@ -78,8 +80,8 @@ void TMeasurementRouter::GeneralChannel1(const TStep& step)
         return;
     }
     GeneralLabelledChannel(step, 3);
-    if (display_.Recording())
-        display_.AddFourPlusOnePoint(TFourPlusOneLine::Second, step.t, step.reading.value);
+    if (run_.Recording())
+        pages_.AddFourPlusOnePoint(TFourPlusOneLine::Second, step.t, step.reading.value);
 }
 
 // Channels 1 to 3 outside temperatures: cell, labelled caption, value field, labelled heading
@@ -90,11 +92,11 @@ void TMeasurementRouter::GeneralLabelledChannel(const TStep& step, int decimals)
     const QString text =
         OptFrameUnit(Fixed(step.reading.value, decimals), step.reading.UnitIndex());
     SetCell(channel + 1, step.row, text);
-    display_.SetPageCaption(channel, text + QLatin1Char(' ') + step.reading.label);
-    display_.SetValueField(channel, text);
+    texts_.SetPageCaption(channel, text + QLatin1Char(' ') + step.reading.label);
+    texts_.SetValueField(channel, text);
     const QString heading = ChannelHeadings[std::size_t(channel)] + step.reading.label;
     SetCell(channel + 1, 0, heading);
-    display_.SetChartTitle(channel, heading);
+    texts_.SetChartTitle(channel, heading);
     PointWhileRecording(channel, step.t, step.reading.value);
 }
 
@@ -103,8 +105,8 @@ void TMeasurementRouter::GeneralTemperature(const TStep& step, int decimals, int
     const QString text =
         OptFrameUnit(Fixed(step.reading.value, decimals), step.reading.UnitIndex());
     SetCell(TemperatureColumn, step.row, text);
-    display_.SetPageCaption(TemperaturePage, text);
-    display_.SetValueField(valueField, text);
+    texts_.SetPageCaption(TemperaturePage, text);
+    texts_.SetValueField(valueField, text);
     PointWhileRecording(TemperatureChannel, step.t, step.reading.value);
 }
 

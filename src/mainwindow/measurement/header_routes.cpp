@@ -1,8 +1,10 @@
 // The frames that describe the run: the titration parameters and the header texts.
 #include "common/current_error.h"
 #include "common/day_count.h"
-#include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/measurement/text_frames.h"
 
 #include <utility>
@@ -12,11 +14,11 @@ namespace lmv::mainwindow {
 void TMeasurementRouter::OnTitrationParamsFrame(const link::TRxFrame& frame)
 {
     titration_ = DecodeTitrationParams(frame);
-    display_.ShowTitrationParams(TitrationParamTexts(titration_));
-    model::TParamsArr& params = display_.LiveRecord().Params;
+    texts_.ShowTitrationParams(TitrationParamTexts(titration_));
+    model::TParamsArr& params = record_.LiveRecord().Params;
     const model::TParamsArr pairs = TitrationHeaderParams(titration_);
     params.insert(params.end(), pairs.begin(), pairs.end());
-    display_.RefreshHeaderParams();
+    record_.RefreshHeaderParams();
 }
 
 namespace {
@@ -35,26 +37,26 @@ void TMeasurementRouter::OnTextFrame(const link::TRxFrame& frame)
 void TMeasurementRouter::HandleTextFrame(int kind, const QString& text)
 {
     if (kind == StatusKind) {
-        display_.SetStatusText(text);
+        texts_.SetStatusText(text);
     } else if (kind == DateTimeKind) {
         try {
             SetRunDateTime(text);
             SaveHeader();
         } catch (...) {
-            display_.ShowError(common::CurrentErrorMessage());
+            texts_.ShowError(common::CurrentErrorMessage());
         }
     } else if (kind == TitleKind) {
-        display_.LiveRecord().Title = text;
+        record_.LiveRecord().Title = text;
         SaveHeader();
     } else {
-        model::TParamsArr& params = display_.LiveRecord().Params;
+        model::TParamsArr& params = record_.LiveRecord().Params;
         if (kind == FirstPairKind)
             params.clear();
         TTextTokenizer tokens(text);
         const QString name = tokens.NextToken(u'$');
         const QString value = tokens.NextToken(u'$');
         params.push_back({name, value});
-        display_.RefreshHeaderParams();
+        record_.RefreshHeaderParams();
     }
 }
 
@@ -67,22 +69,22 @@ void TMeasurementRouter::SetRunDateTime(const QString& text)
     tokens.SkipBlanks();
     tokens.NextToken(u' ');
     const QString timeText = tokens.NextToken(u' ');
-    const QLocale locale = display_.SystemLocale();
-    const QDate date = ParseShortDate(dateText, locale, display_.Now().date());
+    const QLocale locale = texts_.SystemLocale();
+    const QDate date = ParseShortDate(dateText, locale, texts_.Now().date());
     const QTime time = ParseTime(timeText, locale);
-    display_.LiveRecord().DateTime = common::DateTimeToDays(QDateTime(date, time));
+    record_.LiveRecord().DateTime = common::DateTimeToDays(QDateTime(date, time));
 }
 
 // Without a file to save into, none is created: the header waits in the live record.
 void TMeasurementRouter::SaveHeader()
 {
-    if (!display_.HeaderFileName().isEmpty()) {
-        display_.SaveHeader();
+    if (!record_.HeaderFileName().isEmpty()) {
+        record_.SaveHeader();
         return;
     }
-    const int run = display_.RunNumber();
+    const int run = run_.Run();
     if (std::exchange(noHeaderFileToldInRun_, run) != run)
-        display_.ShowError(NoHeaderFileMessage);
+        texts_.ShowError(NoHeaderFileMessage);
 }
 
 }

@@ -1,9 +1,13 @@
 #include "mainwindow/measurement/measurement_router.h"
 
 #include "common/date_time_text.h"
+#include "mainwindow/measurement/device_pages.h"
 #include "mainwindow/measurement/device_table_layout.h"
-#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
 #include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/readings_table/table_headings.h"
@@ -29,38 +33,40 @@ void TMeasurementRouter::OnMeasurementFrame(const link::TRxFrame& frame)
     Route(DecodeMeasurement(frame));
 }
 
+// A reading of another instrument ends the run before it is taken, as the instrument's stop
+// would: one run never mixes two instruments' points.
 void TMeasurementRouter::Route(const TMeasurementReading& reading)
 {
-    const double t = display_.ElapsedRunTime();
+    if (run_.Recording() && !run_.TakesReadingOf(reading.deviceType))
+        record_.ExecuteStartStop(true);
+    const double t = run_.Elapsed();
     StampDate();
-    if (reading.deviceType != display_.DeviceType())
+    if (reading.deviceType != pages_.DeviceType())
         SwitchDeviceType(reading.deviceType);
-    RouteByDevice({reading, display_.Table().LiveRow(), t});
+    RouteByDevice({reading, rows_.Table().LiveRow(), t});
     EndFrame(reading);
 }
 
 void TMeasurementRouter::StampDate()
 {
-    const QDateTime now = display_.Now();
+    const QDateTime now = texts_.Now();
     const QString stamp =
         common::ShortDateText(now.date()) + QLatin1Char(' ') + common::LongTimeText(now.time());
-    SetCell(DateColumn(display_.DeviceType()), display_.Table().LiveRow(), stamp);
+    SetCell(DateColumn(pages_.DeviceType()), rows_.Table().LiveRow(), stamp);
 }
 
 void TMeasurementRouter::SwitchDeviceType(int code)
 {
-    if (display_.Recording())
-        display_.SetLiveRecordMode(code);
-    display_.ChangeDeviceType(code);
-    ApplyDeviceTableLayout(display_.Table(), code);
+    pages_.ChangeDeviceType(code);
+    ApplyDeviceTableLayout(rows_.Table(), code);
     if (!HasChargeLayout(code))
-        display_.SetChartTitle(0, ChannelHeadings[0]);
-    display_.SetAddRowEnabled(!HasChargeLayout(code));
+        texts_.SetChartTitle(0, ChannelHeadings[0]);
+    pages_.SetAddRowEnabled(!HasChargeLayout(code));
 }
 
 void TMeasurementRouter::RouteByDevice(const TStep& step)
 {
-    const int code = display_.DeviceType();
+    const int code = pages_.DeviceType();
     if (code == dtConductometer)
         Conductometer(step);
     else if (code == dtTitrator)
@@ -75,9 +81,9 @@ void TMeasurementRouter::RouteByDevice(const TStep& step)
 
 void TMeasurementRouter::EndFrame(const TMeasurementReading& reading)
 {
-    display_.SetStatusPanel(LabelPanel, reading.label);
-    display_.SetCaptionAndTitle(DeviceTypeName(display_.DeviceType()));
-    display_.SetStatusPanel(
+    texts_.SetStatusPanel(LabelPanel, reading.label);
+    texts_.SetCaptionAndTitle(DeviceTypeName(pages_.DeviceType()));
+    texts_.SetStatusPanel(
         RunTimePanel, QStringLiteral("%1 : %2").arg(reading.runMinutes).arg(reading.runSeconds));
 }
 
@@ -89,23 +95,23 @@ void TMeasurementRouter::WriteTimeCell(const TStep& step)
 
 void TMeasurementRouter::SetCell(int column, int row, const QString& text)
 {
-    display_.Table().SetCell(column, row, text);
+    rows_.Table().SetCell(column, row, text);
 }
 
 void TMeasurementRouter::PointWhileRecording(int channel, double x, double y)
 {
-    if (display_.Recording())
-        display_.AddPoint(channel, x, y);
+    if (run_.Recording())
+        run_.AddPoint(channel, x, y);
 }
 
 QString TMeasurementRouter::OptUnit(const QString& text, const QString& unit) const
 {
-    return display_.UnitsShown() ? WithUnit(text, unit) : text;
+    return texts_.UnitsShown() ? WithUnit(text, unit) : text;
 }
 
 QString TMeasurementRouter::OptFrameUnit(const QString& text, int unitIndex) const
 {
-    return display_.UnitsShown() ? WithUnit(text, UnitText(unitIndex)) : text;
+    return texts_.UnitsShown() ? WithUnit(text, UnitText(unitIndex)) : text;
 }
 
 }

@@ -12,7 +12,21 @@
 
 namespace lmv::mainwindow {
 
-class TMeasurementDisplay;
+class TDevicePages;
+class TMeasurementRun;
+class TMeasurementTexts;
+class TReadingsRows;
+class TRunRecord;
+
+// What the frames change: the texts on screen, the device type's pages, the readings table's
+// rows, the record the run writes, and the run itself.
+struct TMeasurementPorts {
+    TMeasurementTexts& texts;
+    TDevicePages& pages;
+    TReadingsRows& rows;
+    TRunRecord& record;
+    TMeasurementRun& run;
+};
 
 // The last readings that later channels plot against; zero at start, never reset.
 struct TLastReadings {
@@ -24,7 +38,11 @@ struct TLastReadings {
 
 class TMeasurementRouter : public link::TFrameHandlers {
 public:
-    explicit TMeasurementRouter(TMeasurementDisplay& display) : display_(display) {}
+    explicit TMeasurementRouter(const TMeasurementPorts& ports)
+        : texts_(ports.texts), pages_(ports.pages), rows_(ports.rows), record_(ports.record),
+          run_(ports.run)
+    {
+    }
 
     void OnMeasurementFrame(const link::TRxFrame& frame) override;
     void Route(const TMeasurementReading& reading);
@@ -92,7 +110,11 @@ private:
     QString OptUnit(const QString& text, const QString& unit) const;
     QString OptFrameUnit(const QString& text, int unitIndex) const;
 
-    TMeasurementDisplay& display_;
+    TMeasurementTexts& texts_;
+    TDevicePages& pages_;
+    TReadingsRows& rows_;
+    TRunRecord& record_;
+    TMeasurementRun& run_;
     TLastReadings last_;
     int replicateSample_ = 0;
     int replicateCount_ = 0;

@@ -1,7 +1,9 @@
 // The conductometer (13) and the corrosion meter (35).
-#include "mainwindow/measurement/measurement_display.h"
+#include "mainwindow/measurement/device_pages.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_texts.h"
 #include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
 
 namespace lmv::mainwindow {
 
@@ -16,13 +18,13 @@ void TMeasurementRouter::Conductometer(const TStep& step)
     if (step.reading.channel == 0) {
         const QString text = WithUnit(Fixed(v, DecimalPlaces(step.reading.DecimalsIndex())),
                                       UnitText(step.reading.UnitIndex()));
-        display_.SetPageCaption(0, text);
+        texts_.SetPageCaption(0, text);
         SetCell(1, step.row, text);
         last_.Ch1Value = v;
         PointWhileRecording(0, step.t, v);
     } else if (step.reading.channel == 1) {
         const QString text = WithUnit(Fixed(v, 2), UnitText(step.reading.UnitIndex()));
-        display_.SetPageCaption(TemperaturePage, text);
+        texts_.SetPageCaption(TemperaturePage, text);
         SetCell(5, step.row, text);
         PointWhileRecording(TemperatureChannel, step.t, v);
     }
@@ -35,7 +37,7 @@ void TMeasurementRouter::CorrosionMeter(const TStep& step)
     WriteTimeCell(step);
     const int channel = step.reading.channel;
     if (channel == CorrosionChannels) {
-        display_.StoreLiveRow();
+        rows_.StoreLiveRow();
         return;
     }
     if (channel < 0 || channel > CorrosionChannels)
@@ -46,8 +48,8 @@ void TMeasurementRouter::CorrosionMeter(const TStep& step)
     const double v = step.reading.value;
     const QString text = OptUnit(Fixed(v, 2), units[channel]);
     SetCell(channel + 1, step.row, text);
-    display_.SetPageCaption(channel, text);
-    display_.SetValueField(channel, text);
+    texts_.SetPageCaption(channel, text);
+    texts_.SetValueField(channel, text);
     PointWhileRecording(channel, channel < 2 ? double(step.row + 1) : step.t, v);
 }
 

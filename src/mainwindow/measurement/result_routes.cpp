@@ -1,10 +1,12 @@
 // The result rows the instrument sends on its own, and the start and stop of a run.
 #include "common/cp1251_codec.h"
 #include "link/photometer_units.h"
-#include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
 #include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
 #include "mainwindow/measurement/result_layouts.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/readings_table/readings_table.h"
 
 #include <QScopeGuard>
@@ -36,9 +38,9 @@ double FloatAt(const link::TRxFrame& frame, int offset)
 // The row-from-frame flag is dropped however the row's handling ends.
 void TMeasurementRouter::OnNotebookPageFrame(const link::TRxFrame& frame)
 {
-    display_.SetRowFromFrame(true);
-    const auto reset = qScopeGuard([this] { display_.SetRowFromFrame(false); });
-    TReadingsTable& table = display_.Table();
+    rows_.SetRowFromFrame(true);
+    const auto reset = qScopeGuard([this] { rows_.SetRowFromFrame(false); });
+    TReadingsTable& table = rows_.Table();
     if (frame.bytes[3] == 0)
         ApplyNotebookLayout(table);
     const int row = table.LiveRow();
@@ -49,14 +51,14 @@ void TMeasurementRouter::OnNotebookPageFrame(const link::TRxFrame& frame)
     table.SetCell(5, row, Fixed(FloatAt(frame, 8), 4));
     table.SetCell(6, row, TextField(frame, 16, 16));
     table.SetCell(7, row, TextField(frame, 32, 64));
-    display_.ExecuteAddRow();
+    rows_.ExecuteAddRow();
 }
 
 void TMeasurementRouter::OnSoilAnalysisFrame(const link::TRxFrame& frame)
 {
-    display_.SetRowFromFrame(true);
-    const auto reset = qScopeGuard([this] { display_.SetRowFromFrame(false); });
-    TReadingsTable& table = display_.Table();
+    rows_.SetRowFromFrame(true);
+    const auto reset = qScopeGuard([this] { rows_.SetRowFromFrame(false); });
+    TReadingsTable& table = rows_.Table();
     if (frame.bytes[3] == 0)
         ApplySoilLayout(table);
     const int row = table.LiveRow();
@@ -71,7 +73,7 @@ void TMeasurementRouter::OnSoilAnalysisFrame(const link::TRxFrame& frame)
         table.SetCell(firstColumn + 2 * ion, row, Fixed(FloatAt(frame, 7 + 4 * ion), 1));
         table.SetCell(firstColumn + 2 * ion + 1, row, Fixed(FloatAt(frame, 23 + 4 * ion), 0));
     }
-    display_.ExecuteAddRow();
+    rows_.ExecuteAddRow();
 }
 
 // A repeat goes into the row stored for its sample. With the live row at 1 there is no such row
@@ -79,7 +81,7 @@ void TMeasurementRouter::OnSoilAnalysisFrame(const link::TRxFrame& frame)
 // in the headings.
 void TMeasurementRouter::OnReplicateResultFrame(const link::TRxFrame& frame)
 {
-    TReadingsTable& table = display_.Table();
+    TReadingsTable& table = rows_.Table();
     if (frame.bytes[3] == 0) {
         ApplyReplicateLayout(table);
         replicateSample_ = -1;
@@ -99,19 +101,19 @@ void TMeasurementRouter::OnReplicateResultFrame(const link::TRxFrame& frame)
     replicateSample_ = sample;
     replicateCount_ = 0;
     table.SetCell(3, row, value);
-    display_.ExecuteAddRow();
+    rows_.ExecuteAddRow();
 }
 
 void TMeasurementRouter::OnStartFrame(const link::TRxFrame&)
 {
-    if (!display_.Recording())
-        display_.ExecuteStartStop(false);
+    if (!run_.Recording())
+        record_.ExecuteStartStop(false);
 }
 
 void TMeasurementRouter::OnStopFrame(const link::TRxFrame&)
 {
-    if (display_.Recording())
-        display_.ExecuteStartStop(true);
+    if (run_.Recording())
+        record_.ExecuteStartStop(true);
 }
 
 }

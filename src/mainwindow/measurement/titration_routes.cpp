@@ -1,7 +1,9 @@
 // The titration device (41), the coulometer and the Fischer titrator (38, 39).
-#include "mainwindow/measurement/measurement_display.h"
 #include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_texts.h"
 #include "mainwindow/measurement/reading_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 #include "model/recording_model.h"
 
 namespace lmv::mainwindow {
@@ -20,25 +22,25 @@ void TMeasurementRouter::Titrator(const TStep& step)
     const double v = step.reading.value;
     switch (step.reading.channel) {
     case 0:
-        display_.SetPageCaption(0, WithUnit(Fixed(v, 0), UnitText(step.reading.UnitIndex())));
+        texts_.SetPageCaption(0, WithUnit(Fixed(v, 0), UnitText(step.reading.UnitIndex())));
         last_.Ch1Value = v;
         PointWhileRecording(0, step.t, v);
         SetCell(1, step.row, Fixed(v, 3));
         break;
     case 1:
-        display_.SetPageCaption(1, Fixed(v, 6));
+        texts_.SetPageCaption(1, Fixed(v, 6));
         last_.TitrCh1 = v;
         SetCell(2, step.row, Fixed(v, 3));
         break;
     case 3:
-        display_.SetPageCaption(3, Fixed(v, 5));
+        texts_.SetPageCaption(3, Fixed(v, 5));
         PointWhileRecording(3, step.t, v);
         break;
     case 6:
-        display_.StoreLiveRow();
+        rows_.StoreLiveRow();
         break;
     case 7:  // the dosed volume
-        display_.SetPageCaption(2, Fixed(v, 6));
+        texts_.SetPageCaption(2, Fixed(v, 6));
         PointWhileRecording(PrimaryCurveChannel, v, last_.Ch1Value);
         PointWhileRecording(ExternalCurveChannel, v, last_.TitrCh1);
         break;
@@ -52,7 +54,7 @@ void TMeasurementRouter::Titrator(const TStep& step)
 // Whether or not a recording runs; with no record awaiting them the values are dropped.
 void TMeasurementRouter::EndOfRunValue(int code, double value)
 {
-    model::TBaseRecord* record = display_.EndOfRunRecord();
+    model::TBaseRecord* record = record_.EndOfRunRecord();
     if (!record)
         return;
     const bool endPoint = code == EndPointCode || code == EndPointAndTotalCode;
@@ -62,10 +64,10 @@ void TMeasurementRouter::EndOfRunValue(int code, double value)
     if (endPoint)
         record->Result1 = value;
     if (rescale) {
-        display_.ScaleEndOfRunChannelX(PrimaryCurveChannel, value);
-        display_.ScaleEndOfRunChannelX(ExternalCurveChannel, value);
+        record_.ScaleEndOfRunChannelX(PrimaryCurveChannel, value);
+        record_.ScaleEndOfRunChannelX(ExternalCurveChannel, value);
     }
-    display_.SaveEndOfRunRecord();
+    record_.SaveEndOfRunRecord();
 }
 
 void TMeasurementRouter::ChargeDevice(const TStep& step)
@@ -73,7 +75,7 @@ void TMeasurementRouter::ChargeDevice(const TStep& step)
     const double v = step.reading.value;
     switch (step.reading.channel) {
     case 0:
-        display_.SetPageCaption(0, WithUnit(Fixed(v, 0), UnitText(step.reading.UnitIndex())));
+        texts_.SetPageCaption(0, WithUnit(Fixed(v, 0), UnitText(step.reading.UnitIndex())));
         last_.CoulCh0 = v;
         PointWhileRecording(0, step.t, v);
         break;
@@ -94,7 +96,7 @@ void TMeasurementRouter::ChargeDevice(const TStep& step)
         break;
     case 6:
         SetCell(2, step.row, Fixed(v, 3));  // "Навеска мг"
-        display_.StoreLiveRow();
+        rows_.StoreLiveRow();
         break;
     case 7:  // the charge
         PointWhileRecording(PrimaryCurveChannel, v, last_.CoulCh0);

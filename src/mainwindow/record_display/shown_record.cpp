@@ -8,11 +8,11 @@ namespace lmv::mainwindow {
 void TShownRecord::Load(store::TRecordStore& store, const QString& fileName)
 {
     const bool live =
-        fileName.isEmpty() || LiveRecordShown(fileName, store.RecordFileName, store.BrowseDir());
+        fileName.isEmpty() || LiveRecordShown(fileName, store.LiveFileName(), store.BrowseDir());
     model::TBaseRecord record;
     bool cut = false;
     if (live)
-        record = store.LiveRecord;
+        record = store.LiveRecord();
     else
         cut = store.ReadRecordFile(fileName, record).Cut;
     record_ = std::move(record);

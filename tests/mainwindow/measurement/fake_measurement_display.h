@@ -1,7 +1,12 @@
 #pragma once
-// The window as the measurement router sees it, over plain fields: what was shown, the points
-// handed on and the rows stored.
-#include "mainwindow/measurement/measurement_display.h"
+// The window and the run as the measurement router sees them, over plain fields: what was shown,
+// the points handed on and the rows stored.
+#include "mainwindow/measurement/device_pages.h"
+#include "mainwindow/measurement/measurement_router.h"
+#include "mainwindow/measurement/measurement_run.h"
+#include "mainwindow/measurement/measurement_texts.h"
+#include "mainwindow/measurement/readings_rows.h"
+#include "mainwindow/measurement/run_record.h"
 #include "mainwindow/measurement/titration_params.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/row_store.h"
@@ -29,10 +34,17 @@ inline void PrintTo(const TPointCall& point, std::ostream* out)
     *out << '(' << point.channel << ", " << point.x << ", " << point.y << ')';
 }
 
-class FakeMeasurementDisplay : public mainwindow::TMeasurementDisplay {
+class FakeMeasurementDisplay : public mainwindow::TMeasurementTexts,
+                               public mainwindow::TDevicePages,
+                               public mainwindow::TReadingsRows,
+                               public mainwindow::TRunRecord,
+                               public mainwindow::TMeasurementRun {
 public:
+    mainwindow::TMeasurementPorts Ports() { return {*this, *this, *this, *this, *this}; }
+
     QDateTime now{QDate(2018, 3, 26), QTime(9, 30, 5)};
     bool recording = false;
+    int runType = -1;  // the run's device type; -1 takes the first reading's
     double elapsed = 12.5;
     bool unitsShown = false;
     int deviceType = -1;
@@ -62,7 +74,14 @@ public:
 
     QDateTime Now() const override { return now; }
     bool Recording() const override { return recording; }
-    double ElapsedRunTime() const override { return elapsed; }
+    double Elapsed() const override { return elapsed; }
+    int Run() const override { return runNumber; }
+    bool TakesReadingOf(int code) override
+    {
+        if (runType == -1)
+            liveRecordMode = runType = code;
+        return runType == code;
+    }
     bool UnitsShown() const override { return unitsShown; }
     int DeviceType() const override { return deviceType; }
     void ChangeDeviceType(int code) override
@@ -89,7 +108,6 @@ public:
     {
         fourPlusOnePoints.push_back({int(line), x, y});
     }
-    void SetLiveRecordMode(int code) override { liveRecordMode = code; }
     model::TBaseRecord* EndOfRunRecord() override
     {
         return endOfRunRecord ? &*endOfRunRecord : nullptr;
@@ -104,7 +122,12 @@ public:
             point.X *= factor;
     }
     void SaveEndOfRunRecord() override { ++endOfRunSaves; }
-    void ExecuteStartStop(bool byInstrument) override { startStops.push_back(byInstrument); }
+    // The record action toggles the run.
+    void ExecuteStartStop(bool byInstrument) override
+    {
+        startStops.push_back(byInstrument);
+        recording = !recording;
+    }
     void SetRowFromFrame(bool fromFrame) override { rowFromFrame = fromFrame; }
     void ShowTitrationParams(const mainwindow::TTitrationParamTexts& texts) override
     {
@@ -115,7 +138,6 @@ public:
     void SetStatusText(const QString& text) override { statusText = text; }
     QString HeaderFileName() const override { return headerFileName; }
     void SaveHeader() override { ++headerSaves; }
-    int RunNumber() const override { return runNumber; }
     QLocale SystemLocale() const override { return locale; }
     void ShowError(const QString& message) override { errors << message; }
     // Disabled only once SetAddRowEnabled(false) was called, as the window's action.

@@ -41,7 +41,7 @@ lmvsim::TTitrationParamSet Params(int mode, int tipLevel)
 class HeaderRoutesTest : public ::testing::Test {
 protected:
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
 
     void Send(const lmvsim::TTitrationParamSet& p)
     {

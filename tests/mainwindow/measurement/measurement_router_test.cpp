@@ -45,7 +45,7 @@ protected:
     }
 
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
 };
 
 TEST(MeasurementFrameDecode, ReadsEveryFieldAndZerosForMissingBytes)
@@ -144,6 +144,19 @@ TEST_F(MeasurementRouterTest, NotRecordingHandsOnNoPoints)
             Send(device, channel, 1.0, 0x03);
     EXPECT_TRUE(display.points.empty());
     EXPECT_TRUE(display.fourPlusOnePoints.empty());
+}
+
+// A run takes one instrument's readings: another type's reading stops it first, as the
+// instrument's stop would, and is then shown on its own pages but not recorded.
+TEST_F(MeasurementRouterTest, AnotherInstrumentsReadingEndsTheRunBeforeItIsTaken)
+{
+    display.recording = true;
+    Send(41, 0, 7.0);
+    Send(3, 0, 1.0);
+    EXPECT_EQ(display.startStops, std::vector<bool>{true});
+    EXPECT_EQ(display.points, (std::vector<TPointCall>{{0, display.elapsed, 7.0}}));
+    EXPECT_EQ(display.liveRecordMode, 41);
+    EXPECT_EQ(display.deviceChanges, (std::vector<int>{41, 3}));
 }
 
 TEST_F(MeasurementRouterTest, RowClosingChannelsStoreWhateverTheActionSays)

@@ -332,7 +332,7 @@ TEST_P(MeasurementRoutes, ShowsAndPlotsTheReading)
     display.recording = true;
     display.unitsShown = c.units;
     const QList<QStringList> before = display.table.Rows();
-    mainwindow::TMeasurementRouter router(display);
+    mainwindow::TMeasurementRouter router(display.Ports());
 
     mainwindow::TMeasurementReading reading;
     reading.value = Pi;

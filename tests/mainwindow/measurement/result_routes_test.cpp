@@ -24,7 +24,7 @@ link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
 class ResultRoutesTest : public ::testing::Test {
 protected:
     FakeMeasurementDisplay display;
-    TMeasurementRouter router{display};
+    TMeasurementRouter router{display.Ports()};
 
     QStringList Row(int row) const { return display.table.Row(row); }
     QStringList Headings() const { return display.table.Row(0); }

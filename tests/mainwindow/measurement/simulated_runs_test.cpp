@@ -26,12 +26,14 @@ protected:
             ASSERT_EQ(result, link::TFrameResult::Good);
             link::TRxFrame frame;
             parser.CopyFrame(frame);
-            if (frame.code() == link::StartFrame)
+            if (frame.code() == link::StartFrame) {
                 display.recording = true;
-            else if (frame.code() == link::StopFrame)
+                display.runType = -1;
+            } else if (frame.code() == link::StopFrame) {
                 display.recording = false;
-            else
+            } else {
                 ASSERT_NO_THROW(router.OnMeasurementFrame(frame));
+            }
         }
     }
     int PointsOn(int channel) const
@@ -41,7 +43,7 @@ protected:
     }
 
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
 };
 
 TEST_F(SimulatedRun, TitrationDrawsBothCurvesAndTakesItsEndValues)

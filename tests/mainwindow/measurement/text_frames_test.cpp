@@ -81,7 +81,7 @@ TEST(DateTimeWordsTest, DateFollowsTheLocalesOrderAndBadWordsAreTold)
 class TextFramesTest : public ::testing::Test {
 protected:
     FakeMeasurementDisplay display;
-    mainwindow::TMeasurementRouter router{display};
+    mainwindow::TMeasurementRouter router{display.Ports()};
     const double Before = 43000.5;
 
     void SetUp() override
