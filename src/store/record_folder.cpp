@@ -166,15 +166,9 @@ void TRecordStore::CompleteBackgroundWrite()
 {
     if (!save_->InFlight())
         return;
-    QString error = save_->Wait();
-    if (error.isEmpty() && !writingIndex_) {
-        try {
-            if (StartBackgroundIndexWrite())
-                return;
-        } catch (const common::Error& failure) {
-            error = failure.message();
-        }
-    }
+    const QString error = save_->Wait();
+    if (error.isEmpty() && !writingIndex_ && StartBackgroundIndexWrite())
+        return;
     const TSaveDone done = std::move(saveDone_);
     saveDone_ = nullptr;
     if (done)
