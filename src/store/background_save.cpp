@@ -1,20 +1,18 @@
 #include "store/background_save.h"
 
 #include "common/current_error.h"
-#include "store/record_file.h"
 
 namespace lmv::store {
 
 TBackgroundSave::~TBackgroundSave() { Wait(); }
 
-void TBackgroundSave::Start(const QString& path, model::TBaseRecord snapshot,
-                            std::function<void()> written)
+void TBackgroundSave::Start(std::function<void()> write, std::function<void()> written)
 {
     Wait();
     error_.clear();
-    worker_ = std::thread([this, path, record = std::move(snapshot), written = std::move(written)] {
+    worker_ = std::thread([this, write = std::move(write), written = std::move(written)] {
         try {
-            WriteRecordFile(path, record);
+            write();
         } catch (...) {
             error_ = common::CurrentErrorMessage();
         }

@@ -1,8 +1,7 @@
 #pragma once
-// One record file written on a worker thread from a snapshot taken on the caller's thread, so a
-// long record never stalls the window while it is written. The write is atomic as every save.
-#include "model/recording_model.h"
-
+// One write on a worker thread (a record file from a snapshot, or the index from a copy) taken on
+// the caller's thread, so a long record or a large index never stalls the window while it is
+// written. The write is atomic as every save.
 #include <QString>
 #include <functional>
 #include <thread>
@@ -16,9 +15,9 @@ public:
     TBackgroundSave& operator=(const TBackgroundSave&) = delete;
     ~TBackgroundSave();
 
-    // Writes snapshot to path on a new worker; `written` runs on the worker once it is done.
-    // Only one write at a time: Wait first.
-    void Start(const QString& path, model::TBaseRecord snapshot, std::function<void()> written);
+    // Runs write on a new worker; `written` runs on the worker once it is done. The write owns
+    // what it writes. Only one write at a time: Wait first.
+    void Start(std::function<void()> write, std::function<void()> written);
     bool InFlight() const { return worker_.joinable(); }
     // Waits for the write in flight; its error text, '' when it was written (or none was).
     QString Wait();

@@ -106,12 +106,11 @@ void TRecordStore::CheckWritable(const QString& fileName) const
     RequireRecordDir();
 }
 
-void TRecordStore::IndexSavedRecord(const model::TBaseHeaderRecord& saved)
+void TRecordStore::RetitleSavedRecord(const model::TBaseHeaderRecord& saved)
 {
     RetitleEntry(headerList_, saved);
     if (!IsBrowsing())
         RetitleEntry(filteredList_, saved);
-    SaveHeaderFile();
 }
 
 void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec)
@@ -119,7 +118,8 @@ void TRecordStore::SaveRecordFile(const QString& fileName, const model::TBaseRec
     FinishBackgroundSave();
     CheckWritable(fileName);
     WriteRecordFile(recordDir_ + fileName, rec);
-    IndexSavedRecord({rec.Title, fileName, rec.DateTime});
+    RetitleSavedRecord({rec.Title, fileName, rec.DateTime});
+    SaveHeaderFile();
 }
 
 void TRecordStore::SaveRecordFileInBackground(const QString& fileName,
@@ -129,36 +129,58 @@ void TRecordStore::SaveRecordFileInBackground(const QString& fileName,
     CheckWritable(fileName);
     saving_ = {rec.Title, fileName, rec.DateTime};
     saveDone_ = std::move(done);
+    StartBackgroundWrite(false,
+                         [path = recordDir_ + fileName, rec] { WriteRecordFile(path, rec); });
+}
+
+void TRecordStore::StartBackgroundWrite(bool index, std::function<void()> write)
+{
+    writingIndex_ = index;
     const quint64 generation = ++saveGeneration_;
-    save_->Start(recordDir_ + fileName, rec, [this, generation] {
+    save_->Start(std::move(write), [this, generation] {
         QMetaObject::invokeMethod(
             saveContext_.get(),
             [this, generation] {
                 if (generation == saveGeneration_)
-                    FinishBackgroundSave();
+                    CompleteBackgroundWrite();
             },
             Qt::QueuedConnection);
     });
+}
+
+// The copy is the index of this moment: a later change of the list goes into a later write,
+// which waits for this one.
+bool TRecordStore::StartBackgroundIndexWrite()
+{
+    RetitleSavedRecord(saving_);
+    if (!MayWriteHeader())
+        return false;
+    StartBackgroundWrite(
+        true, [path = HeaderPath(), list = headerList_] { WriteHeaderFile(path, list); });
+    return true;
+}
+
+// Once the record's file is written its entry changes here and the index goes to the worker;
+// once the index is written (or the file failed) the save is done.
+void TRecordStore::CompleteBackgroundWrite()
+{
+    if (!save_->InFlight())
+        return;
+    const QString error = save_->Wait();
+    if (error.isEmpty() && !writingIndex_ && StartBackgroundIndexWrite())
+        return;
+    const TSaveDone done = std::move(saveDone_);
+    saveDone_ = nullptr;
+    if (done)
+        done(error);
 }
 
 bool TRecordStore::BackgroundSaveInFlight() const { return save_->InFlight(); }
 
 void TRecordStore::FinishBackgroundSave()
 {
-    if (!save_->InFlight())
-        return;
-    QString error = save_->Wait();
-    const TSaveDone done = std::move(saveDone_);
-    saveDone_ = nullptr;
-    if (error.isEmpty()) {
-        try {
-            IndexSavedRecord(saving_);
-        } catch (const common::Error& failure) {
-            error = failure.message();
-        }
-    }
-    if (done)
-        done(error);
+    while (save_->InFlight())
+        CompleteBackgroundWrite();
 }
 
 QString TRecordStore::SaveNewRecord(const model::TBaseRecord& rec)
@@ -182,10 +204,10 @@ QString TRecordStore::SaveNewRecord(const model::TBaseRecord& rec)
     return name;
 }
 
-void TRecordStore::SaveHeaderFile()
+bool TRecordStore::MayWriteHeader()
 {
     if (recordDir_.isEmpty())
-        return;
+        return false;
     if (headerRejected_) {
         if (!refusalReported_)
             notifier_.MessageBox(
@@ -195,9 +217,15 @@ void TRecordStore::SaveHeaderFile()
                     .arg(recordDir_),
                 common::BoxIcon::Warning);
         refusalReported_ = true;
-        return;
+        return false;
     }
-    WriteHeaderFile(HeaderPath(), headerList_);
+    return true;
+}
+
+void TRecordStore::SaveHeaderFile()
+{
+    if (MayWriteHeader())
+        WriteHeaderFile(HeaderPath(), headerList_);
 }
 
 void TRecordStore::SaveHeaderAtExit()

@@ -31,7 +31,7 @@ public:
 
     // StartDir := documentsPath + "/Lmv2Pr/", created with its parents; FilterDate := now.
     TRecordStore(common::Notifier& notifier, const QString& documentsPath, Clock clock);
-    // Waits for a save in flight; its outcome is no longer told.
+    // Waits for the write in flight (a record's file or the index); its outcome is no longer told.
     ~TRecordStore();
 
     const QString& StartDir() const { return startDir_; }
@@ -83,14 +83,15 @@ public:
     // empty or unusable name and, while a disk is browsed, for any record but the live one.
     void SaveRecordFile(const QString& fileName, const model::TBaseRecord& rec);
     // SaveRecordFile with the file written on a worker thread from a copy of rec taken now; the
-    // index entry follows on this thread once the file is written, then done runs. The checks
-    // of SaveRecordFile throw at once. One save in flight: a save still running is waited for.
+    // index entry follows on this thread once the file is written, the index is then written on
+    // the worker from a copy of the list, and done runs once it is. The checks of SaveRecordFile
+    // throw at once. One save in flight: a save still running is waited for.
     void SaveRecordFileInBackground(const QString& fileName, const model::TBaseRecord& rec,
                                     TSaveDone done);
     bool BackgroundSaveInFlight() const;
-    // Waits for the save in flight and completes it here. Every other write or deletion of a
-    // record, and every folder switch, does so first, so an older snapshot never lands after
-    // a newer one.
+    // Waits for the save in flight, its index write included, and completes it here. Every other
+    // write or deletion of a record, and every folder switch, does so first, so an older snapshot
+    // never lands after a newer one.
     void FinishBackgroundSave();
     // Names, writes and then indexes a new recording; the entry is dropped and the file removed
     // again when the index cannot be written, so a failed start leaves no trace; returns its file
@@ -139,7 +140,12 @@ private:
         return !fileName.isEmpty() && (fileName == liveFile_ || fileName == awaitingResults_);
     }
     void CheckWritable(const QString& fileName) const;
-    void IndexSavedRecord(const model::TBaseHeaderRecord& saved);
+    void RetitleSavedRecord(const model::TBaseHeaderRecord& saved);
+    // False when no index may be written: none is open, or it is refused (told once).
+    bool MayWriteHeader();
+    void StartBackgroundWrite(bool index, std::function<void()> write);
+    bool StartBackgroundIndexWrite();
+    void CompleteBackgroundWrite();
     void RequireRecordDir() const;
     model::TSingleChannel* LiveChannel(int32_t channel);
 
@@ -160,6 +166,7 @@ private:
     bool refusalReported_ = false;
     std::unique_ptr<TBackgroundSave> save_;
     model::TBaseHeaderRecord saving_;  // the entry the save in flight updates once written
+    bool writingIndex_ = false;  // the worker writes the index, the record's file is written
     TSaveDone saveDone_;
     quint64 saveGeneration_ = 0;
     // Lives on the store's thread: the worker's notice of a finished write is queued to it.

@@ -1,7 +1,7 @@
-// The store's background save: the snapshot of the moment is written, the index follows on the
-// caller's thread, every later write or deletion of the record waits for it, a failure comes
-// back as a message; and a program killed at any moment leaves a readable record file with
-// every point of its last completed save.
+// The store's background save: the snapshot of the moment is written, its index entry follows on
+// the caller's thread and the index on the worker, every later write, deletion, switch and rebuild
+// waits for both, a failure comes back as a message; and a program killed at any moment leaves a
+// readable record file with every point of its last completed save.
 #include "common/errors.h"
 #include "store/index_file.h"
 #include "store/record_file.h"
@@ -15,10 +15,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <unistd.h>
 
 namespace lmv::store {
 namespace {
@@ -49,7 +52,17 @@ protected:
     }
     TRecordStore::TSaveDone Remember()
     {
-        return [this](const QString& error) { outcome = error; };
+        return [this](const QString& error) {
+            outcome = error;
+            ++told;
+        };
+    }
+    void AwaitOutcome(int count = 1)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (told < count && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     QTemporaryDir folder;
@@ -57,7 +70,45 @@ protected:
     TRecordStore store{notifier, folder.path(), [] { return QDateTime::currentDateTime(); }};
     QString name;
     std::optional<QString> outcome;
+    int told = 0;
 };
+
+QByteArray IndexBytes(const QString& dir)
+{
+    QFile file(dir + HeaderFileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TitlesOnDisk(const QString& dir)
+{
+    model::TBaseHeader index;
+    LoadHeaderFile(dir + HeaderFileName, index);
+    QStringList titles;
+    for (const model::TBaseHeaderRecord& entry : index)
+        titles << entry.Title;
+    return titles;
+}
+
+// Every write of a save takes a while, so the index write is still running at the next step.
+class SlowDisk {
+    static ssize_t Write(int fd, const void* data, size_t size)
+    {
+        QThread::msleep(50);
+        return ::write(fd, data, size);
+    }
+    TSaveCallsOverride calls_{{Write, ::fsync, ::rename}};
+};
+
+// Runs the event loop until the saved record's entry changed: its index write has begun.
+void AwaitEntry(const TRecordStore& store, const QString& title)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (store.HeaderList().at(0).Title != title && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(store.HeaderList().at(0).Title, title);
+    ASSERT_TRUE(store.BackgroundSaveInFlight());
+}
 
 TEST_F(BackgroundSaveTest, WritesTheSnapshotOfTheMomentAndIndexesItOnThisThreadAfterwards)
 {
@@ -139,6 +190,109 @@ TEST_F(BackgroundSaveTest, RefusedNamesThrowAtOnceWithNothingInFlight)
         EXPECT_FALSE(store.BackgroundSaveInFlight());
     }
     EXPECT_FALSE(outcome.has_value());
+}
+
+TEST_F(BackgroundSaveTest, TheIndexOnDiskEndsWithTheLaterOfTwoQuickSaves)
+{
+    {
+        SlowDisk disk;
+        store.SaveRecordFileInBackground(name, Ramp(5, "earlier"), Remember());
+        AwaitEntry(store, "earlier");
+        store.SaveRecordFileInBackground(name, Ramp(5, "later"), Remember());
+        AwaitOutcome(2);
+    }
+    EXPECT_EQ(told, 2);
+    EXPECT_EQ(outcome, QString());
+    EXPECT_EQ(TitlesOnDisk(store.RecordDir()), QStringList{"later"});
+}
+
+TEST_F(BackgroundSaveTest, TheIndexBytesAreThoseOfTheIndexWrittenHere)
+{
+    store.SaveNewRecord(Ramp(0, "second"));
+    store.SaveRecordFileInBackground(name, Ramp(5, "Титрование №1"), Remember());
+    AwaitOutcome();
+    ASSERT_EQ(outcome, QString());
+    const QByteArray worker = IndexBytes(store.RecordDir());
+    store.SaveHeaderFile();
+    EXPECT_EQ(worker, IndexBytes(store.RecordDir()));
+}
+
+TEST_F(BackgroundSaveTest, FailedIndexWriteIsToldOnceWithItsCause)
+{
+    const model::TBaseRecord saved = Ramp(5, "new");
+    const QByteArray olderIndex = IndexBytes(store.RecordDir());
+    {
+        test::FullDisk disk(SerializeRecord(saved).size());
+        store.SaveRecordFileInBackground(name, saved, Remember());
+        AwaitOutcome();
+    }
+    EXPECT_EQ(outcome,
+              QStringLiteral("Не удалось записать файл \"%1\": Диск заполнен")
+                  .arg(store.RecordDir() + HeaderFileName));
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(notifier.boxes.isEmpty());
+    EXPECT_EQ(ReadBack(), saved);
+    EXPECT_EQ(IndexBytes(store.RecordDir()), olderIndex);
+}
+
+TEST_F(BackgroundSaveTest, AnIndexThatIsNoIndexIsNeverOverwrittenAndToldOnce)
+{
+    const QString dir = store.RecordDir();
+    store.SetRecordDir(store.StartDir() + "Other/");
+    QFile foreign(dir + HeaderFileName);
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("no index");
+    foreign.close();
+    store.SetRecordDir(dir);
+    store.SaveNewRecord(Ramp(0, "x"));
+    notifier.boxes.clear();
+    for (const char* title : {"one", "two"}) {
+        store.SaveRecordFileInBackground(store.HeaderList().at(0).FileName, Ramp(5, title),
+                                         Remember());
+        AwaitOutcome(told + 1);
+        EXPECT_EQ(outcome, QString());
+    }
+    EXPECT_EQ(IndexBytes(dir), "no index");
+    EXPECT_TRUE(notifier.boxes.isEmpty()) << "told at the first write already";
+}
+
+TEST(BackgroundIndexWaitTest, SwitchDeletionRebuildAndDestructionWaitForTheIndexWrite)
+{
+    struct TCase {
+        const char* step;
+        std::function<void(std::optional<TRecordStore>&, const QString&)> run;
+        QStringList titles;  // of the index on disk afterwards
+    };
+    const TCase cases[] = {
+        {"switch",
+         [](auto& store, auto&) { store->SetRecordDir(store->StartDir() + "Other/"); },
+         {"new"}},
+        {"deletion", [](auto& store, const QString& name) { store->DeleteRecord(name); }, {}},
+        {"rebuild", [](auto& store, auto&) { store->RebuildHeader(); }, {"new"}},
+        {"destruction", [](auto& store, auto&) { store.reset(); }, {"new"}},
+    };
+    for (const TCase& c : cases) {
+        QTemporaryDir folder;
+        test::FakeNotifier notifier;
+        std::optional<TRecordStore> store(std::in_place, notifier, folder.path(),
+                                          [] { return QDateTime::currentDateTime(); });
+        store->SetRecordDir(store->StartDir() + "Base/");
+        const QString dir = store->RecordDir();
+        const QString name = store->SaveNewRecord(Ramp(0, "old"));
+        std::optional<QString> outcome;
+        {
+            SlowDisk disk;
+            store->SaveRecordFileInBackground(name, Ramp(5, "new"),
+                                              [&](const QString& error) { outcome = error; });
+            AwaitEntry(*store, "new");
+            c.run(store, name);
+        }
+        if (store) {
+            EXPECT_EQ(outcome, QString()) << c.step;
+            EXPECT_FALSE(store->BackgroundSaveInFlight()) << c.step;
+        }
+        EXPECT_EQ(TitlesOnDisk(dir), c.titles) << c.step;
+    }
 }
 
 std::size_t LastCompletedSave(const QByteArray& output, QString& fileName)
