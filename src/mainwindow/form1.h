@@ -519,6 +519,7 @@ private:
     // Graph files, text export and import.
     std::optional<TCurveId> GraphCommandCurve() const;
     bool SecondGraphWanted();
+    void ReadImportPoints(const QString& fileName, QStringList& problems);
     void StopImportRecording();
     bool ShownRecordMayReplace(const QString& fileName);
     // The record list.

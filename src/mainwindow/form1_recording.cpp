@@ -82,7 +82,6 @@ void TForm1::StopRecording()
 
 void TForm1::EndRun()
 {
-    livePoints_.view.CatchUp();
     LiveRun.Stop();
     ShowRunState();
     Actn(TActionId::AddMarkActn).SetEnabled(false);

@@ -18,10 +18,8 @@ void TViewTick::MarkDue()
         timer_.start();
 }
 
-void TViewTick::CatchUp()
+void TViewTick::RefreshNow()
 {
-    if (!timer_.isActive())
-        return;
     timer_.stop();
     refresh_();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A view that follows its model at most once per tick: a change only marks it due, and the
 // refresh runs from the event loop one tick after the first change it has not shown, or at
-// once when asked to catch up.
+// once when asked.
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -14,8 +14,8 @@ public:
 
     void MarkDue();
     bool Due() const { return timer_.isActive(); }
-    // Runs the pending refresh now; nothing when none is due.
-    void CatchUp();
+    // Refreshes now, in place of the pending refresh.
+    void RefreshNow();
 
 private:
     QTimer timer_;
