@@ -3,6 +3,7 @@
 #include "mainwindow/chart/chart_series.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lmv::mainwindow {
 
@@ -17,7 +18,18 @@ std::optional<TCurveId> TCurveViews::CurveOf(const TChartSeries* series) const
 void TCurveViews::Add(TCurveId id, double x, double y)
 {
     curves_.Curve(id).Add(x, y);
-    Series(id).AddXY(x, y);
+    if (held_)
+        behind_[std::size_t(id)] = true;
+    else
+        Series(id).AddXY(x, y);
+}
+
+void TCurveViews::Release()
+{
+    held_ = false;
+    for (const TCurveId id : AllCurves)
+        if (std::exchange(behind_[std::size_t(id)], false))
+            Series(id).Assign(curves_.Curve(id).Points());
 }
 
 void TCurveViews::Assign(TCurveId id, std::span<const model::TPoint> points)

@@ -25,9 +25,16 @@ public:
     void Assign(TCurveId id, std::span<const model::TPoint> points);
     void Clear(TCurveId id);
 
+    // While held, the points added reach the curves only; the release shows each curve that
+    // got some on its series in one assignment.
+    void Hold() { held_ = true; }
+    void Release();
+
 private:
     TPageCurves& curves_;
     std::array<TChartSeries*, AllCurves.size()> series_{};
+    bool held_ = false;
+    std::array<bool, AllCurves.size()> behind_{};
 };
 
 }

@@ -19,6 +19,7 @@
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
 #include "mainwindow/recording/live_run.h"
+#include "mainwindow/recording/view_tick.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -172,7 +173,7 @@ public:
 
     // Entry points shared across features: the live point (one per reading while recording,
     // and by the text import), the elapsed time of live points, the scale fields and cursor
-    // readout after each point, and status panel 2.
+    // readout, and status panel 2.
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
     void ChartZoom();
@@ -518,6 +519,7 @@ private:
     // Graph files, text export and import.
     std::optional<TCurveId> GraphCommandCurve() const;
     bool SecondGraphWanted();
+    void ReadImportPoints(const QString& fileName, QStringList& problems);
     void StopImportRecording();
     bool ShownRecordMayReplace(const QString& fileName);
     // The record list.
@@ -544,12 +546,15 @@ private:
     void PairTwoParameterPoints();
     void AutosaveDone(const QString& fileName, const QString& error);
     void SaveLiveRecordAtClose();
-    // The run and where its live points are drawn (form1_recording.cpp). The save completed at
-    // exit tells its outcome to the run's autosave, which outlives it.
+    // The run and where its live points are drawn (form1_recording.cpp): a point is drawn at
+    // once, the scale fields and the cursor readout follow once per replot tick. The save
+    // completed at exit tells its outcome to the run's autosave, which outlives it.
+    void RefreshLiveView();
     struct TLivePoints final : TLivePointView {
-        explicit TLivePoints(TForm1& form) : form(form) {}
+        explicit TLivePoints(TForm1& form);
         void ShowLivePoint(int channel, double x, double y) override;
         TForm1& form;
+        TViewTick view;
     } livePoints_{*this};
     TLiveRun LiveRun{store_, livePoints_};
     struct TSaveCompletedAtExit {

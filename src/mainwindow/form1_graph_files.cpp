@@ -212,11 +212,26 @@ void TForm1::Action1Execute()
         notifier_.MessageBox(problems.join(u'\n'), common::BoxIcon::Warning);
 }
 
+// Every point is stored as a live point; the charts and the view follow once, at the end.
 bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
 {
     Actn(TActionId::StartStopActn).Execute();
     if (!Recording())
         return false;
+    ReadImportPoints(fileName, problems);
+    try {
+        StopImportRecording();
+    } catch (...) {
+        problems << common::CurrentErrorMessage();
+    }
+    livePoints_.view.RefreshNow();
+    return true;
+}
+
+void TForm1::ReadImportPoints(const QString& fileName, QStringList& problems)
+{
+    CurveViews.Hold();
+    const auto release = qScopeGuard([this] { CurveViews.Release(); });
     try {
         const store::TTextImportResult result = store::ReadImportFile(
             fileName, [this](const model::TPoint& point) { AddPoint(1, point.X, point.Y); });
@@ -225,13 +240,6 @@ bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
     } catch (...) {
         problems << common::CurrentErrorMessage();
     }
-    try {
-        StopImportRecording();
-    } catch (...) {
-        problems << common::CurrentErrorMessage();
-    }
-    ChartZoom();
-    return true;
 }
 
 // The import's own stop is no operator's: the titration device's question, whose Yes would

@@ -4,6 +4,7 @@
 
 #include "common/current_error.h"
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
@@ -115,12 +116,22 @@ void TForm1::ShowRunState()
 
 void TForm1::AddPoint(int Channel, double X, double Y) { LiveRun.AddPoint(Channel, X, Y); }
 
+TForm1::TLivePoints::TLivePoints(TForm1& form)
+    : form(form), view(TChart::MinReplotInterval, [&form] { form.RefreshLiveView(); })
+{
+}
+
 void TForm1::TLivePoints::ShowLivePoint(int channel, double x, double y)
 {
     if (form.LiveRecordIsShown())
         form.DrawLivePoint(channel, x, y);
-    form.ChartZoom();
-    form.UpdateCursorReadout();
+    view.MarkDue();
+}
+
+void TForm1::RefreshLiveView()
+{
+    ChartZoom();
+    UpdateCursorReadout();
 }
 
 void TForm1::DrawLivePoint(int channel, double x, double y)

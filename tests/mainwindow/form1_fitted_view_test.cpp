@@ -260,5 +260,18 @@ TEST_F(Form1FittedViewTest, AnImportIsFittedOnItsPage)
     }
 }
 
+// The fields follow a run's points on the replot tick, not point by point.
+TEST_F(Form1FittedViewTest, LivePointsAreFittedByTheNextTick)
+{
+    Form().Shape1->SetBrushColor(Qt::green);
+    form->Actn(QStringLiteral("StartStopActn")).Execute();
+    ASSERT_TRUE(form->Recording());
+    for (const TPoint& point : PhCurve())
+        form->AddPoint(0, point.X, point.Y);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form->Edit2->text() == "7.150000"; }));
+    EXPECT_EQ(form->Edit1->text(), "0.165000");
+    ExpectFitted(*form->Chart1, *form->Series1);
+}
+
 }
 }
