@@ -320,7 +320,7 @@ TEST_F(DecimatedSeriesTest, PlottableFollowsEveryChangeOfThePoints)
     EXPECT_TRUE(Graph().data()->isEmpty());
 }
 
-TEST_F(DecimatedSeriesTest, ZoomingInDrawsThePointsOfTheNewView)
+TEST_F(DecimatedSeriesTest, ZoomingInDrawsThePointsOfTheNewViewSmoothed)
 {
     std::vector<model::TPoint> points;
     for (const QCPGraphData& p : Readings(50000, false))
@@ -328,10 +328,12 @@ TEST_F(DecimatedSeriesTest, ZoomingInDrawsThePointsOfTheNewView)
     series_.Assign(points);
     chart_.replot();
     const TKeyValues whole = KeyValues(*Graph().data());
+    EXPECT_FALSE(Graph().antialiased()) << "columns of many points are upright strokes";
 
     chart_.BottomAxis().SetMinMax(100, 101);
     chart_.replot();
     const TKeyValues zoomed = KeyValues(*Graph().data());
+    EXPECT_TRUE(Graph().antialiased()) << "a line of few points per column is smoothed";
     EXPECT_NE(zoomed, whole);
     EXPECT_EQ(zoomed, Expected(chart_.width()));
     // A hundred points are in view, all of them drawn, with one on either side.

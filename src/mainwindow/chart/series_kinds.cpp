@@ -1,5 +1,7 @@
 #include "mainwindow/chart/series_kinds.h"
 
+#include <algorithm>
+
 namespace lmv::mainwindow {
 
 void TLineSeries::PrepareDrawing(int pixelColumns)
@@ -9,10 +11,18 @@ void TLineSeries::PrepareDrawing(int pixelColumns)
     const int columns = std::max(pixelColumns, 1);
     if (Count() <= PointsPerColumnDrawnAsTheyAre * columns ||
         keyAxis->scaleType() == QCPAxis::stLogarithmic) {
+        graph->setAntialiased(true);
         graph->setData(points_);
         return;
     }
     const QCPRange range = keyAxis->range();
+    // Where the columns in view hold many points the line is mostly upright strokes, whose
+    // smoothing costs more the longer the line and shows nothing.
+    const std::span<const QCPGraphData> points = Points();
+    const auto byKey = [](const QCPGraphData& point, double x) { return point.key < x; };
+    const auto first = std::lower_bound(points.begin(), points.end(), range.lower, byKey);
+    const auto last = std::lower_bound(first, points.end(), range.upper, byKey);
+    graph->setAntialiased(last - first <= PointsPerColumnDrawnAsTheyAre * columns);
     inView_->set(decimation_.ForView(Points(), range.lower, range.upper, columns), true);
     graph->setData(inView_);
 }
