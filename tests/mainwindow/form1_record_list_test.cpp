@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 
 namespace lmv::test {
 namespace {
@@ -41,7 +40,7 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < form->ListBox1->count(); ++i)
-            lines << form->ListBox1->item(i)->text();
+            lines << form->ListBox1->LineText(i);
         return lines;
     }
 
@@ -56,8 +55,8 @@ protected:
     QStringList SelectedLines() const
     {
         QStringList lines;
-        for (const QListWidgetItem* item : form->ListBox1->selectedItems())
-            lines << item->text();
+        for (const QModelIndex& index : form->ListBox1->selectionModel()->selectedRows())
+            lines << form->ListBox1->LineText(index.row());
         return lines;
     }
 
