@@ -8,6 +8,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/save_dialog.h"
 #include "store/graph_file.h"
 #include "store/graph_text_export.h"
@@ -16,7 +17,6 @@
 #include "store/text_import.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QScopeGuard>
 #include <QTabWidget>
 
@@ -258,7 +258,7 @@ void TForm1::StopImportRecording()
 void TForm1::N64Click()
 {
     const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->item(line)->isSelected() ||
+    if (line < 0 || !ListBox1->IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;

@@ -5,12 +5,13 @@
 #include "common/date_time_text.h"
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/disc_form.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/tool_icons.h"
+#include "store/record_folder.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLabel>
-#include <QListWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -54,12 +55,12 @@ void TForm1::CreateRecordArea()
     Label4 = new QLabel(QStringLiteral("База данных:"), Panel9);
     Label4->setObjectName(QStringLiteral("Label4"));
     listColumn->addWidget(Label4);
-    ListBox1 = new QListWidget(Panel9);
+    ListBox1 = new TRecordListView(store_.FilteredList(), Panel9);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setProperty("HelpContext", 21);
     listColumn->addWidget(ListBox1, 1);
     column->addWidget(Panel9, 1);
-    connect(ListBox1, &QListWidget::itemClicked, this,
+    connect(ListBox1, &QListView::clicked, this,
             [this] { RunReportingErrors(&TForm1::ListBox1Click); });
 
     DiscForm = new TDiscForm(desktop_, this);

@@ -6,11 +6,11 @@
 #include "mainwindow/action.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "store/index_lists.h"
 #include "store/record_folder.h"
 
 #include <QDateEdit>
-#include <QListWidget>
 
 namespace lmv::mainwindow {
 
@@ -39,8 +39,7 @@ void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
     if (line < 0)
         return;
     store_.RetitleListedLine(std::size_t(line), title);
-    if (QListWidgetItem* item = ListBox1->item(line))
-        item->setText(BaseListLine(store_.FilteredList()[std::size_t(line)]));
+    ListBox1->LineChanged(line);
 }
 
 void TForm1::RemoveActnUpdate() { Actn(TActionId::RemoveActn).SetEnabled(!LiveRecordIsShown()); }
@@ -55,7 +54,7 @@ void TForm1::RemoveActnExecute()
                              common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
         return;
     const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->item(line)->isSelected() ||
+    if (line < 0 || !ListBox1->IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;

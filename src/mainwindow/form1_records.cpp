@@ -11,10 +11,10 @@
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/record_list/list_lines.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "store/record_folder.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -174,7 +174,7 @@ bool TForm1::LiveRecordIsShown() const
 void TForm1::ListBox1Click()
 {
     const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->item(line)->isSelected() ||
+    if (line < 0 || !ListBox1->IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     try {
@@ -198,10 +198,7 @@ void TForm1::SelectShownRecordsLine()
 void TForm1::RefreshBaseList()
 {
     const QSignalBlocker quiet(ListBox1);
-    ListBox1->clear();
-    store_.ApplyFilter();
-    for (const model::TBaseHeaderRecord& entry : store_.FilteredList())
-        ListBox1->addItem(BaseListLine(entry));
+    ListBox1->Refill([this] { store_.ApplyFilter(); });
     SelectShownRecordsLine();
 }
 

@@ -2,6 +2,7 @@
 // A main window over a real record store in a temporary documents folder with a fixed clock, a
 // fake notifier, a fake desktop and a fixed port list.
 #include "mainwindow/form1.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "store/record_folder.h"
 #include "support/fake_desktop.h"
 #include "support/fake_notifier.h"

@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -81,7 +80,7 @@ protected:
             form->FinishRecord();
         }
         form->ListBox1->setCurrentRow(ListRowOf(names.front()));
-        emit form->ListBox1->itemClicked(form->ListBox1->currentItem());
+        emit form->ListBox1->clicked(form->ListBox1->currentIndex());
         EXPECT_EQ(form->ShownRecord.FileName(), names.front());
         return names;
     }

@@ -22,7 +22,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -101,7 +100,7 @@ protected:
     void ClickLine(const QString& name)
     {
         form->ListBox1->setCurrentRow(ListLineOf(name));
-        emit form->ListBox1->itemClicked(form->ListBox1->currentItem());
+        emit form->ListBox1->clicked(form->ListBox1->currentIndex());
     }
 
     void Connect()
@@ -244,7 +243,7 @@ TEST_F(Form1PropertiesTest, AnEditedStoredRecordIsWrittenWhenLeft)
     EXPECT_EQ(saved.Comments, "first\r\nsecond\r\n\xF2\xF0\xE5\xF2\xFC\xFF\r\n");
     store.OpenRecordDir();
     EXPECT_EQ(store.HeaderList()[0].Title, "Новое");
-    EXPECT_TRUE(form->ListBox1->item(ListLineOf(edited))->text().endsWith(" Новое"));
+    EXPECT_TRUE(form->ListBox1->LineText(ListLineOf(edited)).endsWith(" Новое"));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -293,7 +292,7 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
     QFile file(store.RecordDir() + live);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), written);
-    EXPECT_TRUE(form->ListBox1->item(0)->text().endsWith(" Идёт опыт"));
+    EXPECT_TRUE(form->ListBox1->LineText(0).endsWith(" Идёт опыт"));
 }
 
 // A run shown while it recorded, titled during the run or after its stop: leaving it keeps
@@ -385,10 +384,10 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const auto clickLine = [&](const QString& name) {
         const int line = ListLineOf(name);
-        QListWidgetItem* item = form->ListBox1->item(line);
-        form->ListBox1->scrollToItem(item);
+        const QModelIndex index = form->ListBox1->model()->index(line, 0);
+        form->ListBox1->scrollTo(index);
         QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {},
-                          form->ListBox1->visualItemRect(item).center());
+                          form->ListBox1->visualRect(index).center());
     };
     const auto selectedLines = [&] {
         std::vector<int> lines;

@@ -17,7 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QTest>
 
 namespace lmv::test {
 namespace {
@@ -41,7 +41,7 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < form->ListBox1->count(); ++i)
-            lines << form->ListBox1->item(i)->text();
+            lines << form->ListBox1->LineText(i);
         return lines;
     }
 
@@ -56,8 +56,8 @@ protected:
     QStringList SelectedLines() const
     {
         QStringList lines;
-        for (const QListWidgetItem* item : form->ListBox1->selectedItems())
-            lines << item->text();
+        for (const QModelIndex& index : form->ListBox1->selectionModel()->selectedRows())
+            lines << form->ListBox1->LineText(index.row());
         return lines;
     }
 
@@ -202,6 +202,22 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     Actn("RemoveActn").Execute();
     EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + live));
     EXPECT_EQ(store.HeaderList().size(), 2u);
+}
+
+TEST_F(Form1RecordListTest, TheKeyboardSelectsALineWithoutShowingItsRecord)
+{
+    Stored("0", today, "первая");
+    Stored("1", today.addSecs(60), "вторая");
+    Actn("RebuildDBActn").Execute();
+    Form().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Click(0);
+    QTest::keyClick(form->ListBox1, Qt::Key_Down);
+    EXPECT_EQ(form->ListBox1->currentRow(), 1);
+    EXPECT_EQ(SelectedLines(), QStringList({Lines()[1]}));
+    EXPECT_EQ(form->ShownRecord.FileName(), QStringLiteral("0"));
+    QTest::keyClick(form->ListBox1, Qt::Key_Up);
+    EXPECT_EQ(SelectedLines(), QStringList({Lines()[0]}));
 }
 
 TEST_F(Form1RecordListTest, ARetitledLineKeepsItsPlaceAndAnUnlistedNameChangesNothing)

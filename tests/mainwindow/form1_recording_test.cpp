@@ -11,6 +11,7 @@
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "store/index_file.h"
 #include "store/record_file.h"
@@ -24,7 +25,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>

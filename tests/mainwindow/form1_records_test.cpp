@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -309,7 +308,7 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
     form->RefreshBaseList();
     ASSERT_EQ(form->ListBox1->count(), 1);
 
-    emit form->ListBox1->itemClicked(form->ListBox1->item(0));
+    emit form->ListBox1->clicked(form->ListBox1->model()->index(0, 0));
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(form->ShownRecord.LoadingRecord());
 }

@@ -49,7 +49,7 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < form->ListBox1->count(); ++i)
-            lines << form->ListBox1->item(i)->text();
+            lines << form->ListBox1->LineText(i);
         return lines;
     }
 

@@ -1,7 +1,9 @@
-// The record list's line texts, the line of a file, the caption and the disk chooser's lines.
+// The record list's line texts and their model, the line of a file, the caption and the disk
+// chooser's lines.
 #include "common/day_count.h"
 #include "mainwindow/desktop/disk_lines.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/record_list/record_list_model.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,26 @@ TEST(RecordListLines, TheFirstLineOfAFileAndNoneForAnEmptyName)
     EXPECT_EQ(LineOfFile(list, QStringLiteral("4")), -1);
     EXPECT_EQ(LineOfFile(list, QString()), -1);
     EXPECT_EQ(LineOfFile({}, QStringLiteral("3")), -1);
+}
+
+// The model keeps no lines of its own: it reads the list it was given whenever it is asked.
+TEST(RecordListModel, LinesAreReadFromTheListAtEveryRequest)
+{
+    const QDateTime when(QDate(2018, 3, 8), QTime(9, 0));
+    model::TBaseHeader list = {Entry("3", when, "a"), Entry("4", when, "b")};
+    TRecordListModel lines(list);
+    ASSERT_EQ(lines.rowCount(), 2);
+    EXPECT_EQ(lines.data(lines.index(1)).toString(), BaseListLine(list[1]));
+    lines.BeginRefill();
+    list[1].Title = QStringLiteral("c");
+    list.push_back(Entry("5", when, "d"));
+    lines.EndRefill();
+    ASSERT_EQ(lines.rowCount(), 3);
+    EXPECT_EQ(lines.data(lines.index(1)).toString(), BaseListLine(list[1]));
+    const QModelIndex last = lines.index(2);
+    EXPECT_EQ(lines.data(last).toString(), BaseListLine(list[2]));
+    list.pop_back();  // not told yet: a view's row past the list's end has no text
+    EXPECT_FALSE(lines.data(last).isValid());
 }
 
 TEST(RecordListLines, CaptionNamesTheVersionAndTheFolder)
