@@ -420,7 +420,7 @@ private:
     friend class TForm1RunRecord;
     friend class TForm1PeakMarkingHost;
 
-    // Creation of the form definition's components.
+    // Creation of the window's components.
     void CreateActions();
     // Runs every update rule: while the program is idle and before a menu opens.
     void UpdateActions();

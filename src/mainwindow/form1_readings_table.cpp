@@ -1,5 +1,5 @@
-// The readings table on the page "Таблица": step 7 of the creation, storing the live row by the
-// operator, the interval timer and the frames, removal and clearing, the comment column, the
+// The readings table on the page "Таблица": its set-up at the window's start, storing the live row
+// by the operator, the interval timer and the frames, removal and clearing, the comment column, the
 // saved table, the table-file option and copying a grid to the clipboard.
 #include "mainwindow/form1.h"
 

@@ -17,13 +17,13 @@ struct TPageLayout {
     bool pageControlVisible = false;  // ConnectPanel is visible exactly when this is false
     std::array<bool, PageCount> tabVisible{};
     int activePage = 0;
-    std::array<QString, PageCount> tabCaptions;  // the form definition's captions at first
+    std::array<QString, PageCount> tabCaptions;  // the captions the window starts with
     std::array<QString, ChannelPageCount> chartTitles;  // Chart1..Chart5
     QString chart2Title() const { return chartTitles[1]; }
     bool operator==(const TPageLayout&) const = default;
 };
 
-// The layout as the form definition gives it (every tab visible, page 0 active).
+// The layout the window starts with (every tab visible, page 0 active).
 TPageLayout FormPageLayout();
 
 // The layout after an instrument of `code` answers (or -1 when none is connected); codes
