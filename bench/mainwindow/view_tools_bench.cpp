@@ -22,7 +22,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Enough live points to spread the containers' occasional growth as a run does (20 minutes of
+// Enough live points to spread the containers' occasional growth as a run does (half an hour of
 // five channels).
 constexpr int LivePoints = 100'000;
 constexpr int PointsPerTick = 5;
