@@ -131,7 +131,7 @@ private:
         form_->Timer2Timer();
         const double snapshot = Ms(Clock::now() - start);
         double longest = 0.0;
-        while (form_->AutosaveBusy) {
+        while (form_->AutosaveBusy()) {
             QThread::msleep(1);
             const Clock::time_point pass = Clock::now();
             QCoreApplication::processEvents();

@@ -315,9 +315,9 @@ public:
     void Button22Click();
 
     // Fields of the form.
-    int DeviceType = -1;
-    bool StopByInstrument = false;
-    bool AutosaveBusy = false;
+    int DeviceType() const { return deviceType_; }
+    bool StopByInstrument() const { return stopByInstrument_; }
+    bool AutosaveBusy() const { return autosaveBusy_; }
     std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
@@ -419,6 +419,12 @@ private:
     friend class TForm1ReadingsRows;
     friend class TForm1RunRecord;
     friend class TForm1PeakMarkingHost;
+
+    // The instrument of the last measurement frame, whether the instrument asked the run to stop,
+    // and whether an autosave is under way.
+    int deviceType_ = -1;
+    bool stopByInstrument_ = false;
+    bool autosaveBusy_ = false;
 
     // Creation of the window's components.
     void CreateActions();

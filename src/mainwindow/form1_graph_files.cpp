@@ -145,7 +145,7 @@ std::optional<TCurveId> TForm1::GraphCommandCurve() const
 // The titration device's external curve goes to a file of its own when the operator wants it.
 bool TForm1::SecondGraphWanted()
 {
-    return PageControl1->currentIndex() == SecondGraphPage && DeviceType == dtTitrator &&
+    return PageControl1->currentIndex() == SecondGraphPage && DeviceType() == dtTitrator &&
         notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information) ==
         common::BoxAnswer::Ok;
 }
@@ -246,8 +246,8 @@ void TForm1::ReadImportPoints(const QString& fileName, QStringList& problems)
 // delete the import, is not asked.
 void TForm1::StopImportRecording()
 {
-    const bool byInstrument = std::exchange(StopByInstrument, true);
-    const auto restore = qScopeGuard([&] { StopByInstrument = byInstrument; });
+    const bool byInstrument = std::exchange(stopByInstrument_, true);
+    const auto restore = qScopeGuard([&] { stopByInstrument_ = byInstrument; });
     Actn(TActionId::StartStopActn).Execute();
 }
 

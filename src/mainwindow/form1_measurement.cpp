@@ -61,11 +61,11 @@ QLocale TForm1MeasurementTexts::SystemLocale() const { return QLocale::system();
 
 void TForm1MeasurementTexts::ShowError(const QString& message) { form_.ShowError(message); }
 
-int TForm1DevicePages::DeviceType() const { return form_.DeviceType; }
+int TForm1DevicePages::DeviceType() const { return form_.deviceType_; }
 
 void TForm1DevicePages::ChangeDeviceType(int code)
 {
-    form_.DeviceType = code;
+    form_.deviceType_ = code;
     form_.ConfigureForDevice(code);
     ForgetTabWidths(*form_.PageControl1);
     form_.Panel3->setVisible(code == dtCorrosionMeter);
@@ -114,8 +114,8 @@ void TForm1RunRecord::SaveEndOfRunRecord()
 
 void TForm1RunRecord::ExecuteStartStop(bool byInstrument)
 {
-    form_.StopByInstrument = byInstrument;
-    const auto reset = qScopeGuard([this] { form_.StopByInstrument = false; });
+    form_.stopByInstrument_ = byInstrument;
+    const auto reset = qScopeGuard([this] { form_.stopByInstrument_ = false; });
     form_.Actn(TActionId::StartStopActn).Execute();
 }
 

@@ -51,7 +51,7 @@ void TForm1::ShowAllTabsActnExecute()
 {
     TAction& showAll = Actn(TActionId::ShowAllTabsActn);
     showAll.SetChecked(!showAll.Checked());
-    ConfigureForDevice(DeviceType);
+    ConfigureForDevice(deviceType_);
 }
 
 TChart* TForm1::ChartOfPage(int page) const

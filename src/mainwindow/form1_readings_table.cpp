@@ -70,14 +70,14 @@ void TForm1::InitReadingsTable()
 TEditContext TForm1::ReadingsEditContext() const
 {
     const bool liveShown = !SelectedFileName().isEmpty() && LiveRecordIsShown();
-    return {DeviceType, liveShown};
+    return {deviceType_, liveShown};
 }
 
 void TForm1::AddRowToGridActnExecute()
 {
     const TStoreOutcome outcome =
         StoreLiveRow(ReadingsTable, Link().FrameSeen,
-                     {DeviceType, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
+                     {deviceType_, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
     if (!outcome.stored)
         return;
     StringGrid1->ScrollToGridRow(ReadingsTable.LiveRow());

@@ -41,7 +41,7 @@ void TForm1::StartStopActnExecute()
 // passed on to be shown.
 void TForm1::StartRecording()
 {
-    LiveRun.Start(DeviceType);
+    LiveRun.Start(deviceType_);
     ShowRunState();
     try {
         NewRecord();
@@ -60,7 +60,7 @@ void TForm1::StartRecording()
 // another began while it was open, a Yes changes nothing.
 void TForm1::StopRecording()
 {
-    if (StopAsksFirst(DeviceType, StopByInstrument)) {
+    if (StopAsksFirst(deviceType_, stopByInstrument_)) {
         const int run = LiveRun.Run();
         const common::BoxAnswer answer = notifier_.MessageBox(
             QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
@@ -174,12 +174,12 @@ void TForm1::LogActnExecute() {}
 // The snapshot is taken here and written on a worker; the tick after a failure tries again.
 void TForm1::Timer2Timer()
 {
-    if (AutosaveBusy)
+    if (autosaveBusy_)
         return;
     const QString fileName = LiveRun.AutosaveDue();
     if (fileName.isEmpty())
         return;
-    AutosaveBusy = true;
+    autosaveBusy_ = true;
     try {
         store_.SaveRecordFileInBackground(
             fileName, store_.LiveRecord(),
@@ -193,7 +193,7 @@ void TForm1::Timer2Timer()
 // let the next tick start a save while the caller that completed this one still writes.
 void TForm1::AutosaveDone(const QString& fileName, const QString& error)
 {
-    AutosaveBusy = false;
+    autosaveBusy_ = false;
     if (LiveRun.Autosave().Outcome(fileName, error))
         QMetaObject::invokeMethod(
             this, [this, error] { ShowError(error); }, Qt::QueuedConnection);

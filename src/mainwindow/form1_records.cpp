@@ -37,7 +37,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 void TForm1::NewRecord()
 {
     ClosePropFormForRun();
-    LiveRun.NewLiveRecord(DeviceType);
+    LiveRun.NewLiveRecord(deviceType_);
     CreateRecordFile();
 }
 

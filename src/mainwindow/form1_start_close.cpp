@@ -32,7 +32,7 @@ void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
     ShowRunState();
-    DeviceType = dtNone;
+    deviceType_ = dtNone;
     ConfigureForDevice(dtNone);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QStringLiteral("COM??"));

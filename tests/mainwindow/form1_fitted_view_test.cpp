@@ -1,6 +1,7 @@
 // Automatic scaling in the running window: every bulk change of a shown curve (a record shown, a
 // curve tool applied, a graph file read, a text import) and every page change end in the fitted
 // view of the current curve, and an undo of a zoom on a page change fits it too.
+#include "connect_device.h"
 #include "form1_fixture.h"
 
 #include "mainwindow/action.h"
@@ -239,7 +240,7 @@ TEST_F(Form1FittedViewTest, AnImportIsFittedOnItsPage)
         SCOPED_TRACE(device);
         Form().Shape1->SetBrushColor(Qt::green);
         form->ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
-        form->DeviceType = device;
+        ConnectDevice(*form, device);
         QByteArray text;
         // Each run its own range, so that no view is left fitted from the one before.
         const double scale = device == 41 ? 1 : 100;

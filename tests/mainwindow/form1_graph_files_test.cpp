@@ -2,6 +2,7 @@
 // to and comes from files through the dialogs, the second graph of the titration device, what a
 // bad file leaves on screen, the import's refusals and its recordings, and the hidden repeated
 // save of the record on screen.
+#include "connect_device.h"
 #include "form1_fixture.h"
 
 #include "mainwindow/action.h"
@@ -71,7 +72,7 @@ protected:
     // shown, read from its file.
     QStringList FinishedRuns(int count)
     {
-        Form().DeviceType = 1;
+        ConnectDevice(Form(), 1);
         QStringList names;
         for (int i = 0; i < count; ++i) {
             form->NewRecord();
@@ -211,7 +212,7 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
     for (const Case c : {Case{common::BoxAnswer::Ok, 2}, Case{common::BoxAnswer::Cancel, 1}}) {
         OnPage(1).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries1, ThreePoints);
         form->CurveViews.Assign(mainwindow::TCurveId::Series15, std::vector<TPoint>{{1, 1}});
-        form->DeviceType = 41;
+        ConnectDevice(*form, 41);
         desktop.saveRequests.clear();
         desktop.saveNames = {Path("first.GRF"), Path("second.GRF")};
         notifier.boxes.clear();
@@ -223,7 +224,7 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
         EXPECT_EQ(Contents(Path("first.GRF")), store::SerializeGraph(ThreePoints));
         QFile::remove(Path("second.GRF"));
     }
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     notifier.boxes.clear();
     desktop.saveRequests.clear();
     desktop.saveNames = {Path("plain.GRF")};
@@ -292,7 +293,7 @@ TEST_F(Form1GraphFilesTest, AnImportWhoseRecordingDoesNotStartReadsNothingAndSay
 TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
 {
     Form().Shape1->SetBrushColor(Qt::green);
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     mainwindow::TAction& record = form->Actn("StartStopActn");
     record.Execute();
     if (!form->Recording())
@@ -301,7 +302,7 @@ TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
     ASSERT_FALSE(form->Recording());
     const std::size_t before = store.HeaderList().size();
 
-    form->DeviceType = 41;
+    ConnectDevice(*form, 41);
     notifier.boxes.clear();
     desktop.openNames = {{Put("a.txt", "0.5\t 2\r\n1\t 3.25\r\n"),
                           Put("b.txt", "1 10\r\n2 20\r\n2,5 25\r\n3 30\r\n")}};
@@ -375,7 +376,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine
 // holds more than that copy and is not overwritten by it.
 TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorded)
 {
-    Form().DeviceType = 1;
+    ConnectDevice(Form(), 1);
     form->NewRecord();
     const QString name = store.LiveFileName();
     store.AddChannelPoint(0, 1.0, 2.0);

@@ -50,7 +50,7 @@ TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
 {
     Send(3, 0, 3.14159265);
     mainwindow::TForm1& window = Form();
-    EXPECT_EQ(window.DeviceType, 3);
+    EXPECT_EQ(window.DeviceType(), 3);
     EXPECT_EQ(window.PageControl1->tabText(0), "3.142 pH 1");
     EXPECT_EQ(window.StaticText11To15[0]->text(), "3.142");
     EXPECT_EQ(window.Chart1->Title(), "Канал 1 pH 1");
@@ -191,7 +191,7 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     fileName = store.LiveFileName();
     Write(frames, 1, stop + 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording(); }, 5000));
-    EXPECT_FALSE(window.StopByInstrument);
+    EXPECT_FALSE(window.StopByInstrument());
     EXPECT_EQ(window.PageControl1->tabText(2), "3.000000");
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
     const double lastPotential = double(
@@ -335,7 +335,7 @@ TEST_F(Form1PtyTest, AnotherInstrumentAfterAnUnplugEndsTheRunBeforeItsReading)
     const std::vector<uint8_t> bytes = lmvsim::MeasurementFrameBytes(meter);
     ASSERT_TRUE(other.Write(
         QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.DeviceType == 3; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.DeviceType() == 3; }, 5000));
 
     EXPECT_FALSE(window.Recording());
     const model::TBaseRecord record = Stored();

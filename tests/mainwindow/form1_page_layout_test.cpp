@@ -45,7 +45,6 @@ TEST_P(ConfigureForDeviceTest, ShowsThePagesOfTheDeviceType)
     mainwindow::TForm1& window = Form();
     if (c.showAll)
         window.ShowAllTabsActnExecute();
-    window.DeviceType = c.code;
     window.ConfigureForDevice(c.code);
     EXPECT_FALSE(window.PageControl1->isHidden());
     EXPECT_TRUE(window.ConnectPanel->isHidden());

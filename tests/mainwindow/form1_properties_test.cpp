@@ -1,5 +1,6 @@
 // The properties window in the running window over a real record folder: what it shows, the
 // action that shows it, and where the edits of each kind of record on screen go.
+#include "connect_device.h"
 #include "form1_fixture.h"
 #include "sim_rx_frame.h"
 
@@ -41,7 +42,7 @@ protected:
     // points on channel 1.
     QString StartRun(int deviceType, const std::vector<model::TPoint>& points)
     {
-        Form().DeviceType = deviceType;
+        ConnectDevice(Form(), deviceType);
         form->Shape1->SetBrushColor(QColor(0, 255, 0));
         EXPECT_TRUE(form->Actn("StartStopActn").Execute());
         for (const model::TPoint& point : points)
@@ -162,7 +163,7 @@ TEST_F(Form1PropertiesTest, TheActionTogglesTheWindowARunStartShowsItUnchecked)
     EXPECT_FALSE(showProps.Checked());
     EXPECT_FALSE(Props().isVisible());
 
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     form->NewRecord();
     EXPECT_TRUE(Props().isVisible());
     EXPECT_EQ(Props().focusWidget(), Props().TitleEdit);
@@ -195,7 +196,7 @@ TEST_F(Form1PropertiesTest, OpensCentredFirstAndThenWhereTheOperatorLeftIt)
     Form().move(100, 80);
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     form->NewRecord();
     ASSERT_TRUE(Props().isVisible());
     EXPECT_EQ(Props().frameGeometry().center(), Form().frameGeometry().center());
@@ -279,7 +280,7 @@ TEST_F(Form1PropertiesTest, ClosingTheWindowSavesAndUnchecksTheAction)
 
 TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
 {
-    Form().DeviceType = 1;
+    ConnectDevice(Form(), 1);
     form->NewRecord();
     const QString live = store.LiveFileName();
     const QByteArray written = [&] {

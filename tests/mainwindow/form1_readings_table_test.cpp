@@ -1,6 +1,7 @@
 // The readings table in the running window: rows stored by the button, the interval timer and
 // the frames; removal and clearing; the comment column; the saved table, the appended lines and
 // the copied text byte for byte; and the files that cannot be written.
+#include "connect_device.h"
 #include "form1_fixture.h"
 
 #include "common/date_time_text.h"
@@ -123,7 +124,7 @@ class StampColumnTest : public Form1TableTest, public ::testing::WithParamInterf
 TEST_P(StampColumnTest, TheLayoutsDateColumnGetsTheStamp)
 {
     const StampCase c = GetParam();
-    Window().DeviceType = c.deviceType;
+    ConnectDevice(Window(), c.deviceType);
     Window().Link().RowFromFrame = c.rowFromFrame;
     ArriveReadings({"1", "2", "3", "4", "5", "6", "R7", "R8"});
     Window().AddRowToGridActnExecute();
@@ -337,7 +338,7 @@ class CommentColumnTest : public Form1TableTest,
 TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
 {
     const CommentCase c = GetParam();
-    Window().DeviceType = c.deviceType;
+    ConnectDevice(Window(), c.deviceType);
     if (c.shown != Shown::NoRecord) {
         const QString stored = store.SaveNewRecord({});
         Window().Shape1->SetBrushColor(QColor(0, 255, 0));

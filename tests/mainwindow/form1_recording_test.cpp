@@ -3,6 +3,7 @@
 // the store's reader, the titration device's discard, failed saves, the run clock and the close,
 // also over a "Header" that is no index or is empty.
 #include "common/errors.h"
+#include "connect_device.h"
 #include "link/frame_codec.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
@@ -107,7 +108,7 @@ protected:
     void Autosave()
     {
         Form().Timer2Timer();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->AutosaveBusy; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->AutosaveBusy(); }, 5000));
         QCoreApplication::processEvents();
     }
     // The points of a channel as the record file holds them (it keeps no empty channel).
@@ -294,7 +295,7 @@ TEST_F(Form1RecordingTest, PointWhileAnotherRecordIsShownIsStoredButNotDrawn)
 TEST_F(Form1RecordingTest, AutosaveWritesTheFileOnlyWhileRecordingAndLaterPointsStayInMemory)
 {
     Form().Timer2Timer();
-    EXPECT_FALSE(form->AutosaveBusy) << "idle: nothing to save";
+    EXPECT_FALSE(form->AutosaveBusy()) << "idle: nothing to save";
     Start();
     const QString name = store.LiveFileName();
     form->AddPoint(1, 0.5, 7.0);
@@ -314,10 +315,10 @@ TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLas
     for (int i = 0; i < 200000; ++i)
         form->AddPoint(0, i, i);
     form->Timer2Timer();
-    ASSERT_TRUE(form->AutosaveBusy);
+    ASSERT_TRUE(form->AutosaveBusy());
     form->AddPoint(0, -1.0, -1.0);
     ASSERT_TRUE(StartStop().Execute());
-    EXPECT_FALSE(form->AutosaveBusy);
+    EXPECT_FALSE(form->AutosaveBusy());
     QTest::qWait(100);
     EXPECT_EQ(StoredPoints(name, 0).size(), 200001u);
 }
@@ -353,7 +354,7 @@ TEST_F(Form1RecordingTest, FailedFinalSaveIsRetriedByTheTicksAfterTheStop)
     Autosave();
     EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
     form->Timer2Timer();
-    EXPECT_FALSE(form->AutosaveBusy) << "saved: no more retries";
+    EXPECT_FALSE(form->AutosaveBusy()) << "saved: no more retries";
 }
 
 TEST_F(Form1RecordingTest, StartThatCannotCreateItsFileRollsBackToIdle)
@@ -376,8 +377,7 @@ class TitrationStopTest : public Form1RecordingTest {
 protected:
     void StartTitration()
     {
-        Form().ConfigureForDevice(41);
-        form->DeviceType = 41;
+        ConnectDevice(Form(), 41);
         Start();
         form->AddPoint(1, 0.1, 7.0);
         name = store.LiveFileName();
@@ -408,7 +408,7 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
     EXPECT_FALSE(SwitchRefused());
     EXPECT_EQ(form->ListBox1->currentRow(), -1);
     form->Timer2Timer();
-    EXPECT_FALSE(form->AutosaveBusy);
+    EXPECT_FALSE(form->AutosaveBusy());
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name)) << "nothing writes it back";
 }
 
@@ -416,11 +416,7 @@ TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFin
 {
     StartTitration();
     notifier.answers = {common::BoxAnswer::Yes};
-    notifier.whileOpen = [this] {
-        form->StopByInstrument = true;
-        StartStop().Execute();
-        form->StopByInstrument = false;
-    };
+    notifier.whileOpen = [this] { form->Measurements.OnStopFrame({}); };
     ASSERT_TRUE(StartStop().Execute());
     EXPECT_FALSE(form->Recording());
     EXPECT_EQ(StoredPoints(name, 1).size(), 1u);
@@ -429,8 +425,8 @@ TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFin
     EXPECT_TRUE(store.LiveFileName().isEmpty());
 
     LampOn();
-    form->StopByInstrument = true;
-    ASSERT_TRUE(StartStop().Execute());
+    form->Measurements.OnStartFrame({});
+    ASSERT_TRUE(form->Recording());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty()) << "a new run ends the wait";
 }
 

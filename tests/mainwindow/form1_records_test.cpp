@@ -1,6 +1,7 @@
 // Records on screen in the running window over a real record folder: a run's file made and
 // saved, a stored record's channels on their series, the two-parameter curve, the stored end
 // point, and the files that cannot be shown as they are (missing, foreign, another version).
+#include "connect_device.h"
 #include "form1_fixture.h"
 #include "sim_rx_frame.h"
 
@@ -219,7 +220,7 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
     EXPECT_TRUE(form->ShownRecord.Cut());
     EXPECT_FALSE(form->ShownRecord.MayWriteBack());
 
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     form->NewRecord();
     const QString liveName = store.LiveFileName();
     QTemporaryDir disk;
@@ -234,7 +235,7 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
 TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
 {
     // A titration run titled, with points and a second result, before the new run.
-    Form().DeviceType = 41;
+    ConnectDevice(Form(), 41);
     form->Shape1->SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     for (const TPoint& point : Ramp(4, 1.0))
@@ -248,7 +249,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     form->Measurements.OnMeasurementFrame(RxFrame(secondResult));
     ASSERT_EQ(store.LiveRecord().Result2, 9.0);
 
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
 
     const QString name = store.LiveFileName();
@@ -285,7 +286,7 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
     stored.Channels = {{0, Ramp(5, 1.0)}};
     Form().ShowRecord(Stored("old.lmv", stored));
     store.SetFilter(store::ShowEntriesOfDay, store.Now() - 3.0);
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     form->NewRecord();
 
     EXPECT_EQ(form->ListBox1->count(), 0);
@@ -298,7 +299,7 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
 // error of a file of another version is shown, not thrown out of the event loop.
 TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
 {
-    Form().DeviceType = 1;
+    ConnectDevice(Form(), 1);
     form->NewRecord();
     const QString name = store.LiveFileName();
     form->FinishRecord();
@@ -315,7 +316,7 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
 
 TEST_F(Form1RecordsTest, ATitrationRunWaitsForItsEndOfRunValuesAfterTheStop)
 {
-    Form().DeviceType = 41;
+    ConnectDevice(Form(), 41);
     form->NewRecord();
     const QString first = store.LiveFileName();
     form->FinishRecord();
@@ -334,7 +335,7 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
     TBaseRecord other;
     other.Channels = {{0, Ramp(3, 1.0)}};
     Stored("other.lmv", other);
-    form->DeviceType = 41;
+    ConnectDevice(*form, 41);
     form->NewRecord();
     const QString live = store.LiveFileName();
     const auto storeRow = [this] {

@@ -1,6 +1,7 @@
 // Browsing a removable disk in the running window, with temporary folders as the disks: none,
 // one taken at once, several through the chooser; the disk's names are always its own records,
 // also the live record's name; a recording keeps saving into the record folder meanwhile.
+#include "connect_device.h"
 #include "form1_fixture.h"
 
 #include "mainwindow/action.h"
@@ -120,7 +121,7 @@ TEST_F(Form1RemovableDisksTest, SeveralDisksOpenTheChooserWithTheFirstSelected)
 // The live record's file is "0"; so is the disk's record, which the list then means.
 TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
 {
-    form->DeviceType = 1;
+    ConnectDevice(*form, 1);
     form->Shape1->SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     ASSERT_EQ(store.LiveFileName(), QStringLiteral("0"));

@@ -1,5 +1,6 @@
 // The instrument's result rows, start and stop on the real window: the store action with its
 // enabled state and stamps, the record action with its lamp and the titration device's question.
+#include "connect_device.h"
 #include "form1_fixture.h"
 #include "named_child.h"
 
@@ -91,14 +92,13 @@ TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
 TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRecord)
 {
     LampOn();
-    Form().ConfigureForDevice(41);
-    Form().DeviceType = 41;
+    ConnectDevice(Form(), 41);
     Form().Measurements.OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
     Form().Measurements.OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
-    EXPECT_FALSE(Form().StopByInstrument);
+    EXPECT_FALSE(Form().StopByInstrument());
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
 
@@ -154,7 +154,7 @@ TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
     QFile blocker(dir);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     EXPECT_ANY_THROW(Form().Measurements.OnStopFrame({}));
-    EXPECT_FALSE(Form().StopByInstrument);
+    EXPECT_FALSE(Form().StopByInstrument());
     EXPECT_FALSE(Form().Recording());
 }
 
@@ -209,8 +209,7 @@ TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
 TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingItsValues)
 {
     LampOn();
-    Form().ConfigureForDevice(41);
-    Form().DeviceType = 41;
+    ConnectDevice(Form(), 41);
     Form().Measurements.OnStartFrame({});
     const QString fileName = store.LiveFileName();
     Form().Measurements.OnStopFrame({});

@@ -48,7 +48,7 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     index.close();
     TForm1& window = Form();
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
-    EXPECT_EQ(window.DeviceType, -1);
+    EXPECT_EQ(window.DeviceType(), -1);
     EXPECT_FALSE(window.ConnectPanel->isHidden());
     EXPECT_EQ(window.ReadingsTable.Cell(8, 0), QStringLiteral("Комментарий"));
     EXPECT_NE(window.CursorLine, nullptr);

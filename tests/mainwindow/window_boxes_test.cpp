@@ -1,6 +1,7 @@
 // The program's boxes on the real desktop (message boxes, input boxes, file dialogs, the forms
 // run modally): they open above the properties window, which stays on top of the other windows,
 // and they are as wide as their captions, which a window manager cuts where they do not fit.
+#include "connect_device.h"
 #include "form1_fixture.h"
 
 #include "mainwindow/action.h"
@@ -61,7 +62,7 @@ protected:
     // The properties window as a run's start shows it.
     void StartRun()
     {
-        form->DeviceType = 3;
+        ConnectDevice(*form, 3);
         form->NewRecord();
         ASSERT_TRUE(Props().isVisible());
     }
