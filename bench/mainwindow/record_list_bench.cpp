@@ -33,6 +33,11 @@ constexpr int StartRecords = 10'000;
 constexpr double RefillGoalMs = 50;
 constexpr double StartGoalMs = 300;
 
+mainwindow::TRecordListView& ListOf(const mainwindow::TForm1& form)
+{
+    return *form.findChild<mainwindow::TRecordListView*>(QStringLiteral("ListBox1"));
+}
+
 double Median(const std::function<double()>& measure)
 {
     std::vector<double> times;
@@ -93,7 +98,7 @@ void PrintRefills(bench::TBenchWindow& window, QListWidget& baseline)
         const double now = Median([&] {
             return TimedMs([&] {
                 window.form.RefreshBaseList();
-                Drawn(*window.form.ListBox1);
+                Drawn(ListOf(window.form));
             });
         });
         const double before = Median([&] {
@@ -139,13 +144,13 @@ TStart TimedStart(const QString& documents, const QString& folder)
     form.show();
     QCoreApplication::processEvents();
     start.Ms = MsSince(begin);
-    start.Lines = form.ListBox1->count();
-    QObject::connect(form.ListBox1->model(), &QAbstractItemModel::modelReset,
+    start.Lines = ListOf(form).count();
+    QObject::connect(ListOf(form).model(), &QAbstractItemModel::modelReset,
                      [&] { ++start.Refills; });
     form.OpenBase(folder);
     form.Actn(mainwindow::TActionId::ByDateActn).Execute();
     start.RefillMs = TimedMs([&] {
-        QObject::disconnect(form.ListBox1->model(), nullptr, nullptr, nullptr);
+        QObject::disconnect(ListOf(form).model(), nullptr, nullptr, nullptr);
         form.RefreshBaseList();
     });
     return start;
@@ -202,7 +207,7 @@ int main(int argc, char** argv)
         window.form.show();
         QCoreApplication::processEvents();
         QListWidget baseline;
-        baseline.resize(window.form.ListBox1->size());
+        baseline.resize(ListOf(window.form).size());
         baseline.show();
         PrintRefills(window, baseline);
     }

@@ -34,7 +34,6 @@
 
 class QAction;
 class QCheckBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -82,6 +81,7 @@ class TPortComboBox;
 class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
+class TRecordAreaView;
 class TServicePagesView;
 class TTitrationParamsView;
 class TStatusPanels;
@@ -357,12 +357,6 @@ public:
     QSpinBox* FiltrSpinEdit = nullptr;
     QSpinBox* WavesSpinEdit = nullptr;
     QWidget* Panel1 = nullptr;
-    QWidget* Panel8 = nullptr;
-    QWidget* Panel9 = nullptr;
-    QLabel* Label4 = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    QDateEdit* DateTimePicker1 = nullptr;
-    TRecordListView* ListBox1 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QLabel* ConnectPanel = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -475,6 +469,7 @@ private:
     std::unique_ptr<service::TNotebookService> Notebook;
     TServicePagesView* ServicePages = nullptr;
     TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"
+    TRecordAreaView* RecordArea = nullptr;
     void ShowNotebookFields();
 
     // Connection.

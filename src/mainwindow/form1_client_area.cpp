@@ -29,7 +29,6 @@ void TForm1::CreateClientArea()
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setChildrenCollapsible(false);
     CreateRecordArea();
-    Splitter1->addWidget(Panel8);
 
     auto* pagesArea = new QWidget(Splitter1);
     pagesArea->setObjectName(QStringLiteral("PagesArea"));

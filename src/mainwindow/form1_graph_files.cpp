@@ -3,6 +3,8 @@
 // that an import becomes.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/record_area_view.h"
+
 #include "common/current_error.h"
 #include "common/errors.h"
 #include "mainwindow/action.h"
@@ -257,8 +259,8 @@ void TForm1::StopImportRecording()
 // (its copy on screen is older than its file) are refused with a beep.
 void TForm1::N64Click()
 {
-    const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->IsRowSelected(line) ||
+    const int line = RecordArea->List().currentRow();
+    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;

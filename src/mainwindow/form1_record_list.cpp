@@ -2,6 +2,8 @@
 // in the window caption.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/record_area_view.h"
+
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_display/live_record_shown.h"
@@ -19,14 +21,14 @@ void TForm1::ShowAllActnExecute(const TAction& sender)
     store_.SetFilter(sender.Tag, store_.FilterDate());
     Actn(TActionId::ShowAllActn).SetChecked(sender.Tag == store::ShowAllEntries);
     Actn(TActionId::ByDateActn).SetChecked(sender.Tag == store::ShowEntriesOfDay);
-    DateTimePicker1->setEnabled(store_.FilterMode() > 0);
+    RecordArea->DatePicker().setEnabled(store_.FilterMode() > 0);
     RefreshBaseList();
 }
 
 // Only the day counts: the filter keeps the time of day it was given.
 void TForm1::DateTimePicker1Change()
 {
-    const QDate date = DateTimePicker1->date();
+    const QDate date = RecordArea->DatePicker().date();
     if (date == common::DaysToDateTime(store_.FilterDate()).date())
         return;
     store_.SetFilter(store_.FilterMode(), common::DateTimeToDays(QDateTime(date, QTime(0, 0))));
@@ -39,7 +41,7 @@ void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
     if (line < 0)
         return;
     store_.RetitleListedLine(std::size_t(line), title);
-    ListBox1->LineChanged(line);
+    RecordArea->List().LineChanged(line);
 }
 
 void TForm1::RemoveActnUpdate() { Actn(TActionId::RemoveActn).SetEnabled(!LiveRecordIsShown()); }
@@ -53,8 +55,8 @@ void TForm1::RemoveActnExecute()
     if (notifier_.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                              common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
         return;
-    const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->IsRowSelected(line) ||
+    const int line = RecordArea->List().currentRow();
+    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
@@ -100,7 +102,7 @@ void TForm1::ShowListedFolder()
     ShownRecord.ForgetFile();
     const QString& browsed = store_.BrowseDir();
     SetCaptionAndTitle(FolderCaption(browsed.isEmpty() ? store_.RecordDir() : browsed));
-    ListBox1->clearSelection();
+    RecordArea->List().clearSelection();
     RefreshBaseList();
 }
 

@@ -2,6 +2,8 @@
 // two-parameter curve, the stored end point, its peaks and the record list's click.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/record_area_view.h"
+
 #include "analysis/titration_solver.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
@@ -173,8 +175,8 @@ bool TForm1::LiveRecordIsShown() const
 // The error goes on to be told.
 void TForm1::ListBox1Click()
 {
-    const int line = ListBox1->currentRow();
-    if (line < 0 || !ListBox1->IsRowSelected(line) ||
+    const int line = RecordArea->List().currentRow();
+    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
         std::size_t(line) >= store_.FilteredList().size())
         return;
     try {
@@ -187,18 +189,18 @@ void TForm1::ListBox1Click()
 
 void TForm1::SelectShownRecordsLine()
 {
-    const QSignalBlocker quiet(ListBox1);
+    const QSignalBlocker quiet(RecordArea->List());
     const int shown = LineOfFile(store_.FilteredList(), SelectedFileName());
-    ListBox1->setCurrentRow(shown);
+    RecordArea->List().setCurrentRow(shown);
     if (shown < 0)
-        ListBox1->clearSelection();
+        RecordArea->List().clearSelection();
 }
 
 // Selecting the shown record's line is no click: nothing is shown anew.
 void TForm1::RefreshBaseList()
 {
-    const QSignalBlocker quiet(ListBox1);
-    ListBox1->Refill([this] { store_.ApplyFilter(); });
+    const QSignalBlocker quiet(RecordArea->List());
+    RecordArea->List().Refill([this] { store_.ApplyFilter(); });
     SelectShownRecordsLine();
 }
 

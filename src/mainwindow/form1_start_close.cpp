@@ -1,6 +1,8 @@
 // The window's creation steps after its components exist, and the close.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/record_area_view.h"
+
 #include "common/current_error.h"
 #include "common/day_count.h"
 #include "mainwindow/action.h"
@@ -64,7 +66,7 @@ void TForm1::OpenDefaultRecordFolder()
 
 void TForm1::InitRecordFilter()
 {
-    DateTimePicker1->setDate(common::DaysToDateTime(store_.FilterDate()).date());
+    RecordArea->DatePicker().setDate(common::DaysToDateTime(store_.FilterDate()).date());
     if (store_.FilterMode() == store::ShowAllEntries)
         Actn(TActionId::ShowAllActn).Execute();
     else if (store_.FilterMode() == store::ShowEntriesOfDay)

@@ -3,10 +3,12 @@
 // fake notifier, a fake desktop and a fixed port list.
 #include "mainwindow/form1.h"
 #include "mainwindow/widgets/record_list_view.h"
+#include "named_child.h"
 #include "store/record_folder.h"
 #include "support/fake_desktop.h"
 #include "support/fake_notifier.h"
 
+#include <QDateEdit>
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -31,6 +33,15 @@ protected:
             form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, Options());
         return *form;
     }
+    mainwindow::TRecordListView& List()
+    {
+        return Named<mainwindow::TRecordListView>(Form(), QStringLiteral("ListBox1"));
+    }
+    const mainwindow::TRecordListView& List() const
+    {
+        return Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1"));
+    }
+    QDateEdit& DatePicker() { return Named<QDateEdit>(Form(), QStringLiteral("DateTimePicker1")); }
 
     QTemporaryDir folder;
     FakeNotifier notifier;

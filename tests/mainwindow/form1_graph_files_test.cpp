@@ -80,8 +80,8 @@ protected:
             store.AddChannelPoint(0, i, 10.0 * i);
             form->FinishRecord();
         }
-        form->ListBox1->setCurrentRow(ListRowOf(names.front()));
-        emit form->ListBox1->clicked(form->ListBox1->currentIndex());
+        List().setCurrentRow(ListRowOf(names.front()));
+        emit List().clicked(List().currentIndex());
         EXPECT_EQ(form->ShownRecord.FileName(), names.front());
         return names;
     }
@@ -348,8 +348,8 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveNeverWritesARecordIntoAnotherOnesFile)
     const QByteArray newer = QByteArray("LMVRv200") + QByteArray(40, '\0');
     Put(path, newer);
     {
-        const QSignalBlocker quiet(form->ListBox1);
-        form->ListBox1->setCurrentRow(ListRowOf(names[1]));
+        const QSignalBlocker quiet(List());
+        List().setCurrentRow(ListRowOf(names[1]));
     }
     form->N64Click();
     EXPECT_EQ(Contents(path), newer);
@@ -367,7 +367,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine
     EXPECT_EQ(Contents(path), "not a record");
     EXPECT_EQ(notifier.beeps, 1);
 
-    form->ListBox1->setCurrentRow(-1);
+    List().setCurrentRow(-1);
     form->N64Click();
     EXPECT_EQ(notifier.beeps, 1);
 }

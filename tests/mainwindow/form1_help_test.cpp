@@ -94,8 +94,8 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheButtonUnderTheMouseElseTheWindowsOwn)
 
 TEST_F(HelpTest, TheFocusedControlsOwnContextComesFirst)
 {
-    form->ListBox1->setFocus();
-    ASSERT_TRUE(form->ListBox1->hasFocus());
+    List().setFocus();
+    ASSERT_TRUE(List().hasFocus());
     HoverOver("StartStopActn");
     PressF1();
     EXPECT_EQ(AskedContexts(), std::vector<int>{21});

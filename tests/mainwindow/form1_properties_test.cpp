@@ -100,8 +100,8 @@ protected:
 
     void ClickLine(const QString& name)
     {
-        form->ListBox1->setCurrentRow(ListLineOf(name));
-        emit form->ListBox1->clicked(form->ListBox1->currentIndex());
+        List().setCurrentRow(ListLineOf(name));
+        emit List().clicked(List().currentIndex());
     }
 
     void Connect()
@@ -244,7 +244,7 @@ TEST_F(Form1PropertiesTest, AnEditedStoredRecordIsWrittenWhenLeft)
     EXPECT_EQ(saved.Comments, "first\r\nsecond\r\n\xF2\xF0\xE5\xF2\xFC\xFF\r\n");
     store.OpenRecordDir();
     EXPECT_EQ(store.HeaderList()[0].Title, "Новое");
-    EXPECT_TRUE(form->ListBox1->LineText(ListLineOf(edited)).endsWith(" Новое"));
+    EXPECT_TRUE(List().LineText(ListLineOf(edited)).endsWith(" Новое"));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -293,7 +293,7 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
     QFile file(store.RecordDir() + live);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), written);
-    EXPECT_TRUE(form->ListBox1->LineText(0).endsWith(" Идёт опыт"));
+    EXPECT_TRUE(List().LineText(0).endsWith(" Идёт опыт"));
 }
 
 // A run shown while it recorded, titled during the run or after its stop: leaving it keeps
@@ -385,14 +385,13 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const auto clickLine = [&](const QString& name) {
         const int line = ListLineOf(name);
-        const QModelIndex index = form->ListBox1->model()->index(line, 0);
-        form->ListBox1->scrollTo(index);
-        QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {},
-                          form->ListBox1->visualRect(index).center());
+        const QModelIndex index = List().model()->index(line, 0);
+        List().scrollTo(index);
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(index).center());
     };
     const auto selectedLines = [&] {
         std::vector<int> lines;
-        for (const QModelIndex& index : form->ListBox1->selectionModel()->selectedRows())
+        for (const QModelIndex& index : List().selectionModel()->selectedRows())
             lines.push_back(index.row());
         return lines;
     };
@@ -408,7 +407,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     clickLine(newer);
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_EQ(form->ShownRecord.FileName(), shown);
-    EXPECT_EQ(form->ListBox1->currentRow(), ListLineOf(shown));
+    EXPECT_EQ(List().currentRow(), ListLineOf(shown));
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(shown)});
     EXPECT_EQ(Props().TitleEdit->text(), "Показанная");
     EXPECT_EQ(form->Series1->Count(), 4);

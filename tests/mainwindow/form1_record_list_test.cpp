@@ -40,8 +40,8 @@ protected:
     QStringList Lines() const
     {
         QStringList lines;
-        for (int i = 0; i < form->ListBox1->count(); ++i)
-            lines << form->ListBox1->LineText(i);
+        for (int i = 0; i < List().count(); ++i)
+            lines << List().LineText(i);
         return lines;
     }
 
@@ -56,14 +56,14 @@ protected:
     QStringList SelectedLines() const
     {
         QStringList lines;
-        for (const QModelIndex& index : form->ListBox1->selectionModel()->selectedRows())
-            lines << form->ListBox1->LineText(index.row());
+        for (const QModelIndex& index : List().selectionModel()->selectedRows())
+            lines << List().LineText(index.row());
         return lines;
     }
 
     void Click(int line)
     {
-        form->ListBox1->setCurrentRow(line);
+        List().setCurrentRow(line);
         form->ListBox1Click();
     }
 
@@ -104,20 +104,20 @@ TEST_F(Form1RecordListTest, TheDayFilterStartsOnTheStoresDayAndFollowsThePicker)
     Actn("RebuildDBActn").Execute();
     EXPECT_TRUE(Actn("ByDateActn").Checked());
     EXPECT_FALSE(Actn("ShowAllActn").Checked());
-    EXPECT_TRUE(form->DateTimePicker1->isEnabled());
+    EXPECT_TRUE(DatePicker().isEnabled());
     EXPECT_EQ(Titles(), QStringList({"сегодня"}));
 
-    form->DateTimePicker1->setDate(otherDay.date());
+    DatePicker().setDate(otherDay.date());
     EXPECT_EQ(Titles(), QStringList({"восьмое"}));
     EXPECT_EQ(Lines(), QStringList({mainwindow::BaseListLine(store.FilteredList()[0])}));
 
-    form->DateTimePicker1->setDate(QDate(2018, 3, 9));
+    DatePicker().setDate(QDate(2018, 3, 9));
     EXPECT_TRUE(Lines().isEmpty()) << "a day without recordings";
 
     Actn("ShowAllActn").Action()->trigger();
     EXPECT_TRUE(Actn("ShowAllActn").Checked());
     EXPECT_FALSE(Actn("ByDateActn").Checked());
-    EXPECT_FALSE(form->DateTimePicker1->isEnabled());
+    EXPECT_FALSE(DatePicker().isEnabled());
     EXPECT_EQ(Titles(), QStringList({"восьмое", "сегодня"}));
 
     Actn("ByDateActn").Action()->trigger();
@@ -135,8 +135,8 @@ TEST_F(Form1RecordListTest, DatesAreNumericWhereTheSystemsPatternNamesMonths)
     Stored("0", december, "декабрь");
     Actn("ShowAllActn").Action()->trigger();
     Actn("RebuildDBActn").Execute();
-    form->DateTimePicker1->setDate(december.date());
-    const QString picker = form->DateTimePicker1->displayFormat();
+    DatePicker().setDate(december.date());
+    const QString picker = DatePicker().displayFormat();
     EXPECT_FALSE(picker.contains(QStringLiteral("MMM"))) << picker.toStdString();
     EXPECT_EQ(picker, common::ShortDatePattern());
     ASSERT_EQ(Lines().size(), 1);
@@ -144,7 +144,7 @@ TEST_F(Form1RecordListTest, DatesAreNumericWhereTheSystemsPatternNamesMonths)
     if (!QLocale::system().dateFormat(QLocale::ShortFormat).contains(QStringLiteral("MMM")))
         GTEST_SKIP() << "the system's date pattern names no months here";
     EXPECT_EQ(Lines()[0], QStringLiteral("11.12.2026 14:05:09 декабрь"));
-    EXPECT_EQ(form->DateTimePicker1->text(), QStringLiteral("11.12.2026"));
+    EXPECT_EQ(DatePicker().text(), QStringLiteral("11.12.2026"));
 }
 
 TEST_F(Form1RecordListTest, AFolderWithoutIndexListsNothingUntilTheIndexIsRebuilt)
@@ -197,7 +197,7 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     EXPECT_TRUE(Actn("RemoveActn").Enabled());
 
     // The keyboard moves to the live line without showing it.
-    form->ListBox1->setCurrentRow(1);
+    List().setCurrentRow(1);
     notifier.answers = {common::BoxAnswer::Yes};
     Actn("RemoveActn").Execute();
     EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + live));
@@ -212,11 +212,11 @@ TEST_F(Form1RecordListTest, TheKeyboardSelectsALineWithoutShowingItsRecord)
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     Click(0);
-    QTest::keyClick(form->ListBox1, Qt::Key_Down);
-    EXPECT_EQ(form->ListBox1->currentRow(), 1);
+    QTest::keyClick(&List(), Qt::Key_Down);
+    EXPECT_EQ(List().currentRow(), 1);
     EXPECT_EQ(SelectedLines(), QStringList({Lines()[1]}));
     EXPECT_EQ(form->ShownRecord.FileName(), QStringLiteral("0"));
-    QTest::keyClick(form->ListBox1, Qt::Key_Up);
+    QTest::keyClick(&List(), Qt::Key_Up);
     EXPECT_EQ(SelectedLines(), QStringList({Lines()[0]}));
 }
 
@@ -358,13 +358,13 @@ TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChang
 
 TEST_F(Form1RecordListTest, TheHeadingAndTheListSitInPanel9OfTheLeftPanel)
 {
-    Form();
-    auto* panel9 = form->Panel8->findChild<QWidget*>(QStringLiteral("Panel9"));
+    auto* panel9 = Named<QWidget>(Form(), QStringLiteral("Panel8"))
+                       .findChild<QWidget*>(QStringLiteral("Panel9"));
     ASSERT_NE(panel9, nullptr);
     auto* heading = panel9->findChild<QLabel*>(QStringLiteral("Label4"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(), QStringLiteral("База данных:"));
-    EXPECT_EQ(form->ListBox1->parentWidget(), panel9);
+    EXPECT_EQ(List().parentWidget(), panel9);
 }
 
 }

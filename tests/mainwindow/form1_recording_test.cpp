@@ -2,6 +2,8 @@
 // their look, live points on their series, the autosave written on a worker and read back with
 // the store's reader, the titration device's discard, failed saves, the run clock and the close,
 // also over a "Header" that is no index or is empty.
+#include "named_child.h"
+
 #include "common/errors.h"
 #include "connect_device.h"
 #include "link/frame_codec.h"
@@ -183,7 +185,8 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     ASSERT_FALSE(name.isEmpty());
     EXPECT_EQ(Indexed(), QStringList({name}));
     EXPECT_EQ(form->ShownRecord.FileName(), name);
-    EXPECT_EQ(form->ListBox1->currentRow(), 0);
+    EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).currentRow(),
+              0);
 
     form->AddPoint(0, 1.0, 10.0);
     form->AddPoint(4, 1.0, 21.5);
@@ -406,7 +409,8 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
     EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
     EXPECT_FALSE(SwitchRefused());
-    EXPECT_EQ(form->ListBox1->currentRow(), -1);
+    EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).currentRow(),
+              -1);
     form->Timer2Timer();
     EXPECT_FALSE(form->AutosaveBusy());
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name)) << "nothing writes it back";
@@ -479,7 +483,7 @@ TEST_F(Form1RecordingTest, AHeaderThatIsNoIndexOutlivesARunAndTheExitAndIsToldOn
     Put(base + QStringLiteral("Header"), foreign);
     form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop);
     EXPECT_TRUE(notifier.boxes.isEmpty());
-    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).count(), 0);
 
     Start();
     const QString name = store.LiveFileName();
@@ -554,7 +558,7 @@ TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
     ASSERT_TRUE(instrument.Write(bytes));
     ASSERT_TRUE(StartStop().Execute());
     EXPECT_FALSE(form->Recording());
-    EXPECT_EQ(form->ListBox1->count(), 1);
+    EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).count(), 1);
     EXPECT_EQ(Indexed(), QStringList({name}));
     form->Button1->click();
 }

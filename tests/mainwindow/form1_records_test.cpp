@@ -262,7 +262,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     for (int id = 0; id < 9; ++id)
         EXPECT_EQ(store.LiveRecord().Channels[std::size_t(id)].Id, id);
     EXPECT_TRUE(store.LiveRecord().Channels[3].Points.empty());
-    EXPECT_EQ(form->ListBox1->currentRow(), 1) << "the new run's line, after the last run's";
+    EXPECT_EQ(List().currentRow(), 1) << "the new run's line, after the last run's";
     EXPECT_EQ(form->ShownRecord.FileName(), name);
 
     // Points gathered meanwhile come from memory, not from the file written at the start.
@@ -289,7 +289,7 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
     ConnectDevice(*form, 1);
     form->NewRecord();
 
-    EXPECT_EQ(form->ListBox1->count(), 0);
+    EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(form->ShownRecord.FileName(), store.LiveFileName());
     EXPECT_EQ(form->Series1->Count(), 0);
     EXPECT_TRUE(form->PropForm->TitleEdit->text().isEmpty());
@@ -307,9 +307,9 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
     newer.replace(0, 8, "LMVRv200");
     StoredBytes(name, newer);
     form->RefreshBaseList();
-    ASSERT_EQ(form->ListBox1->count(), 1);
+    ASSERT_EQ(List().count(), 1);
 
-    emit form->ListBox1->clicked(form->ListBox1->model()->index(0, 0));
+    emit List().clicked(List().model()->index(0, 0));
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(form->ShownRecord.LoadingRecord());
 }
@@ -358,10 +358,12 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
 
 TEST_F(Form1RecordsTest, TheListAndItsHeadingSitInPanel9)
 {
-    EXPECT_EQ(Form().Label4->text(), "База данных:");
-    EXPECT_EQ(form->Label4->parentWidget(), form->Panel9);
-    EXPECT_EQ(form->ListBox1->parentWidget(), form->Panel9);
-    EXPECT_EQ(form->Panel9->parentWidget(), form->Panel8);
+    const auto& panel9 = Named<QWidget>(Form(), QStringLiteral("Panel9"));
+    const auto& heading = Named<QLabel>(Form(), QStringLiteral("Label4"));
+    EXPECT_EQ(heading.text(), "База данных:");
+    EXPECT_EQ(heading.parentWidget(), &panel9);
+    EXPECT_EQ(List().parentWidget(), &panel9);
+    EXPECT_EQ(panel9.parentWidget(), &Named<QWidget>(Form(), QStringLiteral("Panel8")));
 }
 
 TEST_F(Form1RecordsTest, FinishingWithoutAnOpenFileSavesNothing)

@@ -49,8 +49,8 @@ protected:
     QStringList Lines() const
     {
         QStringList lines;
-        for (int i = 0; i < form->ListBox1->count(); ++i)
-            lines << form->ListBox1->LineText(i);
+        for (int i = 0; i < List().count(); ++i)
+            lines << List().LineText(i);
         return lines;
     }
 
@@ -133,7 +133,7 @@ TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
     Browse();
     ASSERT_EQ(store.BrowseDir(), diskA.path()) << "browsing is allowed during a recording";
 
-    form->ListBox1->setCurrentRow(0);
+    List().setCurrentRow(0);
     form->ListBox1Click();
     EXPECT_EQ(form->ShownRecord.Record().Title, QStringLiteral("с карты"));
     EXPECT_TRUE(form->ShownRecord.OnDisk());

@@ -186,7 +186,7 @@ TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
     const model::TBaseRecord stored = Stored(fileName);
     EXPECT_EQ(stored.Title, "Опыт");
     EXPECT_EQ(stored.DateTime, store.LiveRecord().DateTime);
-    EXPECT_TRUE(Form().ListBox1->LineText(Form().ListBox1->currentRow()).contains("Опыт"));
+    EXPECT_TRUE(List().LineText(List().currentRow()).contains("Опыт"));
 
     Text(0, QStringLiteral("Проба$12$"));
     EXPECT_EQ(store.LiveRecord().Params, (model::TParamsArr{{"Проба", "12"}}));

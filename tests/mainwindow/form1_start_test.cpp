@@ -63,7 +63,7 @@ TEST_F(Form1Test, TheRecordFilterShowsTheStoresDate)
 {
     const QDate day(2020, 1, 2);
     store.SetFilter(store.FilterMode(), common::DateTimeToDays(QDateTime(day, QTime(15, 0))));
-    EXPECT_EQ(Form().DateTimePicker1->date(), day);
+    EXPECT_EQ(DatePicker().date(), day);
 }
 
 TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)
@@ -73,9 +73,10 @@ TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)
     EXPECT_FALSE(window.ConnectPanel->isHidden());
     EXPECT_EQ(window.ConnectPanel->text(), QStringLiteral("Прибор не подключен"));
     EXPECT_TRUE(window.PageControl1->isHidden());
-    EXPECT_FALSE(window.Panel8->isHidden());
+    const auto& panel8 = Named<QWidget>(window, QStringLiteral("Panel8"));
+    EXPECT_FALSE(panel8.isHidden());
     EXPECT_TRUE(window.Panel1->isHidden());
-    EXPECT_EQ(window.Splitter1->widget(0), window.Panel8);
+    EXPECT_EQ(window.Splitter1->widget(0), &panel8);
     EXPECT_EQ(window.ComboBox1->currentText(), QStringLiteral("COM??"));
     EXPECT_TRUE(window.ComboBox1->isEnabled());
     EXPECT_EQ(window.Shape1->BrushColor(), QColor(Qt::white));
