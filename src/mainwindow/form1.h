@@ -318,29 +318,40 @@ public:
     int DeviceType() const { return deviceType_; }
     bool StopByInstrument() const { return stopByInstrument_; }
     bool AutosaveBusy() const { return autosaveBusy_; }
+    // What the window holds, for reading: the record on screen and its peaks, the page curves,
+    // the readings table, the solvers of Chart2 and status panel 2's text.
+    const TShownRecord& ShownRecord() const { return shownRecord_; }
+    const analysis::TPeakSetModel& PeakSet() const { return peakSet_; }
+    const TPageCurves& Curves() const { return curves_; }
+    const TReadingsTable& ReadingsTable() const { return readingsTable_; }
+    const analysis::TSolver& PrimarySolver() const { return *primarySolver_; }
+    const analysis::TSolver& ExternalSolver() const { return *externalSolver_; }
+    const QString& StatusText() const { return statusText_; }
+    // The router of the measurement frames, which the link hands them to.
+    TMeasurementRouter& Measurements() { return measurements_; }
     std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
     std::array<bool, 2> CursorMarkValid{};
     // The solvers of the primary curve (left axis) and of the external one (right axis) on Chart2.
-    std::unique_ptr<analysis::TSolver> PrimarySolver;
-    std::unique_ptr<analysis::TSolver> ExternalSolver;
+    std::unique_ptr<analysis::TSolver> primarySolver_;
+    std::unique_ptr<analysis::TSolver> externalSolver_;
     TSolverOverlayView* PrimarySolverView = nullptr;
     TSolverOverlayView* ExternalSolverView = nullptr;
     // The mouse of the peak marking mode and the peak the context menu is about.
     TPeakMarking PeakMarking;
     // The curves of the record pages, and their series as views of them.
-    TPageCurves Curves;
-    TCurveViews CurveViews{Curves};
+    TPageCurves curves_;
+    TCurveViews curveViews_{curves_};
     // The record on screen, and whether it is being put on the charts.
-    TShownRecord ShownRecord;
-    const QString& SelectedFileName() const { return ShownRecord.FileName(); }
+    TShownRecord shownRecord_;
+    const QString& SelectedFileName() const { return shownRecord_.FileName(); }
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
-    analysis::TPeakSetModel PeakSet{ShownRecord.Peaks(),
+    analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
                                     [this](std::int32_t page) { return CurveOfPage(page); },
                                     [this] { SetModified(true); }};
-    QString StatusText;
+    QString statusText_;
     static constexpr int StatusPanel = 2;
     QString HelpFile;
 
@@ -372,8 +383,8 @@ public:
     // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
     // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
     // table; the view, a child widget deleted last, then falls back to an empty model.
-    TReadingsTable ReadingsTable;
-    TReadingsTableModel ReadingsModel{ReadingsTable, [this] { return ReadingsEditContext(); }};
+    TReadingsTable readingsTable_;
+    TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TIntervalCounter RowInterval;
     TTableFileOption TableFile;
     TReadingsGridView* StringGrid1 = nullptr;
@@ -569,9 +580,7 @@ private:
     TForm1ReadingsRows readingsRows_{*this};
     TForm1RunRecord runRecord_{*this};
 
-public:
-    // The router of the measurement frames, which the link hands them to.
-    TMeasurementRouter Measurements{
+    TMeasurementRouter measurements_{
         {measurementTexts_, devicePages_, readingsRows_, runRecord_, LiveRun}};
 };
 

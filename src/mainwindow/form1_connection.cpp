@@ -41,7 +41,7 @@ QList<TListedPort> SystemPorts()
 
 void TForm1::ConnectLink()
 {
-    link_->SetHandlers(&Measurements);
+    link_->SetHandlers(&measurements_);
     connect(link_, &link::TInstrumentLink::LampChanged, this,
             [this](link::TLampColor color) { Shape1->SetBrushColor(LampBrush(color)); });
     connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);
@@ -119,7 +119,7 @@ void TForm1::OnPortLost()
 // Many desktops mute the bell: a failed action of the operator is also told in the status line.
 void TForm1::ShowFailureBriefly(const QString& text)
 {
-    StatusBar1->ShowBriefly(StatusPanel, text, [this] { return StatusText; });
+    StatusBar1->ShowBriefly(StatusPanel, text, [this] { return statusText_; });
 }
 
 }

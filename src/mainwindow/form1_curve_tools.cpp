@@ -63,7 +63,7 @@ void TForm1::CreateResultsPage()
 void TForm1::FilterActnExecute()
 {
     for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
-        TransformCurve(CurveViews, curve, [this](analysis::TDataArr& points) {
+        TransformCurve(curveViews_, curve, [this](analysis::TDataArr& points) {
             analysis::SmoothY(points, FiltrSpinEdit->value());
         });
     ChartZoom();
@@ -72,7 +72,7 @@ void TForm1::FilterActnExecute()
 void TForm1::ShowDerivativeActnExecute()
 {
     for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
-        TransformCurve(CurveViews, curve, analysis::DeriveSeries);
+        TransformCurve(curveViews_, curve, analysis::DeriveSeries);
     ChartZoom();
 }
 
@@ -82,18 +82,18 @@ void TForm1::FindVolumesActnExecute()
     const std::optional<TCurveId> searched = SearchedSeriesOfPage(PageControl1->currentIndex());
     if (!searched)
         return;
-    PrimarySolver->SetMaxInflections(WavesSpinEdit->value());
-    ExternalSolver->SetMaxInflections(WavesSpinEdit->value());
+    primarySolver_->SetMaxInflections(WavesSpinEdit->value());
+    externalSolver_->SetMaxInflections(WavesSpinEdit->value());
     analysis::TDoubleArr volumes;
-    PrimarySolver->SetData(Curves.Curve(*searched).Points());
-    PrimarySolver->SetColor(SolverColorOf(CurveViews.Series(*searched)));
-    PrimarySolver->FindVolumes(volumes);
+    primarySolver_->SetData(curves_.Curve(*searched).Points());
+    primarySolver_->SetColor(SolverColorOf(curveViews_.Series(*searched)));
+    primarySolver_->FindVolumes(volumes);
     if (SearchesExternalCurve(*searched)) {
-        ExternalSolver->SetData(Curves.Curve(ExternalCurveSeries).Points());
-        ExternalSolver->SetColor(SolverColorOf(CurveViews.Series(ExternalCurveSeries)));
-        ExternalSolver->FindVolumes(volumes);
+        externalSolver_->SetData(curves_.Curve(ExternalCurveSeries).Points());
+        externalSolver_->SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
+        externalSolver_->FindVolumes(volumes);
     }
-    if (TChart* chart = CurveViews.Series(*searched).ParentChart())
+    if (TChart* chart = curveViews_.Series(*searched).ParentChart())
         chart->Refresh();
 }
 
@@ -105,8 +105,8 @@ void TForm1::ShowDevActnExecute(TAction& action)
         Chart2->AddSeries(curve);
     else if (!action.Checked())
         Chart2->RemoveSeries(curve);
-    PrimarySolver->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
-    ExternalSolver->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
+    primarySolver_->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
+    externalSolver_->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
     Chart2->Refresh();
 }
 
@@ -121,7 +121,7 @@ void TForm1::FillResultsGrid()
         return results;
     };
     const QList<QStringList> rows =
-        ResultsRows(resultsOf(*PrimarySolver), resultsOf(*ExternalSolver));
+        ResultsRows(resultsOf(*primarySolver_), resultsOf(*externalSolver_));
     ResultsGrid->SetColCount(2);
     ResultsGrid->SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)

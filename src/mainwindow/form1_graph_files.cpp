@@ -100,7 +100,7 @@ void TForm1::SaveSeriesToGrf(TCurveId curve)
     if (!SaveDialog2->Execute())
         return;
     try {
-        store::WriteGraphFile(SaveDialog2->FileName(), Curves.Curve(curve).Points());
+        store::WriteGraphFile(SaveDialog2->FileName(), curves_.Curve(curve).Points());
     } catch (const common::Error&) {
         notifier_.MessageBox(CannotCreateText, common::BoxIcon::Information);
     }
@@ -125,18 +125,18 @@ void TForm1::LoadSeriesFromGrf(TCurveId curve)
         notifier_.MessageBox(CannotOpenText, common::BoxIcon::Information);
         return;
     }
-    CurveViews.Assign(curve, *points);
+    curveViews_.Assign(curve, *points);
     ChartZoom();
 }
 
 void TForm1::SaveSeriesAsText(TCurveId curve)
 {
-    WriteCurveText(*SaveDialog1, Curves.Curve(curve), store::TGraphTextForm::TabBlank);
+    WriteCurveText(*SaveDialog1, curves_.Curve(curve), store::TGraphTextForm::TabBlank);
 }
 
 void TForm1::SaveSeriesAsCsv(TCurveId curve)
 {
-    WriteCurveText(*SaveDialog1, Curves.Curve(curve), store::TGraphTextForm::Commas);
+    WriteCurveText(*SaveDialog1, curves_.Curve(curve), store::TGraphTextForm::Commas);
 }
 
 std::optional<TCurveId> TForm1::GraphCommandCurve() const
@@ -175,7 +175,7 @@ void TForm1::N8Click()
         return;
     SaveSeriesAsText(*curve);
     if (PageControl1->currentIndex() == SecondGraphPage &&
-        Curves.Curve(TCurveId::Series15).Count() > 0 &&
+        curves_.Curve(TCurveId::Series15).Count() > 0 &&
         notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information,
                              common::BoxButtons::OkNo) == common::BoxAnswer::Ok)
         SaveSeriesAsText(TCurveId::Series15);
@@ -232,8 +232,8 @@ bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
 
 void TForm1::ReadImportPoints(const QString& fileName, QStringList& problems)
 {
-    CurveViews.Hold();
-    const auto release = qScopeGuard([this] { CurveViews.Release(); });
+    curveViews_.Hold();
+    const auto release = qScopeGuard([this] { curveViews_.Release(); });
     try {
         const store::TTextImportResult result = store::ReadImportFile(
             fileName, [this](const model::TPoint& point) { AddPoint(1, point.X, point.Y); });
@@ -270,11 +270,11 @@ void TForm1::N64Click()
     }
     for (int i = 0; i < ShownRecordWrites; ++i) {
         // The pending messages may have shown another record meanwhile.
-        if (ShownRecord.FileName() != fileName || !ShownRecord.MayWriteBack()) {
+        if (shownRecord_.FileName() != fileName || !shownRecord_.MayWriteBack()) {
             notifier_.Beep();
             return;
         }
-        store_.SaveRecordFile(fileName, ShownRecord.Record());
+        store_.SaveRecordFile(fileName, shownRecord_.Record());
         QCoreApplication::processEvents();
     }
 }
@@ -283,11 +283,11 @@ void TForm1::N64Click()
 // record was shown.
 bool TForm1::ShownRecordMayReplace(const QString& fileName)
 {
-    if (ShownRecord.FileName() != fileName || !ShownRecord.MayWriteBack())
+    if (shownRecord_.FileName() != fileName || !shownRecord_.MayWriteBack())
         return false;
     model::TBaseRecord onDisk;
     store_.ReadRecordFile(fileName, onDisk);
-    return SamePoints(onDisk, ShownRecord.Record());
+    return SamePoints(onDisk, shownRecord_.Record());
 }
 
 }

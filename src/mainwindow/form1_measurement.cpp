@@ -83,7 +83,7 @@ void TForm1DevicePages::AddFourPlusOnePoint(TFourPlusOneLine line, double x, dou
     (line == TFourPlusOneLine::First ? form_.Series2 : form_.Series3)->AddXY(x, y);
 }
 
-TReadingsTable& TForm1ReadingsRows::Table() { return form_.ReadingsTable; }
+TReadingsTable& TForm1ReadingsRows::Table() { return form_.readingsTable_; }
 
 void TForm1ReadingsRows::StoreLiveRow() { form_.AddRowToGridActnExecute(); }
 

@@ -62,7 +62,7 @@ TChart* TForm1::ChartOfPage(int page) const
 TChartSeries* TForm1::CurveSeriesOfPage(int page) const
 {
     const std::optional<TCurveId> curve = CurveIdOfPage(page);
-    return curve ? &CurveViews.Series(*curve) : nullptr;
+    return curve ? &curveViews_.Series(*curve) : nullptr;
 }
 
 // In the chart's order: a curve put back on Chart2 comes after the one that stayed.
@@ -72,7 +72,7 @@ std::optional<TCurveId> TForm1::CurveIdOfPage(int page) const
     if (!chart)
         return std::nullopt;
     for (const TChartSeries* series : chart->SeriesList()) {
-        if (const std::optional<TCurveId> curve = CurveViews.CurveOf(series))
+        if (const std::optional<TCurveId> curve = curveViews_.CurveOf(series))
             return curve;
     }
     return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<TCurveId> TForm1::CurveIdOfPage(int page) const
 const TCurve* TForm1::CurveOnPage(int page) const
 {
     const std::optional<TCurveId> curve = CurveIdOfPage(page);
-    return curve ? &Curves.Curve(*curve) : nullptr;
+    return curve ? &curves_.Curve(*curve) : nullptr;
 }
 
 TChart* TForm1::GetCurrentChart() const { return ChartOfPage(PageControl1->currentIndex()); }

@@ -96,7 +96,7 @@ void TForm1::CreatePages()
 void TForm1::BindCurveViews()
 {
     for (const TCurveId curve : AllCurves)
-        CurveViews.Bind(curve,
+        curveViews_.Bind(curve,
                         *findChild<TChartSeries*>(CurveName(curve), Qt::FindDirectChildrenOnly));
 }
 
@@ -152,7 +152,7 @@ void TForm1::CreateTablePage()
     ToolBar3->addWidget(CheckBox4);
     column->addWidget(ToolBar3);
 
-    StringGrid1 = new TReadingsGridView(ReadingsTable, ReadingsModel, page);
+    StringGrid1 = new TReadingsGridView(readingsTable_, ReadingsModel, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setProperty("HelpContext", 33);
     column->addWidget(StringGrid1, 1);

@@ -53,7 +53,7 @@ public:
         return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
     }
     int ActivePage() const override { return form_.PageControl1->currentIndex(); }
-    model::TPeaks& Peaks() override { return form_.PeakSet.Peaks(); }
+    model::TPeaks& Peaks() override { return form_.peakSet_.Peaks(); }
     void AddPeak(int startIdx, int endIdx) override { form_.AddPeak(QString(), startIdx, endIdx); }
     void SetPeakRange(int index, int startIdx, int endIdx) override
     {
@@ -99,13 +99,13 @@ void TForm1::CreatePeakMarking()
             const std::optional<TCurveId> id = CurveIdOfPage(page);
             if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !id)
                 return std::nullopt;
-            const TChartSeries* series = &CurveViews.Series(*id);
-            const TCurve& points = Curves.Curve(*id);
+            const TChartSeries* series = &curveViews_.Series(*id);
+            const TCurve& points = curves_.Curve(*id);
             const TCurvePoints curve{points.Count(), [&points](int i) { return points.X(i); },
                                      [&points](int i) { return points.Y(i); }};
             QCPAxis* axis = series->OnRightAxis() ? series->ParentChart()->yAxis2
                                                   : series->ParentChart()->yAxis;
-            return TPeakScene{PeakFigures(PeakSet.Peaks(), page, curve), axis, series->Color()};
+            return TPeakScene{PeakFigures(peakSet_.Peaks(), page, curve), axis, series->Color()};
         };
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Bands, scene);
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
@@ -123,7 +123,7 @@ bool TForm1::PeakDrawingOn() const
 {
     return (Actn(TActionId::ShowBordersActn).Checked() ||
             Actn(TActionId::SetPeakBordersActn).Checked()) &&
-        !ShownRecord.LoadingRecord();
+        !shownRecord_.LoadingRecord();
 }
 
 void TForm1::SetPeakBordersActnExecute()
@@ -143,12 +143,12 @@ void TForm1::PeakAutoSearchActnExecute()
     const std::optional<double> threshold = common::ParseFloat(*text);
     if (!threshold)
         throw common::InvalidFloatError(*text);
-    PeakSet.Peaks().clear();
+    peakSet_.Peaks().clear();
     PeakMarking.PeaksReplaced();
     if (const std::optional<analysis::TPageCurve> curve =
             CurveOfPage(PageControl1->currentIndex())) {
         for (const TPeakRun& run : ThresholdRuns(curve->Y, *threshold))
-            AddPeak(QString::number(PeakSet.Peaks().size()), run.startIdx, run.endIdx);
+            AddPeak(QString::number(peakSet_.Peaks().size()), run.startIdx, run.endIdx);
     }
     PeaksEdited();
 }
@@ -156,19 +156,19 @@ void TForm1::PeakAutoSearchActnExecute()
 // The title as typed, saved or not.
 void TForm1::CopyPeaksDataActnExecute()
 {
-    QGuiApplication::clipboard()->setText(PeaksCopyText(PropForm->Title(), PeakSet.Peaks()));
+    QGuiApplication::clipboard()->setText(PeaksCopyText(PropForm->Title(), peakSet_.Peaks()));
 }
 
 void TForm1::PopupMenu1Popup()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(PeakSet.Peaks());
+    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
     Actn(TActionId::RenamePeakActn).SetEnabled(hit.has_value());
     Actn(TActionId::RemovePeakActn).SetEnabled(hit.has_value());
     for (const TActionId calc : CalcActionOfType)
         Actn(calc).SetChecked(false);
     QString name;
     if (hit) {
-        const model::TPeakRec& peak = PeakSet.Peaks()[std::size_t(*hit)];
+        const model::TPeakRec& peak = peakSet_.Peaks()[std::size_t(*hit)];
         if (peak.CalcType >= 0 && peak.CalcType < int(CalcActionOfType.size()))
             Actn(CalcActionOfType[std::size_t(peak.CalcType)]).SetChecked(true);
         name = peak.GetName();
@@ -178,23 +178,23 @@ void TForm1::PopupMenu1Popup()
 
 void TForm1::RenamePeakActnExecute()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(PeakSet.Peaks());
+    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
     if (!hit)
         return;
-    const QString oldName = PeakSet.Peaks()[std::size_t(*hit)].GetName();
+    const QString oldName = peakSet_.Peaks()[std::size_t(*hit)].GetName();
     const QString newName = AskPeakName(oldName);
     if (newName.isEmpty())
         return;
-    RenamePeak(PeakSet.Peaks(), oldName, newName);
+    RenamePeak(peakSet_.Peaks(), oldName, newName);
     PeaksEdited();
 }
 
 void TForm1::RemovePeakActnExecute()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(PeakSet.Peaks());
+    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
     if (!hit)
         return;
-    DeletePeaksByName(PeakSet.Peaks(), PeakSet.Peaks()[std::size_t(*hit)].GetName());
+    DeletePeaksByName(peakSet_.Peaks(), peakSet_.Peaks()[std::size_t(*hit)].GetName());
     PeakMarking.PeaksReplaced();
     PeaksEdited();
 }
@@ -223,8 +223,8 @@ void TForm1::RefreshPeakDrawing()
 }
 
 // The page's curve stays the same while a border is dragged.
-void TForm1::BeginPeakDrag() { PeakSet.HoldCurves(); }
-void TForm1::EndPeakDrag() { PeakSet.ReleaseCurves(); }
+void TForm1::BeginPeakDrag() { peakSet_.HoldCurves(); }
+void TForm1::EndPeakDrag() { peakSet_.ReleaseCurves(); }
 
 // The peak under a press is what the peak menu is about; a right click opens that menu only
 // over a peak. In the marking mode a left press starts a new peak or grabs a border.
@@ -246,7 +246,7 @@ void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
         PeakMarking.MouseUp(host);
     const bool clicked =
         button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
-    if (clicked && PeakMarking.HitPeak(PeakSet.Peaks()))
+    if (clicked && PeakMarking.HitPeak(peakSet_.Peaks()))
         PopupMenu1->popup(GetCurrentChart()->mapToGlobal(at));
 }
 

@@ -13,24 +13,24 @@ namespace lmv::mainwindow {
 
 void TForm1::AddPeak(const QString& name, int startIdx, int endIdx)
 {
-    PeakSet.AddPeak(name, startIdx, endIdx, PageControl1->currentIndex());
+    peakSet_.AddPeak(name, startIdx, endIdx, PageControl1->currentIndex());
 }
 
 bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
 {
-    const bool calculated = PeakSet.SetPeakRange(index, startIdx, endIdx);
+    const bool calculated = peakSet_.SetPeakRange(index, startIdx, endIdx);
     FollowIntegralCurves();
     return calculated;
 }
 
 void TForm1::SetCalc(const TAction& sender)
 {
-    PeakSet.SetCalc(PeakMarking.HitPeak(PeakSet.Peaks()).value_or(-1), sender.Tag);
+    peakSet_.SetCalc(PeakMarking.HitPeak(peakSet_.Peaks()).value_or(-1), sender.Tag);
     FollowIntegralCurves();
 }
 
-bool TForm1::Modified() const { return ShownRecord.Modified(); }
-void TForm1::SetModified(bool value) { ShownRecord.SetModified(value); }
+bool TForm1::Modified() const { return shownRecord_.Modified(); }
+void TForm1::SetModified(bool value) { shownRecord_.SetModified(value); }
 
 // Every peak is recalculated, which shows or hides its integral curve; a failing peak does not
 // stop the others, and its message is shown once.
@@ -38,7 +38,7 @@ void TForm1::SwitchIntegralCurves()
 {
     TAction& showIntegral = Actn(TActionId::ShowIntegeralActn);
     showIntegral.SetChecked(!showIntegral.Checked());
-    const analysis::TRecalcReport report = PeakSet.SwitchIntegralCurves(showIntegral.Checked());
+    const analysis::TRecalcReport report = peakSet_.SwitchIntegralCurves(showIntegral.Checked());
     FollowIntegralCurves();
     if (report.Failed())
         ShowError(report.Message);
@@ -46,15 +46,15 @@ void TForm1::SwitchIntegralCurves()
 
 void TForm1::FollowIntegralCurves()
 {
-    if (PeakSet.IntegralRevision() == shownIntegralRevision_)
+    if (peakSet_.IntegralRevision() == shownIntegralRevision_)
         return;
     // A dragged border changes one curve at a time.
-    const std::optional<std::size_t> one = PeakSet.LastIntegralChange();
-    if (one && PeakSet.IntegralRevision() == shownIntegralRevision_ + 1)
-        PeakIntegrals.FollowOne(PeakSet.IntegralSeries(), *one);
+    const std::optional<std::size_t> one = peakSet_.LastIntegralChange();
+    if (one && peakSet_.IntegralRevision() == shownIntegralRevision_ + 1)
+        PeakIntegrals.FollowOne(peakSet_.IntegralSeries(), *one);
     else
-        PeakIntegrals.Follow(PeakSet.IntegralSeries());
-    shownIntegralRevision_ = PeakSet.IntegralRevision();
+        PeakIntegrals.Follow(peakSet_.IntegralSeries());
+    shownIntegralRevision_ = peakSet_.IntegralRevision();
 }
 
 std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const

@@ -65,18 +65,18 @@ void TForm1::SaveShownProps(bool leaving)
     TPropsSituation situation;
     situation.recordSelected = !selected.isEmpty();
     situation.modified = Modified();
-    situation.edited = ShownRecord.Edited();
+    situation.edited = shownRecord_.Edited();
     situation.liveShown = LiveRecordShown(selected, LiveRun.FileName(), store_.BrowseDir());
     situation.awaitingShown =
         LiveRecordShown(selected, LiveRun.AwaitingResultsFile(), store_.BrowseDir());
-    situation.mayWriteBack = ShownRecord.MayWriteBack();
-    situation.cut = ShownRecord.Cut();
+    situation.mayWriteBack = shownRecord_.MayWriteBack();
+    situation.cut = shownRecord_.Cut();
     situation.leaving = leaving;
     const TPropsSave save = PropsSaveFor(situation);
     if (save == TPropsSave::Nothing)
         return;
-    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), PeakSet.Peaks()};
-    TakePropsEdits(ShownRecord.EditableRecord(), edits);
+    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), peakSet_.Peaks()};
+    TakePropsEdits(shownRecord_.EditableRecord(), edits);
     switch (save) {
     case TPropsSave::IntoLiveRecord:
         TakePropsEdits(store_.EditLiveRecord(), edits);
@@ -87,11 +87,11 @@ void TForm1::SaveShownProps(bool leaving)
             return;
         break;
     case TPropsSave::AskBeforeWritingCut:
-        if (!CutRecordMayBeWritten() || !WriteShownRecord(ShownRecord.Record()))
+        if (!CutRecordMayBeWritten() || !WriteShownRecord(shownRecord_.Record()))
             return;
         break;
     case TPropsSave::WriteBack:
-        if (!WriteShownRecord(ShownRecord.Record()))
+        if (!WriteShownRecord(shownRecord_.Record()))
             return;
         break;
     case TPropsSave::OnScreenOnly:
@@ -103,7 +103,7 @@ void TForm1::SaveShownProps(bool leaving)
 
 bool TForm1::CutRecordMayBeWritten()
 {
-    const QString label = RecordLabel(ShownRecord.Record().Title, SelectedFileName());
+    const QString label = RecordLabel(shownRecord_.Record().Title, SelectedFileName());
     return notifier_.MessageBox(CutRecordQuestion(label), common::BoxIcon::Question,
                                 common::BoxButtons::YesNo) == common::BoxAnswer::Yes;
 }
@@ -118,7 +118,7 @@ bool TForm1::WriteShownRecord(const model::TBaseRecord& record)
     } catch (...) {
         const QString reason = common::CurrentErrorMessage();
         SetModified(false);
-        ShowError(PropsNotSavedMessage(RecordLabel(ShownRecord.Record().Title, SelectedFileName()),
+        ShowError(PropsNotSavedMessage(RecordLabel(shownRecord_.Record().Title, SelectedFileName()),
                                        reason));
         return false;
     }

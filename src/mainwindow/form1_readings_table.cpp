@@ -63,7 +63,7 @@ void TForm1::CreateSaveDialog1()
 
 void TForm1::InitReadingsTable()
 {
-    WriteStartHeadings(ReadingsTable);
+    WriteStartHeadings(readingsTable_);
     ShowTableFileOption();
 }
 
@@ -76,11 +76,11 @@ TEditContext TForm1::ReadingsEditContext() const
 void TForm1::AddRowToGridActnExecute()
 {
     const TStoreOutcome outcome =
-        StoreLiveRow(ReadingsTable, Link().FrameSeen,
+        StoreLiveRow(readingsTable_, Link().FrameSeen,
                      {deviceType_, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
     if (!outcome.stored)
         return;
-    StringGrid1->ScrollToGridRow(ReadingsTable.LiveRow());
+    StringGrid1->ScrollToGridRow(readingsTable_.LiveRow());
     ShowTableFileOption();
     // The option is off already, so the next interval row cannot raise the box again.
     if (outcome.tableFileError)
@@ -106,16 +106,16 @@ void TForm1::Timer1Timer()
 // No current cell gives grid row 0, which removes nothing.
 void TForm1::RemRowActnExecute()
 {
-    ReadingsTable.RemoveRow(TReadingsTableModel::GridRow(StringGrid1->currentIndex()));
+    readingsTable_.RemoveRow(TReadingsTableModel::GridRow(StringGrid1->currentIndex()));
 }
 
-void TForm1::ClearGridActnExecute() { ReadingsTable.ResetGrid(-1); }
+void TForm1::ClearGridActnExecute() { readingsTable_.ResetGrid(-1); }
 
 void TForm1::SaveTableActnExecute()
 {
     if (!SaveDialog1->Execute())
         return;
-    if (auto error = SaveTableFile(SaveDialog1->FileName(), TableFileBytes(ReadingsTable)))
+    if (auto error = SaveTableFile(SaveDialog1->FileName(), TableFileBytes(readingsTable_)))
         ShowError(*error);
 }
 
@@ -141,7 +141,7 @@ void TForm1::CopyGridActnExecute()
 {
     switch (GridToCopy(PageControl1->currentIndex())) {
     case TCopiedGrid::Readings:
-        CopyGridToClipboard(ReadingsTable.Rows());
+        CopyGridToClipboard(readingsTable_.Rows());
         break;
     case TCopiedGrid::Results:
         CopyGridToClipboard(GridRows(*ResultsGrid));

@@ -63,7 +63,7 @@ void TForm1::RemoveActnExecute()
     if (LiveRecordShown(fileName, LiveRun.FileName(), store_.BrowseDir()))
         return;
     store_.DeleteRecord(fileName);
-    ShownRecord.ForgetFile();
+    shownRecord_.ForgetFile();
     RefreshBaseList();
 }
 
@@ -99,7 +99,7 @@ void TForm1::OpenBase(const QString& folder)
 // this one.
 void TForm1::ShowListedFolder()
 {
-    ShownRecord.ForgetFile();
+    shownRecord_.ForgetFile();
     const QString& browsed = store_.BrowseDir();
     SetCaptionAndTitle(FolderCaption(browsed.isEmpty() ? store_.RecordDir() : browsed));
     RecordArea->List().clearSelection();

@@ -51,7 +51,7 @@ void TForm1::StartRecording()
         throw;
     }
     for (const TCurveId curve : AllCurves)
-        CurveViews.Clear(curve);
+        curveViews_.Clear(curve);
     Series8->Clear();
     Actn(TActionId::AddMarkActn).SetEnabled(true);
 }
@@ -93,7 +93,7 @@ void TForm1::DiscardRun()
 {
     EndRun();
     auto forget = [this] {
-        ShownRecord.ForgetFile();
+        shownRecord_.ForgetFile();
         RefreshBaseList();
     };
     try {
@@ -143,7 +143,7 @@ void TForm1::DrawLivePoint(int channel, double x, double y)
         return;
     }
     for (const TCurveId curve : route->curves)
-        CurveViews.Add(curve, x, y);
+        curveViews_.Add(curve, x, y);
     if (!PageControl1->isTabVisible(route->page))
         PageControl1->setTabVisible(route->page, true);
     if (channel == PairedYChannel)
@@ -152,14 +152,14 @@ void TForm1::DrawLivePoint(int channel, double x, double y)
 
 void TForm1::PairTwoParameterPoints()
 {
-    const TCurve& xs = Curves.Curve(TCurveId::Series1);
-    const TCurve& ys = Curves.Curve(TCurveId::Series15);
+    const TCurve& xs = curves_.Curve(TCurveId::Series1);
+    const TCurve& ys = curves_.Curve(TCurveId::Series15);
     const TPairsToAdd pairs =
-        PairsToAdd(Curves.Curve(TCurveId::FastLineSeries5).Count(), xs.Count(), ys.Count());
+        PairsToAdd(curves_.Curve(TCurveId::FastLineSeries5).Count(), xs.Count(), ys.Count());
     if (!pairs.due)
         return;
     for (int i = pairs.from; i < pairs.to; ++i)
-        CurveViews.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
+        curveViews_.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
     PageControl1->setTabVisible(TwoParametersPage, true);
 }
 
@@ -214,14 +214,14 @@ void TForm1::SaveLiveRecordAtClose()
 
 void TForm1::SetStatusText(const QString& text)
 {
-    StatusText = text;
+    statusText_ = text;
     StatusBar1->SetPanelText(StatusPanel, text);
 }
 
 // The hidden test generator: a ramp into channel 0 of the live record, not drawn.
 void TForm1::debug1Click()
 {
-    const int first = Curves.Curve(TCurveId::Series1).Count();
+    const int first = curves_.Curve(TCurveId::Series1).Count();
     for (int i = first; i < first + TestRampPoints; ++i) {
         store_.AddChannelPoint(0, i, i);
         if (i % TestRampProgressStep == 0) {

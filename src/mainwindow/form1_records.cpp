@@ -67,7 +67,7 @@ void TForm1::FinishRecord()
     // The record on screen was copied when the run began: from now on it is the file's record,
     // and an older copy written back would lose the run's points.
     if (shown)
-        ShownRecord.Adopt(store_.LiveRecord());
+        shownRecord_.Adopt(store_.LiveRecord());
     LiveRun.FinishFile();
     if (shown)
         SetModified(false);  // its edits went into the live record, now written
@@ -77,21 +77,21 @@ void TForm1::FinishRecord()
 void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
 {
     SaveProps();
-    ShownRecord.SetLoadingRecord(true);
+    shownRecord_.SetLoadingRecord(true);
     const QString shownBefore = SelectedFileName();
-    ShownRecord.Load(store_, fileName);
-    const model::TBaseRecord& record = ShownRecord.Record();
+    shownRecord_.Load(store_, fileName);
+    const model::TBaseRecord& record = shownRecord_.Record();
     if (PropForm)
         PropForm->ShowRecord(record, fileName);
     for (const TCurveId curve :
          {TCurveId::Series1, TCurveId::FastLineSeries1, TCurveId::FastLineSeries2,
           TCurveId::FastLineSeries3, TCurveId::FastLineSeries4, TCurveId::FastLineSeries5,
           TCurveId::Series7, TCurveId::Series15})
-        CurveViews.Clear(curve);
+        curveViews_.Clear(curve);
     DrawRecordChannels();
     DrawTwoParameterCurve();
-    PrimarySolver->Clear();
-    ExternalSolver->Clear();
+    primarySolver_->Clear();
+    externalSolver_->Clear();
     ConfigureForDevice(record.Mode);
     // After the device's layout, which shows the pages for any instrument: a record without
     // channels (a missing file too) has nothing to show on them.
@@ -101,35 +101,35 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     if (record.Result1 != model::NoResult)
         ShowEndPoint(record.Result1, record.Result2);
     SetModified(false);
-    ShownRecord.SetLoadingRecord(false);
+    shownRecord_.SetLoadingRecord(false);
     RecalculateShownPeaks();
     // Recalculated peaks mark the record modified but are no edit of the operator's.
-    ShownRecord.ForgetRecalculation();
+    shownRecord_.ForgetRecalculation();
     if (TableEmptiedOnShow(table, shownBefore, fileName))
-        ReadingsTable.ResetGrid(-1);
+        readingsTable_.ResetGrid(-1);
     ChartZoom();
 }
 
 void TForm1::DrawRecordChannels()
 {
-    for (const model::TSingleChannel& channel : ShownRecord.Record().Channels) {
+    for (const model::TSingleChannel& channel : shownRecord_.Record().Channels) {
         const std::optional<TChannelSeries> place = SeriesOfChannel(channel.Id);
         if (!place)
             continue;
-        CurveViews.Assign(place->curve, channel.Points);
+        curveViews_.Assign(place->curve, channel.Points);
         PageControl1->setTabVisible(place->page, true);
     }
 }
 
 void TForm1::DrawTwoParameterCurve()
 {
-    const model::TBaseRecord& record = ShownRecord.Record();
+    const model::TBaseRecord& record = shownRecord_.Record();
     const model::TSingleChannel* xChannel = ChannelOf(record, TwoParametersXChannel);
     const model::TSingleChannel* yChannel = ChannelOf(record, TwoParametersYChannel);
     const bool drawn =
         xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
     if (drawn) {
-        CurveViews.Assign(TCurveId::FastLineSeries5,
+        curveViews_.Assign(TCurveId::FastLineSeries5,
                           TwoParameterCurve(xChannel->Points, yChannel->Points));
         Chart11->BottomAxis().SetAutomatic(true);
     }
@@ -140,8 +140,8 @@ void TForm1::DrawTwoParameterCurve()
 // failing peak does not stop the others, and its message is shown once.
 void TForm1::RecalculateShownPeaks()
 {
-    PeakSet.ClearIntegralPoints();
-    const analysis::TRecalcReport report = PeakSet.RecalculatePeaks();
+    peakSet_.ClearIntegralPoints();
+    const analysis::TRecalcReport report = peakSet_.RecalculatePeaks();
     FollowIntegralCurves();
     if (report.Failed())
         ShowError(report.Message);
@@ -152,15 +152,15 @@ void TForm1::ShowEndPoint(double result1, double result2)
     const std::optional<TCurveId> id = SeriesOfPage(PageControl1->currentIndex());
     std::optional<double> lastY;
     if (id) {
-        const QColor color = CurveViews.Series(*id).Color();
-        PrimarySolver->SetColor(analysis::RgbToColor(
+        const QColor color = curveViews_.Series(*id).Color();
+        primarySolver_->SetColor(analysis::RgbToColor(
             std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())));
-        const TCurve& curve = Curves.Curve(*id);
+        const TCurve& curve = curves_.Curve(*id);
         if (curve.Count() > 0)
             lastY = curve.Y(curve.Count() - 1);
     }
     if (const std::optional<double> y = EndPointY(result2, lastY))
-        PrimarySolver->SetSingleMarker(result1, *y);
+        primarySolver_->SetSingleMarker(result1, *y);
     PageControl1->setCurrentIndex(ResultsPage);
 }
 

@@ -140,7 +140,7 @@ void TForm1::N1Click()
     reports::TReportForm& form = ReportForms().Form5;
     for (int page = 1;; ++page) {
         const auto content = service::reports::BuildTablePage(
-            {ReadingsTable.Rows(), ReadingsTable.LiveRow()}, page, QDateTime::currentDateTime());
+            {readingsTable_.Rows(), readingsTable_.LiveRow()}, page, QDateTime::currentDateTime());
         if (!content)
             return;
         const auto saveText = [this, &content] {
@@ -173,7 +173,7 @@ void TForm1::N4Click()
     reports::TReportForm& form = ReportForms().Form6;
     for (int page = 1;; ++page) {
         const auto content =
-            service::reports::BuildAgroJournalPage({ReadingsTable.Rows(), ReadingsTable.LiveRow()},
+            service::reports::BuildAgroJournalPage({readingsTable_.Rows(), readingsTable_.LiveRow()},
                                                    page, QDateTime::currentDateTime(), JournalName);
         if (!content)
             return;
@@ -189,7 +189,7 @@ void TForm1::N3Click()
     reports::TReportForm& form = ReportForms().Form7;
     for (int page = 1;; ++page) {
         const auto content = service::reports::BuildIodineJournalPage(
-            {ReadingsTable.Rows(), ReadingsTable.LiveRow()}, page, QDate::currentDate(),
+            {readingsTable_.Rows(), readingsTable_.LiveRow()}, page, QDate::currentDate(),
             JournalName);
         if (!content)
             return;

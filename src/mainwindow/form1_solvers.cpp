@@ -28,23 +28,23 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
 
 void TForm1::CreateSolvers()
 {
-    PrimarySolver = NewSolver(*Chart2, analysis::VerticalAxis::Left);
+    primarySolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Left);
     PrimarySolverView = new TSolverOverlayView(QStringLiteral("PrimarySolver"), *Chart2,
-                                               PrimarySolver->Overlay(), this);
-    PrimarySolver->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
+                                               primarySolver_->Overlay(), this);
+    primarySolver_->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
 
-    ExternalSolver = NewSolver(*Chart2, analysis::VerticalAxis::Right);
+    externalSolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Right);
     ExternalSolverView = new TSolverOverlayView(QStringLiteral("ExternalSolver"), *Chart2,
-                                                ExternalSolver->Overlay(), this);
-    ExternalSolver->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
+                                                externalSolver_->Overlay(), this);
+    externalSolver_->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
 }
 
 // The views go first, while their solvers (members) and Chart2 (a child widget, deleted after
 // the members) still exist.
 void TForm1::DetachSolverViews()
 {
-    PrimarySolver->SetChangeListener({});
-    ExternalSolver->SetChangeListener({});
+    primarySolver_->SetChangeListener({});
+    externalSolver_->SetChangeListener({});
     delete PrimarySolverView;
     delete ExternalSolverView;
     PrimarySolverView = ExternalSolverView = nullptr;

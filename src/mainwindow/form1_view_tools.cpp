@@ -192,8 +192,8 @@ void TForm1::PaintOptActnExecute(TAction& option)
         break;
     case BordersTag:
         option.SetChecked(!option.Checked());
-        PrimarySolver->SetOption(ShowBordersOption, option.Checked());
-        ExternalSolver->SetOption(ShowBordersOption, option.Checked());
+        primarySolver_->SetOption(ShowBordersOption, option.Checked());
+        externalSolver_->SetOption(ShowBordersOption, option.Checked());
         RefreshPeakDrawing();
         break;
     case IntegralTag:

@@ -11,7 +11,7 @@ inline void ConnectDevice(mainwindow::TForm1& form, int code)
     lmvsim::TMeasurement reading;
     reading.deviceType = code;
     reading.channel = 20;
-    form.Measurements.OnMeasurementFrame(RxFrame(reading));
+    form.Measurements().OnMeasurementFrame(RxFrame(reading));
 }
 
 }

@@ -67,7 +67,7 @@ TEST_F(Form1CurveToolsTest, DerivativeOnPageOneChangesBothCurvesButNotTheRecord)
     form->Actn("ShowDerivativeActn").Execute();
     EXPECT_EQ(PointsOf(*form->FastLineSeries1), (std::vector<TPoint>{{0.5, 2}, {2, 1}, {3, 4}}));
     EXPECT_EQ(PointsOf(*form->Series15), (std::vector<TPoint>{{1, 2}, {2, 5}}));
-    EXPECT_EQ(form->ShownRecord.Record().Channels[0].Points, primary);
+    EXPECT_EQ(form->ShownRecord().Record().Channels[0].Points, primary);
 
     form->ShowRecord("c.lmv");
     EXPECT_EQ(PointsOf(*form->FastLineSeries1), primary);
@@ -96,10 +96,10 @@ TEST_F(Form1CurveToolsTest, SearchOnPageOneFindsBothInstrumentsVolumesForTheResu
     form->WavesSpinEdit->setValue(3);
     form->PageControl1->setCurrentIndex(1);
     form->Actn("FindVolumesActn").Execute();
-    EXPECT_EQ(form->PrimarySolver->MaxInflections(), 3);
-    EXPECT_EQ(form->ExternalSolver->MaxInflections(), 3);
-    ASSERT_EQ(form->PrimarySolver->Markers().size(), 1u);
-    ASSERT_EQ(form->ExternalSolver->Markers().size(), 1u);
+    EXPECT_EQ(form->PrimarySolver().MaxInflections(), 3);
+    EXPECT_EQ(form->ExternalSolver().MaxInflections(), 3);
+    ASSERT_EQ(form->PrimarySolver().Markers().size(), 1u);
+    ASSERT_EQ(form->ExternalSolver().Markers().size(), 1u);
 
     form->PageControl1->setCurrentIndex(mainwindow::ResultsPage);
     ASSERT_EQ(form->ResultsGrid->RowCount(), 3);

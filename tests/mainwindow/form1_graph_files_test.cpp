@@ -82,7 +82,7 @@ protected:
         }
         List().setCurrentRow(ListRowOf(names.front()));
         emit List().clicked(List().currentIndex());
-        EXPECT_EQ(form->ShownRecord.FileName(), names.front());
+        EXPECT_EQ(form->ShownRecord().FileName(), names.front());
         return names;
     }
 
@@ -335,7 +335,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveWritesTheShownRecordBackIntoItsFile)
 
     form->N64Click();
     EXPECT_EQ(Contents(store.RecordDir() + name),
-              store::SerializeRecord(form->ShownRecord.Record()));
+              store::SerializeRecord(form->ShownRecord().Record()));
     EXPECT_EQ(notifier.beeps, 0);
 }
 
@@ -362,7 +362,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine
     const QString path = store.RecordDir() + name;
     Put(path, "not a record");
     form->ListBox1Click();
-    ASSERT_EQ(form->ShownRecord.Record().Mode, model::NotARecordFile);
+    ASSERT_EQ(form->ShownRecord().Record().Mode, model::NotARecordFile);
     form->N64Click();
     EXPECT_EQ(Contents(path), "not a record");
     EXPECT_EQ(notifier.beeps, 1);
@@ -381,7 +381,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorde
     const QString name = store.LiveFileName();
     store.AddChannelPoint(0, 1.0, 2.0);
     form->FinishRecord();
-    ASSERT_EQ(form->ShownRecord.FileName(), name);
+    ASSERT_EQ(form->ShownRecord().FileName(), name);
 
     form->N64Click();
     TBaseRecord saved;

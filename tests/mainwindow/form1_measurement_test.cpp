@@ -41,7 +41,7 @@ protected:
         reading.runSeconds = 7;
         reading.runMinutes = 5;
         reading.deviceType = device;
-        Form().Measurements.OnMeasurementFrame(RxFrame(reading));
+        Form().Measurements().OnMeasurementFrame(RxFrame(reading));
     }
     bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
 };
@@ -54,8 +54,8 @@ TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
     EXPECT_EQ(window.PageControl1->tabText(0), "3.142 pH 1");
     EXPECT_EQ(window.StaticText11To15[0]->text(), "3.142");
     EXPECT_EQ(window.Chart1->Title(), "Канал 1 pH 1");
-    EXPECT_EQ(window.ReadingsTable.Cell(1, 1), "3.142");
-    EXPECT_EQ(window.ReadingsTable.Cell(6, 1), "00:5:7");
+    EXPECT_EQ(window.ReadingsTable().Cell(1, 1), "3.142");
+    EXPECT_EQ(window.ReadingsTable().Cell(6, 1), "00:5:7");
     EXPECT_EQ(window.StatusBar1->PanelText(0), "5 : 7");
     EXPECT_EQ(window.StatusBar1->PanelText(1), "pH 1");
     EXPECT_EQ(window.windowTitle(), mainwindow::DeviceTypeName(3));
@@ -86,13 +86,13 @@ TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
 {
     Send(38, 3, 45.5);
     EXPECT_FALSE(AddRowEnabled());
-    EXPECT_EQ(Form().ReadingsTable.ColumnCount(), 10);
+    EXPECT_EQ(Form().ReadingsTable().ColumnCount(), 10);
     Form().Link().FrameSeen = true;  // the link's good-frame step
     Send(38, 6, 100.0);
-    EXPECT_EQ(Form().ReadingsTable.LiveRow(), 2);
-    EXPECT_EQ(Form().ReadingsTable.Cell(2, 1), "100.000");
-    EXPECT_EQ(Form().ReadingsTable.Cell(3, 1), "45.50000");
-    EXPECT_FALSE(Form().ReadingsTable.Cell(8, 1).isEmpty()) << "stamped in the charge layout";
+    EXPECT_EQ(Form().ReadingsTable().LiveRow(), 2);
+    EXPECT_EQ(Form().ReadingsTable().Cell(2, 1), "100.000");
+    EXPECT_EQ(Form().ReadingsTable().Cell(3, 1), "45.50000");
+    EXPECT_FALSE(Form().ReadingsTable().Cell(8, 1).isEmpty()) << "stamped in the charge layout";
 }
 
 class Form1EndOfRunTest : public Form1MeasurementTest {
@@ -106,7 +106,7 @@ protected:
         Form().AddPoint(1, 2.0, 7.0);
         Form().AddPoint(1, 8.0, 6.0);
         Form().AddPoint(8, 8.0, 2.0);
-        Form().Measurements.OnStopFrame({});
+        Form().Measurements().OnStopFrame({});
         ASSERT_FALSE(Form().Recording());
         fileName = store.AwaitingResultsFileName();
         ASSERT_FALSE(fileName.isEmpty());
@@ -138,7 +138,7 @@ TEST_F(Form1EndOfRunTest, ValuesAfterTheStopAllReachTheRecordFile)
     EXPECT_EQ(record.Result2, 3.5) << "a second value of the run is kept";
     EXPECT_EQ(Curve(record, 1), (std::vector<model::TPoint>{{2.5, 7.0}, {10.0, 6.0}}));
     EXPECT_EQ(Curve(record, 8), (std::vector<model::TPoint>{{10.0, 2.0}}));
-    EXPECT_EQ(Form().ShownRecord.Record().Result2, 3.5) << "shown again";
+    EXPECT_EQ(Form().ShownRecord().Record().Result2, 3.5) << "shown again";
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -196,7 +196,7 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
     const double lastPotential = double(
         float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));
-    EXPECT_EQ(window.ReadingsTable.Cell(1, 1), QString::number(lastPotential, 'f', 3));
+    EXPECT_EQ(window.ReadingsTable().Cell(1, 1), QString::number(lastPotential, 'f', 3));
     EXPECT_EQ(window.StatusBar1->PanelText(1), "V   ");
 
     Write(frames, stop + 1, frames.size());
@@ -207,7 +207,7 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     EXPECT_EQ(record.Result2, double(float(values.concentration)));
     EXPECT_EQ(Curve(record, 1).size(), std::size_t(Readings));
     EXPECT_EQ(Curve(record, 8).size(), std::size_t(Readings));
-    EXPECT_EQ(window.ShownRecord.Record().Result1, record.Result1) << "shown again";
+    EXPECT_EQ(window.ShownRecord().Record().Result1, record.Result1) << "shown again";
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
 
@@ -225,7 +225,7 @@ TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
-    EXPECT_EQ(Form().ReadingsTable.Cell(1, 1), "1.500 \tmV");
+    EXPECT_EQ(Form().ReadingsTable().Cell(1, 1), "1.500 \tmV");
 }
 
 // Every reading is written into its page's caption: the tabs hold their place all the same.
@@ -288,7 +288,7 @@ TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPage
     Write(frames, 1, frames.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording(); }, 5000));
 
-    const mainwindow::TReadingsTable& table = window.ReadingsTable;
+    const mainwindow::TReadingsTable& table = window.ReadingsTable();
     EXPECT_EQ(table.LiveRow(), 10) << "three notebook, four soil and two replicate rows";
     EXPECT_EQ(table.Cell(1, 1), "1.5000");
     EXPECT_EQ(table.Cell(3, 4), "1.3") << "the first soil row";
@@ -296,7 +296,7 @@ TEST_F(Form1PtyTest, ResultRowsAndHeaderTextsOfARunReachTheTableTheTitrationPage
     EXPECT_EQ(table.Row(9).mid(1), QStringList({"2", "Моча", "200", "201", "202"}));
     EXPECT_EQ(Named<QLabel>(window, QStringLiteral("StaticText57")).text(), "8.200");
     EXPECT_EQ(Named<QLabel>(window, QStringLiteral("StaticText63")).text(), "Cl");
-    EXPECT_EQ(window.StatusText, QString::fromLatin1(lmvsim::ResultsRunStatus));
+    EXPECT_EQ(window.StatusText(), QString::fromLatin1(lmvsim::ResultsRunStatus));
     const model::TBaseRecord record = Stored();
     EXPECT_EQ(record.Title, QString::fromLatin1(lmvsim::ResultsRunTitle));
     EXPECT_EQ(record.Params, (model::TParamsArr{{"Sample", "12"}, {"Volume", "10 ml"}}));

@@ -36,7 +36,7 @@ protected:
     QStringList Names()
     {
         QStringList names;
-        for (const model::TPeakRec& peak : form->PeakSet.Peaks())
+        for (const model::TPeakRec& peak : form->PeakSet().Peaks())
             names << peak.GetName();
         return names;
     }
@@ -53,11 +53,11 @@ TEST_F(Form1PeakMarkingTest, AutomaticSearchReplacesThePeaksOfEveryPage)
     Execute("PeakAutoSearchActn");
 
     EXPECT_EQ(Names(), (QStringList{"0", "1"}));
-    EXPECT_EQ(form->PeakSet.Peaks()[0].StartIdx, 0);
-    EXPECT_EQ(form->PeakSet.Peaks()[0].EndIdx, 3);
-    EXPECT_EQ(form->PeakSet.Peaks()[1].StartIdx, 3);
-    EXPECT_EQ(form->PeakSet.Peaks()[1].EndIdx, 5);
-    EXPECT_NE(form->PeakSet.Peaks()[0].Value, 0.0);
+    EXPECT_EQ(form->PeakSet().Peaks()[0].StartIdx, 0);
+    EXPECT_EQ(form->PeakSet().Peaks()[0].EndIdx, 3);
+    EXPECT_EQ(form->PeakSet().Peaks()[1].StartIdx, 3);
+    EXPECT_EQ(form->PeakSet().Peaks()[1].EndIdx, 5);
+    EXPECT_NE(form->PeakSet().Peaks()[0].Value, 0.0);
     EXPECT_TRUE(form->Modified());
     EXPECT_EQ(desktop.inputPrompts.last(), "Введите нижний порг значений|");
 }
@@ -80,7 +80,7 @@ TEST_F(Form1PeakMarkingTest, MenuAboutAHitPeakRenamesTheFirstAndRemovesEveryOfIt
     Window().AddPeak("a", 0, 3);
     form->AddPeak("b", 3, 5);
     form->AddPeak("a", 1, 2);
-    form->PeakSet.Peaks()[1].CalcType = 1;
+    form->PeakSet().Peaks()[1].CalcType = 1;
     form->PeakMarking.SetHitPeak(1);
     form->PopupMenu1Popup();
     EXPECT_TRUE(form->Actn("RenamePeakActn").Enabled());
@@ -111,8 +111,8 @@ TEST_F(Form1PeakMarkingTest, CopyGivesTheTitleAndEveryPeakWithLoneCarriageReturn
 {
     desktop.inputs.push_back(QStringLiteral("3"));
     Execute("PeakAutoSearchActn");
-    form->PeakSet.Peaks()[0].Value = 2.5;
-    form->PeakSet.Peaks()[1].Value = 10;
+    form->PeakSet().Peaks()[0].Value = 2.5;
+    form->PeakSet().Peaks()[1].Value = 10;
     Execute("CopyPeaksDataActn");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r0\t2.5\r1\t10\r");
 }

@@ -63,7 +63,7 @@ protected:
     {
         return {chart->xAxis->range().lower, chart->xAxis->range().upper};
     }
-    const model::TPeaks& Peaks() { return form->PeakSet.Peaks(); }
+    const model::TPeaks& Peaks() { return form->PeakSet().Peaks(); }
 
     mainwindow::TChart* chart = nullptr;
     QPoint pointer;

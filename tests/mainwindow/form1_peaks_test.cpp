@@ -70,12 +70,12 @@ protected:
         window.PageControl1->setCurrentIndex(page);
         window.AddPeak(QStringLiteral("Пик"), start, end);
         window.PageControl1->setCurrentIndex(Page3);
-        return int(window.PeakSet.Peaks().size()) - 1;
+        return int(window.PeakSet().Peaks().size()) - 1;
     }
 
     const model::TPeakRec& Peak(int index)
     {
-        return Window().PeakSet.Peaks().at(std::size_t(index));
+        return Window().PeakSet().Peaks().at(std::size_t(index));
     }
     mainwindow::TAction& Actn(const char* name) { return Window().Actn(QString::fromLatin1(name)); }
     mainwindow::TLineSeries* Integral(int index)
@@ -208,7 +208,7 @@ TEST_F(Form1PeaksTest, IntegralCurvesOfRemovedPeaksAreFreed)
     const QPointer<mainwindow::TLineSeries> removed = Integral(1);
     const int chart3Series = Window().Chart3->SeriesCount();
 
-    Window().PeakSet.Peaks().pop_back();
+    Window().PeakSet().Peaks().pop_back();
     Window().SetPeakRange(0, 1, 3);
 
     EXPECT_TRUE(removed.isNull());
@@ -248,8 +248,8 @@ protected:
         AddPeakOn(Page1, 0, 4);
         AddPeakOn(Page3, 0, 14);
         AddPeakOn(Page1, 1, 3);
-        Window().PeakSet.Peaks()[1].CalcType = 1;
-        Window().PeakSet.Peaks()[1].Value = -1.0;
+        Window().PeakSet().Peaks()[1].CalcType = 1;
+        Window().PeakSet().Peaks()[1].Value = -1.0;
     }
 };
 
@@ -302,7 +302,7 @@ class Form1NoCurveTest : public Form1PeaksTest,
 TEST_P(Form1NoCurveTest, PeakStaysUnchanged)
 {
     const int peak = AddPeakOn(GetParam().page, 10, 3);
-    Window().PeakSet.Peaks()[std::size_t(peak)].Value = 2.5;
+    Window().PeakSet().Peaks()[std::size_t(peak)].Value = 2.5;
     ASSERT_EQ(Peak(peak).PageIndex, GetParam().page);
 
     EXPECT_FALSE(Window().SetPeakRange(peak, -5, 40));
@@ -334,7 +334,7 @@ TEST_F(Form1PeaksTest, ThePeaksAreTheShownRecordsOwn)
     record.Peaks[0].EndIdx = 4;
     Form();
     form->ShowRecord(store.SaveNewRecord(record));
-    const model::TPeaks& shown = form->ShownRecord.Record().Peaks;
+    const model::TPeaks& shown = form->ShownRecord().Record().Peaks;
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].Value, 0.0) << "recalculated in the record";
     form->AddPeak(QStringLiteral("Новый"), 1, 3);
@@ -345,8 +345,8 @@ TEST_F(Form1PeaksTest, ThePeaksAreTheShownRecordsOwn)
 TEST_F(Form1PeaksTest, ModifiedIsTheFlagOfTheRecordOnScreen)
 {
     Window().SetModified(true);
-    EXPECT_TRUE(Window().ShownRecord.Modified());
-    Window().ShownRecord.SetModified(false);
+    EXPECT_TRUE(Window().ShownRecord().Modified());
+    Window().ShownRecord().SetModified(false);
     EXPECT_FALSE(Window().Modified());
 }
 

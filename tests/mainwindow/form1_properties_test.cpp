@@ -321,13 +321,13 @@ TEST_F(Form1PropertiesTest, AFinishedRunThatWasShownKeepsItsPointsWhenLeft)
 TEST_F(Form1PropertiesTest, TheTitrationRunAwaitingItsValuesIsWrittenWholeWithItsEdits)
 {
     const QString run = StartRun(41, {{1, 2}, {2, 3}});
-    form->Measurements.OnStopFrame({});
+    form->Measurements().OnStopFrame({});
     ASSERT_FALSE(form->Recording());
     lmvsim::TMeasurement endPoint;
     endPoint.deviceType = 41;
     endPoint.channel = 0xFD;
     endPoint.value = 1.5;
-    form->Measurements.OnMeasurementFrame(RxFrame(endPoint));
+    form->Measurements().OnMeasurementFrame(RxFrame(endPoint));
     TypeTitle("Титрование");
     form->ShowRecord("other");
     const TBaseRecord stored = OnDisk(run);
@@ -362,14 +362,14 @@ TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
     form->ShowRecord("d.lmv");
     TypeTitle("Правка");
     form->SaveProps();
-    EXPECT_EQ(form->ShownRecord.Record().Title, "Правка") << "kept on screen";
+    EXPECT_EQ(form->ShownRecord().Record().Title, "Правка") << "kept on screen";
     form->ShowRecord("d.lmv");
-    EXPECT_EQ(form->ShownRecord.Record().Title, "С карты");
+    EXPECT_EQ(form->ShownRecord().Record().Title, "С карты");
     TBaseRecord again;
     store::ReadRecordFile(disk.filePath("d.lmv"), again);
     EXPECT_EQ(again.Title, "С карты");
     EXPECT_TRUE(notifier.boxes.isEmpty());
-    EXPECT_EQ(form->ShownRecord.FileName(), "d.lmv");
+    EXPECT_EQ(form->ShownRecord().FileName(), "d.lmv");
 }
 
 // A click on the line of a file that is refused (a record of another version, one larger than
@@ -396,7 +396,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
         return lines;
     };
     clickLine(shown);
-    ASSERT_EQ(form->ShownRecord.FileName(), shown);
+    ASSERT_EQ(form->ShownRecord().FileName(), shown);
     ASSERT_EQ(form->Series1->Count(), 4);
 
     QFile newerFile(store.RecordDir() + newer);
@@ -406,7 +406,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     newerFile.close();
     clickLine(newer);
     ASSERT_EQ(notifier.boxes.size(), 1);
-    EXPECT_EQ(form->ShownRecord.FileName(), shown);
+    EXPECT_EQ(form->ShownRecord().FileName(), shown);
     EXPECT_EQ(List().currentRow(), ListLineOf(shown));
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(shown)});
     EXPECT_EQ(Props().TitleEdit->text(), "Показанная");
@@ -417,11 +417,11 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     clickLine(large);
     ASSERT_EQ(notifier.boxes.size(), 2);
     EXPECT_TRUE(notifier.boxes[1].contains(large));
-    EXPECT_EQ(form->ShownRecord.FileName(), large);
+    EXPECT_EQ(form->ShownRecord().FileName(), large);
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(large)});
     EXPECT_EQ(Props().TitleEdit->text(), "");
     EXPECT_EQ(form->Series1->Count(), 0);
-    EXPECT_EQ(form->ShownRecord.Record().Mode, model::NotARecordFile);
+    EXPECT_EQ(form->ShownRecord().Record().Mode, model::NotARecordFile);
 }
 
 // A record read in part is not rewritten for being shown; edited and left, it is written only
@@ -508,7 +508,7 @@ TEST_P(Form1RunLabelTest, ANewRunIsNeverLabelledWithTheShownRecordsTitle)
     ASSERT_TRUE(form->Modified());
 
     StartOrStop();
-    const QString run = form->ShownRecord.FileName();
+    const QString run = form->ShownRecord().FileName();
     ASSERT_NE(run, stored);
     StartOrStop();
     const TBaseRecord written = OnDisk(run);
@@ -542,7 +542,7 @@ TEST_F(Form1PropertiesTest, AFailedSaveIsToldOnceAndTheNextRecordIsShown)
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].contains("Правка (" + failing + ")"));
     EXPECT_TRUE(notifier.boxes[0].contains("не сохранены"));
-    EXPECT_EQ(form->ShownRecord.FileName(), next);
+    EXPECT_EQ(form->ShownRecord().FileName(), next);
     EXPECT_EQ(form->Series1->Count(), 5);
     form->SaveProps();
     form->close();

@@ -45,7 +45,7 @@ QByteArray FileBytes(const QString& path)
 class Form1TableTest : public Form1Test {
 protected:
     TForm1& Window() { return Form(); }
-    TReadingsTable& Table() { return Form().ReadingsTable; }
+    TReadingsTable& Table() { return Form().ReadingsTable(); }
     mainwindow::TAction& Actn(const char* name) { return Form().Actn(QString::fromLatin1(name)); }
 
     // A frame arrived and its readings fill columns 1, 2, ... of the live row.

@@ -177,7 +177,7 @@ TEST_F(Form1RecordListTest, RemovalAsksFirstAndTakesTheShownStoredRecordsFileAnd
     EXPECT_FALSE(QFileInfo::exists(store.RecordDir() + QStringLiteral("1")));
     EXPECT_TRUE(QFileInfo::exists(store.RecordDir() + QStringLiteral("0")));
     EXPECT_EQ(store.HeaderList().size(), 1u);
-    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
+    EXPECT_TRUE(form->ShownRecord().FileName().isEmpty());
     EXPECT_TRUE(SelectedLines().isEmpty());
 }
 
@@ -192,7 +192,7 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     EXPECT_FALSE(Actn("RemoveActn").Enabled()) << "the live record is shown";
 
     Click(0);
-    ASSERT_EQ(form->ShownRecord.FileName(), QStringLiteral("stored"));
+    ASSERT_EQ(form->ShownRecord().FileName(), QStringLiteral("stored"));
     Actn("RemoveActn").Update();
     EXPECT_TRUE(Actn("RemoveActn").Enabled());
 
@@ -215,7 +215,7 @@ TEST_F(Form1RecordListTest, TheKeyboardSelectsALineWithoutShowingItsRecord)
     QTest::keyClick(&List(), Qt::Key_Down);
     EXPECT_EQ(List().currentRow(), 1);
     EXPECT_EQ(SelectedLines(), QStringList({Lines()[1]}));
-    EXPECT_EQ(form->ShownRecord.FileName(), QStringLiteral("0"));
+    EXPECT_EQ(form->ShownRecord().FileName(), QStringLiteral("0"));
     QTest::keyClick(&List(), Qt::Key_Up);
     EXPECT_EQ(SelectedLines(), QStringList({Lines()[0]}));
 }
@@ -250,7 +250,7 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
     EXPECT_EQ(store.RecordDir(), other + u'/');
     EXPECT_EQ(form->windowTitle(), Caption.arg(other + u'/'));
     EXPECT_TRUE(Lines().isEmpty());
-    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
+    EXPECT_TRUE(form->ShownRecord().FileName().isEmpty());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 

@@ -184,7 +184,7 @@ TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSa
     const QString name = store.LiveFileName();
     ASSERT_FALSE(name.isEmpty());
     EXPECT_EQ(Indexed(), QStringList({name}));
-    EXPECT_EQ(form->ShownRecord.FileName(), name);
+    EXPECT_EQ(form->ShownRecord().FileName(), name);
     EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).currentRow(),
               0);
 
@@ -215,10 +215,10 @@ TEST_F(Form1RecordingTest, LivePointsOutOfOrderGiveTheCurveAndItsSeriesTheSameIn
         form->AddPoint(5, point.X, point.Y);
     }
     using mainwindow::TCurveId;
-    EXPECT_EQ(form->Curves.Curve(TCurveId::Series1).Points(),
+    EXPECT_EQ(form->Curves().Curve(TCurveId::Series1).Points(),
               std::vector<TPoint>({{0, 5}, {1, 4}, {1, 2}, {2, 1}, {3, 3}}));
-    EXPECT_EQ(PointsOf(*form->Series1), form->Curves.Curve(TCurveId::Series1).Points());
-    EXPECT_EQ(form->Curves.Curve(TCurveId::Series7).Points(), readings);
+    EXPECT_EQ(PointsOf(*form->Series1), form->Curves().Curve(TCurveId::Series1).Points());
+    EXPECT_EQ(form->Curves().Curve(TCurveId::Series7).Points(), readings);
     EXPECT_EQ(PointsOf(*form->Series7), readings);
 }
 
@@ -406,7 +406,7 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name));
     EXPECT_TRUE(Indexed().isEmpty());
     EXPECT_TRUE(store.LiveFileName().isEmpty());
-    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty());
+    EXPECT_TRUE(form->ShownRecord().FileName().isEmpty());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty());
     EXPECT_FALSE(SwitchRefused());
     EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).currentRow(),
@@ -420,7 +420,7 @@ TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFin
 {
     StartTitration();
     notifier.answers = {common::BoxAnswer::Yes};
-    notifier.whileOpen = [this] { form->Measurements.OnStopFrame({}); };
+    notifier.whileOpen = [this] { form->Measurements().OnStopFrame({}); };
     ASSERT_TRUE(StartStop().Execute());
     EXPECT_FALSE(form->Recording());
     EXPECT_EQ(StoredPoints(name, 1).size(), 1u);
@@ -429,7 +429,7 @@ TEST_F(TitrationStopTest, YesAfterTheInstrumentStoppedTheRunMeanwhileKeepsTheFin
     EXPECT_TRUE(store.LiveFileName().isEmpty());
 
     LampOn();
-    form->Measurements.OnStartFrame({});
+    form->Measurements().OnStartFrame({});
     ASSERT_TRUE(form->Recording());
     EXPECT_TRUE(form->AwaitingResultsFile().isEmpty()) << "a new run ends the wait";
 }
@@ -520,7 +520,7 @@ TEST_F(Form1RecordingTest, AnEmptyHeaderIsRewrittenByTheRun)
 TEST_F(Form1RecordingTest, StatusTextAndTestRamp)
 {
     Form().SetStatusText(QStringLiteral("Готов"));
-    EXPECT_EQ(form->StatusText, "Готов");
+    EXPECT_EQ(form->StatusText(), "Готов");
     EXPECT_EQ(form->StatusBar1->PanelText(2), "Готов");
 
     Start();

@@ -85,8 +85,8 @@ TEST_F(Form1RecordsTest, ChannelsZeroAndEightMakeTheTwoParameterCurve)
     EXPECT_EQ(PointsOf(*form->FastLineSeries5), expected);
     EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
     EXPECT_TRUE(form->ConnectPanel->isHidden());
-    EXPECT_EQ(form->ShownRecord.FileName(), "a.lmv");
-    EXPECT_FALSE(form->ShownRecord.LoadingRecord());
+    EXPECT_EQ(form->ShownRecord().FileName(), "a.lmv");
+    EXPECT_FALSE(form->ShownRecord().LoadingRecord());
 }
 
 TEST_F(Form1RecordsTest, ChannelFiveKeepsStoredOrderOthersAreSortedSixAndSevenNotDrawn)
@@ -115,9 +115,9 @@ TEST_F(Form1RecordsTest, TitrationEndPointSitsAtTheLastYAndOpensTheResults)
     record.Result2 = model::NoResult;
     Form().ShowRecord(Stored("t.lmv", record));
 
-    ASSERT_EQ(form->PrimarySolver->Markers().size(), 1u);
-    EXPECT_EQ(form->PrimarySolver->Markers()[0].Volume, 12.5);
-    EXPECT_EQ(form->PrimarySolver->Markers()[0].Value, 7.0);
+    ASSERT_EQ(form->PrimarySolver().Markers().size(), 1u);
+    EXPECT_EQ(form->PrimarySolver().Markers()[0].Volume, 12.5);
+    EXPECT_EQ(form->PrimarySolver().Markers()[0].Value, 7.0);
     EXPECT_EQ(form->PageControl1->currentIndex(), mainwindow::ResultsPage);
 }
 
@@ -136,7 +136,7 @@ TEST_F(Form1RecordsTest, ShowingAnotherRecordReplacesTheCurvesAndTheEndPoint)
 
     EXPECT_EQ(form->FastLineSeries1->Count(), 0);
     EXPECT_EQ(form->Series1->Count(), 3);
-    EXPECT_TRUE(form->PrimarySolver->Markers().empty());
+    EXPECT_TRUE(form->PrimarySolver().Markers().empty());
 }
 
 // The stored peaks are calculated anew on the shown curves, which marks the record as changed;
@@ -150,13 +150,13 @@ TEST_F(Form1RecordsTest, StoredPeaksAreRecalculatedOnTheShownCurve)
     peak.EndIdx = 4;
     record.Peaks = {peak};
     Form().ShowRecord(Stored("peak.lmv", record));
-    ASSERT_EQ(form->PeakSet.Peaks().size(), 1u);
-    EXPECT_NE(form->PeakSet.Peaks()[0].Value, 0.0);
+    ASSERT_EQ(form->PeakSet().Peaks().size(), 1u);
+    EXPECT_NE(form->PeakSet().Peaks()[0].Value, 0.0);
     EXPECT_TRUE(form->Modified());
 
     record.Peaks.clear();
     form->ShowRecord(Stored("plain.lmv", record));
-    EXPECT_TRUE(form->PeakSet.Peaks().empty());
+    EXPECT_TRUE(form->PeakSet().Peaks().empty());
     EXPECT_FALSE(form->Modified());
 }
 
@@ -177,15 +177,15 @@ TEST_F(Form1RecordsTest, MissingAndForeignFilesShowAnEmptyRecord)
             StoredBytes(c.name, "just some text, no record");
         form->ShowRecord(c.name);
 
-        EXPECT_EQ(form->ShownRecord.Record().Mode, c.mode);
-        EXPECT_TRUE(form->ShownRecord.Record().Channels.empty());
+        EXPECT_EQ(form->ShownRecord().Record().Mode, c.mode);
+        EXPECT_TRUE(form->ShownRecord().Record().Channels.empty());
         EXPECT_EQ(form->Series1->Count(), 0);
         EXPECT_TRUE(form->PageControl1->isHidden());
         EXPECT_FALSE(form->ConnectPanel->isHidden());
-        EXPECT_EQ(form->ShownRecord.FileName(), c.name);
-        EXPECT_FALSE(form->ShownRecord.LoadingRecord());
+        EXPECT_EQ(form->ShownRecord().FileName(), c.name);
+        EXPECT_FALSE(form->ShownRecord().LoadingRecord());
     }
-    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+    EXPECT_FALSE(form->ShownRecord().MayWriteBack());
 }
 
 TEST_F(Form1RecordsTest, AnotherVersionIsAnErrorAndThePreviousRecordStays)
@@ -199,10 +199,10 @@ TEST_F(Form1RecordsTest, AnotherVersionIsAnErrorAndThePreviousRecordStays)
     StoredBytes("newer.lmv", newer);
 
     EXPECT_THROW(form->ShowRecord("newer.lmv"), common::Error);
-    EXPECT_EQ(form->ShownRecord.Record(), shown);
-    EXPECT_EQ(form->ShownRecord.FileName(), "shown.lmv");
+    EXPECT_EQ(form->ShownRecord().Record(), shown);
+    EXPECT_EQ(form->ShownRecord().FileName(), "shown.lmv");
     EXPECT_EQ(form->Series1->Count(), 3);
-    EXPECT_TRUE(form->ShownRecord.LoadingRecord());
+    EXPECT_TRUE(form->ShownRecord().LoadingRecord());
 }
 
 // Shown alone, a stored record may be written back; a record of a disk (also one named as the
@@ -213,12 +213,12 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
     stored.Mode = 1;
     stored.Channels = {{0, Ramp(5, 1.0)}};
     Form().ShowRecord(Stored("whole.lmv", stored));
-    EXPECT_TRUE(form->ShownRecord.MayWriteBack());
+    EXPECT_TRUE(form->ShownRecord().MayWriteBack());
 
     StoredBytes("cut.lmv", store::SerializeRecord(stored).chopped(8));
     form->ShowRecord("cut.lmv");
-    EXPECT_TRUE(form->ShownRecord.Cut());
-    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+    EXPECT_TRUE(form->ShownRecord().Cut());
+    EXPECT_FALSE(form->ShownRecord().MayWriteBack());
 
     ConnectDevice(*form, 1);
     form->NewRecord();
@@ -228,8 +228,8 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
     store.SetBrowseDir(disk.path());
     form->ShowRecord(liveName);
     EXPECT_EQ(form->Series1->Count(), 5);
-    EXPECT_TRUE(form->ShownRecord.OnDisk());
-    EXPECT_FALSE(form->ShownRecord.MayWriteBack());
+    EXPECT_TRUE(form->ShownRecord().OnDisk());
+    EXPECT_FALSE(form->ShownRecord().MayWriteBack());
 }
 
 TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
@@ -241,12 +241,12 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     for (const TPoint& point : Ramp(4, 1.0))
         form->AddPoint(3, point.X, point.Y);
     Type(form->PropForm->TitleEdit, "Прошлый опыт");
-    form->Measurements.OnStopFrame({});
+    form->Measurements().OnStopFrame({});
     lmvsim::TMeasurement secondResult;
     secondResult.deviceType = 41;
     secondResult.channel = 0xFC;
     secondResult.value = 9.0;
-    form->Measurements.OnMeasurementFrame(RxFrame(secondResult));
+    form->Measurements().OnMeasurementFrame(RxFrame(secondResult));
     ASSERT_EQ(store.LiveRecord().Result2, 9.0);
 
     ConnectDevice(*form, 1);
@@ -255,7 +255,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
     const QString name = store.LiveFileName();
     ASSERT_FALSE(name.isEmpty());
     EXPECT_TRUE(QFile::exists(store.RecordDir() + name));
-    EXPECT_EQ(form->ShownRecord.FileName(), name);
+    EXPECT_EQ(form->ShownRecord().FileName(), name);
     EXPECT_EQ(store.LiveRecord().Title, "Прошлый опыт");
     EXPECT_EQ(store.LiveRecord().Result2, model::NoResult);
     ASSERT_EQ(store.LiveRecord().Channels.size(), 9u);
@@ -263,7 +263,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
         EXPECT_EQ(store.LiveRecord().Channels[std::size_t(id)].Id, id);
     EXPECT_TRUE(store.LiveRecord().Channels[3].Points.empty());
     EXPECT_EQ(List().currentRow(), 1) << "the new run's line, after the last run's";
-    EXPECT_EQ(form->ShownRecord.FileName(), name);
+    EXPECT_EQ(form->ShownRecord().FileName(), name);
 
     // Points gathered meanwhile come from memory, not from the file written at the start.
     store.AddChannelPoint(0, 1.0, 2.0);
@@ -290,7 +290,7 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
     form->NewRecord();
 
     EXPECT_EQ(List().count(), 0);
-    EXPECT_EQ(form->ShownRecord.FileName(), store.LiveFileName());
+    EXPECT_EQ(form->ShownRecord().FileName(), store.LiveFileName());
     EXPECT_EQ(form->Series1->Count(), 0);
     EXPECT_TRUE(form->PropForm->TitleEdit->text().isEmpty());
 }
@@ -311,7 +311,7 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
 
     emit List().clicked(List().model()->index(0, 0));
     ASSERT_EQ(notifier.boxes.size(), 1);
-    EXPECT_TRUE(form->ShownRecord.LoadingRecord());
+    EXPECT_TRUE(form->ShownRecord().LoadingRecord());
 }
 
 TEST_F(Form1RecordsTest, ATitrationRunWaitsForItsEndOfRunValuesAfterTheStop)
@@ -339,21 +339,21 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
     form->NewRecord();
     const QString live = store.LiveFileName();
     const auto storeRow = [this] {
-        form->ReadingsTable.SetCell(1, form->ReadingsTable.LiveRow(), QStringLiteral("7.00"));
-        form->ReadingsTable.AddRow();
-        form->ReadingsTable.AdvanceLiveRow();
+        form->ReadingsTable().SetCell(1, form->ReadingsTable().LiveRow(), QStringLiteral("7.00"));
+        form->ReadingsTable().AddRow();
+        form->ReadingsTable().AdvanceLiveRow();
     };
     storeRow();
-    const int rows = form->ReadingsTable.LiveRow();
+    const int rows = form->ReadingsTable().LiveRow();
     ASSERT_GT(rows, 1);
 
     form->ShowRecord(live, mainwindow::TTableOnShow::KeptForSameRecord);
-    EXPECT_EQ(form->ReadingsTable.LiveRow(), rows);
+    EXPECT_EQ(form->ReadingsTable().LiveRow(), rows);
     form->ShowRecord("other.lmv", mainwindow::TTableOnShow::KeptForSameRecord);
-    EXPECT_EQ(form->ReadingsTable.LiveRow(), 1);
+    EXPECT_EQ(form->ReadingsTable().LiveRow(), 1);
     storeRow();
     form->ShowRecord("other.lmv");
-    EXPECT_EQ(form->ReadingsTable.LiveRow(), 1);
+    EXPECT_EQ(form->ReadingsTable().LiveRow(), 1);
 }
 
 TEST_F(Form1RecordsTest, TheListAndItsHeadingSitInPanel9)

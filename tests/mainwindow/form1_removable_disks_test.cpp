@@ -77,7 +77,7 @@ TEST_F(Form1RemovableDisksTest, OneDiskIsTakenAtOnce)
     form->ShowRecord(store.SaveNewRecord({}));
     desktop.removableDisks = {diskA.path()};
     Browse();
-    EXPECT_TRUE(form->ShownRecord.FileName().isEmpty()) << "the folder's record is left";
+    EXPECT_TRUE(form->ShownRecord().FileName().isEmpty()) << "the folder's record is left";
     EXPECT_EQ(desktop.modalRuns, 0);
     EXPECT_EQ(store.BrowseDir(), diskA.path());
     EXPECT_EQ(form->windowTitle(), Caption.arg(diskA.path()));
@@ -135,8 +135,8 @@ TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
 
     List().setCurrentRow(0);
     form->ListBox1Click();
-    EXPECT_EQ(form->ShownRecord.Record().Title, QStringLiteral("с карты"));
-    EXPECT_TRUE(form->ShownRecord.OnDisk());
+    EXPECT_EQ(form->ShownRecord().Record().Title, QStringLiteral("с карты"));
+    EXPECT_TRUE(form->ShownRecord().OnDisk());
     EXPECT_EQ(form->FastLineSeries3->Count(), 3);
 
     EXPECT_FALSE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable);

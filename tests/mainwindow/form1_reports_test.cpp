@@ -77,7 +77,7 @@ protected:
     // Stores rows up to row `stored`, their cells naming column and row ("3.7").
     void FillTable(int stored, int columns = 10)
     {
-        auto& table = Form().ReadingsTable;
+        auto& table = Form().ReadingsTable();
         table.SetColumnCount(columns);
         for (int row = table.LiveRow(); row <= stored; ++row) {
             while (table.RowCount() <= row + 1)
@@ -125,7 +125,7 @@ TEST_F(Form1ReportsTest, TableReportShowsFiftyFiveRowsAPageOnePreviewEach)
         const QString last = pdfs.back().Text();
         EXPECT_TRUE(last.contains(QStringLiteral("Таблица %1 (время создания ").arg(pages)))
             << stored;
-        EXPECT_TRUE(last.contains(Form().ReadingsTable.Cell(1, 0))) << "headings on every page";
+        EXPECT_TRUE(last.contains(Form().ReadingsTable().Cell(1, 0))) << "headings on every page";
         if (stored > 0) {
             EXPECT_TRUE(last.contains(QStringLiteral("8.%1").arg(stored)));
             EXPECT_EQ(pdfs.front().Text().contains(QStringLiteral("1.55 ")), true);
@@ -138,7 +138,7 @@ TEST_F(Form1ReportsTest, TableReportShowsFiftyFiveRowsAPageOnePreviewEach)
 TEST_F(Form1ReportsTest, RowsRemovedWhilePageOneIsOpenGiveNoEmptyPage)
 {
     FillTable(56);
-    afterPreview = [this] { Form().ReadingsTable.RemoveRow(56); };
+    afterPreview = [this] { Form().ReadingsTable().RemoveRow(56); };
     Form().N1Click();
     EXPECT_EQ(pdfs.size(), 1u);
 }
@@ -189,7 +189,7 @@ TEST_F(Form1ReportsTest, JournalCountsTheRowsAnewForEveryPage)
 TEST_F(Form1ReportsTest, IodineJournalPrintsTheIntegerMean)
 {
     FillTable(2, 6);
-    auto& table = Form().ReadingsTable;
+    auto& table = Form().ReadingsTable();
     table.SetCell(3, 1, QStringLiteral("7"));
     table.SetCell(4, 1, QStringLiteral("8"));
     table.SetCell(3, 2, QStringLiteral("12"));
@@ -210,7 +210,7 @@ TEST_F(Form1ReportsTest, IodineJournalPrintsTheIntegerMean)
 TEST_F(Form1ReportsTest, IodineValueThatIsNoWholeNumberShowsTheErrorAndNoPage)
 {
     FillTable(1, 6);
-    Form().ReadingsTable.SetCell(3, 1, QStringLiteral("7,5"));
+    Form().ReadingsTable().SetCell(3, 1, QStringLiteral("7,5"));
     TriggerMenu("N3");
     EXPECT_TRUE(pdfs.empty());
     EXPECT_EQ(notifier.boxes, QStringList{QStringLiteral("'7,5' is not a valid integer value")});

@@ -37,13 +37,13 @@ protected:
     void Soil(int position, int sample)
     {
         Form().Link().FrameSeen = true;  // the link's good-frame step
-        Form().Measurements.OnSoilAnalysisFrame(Rx(
+        Form().Measurements().OnSoilAnalysisFrame(Rx(
             lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}})));
     }
     void Replicate(int position, int sample, int value)
     {
         Form().Link().FrameSeen = true;
-        Form().Measurements.OnReplicateResultFrame(
+        Form().Measurements().OnReplicateResultFrame(
             Rx(lmvsim::ReplicateResultBytes({position, sample, false, value})));
     }
     const QString Question =
@@ -54,7 +54,7 @@ protected:
 TEST_F(Form1ResultFramesTest, SoilRowIsStoredWithoutStampAndTheFlagIsDropped)
 {
     Soil(0, 5);
-    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable();
     EXPECT_EQ(table.ColumnCount(), 15);
     EXPECT_EQ(table.LiveRow(), 2);
     EXPECT_EQ(table.Row(1).mid(0, 5), QStringList({"1", "5", "грунт", "1.2", "76"}));
@@ -66,7 +66,7 @@ TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
 {
     Replicate(0, 7, 120);
     Replicate(1, 7, 130);
-    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable();
     EXPECT_EQ(table.ColumnCount(), 6);
     EXPECT_EQ(table.Row(1), QStringList({"1", "7", "Моча", "120", "130", ""}));
     EXPECT_EQ(table.LiveRow(), 2);
@@ -74,17 +74,17 @@ TEST_F(Form1ResultFramesTest, ReplicateRowGetsItsStampOutsideTheLayout)
 
 TEST_F(Form1ResultFramesTest, StartAndStopNeedTheLampAndRunOnlyInTheirState)
 {
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     EXPECT_FALSE(Form().Recording()) << "no instrument sending";
     LampOn();
-    Form().Measurements.OnStopFrame({});
+    Form().Measurements().OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     EXPECT_EQ(store.LiveFileName(), fileName) << "no second run";
-    Form().Measurements.OnStopFrame({});
+    Form().Measurements().OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -93,18 +93,18 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
 {
     LampOn();
     ConnectDevice(Form(), 41);
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
-    Form().Measurements.OnStopFrame({});
+    Form().Measurements().OnStopFrame({});
     EXPECT_FALSE(Form().Recording());
     EXPECT_FALSE(Form().StopByInstrument());
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(Form().AwaitingResultsFile(), fileName);
 
     // An idle stop frame leaves the operator's next stop asking its question.
-    Form().Measurements.OnStopFrame({});
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStopFrame({});
+    Form().Measurements().OnStartFrame({});
     notifier.answers = {common::BoxAnswer::No};
     Form().Actn(QStringLiteral("StartStopActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList{Question});
@@ -114,7 +114,7 @@ TEST_F(Form1ResultFramesTest, TitrationStopByInstrumentAsksNothingAndKeepsTheRec
 TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecordsGrid)
 {
     LampOn();
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     mainwindow::TPropForm& props = *Form().PropForm;
     props.TitleEdit->setText(QStringLiteral("typed"));
@@ -123,7 +123,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     params.ktt = 7.25;
     params.mode = 1;
     params.nm = 2;
-    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
 
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText57")).text(), "7.250");
     EXPECT_EQ(Named<QLabel>(Form(), QStringLiteral("StaticText64")).text(), "3");
@@ -138,7 +138,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     EXPECT_EQ(props.TitleEdit->text(), "typed") << "the operator's typing stays";
 
     params.tipLevel = 3;
-    Form().Measurements.OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
+    Form().Measurements().OnTitrationParamsFrame(Rx(lmvsim::TitrationParamsBytes(params)));
     EXPECT_FALSE(Named<QLabel>(Form(), QStringLiteral("StaticText54")).isHidden());
     EXPECT_EQ(props.PropGrid->rowCount(), 19) << "a second full set, with the ion";
 }
@@ -146,14 +146,14 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
 TEST_F(Form1ResultFramesTest, FailedStopByInstrumentStillDropsTheFlag)
 {
     LampOn();
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     // A file in the record folder's place: the final save fails.
     const QString dir = store.RecordDir().chopped(1);
     ASSERT_TRUE(QDir(dir).removeRecursively());
     QFile blocker(dir);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_ANY_THROW(Form().Measurements.OnStopFrame({}));
+    EXPECT_ANY_THROW(Form().Measurements().OnStopFrame({}));
     EXPECT_FALSE(Form().StopByInstrument());
     EXPECT_FALSE(Form().Recording());
 }
@@ -163,7 +163,7 @@ protected:
     void Text(int kind, const QString& text)
     {
         const QByteArray bytes = common::ToCp1251(text);
-        Form().Measurements.OnTextFrame(
+        Form().Measurements().OnTextFrame(
             Rx(lmvsim::TextFrameBytes(kind, std::string_view(bytes.constData(), bytes.size()))));
     }
     model::TBaseRecord Stored(const QString& fileName)
@@ -177,7 +177,7 @@ protected:
 TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
 {
     LampOn();
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
     const QString fileName = store.LiveFileName();
     Text(102, QStringLiteral("Опыт"));
@@ -192,7 +192,7 @@ TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
     EXPECT_EQ(store.LiveRecord().Params, (model::TParamsArr{{"Проба", "12"}}));
     EXPECT_EQ(Form().PropForm->PropGrid->item(0, 0)->text(), "Проба");
     Text(100, QStringLiteral("Идёт титрование"));
-    EXPECT_EQ(Form().StatusText, "Идёт титрование");
+    EXPECT_EQ(Form().StatusText(), "Идёт титрование");
 }
 
 TEST_F(Form1TextFramesTest, WithoutARecordNoFileIsMadeAndTheFailureIsToldOnce)
@@ -210,9 +210,9 @@ TEST_F(Form1TextFramesTest, AfterATitrationRunTheTitleGoesIntoTheRecordAwaitingI
 {
     LampOn();
     ConnectDevice(Form(), 41);
-    Form().Measurements.OnStartFrame({});
+    Form().Measurements().OnStartFrame({});
     const QString fileName = store.LiveFileName();
-    Form().Measurements.OnStopFrame({});
+    Form().Measurements().OnStopFrame({});
     ASSERT_EQ(Form().AwaitingResultsFile(), fileName);
     Text(102, QStringLiteral("После титрования"));
     EXPECT_EQ(Stored(fileName).Title, "После титрования");

@@ -41,7 +41,7 @@ TEST_P(SolverOverlayTest, FoundVolumesAreMarkedOnChart2AndClearedAgain)
 {
     mainwindow::TForm1& window = Form();
     analysis::TSolver& solver =
-        GetParam().external ? *window.ExternalSolver : *window.PrimarySolver;
+        GetParam().external ? window.ExternalSolver() : window.PrimarySolver();
     const mainwindow::TSolverOverlayView& view =
         GetParam().external ? *window.ExternalSolverView : *window.PrimarySolverView;
     EXPECT_EQ(solver.VertAxis(), GetParam().axis);
@@ -84,9 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Form1Test, ClosingTheWindowDetachesTheSolverViewsFirst)
 {
     mainwindow::TForm1& window = Form();
-    window.PrimarySolver->SetData(TitrationCurve(10.0));
+    window.PrimarySolver().SetData(TitrationCurve(10.0));
     analysis::TDoubleArr volumes;
-    window.PrimarySolver->FindVolumes(volumes);
+    window.PrimarySolver().FindVolumes(volumes);
     ASSERT_FALSE(window.PrimarySolverView->Series().isEmpty());
     ASSERT_GT(window.Chart2->itemCount(), 0);
 

@@ -50,11 +50,11 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
     EXPECT_EQ(window.DeviceType(), -1);
     EXPECT_FALSE(window.ConnectPanel->isHidden());
-    EXPECT_EQ(window.ReadingsTable.Cell(8, 0), QStringLiteral("Комментарий"));
+    EXPECT_EQ(window.ReadingsTable().Cell(8, 0), QStringLiteral("Комментарий"));
     EXPECT_NE(window.CursorLine, nullptr);
     EXPECT_NE(window.PageAxes[8], nullptr);
     EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
-    EXPECT_FALSE(window.PeakMarking.HitPeak(window.PeakSet.Peaks()));
+    EXPECT_FALSE(window.PeakMarking.HitPeak(window.PeakSet().Peaks()));
     EXPECT_TRUE(window.HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
 }
 
@@ -109,7 +109,7 @@ TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 
 TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
 {
-    const mainwindow::TReadingsTable& table = Form().ReadingsTable;
+    const mainwindow::TReadingsTable& table = Form().ReadingsTable();
     const QStringList headings{"NN",       "Канал 1 ", "Канал 2 ", "Канал 3 ",    "Канал 4 ",
                                "Канал 5 ", "Время",    "Дата",     "Комментарий", ""};
     const QList<int> widths{30, 64, 64, 64, 64, 64, 64, 100, 100, 64};

@@ -245,11 +245,11 @@ TEST_F(ViewToolsTest, BordersOptionGoesToBothSolvers)
     mainwindow::TForm1& window = Window();
     Execute("ShowBordersActn");
     EXPECT_FALSE(window.Actn(QStringLiteral("ShowBordersActn")).Checked());
-    EXPECT_FALSE(window.PrimarySolver->Options().ShowBorders);
-    EXPECT_FALSE(window.ExternalSolver->Options().ShowBorders);
+    EXPECT_FALSE(window.PrimarySolver().Options().ShowBorders);
+    EXPECT_FALSE(window.ExternalSolver().Options().ShowBorders);
     Execute("ShowBordersActn");
-    EXPECT_TRUE(window.PrimarySolver->Options().ShowBorders);
-    EXPECT_TRUE(window.ExternalSolver->Options().ShowBorders);
+    EXPECT_TRUE(window.PrimarySolver().Options().ShowBorders);
+    EXPECT_TRUE(window.ExternalSolver().Options().ShowBorders);
 }
 
 }

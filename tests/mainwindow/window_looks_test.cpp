@@ -128,7 +128,7 @@ TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
 
 TEST_F(Form1Test, DateStampFitsItsColumn)
 {
-    Form().ReadingsTable.SetCell(1, Form().ReadingsTable.LiveRow(), QStringLiteral("7.25"));
+    Form().ReadingsTable().SetCell(1, Form().ReadingsTable().LiveRow(), QStringLiteral("7.25"));
     Form().Link().FrameSeen = true;
     Form().AddRowToGridActnExecute();
     const QAbstractItemModel& model = *Form().StringGrid1->model();
@@ -253,7 +253,7 @@ TEST_F(Form1Test, EveryWriteIntoAScaleFieldShowsItsStart)
 
 TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)
 {
-    Form().StatusText = QStringLiteral("Запись остановлена");
+    Form().StatusText() = QStringLiteral("Запись остановлена");
     Form().ComboBox1->setEditText(folder.path() + QStringLiteral("/missing-port"));
     Form().Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(notifier.beeps, 1);
@@ -262,7 +262,7 @@ TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             return Form().StatusBar1->PanelText(mainwindow::TForm1::StatusPanel) ==
-                Form().StatusText;
+                Form().StatusText();
         },
         mainwindow::TStatusPanels::BriefMs + 2000));
 }

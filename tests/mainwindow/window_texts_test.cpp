@@ -73,7 +73,7 @@ protected:
         reading.channel = channel;
         reading.label = "pH 1";
         reading.deviceType = device;
-        Form().Measurements.OnMeasurementFrame(RxFrame(reading));
+        Form().Measurements().OnMeasurementFrame(RxFrame(reading));
     }
 };
 
