@@ -16,6 +16,7 @@
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/status_panels.h"
+#include "shown_channels.h"
 #include "store/index_file.h"
 #include "store/record_file.h"
 #include "store/record_folder.h"
@@ -31,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
@@ -88,7 +90,20 @@ protected:
         return *form;
     }
     mainwindow::TAction& StartStop() { return Form().Actn(QStringLiteral("StartStopActn")); }
-    void LampOn() { Form().Shape1->SetBrushColor(QColor(0, 255, 0)); }
+    mainwindow::TLampShape& Lamp()
+    {
+        return Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1"));
+    }
+    void LampOn() { Lamp().SetBrushColor(QColor(0, 255, 0)); }
+    TChartSeries& Series(const char* name)
+    {
+        return Named<TChartSeries>(Form(), QString::fromLatin1(name));
+    }
+    QTabWidget& Pages() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    void TickTimer2()
+    {
+        QMetaObject::invokeMethod(&Named<QTimer>(Form(), QStringLiteral("Timer2")), "timeout");
+    }
     void Start()
     {
         LampOn();
@@ -109,7 +124,7 @@ protected:
     // One tick of Timer2, its save completed by the event loop.
     void Autosave()
     {
-        Form().Timer2Timer();
+        TickTimer2();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form->AutosaveBusy(); }, 5000));
         QCoreApplication::processEvents();
     }
@@ -162,7 +177,7 @@ TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
     EXPECT_TRUE(Indexed().isEmpty());
 
     Start();
-    form->Shape1->SetBrushColor(Qt::white);
+    Lamp().SetBrushColor(Qt::white);
     EXPECT_FALSE(StartStop().Execute());
     EXPECT_TRUE(form->Recording());
     EXPECT_FALSE(StartStop().Action()->isEnabled()) << "the button is greyed";
@@ -170,17 +185,18 @@ TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
 
 TEST_F(Form1RecordingTest, StartEmptiesTheSeriesAndCreatesTheIndexedRecordStopSavesIt)
 {
-    Form().CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 1, 1);
-    form->Series8->AddXY(5, 1000000.0);
-    form->CurveViews.Add(mainwindow::TCurveId::Series3, 1, 2);
+    ShowChannels(Form(), store, 1, {{0, {{0, 1}}}, {8, {{0, 1}}}});
+    ASSERT_EQ(Series("FastLineSeries5").Count(), 1);
+    Series("Series8").AddXY(5, 1000000.0);
+    Series("Series3").AddXY(1, 2);
     Start();
     EXPECT_EQ(StartStop().Caption(), "Стоп");
     EXPECT_EQ(StartStop().Hint(), "Остановить сбор данных");
     EXPECT_EQ(StartStop().Action()->icon().name(), "media-playback-stop");
     EXPECT_TRUE(SwitchRefused());
     EXPECT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Enabled());
-    for (const TChartSeries* series : {form->FastLineSeries5, form->Series8, form->Series3})
-        EXPECT_EQ(series->Count(), 0) << series->objectName().toStdString();
+    for (const char* series : {"FastLineSeries5", "Series8", "Series3"})
+        EXPECT_EQ(Series(series).Count(), 0) << series;
     const QString name = store.LiveFileName();
     ASSERT_FALSE(name.isEmpty());
     EXPECT_EQ(Indexed(), QStringList({name}));
@@ -217,9 +233,9 @@ TEST_F(Form1RecordingTest, LivePointsOutOfOrderGiveTheCurveAndItsSeriesTheSameIn
     using mainwindow::TCurveId;
     EXPECT_EQ(form->Curves().Curve(TCurveId::Series1).Points(),
               std::vector<TPoint>({{0, 5}, {1, 4}, {1, 2}, {2, 1}, {3, 3}}));
-    EXPECT_EQ(PointsOf(*form->Series1), form->Curves().Curve(TCurveId::Series1).Points());
+    EXPECT_EQ(PointsOf(Series("Series1")), form->Curves().Curve(TCurveId::Series1).Points());
     EXPECT_EQ(form->Curves().Curve(TCurveId::Series7).Points(), readings);
-    EXPECT_EQ(PointsOf(*form->Series7), readings);
+    EXPECT_EQ(PointsOf(Series("Series7")), readings);
 }
 
 TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairsWithZero)
@@ -227,39 +243,37 @@ TEST_F(Form1RecordingTest, LivePointsGoToTheirSeriesAndPagesAndChannelEightPairs
     Start();
     struct Case {
         int channel;
-        std::vector<TChartSeries*> series;
+        std::vector<const char*> series;
         int page;
     };
     const Case cases[] = {
-        {0, {form->Series1}, 0},
-        {1, {form->FastLineSeries1}, 1},
-        {2, {form->FastLineSeries2, form->Series4}, 2},
-        {3, {form->FastLineSeries3, form->Series5}, 3},
-        {4, {form->FastLineSeries4, form->Series6}, 4},
-        {5, {form->Series7}, 7},
+        {0, {"Series1"}, 0},
+        {1, {"FastLineSeries1"}, 1},
+        {2, {"FastLineSeries2", "Series4"}, 2},
+        {3, {"FastLineSeries3", "Series5"}, 3},
+        {4, {"FastLineSeries4", "Series6"}, 4},
+        {5, {"Series7"}, 7},
     };
     for (const Case& c : cases) {
-        form->PageControl1->setTabVisible(c.page, false);
+        Pages().setTabVisible(c.page, false);
         form->AddPoint(c.channel, 2.0, 3.0 + c.channel);
-        for (TChartSeries* series : c.series)
-            EXPECT_EQ(PointsOf(*series), std::vector<TPoint>({{2.0, 3.0 + c.channel}}))
-                << series->objectName().toStdString();
-        EXPECT_TRUE(form->PageControl1->isTabVisible(c.page)) << c.channel;
+        for (const char* series : c.series)
+            EXPECT_EQ(PointsOf(Series(series)), std::vector<TPoint>({{2.0, 3.0 + c.channel}}))
+                << series;
+        EXPECT_TRUE(Pages().isTabVisible(c.page)) << c.channel;
     }
 
-    // Series1 holds 5 points, Series15 3 after the point, FastLineSeries5 1: two pairs.
+    // Series1 holds 5 points, Series15 3 after the point, FastLineSeries5 2: the third pair.
     for (int i = 1; i < 5; ++i)
         form->AddPoint(0, 2.0 + i, 3.0 + i);
     form->AddPoint(8, 1.0, 100.0);
     form->AddPoint(8, 2.0, 200.0);
-    EXPECT_EQ(form->FastLineSeries5->Count(), 2);
-    form->CurveViews.Clear(mainwindow::TCurveId::FastLineSeries5);
-    form->CurveViews.Add(mainwindow::TCurveId::FastLineSeries5, 3.0, 100.0);
-    form->PageControl1->setTabVisible(mainwindow::TwoParametersPage, false);
+    EXPECT_EQ(Series("FastLineSeries5").Count(), 2);
+    Pages().setTabVisible(mainwindow::TwoParametersPage, false);
     form->AddPoint(8, 3.0, 300.0);
-    EXPECT_EQ(PointsOf(*form->FastLineSeries5),
+    EXPECT_EQ(PointsOf(Series("FastLineSeries5")),
               std::vector<TPoint>({{3.0, 100.0}, {4.0, 200.0}, {5.0, 300.0}}));
-    EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
+    EXPECT_TRUE(Pages().isTabVisible(mainwindow::TwoParametersPage));
     EXPECT_EQ(store.LiveRecord().Channels.at(8).Points.size(), 3u);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -287,17 +301,17 @@ TEST_F(Form1RecordingTest, PointWhileAnotherRecordIsShownIsStoredButNotDrawn)
     store::WriteRecordFile(store.RecordDir() + "other", other);
     form->ShowRecord(QStringLiteral("other"));
     form->AddPoint(0, 9.0, 9.0);
-    EXPECT_EQ(form->Series1->Count(), 2);
+    EXPECT_EQ(Series("Series1").Count(), 2);
     EXPECT_EQ(store.LiveRecord().Channels.at(0).Points, std::vector<TPoint>({{9.0, 9.0}}));
 
     form->ShowRecord(live);
     form->AddPoint(0, 10.0, 10.0);
-    EXPECT_EQ(PointsOf(*form->Series1), std::vector<TPoint>({{9.0, 9.0}, {10.0, 10.0}}));
+    EXPECT_EQ(PointsOf(Series("Series1")), std::vector<TPoint>({{9.0, 9.0}, {10.0, 10.0}}));
 }
 
 TEST_F(Form1RecordingTest, AutosaveWritesTheFileOnlyWhileRecordingAndLaterPointsStayInMemory)
 {
-    Form().Timer2Timer();
+    TickTimer2();
     EXPECT_FALSE(form->AutosaveBusy()) << "idle: nothing to save";
     Start();
     const QString name = store.LiveFileName();
@@ -317,7 +331,7 @@ TEST_F(Form1RecordingTest, StopWaitsForTheAutosaveInFlightSoTheNewerSaveLandsLas
     const QString name = store.LiveFileName();
     for (int i = 0; i < 200000; ++i)
         form->AddPoint(0, i, i);
-    form->Timer2Timer();
+    TickTimer2();
     ASSERT_TRUE(form->AutosaveBusy());
     form->AddPoint(0, -1.0, -1.0);
     ASSERT_TRUE(StartStop().Execute());
@@ -356,7 +370,7 @@ TEST_F(Form1RecordingTest, FailedFinalSaveIsRetriedByTheTicksAfterTheStop)
     MendRecordFolder();
     Autosave();
     EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
-    form->Timer2Timer();
+    TickTimer2();
     EXPECT_FALSE(form->AutosaveBusy()) << "saved: no more retries";
 }
 
@@ -411,7 +425,7 @@ TEST_F(TitrationStopTest, NoKeepsRecordingYesDiscardsTheRunAndForgetsItsFile)
     EXPECT_FALSE(SwitchRefused());
     EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).currentRow(),
               -1);
-    form->Timer2Timer();
+    TickTimer2();
     EXPECT_FALSE(form->AutosaveBusy());
     EXPECT_FALSE(QFile::exists(store.RecordDir() + name)) << "nothing writes it back";
 }
@@ -438,17 +452,17 @@ TEST_F(Form1RecordingTest, ElapsedTimeRisesAcrossMidnightAndMarksStandAtIt)
 {
     now = QDateTime(QDate(2018, 3, 26), QTime(0, 1, 30, 500));
     Form().Actn(QStringLiteral("AddMarkActn")).Handler()();
-    EXPECT_EQ(PointsOf(*form->Series8), std::vector<TPoint>({{90.5, 1000000.0}}))
+    EXPECT_EQ(PointsOf(Series("Series8")), std::vector<TPoint>({{90.5, 1000000.0}}))
         << "before any start: the time of day";
 
     now = QDateTime(QDate(2018, 3, 26), QTime(23, 59, 50));
     Start();
-    EXPECT_EQ(form->Series8->Count(), 0);
+    EXPECT_EQ(Series("Series8").Count(), 0);
     now = QDateTime(QDate(2018, 3, 27), QTime(0, 0, 10));
     EXPECT_DOUBLE_EQ(form->ElapsedRunTime(), 20.0);
     now = now.addMSecs(70500);
     ASSERT_TRUE(form->Actn(QStringLiteral("AddMarkActn")).Execute());
-    EXPECT_EQ(PointsOf(*form->Series8), std::vector<TPoint>({{90.5, 1000000.0}}));
+    EXPECT_EQ(PointsOf(Series("Series8")), std::vector<TPoint>({{90.5, 1000000.0}}));
     EXPECT_TRUE(store.LiveRecord().Channels.at(0).Points.empty()) << "marks are not stored";
 }
 
@@ -457,7 +471,7 @@ TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMo
     Start();
     const QString name = store.LiveFileName();
     form->AddPoint(2, 1.0, 1.0);
-    form->Shape1->SetBrushColor(Qt::white);
+    Lamp().SetBrushColor(Qt::white);
     form->close();
     EXPECT_TRUE(form->Recording()) << "the run could not be stopped";
     EXPECT_EQ(StoredPoints(name, 2).size(), 1u);
@@ -466,7 +480,7 @@ TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMo
 TEST_F(Form1RecordingTest, SaveErrorAtCloseIsShownAndTheWindowStillCloses)
 {
     Start();
-    form->Shape1->SetBrushColor(Qt::white);
+    Lamp().SetBrushColor(Qt::white);
     BreakRecordFolder();
     form->show();
     EXPECT_TRUE(form->close());
@@ -521,17 +535,19 @@ TEST_F(Form1RecordingTest, StatusTextAndTestRamp)
 {
     Form().SetStatusText(QStringLiteral("Готов"));
     EXPECT_EQ(form->StatusText(), "Готов");
-    EXPECT_EQ(form->StatusBar1->PanelText(2), "Готов");
+    EXPECT_EQ(Named<mainwindow::TStatusPanels>(*form, QStringLiteral("StatusBar1")).PanelText(2),
+              "Готов");
 
     Start();
     form->AddPoint(0, 0.0, 0.0);
-    form->debug1Click();
+    Named<QAction>(*form, QStringLiteral("debug1")).trigger();
     const std::vector<TPoint>& points = store.LiveRecord().Channels.at(0).Points;
     ASSERT_EQ(points.size(), 60001u);
     EXPECT_EQ(points[1], (TPoint{1.0, 1.0}));
     EXPECT_EQ(points.back(), (TPoint{60000.0, 60000.0}));
-    EXPECT_EQ(form->Series1->Count(), 1) << "the ramp is not drawn";
-    EXPECT_EQ(form->StatusBar1->PanelText(3), "60000");
+    EXPECT_EQ(Series("Series1").Count(), 1) << "the ramp is not drawn";
+    EXPECT_EQ(Named<mainwindow::TStatusPanels>(*form, QStringLiteral("StatusBar1")).PanelText(3),
+              "60000");
 }
 
 // The real serial path: an instrument that sends good frames lights the lamp, which lets the
@@ -540,19 +556,21 @@ TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
 {
     PtyInstrument instrument;
     ASSERT_TRUE(instrument.Open());
-    Form().ComboBox1->setEditText(instrument.DevicePath());
-    form->Button1->click();
+    Named<mainwindow::TPortComboBox>(Form(), QStringLiteral("ComboBox1"))
+        .setEditText(instrument.DevicePath());
+    QToolButton& connect = Named<QToolButton>(*form, QStringLiteral("Button1"));
+    connect.click();
     ASSERT_TRUE(form->Link().Connected());
     EXPECT_FALSE(StartStop().Execute()) << "no frame yet";
 
     const std::vector<uint8_t> frame = link::EncodeFrame(link::GetClockFrame, {});
     const QByteArray bytes(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()));
     ASSERT_TRUE(instrument.Write(bytes));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Lamp().BrushColor() != Qt::white; }, 5000));
     ASSERT_TRUE(StartStop().Execute());
     const QString name = store.LiveFileName();
     form->AddPoint(0, 1.0, 5.0);
-    EXPECT_EQ(form->Series1->Count(), 1);
+    EXPECT_EQ(Series("Series1").Count(), 1);
     Autosave();
     EXPECT_EQ(StoredPoints(name, 0).size(), 1u);
     ASSERT_TRUE(instrument.Write(bytes));
@@ -560,7 +578,7 @@ TEST_F(Form1RecordingTest, InstrumentThatSendsLetsTheRunStartAndStop)
     EXPECT_FALSE(form->Recording());
     EXPECT_EQ(Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1")).count(), 1);
     EXPECT_EQ(Indexed(), QStringList({name}));
-    form->Button1->click();
+    connect.click();
 }
 
 }
