@@ -53,6 +53,25 @@ std::vector<TPoint> PointsOf(const mainwindow::TChartSeries& series)
 
 class Form1RecordsTest : public Form1Test {
 protected:
+    const mainwindow::TChartSeries& Series(const char* name)
+    {
+        return Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
+    }
+    const QTabWidget& Pages() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    const QWidget& ConnectPanel() { return Named<QWidget>(Form(), QStringLiteral("ConnectPanel")); }
+    mainwindow::TPropForm& Props()
+    {
+        return Named<mainwindow::TPropForm>(Form(), QStringLiteral("PropForm"));
+    }
+    // A titration reading of channel `channel`.
+    void Reading(int channel, double value)
+    {
+        lmvsim::TMeasurement reading;
+        reading.deviceType = 41;
+        reading.channel = channel;
+        reading.value = value;
+        Form().Measurements().OnMeasurementFrame(RxFrame(reading));
+    }
     QString Stored(const QString& name, const TBaseRecord& record)
     {
         Form();
@@ -77,14 +96,14 @@ TEST_F(Form1RecordsTest, ChannelsZeroAndEightMakeTheTwoParameterCurve)
     record.Channels = {{0, Ramp(10, 2.0)}, {8, Ramp(7, 3.0)}};
     Form().ShowRecord(Stored("a.lmv", record));
 
-    EXPECT_EQ(PointsOf(*form->Series1), Ramp(10, 2.0));
-    EXPECT_EQ(PointsOf(*form->Series15), Ramp(7, 3.0));
+    EXPECT_EQ(PointsOf(Series("Series1")), Ramp(10, 2.0));
+    EXPECT_EQ(PointsOf(Series("Series15")), Ramp(7, 3.0));
     std::vector<TPoint> expected;
     for (int i = 0; i < 7; ++i)
         expected.push_back({2.0 * i, 3.0 * i});
-    EXPECT_EQ(PointsOf(*form->FastLineSeries5), expected);
-    EXPECT_TRUE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
-    EXPECT_TRUE(form->ConnectPanel->isHidden());
+    EXPECT_EQ(PointsOf(Series("FastLineSeries5")), expected);
+    EXPECT_TRUE(Pages().isTabVisible(mainwindow::TwoParametersPage));
+    EXPECT_TRUE(ConnectPanel().isHidden());
     EXPECT_EQ(form->ShownRecord().FileName(), "a.lmv");
     EXPECT_FALSE(form->ShownRecord().LoadingRecord());
 }
@@ -97,13 +116,14 @@ TEST_F(Form1RecordsTest, ChannelFiveKeepsStoredOrderOthersAreSortedSixAndSevenNo
     record.Channels = {{5, unsorted}, {2, unsorted}, {6, Ramp(4, 1.0)}, {7, Ramp(4, 1.0)}};
     Form().ShowRecord(Stored("b.lmv", record));
 
-    EXPECT_EQ(PointsOf(*form->Series7), unsorted);
-    EXPECT_EQ(PointsOf(*form->FastLineSeries2), (std::vector<TPoint>{{1, 10}, {2, 20}, {3, 30}}));
-    EXPECT_EQ(form->Series1->Count() + form->FastLineSeries1->Count() +
-                  form->FastLineSeries3->Count() + form->FastLineSeries4->Count() +
-                  form->Series15->Count() + form->FastLineSeries5->Count(),
+    EXPECT_EQ(PointsOf(Series("Series7")), unsorted);
+    EXPECT_EQ(PointsOf(Series("FastLineSeries2")),
+              (std::vector<TPoint>{{1, 10}, {2, 20}, {3, 30}}));
+    EXPECT_EQ(Series("Series1").Count() + Series("FastLineSeries1").Count() +
+                  Series("FastLineSeries3").Count() + Series("FastLineSeries4").Count() +
+                  Series("Series15").Count() + Series("FastLineSeries5").Count(),
               0);
-    EXPECT_FALSE(form->PageControl1->isTabVisible(mainwindow::TwoParametersPage));
+    EXPECT_FALSE(Pages().isTabVisible(mainwindow::TwoParametersPage));
 }
 
 TEST_F(Form1RecordsTest, TitrationEndPointSitsAtTheLastYAndOpensTheResults)
@@ -118,7 +138,7 @@ TEST_F(Form1RecordsTest, TitrationEndPointSitsAtTheLastYAndOpensTheResults)
     ASSERT_EQ(form->PrimarySolver().Markers().size(), 1u);
     EXPECT_EQ(form->PrimarySolver().Markers()[0].Volume, 12.5);
     EXPECT_EQ(form->PrimarySolver().Markers()[0].Value, 7.0);
-    EXPECT_EQ(form->PageControl1->currentIndex(), mainwindow::ResultsPage);
+    EXPECT_EQ(Pages().currentIndex(), mainwindow::ResultsPage);
 }
 
 TEST_F(Form1RecordsTest, ShowingAnotherRecordReplacesTheCurvesAndTheEndPoint)
@@ -134,8 +154,8 @@ TEST_F(Form1RecordsTest, ShowingAnotherRecordReplacesTheCurvesAndTheEndPoint)
     Form().ShowRecord(Stored("t.lmv", titration));
     form->ShowRecord(Stored("p.lmv", plain));
 
-    EXPECT_EQ(form->FastLineSeries1->Count(), 0);
-    EXPECT_EQ(form->Series1->Count(), 3);
+    EXPECT_EQ(Series("FastLineSeries1").Count(), 0);
+    EXPECT_EQ(Series("Series1").Count(), 3);
     EXPECT_TRUE(form->PrimarySolver().Markers().empty());
 }
 
@@ -179,9 +199,9 @@ TEST_F(Form1RecordsTest, MissingAndForeignFilesShowAnEmptyRecord)
 
         EXPECT_EQ(form->ShownRecord().Record().Mode, c.mode);
         EXPECT_TRUE(form->ShownRecord().Record().Channels.empty());
-        EXPECT_EQ(form->Series1->Count(), 0);
-        EXPECT_TRUE(form->PageControl1->isHidden());
-        EXPECT_FALSE(form->ConnectPanel->isHidden());
+        EXPECT_EQ(Series("Series1").Count(), 0);
+        EXPECT_TRUE(Pages().isHidden());
+        EXPECT_FALSE(ConnectPanel().isHidden());
         EXPECT_EQ(form->ShownRecord().FileName(), c.name);
         EXPECT_FALSE(form->ShownRecord().LoadingRecord());
     }
@@ -201,7 +221,7 @@ TEST_F(Form1RecordsTest, AnotherVersionIsAnErrorAndThePreviousRecordStays)
     EXPECT_THROW(form->ShowRecord("newer.lmv"), common::Error);
     EXPECT_EQ(form->ShownRecord().Record(), shown);
     EXPECT_EQ(form->ShownRecord().FileName(), "shown.lmv");
-    EXPECT_EQ(form->Series1->Count(), 3);
+    EXPECT_EQ(Series("Series1").Count(), 3);
     EXPECT_TRUE(form->ShownRecord().LoadingRecord());
 }
 
@@ -227,7 +247,7 @@ TEST_F(Form1RecordsTest, OnlyWholeRecordsOfTheFolderMayBeWrittenBack)
     store::WriteRecordFile(disk.filePath(liveName), stored);
     store.SetBrowseDir(disk.path());
     form->ShowRecord(liveName);
-    EXPECT_EQ(form->Series1->Count(), 5);
+    EXPECT_EQ(Series("Series1").Count(), 5);
     EXPECT_TRUE(form->ShownRecord().OnDisk());
     EXPECT_FALSE(form->ShownRecord().MayWriteBack());
 }
@@ -236,11 +256,11 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
 {
     // A titration run titled, with points and a second result, before the new run.
     ConnectDevice(Form(), 41);
-    form->Shape1->SetBrushColor(QColor(0, 255, 0));
+    Named<mainwindow::TLampShape>(*form, QStringLiteral("Shape1")).SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     for (const TPoint& point : Ramp(4, 1.0))
         form->AddPoint(3, point.X, point.Y);
-    Type(form->PropForm->TitleEdit, "Прошлый опыт");
+    Type(Props().TitleEdit, "Прошлый опыт");
     form->Measurements().OnStopFrame({});
     lmvsim::TMeasurement secondResult;
     secondResult.deviceType = 41;
@@ -267,8 +287,8 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
 
     // Points gathered meanwhile come from memory, not from the file written at the start.
     store.AddChannelPoint(0, 1.0, 2.0);
-    form->ListBox1Click();
-    EXPECT_EQ(form->Series1->Count(), 1);
+    emit List().clicked(List().currentIndex());
+    EXPECT_EQ(Series("Series1").Count(), 1);
 
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     EXPECT_TRUE(store.LiveFileName().isEmpty());
@@ -291,8 +311,8 @@ TEST_F(Form1RecordsTest, ARunStartedWhileTheListShowsAnotherDayIsShownUnlisted)
 
     EXPECT_EQ(List().count(), 0);
     EXPECT_EQ(form->ShownRecord().FileName(), store.LiveFileName());
-    EXPECT_EQ(form->Series1->Count(), 0);
-    EXPECT_TRUE(form->PropForm->TitleEdit->text().isEmpty());
+    EXPECT_EQ(Series("Series1").Count(), 0);
+    EXPECT_TRUE(Props().TitleEdit->text().isEmpty());
 }
 
 // After the stop the finished run counts as a stored record: a click reads its file, and the
@@ -306,7 +326,7 @@ TEST_F(Form1RecordsTest, AClickOnAFinishedRunReadsItsFileAndShowsItsError)
     QByteArray newer = store::SerializeRecord(store.LiveRecord());
     newer.replace(0, 8, "LMVRv200");
     StoredBytes(name, newer);
-    form->RefreshBaseList();
+    form->Actn(mainwindow::TActionId::ShowAllActn).Execute();
     ASSERT_EQ(List().count(), 1);
 
     emit List().clicked(List().model()->index(0, 0));
@@ -339,9 +359,9 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
     form->NewRecord();
     const QString live = store.LiveFileName();
     const auto storeRow = [this] {
-        form->ReadingsTable().SetCell(1, form->ReadingsTable().LiveRow(), QStringLiteral("7.00"));
-        form->ReadingsTable().AddRow();
-        form->ReadingsTable().AdvanceLiveRow();
+        Reading(0, 7.0);
+        form->Link().FrameSeen = true;
+        Reading(6, 0.0);
     };
     storeRow();
     const int rows = form->ReadingsTable().LiveRow();
