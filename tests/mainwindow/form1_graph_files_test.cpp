@@ -4,6 +4,7 @@
 // save of the record on screen.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
@@ -52,20 +53,34 @@ protected:
         return Path(name);
     }
 
-    mainwindow::TForm1& OnPage(int page)
+    void OnPage(int page)
     {
-        mainwindow::TForm1& window = Form();
-        window.PageControl1->setTabVisible(page, true);
-        window.PageControl1->setCurrentIndex(page);
-        EXPECT_EQ(window.PageControl1->currentIndex(), page);
-        return window;
+        auto& pages = Named<QTabWidget>(Form(), QStringLiteral("PageControl1"));
+        pages.setTabVisible(page, true);
+        pages.setCurrentIndex(page);
+        EXPECT_EQ(pages.currentIndex(), page);
+    }
+
+    // A shown record of these channels, on the page of the first.
+    void OnPageWith(int page, std::vector<model::TSingleChannel> channels)
+    {
+        ShowChannels(Form(), store, 1, std::move(channels));
+        OnPage(page);
     }
 
     void TriggerMenuItem(const char* name)
     {
-        QAction* item = form->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_TRUE(item) << name;
-        item->trigger();
+        Named<QAction>(Form(), QString::fromLatin1(name)).trigger();
+    }
+
+    const mainwindow::TChartSeries& Series(const char* name)
+    {
+        return Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
+    }
+
+    void LampOn()
+    {
+        Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1")).SetBrushColor(Qt::green);
     }
 
     // Finished runs listed for the day, run i with the point (i, 10 i); the first of them is
@@ -97,21 +112,21 @@ protected:
 
 TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackOnAnotherPage)
 {
-    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
+    OnPageWith(0, {{0, ThreePoints}});
     desktop.saveNames = {Path("curve")};
-    form->N7Click();
+    TriggerMenuItem("N7");
     ASSERT_EQ(desktop.saveRequests.size(), 1u);
     EXPECT_EQ(desktop.saveRequests[0].title, "Запись Графика");
     EXPECT_EQ(desktop.saveRequests[0].filter, "Файл данных (*.GRF)");
     EXPECT_EQ(Contents(Path("curve.GRF")), store::SerializeGraph(ThreePoints));
     EXPECT_EQ(Contents(Path("curve.GRF")).size(), 52);
 
-    OnPage(2).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries2, std::vector<TPoint>{{9, 9}});
+    OnPageWith(2, {{2, {{9, 9}}}});
     desktop.openNames = {{Path("curve.GRF")}};
-    form->N6Click();
+    TriggerMenuItem("N6");
     ASSERT_EQ(desktop.openRequests.size(), 1u);
     EXPECT_EQ(desktop.openRequests[0].title, "Чтение графика");
-    EXPECT_EQ(PointsOf(*form->FastLineSeries2), ThreePoints);
+    EXPECT_EQ(PointsOf(Series("FastLineSeries2")), ThreePoints);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -132,13 +147,12 @@ TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
         {"missing", QByteArray(), 1, true},
     };
     for (const Case& c : cases) {
-        OnPage(3).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries3,
-                                    std::vector<TPoint>{{7, 7}});
+        OnPageWith(3, {{3, {{7, 7}}}});
         notifier.boxes.clear();
         const QString path = c.bytes.isEmpty() ? Path("none.GRF") : Put("odd.GRF", c.bytes);
         desktop.openNames = {{path}};
-        form->N6Click();
-        EXPECT_EQ(std::size_t(form->FastLineSeries3->Count()), c.points) << c.name;
+        TriggerMenuItem("N6");
+        EXPECT_EQ(std::size_t(Series("FastLineSeries3").Count()), c.points) << c.name;
         EXPECT_EQ(notifier.boxes, c.told ? QStringList{"Не возможно открыть файл"} : QStringList())
             << c.name;
     }
@@ -148,8 +162,7 @@ TEST_F(Form1GraphFilesTest, GraphFilesThatDoNotMatchTheirCount)
 TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept)
 {
     for (const qint64 size : {qint64(1) << 30, qint64(4) << 30}) {
-        OnPage(3).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries3,
-                                    std::vector<TPoint>{{7, 7}});
+        OnPageWith(3, {{3, {{7, 7}}}});
         notifier.boxes.clear();
         const QString path =
             Put("huge.GRF", store::SerializeGraph(ThreePoints).replace(0, 4, "\xFF\xFF\xFF\x7F"));
@@ -157,8 +170,8 @@ TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept
         ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(size));
         file.close();
         desktop.openNames = {{path}};
-        form->N6Click();
-        EXPECT_EQ(PointsOf(*form->FastLineSeries3), (std::vector<TPoint>{{7, 7}})) << size;
+        TriggerMenuItem("N6");
+        EXPECT_EQ(PointsOf(Series("FastLineSeries3")), (std::vector<TPoint>{{7, 7}})) << size;
         EXPECT_EQ(notifier.boxes,
                   QStringList{QStringLiteral("Файл \"%1\" слишком велик (%2 МБ, допустимо не более "
                                              "256 МБ) и не прочитан")
@@ -169,9 +182,9 @@ TEST_F(Form1GraphFilesTest, AGraphFileLargerThanTheCapIsRefusedAndTheCurveIsKept
 
 TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
 {
-    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
+    OnPageWith(0, {{0, ThreePoints}});
     desktop.saveNames = {Path("none/curve.GRF")};
-    form->N7Click();
+    TriggerMenuItem("N7");
     EXPECT_EQ(notifier.boxes, QStringList{"Не возможно создать файл  для записи"});
     EXPECT_EQ(notifier.icons.front(), common::BoxIcon::Information);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
@@ -179,11 +192,10 @@ TEST_F(Form1GraphFilesTest, AGraphFileThatCannotBeCreatedIsToldAndNothingIsLeft)
 
 TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
 {
-    OnPage(4).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries4,
-                                std::vector<TPoint>{{0.5, 2}, {1, 3.25}});
+    OnPageWith(4, {{4, {{0.5, 2}, {1, 3.25}}}});
     desktop.saveNames = {Path("t"), Path("c.csv")};
-    form->N8Click();
-    form->N9Click();
+    TriggerMenuItem("N8");
+    TriggerMenuItem("N9");
     EXPECT_EQ(desktop.saveRequests.at(0).title, "Вывод в файл");
     EXPECT_EQ(Contents(Path("t.DAT")), "0.5\t 2\r\n1\t 3.25\r\n");
     EXPECT_EQ(Contents(Path("c.csv")), "0.5,2,\r\n1,3.25,\r\n");
@@ -193,7 +205,7 @@ TEST_F(Form1GraphFilesTest, TextExportsOfTheActivePageCurve)
 // The file layer's error reaches the error box, and the file that was there stays whole.
 TEST_F(Form1GraphFilesTest, AFailedTextExportIsShownAndLeavesTheOldFileWhole)
 {
-    OnPage(0).CurveViews.Assign(mainwindow::TCurveId::Series1, ThreePoints);
+    OnPageWith(0, {{0, ThreePoints}});
     const QString old = Put("old.DAT", "old");
     QDir(folder.path()).mkdir("busy.DAT");
     desktop.saveNames = {Path("busy.DAT")};
@@ -210,14 +222,13 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
         int files;
     };
     for (const Case c : {Case{common::BoxAnswer::Ok, 2}, Case{common::BoxAnswer::Cancel, 1}}) {
-        OnPage(1).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries1, ThreePoints);
-        form->CurveViews.Assign(mainwindow::TCurveId::Series15, std::vector<TPoint>{{1, 1}});
+        OnPageWith(1, {{1, ThreePoints}, {8, {{1, 1}}}});
         ConnectDevice(*form, 41);
         desktop.saveRequests.clear();
         desktop.saveNames = {Path("first.GRF"), Path("second.GRF")};
         notifier.boxes.clear();
         notifier.answers = {c.answer};
-        form->N7Click();
+        TriggerMenuItem("N7");
         EXPECT_EQ(notifier.boxes, QStringList{"Выводить второй график ?"});
         EXPECT_EQ(int(desktop.saveRequests.size()), c.files);
         EXPECT_EQ(QFile::exists(Path("second.GRF")), c.files == 2);
@@ -228,22 +239,22 @@ TEST_F(Form1GraphFilesTest, TheTitrationDevicesSecondGraphOnPageOne)
     notifier.boxes.clear();
     desktop.saveRequests.clear();
     desktop.saveNames = {Path("plain.GRF")};
-    form->N7Click();
+    TriggerMenuItem("N7");
     EXPECT_TRUE(notifier.boxes.isEmpty()) << "only the titration device has a second graph";
     EXPECT_EQ(desktop.saveRequests.size(), 1u);
 }
 
 TEST_F(Form1GraphFilesTest, TheTextExportAsksForTheSecondGraphOnlyWhenItHasPoints)
 {
-    OnPage(1).CurveViews.Assign(mainwindow::TCurveId::FastLineSeries1, ThreePoints);
+    OnPageWith(1, {{1, ThreePoints}});
     desktop.saveNames = {Path("one.DAT")};
-    form->N8Click();
+    TriggerMenuItem("N8");
     EXPECT_TRUE(notifier.boxes.isEmpty());
 
-    form->CurveViews.Assign(mainwindow::TCurveId::Series15, std::vector<TPoint>{{1, 1}});
+    OnPageWith(1, {{1, ThreePoints}, {8, {{1, 1}}}});
     desktop.saveNames = {Path("two.DAT"), Path("ext.DAT")};
     notifier.answers = {common::BoxAnswer::Ok};
-    form->N8Click();
+    TriggerMenuItem("N8");
     EXPECT_EQ(notifier.boxes, QStringList{"Выводить второй график ?"});
     EXPECT_EQ(Contents(Path("ext.DAT")), "1\t 1\r\n");
 }
@@ -251,17 +262,15 @@ TEST_F(Form1GraphFilesTest, TheTextExportAsksForTheSecondGraphOnlyWhenItHasPoint
 TEST_F(Form1GraphFilesTest, OnAPageWithoutACurveTheGraphCommandsDoNothing)
 {
     OnPage(mainwindow::TablePage);
-    for (void (mainwindow::TForm1::*command)() :
-         {&mainwindow::TForm1::N6Click, &mainwindow::TForm1::N7Click, &mainwindow::TForm1::N8Click,
-          &mainwindow::TForm1::N9Click})
-        (form.get()->*command)();
+    for (const char* item : {"N6", "N7", "N8", "N9"})
+        TriggerMenuItem(item);
     EXPECT_TRUE(desktop.saveRequests.empty());
     EXPECT_TRUE(desktop.openRequests.empty());
 }
 
 TEST_F(Form1GraphFilesTest, AnImportWhileARecordingRunsIsRefusedBeforeAnyFileIsChosen)
 {
-    Form().Shape1->SetBrushColor(Qt::green);
+    LampOn();
     mainwindow::TAction& record = form->Actn("StartStopActn");
     ASSERT_TRUE(record.Execute());
     ASSERT_TRUE(form->Recording());
@@ -292,7 +301,7 @@ TEST_F(Form1GraphFilesTest, AnImportWhoseRecordingDoesNotStartReadsNothingAndSay
 // second keeps the points before its bad line and the message names the file and the line.
 TEST_F(Form1GraphFilesTest, ImportedFilesBecomeRecordingsOnChannelOne)
 {
-    Form().Shape1->SetBrushColor(Qt::green);
+    LampOn();
     ConnectDevice(*form, 1);
     mainwindow::TAction& record = form->Actn("StartStopActn");
     record.Execute();
@@ -333,7 +342,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveWritesTheShownRecordBackIntoItsFile)
     other.Channels = {{0, {{0, 0}}}};
     store::WriteRecordFile(store.RecordDir() + name, other);
 
-    form->N64Click();
+    TriggerMenuItem("N64");
     EXPECT_EQ(Contents(store.RecordDir() + name),
               store::SerializeRecord(form->ShownRecord().Record()));
     EXPECT_EQ(notifier.beeps, 0);
@@ -351,7 +360,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveNeverWritesARecordIntoAnotherOnesFile)
         const QSignalBlocker quiet(List());
         List().setCurrentRow(ListRowOf(names[1]));
     }
-    form->N64Click();
+    TriggerMenuItem("N64");
     EXPECT_EQ(Contents(path), newer);
     EXPECT_EQ(notifier.beeps, 1);
 }
@@ -361,14 +370,14 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveLeavesAForeignFileAndNeedsASelectedLine
     const QString name = FinishedRuns(1).front();
     const QString path = store.RecordDir() + name;
     Put(path, "not a record");
-    form->ListBox1Click();
+    emit List().clicked(List().currentIndex());
     ASSERT_EQ(form->ShownRecord().Record().Mode, model::NotARecordFile);
-    form->N64Click();
+    TriggerMenuItem("N64");
     EXPECT_EQ(Contents(path), "not a record");
     EXPECT_EQ(notifier.beeps, 1);
 
     List().setCurrentRow(-1);
-    form->N64Click();
+    TriggerMenuItem("N64");
     EXPECT_EQ(notifier.beeps, 1);
 }
 
@@ -383,7 +392,7 @@ TEST_F(Form1GraphFilesTest, TheHiddenSaveKeepsThePointsOfARunShownWhileItRecorde
     form->FinishRecord();
     ASSERT_EQ(form->ShownRecord().FileName(), name);
 
-    form->N64Click();
+    TriggerMenuItem("N64");
     TBaseRecord saved;
     store.ReadRecordFile(name, saved);
     ASSERT_FALSE(saved.Channels.empty());
