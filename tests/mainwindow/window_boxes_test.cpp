@@ -3,8 +3,11 @@
 // and they are as wide as their captions, which a window manager cuts where they do not fit.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/message_box_notifier.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/disc_form.h"
@@ -17,9 +20,12 @@
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <qcustomplot.h>
 
 namespace lmv::test {
 namespace {
@@ -56,15 +62,50 @@ protected:
         form->show();
     }
 
-    mainwindow::TPropForm& Props() { return *form->PropForm; }
+    mainwindow::TPropForm& Props()
+    {
+        return Named<mainwindow::TPropForm>(*form, QStringLiteral("PropForm"));
+    }
+    mainwindow::TDiscForm& Disks()
+    {
+        return Named<mainwindow::TDiscForm>(*form, QStringLiteral("DiscForm"));
+    }
     common::Notifier& Boxes() { return boxes; }
 
-    // The properties window as a run's start shows it.
+    // The properties window as a run's start shows it, and the run's first points on page 0.
     void StartRun()
     {
         ConnectDevice(*form, 3);
         form->NewRecord();
         ASSERT_TRUE(Props().isVisible());
+        for (const model::TPoint& point : PeakCurve)
+            form->AddPoint(0, point.X, point.Y);
+    }
+
+    // A drag over page 0's curve in the marking mode draws a peak, which then asks for its name.
+    void DrawPeak()
+    {
+        auto& chart = Named<mainwindow::TChart>(*form, QStringLiteral("Chart1"));
+        Named<QTabWidget>(*form, QStringLiteral("PageControl1")).setCurrentIndex(0);
+        form->ChartZoom();
+        chart.replot();
+        Named<mainwindow::TChartMouse>(chart, QString()).SetPointerSource([this] {
+            return pointer;
+        });
+        form->Actn(QStringLiteral("SetPeakBordersActn")).Execute();
+        const int y = chart.axisRect()->rect().center().y();
+        const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                              double x) {
+            pointer = QPoint(int(chart.xAxis->coordToPixel(x)), y);
+            QMouseEvent event(type, pointer, chart.mapToGlobal(pointer), button, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(&chart, &event);
+        };
+        send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, 3.5);
+        send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 3.5);
+        send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 7.5);
+        send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 11.5);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, 11.5);
     }
 
     // Runs `open`, which shows one modal box, and tells what that box was like.
@@ -92,8 +133,13 @@ protected:
         return shown;
     }
 
+    static inline const std::vector<model::TPoint> PeakCurve{
+        {0, 10}, {1, 11}, {2, 12},  {3, 13},  {4, 14},  {5, 10},  {6, 11}, {7, 12},
+        {8, 13}, {9, 14}, {10, 10}, {11, 11}, {12, 12}, {13, 13}, {14, 14}};
+
     mainwindow::TMessageBoxNotifier boxes;
     mainwindow::TQtDesktop qtDesktop;
+    QPoint pointer;
 };
 
 // "Файл → Чтение с SD-карты" during a run: the box that no disk was found opened under the
@@ -115,11 +161,11 @@ TEST_F(Form1BoxesTest, EveryKindOfBoxOpensAboveThePropertiesWindow)
              Boxes().MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                                 common::BoxButtons::YesNo);
          }},
-        {"peak name box", [this] { form->AskPeakName(QString()); }},
+        {"peak name box", [this] { DrawPeak(); }},
         {"save dialog", [this] { qtDesktop.SaveFileName({}); }},
         {"open dialog", [this] { qtDesktop.OpenFileNames({}, false); }},
         {"folder browser", [this] { qtDesktop.BrowseFolder(QString(), QString()); }},
-        {"disk chooser", [this] { qtDesktop.ExecModal(*form->DiscForm); }},
+        {"disk chooser", [this] { qtDesktop.ExecModal(Disks()); }},
         {"About box", [this] { form->Actn("AboutActn").Execute(); }},
     };
     for (const auto& [kind, open] : kinds) {
@@ -128,7 +174,7 @@ TEST_F(Form1BoxesTest, EveryKindOfBoxOpensAboveThePropertiesWindow)
         EXPECT_TRUE(shown.aboveProps) << kind;
         EXPECT_TRUE(shown.aboveMain) << kind;
     }
-    EXPECT_FALSE(form->DiscForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    EXPECT_FALSE(Disks().windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         << "a form made beforehand stays on top only while it is open";
 }
 
@@ -151,6 +197,7 @@ int TitleBarWidth(const QString& caption)
 // "Введи… уиста", "Л001-3-... иономер": the boxes were narrower than their captions.
 TEST_F(Form1BoxesTest, EveryBoxIsAsWideAsItsCaption)
 {
+    ShowChannels(*form, store, 1, {{0, PeakCurve}});
     form->setWindowTitle(mainwindow::DeviceTypeName(mainwindow::dtIonMeter3));
     const std::vector<std::pair<const char*, std::function<void()>>> kinds{
         {"message box", [this] { Boxes().MessageBox(QStringLiteral("Range check error")); }},
@@ -159,9 +206,9 @@ TEST_F(Form1BoxesTest, EveryBoxIsAsWideAsItsCaption)
              Boxes().MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                                 common::BoxButtons::YesNo);
          }},
-        {"peak name box", [this] { form->AskPeakName(QString()); }},
+        {"peak name box", [this] { DrawPeak(); }},
         {"threshold box", [this] { form->Actn("PeakAutoSearchActn").Execute(); }},
-        {"disk chooser", [this] { qtDesktop.ExecModal(*form->DiscForm); }},
+        {"disk chooser", [this] { qtDesktop.ExecModal(Disks()); }},
         {"About box", [this] { form->Actn("AboutActn").Execute(); }},
     };
     for (const auto& [kind, open] : kinds) {

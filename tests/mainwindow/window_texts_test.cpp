@@ -85,7 +85,7 @@ TEST_F(Form1TextsTest, EveryLabelAndButtonShowsItsTextWholeAt968x577)
     for (const int device : {41, 38, 35, 16, 3}) {
         for (int channel = 0; channel < 4; ++channel)
             Send(device, channel, -1234.5);
-        QTabWidget& pages = *Form().PageControl1;
+        auto& pages = Named<QTabWidget>(Form(), QStringLiteral("PageControl1"));
         for (int page = 0; page < pages.count(); ++page) {
             if (!pages.isTabVisible(page))
                 continue;
@@ -98,7 +98,8 @@ TEST_F(Form1TextsTest, EveryLabelAndButtonShowsItsTextWholeAt968x577)
     }
     Form().Actn(QStringLiteral("ShowPropsActn")).Execute();
     QCoreApplication::processEvents();
-    for (const QString& cut : CutTexts(*Form().PropForm))
+    for (const QString& cut :
+         CutTexts(Named<mainwindow::TPropForm>(Form(), QStringLiteral("PropForm"))))
         ADD_FAILURE() << "properties window: " << cut.toStdString();
     EXPECT_GT(textsSeen, 200) << "labels and buttons looked at";
 }
