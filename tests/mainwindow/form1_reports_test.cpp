@@ -1,18 +1,23 @@
 // The reports rendered to PDF through the preview and read back with poppler's tools.
 #include "form1_fixture.h"
+#include "link/instrument_link.h"
+#include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/reports/report_chart.h"
+#include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "named_child.h"
+#include "shown_channels.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -20,6 +25,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <cstring>
 #include <qcustomplot.h>
 
 namespace lmv::test {
@@ -60,7 +66,6 @@ class Form1ReportsTest : public Form1Test {
 protected:
     void SetUp() override
     {
-        Form().CreateReportForms();
         desktop.onPreview = [this](QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
             const QString path =
                 QDir(output.path()).filePath(QStringLiteral("%1.pdf").arg(pdfs.size()));
@@ -74,33 +79,99 @@ protected:
         };
     }
 
-    // Stores rows up to row `stored`, their cells naming column and row ("3.7").
-    void FillTable(int stored, int columns = 10)
+    QAbstractItemView& Grid() { return Named<QAbstractItemView>(Form(), "StringGrid1"); }
+
+    // A run with rows stored up to row `stored`, the operator's comment of each
+    // naming its column and row ("8.7").
+    void StoreCommentedRows(int stored)
     {
-        auto& table = Form().ReadingsTable();
-        table.SetColumnCount(columns);
-        for (int row = table.LiveRow(); row <= stored; ++row) {
-            while (table.RowCount() <= row + 1)
-                table.AddRow();
-            for (int column = 1; column < columns; ++column)
-                table.SetCell(column, row, QStringLiteral("%1.%2").arg(column).arg(row));
-            table.AdvanceLiveRow();
+        if (Form().ShownRecord().FileName().isEmpty())
+            Form().NewRecord();
+        QAbstractItemModel& cells = *Grid().model();
+        for (int row = Form().ReadingsTable().LiveRow(); row <= stored; ++row) {
+            const QModelIndex comment =
+                cells.index(mainwindow::TReadingsGridView::ViewRow(row), CommentColumn);
+            ASSERT_TRUE(cells.setData(comment, QStringLiteral("8.%1").arg(row)));
+            StoreRow();
         }
+    }
+
+    // The frame that closes the live row.
+    void StoreRow()
+    {
+        Form().Link().FrameSeen = true;
+        ASSERT_TRUE(Form().Actn("AddRowToGridActn").Execute());
+    }
+
+    // Soil analyses of samples up to row `stored`: the second block of ions, whose last column
+    // (Mg, mg) holds 1400 + the row.
+    void StoreSoilRows(int stored)
+    {
+        for (int row = Form().ReadingsTable().LiveRow(); row <= stored; ++row) {
+            link::TRxFrame frame;
+            frame.bytes[3] = row == 1 ? 0 : 1;
+            frame.bytes[4] = uint8_t(row);
+            frame.bytes[6] = 1;
+            PutFloat(frame, 27, 1400.0f + float(row));
+            Form().Link().FrameSeen = true;
+            Form().Measurements().OnSoilAnalysisFrame(frame);
+        }
+    }
+
+    // A soil analysis of the first block: NO3 in mM, in column 3.
+    void StoreNitrate(float millimoles)
+    {
+        link::TRxFrame frame;
+        frame.bytes[4] = 1;
+        PutFloat(frame, 7, millimoles);
+        Form().Link().FrameSeen = true;
+        Form().Measurements().OnSoilAnalysisFrame(frame);
+    }
+
+    // An iodide reading of a sample in urine; a sample read again is its repeat.
+    void StoreIodide(int sample, int micrograms)
+    {
+        link::TRxFrame frame;
+        frame.bytes[3] = uint8_t(iodideReadings++);
+        frame.bytes[4] = uint8_t(sample);
+        frame.bytes[6] = uint8_t(micrograms & 0xFF);
+        frame.bytes[7] = uint8_t(micrograms >> 8);
+        Form().Link().FrameSeen = true;
+        Form().Measurements().OnReplicateResultFrame(frame);
+    }
+
+    static void PutFloat(link::TRxFrame& frame, int offset, float value)
+    {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        for (int i = 0; i < 4; ++i)
+            frame.bytes[std::size_t(offset + i)] = uint8_t(bits >> (24 - 8 * i));
     }
 
     void ShowPage(int index)
     {
-        Form().ShowAllTabsActnExecute();
-        Form().PageControl1->setCurrentIndex(index);
-        ASSERT_EQ(Form().PageControl1->currentIndex(), index);
+        Form().Actn("ShowAllTabsActn").Execute();
+        Pages().setCurrentIndex(index);
+        ASSERT_EQ(Pages().currentIndex(), index);
+    }
+
+    QTabWidget& Pages() { return Named<QTabWidget>(Form(), "PageControl1"); }
+    mainwindow::TChart& Chart(const char* name)
+    {
+        return Named<mainwindow::TChart>(Form(), QString::fromLatin1(name));
+    }
+    mainwindow::TChartSeries& Series(const char* name)
+    {
+        return Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
     }
 
     void TriggerMenu(const char* name)
     {
-        auto* item = Form().findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_NE(item, nullptr);
-        item->trigger();
+        Named<QAction>(Form(), QString::fromLatin1(name)).trigger();
     }
+
+    static constexpr int CommentColumn = 8;
+    int iodideReadings = 0;
 
     QTemporaryDir output;
     std::vector<TPdf> pdfs;
@@ -115,8 +186,8 @@ TEST_F(Form1ReportsTest, TableReportShowsFiftyFiveRowsAPageOnePreviewEach)
         form.reset();
         pdfs.clear();
         SetUp();
-        FillTable(stored);
-        Form().N1Click();
+        StoreCommentedRows(stored);
+        TriggerMenu("N1");
         ASSERT_EQ(int(pdfs.size()), pages) << stored;
         for (const TPdf& pdf : pdfs) {
             EXPECT_EQ(pdf.Pages(), 1);
@@ -128,39 +199,43 @@ TEST_F(Form1ReportsTest, TableReportShowsFiftyFiveRowsAPageOnePreviewEach)
         EXPECT_TRUE(last.contains(Form().ReadingsTable().Cell(1, 0))) << "headings on every page";
         if (stored > 0) {
             EXPECT_TRUE(last.contains(QStringLiteral("8.%1").arg(stored)));
-            EXPECT_EQ(pdfs.front().Text().contains(QStringLiteral("1.55 ")), true);
+            EXPECT_TRUE(pdfs.front().Text().contains(QStringLiteral("8.55")));
         }
     }
-    EXPECT_FALSE(pdfs.back().Text().contains(QStringLiteral("1.55 ")));
+    EXPECT_FALSE(pdfs.back().Text().contains(QStringLiteral("8.55")));
     EXPECT_EQ(desktop.previewButtons.front(), QStringLiteral("Сохранить как текст"));
 }
 
 TEST_F(Form1ReportsTest, RowsRemovedWhilePageOneIsOpenGiveNoEmptyPage)
 {
-    FillTable(56);
-    afterPreview = [this] { Form().ReadingsTable().RemoveRow(56); };
-    Form().N1Click();
+    StoreCommentedRows(56);
+    afterPreview = [this] {
+        Grid().setCurrentIndex(
+            Grid().model()->index(mainwindow::TReadingsGridView::ViewRow(56), 1));
+        Form().Actn("RemRowActn").Execute();
+    };
+    TriggerMenu("N1");
     EXPECT_EQ(pdfs.size(), 1u);
 }
 
 TEST_F(Form1ReportsTest, TableTextExportSavesThePageInWindows1251)
 {
-    FillTable(2, 3);
+    StoreCommentedRows(2);
     const QString file = QDir(output.path()).filePath(QStringLiteral("table.txt"));
     desktop.saveNames.push_back(file);
     desktop.onPreviewButton = [](const std::function<void()>& clicked) { clicked(); };
-    Form().N1Click();
+    TriggerMenu("N1");
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(bytes.startsWith("\xD2\xE0\xE1\xEB\xE8\xF6\xE0 1 ("));  // "Таблица 1 ("
-    EXPECT_TRUE(bytes.contains("\t1.2\t2.2\t"));
+    EXPECT_TRUE(bytes.contains("\t8.2\r\n"));
 }
 
 TEST_F(Form1ReportsTest, JournalsShowEighteenDoubleSpacedRowsAPage)
 {
-    FillTable(19, 16);
-    Form().N4Click();
+    StoreSoilRows(19);
+    TriggerMenu("N4");
     ASSERT_EQ(pdfs.size(), 2u);
     EXPECT_TRUE(pdfs[0].Landscape());
     const QString first = pdfs[0].Text();
@@ -168,52 +243,45 @@ TEST_F(Form1ReportsTest, JournalsShowEighteenDoubleSpacedRowsAPage)
         QStringLiteral("Лабораторный журнал выполнения анализов на анализаторе ЗОРВИК_АГРА")));
     EXPECT_TRUE(first.contains(QStringLiteral("Агрохимик")));
     EXPECT_TRUE(first.contains(QStringLiteral("Магний")));
-    EXPECT_TRUE(first.contains(QStringLiteral("14.18")));
-    EXPECT_FALSE(first.contains(QStringLiteral("1.19")));
-    EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("14.19")));
-    EXPECT_FALSE(pdfs[1].Text().contains(QStringLiteral("15.19"))) << "column 15 is not printed";
+    EXPECT_TRUE(first.contains(QStringLiteral("1418")));
+    EXPECT_FALSE(first.contains(QStringLiteral("1419")));
+    EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("1419")));
 }
 
 TEST_F(Form1ReportsTest, JournalCountsTheRowsAnewForEveryPage)
 {
-    FillTable(18, 16);
+    StoreSoilRows(18);
     afterPreview = [this] {
         if (pdfs.size() == 1)
-            FillTable(19, 16);  // a row stored while page 1 was on screen
+            StoreSoilRows(19);  // a row stored while page 1 was on screen
     };
-    Form().N4Click();
+    TriggerMenu("N4");
     ASSERT_EQ(pdfs.size(), 2u);
-    EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("14.19")));
+    EXPECT_TRUE(pdfs[1].Text().contains(QStringLiteral("1419")));
 }
 
 TEST_F(Form1ReportsTest, IodineJournalPrintsTheIntegerMean)
 {
-    FillTable(2, 6);
-    auto& table = Form().ReadingsTable();
-    table.SetCell(3, 1, QStringLiteral("7"));
-    table.SetCell(4, 1, QStringLiteral("8"));
-    table.SetCell(3, 2, QStringLiteral("12"));
-    table.SetCell(4, 2, QString());
-    Form().N3Click();
+    StoreIodide(1, 7);
+    StoreIodide(1, 8);
+    StoreIodide(2, 12);
+    TriggerMenu("N3");
     ASSERT_EQ(pdfs.size(), 1u);
     EXPECT_FALSE(pdfs[0].Landscape());
     const QString text = pdfs[0].Text();
     EXPECT_TRUE(text.contains(QStringLiteral("ЗОРВИК_ЙОД")));
     EXPECT_TRUE(text.contains(QStringLiteral("Концентрация йодида в пробе мкг/л")));
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("1\\.1 +2\\.1 +7 +8 +7\\b")).match(text).hasMatch())
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("1 +Моча +7 +8 +7\\b")).match(text).hasMatch())
         << text.toStdString();
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("1\\.2 +2\\.2 +12 +12\\b")).match(text).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("2 +Моча +12 +12\\b")).match(text).hasMatch());
 }
 
 TEST_F(Form1ReportsTest, IodineValueThatIsNoWholeNumberShowsTheErrorAndNoPage)
 {
-    FillTable(1, 6);
-    Form().ReadingsTable().SetCell(3, 1, QStringLiteral("7,5"));
+    StoreNitrate(7.5f);  // a soil analysis where the journal takes the iodide
     TriggerMenu("N3");
     EXPECT_TRUE(pdfs.empty());
-    EXPECT_EQ(notifier.boxes, QStringList{QStringLiteral("'7,5' is not a valid integer value")});
+    EXPECT_EQ(notifier.boxes, QStringList{QStringLiteral("'7.5' is not a valid integer value")});
 }
 
 TEST_F(Form1ReportsTest, CalibrationSheetPrintsHeadingsFifteenRowsCoefficientsAndChart)
@@ -244,11 +312,11 @@ TEST_F(Form1ReportsTest, ChartReportsStackThePageCharts)
 {
     auto& window = Form();
     ShowPage(4);
-    for (std::size_t page = 0; page < 5; ++page)
-        window.PageCharts[page]->SetTitle(QStringLiteral("Диаграмма%1").arg(page + 1));
-    window.N21Click();
-    window.N41Click();
-    window.N11Click();
+    for (int page = 0; page < 5; ++page)
+        window.ChartOfPage(page)->SetTitle(QStringLiteral("Диаграмма%1").arg(page + 1));
+    TriggerMenu("N21");
+    TriggerMenu("N41");
+    TriggerMenu("N11");
     ASSERT_EQ(pdfs.size(), 3u);
     const QString pair = pdfs[0].Text();
     EXPECT_LT(pair.indexOf(QStringLiteral("Диаграмма5")),
@@ -264,42 +332,44 @@ TEST_F(Form1ReportsTest, ChartReportsStackThePageCharts)
 
 TEST_F(Form1ReportsTest, ChartReportOutsideTheChannelPagesIsEmptyAndPrintChartSkipsTheTable)
 {
-    auto& window = Form();
     ShowPage(0);
-    window.Chart1->SetTitle(QStringLiteral("Диаграмма1"));
-    window.N11Click();
+    Chart("Chart1").SetTitle(QStringLiteral("Диаграмма1"));
+    TriggerMenu("N11");
     ShowPage(5);
-    window.N5Click();
+    TriggerMenu("MenuItem1");
     EXPECT_EQ(pdfs.size(), 1u) << "no preview on the table page";
-    window.N11Click();
+    TriggerMenu("N11");
     ASSERT_EQ(pdfs.size(), 2u);
     EXPECT_FALSE(pdfs[1].Text().contains(QStringLiteral("Диаграмма1")))
         << "never what an earlier use left";
     ShowPage(0);
-    window.Chart1->SetTitle(QStringLiteral("Диаграмма1"));
-    window.N5Click();
+    Chart("Chart1").SetTitle(QStringLiteral("Диаграмма1"));
+    TriggerMenu("MenuItem1");
     EXPECT_TRUE(pdfs.back().Text().contains(QStringLiteral("Диаграмма1")));
 }
 
 TEST_F(Form1ReportsTest, ReportChartCopiesOnlyTheNamedSeriesWithAllTheirPoints)
 {
     auto& window = Form();
+    std::vector<model::TPoint> line;
     for (int i = 0; i < 5000; ++i)
-        window.CurveViews.Add(mainwindow::TCurveId::FastLineSeries1, i * 0.01, i);
-    window.CurveViews.Add(mainwindow::TCurveId::Series15, 1, 2);
-    const int pageSeries = window.Chart2->SeriesCount();
+        line.push_back({i * 0.01, double(i)});
+    ShowChannels(window, store, 1, {{1, line}, {8, {{1, 2}}}});
+    mainwindow::TChart& chart2 = Chart("Chart2");
+    mainwindow::TChartSeries& line1 = Series("FastLineSeries1");
+    const int pageSeries = chart2.SeriesCount();
     const std::array<mainwindow::reports::TSeriesCopy, 2> copies{
-        mainwindow::reports::TSeriesCopy{window.FastLineSeries1, QStringLiteral("Series1")},
-        mainwindow::reports::TSeriesCopy{window.Series15, QStringLiteral("Series3")}};
+        mainwindow::reports::TSeriesCopy{&line1, QStringLiteral("Series1")},
+        mainwindow::reports::TSeriesCopy{&Series("Series15"), QStringLiteral("Series3")}};
     const auto chart =
-        mainwindow::reports::MakeReportChart(QStringLiteral("QRDBChart1"), window.Chart2, copies);
+        mainwindow::reports::MakeReportChart(QStringLiteral("QRDBChart1"), &chart2, copies);
     ASSERT_EQ(chart->SeriesCount(), 2);
     EXPECT_EQ(chart->Series(0)->Count(), 5000);
     EXPECT_EQ(chart->Series(0)->YValue(4999), 4999);
-    EXPECT_EQ(chart->Series(0)->Color(), window.FastLineSeries1->Color());
+    EXPECT_EQ(chart->Series(0)->Color(), line1.Color());
     EXPECT_EQ(chart->Series(1)->Count(), 1);
-    EXPECT_EQ(window.Chart2->SeriesCount(), pageSeries);
-    EXPECT_EQ(window.FastLineSeries1->ParentChart(), window.Chart2);
+    EXPECT_EQ(chart2.SeriesCount(), pageSeries);
+    EXPECT_EQ(line1.ParentChart(), &chart2);
 }
 
 // The preview's caption is "Просмотр печати: " and the printer's document name: the report's
@@ -308,13 +378,8 @@ TEST_F(Form1ReportsTest, PreviewsAreCaptionedWithTheReportsOwnName)
 {
     auto& window = Form();
     ShowPage(0);
-    window.N5Click();
-    window.N11Click();
-    window.N21Click();
-    window.N41Click();
-    window.N1Click();
-    window.N4Click();
-    window.N3Click();
+    for (const char* item : {"MenuItem1", "N11", "N21", "N41", "N1", "N4", "N3"})
+        TriggerMenu(item);
     Named<QPushButton>(window, "Button22").click();
     EXPECT_EQ(docNames,
               QStringList({"Диаграмма", "График 1", "График 1,2", "График 1-5", "Таблица",
@@ -326,25 +391,27 @@ TEST_F(Form1ReportsTest, PreviewsAreCaptionedWithTheReportsOwnName)
 TEST_F(Form1ReportsTest, PrintedChartShowsNoCursor)
 {
     auto& window = Form();
+    ShowChannels(window, store, 1, {{0, {{0, 0}, {1, 10}, {2, 20}, {3, 30}, {4, 40}}}});
     ShowPage(0);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    for (int i = 0; i < 5; ++i)
-        window.CurveViews.Add(mainwindow::TCurveId::Series1, i, i * 10);
     window.ChartZoom();
-    window.Chart1->replot();
-    const QPoint at(int(window.Chart1->xAxis->coordToPixel(1.5)),
-                    int(window.Chart1->yAxis->coordToPixel(20)));
-    window.ChartMice[0]->SetPointerSource([at] { return at; });
+    mainwindow::TChart& chart1 = Chart("Chart1");
+    chart1.replot();
+    const QPoint at(int(chart1.xAxis->coordToPixel(1.5)), int(chart1.yAxis->coordToPixel(20)));
+    Named<mainwindow::TChartMouse>(chart1, QString()).SetPointerSource([at] { return at; });
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(window.Chart1, &enter);
-    window.UpdateCursorReadout();
-    ASSERT_TRUE(window.CursorMarks[0]->Shown(0));
-    ASSERT_EQ(window.CursorMarks[0]->Text(0), "X=1.0000 Y=10.0000");
-    window.N5Click();
+    QApplication::sendEvent(&chart1, &enter);
+    QMouseEvent move(QEvent::MouseMove, at, chart1.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&chart1, &move);
+    const auto& marks = Named<mainwindow::TCursorMarks>(chart1, QString());
+    ASSERT_TRUE(marks.Shown(0));
+    ASSERT_EQ(marks.Text(0), "X=1.0000 Y=10.0000");
+    TriggerMenu("MenuItem1");
     ASSERT_EQ(pdfs.size(), 1u);
     EXPECT_FALSE(pdfs[0].Text().contains(QStringLiteral("X=1.0000"))) << "no cursor label";
-    EXPECT_TRUE(window.CursorMarks[0]->Shown(0)) << "the screen keeps it";
+    EXPECT_TRUE(marks.Shown(0)) << "the screen keeps it";
 }
 
 // The sheet's chart labels its axes as the page's graduation chart does ("1.0", "#,##0.0###"),
