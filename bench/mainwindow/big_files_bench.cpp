@@ -8,12 +8,15 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/named_child.h"
+#include "mainwindow/shown_channels.h"
 #include "store/chunk_bytes.h"
 #include "store/graph_file.h"
 #include "store/read_whole_file.h"
 #include "store/record_file.h"
 #include "store/store_errors.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -132,21 +135,24 @@ int main(int argc, char** argv)
     const QString dir = window.folder.path();
     std::printf("%-58s %12s %12s\n", "", "time", "peak rise");
 
-    form.PageControl1->setTabVisible(0, true);
-    form.PageControl1->setCurrentIndex(0);
-    form.CurveViews.Assign(mainwindow::TCurveId::Series1, std::vector<model::TPoint>{{1, 1}});
+    test::ShowChannels(form, window.store, 1, {{0, {{1, 1}}}});
+    auto& pages = test::Named<QTabWidget>(form, QStringLiteral("PageControl1"));
+    pages.setTabVisible(0, true);
+    pages.setCurrentIndex(0);
+    QAction& readGraph = test::Named<QAction>(form, QStringLiteral("N6"));
+    const auto& series1 = test::Named<mainwindow::TChartSeries>(form, QStringLiteral("Series1"));
     for (const qint64 size : {qint64(1) << 30, qint64(4) << 30}) {
         const QString path = SparseGraph(dir, size);
         window.desktop.openNames = {{path}};
         window.notifier.boxes.clear();
-        const TCost cost = Measure([&] { form.N6Click(); });
+        const TCost cost = Measure([&] { readGraph.trigger(); });
         const QByteArray what = QStringLiteral("refuse a %1 GB graph file (\"Чтение графика\")")
                                     .arg(size >> 30)
                                     .toUtf8();
         Print(what.constData(), cost);
         std::printf("  box: %s; curve kept: %s\n",
                     qPrintable(window.notifier.boxes.value(0, QStringLiteral("none"))),
-                    form.Series1->Count() == 1 ? "yes" : "no");
+                    series1.Count() == 1 ? "yes" : "no");
         if (size == qint64(1) << 30) {
             std::size_t points = 0;
             Print("  old way: read it whole into points",

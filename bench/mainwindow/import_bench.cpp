@@ -5,7 +5,10 @@
 // Both records must hold the same points. Medians of 3 runs.
 #include "bench_window.h"
 #include "mainwindow/action.h"
+#include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/named_child.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "store/record_folder.h"
 #include "store/text_import.h"
@@ -52,7 +55,8 @@ std::unique_ptr<lmv::bench::TBenchWindow> Window()
     lmv::mainwindow::TForm1& form = window->form;
     form.ConfigureForDevice(PhMeter);
     form.show();
-    form.Shape1->SetBrushColor(QColor(0, 255, 0));
+    lmv::test::Named<lmv::mainwindow::TLampShape>(form, QStringLiteral("Shape1"))
+        .SetBrushColor(QColor(0, 255, 0));
     QCoreApplication::processEvents();
     return window;
 }
@@ -64,15 +68,17 @@ void ImportThroughTheWindow(lmv::bench::TBenchWindow& window, const QString& pat
 }
 
 // Today's way: the run started and stopped by the record action, each point through AddPoint
-// with the view refreshed after it.
+// with the view refreshed after it (the cursor readout as a mouse move on the chart gives it).
 void BaselineImport(lmv::bench::TBenchWindow& window, const QString& path)
 {
     lmv::mainwindow::TForm1& form = window.form;
     form.Actn(QStringLiteral("StartStopActn")).Execute();
-    lmv::store::ReadImportFile(path, [&form](const lmv::model::TPoint& point) {
+    lmv::mainwindow::TChartMouse& mouse =
+        lmv::test::Named<lmv::mainwindow::TChartMouse>(*form.GetCurrentChart(), QString());
+    lmv::store::ReadImportFile(path, [&form, &mouse](const lmv::model::TPoint& point) {
         form.AddPoint(1, point.X, point.Y);
         form.ChartZoom();
-        form.UpdateCursorReadout();
+        emit mouse.MouseMoved();
     });
     form.Actn(QStringLiteral("StartStopActn")).Execute();
     form.ChartZoom();
