@@ -67,8 +67,8 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     EXPECT_EQ(window.ReadingsTable().Cell(8, 0), QStringLiteral("Комментарий"));
     EXPECT_NE(window.findChild<mainwindow::TChartSeries*>(QStringLiteral("CursorLine")), nullptr);
     EXPECT_EQ(window.ChartOfPage(8)->CustomAxisCount(), 1);
-    EXPECT_FALSE(Chart(Form(), QStringLiteral("Chart2"))
-                     .HasSeries(&Series(Form(), QStringLiteral("Series15"))));
+    EXPECT_FALSE(Chart(window, QStringLiteral("Chart2"))
+                     .HasSeries(&Series(window, QStringLiteral("Series15"))));
     emit Named<QMenu>(window, QStringLiteral("PopupMenu1")).aboutToShow();
     EXPECT_FALSE(window.Actn(QStringLiteral("RenamePeakActn")).Enabled()) << "no peak at hand";
     window.Actn(QStringLiteral("HelpContextActn")).Execute();
