@@ -104,7 +104,7 @@ TEST_F(Form1Test, UpdateRulesRunWhileIdle)
     }
     EXPECT_EQ(ruled,
               (std::set<QString>{"AddMarkActn", "CopyGridActn", "RemoveActn", "StartStopActn"}));
-    Form().PageControl1->setCurrentIndex(5);
+    Named<QTabWidget>(Form(), QStringLiteral("PageControl1")).setCurrentIndex(5);
     for (const QString& name : ruled)
         Form().Actn(name).SetEnabled(name != QStringLiteral("CopyGridActn"));
     ASSERT_TRUE(QTest::qWaitFor(
@@ -122,7 +122,7 @@ TEST_F(Form1Test, EachViewOptionShowsAndHidesItsOwnPartOfTheChart)
         return std::array{chart.BottomAxis().Visible(), chart.LeftAxis().Visible(),
                           chart.BottomAxis().GridVisible()};
     };
-    ASSERT_EQ(Form().PageControl1->currentIndex(), 0);
+    ASSERT_EQ(Named<QTabWidget>(Form(), QStringLiteral("PageControl1")).currentIndex(), 0);
     EXPECT_EQ(parts(), (std::array{true, true, true}));
     const char* const options[] = {"PaintXAxisActn", "PaintYAxisActn", "PaintGridActn"};
     for (std::size_t part = 0; part < std::size(options); ++part) {
@@ -180,9 +180,9 @@ TEST_F(Form1Test, HiddenJournalActionOnly)
 TEST_F(Form1Test, ButtonsAndMenuItemsShareOneActionEach)
 {
     QAction* startStop = Form().Actn(QStringLiteral("StartStopActn")).Action();
-    EXPECT_TRUE(Form().ToolBar2->actions().contains(startStop));
+    EXPECT_TRUE(Named<QToolBar>(Form(), QStringLiteral("ToolBar2")).actions().contains(startStop));
     bool inMenu = false;
-    for (QMenu* menu : Form().menuBar()->findChildren<QMenu*>())
+    for (QMenu* menu : Named<QMenuBar>(Form(), QStringLiteral("MainMenu1")).findChildren<QMenu*>())
         inMenu = inMenu || menu->actions().contains(startStop);
     EXPECT_TRUE(inMenu);
 }

@@ -43,19 +43,36 @@ QByteArray ClockAnswerFrame()
     return QByteArray(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()));
 }
 
-class BadPortTextTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
+// The connection's controls on ToolBar2 and the panel over the pages.
+class Form1ConnectionTest : public Form1Test {
+protected:
+    static mainwindow::TPortComboBox& Chooser(mainwindow::TForm1& window)
+    {
+        return Named<mainwindow::TPortComboBox>(window, QStringLiteral("ComboBox1"));
+    }
+    mainwindow::TPortComboBox& Chooser() { return Chooser(Form()); }
+    static QColor LampColor(mainwindow::TForm1& window)
+    {
+        return Named<mainwindow::TLampShape>(window, QStringLiteral("Shape1")).BrushColor();
+    }
+    QToolButton& ConnectButton() { return Named<QToolButton>(Form(), QStringLiteral("Button1")); }
+    QString PanelText() { return Named<QLabel>(Form(), QStringLiteral("ConnectPanel")).text(); }
+};
+
+class BadPortTextTest : public Form1ConnectionTest,
+                        public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BadPortTextTest, IsErrorComNumberAndChangesNothing)
 {
     mainwindow::TForm1& window = Form();
-    window.ComboBox1->setEditText(QString::fromUtf8(GetParam()));
+    Chooser().setEditText(QString::fromUtf8(GetParam()));
     window.Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(notifier.boxes, QStringList({"Error COM number"}));
     EXPECT_EQ(notifier.icons.front(), common::BoxIcon::Error);
     EXPECT_EQ(notifier.beeps, 0);
-    EXPECT_TRUE(window.ComboBox1->isEnabled());
+    EXPECT_TRUE(Chooser().isEnabled());
     EXPECT_FALSE(window.Link().Connected());
-    EXPECT_EQ(window.ComboBox1->currentText(), QString::fromUtf8(GetParam()));
+    EXPECT_EQ(Chooser().currentText(), QString::fromUtf8(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadPortTextTest,
@@ -63,17 +80,18 @@ INSTANTIATE_TEST_SUITE_P(Texts, BadPortTextTest,
                                            "COM 1 ", "COM1.5", "ttyLMV0"),
                          lmv::test::PrintedName());
 
-class UnopenablePortTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
+class UnopenablePortTest : public Form1ConnectionTest,
+                           public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(UnopenablePortTest, BeepsAndLeavesTheChooserEnabledAndTheLampWhite)
 {
     mainwindow::TForm1& window = Form();
-    window.ComboBox1->setEditText(QString::fromUtf8(GetParam()));
+    Chooser().setEditText(QString::fromUtf8(GetParam()));
     window.Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_TRUE(notifier.boxes.isEmpty());
     EXPECT_EQ(notifier.beeps, 1);
-    EXPECT_TRUE(window.ComboBox1->isEnabled());
-    EXPECT_EQ(window.Shape1->BrushColor(), White);
+    EXPECT_TRUE(Chooser().isEnabled());
+    EXPECT_EQ(LampColor(window), White);
     EXPECT_FALSE(window.Link().Connected());
 }
 
@@ -81,50 +99,50 @@ INSTANTIATE_TEST_SUITE_P(Ports, UnopenablePortTest,
                          ::testing::Values("COM256", "/dev/lmv-no-such-device"),
                          lmv::test::PrintedName());
 
-TEST_F(Form1Test, ListedPortNameOpensItsDevice)
+TEST_F(Form1ConnectionTest, ListedPortNameOpensItsDevice)
 {
     listedPorts = {{QStringLiteral("ttyLMV0"), QStringLiteral("/dev/lmv-no-such-device")}};
-    Form().ComboBox1->setEditText(QStringLiteral("ttyLMV0"));
-    Form().ConnectActnExecute();
+    Chooser().setEditText(QStringLiteral("ttyLMV0"));
+    Form().Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(Form().Link().Driver().DevicePath(), QStringLiteral("/dev/lmv-no-such-device"));
 }
 
-TEST_F(Form1Test, ComNumberOpensItsSerialDevice)
+TEST_F(Form1ConnectionTest, ComNumberOpensItsSerialDevice)
 {
-    Form().ComboBox1->setEditText(QStringLiteral("XYZ7"));
-    Form().ConnectActnExecute();
+    Chooser().setEditText(QStringLiteral("XYZ7"));
+    Form().Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(Form().Link().Driver().ComPort(), 6);
     EXPECT_TRUE(Form().Link().Driver().DevicePath().isEmpty());
 }
 
-TEST_F(Form1Test, OpeningTheListReadsThePortsSortedByNameAndKeepsTheTypedText)
+TEST_F(Form1ConnectionTest, OpeningTheListReadsThePortsSortedByNameAndKeepsTheTypedText)
 {
     listedPorts = {{QStringLiteral("ttyUSB10"), {}},
                    {QStringLiteral("ttyS0"), {}},
                    {QStringLiteral("ttyUSB2"), {}},
                    {QStringLiteral("ttyusb1"), {}}};
-    Form().ComboBox1->setEditText(QStringLiteral("/dev/pts/7"));
-    Form().ComboBox1->showPopup();
-    Form().ComboBox1->hidePopup();
+    Chooser().setEditText(QStringLiteral("/dev/pts/7"));
+    Chooser().showPopup();
+    Chooser().hidePopup();
     QStringList items;
-    for (int i = 0; i < Form().ComboBox1->count(); ++i)
-        items << Form().ComboBox1->itemText(i);
+    for (int i = 0; i < Chooser().count(); ++i)
+        items << Chooser().itemText(i);
     EXPECT_EQ(items, QStringList({"ttyS0", "ttyusb1", "ttyUSB10", "ttyUSB2"}));
-    EXPECT_EQ(Form().ComboBox1->currentText(), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(Chooser().currentText(), QStringLiteral("/dev/pts/7"));
 
     listedPorts.clear();
-    Form().ComboBox1->showPopup();
-    Form().ComboBox1->hidePopup();
-    EXPECT_EQ(Form().ComboBox1->count(), 0) << "the list is read afresh";
+    Chooser().showPopup();
+    Chooser().hidePopup();
+    EXPECT_EQ(Chooser().count(), 0) << "the list is read afresh";
 }
 
-class PtyConnectionTest : public Form1Test {
+class PtyConnectionTest : public Form1ConnectionTest {
 protected:
     void Connect()
     {
         ASSERT_TRUE(instrument.Open());
-        Form().ComboBox1->setEditText(instrument.DevicePath());
-        Form().Button1->click();
+        Chooser().setEditText(instrument.DevicePath());
+        ConnectButton().click();
         ASSERT_TRUE(Form().Link().Connected());
     }
 
@@ -135,25 +153,25 @@ TEST_F(PtyConnectionTest, OpensReceivesAndCloses)
 {
     mainwindow::TForm1& window = Form();
     Connect();
-    EXPECT_FALSE(window.ComboBox1->isEnabled());
-    EXPECT_EQ(window.Shape1->BrushColor(), White) << "white until the first good frame";
+    EXPECT_FALSE(Chooser().isEnabled());
+    EXPECT_EQ(LampColor(window), White) << "white until the first good frame";
     EXPECT_TRUE(instrument.ReadAvailable(100).isEmpty()) << "opening sends nothing";
 
     ASSERT_TRUE(instrument.Write(ClockAnswerFrame()));
-    ASSERT_TRUE(WaitFor([&] { return window.Shape1->BrushColor() == Lime; }));
-    EXPECT_TRUE(window.ConnectPanel->text().isEmpty());
+    ASSERT_TRUE(WaitFor([&] { return LampColor(window) == Lime; }));
+    EXPECT_TRUE(PanelText().isEmpty());
     window.Actn(QStringLiteral("StartStopActn")).Update();
     EXPECT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Enabled())
         << "an instrument is sending";
 
     ASSERT_TRUE(instrument.Write(ClockAnswerFrame()));
-    ASSERT_TRUE(WaitFor([&] { return window.Shape1->BrushColor() == Red; }));
+    ASSERT_TRUE(WaitFor([&] { return LampColor(window) == Red; }));
 
-    window.Button1->click();
+    ConnectButton().click();
     EXPECT_FALSE(window.Link().Connected());
-    EXPECT_TRUE(window.ComboBox1->isEnabled());
-    EXPECT_EQ(window.Shape1->BrushColor(), White);
-    EXPECT_EQ(window.ConnectPanel->text(), QStringLiteral("Прибор не подключен"));
+    EXPECT_TRUE(Chooser().isEnabled());
+    EXPECT_EQ(LampColor(window), White);
+    EXPECT_EQ(PanelText(), QStringLiteral("Прибор не подключен"));
     window.Actn(QStringLiteral("StartStopActn")).Update();
     EXPECT_FALSE(window.Actn(QStringLiteral("StartStopActn")).Enabled());
     EXPECT_EQ(notifier.beeps, 0);
@@ -165,10 +183,10 @@ TEST_F(PtyConnectionTest, SecondOpenOfTheSameDeviceBeeps)
     Connect();
     FakeNotifier other;
     mainwindow::TForm1 second(other, store, desktop, Options());
-    second.ComboBox1->setEditText(instrument.DevicePath());
-    second.ConnectActnExecute();
+    Chooser(second).setEditText(instrument.DevicePath());
+    second.Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(other.beeps, 1);
-    EXPECT_TRUE(second.ComboBox1->isEnabled());
+    EXPECT_TRUE(Chooser(second).isEnabled());
 }
 
 TEST_F(PtyConnectionTest, DeviceGoneClosesLikeTheButtonWithOneBeep)
@@ -176,14 +194,14 @@ TEST_F(PtyConnectionTest, DeviceGoneClosesLikeTheButtonWithOneBeep)
     mainwindow::TForm1& window = Form();
     Connect();
     ASSERT_TRUE(instrument.Write(ClockAnswerFrame()));
-    ASSERT_TRUE(WaitFor([&] { return window.Shape1->BrushColor() == Lime; }));
+    ASSERT_TRUE(WaitFor([&] { return LampColor(window) == Lime; }));
 
     instrument.CloseMaster();
-    ASSERT_TRUE(WaitFor([&] { return window.ComboBox1->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([&] { return Chooser().isEnabled(); }));
     WaitFor([] { return false; }, 300);
     EXPECT_FALSE(window.Link().Connected());
-    EXPECT_EQ(window.Shape1->BrushColor(), White);
-    EXPECT_EQ(window.ConnectPanel->text(), QStringLiteral("Прибор не подключен"));
+    EXPECT_EQ(LampColor(window), White);
+    EXPECT_EQ(PanelText(), QStringLiteral("Прибор не подключен"));
     EXPECT_EQ(notifier.beeps, 1);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }

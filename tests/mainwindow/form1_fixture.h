@@ -2,6 +2,7 @@
 // A main window over a real record store in a temporary documents folder with a fixed clock, a
 // fake notifier, a fake desktop and a fixed port list.
 #include "mainwindow/form1.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "named_child.h"
 #include "store/record_folder.h"
@@ -42,6 +43,17 @@ protected:
         return Named<mainwindow::TRecordListView>(*form, QStringLiteral("ListBox1"));
     }
     QDateEdit& DatePicker() { return Named<QDateEdit>(Form(), QStringLiteral("DateTimePicker1")); }
+    // The operator's click on a line of the record list.
+    void ClickLine(int line)
+    {
+        List().setCurrentRow(line);
+        emit List().clicked(List().currentIndex());
+    }
+    // The lamp of the instrument's frames: green while one sends.
+    mainwindow::TLampShape& Lamp()
+    {
+        return Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1"));
+    }
 
     QTemporaryDir folder;
     FakeNotifier notifier;

@@ -55,22 +55,27 @@ const MenuCase MenuCases[] = {
     {"&Справка", {"Контекстная справка", "-", "О программе..."}},
 };
 
+const QMenuBar& MainMenu(const mainwindow::TForm1& window)
+{
+    return Named<QMenuBar>(window, QStringLiteral("MainMenu1"));
+}
+
 TEST_F(Form1Test, MainMenuHasItsMenusInOrderAndAHiddenOne)
 {
     QStringList titles;
-    for (const QAction* action : Form().menuBar()->actions())
+    for (const QAction* action : MainMenu(Form()).actions())
         titles << (action->isVisible() ? action->text() : QStringLiteral("[hidden]"));
     EXPECT_EQ(
         titles,
         QStringList({"&Файл", "&Правка", "&Вид", "Запись", "&Сервис", "&Справка", "[hidden]"}));
-    const QMenu* hidden = Form().menuBar()->actions().last()->menu();
+    const QMenu* hidden = MainMenu(Form()).actions().last()->menu();
     ASSERT_NE(hidden, nullptr);
     EXPECT_EQ(ItemsOf(*hidden), QStringList({"debug", "[Вести журнал]", "сохранить"}));
 }
 
 TEST_F(Form1Test, MenusListTheirItemsInOrder)
 {
-    const QList<QAction*> top = Form().menuBar()->actions();
+    const QList<QAction*> top = MainMenu(Form()).actions();
     for (const MenuCase& c : MenuCases) {
         SCOPED_TRACE(c.title);
         const QString title = QString::fromUtf8(c.title);
@@ -86,10 +91,10 @@ TEST_F(Form1Test, MenusListTheirItemsInOrder)
 
 TEST_F(Form1Test, PeakMenuOffersTypesRenameAndRemove)
 {
-    EXPECT_EQ(ItemsOf(*Form().PopupMenu1),
+    EXPECT_EQ(ItemsOf(Named<QMenu>(Form(), QStringLiteral("PopupMenu1"))),
               QStringList({"", "Тип вычисления", "-", "Переименовать", "-", "Удалить"}));
     EXPECT_EQ(
-        ItemsOf(*Form().AddPeakPopupMenu),
+        ItemsOf(Named<QMenu>(Form(), QStringLiteral("AddPeakPopupMenu"))),
         QStringList({"Площадь с горизонтальной базовой", "Площадь с наклонной базовой", "Изгиб"}));
 }
 

@@ -1,5 +1,6 @@
 // The pages shown for a device type, and the chart and curve of the active page.
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
@@ -34,6 +35,23 @@ struct LayoutCase {
 
 void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
 
+QTabWidget& Pages(const mainwindow::TForm1& window)
+{
+    return Named<QTabWidget>(window, QStringLiteral("PageControl1"));
+}
+const QLabel& ConnectPanel(const mainwindow::TForm1& window)
+{
+    return Named<QLabel>(window, QStringLiteral("ConnectPanel"));
+}
+mainwindow::TChart& Chart2(const mainwindow::TForm1& window)
+{
+    return Named<mainwindow::TChart>(window, QStringLiteral("Chart2"));
+}
+const mainwindow::TChartSeries* Series(const mainwindow::TForm1& window, const char* name)
+{
+    return &Named<mainwindow::TChartSeries>(window, QString::fromLatin1(name));
+}
+
 const QList<int> EveryPage{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 
 class ConfigureForDeviceTest : public Form1Test,
@@ -44,12 +62,12 @@ TEST_P(ConfigureForDeviceTest, ShowsThePagesOfTheDeviceType)
     const LayoutCase& c = GetParam();
     mainwindow::TForm1& window = Form();
     if (c.showAll)
-        window.ShowAllTabsActnExecute();
+        window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
     window.ConfigureForDevice(c.code);
-    EXPECT_FALSE(window.PageControl1->isHidden());
-    EXPECT_TRUE(window.ConnectPanel->isHidden());
-    EXPECT_EQ(VisibleTabs(*window.PageControl1), c.tabs);
-    EXPECT_EQ(window.PageControl1->currentIndex(), c.activePage);
+    EXPECT_FALSE(Pages(window).isHidden());
+    EXPECT_TRUE(ConnectPanel(window).isHidden());
+    EXPECT_EQ(VisibleTabs(Pages(window)), c.tabs);
+    EXPECT_EQ(Pages(window).currentIndex(), c.activePage);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,37 +86,38 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Form1Test, TitratorNamesItsCurvePage)
 {
     Form().ConfigureForDevice(41);
-    EXPECT_EQ(Form().PageControl1->tabText(1), QStringLiteral("Кривая титрования"));
-    EXPECT_EQ(Form().Chart2->Title(), QStringLiteral("Кривая титрования"));
-    EXPECT_EQ(Form().GetCurrentChart(), Form().Chart2);
+    EXPECT_EQ(Pages(Form()).tabText(1), QStringLiteral("Кривая титрования"));
+    EXPECT_EQ(Chart2(Form()).Title(), QStringLiteral("Кривая титрования"));
+    EXPECT_EQ(Form().GetCurrentChart(), &Chart2(Form()));
     Form().ConfigureForDevice(1);
-    EXPECT_EQ(Form().PageControl1->tabText(1), QStringLiteral("Канал 2"));
-    EXPECT_EQ(Form().Chart2->Title(), QStringLiteral("Канал №2"));
-    EXPECT_EQ(Form().PageControl1->tabText(4), QStringLiteral("Канал 5"));
-    EXPECT_EQ(Form().Chart5->Title(), QStringLiteral("Канал №5 Температура"));
+    EXPECT_EQ(Pages(Form()).tabText(1), QStringLiteral("Канал 2"));
+    EXPECT_EQ(Chart2(Form()).Title(), QStringLiteral("Канал №2"));
+    EXPECT_EQ(Pages(Form()).tabText(4), QStringLiteral("Канал 5"));
+    EXPECT_EQ(Named<mainwindow::TChart>(Form(), QStringLiteral("Chart5")).Title(),
+              QStringLiteral("Канал №5 Температура"));
 }
 
 TEST_F(Form1Test, UnknownCodeKeepsChannelPagesActivePageAndPageEight)
 {
     mainwindow::TForm1& window = Form();
     window.ConfigureForDevice(38);
-    window.PageControl1->setCurrentIndex(3);
-    window.PageControl1->setTabVisible(8, false);
+    Pages(window).setCurrentIndex(3);
+    Pages(window).setTabVisible(8, false);
     window.ConfigureForDevice(200);
-    EXPECT_EQ(VisibleTabs(*window.PageControl1), QList<int>({0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(window.PageControl1->currentIndex(), 3);
+    EXPECT_EQ(VisibleTabs(Pages(window)), QList<int>({0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Pages(window).currentIndex(), 3);
 }
 
 TEST_F(Form1Test, ShowAllTabsTogglesAndLaysOutForTheConnectedType)
 {
     mainwindow::TForm1& window = Form();
-    window.ShowAllTabsActnExecute();
+    window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
     EXPECT_TRUE(window.Actn(QStringLiteral("ShowAllTabsActn")).Checked());
-    EXPECT_EQ(VisibleTabs(*window.PageControl1), EveryPage);
+    EXPECT_EQ(VisibleTabs(Pages(window)), EveryPage);
     window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
     EXPECT_FALSE(window.Actn(QStringLiteral("ShowAllTabsActn")).Checked());
-    EXPECT_TRUE(window.PageControl1->isHidden());
-    EXPECT_FALSE(window.ConnectPanel->isHidden());
+    EXPECT_TRUE(Pages(window).isHidden());
+    EXPECT_FALSE(ConnectPanel(window).isHidden());
 }
 
 TEST_F(Form1Test, ShowAllTabsFromTheMenuFlipsTheMarkOnce)
@@ -106,10 +125,10 @@ TEST_F(Form1Test, ShowAllTabsFromTheMenuFlipsTheMarkOnce)
     QAction* item = Form().Actn(QStringLiteral("ShowAllTabsActn")).Action();
     item->trigger();
     EXPECT_TRUE(item->isChecked());
-    EXPECT_EQ(VisibleTabs(*Form().PageControl1), EveryPage);
+    EXPECT_EQ(VisibleTabs(Pages(Form())), EveryPage);
     item->trigger();
     EXPECT_FALSE(item->isChecked());
-    EXPECT_TRUE(Form().PageControl1->isHidden());
+    EXPECT_TRUE(Pages(Form()).isHidden());
 }
 
 struct CurrentCase {
@@ -137,16 +156,16 @@ TEST_F(Form1Test, CurrentChartAndSeriesFollowTheActivePage)
         {13, "", ""},
     };
     mainwindow::TForm1& window = Form();
-    window.ShowAllTabsActnExecute();
+    window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
     for (const CurrentCase& c : cases) {
-        window.PageControl1->setCurrentIndex(c.page);
+        Pages(window).setCurrentIndex(c.page);
         const mainwindow::TChart* chart = window.GetCurrentChart();
         const mainwindow::TChartSeries* series = window.GetCurrentSeries();
         EXPECT_EQ(chart ? chart->objectName() : QString(), QString::fromLatin1(c.chart)) << c.page;
         EXPECT_EQ(series ? series->objectName() : QString(), QString::fromLatin1(c.series))
             << c.page;
         if (chart) {
-            EXPECT_EQ(window.CursorLine->ParentChart(), chart)
+            EXPECT_EQ(Series(window, "CursorLine")->ParentChart(), chart)
                 << "the cursor follows page " << c.page;
         }
     }
@@ -156,15 +175,19 @@ TEST_F(Form1Test, CurrentSeriesSkipsTheCursorAndFollowsTheChartOrder)
 {
     mainwindow::TForm1& window = Form();
     window.ConfigureForDevice(41);
-    mainwindow::TChart& chart2 = *window.Chart2;
-    chart2.AddSeries(window.Series15);
-    chart2.RemoveSeries(window.FastLineSeries1);
-    chart2.AddSeries(window.FastLineSeries1);
-    EXPECT_EQ(window.GetCurrentSeries(), window.Series15);
+    mainwindow::TAction& primary = window.Actn(QStringLiteral("ShowDev1Actn"));
+    mainwindow::TAction& external = window.Actn(QStringLiteral("ShowDev2Actn"));
+    external.Execute();
+    primary.Execute();
+    primary.Execute();
+    ASSERT_TRUE(Chart2(window).HasSeries(Series(window, "FastLineSeries1")));
+    EXPECT_EQ(window.GetCurrentSeries(), Series(window, "Series15"));
 
-    chart2.RemoveSeries(window.Series15);
-    chart2.RemoveSeries(window.FastLineSeries1);
-    ASSERT_TRUE(chart2.HasSeries(window.CursorLine));
+    external.Execute();
+    primary.Execute();
+    ASSERT_FALSE(Chart2(window).HasSeries(Series(window, "Series15")));
+    ASSERT_FALSE(Chart2(window).HasSeries(Series(window, "FastLineSeries1")));
+    ASSERT_TRUE(Chart2(window).HasSeries(Series(window, "CursorLine")));
     EXPECT_EQ(window.GetCurrentSeries(), nullptr) << "only the cursor series are left";
 }
 
@@ -173,14 +196,15 @@ TEST_F(Form1Test, CurrentSeriesSkipsTheCursorAndFollowsTheChartOrder)
 TEST_F(Form1Test, AnIntegralCurveIsNoPageCurve)
 {
     mainwindow::TForm1& window = Form();
-    window.ConfigureForDevice(41);
+    std::vector<model::TPoint> points;
     for (int i = 0; i < 5; ++i)
-        window.CurveViews.Add(mainwindow::TCurveId::FastLineSeries1, i, i % 2);
+        points.push_back({double(i), double(i % 2)});
+    ShowChannels(window, store, 41, {{1, points}});
     window.AddPeak(QStringLiteral("Пик"), 0, 4);
     window.Actn(QStringLiteral("ShowIntegeralActn")).Execute();
     window.Actn(QStringLiteral("ShowDev1Actn")).Execute();
-    ASSERT_FALSE(window.Chart2->HasSeries(window.FastLineSeries1));
-    ASSERT_GT(window.Chart2->SeriesCount(), 2) << "the integral curve stays";
+    ASSERT_FALSE(Chart2(window).HasSeries(Series(window, "FastLineSeries1")));
+    ASSERT_GT(Chart2(window).SeriesCount(), 2) << "the integral curve stays";
     EXPECT_EQ(window.GetCurrentSeries(), nullptr);
 }
 

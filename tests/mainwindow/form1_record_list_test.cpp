@@ -7,16 +7,17 @@
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_list/list_lines.h"
-#include "mainwindow/widgets/lamp_shape.h"
-#include "mainwindow/widgets/prop_form.h"
 #include "store/index_file.h"
 #include "store/record_file.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace lmv::test {
@@ -61,16 +62,16 @@ protected:
         return lines;
     }
 
-    void Click(int line)
+    // A new title typed into the properties window, over the old one.
+    void Retitle(const QString& title)
     {
-        List().setCurrentRow(line);
-        form->ListBox1Click();
+        auto& edit = Named<QLineEdit>(Form(), QStringLiteral("TitleEdit"));
+        edit.selectAll();
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, title);
+        QCoreApplication::sendEvent(&edit, &typed);
     }
 
-    mainwindow::TAction& Actn(const char* name) const
-    {
-        return form->Actn(QString::fromLatin1(name));
-    }
+    mainwindow::TAction& Actn(const char* name) { return Form().Actn(QString::fromLatin1(name)); }
 
     static void Put(const QString& path, const QByteArray& bytes)
     {
@@ -150,7 +151,7 @@ TEST_F(Form1RecordListTest, DatesAreNumericWhereTheSystemsPatternNamesMonths)
 TEST_F(Form1RecordListTest, AFolderWithoutIndexListsNothingUntilTheIndexIsRebuilt)
 {
     Stored("0", today, "первая");
-    form->RefreshBaseList();
+    Actn("ByDateActn").Execute();
     EXPECT_TRUE(Lines().isEmpty());
     Actn("RebuildDBActn").Action()->trigger();
     EXPECT_EQ(Titles(), QStringList({"первая"}));
@@ -162,7 +163,7 @@ TEST_F(Form1RecordListTest, RemovalAsksFirstAndTakesTheShownStoredRecordsFileAnd
     Stored("0", today, "первая");
     Stored("1", today.addSecs(60), "вторая");
     Actn("RebuildDBActn").Execute();
-    Click(1);
+    ClickLine(1);
     Actn("RemoveActn").Update();
     ASSERT_TRUE(Actn("RemoveActn").Enabled());
 
@@ -191,7 +192,7 @@ TEST_F(Form1RecordListTest, TheLiveRecordCannotBeRemovedNorItsLineWhenMerelySele
     Actn("RemoveActn").Update();
     EXPECT_FALSE(Actn("RemoveActn").Enabled()) << "the live record is shown";
 
-    Click(0);
+    ClickLine(0);
     ASSERT_EQ(form->ShownRecord().FileName(), QStringLiteral("stored"));
     Actn("RemoveActn").Update();
     EXPECT_TRUE(Actn("RemoveActn").Enabled());
@@ -211,7 +212,7 @@ TEST_F(Form1RecordListTest, TheKeyboardSelectsALineWithoutShowingItsRecord)
     Actn("RebuildDBActn").Execute();
     Form().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    Click(0);
+    ClickLine(0);
     QTest::keyClick(&List(), Qt::Key_Down);
     EXPECT_EQ(List().currentRow(), 1);
     EXPECT_EQ(SelectedLines(), QStringList({Lines()[1]}));
@@ -224,12 +225,21 @@ TEST_F(Form1RecordListTest, ARetitledLineKeepsItsPlaceAndAnUnlistedNameChangesNo
 {
     Stored("0", today, "старое");
     Stored("1", today.addSecs(1), "другое");
+    Stored("7", otherDay, "другого дня");
     Actn("RebuildDBActn").Execute();
-    form->UpdateBaseListTitle(QStringLiteral("0"), QStringLiteral("новое"));
+    ClickLine(0);
+    Retitle(QStringLiteral("новое"));
+    ClickLine(1);  // the record left is written back with its edits
     EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
     EXPECT_EQ(Lines()[0], mainwindow::BaseListLine(store.FilteredList()[0]));
     EXPECT_TRUE(Lines()[0].endsWith(QStringLiteral(" новое")));
-    form->UpdateBaseListTitle(QStringLiteral("7"), QStringLiteral("нет"));
+
+    form->ShowRecord(QStringLiteral("7"));
+    Retitle(QStringLiteral("нет"));
+    ClickLine(0);
+    model::TBaseRecord unlisted;
+    store::ReadRecordFile(store.RecordDir() + QStringLiteral("7"), unlisted);
+    ASSERT_EQ(unlisted.Title, QStringLiteral("нет"));
     EXPECT_EQ(Titles(), QStringList({"новое", "другое"}));
 }
 
@@ -237,7 +247,7 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
 {
     Stored("0", today, "база");
     Actn("RebuildDBActn").Execute();
-    Click(0);
+    ClickLine(0);
     const QString other = folder.path() + QStringLiteral("/другая");
     ASSERT_TRUE(QDir().mkpath(other));
 
@@ -256,10 +266,12 @@ TEST_F(Form1RecordListTest, AnotherFolderIsOpenedFromTheFolderDialog)
 
 TEST_F(Form1RecordListTest, ThePropertiesWindowIsClosedBeforeAnotherFolderOpens)
 {
-    Form().PropForm->show();
+    Actn("ShowPropsActn").Action()->trigger();
+    const auto& props = Named<QWidget>(Form(), QStringLiteral("PropForm"));
+    ASSERT_TRUE(props.isVisible());
     desktop.folders = {folder.path() + QStringLiteral("/other")};
     Actn("OpenBaseActn").Action()->trigger();
-    EXPECT_FALSE(form->PropForm->isVisible());
+    EXPECT_FALSE(props.isVisible());
 }
 
 // The folder is open all the same (empty, its index never overwritten): caption, list and
@@ -339,7 +351,7 @@ TEST_F(Form1RecordListTest, ADamagedIndexIsKeptAsHeaderBadAndARebuildSkipsTheCop
 
 TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChangesNothing)
 {
-    Form().Shape1->SetBrushColor(QColor(0, 255, 0));
+    Lamp().SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(Actn("StartStopActn").Execute());
     notifier.boxes.clear();
     const QString dir = store.RecordDir();

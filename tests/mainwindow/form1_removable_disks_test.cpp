@@ -7,8 +7,6 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/disc_form.h"
-#include "mainwindow/widgets/lamp_shape.h"
-#include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
 #include <QCoreApplication>
@@ -18,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 
 namespace lmv::test {
 namespace {
@@ -122,24 +121,25 @@ TEST_F(Form1RemovableDisksTest, SeveralDisksOpenTheChooserWithTheFirstSelected)
 TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
 {
     ConnectDevice(*form, 1);
-    form->Shape1->SetBrushColor(QColor(0, 255, 0));
+    Lamp().SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     ASSERT_EQ(store.LiveFileName(), QStringLiteral("0"));
-    Type(form->PropForm->TitleEdit, QStringLiteral("живая"));
-    const QModelIndex comment = form->ReadingsModel.index(0, 8);
-    EXPECT_TRUE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable) << "the live record";
+    Type(&Named<QLineEdit>(*form, QStringLiteral("TitleEdit")), QStringLiteral("живая"));
+    const QAbstractItemModel& table =
+        *Named<QTableView>(*form, QStringLiteral("StringGrid1")).model();
+    const QModelIndex comment = table.index(0, 8);
+    EXPECT_TRUE(table.flags(comment) & Qt::ItemIsEditable) << "the live record";
     Record(diskA.filePath(QStringLiteral("0")), QStringLiteral("с карты"), 3);
     desktop.removableDisks = {diskA.path()};
     Browse();
     ASSERT_EQ(store.BrowseDir(), diskA.path()) << "browsing is allowed during a recording";
 
-    List().setCurrentRow(0);
-    form->ListBox1Click();
+    ClickLine(0);
     EXPECT_EQ(form->ShownRecord().Record().Title, QStringLiteral("с карты"));
     EXPECT_TRUE(form->ShownRecord().OnDisk());
-    EXPECT_EQ(form->FastLineSeries3->Count(), 3);
+    EXPECT_EQ(Named<mainwindow::TChartSeries>(*form, QStringLiteral("FastLineSeries3")).Count(), 3);
 
-    EXPECT_FALSE(form->ReadingsModel.flags(comment) & Qt::ItemIsEditable);
+    EXPECT_FALSE(table.flags(comment) & Qt::ItemIsEditable);
 
     mainwindow::TAction& remove = form->Actn(QStringLiteral("RemoveActn"));
     remove.Update();

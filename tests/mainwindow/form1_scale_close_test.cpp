@@ -31,15 +31,17 @@ class ApplyScaleTest : public Form1Test, public ::testing::WithParamInterface<Sc
 TEST_P(ApplyScaleTest, FieldsSetTheLeftAxisOrAreRewrittenFromIt)
 {
     const ScaleCase& c = GetParam();
-    mainwindow::TForm1& window = Form();
-    window.Edit2->setText(QString::fromUtf8(c.y));
-    window.Edit1->setText(QString::fromUtf8(c.dy));
-    window.ApplyScale(*window.Chart1);
+    QLineEdit& y = Named<QLineEdit>(Form(), QStringLiteral("Edit2"));
+    QLineEdit& dy = Named<QLineEdit>(Form(), QStringLiteral("Edit1"));
+    mainwindow::TChart& chart = Named<mainwindow::TChart>(Form(), QStringLiteral("Chart1"));
+    y.setText(QString::fromUtf8(c.y));
+    dy.setText(QString::fromUtf8(c.dy));
+    Form().ApplyScale(chart);
     EXPECT_EQ(notifier.boxes, *c.box ? QStringList({QString::fromUtf8(c.box)}) : QStringList());
-    EXPECT_EQ(window.Edit2->text(), QString::fromUtf8(c.yAfter));
-    EXPECT_EQ(window.Edit1->text(), QString::fromUtf8(c.dyAfter));
-    EXPECT_EQ(window.Chart1->LeftAxis().Minimum(), c.minimum);
-    EXPECT_EQ(window.Chart1->LeftAxis().Maximum(), c.maximum);
+    EXPECT_EQ(y.text(), QString::fromUtf8(c.yAfter));
+    EXPECT_EQ(dy.text(), QString::fromUtf8(c.dyAfter));
+    EXPECT_EQ(chart.LeftAxis().Minimum(), c.minimum);
+    EXPECT_EQ(chart.LeftAxis().Maximum(), c.maximum);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A run started by the record action while an instrument sends.
 void StartRun(mainwindow::TForm1& window)
 {
-    window.Shape1->SetBrushColor(QColor(0, 255, 0));
+    Named<mainwindow::TLampShape>(window, QStringLiteral("Shape1"))
+        .SetBrushColor(QColor(0, 255, 0));
     ASSERT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Execute());
     ASSERT_TRUE(window.Recording());
 }
@@ -81,7 +84,7 @@ TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
         StartRun(window);
     int stops = 0;
     startStop.SetOnExecute([&stops] { ++stops; });
-    window.Shape1->SetBrushColor(c.lamp);
+    Lamp().SetBrushColor(c.lamp);
     window.show();
     EXPECT_TRUE(window.close()) << "the close always goes ahead";
     EXPECT_EQ(stops, c.stops);
@@ -101,7 +104,7 @@ TEST_F(Form1Test, AFailingStopIsShownAndTheCloseGoesAhead)
     mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
     StartRun(window);
     startStop.SetOnExecute([] { throw common::Error(QStringLiteral("Ошибка записи")); });
-    window.Shape1->SetBrushColor(QColor(0, 255, 0));
+    Lamp().SetBrushColor(QColor(0, 255, 0));
     window.show();
     bool closed = false;
     EXPECT_NO_THROW(closed = window.close());

@@ -42,13 +42,18 @@ protected:
         options.pcClock = [this] { return pcNow.isValid() ? pcNow : QDateTime::currentDateTime(); };
         form = std::make_unique<mainwindow::TForm1>(notifier, store, desktop, options);
         form->Link().SetRequestTimeout(300);
-        form->ComboBox1->setEditText(terminal.DevicePath());
-        form->Button1->click();
+        Named<mainwindow::TPortComboBox>(*form, "ComboBox1").setEditText(terminal.DevicePath());
+        Named<QToolButton>(*form, "Button1").click();
         ASSERT_TRUE(form->Link().Connected());
     }
     void TearDown() override { form.reset(); }
 
-    QString Status() const { return form->StatusBar1->PanelText(mainwindow::TForm1::StatusPanel); }
+    // Status panel 2, where the service tells how its requests went.
+    const mainwindow::TStatusPanels& StatusBar() const
+    {
+        return Named<mainwindow::TStatusPanels>(*form, "StatusBar1");
+    }
+    QString Status() const { return StatusBar().PanelText(2); }
 
     QDateTime pcNow;  // the PC's clock of the clock buttons; the real one while invalid
     lmvsim::TSimInstrument instrument{lmvsim::TSimSettings{}};
@@ -146,7 +151,7 @@ TEST_F(Form1ServiceTest, MeasuredPointsAreCirclesClearOfTheAxisFrame)
         {11, &Named<mainwindow::TChart>(window, "Chart9"),
          &Named<mainwindow::TChartSeries>(window, "Series12")}};
     for (const auto& [page, chart, points] : pages) {
-        window.PageControl1->setCurrentIndex(page);
+        Named<QTabWidget>(window, "PageControl1").setCurrentIndex(page);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ASSERT_GE(points->Count(), 4) << page;
@@ -188,8 +193,7 @@ TEST_F(Form1ServiceTest, UnansweredRequestIsToldInTheStatusLineAsWellAsBeeped)
     instrument.SetFault(lmvsim::TSimFault::Silent);
     Named<QPushButton>(window, "Button25").click();
     EXPECT_EQ(notifier.beeps, 1);
-    EXPECT_EQ(window.StatusBar1->PanelText(mainwindow::TForm1::StatusPanel),
-              QStringLiteral("Прибор не ответил на запрос"));
+    EXPECT_EQ(Status(), QStringLiteral("Прибор не ответил на запрос"));
 }
 
 // Each failed request tells its own cause; the clock and notebook fields keep their texts.
@@ -247,7 +251,7 @@ TEST_F(Form1ServiceTest, ARequestThePortDoesNotTakeIsToldAsNotSent)
 
 TEST_F(Form1ServiceTest, EveryCauseFitsTheStatusPanel)
 {
-    const QLabel* panel = form->StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"));
+    const QLabel* panel = StatusBar().findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"));
     ASSERT_NE(panel, nullptr);
     const QFontMetrics metrics(panel->font());
     for (int cause = 0; cause <= int(service::TServiceResult::Cancelled); ++cause) {

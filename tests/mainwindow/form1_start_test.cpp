@@ -4,7 +4,9 @@
 
 #include "common/day_count.h"
 #include "common/errors.h"
+#include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_axis.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
@@ -18,15 +20,27 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace lmv::test {
 namespace {
 
 using mainwindow::TForm1;
+
+mainwindow::TChart& Chart(const TForm1& window, const QString& name)
+{
+    return Named<mainwindow::TChart>(window, name);
+}
+const mainwindow::TChartSeries& Series(const TForm1& window, const QString& name)
+{
+    return Named<mainwindow::TChartSeries>(window, name);
+}
 
 TEST_F(Form1Test, CaptionNamesVersionAndDefaultRecordFolder)
 {
@@ -49,13 +63,17 @@ TEST_F(Form1Test, RecordFolderErrorIsShownOnceAndTheWindowIsStillCompleted)
     TForm1& window = Form();
     EXPECT_EQ(notifier.boxes, QStringList({"Неизвестный формат файла!"}));
     EXPECT_EQ(window.DeviceType(), -1);
-    EXPECT_FALSE(window.ConnectPanel->isHidden());
+    EXPECT_FALSE(Named<QLabel>(window, QStringLiteral("ConnectPanel")).isHidden());
     EXPECT_EQ(window.ReadingsTable().Cell(8, 0), QStringLiteral("Комментарий"));
-    EXPECT_NE(window.CursorLine, nullptr);
-    EXPECT_NE(window.PageAxes[8], nullptr);
-    EXPECT_FALSE(window.Chart2->HasSeries(window.Series15));
-    EXPECT_FALSE(window.PeakMarking.HitPeak(window.PeakSet().Peaks()));
-    EXPECT_TRUE(window.HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
+    EXPECT_NE(window.findChild<mainwindow::TChartSeries*>(QStringLiteral("CursorLine")), nullptr);
+    EXPECT_EQ(window.ChartOfPage(8)->CustomAxisCount(), 1);
+    EXPECT_FALSE(Chart(window, QStringLiteral("Chart2"))
+                     .HasSeries(&Series(window, QStringLiteral("Series15"))));
+    emit Named<QMenu>(window, QStringLiteral("PopupMenu1")).aboutToShow();
+    EXPECT_FALSE(window.Actn(QStringLiteral("RenamePeakActn")).Enabled()) << "no peak at hand";
+    window.Actn(QStringLiteral("HelpContextActn")).Execute();
+    ASSERT_EQ(desktop.openedDocuments.size(), 1);
+    EXPECT_TRUE(desktop.openedDocuments[0].endsWith(QStringLiteral("/help/Lmv2pr.chm")));
 }
 
 // The date filter shows the store's own date, not today's.
@@ -69,42 +87,50 @@ TEST_F(Form1Test, TheRecordFilterShowsTheStoresDate)
 TEST_F(Form1Test, FreshStartShowsOnlyTheConnectPanelAndTheRecordArea)
 {
     TForm1& window = Form();
-    EXPECT_EQ(window.size(), QSize(TForm1::FormWidth, TForm1::FormHeight));
-    EXPECT_FALSE(window.ConnectPanel->isHidden());
-    EXPECT_EQ(window.ConnectPanel->text(), QStringLiteral("Прибор не подключен"));
-    EXPECT_TRUE(window.PageControl1->isHidden());
+    EXPECT_EQ(window.size(), QSize(968, 577));
+    const auto& connectPanel = Named<QLabel>(window, QStringLiteral("ConnectPanel"));
+    EXPECT_FALSE(connectPanel.isHidden());
+    EXPECT_EQ(connectPanel.text(), QStringLiteral("Прибор не подключен"));
+    EXPECT_TRUE(Named<QTabWidget>(window, QStringLiteral("PageControl1")).isHidden());
     const auto& panel8 = Named<QWidget>(window, QStringLiteral("Panel8"));
     EXPECT_FALSE(panel8.isHidden());
-    EXPECT_TRUE(window.Panel1->isHidden());
-    EXPECT_EQ(window.Splitter1->widget(0), &panel8);
-    EXPECT_EQ(window.ComboBox1->currentText(), QStringLiteral("COM??"));
-    EXPECT_TRUE(window.ComboBox1->isEnabled());
-    EXPECT_EQ(window.Shape1->BrushColor(), QColor(Qt::white));
-    EXPECT_EQ(window.Shape1->size(), QSize(8, 22));
+    EXPECT_TRUE(Named<QWidget>(window, QStringLiteral("Panel1")).isHidden());
+    EXPECT_EQ(Named<QSplitter>(window, QStringLiteral("Splitter1")).widget(0), &panel8);
+    const auto& chooser = Named<mainwindow::TPortComboBox>(window, QStringLiteral("ComboBox1"));
+    EXPECT_EQ(chooser.currentText(), QStringLiteral("COM??"));
+    EXPECT_TRUE(chooser.isEnabled());
+    EXPECT_EQ(Lamp().BrushColor(), QColor(Qt::white));
+    EXPECT_EQ(Lamp().size(), QSize(8, 22));
     EXPECT_FALSE(window.Recording());
-    EXPECT_FALSE(window.Timer1->isActive());
-    EXPECT_EQ(window.Timer1->interval(), 1000);
-    EXPECT_TRUE(window.Timer2->isActive());
-    EXPECT_EQ(window.Timer2->interval(), 10000);
+    const auto& timer1 = Named<QTimer>(window, QStringLiteral("Timer1"));
+    const auto& timer2 = Named<QTimer>(window, QStringLiteral("Timer2"));
+    EXPECT_FALSE(timer1.isActive());
+    EXPECT_EQ(timer1.interval(), 1000);
+    EXPECT_TRUE(timer2.isActive());
+    EXPECT_EQ(timer2.interval(), 10000);
 }
 
 TEST_F(Form1Test, ToolBarHoldsTheChooserLampAndConnectButtonFirst)
 {
-    const QList<QAction*> items = Form().ToolBar2->actions();
+    const auto& bar = Named<QToolBar>(Form(), QStringLiteral("ToolBar2"));
+    const auto& button = Named<QToolButton>(Form(), QStringLiteral("Button1"));
+    const QList<QAction*> items = bar.actions();
     ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[0]), Form().ComboBox1);
-    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[1]), Form().Shape1);
-    EXPECT_EQ(Form().ToolBar2->widgetForAction(items[2]), Form().Button1);
-    EXPECT_EQ(Form().Button1->text(), QStringLiteral("<-"));
+    EXPECT_EQ(bar.widgetForAction(items[0]),
+              &Named<mainwindow::TPortComboBox>(Form(), QStringLiteral("ComboBox1")));
+    EXPECT_EQ(bar.widgetForAction(items[1]), &Lamp());
+    EXPECT_EQ(bar.widgetForAction(items[2]), &button);
+    EXPECT_EQ(button.text(), QStringLiteral("<-"));
 }
 
 TEST_F(Form1Test, StatusBarHasFivePanelsOfTheirWidths)
 {
     // Panel 4 is wider than the form's 50 pixels, so that the cursor readout is whole.
     const QList<int> widths{50, 50, 300, 200, 250};
-    ASSERT_EQ(Form().StatusBar1->PanelCount(), widths.size());
+    const auto& bar = Named<mainwindow::TStatusPanels>(Form(), QStringLiteral("StatusBar1"));
+    ASSERT_EQ(bar.PanelCount(), widths.size());
     for (int panel = 0; panel < widths.size(); ++panel)
-        EXPECT_EQ(Form().StatusBar1->PanelWidth(panel), widths[panel]) << panel;
+        EXPECT_EQ(bar.PanelWidth(panel), widths[panel]) << panel;
 }
 
 TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
@@ -113,11 +139,12 @@ TEST_F(Form1Test, ReadingsTableHeadingsWidthsAndLiveRow)
     const QStringList headings{"NN",       "Канал 1 ", "Канал 2 ", "Канал 3 ",    "Канал 4 ",
                                "Канал 5 ", "Время",    "Дата",     "Комментарий", ""};
     const QList<int> widths{30, 64, 64, 64, 64, 64, 64, 100, 100, 64};
+    const auto& grid = Named<mainwindow::TReadingsGridView>(Form(), QStringLiteral("StringGrid1"));
     ASSERT_EQ(table.ColumnCount(), 10);
     EXPECT_EQ(table.RowCount(), 10);
     for (int column = 0; column < 10; ++column) {
         EXPECT_EQ(table.Cell(column, 0), headings[column]) << column;
-        EXPECT_EQ(Form().StringGrid1->columnWidth(column), widths[column]) << column;
+        EXPECT_EQ(grid.columnWidth(column), widths[column]) << column;
     }
     EXPECT_EQ(table.LiveRow(), 1);
 }
@@ -144,23 +171,24 @@ TEST_F(Form1Test, ServiceGridsGetTheirHeadingsAndWidths)
 
 TEST_F(Form1Test, ChannelChartsStartAtPlusMinus4000)
 {
-    for (mainwindow::TChart* chart :
-         {Form().Chart1, Form().Chart2, Form().Chart3, Form().Chart4, Form().Chart5}) {
-        EXPECT_EQ(chart->LeftAxis().Minimum(), -4000) << chart->objectName().toStdString();
-        EXPECT_EQ(chart->LeftAxis().Maximum(), 4000) << chart->objectName().toStdString();
+    for (const char* name : {"Chart1", "Chart2", "Chart3", "Chart4", "Chart5"}) {
+        mainwindow::TChart& chart = Chart(Form(), QString::fromLatin1(name));
+        EXPECT_EQ(chart.LeftAxis().Minimum(), -4000) << name;
+        EXPECT_EQ(chart.LeftAxis().Maximum(), 4000) << name;
     }
-    EXPECT_EQ(Form().Edit2->text(), QStringLiteral("0"));
-    EXPECT_EQ(Form().Edit1->text(), QStringLiteral("4000"));
+    EXPECT_EQ(Named<QLineEdit>(Form(), QStringLiteral("Edit2")).text(), QStringLiteral("0"));
+    EXPECT_EQ(Named<QLineEdit>(Form(), QStringLiteral("Edit1")).text(), QStringLiteral("4000"));
 }
 
 TEST_F(Form1Test, HiddenExtraAxisOnPagesZeroToFourAndEight)
 {
     for (int page = 0; page < 9; ++page) {
         const bool expected = page <= 4 || page == 8;
-        ASSERT_EQ(Form().PageAxes[page] != nullptr, expected) << page;
+        const mainwindow::TChart* chart = Form().ChartOfPage(page);
+        ASSERT_EQ(chart && chart->CustomAxisCount() > 0, expected) << page;
         if (expected) {
-            EXPECT_FALSE(Form().PageAxes[page]->Visible());
-            EXPECT_EQ(Form().PageCharts[page]->CustomAxis(0), Form().PageAxes[page]);
+            EXPECT_EQ(chart->CustomAxisCount(), 1) << page;
+            EXPECT_FALSE(chart->CustomAxis(0)->Visible()) << page;
         }
     }
 }
@@ -193,7 +221,8 @@ TEST_F(Form1Test, ChartsHoldTheirSeriesInOrderAndColour)
         QStringList names;
         QList<QColor> colors;
         for (const mainwindow::TChartSeries* series : chart->SeriesList()) {
-            if (series == Form().CursorLine || series == Form().CursorPoints)
+            if (series == &Series(Form(), QStringLiteral("CursorLine")) ||
+                series == &Series(Form(), QStringLiteral("CursorPoints")))
                 continue;
             names << series->objectName();
             colors << series->Color();
@@ -201,22 +230,23 @@ TEST_F(Form1Test, ChartsHoldTheirSeriesInOrderAndColour)
         EXPECT_EQ(names, c.series);
         EXPECT_EQ(colors, c.colors);
     }
-    EXPECT_EQ(Form().Series1->PenWidth(), 2);
-    EXPECT_EQ(Form().FastLineSeries5->PenWidth(), 2);
+    EXPECT_EQ(Series(Form(), QStringLiteral("Series1")).PenWidth(), 2);
+    EXPECT_EQ(Series(Form(), QStringLiteral("FastLineSeries5")).PenWidth(), 2);
 }
 
 TEST_F(Form1Test, ExternalCurveStartsOffChart2OnTheRightAxis)
 {
-    EXPECT_EQ(Form().Series15->ParentChart(), nullptr);
-    EXPECT_TRUE(Form().Series15->OnRightAxis());
-    EXPECT_EQ(Form().Series15->Color(), QColor(0, 128, 0));
+    const mainwindow::TChartSeries& external = Series(Form(), QStringLiteral("Series15"));
+    EXPECT_EQ(external.ParentChart(), nullptr);
+    EXPECT_TRUE(external.OnRightAxis());
+    EXPECT_EQ(external.Color(), QColor(0, 128, 0));
 }
 
 TEST_F(Form1Test, CursorSeriesWithTwoMarks)
 {
-    EXPECT_EQ(Form().CursorLine->Color(), QColor(0, 0, 255));
-    EXPECT_EQ(Form().CursorLine->Count(), 0);
-    EXPECT_EQ(Form().CursorPoints->Count(), 2);
+    EXPECT_EQ(Series(Form(), QStringLiteral("CursorLine")).Color(), QColor(0, 0, 255));
+    EXPECT_EQ(Series(Form(), QStringLiteral("CursorLine")).Count(), 0);
+    EXPECT_EQ(Series(Form(), QStringLiteral("CursorPoints")).Count(), 2);
 }
 
 TEST_F(Form1Test, ClosingWhileIdleGoesAhead)
