@@ -4,6 +4,8 @@
 // without starting it: only LogFileName is set at start, and the finalization at exit then only
 // releases the state. Everything else runs once SetUpChecker has (directly, or through the first
 // address text or report).
+// It models a tracked heap that the tests build and replaces no memory manager of the process on
+// this platform: its blocks keep a 32-bit layout, which a 64-bit program's own allocations do not.
 // Failures: the traps and the end-of-run pass only signal to the problem sink; reading the program
 // file, writing or renaming the report and writing the severe-exception log throw common::Error.
 #include "leakcheck/block_header.h"

@@ -259,9 +259,8 @@ void TForm1::StopImportRecording()
 // (its copy on screen is older than its file) are refused with a beep.
 void TForm1::N64Click()
 {
-    const int line = RecordArea->List().currentRow();
-    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
-        std::size_t(line) >= store_.FilteredList().size())
+    const int line = RecordArea->List().SelectedLine();
+    if (line < 0)
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
     if (fileName == LiveRun.FileName() || !ShownRecordMayReplace(fileName)) {

@@ -55,9 +55,8 @@ void TForm1::RemoveActnExecute()
     if (notifier_.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                              common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
         return;
-    const int line = RecordArea->List().currentRow();
-    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
-        std::size_t(line) >= store_.FilteredList().size())
+    const int line = RecordArea->List().SelectedLine();
+    if (line < 0)
         return;
     const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
     if (LiveRecordShown(fileName, LiveRun.FileName(), store_.BrowseDir()))

@@ -39,7 +39,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 void TForm1::NewRecord()
 {
     ClosePropFormForRun();
-    LiveRun.NewLiveRecord(deviceType_);
+    LiveRun.NewLiveRecord();
     CreateRecordFile();
 }
 
@@ -130,7 +130,7 @@ void TForm1::DrawTwoParameterCurve()
         xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
     if (drawn) {
         curveViews_.Assign(TCurveId::FastLineSeries5,
-                          TwoParameterCurve(xChannel->Points, yChannel->Points));
+                           TwoParameterCurve(xChannel->Points, yChannel->Points));
         Chart11->BottomAxis().SetAutomatic(true);
     }
     PageControl1->setTabVisible(TwoParametersPage, drawn);
@@ -175,9 +175,8 @@ bool TForm1::LiveRecordIsShown() const
 // The error goes on to be told.
 void TForm1::ListBox1Click()
 {
-    const int line = RecordArea->List().currentRow();
-    if (line < 0 || !RecordArea->List().IsRowSelected(line) ||
-        std::size_t(line) >= store_.FilteredList().size())
+    const int line = RecordArea->List().SelectedLine();
+    if (line < 0)
         return;
     try {
         ShowRecord(store_.FilteredList()[std::size_t(line)].FileName);

@@ -13,8 +13,9 @@
 
 namespace {
 
-// The forms created after the main window: the report forms, the properties window, the About
-// box and the disk chooser.
+// The forms created after the main window: the report forms Form2 to Form8 and the chart print,
+// each with its page set-up and printer. The window builds its own boxes (properties, About,
+// disks).
 void CreateOtherForms(lmv::mainwindow::TForm1& form1) { form1.CreateReportForms(); }
 
 }

@@ -2,7 +2,7 @@
 
 #include "common/date_time_text.h"
 #include "common/day_count.h"
-#include "mainwindow/version_text.h"
+#include "common/version_text.h"
 
 namespace lmv::mainwindow {
 
@@ -24,7 +24,8 @@ int LineOfFile(const model::TBaseHeader& list, const QString& fileName)
 
 QString FolderCaption(const QString& folder)
 {
-    return QStringLiteral("Лумивер-00х V %1 [%2]").arg(QString::fromLatin1(VersionText), folder);
+    return QStringLiteral("Лумивер-00х V %1 [%2]")
+        .arg(QString::fromLatin1(common::VersionText), folder);
 }
 
 }

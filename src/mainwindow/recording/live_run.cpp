@@ -41,9 +41,9 @@ void TLiveRun::Start(int deviceType)
     store_.ForgetAwaitingResults();
 }
 
-void TLiveRun::NewLiveRecord(int deviceType)
+void TLiveRun::NewLiveRecord()
 {
-    StartLiveRecord(store_.EditLiveRecord(), deviceType);
+    StartLiveRecord(store_.EditLiveRecord(), deviceType_);
     ReserveForLongRun(store_.EditLiveRecord());
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/desktop.h"
 #include "common/notifier.h"
-#include "mainwindow/version_text.h"
+#include "common/version_text.h"
 #include "mainwindow/widgets/event_hook.h"
 
 #include <QApplication>
@@ -111,7 +111,7 @@ void TAboutBox::FormCreate()
 // main window (the primary one before there is a main window on a screen).
 void TAboutBox::FormShow()
 {
-    Version->setText(QStringLiteral("Версия от: %1").arg(QString::fromLatin1(VersionText)));
+    Version->setText(QStringLiteral("Версия от: %1").arg(QString::fromLatin1(common::VersionText)));
     adjustSize();
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
     if (!screen)

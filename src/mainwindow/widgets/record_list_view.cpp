@@ -27,9 +27,10 @@ void TRecordListView::setCurrentRow(int row)
     selectionModel()->setCurrentIndex(lines_->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
-bool TRecordListView::IsRowSelected(int row) const
+int TRecordListView::SelectedLine() const
 {
-    return selectionModel()->isSelected(lines_->index(row));
+    const int row = currentRow();
+    return row >= 0 && row < count() && selectionModel()->isSelected(lines_->index(row)) ? row : -1;
 }
 
 void TRecordListView::Refill(const std::function<void()>& change)

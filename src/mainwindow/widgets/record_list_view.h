@@ -20,7 +20,9 @@ public:
     int currentRow() const;
     // The line current and the only one selected; -1 leaves none current.
     void setCurrentRow(int row);
-    bool IsRowSelected(int row) const;
+    // The current line while it is selected and inside the list, else -1: what a command on
+    // "the selected record" acts on.
+    int SelectedLine() const;
 
     // Runs a change of the whole list; the lines, the current one and the selection start anew.
     void Refill(const std::function<void()>& change);

@@ -27,7 +27,7 @@ protected:
     void StartRun(int deviceType)
     {
         run.Start(deviceType);
-        run.NewLiveRecord(deviceType);
+        run.NewLiveRecord();
         run.CreateFile();
     }
 
