@@ -105,9 +105,6 @@ protected:
             Rx(lmvsim::ReplicateResultBytes({replicates++, sample, false, value})));
     }
 
-    int deviceType = 3;
-    int replicates = 0;
-
     QStringList ColumnCells(int column)
     {
         QStringList cells;
@@ -123,6 +120,9 @@ protected:
     }
 
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    int deviceType = 3;  // the instrument of the frames that arrive
+    int replicates = 0;  // replicate frames sent, the next one's position in its series
 };
 
 // --- Storing the live row -------------------------------------------------------------------
