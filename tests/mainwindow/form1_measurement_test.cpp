@@ -20,6 +20,7 @@
 #include "store/qt_printers.h"
 #include "support/pty_instrument.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -44,6 +45,24 @@ protected:
         Form().Measurements().OnMeasurementFrame(RxFrame(reading));
     }
     bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
+    QTabWidget& Pages() { return Named<QTabWidget>(Form(), "PageControl1"); }
+    mainwindow::TStatusPanels& StatusBar()
+    {
+        return Named<mainwindow::TStatusPanels>(Form(), "StatusBar1");
+    }
+    // The value field of a line of the page "4+1".
+    QString ValueField(int line)
+    {
+        return Named<QLabel>(Form(), QStringLiteral("StaticText%1").arg(11 + line)).text();
+    }
+    bool Hidden(const char* name)
+    {
+        return Named<QWidget>(Form(), QString::fromLatin1(name)).isHidden();
+    }
+    void LampOn()
+    {
+        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
+    }
 };
 
 TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
@@ -51,22 +70,22 @@ TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
     Send(3, 0, 3.14159265);
     mainwindow::TForm1& window = Form();
     EXPECT_EQ(window.DeviceType(), 3);
-    EXPECT_EQ(window.PageControl1->tabText(0), "3.142 pH 1");
-    EXPECT_EQ(window.StaticText11To15[0]->text(), "3.142");
-    EXPECT_EQ(window.Chart1->Title(), "Канал 1 pH 1");
+    EXPECT_EQ(Pages().tabText(0), "3.142 pH 1");
+    EXPECT_EQ(ValueField(0), "3.142");
+    EXPECT_EQ(Named<mainwindow::TChart>(window, "Chart1").Title(), "Канал 1 pH 1");
     EXPECT_EQ(window.ReadingsTable().Cell(1, 1), "3.142");
     EXPECT_EQ(window.ReadingsTable().Cell(6, 1), "00:5:7");
-    EXPECT_EQ(window.StatusBar1->PanelText(0), "5 : 7");
-    EXPECT_EQ(window.StatusBar1->PanelText(1), "pH 1");
+    EXPECT_EQ(StatusBar().PanelText(0), "5 : 7");
+    EXPECT_EQ(StatusBar().PanelText(1), "pH 1");
     EXPECT_EQ(window.windowTitle(), mainwindow::DeviceTypeName(3));
-    EXPECT_TRUE(window.Panel3->isHidden());
+    EXPECT_TRUE(Hidden("Panel3"));
     EXPECT_TRUE(AddRowEnabled());
-    EXPECT_FALSE(window.PageControl1->isHidden());
+    EXPECT_FALSE(Pages().isHidden());
 
-    window.CheckBox4->setChecked(true);
+    Named<QCheckBox>(window, "CheckBox4").setChecked(true);
     Send(3, 1, 25.0, 5);
-    EXPECT_EQ(window.PageControl1->tabText(4), "25.000 \tC");
-    EXPECT_EQ(window.StaticText11To15[1]->text(), "25.000 \tC");
+    EXPECT_EQ(Pages().tabText(4), "25.000 \tC");
+    EXPECT_EQ(ValueField(1), "25.000 \tC");
 
     Send(200, 0, 1.0);
     EXPECT_EQ(window.windowTitle(), "");
@@ -75,11 +94,11 @@ TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
 TEST_F(Form1MeasurementTest, CorrosionMeterShowsItsNotebookControls)
 {
     Send(35, 2, -12.5);
-    EXPECT_FALSE(Form().Panel3->isHidden());
-    EXPECT_FALSE(Form().CorrosBox->isHidden());
-    EXPECT_EQ(Form().StaticText11To15[2]->text(), "-12.50");
+    EXPECT_FALSE(Hidden("Panel3"));
+    EXPECT_FALSE(Hidden("CorrosBox"));
+    EXPECT_EQ(ValueField(2), "-12.50");
     Send(3, 0, 1.0);
-    EXPECT_TRUE(Form().Panel3->isHidden());
+    EXPECT_TRUE(Hidden("Panel3"));
 }
 
 TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
@@ -101,7 +120,7 @@ protected:
     void RecordAndStopTitrationRun()
     {
         Send(41, 0, 7.0);
-        Form().Shape1->SetBrushColor(QColor(0, 255, 0));
+        LampOn();
         ASSERT_TRUE(Form().Actn(QStringLiteral("StartStopActn")).Execute());
         Form().AddPoint(1, 2.0, 7.0);
         Form().AddPoint(1, 8.0, 6.0);
@@ -160,8 +179,8 @@ protected:
     void Connect()
     {
         ASSERT_TRUE(instrument.Open());
-        Form().ComboBox1->setEditText(instrument.DevicePath());
-        Form().Button1->click();
+        Named<mainwindow::TPortComboBox>(Form(), "ComboBox1").setEditText(instrument.DevicePath());
+        Named<QToolButton>(Form(), "Button1").click();
         ASSERT_TRUE(Form().Link().Connected());
     }
     void Write(const std::vector<std::vector<uint8_t>>& frames, std::size_t from, std::size_t to)
@@ -192,12 +211,12 @@ TEST_F(Form1PtyTest, TitrationRunEndsInItsRecordFileWithTheEndPoint)
     Write(frames, 1, stop + 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Recording(); }, 5000));
     EXPECT_FALSE(window.StopByInstrument());
-    EXPECT_EQ(window.PageControl1->tabText(2), "3.000000");
+    EXPECT_EQ(Pages().tabText(2), "3.000000");
     const lmvsim::TTitrationRunValues values = lmvsim::TitrationRunValues(Readings);
     const double lastPotential = double(
         float(lmvsim::TitrationPotential(Readings * lmvsim::VolumeStep, values.equivalenceVolume)));
     EXPECT_EQ(window.ReadingsTable().Cell(1, 1), QString::number(lastPotential, 'f', 3));
-    EXPECT_EQ(window.StatusBar1->PanelText(1), "V   ");
+    EXPECT_EQ(StatusBar().PanelText(1), "V   ");
 
     Write(frames, stop + 1, frames.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return Stored().Result2 != model::NoResult; }, 5000));
@@ -222,8 +241,7 @@ TEST_F(Form1PtyTest, FormatOutsideTheTablesIsToldAndTheChunkGoesOn)
     good.decimalsIndex = 1;
     good.value = 1.5;
     Write({lmvsim::MeasurementFrameBytes(bad), lmvsim::MeasurementFrameBytes(good)}, 0, 2);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) == "1.500 \tmV"; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Pages().tabText(0) == "1.500 \tmV"; }, 5000));
     EXPECT_EQ(notifier.boxes, QStringList{"Range check error"});
     EXPECT_EQ(Form().ReadingsTable().Cell(1, 1), "1.500 \tmV");
 }
@@ -236,9 +254,9 @@ TEST_F(Form1PtyTest, TabsKeepTheirPlaceWhileReadingsArrive)
     Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
     Form().show();
     Connect();
-    const QTabBar& bar = *Form().PageControl1->tabBar();
+    const QTabBar& bar = *Pages().tabBar();
     std::vector<QRect> widest(std::size_t(bar.count()));
-    QString caption = Form().PageControl1->tabText(0);
+    QString caption = Pages().tabText(0);
     for (const double value : {1234.5, 7.0, -12.25, 0.5, -1.0, 25.125, 3.0}) {
         lmvsim::TMeasurement reading;
         reading.value = value;
@@ -250,10 +268,8 @@ TEST_F(Form1PtyTest, TabsKeepTheirPlaceWhileReadingsArrive)
         temperature.label = "    ";
         Write({lmvsim::MeasurementFrameBytes(reading), lmvsim::MeasurementFrameBytes(temperature)},
               0, 2);
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return Form().PageControl1->tabText(0) != caption; }, 5000))
-            << value;
-        caption = Form().PageControl1->tabText(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Pages().tabText(0) != caption; }, 5000)) << value;
+        caption = Pages().tabText(0);
         QCoreApplication::processEvents();
         for (int tab = 0; tab < bar.count(); ++tab) {
             if (!bar.isTabVisible(tab))
@@ -271,7 +287,7 @@ TEST_F(Form1PtyTest, TabsKeepTheirPlaceWhileReadingsArrive)
     }
     EXPECT_EQ(caption, "3.000 pH 1");
     const int wide = bar.tabRect(0).width();
-    Form().Button1->click();  // "<-" closes the port
+    Named<QToolButton>(Form(), "Button1").click();  // "<-" closes the port
     ASSERT_FALSE(Form().Link().Connected());
     EXPECT_LT(bar.tabRect(0).width(), wide) << "the widest caption is forgotten";
 }
@@ -316,7 +332,8 @@ TEST_F(Form1PtyTest, AnotherInstrumentAfterAnUnplugEndsTheRunBeforeItsReading)
     Write({lmvsim::StartFrameBytes(), lmvsim::MeasurementFrameBytes(titration),
            lmvsim::MeasurementFrameBytes(titration)},
           0, 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Series1->Count() == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Named<mainwindow::TChartSeries>(window, "Series1").Count() == 2; }, 5000));
     ASSERT_TRUE(window.Recording());
     fileName = store.LiveFileName();
     instrument.CloseMaster();
@@ -325,8 +342,8 @@ TEST_F(Form1PtyTest, AnotherInstrumentAfterAnUnplugEndsTheRunBeforeItsReading)
 
     PtyInstrument other;
     ASSERT_TRUE(other.Open());
-    window.ComboBox1->setEditText(other.DevicePath());
-    window.Button1->click();
+    Named<mainwindow::TPortComboBox>(window, "ComboBox1").setEditText(other.DevicePath());
+    Named<QToolButton>(window, "Button1").click();
     ASSERT_TRUE(window.Link().Connected());
     lmvsim::TMeasurement meter;
     meter.deviceType = 3;
@@ -341,7 +358,7 @@ TEST_F(Form1PtyTest, AnotherInstrumentAfterAnUnplugEndsTheRunBeforeItsReading)
     const model::TBaseRecord record = Stored();
     EXPECT_EQ(record.Mode, 41);
     EXPECT_EQ(Curve(record, 0), (std::vector<model::TPoint>(2, {0.0, 5.0})));
-    EXPECT_EQ(window.PageControl1->tabText(0), "9.000 pH 1") << "the new type's pages";
+    EXPECT_EQ(Pages().tabText(0), "9.000 pH 1") << "the new type's pages";
     EXPECT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join('|').toStdString();
 }
 

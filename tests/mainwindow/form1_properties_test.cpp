@@ -43,14 +43,19 @@ protected:
     QString StartRun(int deviceType, const std::vector<model::TPoint>& points)
     {
         ConnectDevice(Form(), deviceType);
-        form->Shape1->SetBrushColor(QColor(0, 255, 0));
+        Lamp().SetBrushColor(QColor(0, 255, 0));
         EXPECT_TRUE(form->Actn("StartStopActn").Execute());
         for (const model::TPoint& point : points)
             form->AddPoint(1, point.X, point.Y);
         return store.LiveFileName();
     }
 
-    mainwindow::TPropForm& Props() { return *Form().PropForm; }
+    mainwindow::TPropForm& Props() { return Named<mainwindow::TPropForm>(Form(), "PropForm"); }
+    mainwindow::TLampShape& Lamp() { return Named<mainwindow::TLampShape>(Form(), "Shape1"); }
+    // The list shown again, as its "show all" filter does.
+    void RefreshList() { Form().Actn("ShowAllActn").Execute(); }
+    QToolButton& ConnectButton() { return Named<QToolButton>(Form(), "Button1"); }
+    int Series1Count() { return Named<mainwindow::TChartSeries>(Form(), "Series1").Count(); }
 
     // A record of the folder with its index entry and list line.
     QString Indexed(const QString& title, int channelPoints = 3)
@@ -66,7 +71,7 @@ protected:
         record.Channels = {channel};
         Form();
         const QString name = store.SaveNewRecord(record);
-        form->RefreshBaseList();
+        RefreshList();
         return name;
     }
 
@@ -107,8 +112,8 @@ protected:
     void Connect()
     {
         ASSERT_TRUE(instrument.Open());
-        Form().ComboBox1->setEditText(instrument.DevicePath());
-        form->Button1->click();
+        Named<mainwindow::TPortComboBox>(Form(), "ComboBox1").setEditText(instrument.DevicePath());
+        ConnectButton().click();
         ASSERT_TRUE(form->Link().Connected());
     }
 
@@ -118,7 +123,7 @@ protected:
         const std::vector<uint8_t> frame = link::EncodeFrame(link::GetClockFrame, {});
         ASSERT_TRUE(instrument.Write(
             QByteArray(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()))));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->Shape1->BrushColor() != Qt::white; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Lamp().BrushColor() != Qt::white; }, 5000));
         ASSERT_TRUE(form->Actn("StartStopActn").Execute());
     }
 
@@ -288,7 +293,7 @@ TEST_F(Form1PropertiesTest, TheLiveRecordTakesTheEditsInMemory)
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     TypeTitle("Идёт опыт");
-    form->SaveProps();
+    Props().close();
     EXPECT_EQ(store.LiveRecord().Title, "Идёт опыт");
     QFile file(store.RecordDir() + live);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -361,7 +366,7 @@ TEST_F(Form1PropertiesTest, ADisksRecordAndAForeignFileAreNeverWritten)
     store.SetBrowseDir(disk.path());
     form->ShowRecord("d.lmv");
     TypeTitle("Правка");
-    form->SaveProps();
+    Props().close();
     EXPECT_EQ(form->ShownRecord().Record().Title, "Правка") << "kept on screen";
     form->ShowRecord("d.lmv");
     EXPECT_EQ(form->ShownRecord().Record().Title, "С карты");
@@ -397,7 +402,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     };
     clickLine(shown);
     ASSERT_EQ(form->ShownRecord().FileName(), shown);
-    ASSERT_EQ(form->Series1->Count(), 4);
+    ASSERT_EQ(Series1Count(), 4);
 
     QFile newerFile(store.RecordDir() + newer);
     ASSERT_TRUE(newerFile.open(QIODevice::ReadWrite));
@@ -410,7 +415,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     EXPECT_EQ(List().currentRow(), ListLineOf(shown));
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(shown)});
     EXPECT_EQ(Props().TitleEdit->text(), "Показанная");
-    EXPECT_EQ(form->Series1->Count(), 4);
+    EXPECT_EQ(Series1Count(), 4);
 
     // One larger than any record reads as a foreign file: all three show that empty record.
     ASSERT_TRUE(QFile::resize(store.RecordDir() + large, store::MaxStoreFileSize + 1));
@@ -420,7 +425,7 @@ TEST_F(Form1PropertiesTest, ARefusedFilesLineLeavesListChartsAndPropertiesOnOneR
     EXPECT_EQ(form->ShownRecord().FileName(), large);
     EXPECT_EQ(selectedLines(), std::vector<int>{ListLineOf(large)});
     EXPECT_EQ(Props().TitleEdit->text(), "");
-    EXPECT_EQ(form->Series1->Count(), 0);
+    EXPECT_EQ(Series1Count(), 0);
     EXPECT_EQ(form->ShownRecord().Record().Mode, model::NotARecordFile);
 }
 
@@ -500,7 +505,7 @@ TEST_P(Form1RunLabelTest, ANewRunIsNeverLabelledWithTheShownRecordsTitle)
     if (!c.titleTypedOnTheShownRecord)
         record.Peaks = {model::TPeakRec{}};
     const QString stored = store.SaveNewRecord(record);
-    form->RefreshBaseList();
+    RefreshList();
     ClickLine(stored);
     ASSERT_EQ(Props().TitleEdit->text(), "Чужая");
     if (c.titleTypedOnTheShownRecord)
@@ -516,7 +521,7 @@ TEST_P(Form1RunLabelTest, ANewRunIsNeverLabelledWithTheShownRecordsTitle)
     EXPECT_EQ(written.Comments, "");
     EXPECT_EQ(OnDisk(stored).Title, c.titleTypedOnTheShownRecord ? "Правка" : "Чужая");
     EXPECT_EQ(OnDisk(stored).Comments, record.Comments);
-    form->Button1->click();
+    ConnectButton().click();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -543,8 +548,8 @@ TEST_F(Form1PropertiesTest, AFailedSaveIsToldOnceAndTheNextRecordIsShown)
     EXPECT_TRUE(notifier.boxes[0].contains("Правка (" + failing + ")"));
     EXPECT_TRUE(notifier.boxes[0].contains("не сохранены"));
     EXPECT_EQ(form->ShownRecord().FileName(), next);
-    EXPECT_EQ(form->Series1->Count(), 5);
-    form->SaveProps();
+    EXPECT_EQ(Series1Count(), 5);
+    form->ShowRecord(next);
     form->close();
     EXPECT_EQ(notifier.boxes.size(), 1);
 }

@@ -3,14 +3,17 @@
 // the copied text byte for byte; and the files that cannot be written.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "sim_rx_frame.h"
 
+#include "common/cp1251_codec.h"
 #include "common/date_time_text.h"
+#include "instrument_frames.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/readings_grid_view.h"
-#include "mainwindow/widgets/string_grid.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -42,24 +45,64 @@ QByteArray FileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
+{
+    link::TRxFrame frame;
+    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
+    frame.length = bytes[1];
+    return frame;
+}
+
 class Form1TableTest : public Form1Test {
 protected:
     TForm1& Window() { return Form(); }
-    TReadingsTable& Table() { return Form().ReadingsTable(); }
+    const TReadingsTable& Table() { return Form().ReadingsTable(); }
     mainwindow::TAction& Actn(const char* name) { return Form().Actn(QString::fromLatin1(name)); }
-
-    // A frame arrived and its readings fill columns 1, 2, ... of the live row.
-    void ArriveReadings(const QStringList& readings)
+    mainwindow::TReadingsGridView& Grid()
     {
-        for (int i = 0; i < readings.size(); ++i)
-            Table().SetCell(i + 1, Table().LiveRow(), readings[i]);
-        Window().Link().FrameSeen = true;
+        return Named<mainwindow::TReadingsGridView>(Form(), "StringGrid1");
+    }
+    QCheckBox& TableFileBox() { return Named<QCheckBox>(Form(), "CheckBox2"); }
+    QLabel& Label(const char* name) { return Named<QLabel>(Form(), QString::fromLatin1(name)); }
+    void ShowTablePage()
+    {
+        Actn("ShowAllTabsActn").Execute();
+        Named<QTabWidget>(Form(), "PageControl1").setCurrentIndex(5);
+    }
+    void IntervalTick() { QMetaObject::invokeMethod(&Named<QTimer>(Form(), "Timer1"), "timeout"); }
+
+    // A frame of the instrument on that channel; the first of an instrument lays the table out
+    // for it.
+    void Arrive(int channel, double value)
+    {
+        lmvsim::TMeasurement reading;
+        reading.deviceType = deviceType;
+        reading.channel = channel;
+        reading.value = value;
+        Window().Measurements().OnMeasurementFrame(RxFrame(reading));
+        Window().Link().FrameSeen = true;  // the link's good-frame step
     }
 
-    void StoreReadings(const QStringList& readings)
+    // The ion meter's readings: channel 0 in column 1, channel 1 in column 2.
+    void ArriveReadings(const std::vector<double>& readings)
+    {
+        for (std::size_t i = 0; i < readings.size(); ++i)
+            Arrive(int(i), readings[i]);
+    }
+
+    void StoreReadings(const std::vector<double>& readings)
     {
         ArriveReadings(readings);
         Actn("AddRowToGridActn").Execute();
+    }
+
+    // A replicate result of a new sample: the frame lays its six columns out when it is the
+    // series' first and stores its row, which has no stamp inside the layout.
+    void StoreReplicate(int sample, int value)
+    {
+        Window().Link().FrameSeen = true;
+        Window().Measurements().OnReplicateResultFrame(
+            Rx(lmvsim::ReplicateResultBytes({replicates++, sample, false, value})));
     }
 
     QStringList ColumnCells(int column)
@@ -73,10 +116,13 @@ protected:
     void SelectGridCell(int column, int gridRow)
     {
         const int viewRow = mainwindow::TReadingsGridView::ViewRow(gridRow);
-        Window().StringGrid1->setCurrentIndex(Window().ReadingsModel.index(viewRow, column));
+        Grid().setCurrentIndex(Grid().model()->index(viewRow, column));
     }
 
     QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    int deviceType = 3;  // the instrument of the frames that arrive
+    int replicates = 0;  // replicate frames sent, the next one's position in its series
 };
 
 // --- Storing the live row -------------------------------------------------------------------
@@ -84,26 +130,31 @@ protected:
 TEST_F(Form1TableTest, StoresTheLiveRowOncePerFrameWithItsNumberAndStamp)
 {
     const QString before = common::DateTimeText(QDateTime::currentDateTime());
-    StoreReadings({"7.25", "-3"});
+    StoreReadings({7.25, -3});
     const QString after = common::DateTimeText(QDateTime::currentDateTime());
 
-    EXPECT_EQ(Table().Row(1).mid(0, 3), QStringList({"1", "7.25", "-3"}));
+    EXPECT_EQ(Table().Row(1).mid(0, 3), QStringList({"1", "7.250", "-3.000"}));
     EXPECT_TRUE(Table().Cell(7, 1) == before || Table().Cell(7, 1) == after)
         << Table().Cell(7, 1).toStdString();
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_FALSE(Window().Link().FrameSeen);
-    EXPECT_EQ(Table().RowCount(), TReadingsTable::FormRows);  // the start grid has rows to spare
 
     Actn("AddRowToGridActn").Execute();  // no frame since the last store
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
+// The start grid has rows to spare; a cleared one adds the next live row at each store.
 TEST_F(Form1TableTest, AStoreOnTheLastRowAddsTheNextLiveRow)
 {
+    Window().Link().FrameSeen = true;
+    Actn("AddRowToGridActn").Execute();
+    EXPECT_EQ(Table().LiveRow(), 2);
+    EXPECT_EQ(Table().RowCount(), TReadingsTable::FormRows);
+
     Actn("ClearGridActn").Execute();
     ASSERT_EQ(Table().RowCount(), 2);
-    StoreReadings({"1.5"});
+    StoreReadings({1.5});
     EXPECT_EQ(Table().RowCount(), 3);
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_EQ(Table().Row(2), QStringList(QList<QString>(Table().ColumnCount())));
@@ -120,22 +171,30 @@ std::ostream& operator<<(std::ostream& out, const StampCase& c) { return out << 
 
 class StampColumnTest : public Form1TableTest, public ::testing::WithParamInterface<StampCase> {};
 
-// Columns 7 and 8 hold readings before the store; only the stamp column is overwritten.
+// Columns 7 and 8 hold what the frames wrote before the store (the charge goes into column 7,
+// each frame's time into the date column); a second later only the stamp column changes. The
+// charge layout's action is off, and its weighed-sample frame stores the row.
 TEST_P(StampColumnTest, TheLayoutsDateColumnGetsTheStamp)
 {
     const StampCase c = GetParam();
-    ConnectDevice(Window(), c.deviceType);
+    deviceType = c.deviceType;
+    const bool chargeLayout = mainwindow::HasChargeLayout(c.deviceType);
+    Arrive(chargeLayout ? 7 : 0, 7.0);
+    const QStringList before = Table().Row(1);
+    const QTime written = QTime::currentTime();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QTime::currentTime().second() != written.second(); }));
     Window().Link().RowFromFrame = c.rowFromFrame;
-    ArriveReadings({"1", "2", "3", "4", "5", "6", "R7", "R8"});
-    Window().AddRowToGridActnExecute();
+    if (chargeLayout)
+        Arrive(6, 1.0);
+    else
+        Actn("AddRowToGridActn").Execute();
 
     ASSERT_EQ(Table().LiveRow(), 2);
     for (int column : {7, 8}) {
-        const QString reading = QStringLiteral("R%1").arg(column);
         if (column == c.stampColumn)
-            EXPECT_NE(Table().Cell(column, 1), reading) << column;
+            EXPECT_NE(Table().Cell(column, 1), before[column]) << column;
         else
-            EXPECT_EQ(Table().Cell(column, 1), reading) << column;
+            EXPECT_EQ(Table().Cell(column, 1), before[column]) << column;
     }
 }
 
@@ -146,48 +205,52 @@ INSTANTIATE_TEST_SUITE_P(Layouts, StampColumnTest,
                                            StampCase{"FischerTitratorResultRow", 39, true, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The coulometer's layout switches the action off; its weighed-sample frame stores the row.
 TEST_F(Form1TableTest, TheFramesStoreWhileTheActionIsDisabledTheButtonDoesNot)
 {
+    deviceType = 38;
     mainwindow::TAction& store = Actn("AddRowToGridActn");
-    store.SetEnabled(false);
-    ArriveReadings({"9"});
+    Arrive(1, 9.0);
+    ASSERT_FALSE(store.Enabled());
     EXPECT_FALSE(store.Execute());
     EXPECT_EQ(Table().LiveRow(), 1);
-    Window().AddRowToGridActnExecute();
+    Arrive(6, 1.0);
     EXPECT_EQ(Table().LiveRow(), 2);
-    EXPECT_EQ(Table().Cell(1, 1), QStringLiteral("9"));
+    EXPECT_EQ(Table().Cell(1, 1), QStringLiteral("9.000000"));
 }
 
 // More rows than the page shows: each store scrolls the new live row into sight.
 TEST_F(Form1TableTest, TheNewLiveRowStaysInSight)
 {
-    Window().ShowAllTabsActnExecute();
-    Window().PageControl1->setCurrentIndex(5);
+    ShowTablePage();
     Window().show();
-    const mainwindow::TReadingsGridView& grid = *Window().StringGrid1;
+    const mainwindow::TReadingsGridView& grid = Grid();
     const int rowsInSight = grid.viewport()->height() / TReadingsTable::RowHeight;
     for (int row = 0; row < rowsInSight + 20; ++row)
-        StoreReadings({QString::number(row)});
+        StoreReadings({double(row)});
     const QModelIndex live =
-        Window().ReadingsModel.index(mainwindow::TReadingsGridView::ViewRow(Table().LiveRow()), 0);
+        grid.model()->index(mainwindow::TReadingsGridView::ViewRow(Table().LiveRow()), 0);
     EXPECT_GT(grid.verticalScrollBar()->value(), 0);
     EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(live)));
 }
 
-// The instrument's layouts set widths in the table; the operator's resizing is kept in it, so a
-// cleared table keeps it.
+// The instrument's layouts set widths in the table (the coulometer's comment column is 100 wide);
+// the operator's resizing is kept in it, so a cleared table keeps it. The ion meter's layout after
+// the six replicate columns adds its time column at the default width.
 TEST_F(Form1TableTest, ColumnWidthsFollowTheTableAndTheOperator)
 {
-    mainwindow::TReadingsGridView& grid = *Window().StringGrid1;
-    Table().SetColumnWidth(2, 120);
-    EXPECT_EQ(grid.columnWidth(2), 120);
+    mainwindow::TReadingsGridView& grid = Grid();
+    ConnectDevice(Window(), 38);
+    EXPECT_EQ(grid.columnWidth(9), 100);
     grid.horizontalHeader()->resizeSection(3, 90);
     EXPECT_EQ(Table().ColumnWidth(3), 90);
     Actn("ClearGridActn").Execute();
-    EXPECT_EQ(grid.columnWidth(2), 120);
+    EXPECT_EQ(grid.columnWidth(9), 100);
     EXPECT_EQ(grid.columnWidth(3), 90);
-    Table().ResetGrid(12);
-    EXPECT_EQ(grid.columnWidth(11), TReadingsTable::FormDefaultWidth);
+    StoreReplicate(1, 100);
+    ConnectDevice(Window(), 3);
+    ASSERT_EQ(Table().ColumnCount(), 9);
+    EXPECT_EQ(grid.columnWidth(6), TReadingsTable::FormDefaultWidth);
     EXPECT_EQ(grid.verticalHeader()->defaultSectionSize(), TReadingsTable::RowHeight);
 }
 
@@ -209,21 +272,21 @@ class IntervalStoringTest : public Form1TableTest,
 TEST_P(IntervalStoringTest, StoresEveryIntervalWhileSwitchedOn)
 {
     const IntervalCase c = GetParam();
-    Window().SpinEdit1->setValue(c.seconds);
+    Named<QSpinBox>(Form(), "SpinEdit1").setValue(c.seconds);
     Actn("AddRowWithTimerActn").Execute();
     ASSERT_TRUE(Actn("AddRowWithTimerActn").Checked());
-    ASSERT_TRUE(Window().Timer1->isActive());
+    ASSERT_TRUE(Named<QTimer>(Form(), "Timer1").isActive());
     for (int tick = 0; tick < c.ticks; ++tick) {
-        ArriveReadings({QString::number(tick)});
-        Window().Timer1Timer();
+        ArriveReadings({double(tick)});
+        IntervalTick();
     }
     EXPECT_EQ(Table().LiveRow(), 1 + c.stores);
 
     Actn("AddRowWithTimerActn").Execute();
     EXPECT_FALSE(Actn("AddRowWithTimerActn").Checked());
-    EXPECT_FALSE(Window().Timer1->isActive());
-    ArriveReadings({"late"});
-    Window().Timer1Timer();
+    EXPECT_FALSE(Named<QTimer>(Form(), "Timer1").isActive());
+    ArriveReadings({99});
+    IntervalTick();
     EXPECT_EQ(Table().LiveRow(), 1 + c.stores);
 }
 
@@ -236,13 +299,15 @@ INSTANTIATE_TEST_SUITE_P(
                       IntervalCase{"Highest", std::numeric_limits<int>::max(), 5, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The coulometer's layout switches the store action off.
 TEST_F(Form1TableTest, TheTimerStoresNothingWhileTheActionIsDisabled)
 {
-    Window().SpinEdit1->setValue(1);
+    Named<QSpinBox>(Form(), "SpinEdit1").setValue(1);
     Actn("AddRowWithTimerActn").Execute();
-    Actn("AddRowToGridActn").SetEnabled(false);
-    ArriveReadings({"1"});
-    Window().Timer1Timer();
+    deviceType = 38;
+    Arrive(1, 1.0);
+    ASSERT_FALSE(Actn("AddRowToGridActn").Enabled());
+    IntervalTick();
     EXPECT_EQ(Table().LiveRow(), 1);
 }
 
@@ -259,14 +324,14 @@ std::ostream& operator<<(std::ostream& out, const RemovalCase& c) { return out <
 
 class RowRemovalTest : public Form1TableTest, public ::testing::WithParamInterface<RemovalCase> {};
 
-// Rows a, b, c are stored and d is the live row.
+// Rows of 1, 2 and 3 are stored and 4 is on the live row.
 TEST_P(RowRemovalTest, RemovesTheSelectedRowAndKeepsTheNumbering)
 {
     const RemovalCase c = GetParam();
     Actn("ClearGridActn").Execute();
-    for (const char* reading : {"a", "b", "c"})
-        StoreReadings({QString::fromLatin1(reading)});
-    ArriveReadings({"d"});
+    for (const double reading : {1, 2, 3})
+        StoreReadings({reading});
+    ArriveReadings({4});
     if (c.selectedGridRow > 0)
         SelectGridCell(1, c.selectedGridRow);
 
@@ -279,12 +344,13 @@ TEST_P(RowRemovalTest, RemovesTheSelectedRowAndKeepsTheNumbering)
     EXPECT_EQ(ColumnCells(0).mid(0, c.liveRowAfter - 1), numbers);
 }
 
-INSTANTIATE_TEST_SUITE_P(Selections, RowRemovalTest,
-                         ::testing::Values(RemovalCase{"NoCurrentCell", 0, {"a", "b", "c", "d"}, 4},
-                                           RemovalCase{"FirstStoredRow", 1, {"b", "c", "d"}, 3},
-                                           RemovalCase{"MiddleStoredRow", 2, {"a", "c", "d"}, 3},
-                                           RemovalCase{"LiveRowDropped", 4, {"a", "b", "c"}, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Selections, RowRemovalTest,
+    ::testing::Values(RemovalCase{"NoCurrentCell", 0, {"1.000", "2.000", "3.000", "4.000"}, 4},
+                      RemovalCase{"FirstStoredRow", 1, {"2.000", "3.000", "4.000"}, 3},
+                      RemovalCase{"MiddleStoredRow", 2, {"1.000", "3.000", "4.000"}, 3},
+                      RemovalCase{"LiveRowDropped", 4, {"1.000", "2.000", "3.000"}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // With no stored row nothing is removed: the live row never reaches the heading row, in the
 // start grid nor after a reset.
@@ -305,15 +371,17 @@ TEST_F(Form1TableTest, RemovalWithoutAStoredRowChangesNothing)
 
 TEST_F(Form1TableTest, ClearingLeavesTheHeadingsAndAnEmptyLiveRow)
 {
-    for (const char* reading : {"a", "b"})
-        StoreReadings({QString::fromLatin1(reading)});
-    ArriveReadings({"c"});
+    for (const double reading : {1, 2})
+        StoreReadings({reading});
+    ArriveReadings({3});
+    const QStringList headings = Table().Row(0);
+    ASSERT_TRUE(headings[1].startsWith(QStringLiteral("Канал 1 "))) << headings[1].toStdString();
     Actn("ClearGridActn").Execute();
     EXPECT_EQ(Table().RowCount(), 2);
     EXPECT_EQ(Table().LiveRow(), 1);
     EXPECT_EQ(Table().Row(1), QStringList(QList<QString>(Table().ColumnCount())));
-    EXPECT_EQ(Table().Cell(1, 0), QStringLiteral("Канал 1 "));
-    EXPECT_EQ(Window().StringGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(Table().Row(0), headings);
+    EXPECT_EQ(Grid().model()->rowCount(), 1);
 }
 
 // --- The comment column -----------------------------------------------------------------------
@@ -341,23 +409,21 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
     ConnectDevice(Window(), c.deviceType);
     if (c.shown != Shown::NoRecord) {
         const QString stored = store.SaveNewRecord({});
-        Window().Shape1->SetBrushColor(QColor(0, 255, 0));
+        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
         ASSERT_TRUE(Actn("StartStopActn").Execute());
-        Window().PropForm->hide();
+        Named<mainwindow::TPropForm>(Form(), "PropForm").hide();
         if (c.shown == Shown::StoredRecordDuringARun)
             Window().ShowRecord(stored);
         if (c.shown == Shown::FinishedRun) {
             ASSERT_TRUE(Actn("StartStopActn").Execute());
         }
     }
-    Table().SetColumnCount(10);
-    Table().SetCell(c.column, 1, QStringLiteral("было"));
-    Window().ShowAllTabsActnExecute();
-    Window().PageControl1->setCurrentIndex(5);
+    const QString before = Table().Cell(c.column, 1);
+    ShowTablePage();
     Window().show();
 
     SelectGridCell(c.column, 1);
-    auto* editor = Window().StringGrid1->viewport()->findChild<QLineEdit*>();
+    auto* editor = Grid().viewport()->findChild<QLineEdit*>();
     ASSERT_EQ(editor != nullptr, c.typedIn);
     if (editor) {
         editor->selectAll();
@@ -367,8 +433,7 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();  // the delegate commits on a queued call
     }
-    EXPECT_EQ(Table().Cell(c.column, 1),
-              c.typedIn ? QStringLiteral("проба 1") : QStringLiteral("было"));
+    EXPECT_EQ(Table().Cell(c.column, 1), c.typedIn ? QStringLiteral("проба 1") : before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -386,21 +451,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- The saved table --------------------------------------------------------------------------
 
-// A layout of three columns with one stored row: its stamp would be column 7, outside the grid.
+// A cleared table in the replicate layout's six columns with one stored row: its stamp would be
+// column 7, outside the grid.
 class SavedTableTest : public Form1TableTest {
 protected:
     void SetUp() override
     {
-        Table().ResetGrid(3);
-        StoreReadings({"7.25", "-3"});
+        Actn("ClearGridActn").Execute();
+        StoreReplicate(7, 120);
     }
 
-    // "NN", "Канал 1 ", "Канал 2 " in Windows-1251, the stored row and the empty live row.
+    // A stored row of a sample in Windows-1251.
+    static QByteArray RowBytes(int row, int sample, int value)
+    {
+        return common::ToCp1251(
+            QStringLiteral("%1\t%2\tМоча\t%3\t\t\t\r\n").arg(row).arg(sample).arg(value));
+    }
+    // The headings, the stored row and the empty live row.
     static QByteArray ExpectedBytes()
     {
-        return QByteArray("NN\t\xCA\xE0\xED\xE0\xEB 1 \t\xCA\xE0\xED\xE0\xEB 2 \t\r\n"
-                          "1\t7.25\t-3\t\r\n"
-                          "\t\t\t\r\n");
+        return common::ToCp1251(QStringLiteral(
+                   "NN\tПроба\tОбъект\t 1    мкг/л\t 2    мкг/л\t Результат\t\r\n")) +
+            RowBytes(1, 7, 120) + "\t\t\t\t\t\t\r\n";
     }
 };
 
@@ -466,30 +538,35 @@ TEST_P(UnwritableTableTest, TheSaveShowsOneErrorAndTheTableStays)
     EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл")))
         << notifier.boxes[0].toStdString();
     EXPECT_EQ(Table().LiveRow(), 2);
-    EXPECT_EQ(Table().Cell(1, 1), QStringLiteral("7.25"));
+    EXPECT_EQ(Table().Cell(1, 1), QStringLiteral("7"));
 }
 
 // With interval storing every second, a table file that cannot be written gives one box and
-// switches the option off; every row is still stored.
+// switches the option off; every row is still stored. The ion meter's first frame lays the
+// table out anew.
 TEST_P(UnwritableTableTest, TheTableFileShowsOneErrorSwitchesOffAndKeepsTheRows)
 {
     desktop.saveNames.push_back(UnwritablePath());
-    Window().CheckBox2->click();
-    ASSERT_TRUE(Window().CheckBox2->isChecked());
-    Window().SpinEdit1->setValue(1);
+    TableFileBox().click();
+    ASSERT_TRUE(TableFileBox().isChecked());
+    Named<QSpinBox>(Form(), "SpinEdit1").setValue(1);
     Actn("AddRowWithTimerActn").Execute();
-    for (const char* reading : {"a", "b", "c"}) {
-        ArriveReadings({QString::fromLatin1(reading)});
-        Window().Timer1Timer();
+    for (const double reading : {1, 2, 3}) {
+        ArriveReadings({reading});
+        IntervalTick();
     }
     ASSERT_EQ(notifier.boxes.size(), 1);
     EXPECT_TRUE(notifier.boxes[0].startsWith(QStringLiteral("Ошибка записи в файл")))
         << notifier.boxes[0].toStdString();
-    EXPECT_FALSE(Window().CheckBox2->isChecked());
-    EXPECT_TRUE(Window().StaticText2->isHidden());
-    EXPECT_FALSE(Window().TableFile.IsOn());
-    EXPECT_EQ(ColumnCells(1).mid(0, 4), QStringList({"7.25", "a", "b", "c"}));
+    EXPECT_FALSE(TableFileBox().isChecked());
+    EXPECT_TRUE(Label("StaticText2").isHidden());
+    EXPECT_EQ(ColumnCells(1).mid(0, 3), QStringList({"1.000", "2.000", "3.000"}));
+    EXPECT_EQ(Table().LiveRow(), 4);
+    // Switched off: the next row goes into the table alone.
+    ArriveReadings({4});
+    IntervalTick();
     EXPECT_EQ(Table().LiveRow(), 5);
+    EXPECT_EQ(notifier.boxes.size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnwritableTableTest, UnwritableCases,
@@ -501,40 +578,42 @@ TEST_F(SavedTableTest, TheOptionAppendsEachStoredRowToTheFileChosenWhenSwitchedO
 {
     const QString rowsFile = Path(QStringLiteral("rows.DAT"));
     desktop.saveNames.push_back(rowsFile);
-    Window().CheckBox2->click();
-    ASSERT_TRUE(Window().CheckBox2->isChecked());
-    EXPECT_EQ(Window().StaticText2->text(), rowsFile);
-    EXPECT_FALSE(Window().StaticText2->isHidden());
-    EXPECT_EQ(Window().StaticText3->text(), QStringLiteral("0"));
-    EXPECT_TRUE(Window().Panel4->isHidden());
+    TableFileBox().click();
+    ASSERT_TRUE(TableFileBox().isChecked());
+    EXPECT_EQ(Label("StaticText2").text(), rowsFile);
+    EXPECT_FALSE(Label("StaticText2").isHidden());
+    EXPECT_EQ(Label("StaticText3").text(), QStringLiteral("0"));
+    EXPECT_TRUE(Named<QWidget>(Form(), "Panel4").isHidden());
 
-    StoreReadings({"8", "-4"});
+    StoreReplicate(8, 130);
     // A table saved elsewhere in between does not take the appended rows.
     desktop.saveNames.push_back(Path(QStringLiteral("other.DAT")));
     Actn("SaveTableActn").Execute();
-    StoreReadings({"9", "-5"});
+    StoreReplicate(9, 140);
 
-    EXPECT_EQ(FileBytes(rowsFile), QByteArray("2\t8\t-4\t\r\n3\t9\t-5\t\r\n"));
-    EXPECT_EQ(Window().StaticText3->text(), QStringLiteral("2"));
-    EXPECT_EQ(Window().StaticText2->text(), rowsFile);
+    const QByteArray appended = RowBytes(2, 8, 130) + RowBytes(3, 9, 140);
+    EXPECT_EQ(FileBytes(rowsFile), appended);
+    EXPECT_EQ(Label("StaticText3").text(), QStringLiteral("2"));
+    EXPECT_EQ(Label("StaticText2").text(), rowsFile);
 
-    Window().CheckBox2->click();
-    EXPECT_FALSE(Window().CheckBox2->isChecked());
-    EXPECT_TRUE(Window().StaticText2->isHidden());
-    StoreReadings({"10"});
-    EXPECT_EQ(FileBytes(rowsFile), QByteArray("2\t8\t-4\t\r\n3\t9\t-5\t\r\n"));
+    TableFileBox().click();
+    EXPECT_FALSE(TableFileBox().isChecked());
+    EXPECT_TRUE(Label("StaticText2").isHidden());
+    StoreReplicate(10, 150);
+    EXPECT_EQ(Table().LiveRow(), 5);
+    EXPECT_EQ(FileBytes(rowsFile), appended);
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(Form1TableTest, TheOptionStaysOffWhenTheDialogIsCancelled)
 {
-    EXPECT_FALSE(Window().CheckBox2->isChecked());
-    EXPECT_TRUE(Window().StaticText2->isHidden());
-    Window().CheckBox2->click();
+    EXPECT_FALSE(TableFileBox().isChecked());
+    EXPECT_TRUE(Label("StaticText2").isHidden());
+    TableFileBox().click();
     EXPECT_EQ(desktop.saveRequests.size(), 1u);
-    EXPECT_FALSE(Window().CheckBox2->isChecked());
-    EXPECT_TRUE(Window().StaticText2->isHidden());
-    StoreReadings({"1"});
+    EXPECT_FALSE(TableFileBox().isChecked());
+    EXPECT_TRUE(Label("StaticText2").isHidden());
+    StoreReadings({1});
     EXPECT_EQ(Table().LiveRow(), 2);
 }
 
@@ -551,20 +630,15 @@ std::ostream& operator<<(std::ostream& out, const CopyCase& c) { return out << c
 
 class CopyGridTest : public Form1TableTest, public ::testing::WithParamInterface<CopyCase> {};
 
-// Two columns of readings with one stored row (its stamp outside the grid), and a filled
-// results grid.
+// A cleared table in the replicate layout with one stored row (its stamp outside the grid), and the
+// results grid without volumes, rebuilt as its page is shown.
 TEST_P(CopyGridTest, CopiesTheGridOfTheActivePage)
 {
     const CopyCase c = GetParam();
-    Table().ResetGrid(2);
-    StoreReadings({"7.25"});
-    Window().ShowAllTabsActnExecute();
-    Window().PageControl1->setCurrentIndex(c.page);
-    // After the page is shown, which rebuilds the results grid from the solvers.
-    const QStringList results{"a", "b", "c", "d", "e", "f"};
-    Window().ResultsGrid->SetColCount(3);
-    for (int cell = 0; cell < results.size(); ++cell)
-        Window().ResultsGrid->SetCells(cell % 3, cell / 3, results[cell]);
+    Actn("ClearGridActn").Execute();
+    StoreReplicate(7, 120);
+    Actn("ShowAllTabsActn").Execute();
+    Named<QTabWidget>(Form(), "PageControl1").setCurrentIndex(c.page);
     QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
 
     EXPECT_EQ(Actn("CopyGridActn").Execute(), c.enabled);
@@ -572,13 +646,15 @@ TEST_P(CopyGridTest, CopiesTheGridOfTheActivePage)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.clipboard));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, CopyGridTest,
-                         ::testing::Values(CopyCase{"Table", 5, true,
-                                                    "\tNN\tКанал 1 \r\t1\t7.25\r\t\t\r"},
-                                           CopyCase{"Results", 13, true, "\ta\tb\tc\r\td\te\tf\r"},
-                                           CopyCase{"FourPlusOne", 6, false, "unchanged"},
-                                           CopyCase{"FirstChannel", 0, false, "unchanged"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Pages, CopyGridTest,
+    ::testing::Values(CopyCase{"Table", 5, true,
+                               "\tNN\tПроба\tОбъект\t 1    мкг/л\t 2    мкг/л\t Результат\r"
+                               "\t1\t7\tМоча\t120\t\t\r\t\t\t\t\t\t\r"},
+                      CopyCase{"Results", 13, true, "\tОбъём, мл\tЗначение\r\t\t\r"},
+                      CopyCase{"FourPlusOne", 6, false, "unchanged"},
+                      CopyCase{"FirstChannel", 0, false, "unchanged"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }
 }

@@ -33,7 +33,11 @@ link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
 
 class Form1ResultFramesTest : public Form1Test {
 protected:
-    void LampOn() { Form().Shape1->SetBrushColor(QColor(0, 255, 0)); }
+    void LampOn()
+    {
+        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
+    }
+    mainwindow::TPropForm& Props() { return Named<mainwindow::TPropForm>(Form(), "PropForm"); }
     void Soil(int position, int sample)
     {
         Form().Link().FrameSeen = true;  // the link's good-frame step
@@ -116,7 +120,7 @@ TEST_F(Form1ResultFramesTest, TitrationParamsFillTheirPageAndOnlyTheShownRecords
     LampOn();
     Form().Measurements().OnStartFrame({});
     ASSERT_TRUE(Form().Recording());
-    mainwindow::TPropForm& props = *Form().PropForm;
+    mainwindow::TPropForm& props = Props();
     props.TitleEdit->setText(QStringLiteral("typed"));
     lmvsim::TTitrationParamSet params;
     params.tipLevel = 0;
@@ -190,7 +194,7 @@ TEST_F(Form1TextFramesTest, TitleAndDateReachTheLiveFileAndItsListLine)
 
     Text(0, QStringLiteral("Проба$12$"));
     EXPECT_EQ(store.LiveRecord().Params, (model::TParamsArr{{"Проба", "12"}}));
-    EXPECT_EQ(Form().PropForm->PropGrid->item(0, 0)->text(), "Проба");
+    EXPECT_EQ(Props().PropGrid->item(0, 0)->text(), "Проба");
     Text(100, QStringLiteral("Идёт титрование"));
     EXPECT_EQ(Form().StatusText(), "Идёт титрование");
 }

@@ -1,6 +1,7 @@
 // The window's looks: Qt's own texts in Russian, real icons, fixed-width controls that hold
 // their texts, and failures told in the status line as well as by the bell.
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
@@ -66,12 +67,39 @@ int TextWidth(const QWidget& widget, const QString& text)
     return widget.fontMetrics().horizontalAdvance(text);
 }
 
+QTabWidget& Pages(mainwindow::TForm1& form) { return Named<QTabWidget>(form, "PageControl1"); }
+QToolBar& Bar(mainwindow::TForm1& form, const char* name)
+{
+    return Named<QToolBar>(form, QString::fromLatin1(name));
+}
+QLineEdit& Field(mainwindow::TForm1& form, const char* name)
+{
+    return Named<QLineEdit>(form, QString::fromLatin1(name));
+}
+mainwindow::TPortComboBox& PortChooser(mainwindow::TForm1& form)
+{
+    return Named<mainwindow::TPortComboBox>(form, "ComboBox1");
+}
+mainwindow::TStringGrid& ResultsGrid(mainwindow::TForm1& form)
+{
+    return Named<mainwindow::TStringGrid>(form, "ResultsGrid");
+}
+
+// Page 1's curve, of a record shown: 10 points from that value up in steps of 0.001.
+void ShowRisingCurve(mainwindow::TForm1& form, const store::TRecordStore& store, double from)
+{
+    std::vector<model::TPoint> points;
+    for (int i = 0; i < 10; ++i)
+        points.push_back({double(i), from + i * 0.001});
+    ShowChannels(form, store, 1, {{0, points}});
+}
+
 TEST_F(Form1Test, PortChooserShowsATypedDevicePathWhole)
 {
     Form().show();
     for (const QString& path : {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/pts/12")}) {
-        Form().ComboBox1->setEditText(path);
-        QLineEdit* edit = Form().ComboBox1->lineEdit();
+        PortChooser(Form()).setEditText(path);
+        QLineEdit* edit = PortChooser(Form()).lineEdit();
         ASSERT_NE(edit, nullptr);
         EXPECT_GE(edit->contentsRect().width(), TextWidth(*edit, path)) << path.toStdString();
     }
@@ -83,10 +111,10 @@ TEST_F(Form1Test, EveryToolOfTheTablePageFitsTheWindow)
     Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
     Form().show();
     Form().Actn(QStringLiteral("ShowAllTabsActn")).Execute();
-    Form().PageControl1->setCurrentIndex(5);
+    Pages(Form()).setCurrentIndex(5);
     QCoreApplication::processEvents();
-    for (QAction* action : Form().ToolBar3->actions()) {
-        const QWidget* tool = Form().ToolBar3->widgetForAction(action);
+    for (QAction* action : Bar(Form(), "ToolBar3").actions()) {
+        const QWidget* tool = Bar(Form(), "ToolBar3").widgetForAction(action);
         ASSERT_NE(tool, nullptr);
         EXPECT_TRUE(tool->isVisible()) << action->text().toStdString();
     }
@@ -100,13 +128,13 @@ TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
     QCoreApplication::processEvents();
     // The narrowest window whose row holds both bars; one pixel less and they take two rows.
     const int oneRow =
-        Form().ToolBar2->sizeHint().width() + Form().CurveToolBar->sizeHint().width();
+        Bar(Form(), "ToolBar2").sizeHint().width() + Bar(Form(), "CurveToolBar").sizeHint().width();
     for (const QSize size : {QSize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight),
                              QSize(oneRow - 1, 577), QSize(oneRow, 577), QSize(1280, 800)}) {
         Form().resize(size);
         Form().show();
         QCoreApplication::processEvents();
-        for (const QToolBar* bar : {Form().ToolBar2, Form().CurveToolBar}) {
+        for (const QToolBar* bar : {&Bar(Form(), "ToolBar2"), &Bar(Form(), "CurveToolBar")}) {
             for (QAction* action : bar->actions()) {
                 const QWidget* tool = bar->widgetForAction(action);
                 ASSERT_NE(tool, nullptr);
@@ -116,8 +144,8 @@ TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
             }
         }
         // The curve tools follow the scale and view tools, in their row or below it.
-        const QRect first = Form().ToolBar2->geometry();
-        const QRect second = Form().CurveToolBar->geometry();
+        const QRect first = Bar(Form(), "ToolBar2").geometry();
+        const QRect second = Bar(Form(), "CurveToolBar").geometry();
         if (size.width() < oneRow)
             EXPECT_GE(second.top(), first.bottom()) << size.width();
         else
@@ -128,10 +156,11 @@ TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
 
 TEST_F(Form1Test, DateStampFitsItsColumn)
 {
-    Form().ReadingsTable().SetCell(1, Form().ReadingsTable().LiveRow(), QStringLiteral("7.25"));
-    Form().Link().FrameSeen = true;
-    Form().AddRowToGridActnExecute();
-    const QAbstractItemModel& model = *Form().StringGrid1->model();
+    Form().Link().FrameSeen = true;  // the link's good-frame step
+    ASSERT_TRUE(Form().Actn(QStringLiteral("AddRowToGridActn")).Execute());
+    const mainwindow::TReadingsGridView& grid =
+        Named<mainwindow::TReadingsGridView>(Form(), "StringGrid1");
+    const QAbstractItemModel& model = *grid.model();
     bool stampSeen = false;
     for (int column = 0; column < model.columnCount(); ++column) {
         const QString text = model.index(0, column).data().toString();
@@ -139,8 +168,8 @@ TEST_F(Form1Test, DateStampFitsItsColumn)
             continue;
         stampSeen |= text.contains(QLatin1Char(':'));
         // As wide as the cell's delegate draws it, grid line included.
-        const QAbstractItemView& grid = *Form().StringGrid1;
-        EXPECT_GE(Form().StringGrid1->columnWidth(column), grid.sizeHintForColumn(column))
+        EXPECT_GE(grid.columnWidth(column),
+                  static_cast<const QAbstractItemView&>(grid).sizeHintForColumn(column))
             << column << " " << text.toStdString();
     }
     EXPECT_TRUE(stampSeen);
@@ -149,23 +178,23 @@ TEST_F(Form1Test, DateStampFitsItsColumn)
 // The results page's headings are whole, as the grid's delegate draws them.
 TEST_F(Form1Test, ResultsHeadingsFitTheirColumns)
 {
-    Form().PageControl1->setCurrentIndex(mainwindow::ResultsPage);
-    const QAbstractItemView& grid = *Form().ResultsGrid;
+    Pages(Form()).setCurrentIndex(mainwindow::ResultsPage);
+    const mainwindow::TStringGrid& grid = ResultsGrid(Form());
     for (int column = 0; column < 2; ++column)
-        EXPECT_GE(Form().ResultsGrid->columnWidth(column), grid.sizeHintForColumn(column))
-            << Form().ResultsGrid->Cells(column, 0).toStdString();
+        EXPECT_GE(grid.columnWidth(column),
+                  static_cast<const QAbstractItemView&>(grid).sizeHintForColumn(column))
+            << grid.Cells(column, 0).toStdString();
 }
 
 // A long number in a scale field shows its leading digits, not its last decimals.
 TEST_F(Form1Test, ScaleFieldsShowTheLeadingDigitsOfALongNumber)
 {
-    Form().PageControl1->setCurrentIndex(0);
-    for (int i = 0; i < 10; ++i)
-        Form().CurveViews.Add(mainwindow::TCurveId::Series1, i, 12.5 + i * 0.001);
+    Pages(Form()).setCurrentIndex(0);
+    ShowRisingCurve(Form(), store, 12.5);
     Form().ChartZoom();
-    EXPECT_GT(Form().Edit2->text().size(), 6);
-    EXPECT_EQ(Form().Edit2->cursorPosition(), 0);
-    EXPECT_EQ(Form().Edit1->cursorPosition(), 0);
+    EXPECT_GT(Field(Form(), "Edit2").text().size(), 6);
+    EXPECT_EQ(Field(Form(), "Edit2").cursorPosition(), 0);
+    EXPECT_EQ(Field(Form(), "Edit1").cursorPosition(), 0);
 }
 
 // The width QLineEdit lays its text out in (its paint event's line rectangle): the contents
@@ -195,7 +224,7 @@ TEST_F(Form1Test, ScaleFieldsHoldTheWidestNumberWhole)
     Form().resize(mainwindow::TForm1::FormWidth, mainwindow::TForm1::FormHeight);
     Form().show();
     QCoreApplication::processEvents();
-    for (QLineEdit* field : {Form().Edit2, Form().Edit1}) {
+    for (QLineEdit* field : {&Field(Form(), "Edit2"), &Field(Form(), "Edit1")}) {
         const int cursorWidth =
             field->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, field);
         EXPECT_GE(TextRoomOf(*field), TextWidth(*field, widest) + 1 + cursorWidth)
@@ -218,51 +247,55 @@ TEST_F(Form1Test, EveryWriteIntoAScaleFieldShowsItsStart)
 {
     mainwindow::TForm1& window = Form();
     window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
-    window.PageControl1->setCurrentIndex(0);
+    Pages(window).setCurrentIndex(0);
     auto expectStart = [&](const char* what) {
-        EXPECT_EQ(window.Edit2->cursorPosition(), 0)
-            << what << " " << window.Edit2->text().toStdString();
-        EXPECT_EQ(window.Edit1->cursorPosition(), 0)
-            << what << " " << window.Edit1->text().toStdString();
+        EXPECT_EQ(Field(window, "Edit2").cursorPosition(), 0)
+            << what << " " << Field(window, "Edit2").text().toStdString();
+        EXPECT_EQ(Field(window, "Edit1").cursorPosition(), 0)
+            << what << " " << Field(window, "Edit1").text().toStdString();
     };
 
-    window.Edit2->setText(QStringLiteral("25,002992"));
-    window.Edit1->setText(QStringLiteral("100,5"));
+    Field(window, "Edit2").setText(QStringLiteral("25,002992"));
+    Field(window, "Edit1").setText(QStringLiteral("100,5"));
     window.Actn(QStringLiteral("SetScaleActn")).Execute();
-    ASSERT_EQ(window.Edit2->text(), "25.002992");
+    ASSERT_EQ(Field(window, "Edit2").text(), "25.002992");
     expectStart("a typed scale");
 
     window.Actn(QStringLiteral("MultScaleBy10Actn")).Execute();
-    ASSERT_EQ(window.Edit1->text(), "1005.000000");
+    ASSERT_EQ(Field(window, "Edit1").text(), "1005.000000");
     expectStart("a step by ten");
     window.Actn(QStringLiteral("DivScaleBy10Actn")).Execute();
     expectStart("a step by ten");
 
-    window.Edit2->setText(QStringLiteral("I00.50"));
+    Field(window, "Edit2").setText(QStringLiteral("I00.50"));
     window.Actn(QStringLiteral("SetScaleActn")).Execute();
     ASSERT_EQ(notifier.boxes.size(), 1);
     expectStart("the rewrite after a bad text");
 
-    for (int i = 0; i < 10; ++i)
-        window.CurveViews.Add(mainwindow::TCurveId::Series1, i, 25.002992 + i * 0.001);
+    ShowRisingCurve(window, store, 25.002992);
     window.Actn(QStringLiteral("FitImageActn")).Execute();
     ASSERT_TRUE(window.Actn(QStringLiteral("FitImageActn")).Checked());
-    window.PageControl1Change();
+    Pages(window).setCurrentIndex(1);
+    Pages(window).setCurrentIndex(0);
     expectStart("a page change");
 }
 
+// Status panel 2 shows the status text.
+constexpr int StatusTextPanel = 2;
+
 TEST_F(Form1Test, PortThatWillNotOpenIsToldInStatusPanelThenStatusTextReturns)
 {
-    Form().StatusText() = QStringLiteral("Запись остановлена");
-    Form().ComboBox1->setEditText(folder.path() + QStringLiteral("/missing-port"));
+    Form().SetStatusText(QStringLiteral("Запись остановлена"));
+    PortChooser(Form()).setEditText(folder.path() + QStringLiteral("/missing-port"));
     Form().Actn(QStringLiteral("ConnectActn")).Execute();
     EXPECT_EQ(notifier.beeps, 1);
-    const QString shown = Form().StatusBar1->PanelText(mainwindow::TForm1::StatusPanel);
+    const QString shown =
+        Named<mainwindow::TStatusPanels>(Form(), "StatusBar1").PanelText(StatusTextPanel);
     EXPECT_TRUE(shown.contains(QStringLiteral("missing-port"))) << shown.toStdString();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return Form().StatusBar1->PanelText(mainwindow::TForm1::StatusPanel) ==
-                Form().StatusText();
+            return Named<mainwindow::TStatusPanels>(Form(), "StatusBar1")
+                       .PanelText(StatusTextPanel) == Form().StatusText();
         },
         mainwindow::TStatusPanels::BriefMs + 2000));
 }
