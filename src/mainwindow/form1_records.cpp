@@ -39,7 +39,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 void TForm1::NewRecord()
 {
     ClosePropFormForRun();
-    LiveRun.NewLiveRecord();
+    LiveRun.NewLiveRecord(deviceType_);
     CreateRecordFile();
 }
 

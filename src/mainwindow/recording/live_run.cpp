@@ -41,9 +41,9 @@ void TLiveRun::Start(int deviceType)
     store_.ForgetAwaitingResults();
 }
 
-void TLiveRun::NewLiveRecord()
+void TLiveRun::NewLiveRecord(int deviceType)
 {
-    StartLiveRecord(store_.EditLiveRecord(), deviceType_);
+    StartLiveRecord(store_.EditLiveRecord(), deviceType);
     ReserveForLongRun(store_.EditLiveRecord());
 }
 

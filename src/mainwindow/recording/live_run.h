@@ -44,10 +44,10 @@ public:
     const QString& EndOfRunFileName() const;
 
     // A start: recording and counted, its clock from now, the previous run's file no longer
-    // waiting. The live record then starts afresh for the run's device type and its file is
+    // waiting. The live record then starts afresh for the instrument connected and its file is
     // created.
     void Start(int deviceType);
-    void NewLiveRecord();
+    void NewLiveRecord(int deviceType);
     void CreateFile();
     // Undoes a start whose file could not be created.
     void CancelStart() { state_.CancelStart(); }

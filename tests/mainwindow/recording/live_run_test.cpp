@@ -27,7 +27,7 @@ protected:
     void StartRun(int deviceType)
     {
         run.Start(deviceType);
-        run.NewLiveRecord();
+        run.NewLiveRecord(deviceType);
         run.CreateFile();
     }
 
