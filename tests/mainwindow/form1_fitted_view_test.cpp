@@ -12,6 +12,7 @@
 #include "store/graph_file.h"
 #include "store/record_file.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -105,6 +106,33 @@ protected:
     }
 
     bool FitOn() { return Form().Actn(QStringLiteral("FitImageActn")).Checked(); }
+
+    mainwindow::TChart& Chart(const char* name)
+    {
+        return Named<mainwindow::TChart>(Form(), QString::fromLatin1(name));
+    }
+    mainwindow::TChartSeries& Series(const char* name)
+    {
+        return Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
+    }
+    QLineEdit& Y() { return Named<QLineEdit>(Form(), QStringLiteral("Edit2")); }
+    QLineEdit& DY() { return Named<QLineEdit>(Form(), QStringLiteral("Edit1")); }
+    QTabWidget& Tabs() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    // The instrument's lamp lit, as a good frame lights it: a run may start.
+    void LampOn()
+    {
+        Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1")).SetBrushColor(Qt::green);
+    }
+    // A run's readings of channel 0, drawn on Series1 at once; the view follows only on the
+    // replot tick, which the event loop has not run yet.
+    void LivePoints(const std::vector<TPoint>& points)
+    {
+        LampOn();
+        Form().Actn(QStringLiteral("StartStopActn")).Execute();
+        ASSERT_TRUE(form->Recording());
+        for (const TPoint& point : points)
+            form->AddPoint(0, point.X, point.Y);
+    }
 };
 
 TEST_F(Form1FittedViewTest, OnAFreshStartAStoredPhRecordIsFitted)
@@ -112,10 +140,10 @@ TEST_F(Form1FittedViewTest, OnAFreshStartAStoredPhRecordIsFitted)
     const QString name = Stored("ph.lmv", 1, 0, PhCurve());
     ASSERT_TRUE(FitOn());
     form->ShowRecord(name);
-    ASSERT_EQ(form->GetCurrentChart(), form->Chart1);
-    ExpectFitted(*form->Chart1, *form->Series1);
-    EXPECT_EQ(form->Edit2->text(), "7.150000");
-    EXPECT_EQ(form->Edit1->text(), "0.165000");
+    ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart1"));
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
+    EXPECT_EQ(Y().text(), "7.150000");
+    EXPECT_EQ(DY().text(), "0.165000");
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -124,23 +152,23 @@ TEST_F(Form1FittedViewTest, AfterAPhRecordATitrationRecordIsFitted)
     const QString ph = Stored("ph.lmv", 1, 0, PhCurve());
     const QString titration = Stored("kt.lmv", 41, 1, TitrationCurve());
     form->ShowRecord(ph);
-    ExpectFitted(*form->Chart1, *form->Series1);
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
     form->ShowRecord(titration);
-    ASSERT_EQ(form->GetCurrentChart(), form->Chart2);
-    ExpectFitted(*form->Chart2, *form->FastLineSeries1);
+    ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart2"));
+    ExpectFitted(Chart("Chart2"), Series("FastLineSeries1"));
     form->ShowRecord(ph);
-    ASSERT_EQ(form->GetCurrentChart(), form->Chart1);
-    ExpectFitted(*form->Chart1, *form->Series1);
+    ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart1"));
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
 }
 
 // A device's page layout runs the page change even when the active page stays the same.
 TEST_F(Form1FittedViewTest, APageChangeFitsTheCurveAlsoWhenThePageStays)
 {
-    Form().ConfigureForDevice(1);
-    ASSERT_EQ(form->GetCurrentChart(), form->Chart1);
-    form->CurveViews.Assign(mainwindow::TCurveId::Series1, PhCurve());
+    ConnectDevice(Form(), 1);
+    ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart1"));
+    LivePoints(PhCurve());
     form->ConfigureForDevice(1);
-    ExpectFitted(*form->Chart1, *form->Series1);
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
 }
 
 TEST_F(Form1FittedViewTest, APageChangeUndoesAZoomIntoTheFittedView)
@@ -149,7 +177,8 @@ TEST_F(Form1FittedViewTest, APageChangeUndoesAZoomIntoTheFittedView)
     form->ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    mainwindow::TChart& chart = *form->Chart1;
+    mainwindow::TChart& chart = Chart("Chart1");
+    const mainwindow::TChartMouse& mouse = *chart.findChild<mainwindow::TChartMouse*>();
     chart.replot();
     auto send = [&chart](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
                          QPoint at) {
@@ -161,11 +190,14 @@ TEST_F(Form1FittedViewTest, APageChangeUndoesAZoomIntoTheFittedView)
     send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
     send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, to);
     send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
-    ASSERT_TRUE(form->ChartMouseOf(&chart)->Zoomed());
-    form->CurveViews.Assign(mainwindow::TCurveId::Series1, TitrationCurve());
+    ASSERT_TRUE(mouse.Zoomed());
+    // Another curve read into the zoomed chart: the undo's axes are the old curve's.
+    desktop.openNames = {{Put("curve.GRF", store::SerializeGraph(TitrationCurve()))}};
+    Named<QAction>(*form, QStringLiteral("N6")).trigger();
+    ASSERT_EQ(Series("Series1").Count(), int(TitrationCurve().size()));
     form->ConfigureForDevice(1);
-    EXPECT_FALSE(form->ChartMouseOf(&chart)->Zoomed());
-    ExpectFitted(chart, *form->Series1);
+    EXPECT_FALSE(mouse.Zoomed());
+    ExpectFitted(chart, Series("Series1"));
 }
 
 TEST_F(Form1FittedViewTest, SwitchingAutomaticScalingBackOnFitsTheCurve)
@@ -173,40 +205,40 @@ TEST_F(Form1FittedViewTest, SwitchingAutomaticScalingBackOnFitsTheCurve)
     Form().ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
     form->Actn(QStringLiteral("MultScaleBy10Actn")).Execute();
     ASSERT_FALSE(FitOn());
-    form->CurveViews.Assign(mainwindow::TCurveId::Series1, TitrationCurve());
+    form->ShowRecord(Stored("kt.lmv", 1, 0, TitrationCurve()));
     form->Actn(QStringLiteral("FitImageActn")).Execute();
     ASSERT_TRUE(FitOn());
-    ExpectFitted(*form->Chart1, *form->Series1);
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
 }
 
 // With automatic scaling off a page change keeps the operator's scale.
 TEST_F(Form1FittedViewTest, WithAutomaticScalingOffAPageChangeKeepsTheScaleSet)
 {
     Form().ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
-    form->Edit2->setText(QStringLiteral("7"));
-    form->Edit1->setText(QStringLiteral("1"));
+    Y().setText(QStringLiteral("7"));
+    DY().setText(QStringLiteral("1"));
     form->Actn(QStringLiteral("SetScaleActn")).Execute();
     ASSERT_FALSE(FitOn());
     form->ConfigureForDevice(1);
-    EXPECT_EQ(form->Edit2->text(), "7");
-    EXPECT_EQ(form->Edit1->text(), "1");
-    EXPECT_DOUBLE_EQ(form->Chart1->LeftAxis().Minimum(), 6);
-    EXPECT_DOUBLE_EQ(form->Chart1->LeftAxis().Maximum(), 8);
+    EXPECT_EQ(Y().text(), "7");
+    EXPECT_EQ(DY().text(), "1");
+    EXPECT_DOUBLE_EQ(Chart("Chart1").LeftAxis().Minimum(), 6);
+    EXPECT_DOUBLE_EQ(Chart("Chart1").LeftAxis().Maximum(), 8);
 }
 
 // The derivative keeps the curve's raw last point, and the fit takes it in.
 TEST_F(Form1FittedViewTest, TheDerivativeIsFittedWithItsPeakAndItsRawLastPoint)
 {
     Form().ShowRecord(Stored("kt.lmv", 41, 1, TitrationCurve()));
-    ASSERT_EQ(form->GetCurrentChart(), form->Chart2);
+    ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart2"));
     form->Actn(QStringLiteral("ShowDerivativeActn")).Execute();
-    const mainwindow::TChartSeries& derivative = *form->FastLineSeries1;
+    const mainwindow::TChartSeries& derivative = Series("FastLineSeries1");
     double peak = 0;
     for (int i = 0; i + 1 < derivative.Count(); ++i)
         peak = std::max(peak, derivative.YValue(i));
     ASSERT_GT(peak, 7.5) << "the jump's slope is 8 pH/ml";
     EXPECT_DOUBLE_EQ(derivative.YValue(derivative.Count() - 1), TitrationCurve().back().Y);
-    ExpectFitted(*form->Chart2, derivative);
+    ExpectFitted(Chart("Chart2"), derivative);
 }
 
 TEST_F(Form1FittedViewTest, TheFilterIsFitted)
@@ -214,11 +246,11 @@ TEST_F(Form1FittedViewTest, TheFilterIsFitted)
     std::vector<TPoint> noisy = PhCurve();
     noisy[15].Y = 9;
     Form().ShowRecord(Stored("ph.lmv", 1, 0, noisy));
-    ExpectFitted(*form->Chart1, *form->Series1);
-    form->FiltrSpinEdit->setValue(5);
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
+    Named<QSpinBox>(*form, QStringLiteral("FiltrSpinEdit")).setValue(5);
     form->Actn(QStringLiteral("FilterActn")).Execute();
-    ASSERT_LT(FittedY(*form->Series1).upper, 8.5) << "the spike is smoothed";
-    ExpectFitted(*form->Chart1, *form->Series1);
+    ASSERT_LT(FittedY(Series("Series1")).upper, 8.5) << "the spike is smoothed";
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
 }
 
 TEST_F(Form1FittedViewTest, AGraphFileReadIsFitted)
@@ -226,9 +258,9 @@ TEST_F(Form1FittedViewTest, AGraphFileReadIsFitted)
     const QString path = Put("curve.GRF", store::SerializeGraph(TitrationCurve()));
     Form().ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
     desktop.openNames = {{path}};
-    form->N6Click();
-    ASSERT_EQ(form->Series1->Count(), int(TitrationCurve().size()));
-    ExpectFitted(*form->Chart1, *form->Series1);
+    Named<QAction>(*form, QStringLiteral("N6")).trigger();
+    ASSERT_EQ(Series("Series1").Count(), int(TitrationCurve().size()));
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -238,7 +270,7 @@ TEST_F(Form1FittedViewTest, AnImportIsFittedOnItsPage)
 {
     for (const int device : {41, 1}) {
         SCOPED_TRACE(device);
-        Form().Shape1->SetBrushColor(Qt::green);
+        LampOn();
         form->ShowRecord(Stored("ph.lmv", 1, 0, PhCurve()));
         ConnectDevice(*form, device);
         QByteArray text;
@@ -251,27 +283,23 @@ TEST_F(Form1FittedViewTest, AnImportIsFittedOnItsPage)
         form->Actn(QStringLiteral("Action1")).Execute();
         ASSERT_FALSE(form->Recording());
         ASSERT_TRUE(notifier.boxes.isEmpty()) << notifier.boxes.join(u'\n').toStdString();
-        ASSERT_EQ(form->FastLineSeries1->Count(), int(TitrationCurve().size()));
+        ASSERT_EQ(Series("FastLineSeries1").Count(), int(TitrationCurve().size()));
         if (device != 41) {
-            ASSERT_EQ(form->GetCurrentChart(), form->Chart1);
-            form->PageControl1->setCurrentIndex(1);
+            ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart1"));
+            Tabs().setCurrentIndex(1);
         }
-        ASSERT_EQ(form->GetCurrentChart(), form->Chart2);
-        ExpectFitted(*form->Chart2, *form->FastLineSeries1);
+        ASSERT_EQ(form->GetCurrentChart(), &Chart("Chart2"));
+        ExpectFitted(Chart("Chart2"), Series("FastLineSeries1"));
     }
 }
 
 // The fields follow a run's points on the replot tick, not point by point.
 TEST_F(Form1FittedViewTest, LivePointsAreFittedByTheNextTick)
 {
-    Form().Shape1->SetBrushColor(Qt::green);
-    form->Actn(QStringLiteral("StartStopActn")).Execute();
-    ASSERT_TRUE(form->Recording());
-    for (const TPoint& point : PhCurve())
-        form->AddPoint(0, point.X, point.Y);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return form->Edit2->text() == "7.150000"; }));
-    EXPECT_EQ(form->Edit1->text(), "0.165000");
-    ExpectFitted(*form->Chart1, *form->Series1);
+    LivePoints(PhCurve());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Y().text() == "7.150000"; }));
+    EXPECT_EQ(DY().text(), "0.165000");
+    ExpectFitted(Chart("Chart1"), Series("Series1"));
 }
 
 }

@@ -33,7 +33,20 @@ protected:
         Form().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
         // The port chooser, focused first, has a context of its own.
-        form->PageControl1->setFocus();
+        Named<QTabWidget>(*form, QStringLiteral("PageControl1")).setFocus();
+    }
+    QToolBar& Bar(const char* name) const
+    {
+        return Named<QToolBar>(*form, QString::fromLatin1(name));
+    }
+    mainwindow::TAboutBox& About() const
+    {
+        return Named<mainwindow::TAboutBox>(*form, QStringLiteral("AboutBox"));
+    }
+    // The help file beside the program.
+    static QString HelpFile()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
     }
     // A mouse move over a main tool bar at the middle of the action's button.
     void HoverOver(const char* actionName)
@@ -44,7 +57,7 @@ protected:
     }
     QWidget* ButtonOf(const char* actionName) const
     {
-        for (const QToolBar* bar : {form->ToolBar2, form->CurveToolBar})
+        for (const QToolBar* bar : {&Bar("ToolBar2"), &Bar("CurveToolBar")})
             for (auto* button : bar->findChildren<QToolButton*>()) {
                 if (button->property("ActionName").toString() == QLatin1String(actionName))
                     return button;
@@ -61,7 +74,7 @@ protected:
     {
         std::vector<int> contexts;
         for (const FakeDesktop::THelpTopic& topic : desktop.helpTopics) {
-            EXPECT_EQ(topic.helpFile, form->HelpFile);
+            EXPECT_EQ(topic.helpFile, HelpFile());
             contexts.push_back(topic.context);
         }
         return contexts;
@@ -85,7 +98,7 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheButtonUnderTheMouseElseTheWindowsOwn)
     MoveOver(*form, QPoint(5, form->height() - 5));
     PressF1();
     expected.push_back(2);
-    MoveOver(*form->ToolBar2, QPoint(form->ToolBar2->width() - 2, 2));
+    MoveOver(Bar("ToolBar2"), QPoint(Bar("ToolBar2").width() - 2, 2));
     PressF1();
     expected.push_back(2);
     EXPECT_EQ(AskedContexts(), expected);
@@ -136,8 +149,7 @@ TEST_F(HelpTest, TheHelpCommandOpensTheWholeFile)
 {
     desktop.helpViewerInstalled = false;
     form->Actn(QStringLiteral("HelpContextActn")).Execute();
-    EXPECT_EQ(desktop.openedDocuments, QStringList{form->HelpFile});
-    EXPECT_TRUE(form->HelpFile.endsWith(QStringLiteral("/help/Lmv2pr.chm")));
+    EXPECT_EQ(desktop.openedDocuments, QStringList{HelpFile()});
     EXPECT_TRUE(desktop.helpTopics.empty());
 }
 
@@ -171,20 +183,20 @@ TEST_F(HelpTest, TheReadmeSaysWhatF1NeedsAsTheProgramDoesIt)
     EXPECT_TRUE(real.OpenHelpTopic(QStringLiteral("/no/such/folder/help/Lmv2pr.chm"), 2))
         << "the viewer starts though the file is missing";
     real.SetHelpViewer({QStringLiteral("no-such-help-viewer-here"), {}});
-    EXPECT_FALSE(real.OpenHelpTopic(form->HelpFile, 2));
+    EXPECT_FALSE(real.OpenHelpTopic(HelpFile(), 2));
 }
 
 TEST_F(HelpTest, AboutBoxShowsTheNameAndVersionEachTimeItOpens)
 {
     for (int time = 0; time < 2; ++time) {
-        form->AboutBox->Version->setText(QStringLiteral("Версия:"));
+        About().Version->setText(QStringLiteral("Версия:"));
         form->Actn(QStringLiteral("AboutActn")).Execute();
-        EXPECT_EQ(form->AboutBox->Version->text(), "Версия от: 2018.03.26");
+        EXPECT_EQ(About().Version->text(), "Версия от: 2018.03.26");
     }
     EXPECT_EQ(desktop.modalRuns, 2);
-    EXPECT_EQ(form->AboutBox->windowTitle(), "О программе...");
-    EXPECT_EQ(form->AboutBox->ProductName->text(), QString::fromUtf8("Лумивер-00x"));
-    EXPECT_TRUE(form->AboutBox->ProductName->text().endsWith(QLatin1Char('x')));
+    EXPECT_EQ(About().windowTitle(), "О программе...");
+    EXPECT_EQ(About().ProductName->text(), QString::fromUtf8("Лумивер-00x"));
+    EXPECT_TRUE(About().ProductName->text().endsWith(QLatin1Char('x')));
 }
 
 // The About box says in its own words what it is and where its documentation
@@ -192,7 +204,7 @@ TEST_F(HelpTest, AboutBoxShowsTheNameAndVersionEachTimeItOpens)
 // nothing.
 TEST_F(HelpTest, AboutBoxShowsTheProgramsOwnTextsAndNoAddressIsALink)
 {
-    mainwindow::TAboutBox& box = *form->AboutBox;
+    mainwindow::TAboutBox& box = About();
     QStringList texts;
     for (const QLabel* label : box.findChildren<QLabel*>())
         texts << label->text();
@@ -258,13 +270,13 @@ TEST_F(HelpTest, AboutBoxOpensCentredOnTheDesktop)
 TEST_F(HelpTest, PictureItemsPutTheCurrentChartOnTheClipboard)
 {
     form->ConfigureForDevice(1);
-    form->PageControl1->setCurrentIndex(4);
+    QTabWidget& tabs = Named<QTabWidget>(*form, QStringLiteral("PageControl1"));
+    tabs.setCurrentIndex(4);
     mainwindow::TChart* chart = form->GetCurrentChart();
     ASSERT_NE(chart, nullptr);
-    for (auto click : {&mainwindow::TForm1::asBitMap1Click, &mainwindow::TForm1::WMF1Click,
-                       &mainwindow::TForm1::EMF1Click}) {
+    for (const char* item : {"asBitMap1", "WMF1", "EMF1"}) {
         QGuiApplication::clipboard()->clear();
-        (form.get()->*click)();
+        Named<QAction>(*form, QString::fromLatin1(item)).trigger();
         const QImage picture = QGuiApplication::clipboard()->image();
         EXPECT_EQ(picture.size(), chart->size());
         int drawn = 0;
@@ -273,9 +285,9 @@ TEST_F(HelpTest, PictureItemsPutTheCurrentChartOnTheClipboard)
                 drawn += picture.pixel(x, y) != picture.pixel(0, 0);
         EXPECT_GT(drawn, 100) << "the axes are drawn";
     }
-    form->PageControl1->setCurrentIndex(5);
+    tabs.setCurrentIndex(5);
     QGuiApplication::clipboard()->clear();
-    form->asBitMap1Click();
+    Named<QAction>(*form, QStringLiteral("asBitMap1")).trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull()) << "no chart, no picture";
 }
 

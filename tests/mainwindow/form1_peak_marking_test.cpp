@@ -1,6 +1,7 @@
 // The peak edits in the running window: the automatic search by a typed threshold, the peak
 // menu's state, rename and removal by name, and the copy of the peak list.
 #include "form1_fixture.h"
+#include "peak_menu_click.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <tuple>
 
 namespace lmv::test {
 namespace {
@@ -23,15 +25,26 @@ class Form1PeakMarkingTest : public Form1Test {
 protected:
     mainwindow::TForm1& Window()
     {
-        mainwindow::TForm1& window = Form();
-        if (window.Series1->Count() == 0) {
-            const std::vector<double> y{0, 5, 5, 0, 4, 0};
-            for (std::size_t i = 0; i < y.size(); ++i)
-                window.CurveViews.Add(mainwindow::TCurveId::Series1, double(i), y[i]);
-            window.PageControl1->setCurrentIndex(0);
-        }
-        return window;
+        if (!form)
+            ShowPeaks({});
+        return *form;
     }
+    // A pH record shown whose curve on page 0 is y = 0, 5, 5, 0, 3.5, 0 at x = 0 .. 5, with
+    // these peaks.
+    void ShowPeaks(const model::TPeaks& peaks)
+    {
+        model::TBaseRecord record;
+        record.Mode = 1;
+        const std::vector<double> y{0, 5, 5, 0, 3.5, 0};
+        record.Channels = {{0, {}}};
+        for (std::size_t i = 0; i < y.size(); ++i)
+            record.Channels[0].Points.push_back({double(i), y[i]});
+        record.Peaks = peaks;
+        Form().ShowRecord(store.SaveNewRecord(record));
+        Tabs().setCurrentIndex(0);
+    }
+    QTabWidget& Tabs() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    QMenu& PeakMenu() { return Named<QMenu>(Form(), QStringLiteral("PopupMenu1")); }
 
     QStringList Names()
     {
@@ -46,9 +59,10 @@ protected:
 
 TEST_F(Form1PeakMarkingTest, AutomaticSearchReplacesThePeaksOfEveryPage)
 {
-    Window().PageControl1->setCurrentIndex(2);
+    Window();
+    Tabs().setCurrentIndex(2);
     form->AddPeak("old", 0, 1);
-    form->PageControl1->setCurrentIndex(0);
+    Tabs().setCurrentIndex(0);
     desktop.inputs.push_back(QStringLiteral("3"));
     Execute("PeakAutoSearchActn");
 
@@ -77,24 +91,29 @@ TEST_F(Form1PeakMarkingTest, AThresholdThatIsNoNumberChangesNothingCancelNeither
 
 TEST_F(Form1PeakMarkingTest, MenuAboutAHitPeakRenamesTheFirstAndRemovesEveryOfItsName)
 {
-    Window().AddPeak("a", 0, 3);
-    form->AddPeak("b", 3, 5);
-    form->AddPeak("a", 1, 2);
-    form->PeakSet().Peaks()[1].CalcType = 1;
-    form->PeakMarking.SetHitPeak(1);
-    form->PopupMenu1Popup();
+    model::TPeaks peaks(3);
+    const std::tuple<const char*, int, int> made[] = {{"a", 0, 1}, {"b", 3, 5}, {"a", 1, 2}};
+    for (std::size_t i = 0; i < peaks.size(); ++i) {
+        peaks[i].SetName(QString::fromLatin1(std::get<0>(made[i])));
+        peaks[i].StartIdx = std::get<1>(made[i]);
+        peaks[i].EndIdx = std::get<2>(made[i]);
+    }
+    peaks[1].CalcType = 1;
+    ShowPeaks(peaks);
+    ASSERT_FALSE(form->ShownRecord().Edited());
+    RightClickOnPage(*form, 0, 4);  // over peak 1; its menu opens
     EXPECT_TRUE(form->Actn("RenamePeakActn").Enabled());
     EXPECT_TRUE(form->Actn("CalcIntSectActn").Checked());
     EXPECT_FALSE(form->Actn("CalcS2Actn").Checked());
     EXPECT_EQ(form->findChild<QAction*>("PeakNameItem")->text(), "b");
 
-    form->PeakMarking.SetHitPeak(2);
+    RightClickOnPage(*form, 0, 1.5);  // over peak 2 only
     desktop.inputs.push_back(QStringLiteral("c"));
     Execute("RenamePeakActn");
     EXPECT_EQ(Names(), (QStringList{"c", "b", "a"}));
-    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(form->ShownRecord().Edited());
 
-    form->PeakMarking.SetHitPeak(0);
+    RightClickOnPage(*form, 0, 0.5);  // over peak 0
     desktop.inputs.push_back(QString());
     Execute("RenamePeakActn");
     EXPECT_EQ(Names(), (QStringList{"c", "b", "a"}));
@@ -102,7 +121,7 @@ TEST_F(Form1PeakMarkingTest, MenuAboutAHitPeakRenamesTheFirstAndRemovesEveryOfIt
     Execute("RemovePeakActn");
     EXPECT_EQ(Names(), (QStringList{"b", "a"}));
 
-    form->PopupMenu1Popup();  // the removed peak's index is no peak any more
+    emit PeakMenu().aboutToShow();  // the removed peak's index is no peak any more
     EXPECT_FALSE(form->Actn("RemovePeakActn").Enabled());
     EXPECT_EQ(form->findChild<QAction*>("PeakNameItem")->text(), "");
 }
@@ -111,10 +130,10 @@ TEST_F(Form1PeakMarkingTest, CopyGivesTheTitleAndEveryPeakWithLoneCarriageReturn
 {
     desktop.inputs.push_back(QStringLiteral("3"));
     Execute("PeakAutoSearchActn");
-    form->PeakSet().Peaks()[0].Value = 2.5;
-    form->PeakSet().Peaks()[1].Value = 10;
+    ASSERT_EQ(form->PeakSet().Peaks()[0].Value, 10);
+    ASSERT_EQ(form->PeakSet().Peaks()[1].Value, 3.5);
     Execute("CopyPeaksDataActn");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r0\t2.5\r1\t10\r");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r0\t10\r1\t3.5\r");
 }
 
 // The title as it stands in the properties window, typed but not yet saved.
@@ -126,7 +145,7 @@ TEST_F(Form1PeakMarkingTest, CopyTakesTheTitleTypedInThePropertiesWindow)
     record.Channels = {{0, {{0, 0}, {1, 5}, {2, 5}, {3, 0}}}};
     Form();
     form->ShowRecord(store.SaveNewRecord(record));
-    form->PropForm->TitleEdit->setText("Набранное");
+    Named<QLineEdit>(*form, QStringLiteral("TitleEdit")).setText("Набранное");
     Execute("CopyPeaksDataActn");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Набранное\r");
 }
@@ -143,8 +162,8 @@ TEST_F(Form1PeakMarkingTest, MarkingModeFlipsItsCheck)
 TEST_F(Form1PeakMarkingTest, BandsAreDrawnWhileTheMarkingIsShownOnly)
 {
     Window().AddPeak("P", 1, 2);
-    form->Chart1->replot();
-    mainwindow::TChart& chart = *form->Chart1;
+    mainwindow::TChart& chart = Named<mainwindow::TChart>(*form, QStringLiteral("Chart1"));
+    chart.replot();
     auto bandPixel = [&] {
         const QImage image = chart.toPixmap(chart.width(), chart.height()).toImage();
         const QRect plot = chart.axisRect()->rect();

@@ -2,6 +2,7 @@
 // and an injected mouse position: a drag draws a named peak instead of zooming, a border is
 // dragged, and a right click opens the peak menu only over a peak.
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
@@ -23,19 +24,23 @@ protected:
     void SetUp() override
     {
         mainwindow::TForm1& window = Form();
+        std::vector<model::TPoint> curve;
         for (int i = 0; i < 20; ++i)
-            window.CurveViews.Add(mainwindow::TCurveId::Series1, i, 10 + (i % 5));
-        window.PageControl1->setCurrentIndex(0);
+            curve.push_back({double(i), 10.0 + (i % 5)});
+        ShowChannels(window, store, 1, {{0, curve}});
+        Named<QTabWidget>(window, QStringLiteral("PageControl1")).setCurrentIndex(0);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        chart = window.Chart1;
+        chart = &Named<mainwindow::TChart>(window, QStringLiteral("Chart1"));
         chart->replot();
-        window.ChartMice[0]->SetPointerSource([this] { return pointer; });
+        mouse = chart->findChild<mainwindow::TChartMouse*>();
+        mouse->SetPointerSource([this] { return pointer; });
     }
-    // Half a point before x: the press takes the first point at or right of the mouse.
+    // A tenth of a point before x, within the grab tolerance of a border there on the shown
+    // chart: the press takes the first point at or right of the mouse.
     QPoint At(double x, int down = 0) const
     {
-        return {int(std::lround(chart->xAxis->coordToPixel(x - 0.5))),
+        return {int(std::lround(chart->xAxis->coordToPixel(x - 0.1))),
                 chart->axisRect()->rect().center().y() + down};
     }
     void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
@@ -64,8 +69,10 @@ protected:
         return {chart->xAxis->range().lower, chart->xAxis->range().upper};
     }
     const model::TPeaks& Peaks() { return form->PeakSet().Peaks(); }
+    QMenu& PeakMenu() { return Named<QMenu>(*form, QStringLiteral("PopupMenu1")); }
 
     mainwindow::TChart* chart = nullptr;
+    mainwindow::TChartMouse* mouse = nullptr;
     QPoint pointer;
 };
 
@@ -80,7 +87,7 @@ TEST_F(Form1PeakMouseTest, DragInTheMarkingModeDrawsANamedPeakAndZoomsNothing)
     EXPECT_EQ(Peaks()[0].StartIdx, 4);
     EXPECT_EQ(Peaks()[0].EndIdx, 12);
     EXPECT_EQ(BottomRange(), before);
-    EXPECT_TRUE(form->ChartMice[0]->ZoomEnabled());
+    EXPECT_TRUE(mouse->ZoomEnabled());
     EXPECT_TRUE(form->Modified());
 
     Drag(Qt::LeftButton, 12, 16);  // the end border, grabbed and dragged
@@ -103,11 +110,11 @@ TEST_F(Form1PeakMouseTest, RightClickOpensThePeakMenuOnlyOverAPeak)
 {
     form->AddPeak("P", 4, 12);
     Click(Qt::RightButton, 2);
-    EXPECT_FALSE(form->PopupMenu1->isVisible());
+    EXPECT_FALSE(PeakMenu().isVisible());
     Click(Qt::RightButton, 8);
-    EXPECT_TRUE(form->PopupMenu1->isVisible());
+    EXPECT_TRUE(PeakMenu().isVisible());
     EXPECT_EQ(form->findChild<QAction*>("PeakNameItem")->text(), "P");
-    form->PopupMenu1->hide();
+    PeakMenu().hide();
 }
 
 }

@@ -2,6 +2,7 @@
 // page is active; its integral curve stands on the right axis of that page's chart; a failing
 // peak among good ones gives one message and leaves the others calculated.
 #include "form1_fixture.h"
+#include "peak_menu_click.h"
 
 #include "analysis/checked_math.h"
 #include "mainwindow/action.h"
@@ -30,11 +31,12 @@ constexpr int Page3 = 2;
 constexpr int EmptyCurvePage = 3;
 constexpr int TablePage = 5;
 
-void Fill(mainwindow::TForm1& window, mainwindow::TCurveId curve, const std::vector<double>& x,
-          const std::vector<double>& y)
+std::vector<model::TPoint> Points(const std::vector<double>& x, const std::vector<double>& y)
 {
+    std::vector<model::TPoint> points;
     for (std::size_t i = 0; i < x.size(); ++i)
-        window.CurveViews.Add(curve, x[i], y[i]);
+        points.push_back({x[i], y[i]});
+    return points;
 }
 
 std::vector<double> Steps(int count, double step = 1.0)
@@ -52,25 +54,53 @@ class Form1PeaksTest : public Form1Test {
 protected:
     mainwindow::TForm1& Window()
     {
-        mainwindow::TForm1& window = Form();
-        if (!filled) {
-            // Page 0: the small reference peak; page 2: ten points that would give other values.
-            Fill(window, mainwindow::TCurveId::Series1, Steps(5, 2.0), {1, 3, 5, 3, 1});
-            Fill(window, mainwindow::TCurveId::FastLineSeries2, Steps(10),
-                 {0, 10, 0, 10, 0, 10, 0, 10, 0, 10});
-            filled = true;
-        }
-        return window;
+        if (!filled)
+            ShowCurves(Points(Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10}), {});
+        return Form();
+    }
+
+    // A pH record shown: on page 0 the small reference peak's curve, on page 2 `page2`, and
+    // these peaks; page 2 is then the active page.
+    void ShowCurves(const std::vector<model::TPoint>& page2, const model::TPeaks& peaks)
+    {
+        model::TBaseRecord record;
+        record.Mode = 1;
+        record.Channels = {{0, Points(Steps(5, 2.0), {1, 3, 5, 3, 1})}, {2, page2}};
+        record.Peaks = peaks;
+        Form();
+        form->ShowRecord(store.SaveNewRecord(record));
+        Tabs().setCurrentIndex(Page3);
+        filled = true;
     }
 
     // A peak made on `page`, which is then left for page 2.
-    int AddPeakOn(int page, int start, int end)
+    int AddPeakOn(int page, int start, int end, const QString& name = QStringLiteral("Пик"))
     {
         mainwindow::TForm1& window = Window();
-        window.PageControl1->setCurrentIndex(page);
-        window.AddPeak(QStringLiteral("Пик"), start, end);
-        window.PageControl1->setCurrentIndex(Page3);
+        Tabs().setCurrentIndex(page);
+        window.AddPeak(name, start, end);
+        Tabs().setCurrentIndex(Page3);
         return int(window.PeakSet().Peaks().size()) - 1;
+    }
+    // The peak menu is made about the peak under a right click at x on the page's chart; page 2
+    // is then the active page again.
+    void RightClickOn(int page, double x)
+    {
+        RightClickOnPage(Window(), page, x);
+        Tabs().setCurrentIndex(Page3);
+    }
+
+    QTabWidget& Tabs() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    mainwindow::TChart& Chart(const char* name)
+    {
+        return Named<mainwindow::TChart>(Form(), QString::fromLatin1(name));
+    }
+    int IntegralCount()
+    {
+        int count = 0;
+        for (const auto* series : Form().findChildren<mainwindow::TLineSeries*>())
+            count += series->objectName().startsWith(QStringLiteral("IntegralSeries")) ? 1 : 0;
+        return count;
     }
 
     const model::TPeakRec& Peak(int index)
@@ -80,7 +110,8 @@ protected:
     mainwindow::TAction& Actn(const char* name) { return Window().Actn(QString::fromLatin1(name)); }
     mainwindow::TLineSeries* Integral(int index)
     {
-        return Window().PeakIntegrals.Series().at(std::size_t(index));
+        return Window().findChild<mainwindow::TLineSeries*>(
+            QStringLiteral("IntegralSeries%1").arg(index));
     }
 
     bool filled = false;
@@ -90,7 +121,7 @@ TEST_F(Form1PeaksTest, PeakIsClampedAndCalculatedOnItsOwnPageWhileAnotherIsActiv
 {
     const int peak = AddPeakOn(Page1, 0, 0);
     EXPECT_FALSE(Window().Modified()) << "adding a peak does not mark the record";
-    ASSERT_EQ(Window().PageControl1->currentIndex(), Page3);
+    ASSERT_EQ(Tabs().currentIndex(), Page3);
 
     EXPECT_TRUE(Window().SetPeakRange(peak, 40, -5));
 
@@ -116,7 +147,7 @@ TEST_P(Form1CalcTypeTest, ActionSetsTheTypeOfTheHitPeakAndItsValue)
 {
     AddPeakOn(Page1, 0, 0);
     const int hit = AddPeakOn(Page1, 0, 4);
-    Window().PeakMarking.SetHitPeak(hit);
+    RightClickOn(Page1, 4);
 
     ASSERT_TRUE(Actn(GetParam().action).Execute());
 
@@ -136,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct NoHitCase {
     const char* name;
-    int hitPeak;
+    bool pastTheLastPeak;  // else no peak is under the mouse
 };
 
 void PrintTo(const NoHitCase& c, std::ostream* out) { *out << c.name; }
@@ -146,8 +177,18 @@ class Form1CalcWithoutHitTest : public Form1PeaksTest,
 
 TEST_P(Form1CalcWithoutHitTest, ActionChangesNothing)
 {
+    if (GetParam().pastTheLastPeak) {
+        // The menu was about a second peak; the record shown next has none, and the one made
+        // there stays the only one.
+        AddPeakOn(Page1, 0, 1);
+        AddPeakOn(Page1, 1, 3);
+        RightClickOn(Page1, 4);
+        ShowCurves(Points(Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10}), {});
+    }
     const int peak = AddPeakOn(Page1, 4, 0);
-    Window().PeakMarking.SetHitPeak(GetParam().hitPeak);
+    ASSERT_EQ(peak, 0);
+    if (!GetParam().pastTheLastPeak)
+        RightClickOn(Page1, 4);  // no peak spans it: this one ends before it starts
 
     Actn("CalcSActn").ExecuteReportingErrors();
 
@@ -159,8 +200,8 @@ TEST_P(Form1CalcWithoutHitTest, ActionChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(HitPeaks, Form1CalcWithoutHitTest,
-                         ::testing::Values(NoHitCase{"NoPeakUnderTheMouse", -1},
-                                           NoHitCase{"PastTheLastPeak", 1}),
+                         ::testing::Values(NoHitCase{"NoPeakUnderTheMouse", false},
+                                           NoHitCase{"PastTheLastPeak", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1PeaksTest, IntegralCurveStandsOnTheRightAxisOfItsOwnPageChart)
@@ -174,46 +215,50 @@ TEST_F(Form1PeaksTest, IntegralCurveStandsOnTheRightAxisOfItsOwnPageChart)
     EXPECT_TRUE(showIntegral.Checked());
     mainwindow::TLineSeries* integral = Integral(peak);
     ASSERT_NE(integral, nullptr);
-    EXPECT_EQ(integral->ParentChart(), Window().Chart1);
-    EXPECT_FALSE(Window().Chart3->HasSeries(integral)) << "not on the active page's chart";
+    EXPECT_EQ(integral->ParentChart(), &Chart("Chart1"));
+    EXPECT_FALSE(Chart("Chart3").HasSeries(integral)) << "not on the active page's chart";
     EXPECT_TRUE(integral->OnRightAxis());
-    EXPECT_TRUE(Window().Chart1->yAxis2->visible());
+    EXPECT_TRUE(Chart("Chart1").yAxis2->visible());
     ASSERT_EQ(integral->Count(), 3);
     const double expected[3][2] = {{0, 1}, {2, 4}, {4, 9}};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(integral->XValue(i), expected[i][0]) << i;
         EXPECT_EQ(integral->YValue(i), expected[i][1]) << i;
     }
-    EXPECT_EQ(Window().GetCurrentSeries(), Window().FastLineSeries2);
-    Window().PageControl1->setCurrentIndex(Page1);
-    EXPECT_EQ(Window().GetCurrentSeries(), Window().Series1)
+    EXPECT_EQ(Window().GetCurrentSeries(),
+              &Named<TChartSeries>(Window(), QStringLiteral("FastLineSeries2")));
+    Tabs().setCurrentIndex(Page1);
+    EXPECT_EQ(Window().GetCurrentSeries(),
+              &Named<TChartSeries>(Window(), QStringLiteral("Series1")))
         << "the page's curve stays its first series";
 
     showIntegral.Execute();
 
     EXPECT_FALSE(showIntegral.Checked());
     EXPECT_EQ(integral->ParentChart(), nullptr);
-    EXPECT_FALSE(Window().Chart1->HasSeries(integral));
+    EXPECT_FALSE(Chart("Chart1").HasSeries(integral));
     EXPECT_EQ(integral->Count(), 3) << "a hidden curve keeps its points";
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(Form1PeaksTest, IntegralCurvesOfRemovedPeaksAreFreed)
 {
-    AddPeakOn(Page1, 0, 4);
-    AddPeakOn(Page3, 2, 5);
+    AddPeakOn(Page1, 0, 4, QStringLiteral("A"));
+    AddPeakOn(Page3, 2, 5, QStringLiteral("B"));
     Actn("ShowIntegeralActn").Execute();
-    ASSERT_EQ(Window().PeakIntegrals.Series().size(), 2u);
-    EXPECT_EQ(Integral(1)->ParentChart(), Window().Chart3);
+    ASSERT_EQ(IntegralCount(), 2);
+    EXPECT_EQ(Integral(1)->ParentChart(), &Chart("Chart3"));
     const QPointer<mainwindow::TLineSeries> removed = Integral(1);
-    const int chart3Series = Window().Chart3->SeriesCount();
+    const int chart3Series = Chart("Chart3").SeriesCount();
 
-    Window().PeakSet().Peaks().pop_back();
+    RightClickOn(Page3, 3.5);
+    Actn("RemovePeakActn").Execute();
+    ASSERT_EQ(Window().PeakSet().Peaks().size(), 1u);
     Window().SetPeakRange(0, 1, 3);
 
     EXPECT_TRUE(removed.isNull());
-    EXPECT_EQ(Window().Chart3->SeriesCount(), chart3Series - 1);
-    ASSERT_EQ(Window().PeakIntegrals.Series().size(), 1u);
+    EXPECT_EQ(Chart("Chart3").SeriesCount(), chart3Series - 1);
+    ASSERT_EQ(IntegralCount(), 1);
     EXPECT_EQ(Integral(0)->Count(), 3);
 }
 
@@ -240,16 +285,25 @@ FailingCurve SevenAtOneX()
 class Form1FailingPeakTest : public Form1PeaksTest,
                              public ::testing::WithParamInterface<FailingCurve> {
 protected:
-    // Peaks 0 and 2 on page 0 are good; peak 1, a bend point, fails on page 2's curve.
+    // Peaks 0 and 2 on page 0 are good; peak 1, a bend point, fails on page 2's curve: its
+    // record is shown with the value it was stored with. The show's own calculation tells the
+    // failure; only the calculations after it are the operator's edits.
     void MakePeaks()
     {
-        Window().CurveViews.Clear(mainwindow::TCurveId::FastLineSeries2);
-        Fill(Window(), mainwindow::TCurveId::FastLineSeries2, GetParam().x, GetParam().y);
-        AddPeakOn(Page1, 0, 4);
-        AddPeakOn(Page3, 0, 14);
-        AddPeakOn(Page1, 1, 3);
-        Window().PeakSet().Peaks()[1].CalcType = 1;
-        Window().PeakSet().Peaks()[1].Value = -1.0;
+        model::TPeaks peaks(3);
+        const int ranges[3][3] = {{Page1, 0, 4}, {Page3, 0, 14}, {Page1, 1, 3}};
+        for (std::size_t i = 0; i < peaks.size(); ++i) {
+            peaks[i].SetName(QStringLiteral("Пик"));
+            peaks[i].PageIndex = ranges[i][0];
+            peaks[i].StartIdx = ranges[i][1];
+            peaks[i].EndIdx = ranges[i][2];
+        }
+        peaks[1].CalcType = 1;
+        peaks[1].Value = -1.0;
+        ShowCurves(Points(GetParam().x, GetParam().y), peaks);
+        ASSERT_FALSE(notifier.boxes.isEmpty());
+        ASSERT_FALSE(Window().ShownRecord().Edited());
+        notifier.boxes.clear();
     }
 };
 
@@ -265,22 +319,24 @@ TEST_P(Form1FailingPeakTest, SwitchingIntegralsShowsOneMessageAndCalculatesTheOt
     EXPECT_EQ(Peak(1).Value, -1.0) << "the failing peak keeps its value";
     EXPECT_EQ(Peak(1).EndIdx, 14);
     EXPECT_TRUE(Actn("ShowIntegeralActn").Checked());
-    EXPECT_EQ(Integral(0)->ParentChart(), Window().Chart1);
-    EXPECT_EQ(Integral(2)->ParentChart(), Window().Chart1);
-    EXPECT_TRUE(Window().Modified());
+    EXPECT_EQ(Integral(0)->ParentChart(), &Chart("Chart1"));
+    EXPECT_EQ(Integral(2)->ParentChart(), &Chart("Chart1"));
+    EXPECT_TRUE(Window().ShownRecord().Edited());
 }
 
 TEST_P(Form1FailingPeakTest, CalcTypeOfTheFailingPeakShowsItsMessageOnce)
 {
     MakePeaks();
-    Window().PeakMarking.SetHitPeak(1);
+    RightClickOn(Page3, 8);
+    const double other = Peak(0).Value;
 
     Actn("CalcIntSectActn").ExecuteReportingErrors();
 
     EXPECT_EQ(notifier.boxes, QStringList{QString::fromLatin1(GetParam().message)});
     EXPECT_EQ(Peak(1).Value, -1.0);
-    EXPECT_EQ(Peak(0).Value, 0.0);
-    EXPECT_FALSE(Window().Modified()) << "a failed calculation does not mark the record";
+    EXPECT_EQ(Peak(0).Value, other) << "only the hit peak is calculated";
+    EXPECT_FALSE(Window().ShownRecord().Edited())
+        << "a failed calculation does not mark the record";
 }
 
 INSTANTIATE_TEST_SUITE_P(Curves, Form1FailingPeakTest,
@@ -301,13 +357,21 @@ class Form1NoCurveTest : public Form1PeaksTest,
 
 TEST_P(Form1NoCurveTest, PeakStaysUnchanged)
 {
-    const int peak = AddPeakOn(GetParam().page, 10, 3);
-    Window().PeakSet().Peaks()[std::size_t(peak)].Value = 2.5;
+    model::TPeakRec stored;
+    stored.PageIndex = GetParam().page;
+    stored.StartIdx = 10;
+    stored.EndIdx = 3;
+    stored.Value = 2.5;
+    ShowCurves(Points(Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10}), {stored});
+    const int peak = 0;
     ASSERT_EQ(Peak(peak).PageIndex, GetParam().page);
+    ASSERT_EQ(Peak(peak).Value, 2.5);
 
     EXPECT_FALSE(Window().SetPeakRange(peak, -5, 40));
     Actn("ShowIntegeralActn").ExecuteReportingErrors();
-    Window().PeakMarking.SetHitPeak(peak);
+    // No point of it can be under the mouse: its page has no curve.
+    if (Window().ChartOfPage(GetParam().page))
+        RightClickOn(GetParam().page, 5);
     Actn("CalcSActn").ExecuteReportingErrors();
 
     EXPECT_EQ(Peak(peak).StartIdx, 10);
@@ -344,9 +408,11 @@ TEST_F(Form1PeaksTest, ThePeaksAreTheShownRecordsOwn)
 
 TEST_F(Form1PeaksTest, ModifiedIsTheFlagOfTheRecordOnScreen)
 {
-    Window().SetModified(true);
+    Window().SetPeakRange(AddPeakOn(Page1, 0, 4), 0, 4);
+    EXPECT_TRUE(Window().Modified());
     EXPECT_TRUE(Window().ShownRecord().Modified());
-    Window().ShownRecord().SetModified(false);
+    ShowCurves(Points(Steps(10), {0, 10, 0, 10, 0, 10, 0, 10, 0, 10}), {});  // another record
+    EXPECT_FALSE(Window().ShownRecord().Modified());
     EXPECT_FALSE(Window().Modified());
 }
 

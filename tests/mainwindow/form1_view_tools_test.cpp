@@ -1,10 +1,13 @@
 // The scale tools, automatic scaling and the view options in the running window.
 #include "form1_fixture.h"
+#include "shown_channels.h"
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/widgets/lamp_shape.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,33 +30,46 @@ protected:
         mainwindow::TForm1& window = Form();
         window.Actn(QStringLiteral("ShowAllTabsActn")).Execute();
         window.ConfigureForDevice(1);
-        window.PageControl1->setCurrentIndex(0);
+        Tabs().setCurrentIndex(0);
         return window;
     }
     mainwindow::TAction& Fit() { return Form().Actn(QStringLiteral("FitImageActn")); }
     void Execute(const char* name) { Form().Actn(QString::fromLatin1(name)).Execute(); }
+    // A pH record of these readings shown: they are the curve of Chart1.
     void Points(const std::vector<std::pair<double, double>>& points)
     {
+        std::vector<model::TPoint> curve;
         for (const auto& [x, y] : points)
-            Form().CurveViews.Add(mainwindow::TCurveId::Series1, x, y);
+            curve.push_back({x, y});
+        ShowChannels(Form(), store, 1, {{0, curve}}, QString::number(++shown) + ".lmv");
     }
+    QTabWidget& Tabs() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
+    QLineEdit& Y() { return Named<QLineEdit>(Form(), QStringLiteral("Edit2")); }
+    QLineEdit& DY() { return Named<QLineEdit>(Form(), QStringLiteral("Edit1")); }
+    mainwindow::TChart& Chart(const char* name)
+    {
+        return Named<mainwindow::TChart>(Form(), QString::fromLatin1(name));
+    }
+    mainwindow::TChart& Chart1() { return Chart("Chart1"); }
     std::pair<double, double> Range(mainwindow::TChartAxis& axis)
     {
         return {axis.Minimum(), axis.Maximum()};
     }
+
+    int shown = 0;
 };
 
 TEST_F(ViewToolsTest, EnterInAFieldSetsTheScaleAndEndsAutomaticScaling)
 {
-    mainwindow::TForm1& window = Window();
-    for (QLineEdit* field : {window.Edit2, window.Edit1}) {
-        window.Edit2->setText(QStringLiteral("1,5"));
-        window.Edit1->setText(QStringLiteral("0,5"));
+    Window();
+    for (QLineEdit* field : {&Y(), &DY()}) {
+        Y().setText(QStringLiteral("1,5"));
+        DY().setText(QStringLiteral("0,5"));
         Fit().SetChecked(true);
         QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_EQ(window.Edit2->text(), "1.5");
-        EXPECT_EQ(window.Edit1->text(), "0.5");
-        EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(1.0, 2.0));
+        EXPECT_EQ(Y().text(), "1.5");
+        EXPECT_EQ(DY().text(), "0.5");
+        EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(1.0, 2.0));
         EXPECT_FALSE(Fit().Checked());
     }
     EXPECT_TRUE(notifier.boxes.isEmpty());
@@ -61,20 +77,20 @@ TEST_F(ViewToolsTest, EnterInAFieldSetsTheScaleAndEndsAutomaticScaling)
 
 TEST_F(ViewToolsTest, StepsByTenRewriteDYAndSetTheScale)
 {
-    mainwindow::TForm1& window = Window();
+    Window();
     Execute("MultScaleBy10Actn");
-    EXPECT_EQ(window.Edit1->text(), "40000.000000");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-40000.0, 40000.0));
+    EXPECT_EQ(DY().text(), "40000.000000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(-40000.0, 40000.0));
     EXPECT_FALSE(Fit().Checked());
     Execute("DivScaleBy10Actn");
     Execute("DivScaleBy10Actn");
-    EXPECT_EQ(window.Edit1->text(), "400.000000");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-400.0, 400.0));
+    EXPECT_EQ(DY().text(), "400.000000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(-400.0, 400.0));
 
-    window.Edit1->setText(QStringLiteral("много"));
+    DY().setText(QStringLiteral("много"));
     Execute("MultScaleBy10Actn");
-    EXPECT_EQ(window.Edit1->text(), "много");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-400.0, 400.0));
+    EXPECT_EQ(DY().text(), "много");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(-400.0, 400.0));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -83,35 +99,37 @@ TEST_F(ViewToolsTest, AutomaticScalingFitsTheCurveAtEveryZoom)
     mainwindow::TForm1& window = Window();
     Points({{0, 0}, {10, 4}, {20, 10}});
     window.ChartZoom();
-    EXPECT_EQ(window.Edit2->text(), "5.000000");
-    EXPECT_EQ(window.Edit1->text(), "5.500000");
-    EXPECT_DOUBLE_EQ(window.Chart1->LeftAxis().Minimum(), -0.5);
-    EXPECT_DOUBLE_EQ(window.Chart1->LeftAxis().Maximum(), 10.5);
-    EXPECT_EQ(Range(window.Chart1->BottomAxis()), std::make_pair(0.0, 20.0));
+    EXPECT_EQ(Y().text(), "5.000000");
+    EXPECT_EQ(DY().text(), "5.500000");
+    EXPECT_DOUBLE_EQ(Chart1().LeftAxis().Minimum(), -0.5);
+    EXPECT_DOUBLE_EQ(Chart1().LeftAxis().Maximum(), 10.5);
+    EXPECT_EQ(Range(Chart1().BottomAxis()), std::make_pair(0.0, 20.0));
 
     Execute("FitImageActn");
     ASSERT_FALSE(Fit().Checked());
-    Points({{30, 30}});
+    Points({{0, 0}, {10, 4}, {20, 10}, {30, 30}});
     window.ChartZoom();
-    EXPECT_EQ(window.Edit2->text(), "15.000000") << "the fields still follow";
-    EXPECT_EQ(window.Edit1->text(), "16.500000");
-    EXPECT_DOUBLE_EQ(window.Chart1->LeftAxis().Maximum(), 10.5) << "the axes do not";
-    EXPECT_EQ(Range(window.Chart1->BottomAxis()), std::make_pair(0.0, 20.0));
+    EXPECT_EQ(Y().text(), "15.000000") << "the fields still follow";
+    EXPECT_EQ(DY().text(), "16.500000");
+    EXPECT_DOUBLE_EQ(Chart1().LeftAxis().Maximum(), 10.5) << "the axes do not";
+    EXPECT_EQ(Range(Chart1().BottomAxis()), std::make_pair(0.0, 20.0));
 
     Execute("FitImageActn");
     EXPECT_TRUE(Fit().Checked());
-    EXPECT_DOUBLE_EQ(window.Chart1->LeftAxis().Maximum(), 31.5) << "checking it fits again";
-    EXPECT_EQ(Range(window.Chart1->BottomAxis()), std::make_pair(0.0, 30.0));
+    EXPECT_DOUBLE_EQ(Chart1().LeftAxis().Maximum(), 31.5) << "checking it fits again";
+    EXPECT_EQ(Range(Chart1().BottomAxis()), std::make_pair(0.0, 30.0));
 }
 
 TEST_F(ViewToolsTest, ScrollingEndsAutomaticScalingAndRefreshesTheFields)
 {
-    mainwindow::TForm1& window = Window();
+    Window();
     Points({{0, 2}, {1, 4}});
-    window.ChartAllowScroll();
+    const auto left = Range(Chart1().LeftAxis());
+    Y().setText(QStringLiteral("0"));
+    emit Chart1().findChild<mainwindow::TChartMouse*>()->AllowScroll();  // a right drag's step
     EXPECT_FALSE(Fit().Checked());
-    EXPECT_EQ(window.Edit2->text(), "3.000000");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-4000.0, 4000.0));
+    EXPECT_EQ(Y().text(), "3.000000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), left);
 }
 
 struct UnusableCase {
@@ -130,12 +148,12 @@ TEST_P(UnusableRangeTest, LeavesFieldsAxesAndTheirAutomaticFlagsAlone)
 {
     mainwindow::TForm1& window = Window();
     Points(GetParam().points);
-    window.Chart1->BottomAxis().SetAutomatic(true);
+    Chart1().BottomAxis().SetAutomatic(true);
     window.ChartZoom();
-    EXPECT_EQ(window.Edit2->text(), "0");
-    EXPECT_EQ(window.Edit1->text(), "4000");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-4000.0, 4000.0));
-    EXPECT_TRUE(window.Chart1->BottomAxis().Automatic());
+    EXPECT_EQ(Y().text(), "0");
+    EXPECT_EQ(DY().text(), "4000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(-4000.0, 4000.0));
+    EXPECT_TRUE(Chart1().BottomAxis().Automatic());
     Execute("SetScaleActn");
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
@@ -152,19 +170,19 @@ TEST_F(ViewToolsTest, NonFiniteReadingsAmongOthersAreLeftOut)
     mainwindow::TForm1& window = Window();
     Points({{0, 1}, {1, NaN}, {2, Inf}, {3, 5}});
     window.ChartZoom();
-    EXPECT_EQ(window.Edit2->text(), "3.000000");
-    EXPECT_EQ(window.Edit1->text(), "2.200000");
-    EXPECT_EQ(Range(window.Chart1->BottomAxis()), std::make_pair(0.0, 3.0));
+    EXPECT_EQ(Y().text(), "3.000000");
+    EXPECT_EQ(DY().text(), "2.200000");
+    EXPECT_EQ(Range(Chart1().BottomAxis()), std::make_pair(0.0, 3.0));
 }
 
 TEST_F(ViewToolsTest, ZeroHalfRangeIsNotApplied)
 {
-    mainwindow::TForm1& window = Window();
-    window.Edit1->setText(QStringLiteral("0"));
+    Window();
+    DY().setText(QStringLiteral("0"));
     Execute("SetScaleActn");
     Execute("MultScaleBy10Actn");
-    EXPECT_EQ(window.Edit1->text(), "0.000000");
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), std::make_pair(-4000.0, 4000.0));
+    EXPECT_EQ(DY().text(), "0.000000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), std::make_pair(-4000.0, 4000.0));
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
@@ -172,72 +190,76 @@ TEST_F(ViewToolsTest, OnAPageWithoutAChartNoAxisChanges)
 {
     mainwindow::TForm1& window = Window();
     Points({{0, 0}, {1, 10}});
-    window.PageControl1->setCurrentIndex(5);
+    Tabs().setCurrentIndex(5);
     ASSERT_EQ(window.GetCurrentChart(), nullptr);
-    const auto left = Range(window.Chart1->LeftAxis());
-    const auto bottom = Range(window.Chart1->BottomAxis());
+    const auto left = Range(Chart1().LeftAxis());
+    const auto bottom = Range(Chart1().BottomAxis());
     Execute("MultScaleBy10Actn");
-    EXPECT_EQ(window.Edit1->text(), "40000.000000") << "the step still rewrites dY=";
+    EXPECT_EQ(DY().text(), "55.000000") << "the step still rewrites dY=";
     EXPECT_FALSE(Fit().Checked()) << "and still switches automatic scaling off";
     Execute("FitImageActn");
     Execute("PaintGridActn");
     window.ChartZoom();
-    window.ApplyViewOptions();
-    EXPECT_EQ(Range(window.Chart1->LeftAxis()), left);
-    EXPECT_EQ(Range(window.Chart1->BottomAxis()), bottom);
-    EXPECT_EQ(window.Edit1->text(), "40000.000000");
+    EXPECT_EQ(Range(Chart1().LeftAxis()), left);
+    EXPECT_EQ(Range(Chart1().BottomAxis()), bottom);
+    EXPECT_EQ(DY().text(), "55.000000");
 }
 
 TEST_F(ViewToolsTest, AFieldBeingTypedInIsNotOverwrittenByArrivingPoints)
 {
     mainwindow::TForm1& window = Window();
     window.show();
+    Named<mainwindow::TLampShape>(window, QStringLiteral("Shape1")).SetBrushColor(Qt::green);
+    Execute("StartStopActn");
+    ASSERT_TRUE(window.Recording());
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.Edit2->setFocus();
-    ASSERT_TRUE(window.Edit2->hasFocus());
-    window.Edit2->setText(QStringLiteral("1,"));
-    Points({{0, 0}, {1, 10}});
+    Y().setFocus();
+    ASSERT_TRUE(Y().hasFocus());
+    Y().setText(QStringLiteral("1,"));
+    window.AddPoint(0, 0, 0);  // a run's points arrive
+    window.AddPoint(0, 1, 10);
     window.ChartZoom();
-    EXPECT_EQ(window.Edit2->text(), "1,") << "neither rewritten nor made a point";
-    EXPECT_EQ(window.Edit1->text(), "5.500000");
-    EXPECT_DOUBLE_EQ(window.Chart1->LeftAxis().Maximum(), 10.5) << "the view is still fitted";
+    EXPECT_EQ(Y().text(), "1,") << "neither rewritten nor made a point";
+    EXPECT_EQ(DY().text(), "5.500000");
+    EXPECT_DOUBLE_EQ(Chart1().LeftAxis().Maximum(), 10.5) << "the view is still fitted";
     EXPECT_TRUE(notifier.boxes.isEmpty());
 }
 
 TEST_F(ViewToolsTest, ViewOptionsShowAndHideAxesAndGrids)
 {
-    mainwindow::TForm1& window = Window();
+    Window();
     Execute("PaintXAxisActn");
     Execute("PaintGridActn");
-    EXPECT_FALSE(window.Chart1->BottomAxis().Visible());
-    EXPECT_TRUE(window.Chart1->LeftAxis().Visible());
+    EXPECT_FALSE(Chart1().BottomAxis().Visible());
+    EXPECT_TRUE(Chart1().LeftAxis().Visible());
     for (mainwindow::TChartAxis* axis :
-         {&window.Chart1->BottomAxis(), &window.Chart1->LeftAxis(), &window.Chart1->RightAxis()})
+         {&Chart1().BottomAxis(), &Chart1().LeftAxis(), &Chart1().RightAxis()})
         EXPECT_FALSE(axis->GridVisible());
     Execute("PaintYAxisActn");
-    EXPECT_FALSE(window.Chart1->LeftAxis().Visible());
+    EXPECT_FALSE(Chart1().LeftAxis().Visible());
 
-    window.PageControl1->setCurrentIndex(3);
-    EXPECT_FALSE(window.Chart4->BottomAxis().Visible()) << "a page change applies them";
-    EXPECT_FALSE(window.Chart4->LeftAxis().GridVisible());
+    Tabs().setCurrentIndex(3);
+    EXPECT_FALSE(Chart("Chart4").BottomAxis().Visible()) << "a page change applies them";
+    EXPECT_FALSE(Chart("Chart4").LeftAxis().GridVisible());
     Execute("PaintXAxisActn");
     Execute("PaintYAxisActn");
-    EXPECT_TRUE(window.Chart4->BottomAxis().Visible());
-    EXPECT_TRUE(window.Chart4->LeftAxis().Visible());
+    EXPECT_TRUE(Chart("Chart4").BottomAxis().Visible());
+    EXPECT_TRUE(Chart("Chart4").LeftAxis().Visible());
 }
 
 TEST_F(ViewToolsTest, Chart2ShowsTheAxesOfTheInstrumentsShown)
 {
-    mainwindow::TForm1& window = Window();
-    window.PageControl1->setCurrentIndex(1);
-    EXPECT_TRUE(window.Chart2->LeftAxis().Visible());
-    EXPECT_FALSE(window.Chart2->RightAxis().Visible()) << "the external instrument is hidden";
-    window.Actn(QStringLiteral("ShowDev1Actn")).SetChecked(false);
-    window.Actn(QStringLiteral("ShowDev2Actn")).SetChecked(true);
-    window.ApplyViewOptions();
-    EXPECT_FALSE(window.Chart2->LeftAxis().Visible());
-    EXPECT_TRUE(window.Chart2->RightAxis().Visible());
+    Window();
+    Tabs().setCurrentIndex(1);
+    EXPECT_TRUE(Chart("Chart2").LeftAxis().Visible());
+    EXPECT_FALSE(Chart("Chart2").RightAxis().Visible()) << "the external instrument is hidden";
+    Execute("ShowDev1Actn");
+    Execute("ShowDev2Actn");
+    Tabs().setCurrentIndex(0);  // the page change applies the view options
+    Tabs().setCurrentIndex(1);
+    EXPECT_FALSE(Chart("Chart2").LeftAxis().Visible());
+    EXPECT_TRUE(Chart("Chart2").RightAxis().Visible());
 }
 
 TEST_F(ViewToolsTest, BordersOptionGoesToBothSolvers)
