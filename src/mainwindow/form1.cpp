@@ -34,8 +34,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateToolBar2();
     CreateClientArea();
     CreateStatusBar1();
-    CreateMainMenu();
-    CreatePopupMenus();
+    CreateMenus();
     CreateViewTools();
     CreatePeakMarking();
     CreateTimers();

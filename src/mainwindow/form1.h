@@ -86,6 +86,7 @@ class TServicePagesView;
 class TTitrationParamsView;
 class TStatusPanels;
 class TStringGrid;
+class TWindowMenus;
 // Chart view tools, help and About.
 class TAboutBox;
 class TChartMouse;
@@ -349,8 +350,8 @@ public:
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
     analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
-                                    [this](std::int32_t page) { return CurveOfPage(page); },
-                                    [this] { SetModified(true); }};
+                                     [this](std::int32_t page) { return CurveOfPage(page); },
+                                     [this] { SetModified(true); }};
     QString statusText_;
     static constexpr int StatusPanel = 2;
     QString HelpFile;
@@ -409,8 +410,7 @@ public:
     TSaveDialog* SaveDialog2 = nullptr;
     common::TFileDialogRequest OpenDialog1;
     common::TFileDialogRequest OpenDialog2;
-    QMenu* PopupMenu1 = nullptr;
-    QMenu* AddPeakPopupMenu = nullptr;
+    TWindowMenus* Menus = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
     TPropForm* PropForm = nullptr;
 
@@ -452,8 +452,7 @@ private:
     void CreateResultsPage();
     void CreateServices();
     void ConnectServiceButtons();
-    void CreateMainMenu();
-    void CreatePopupMenus();
+    void CreateMenus();
     void CreateTimers();
     void CreateSaveDialog1();
     void CreateGraphFileDialogs();

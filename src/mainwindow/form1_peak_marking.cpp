@@ -13,6 +13,7 @@
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "mainwindow/window_menus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -110,12 +111,13 @@ void TForm1::CreatePeakMarking()
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Bands, scene);
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
     }
-    connect(PopupMenu1, &QMenu::aboutToShow, this,
+    connect(&Menus->PeakMenu(), &QMenu::aboutToShow, this,
             [this] { RunReportingErrors(&TForm1::PopupMenu1Popup); });
     auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton23"));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(button, &QWidget::customContextMenuRequested, this,
-            [this, button](const QPoint& at) { AddPeakPopupMenu->popup(button->mapToGlobal(at)); });
+    connect(button, &QWidget::customContextMenuRequested, this, [this, button](const QPoint& at) {
+        Menus->AddPeakMenu().popup(button->mapToGlobal(at));
+    });
 }
 
 // Never while a record is being put on the charts.
@@ -247,7 +249,7 @@ void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
     const bool clicked =
         button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
     if (clicked && PeakMarking.HitPeak(peakSet_.Peaks()))
-        PopupMenu1->popup(GetCurrentChart()->mapToGlobal(at));
+        Menus->PeakMenu().popup(GetCurrentChart()->mapToGlobal(at));
 }
 
 void TForm1::PeakMouseMove()
