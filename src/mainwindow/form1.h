@@ -82,6 +82,7 @@ class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TRecordAreaView;
+class TMainToolBarView;
 class TServicePagesView;
 class TTitrationParamsView;
 class TStatusPanels;
@@ -357,17 +358,7 @@ public:
     QString HelpFile;
 
     // Controls, by their component names.
-    QToolBar* ToolBar2 = nullptr;
-    // The main tool bar's curve tools and help: beside ToolBar2 when the window is wide enough
-    // for both, in a row of their own below it otherwise.
-    QToolBar* CurveToolBar = nullptr;
-    TPortComboBox* ComboBox1 = nullptr;
-    TLampShape* Shape1 = nullptr;
-    QToolButton* Button1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QSpinBox* FiltrSpinEdit = nullptr;
-    QSpinBox* WavesSpinEdit = nullptr;
+    TMainToolBarView* ToolBars = nullptr;
     QWidget* Panel1 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QLabel* ConnectPanel = nullptr;
@@ -437,8 +428,6 @@ private:
     void UpdateActions();
     void BindActionHandlers();
     void CreateToolBar2();
-    QToolBar* NewMainToolBar(const QString& name);
-    void PlaceCurveToolBar();
     void CreatePanel1();
     void CreateStatusBar1();
     void CreateRecordArea();
@@ -496,8 +485,6 @@ private:
     void RunReportingErrors(void (TForm1::*handler)());
     void RunReportingErrors(const std::function<void()>& step);
     std::optional<QPoint> rightClickAt_;  // where the right button went down on a chart
-    QToolButton* AddActionButton(QToolBar& bar, const QString& actionName,
-                                 const QString& caption = {});
 
     common::Notifier& notifier_;
     store::TRecordStore& store_;

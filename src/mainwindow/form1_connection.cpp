@@ -1,6 +1,8 @@
 // The port chooser, opening and closing the port, the link lamp and a device that goes away.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/main_tool_bar_view.h"
+
 #include "link/instrument_link.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
@@ -43,7 +45,7 @@ void TForm1::ConnectLink()
 {
     link_->SetHandlers(&measurements_);
     connect(link_, &link::TInstrumentLink::LampChanged, this,
-            [this](link::TLampColor color) { Shape1->SetBrushColor(LampBrush(color)); });
+            [this](link::TLampColor color) { ToolBars->Lamp().SetBrushColor(LampBrush(color)); });
     connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);
     connect(link_, &link::TInstrumentLink::PortLost, this, &TForm1::OnPortLost);
 }
@@ -58,12 +60,12 @@ void TForm1::ComboBox1DropDown()
     QStringList names;
     for (const TListedPort& port : ListedPorts())
         names << port.name;
-    ComboBox1->ReplaceItems(SortedPortNames(names));
+    ToolBars->PortChooser().ReplaceItems(SortedPortNames(names));
 }
 
 void TForm1::ConnectActnExecute()
 {
-    if (!ComboBox1->isEnabled()) {
+    if (!ToolBars->PortChooser().isEnabled()) {
         link_->Disconnect();
         ShowClosedState();
         return;
@@ -71,13 +73,13 @@ void TForm1::ConnectActnExecute()
     if (link_->Connected())
         return;
     const std::optional<TPortChoice> choice =
-        ResolvePortText(ComboBox1->currentText(), ListedPorts());
+        ResolvePortText(ToolBars->PortChooser().currentText(), ListedPorts());
     if (!choice) {
         notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
         return;
     }
-    ComboBox1->setEnabled(false);
+    ToolBars->PortChooser().setEnabled(false);
     link::TSerialPortDriver& driver = link_->Driver();
     if (choice->devicePath.isEmpty()) {
         driver.SetDevicePath(QString());
@@ -86,10 +88,11 @@ void TForm1::ConnectActnExecute()
         driver.SetDevicePath(choice->devicePath);
     }
     if (!link_->Connect()) {
-        ComboBox1->setEnabled(true);
+        ToolBars->PortChooser().setEnabled(true);
         link_->SetLampWhite();
         notifier_.Beep();
-        ShowFailureBriefly(QStringLiteral("Порт %1 не открывается").arg(ComboBox1->currentText()));
+        ShowFailureBriefly(
+            QStringLiteral("Порт %1 не открывается").arg(ToolBars->PortChooser().currentText()));
         return;
     }
     // A pseudo-terminal has no modem lines; the port works all the same.
@@ -101,7 +104,7 @@ void TForm1::ConnectActnExecute()
 void TForm1::ShowClosedState()
 {
     ForgetTabWidths(*PageControl1);
-    ComboBox1->setEnabled(true);
+    ToolBars->PortChooser().setEnabled(true);
     link_->SetLampWhite();
     ConnectPanel->setText(NotConnectedText);
 }

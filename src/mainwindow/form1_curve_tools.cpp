@@ -11,6 +11,7 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/curve_tools/curve_tool_pages.h"
 #include "mainwindow/curve_tools/results_rows.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/string_grid.h"
 
@@ -64,7 +65,7 @@ void TForm1::FilterActnExecute()
 {
     for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
         TransformCurve(curveViews_, curve, [this](analysis::TDataArr& points) {
-            analysis::SmoothY(points, FiltrSpinEdit->value());
+            analysis::SmoothY(points, ToolBars->FilterWidth().value());
         });
     ChartZoom();
 }
@@ -82,8 +83,8 @@ void TForm1::FindVolumesActnExecute()
     const std::optional<TCurveId> searched = SearchedSeriesOfPage(PageControl1->currentIndex());
     if (!searched)
         return;
-    primarySolver_->SetMaxInflections(WavesSpinEdit->value());
-    externalSolver_->SetMaxInflections(WavesSpinEdit->value());
+    primarySolver_->SetMaxInflections(ToolBars->MaxInflections().value());
+    externalSolver_->SetMaxInflections(ToolBars->MaxInflections().value());
     analysis::TDoubleArr volumes;
     primarySolver_->SetData(curves_.Curve(*searched).Points());
     primarySolver_->SetColor(SolverColorOf(curveViews_.Series(*searched)));

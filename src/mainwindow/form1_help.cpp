@@ -5,6 +5,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/about_box.h"
 #include "mainwindow/widgets/event_hook.h"
@@ -73,7 +74,7 @@ void TForm1::InstallHelpHook()
     installEventFilter(mouseMoves);
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
         chart->installEventFilter(mouseMoves);
-    for (QToolBar* bar : {ToolBar2, CurveToolBar}) {
+    for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()}) {
         bar->setMouseTracking(true);
         bar->installEventFilter(mouseMoves);
         for (QWidget* child : bar->findChildren<QWidget*>()) {
@@ -88,7 +89,7 @@ void TForm1::InstallHelpHook()
 void TForm1::WindowMouseMove(QWidget& widget, QPoint at)
 {
     const auto toolBarOf = [this](const QWidget* w) -> QToolBar* {
-        for (QToolBar* bar : {ToolBar2, CurveToolBar})
+        for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()})
             if (w && (w == bar || bar->isAncestorOf(w)))
                 return bar;
         return nullptr;

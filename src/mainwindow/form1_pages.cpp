@@ -97,7 +97,7 @@ void TForm1::BindCurveViews()
 {
     for (const TCurveId curve : AllCurves)
         curveViews_.Bind(curve,
-                        *findChild<TChartSeries*>(CurveName(curve), Qt::FindDirectChildrenOnly));
+                         *findChild<TChartSeries*>(CurveName(curve), Qt::FindDirectChildrenOnly));
 }
 
 void TForm1::CreateChannelPages()

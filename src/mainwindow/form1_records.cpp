@@ -130,7 +130,7 @@ void TForm1::DrawTwoParameterCurve()
         xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
     if (drawn) {
         curveViews_.Assign(TCurveId::FastLineSeries5,
-                          TwoParameterCurve(xChannel->Points, yChannel->Points));
+                           TwoParameterCurve(xChannel->Points, yChannel->Points));
         Chart11->BottomAxis().SetAutomatic(true);
     }
     PageControl1->setTabVisible(TwoParametersPage, drawn);

@@ -172,9 +172,9 @@ void TForm1::N4Click()
 {
     reports::TReportForm& form = ReportForms().Form6;
     for (int page = 1;; ++page) {
-        const auto content =
-            service::reports::BuildAgroJournalPage({readingsTable_.Rows(), readingsTable_.LiveRow()},
-                                                   page, QDateTime::currentDateTime(), JournalName);
+        const auto content = service::reports::BuildAgroJournalPage(
+            {readingsTable_.Rows(), readingsTable_.LiveRow()}, page, QDateTime::currentDateTime(),
+            JournalName);
         if (!content)
             return;
         desktop_.PrintPreview(form.Printer(), [&form, &content](QPrinter& printer) {

@@ -1,6 +1,8 @@
 // The "Y=" and "dY=" fields applied to a chart's left axis.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/main_tool_bar_view.h"
+
 #include "common/number_text.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/widgets/scale_field.h"
@@ -30,15 +32,16 @@ void TForm1::ApplyScale(TChart& chart)
 {
     TChartAxis& left = chart.LeftAxis();
     const double centre = (left.Maximum() + left.Minimum()) / 2;
-    const std::optional<double> y = ReadScaleField(*Edit2);
+    const std::optional<double> y = ReadScaleField(ToolBars->ScaleCentre());
     if (!y) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        WriteScaleField(*Edit2, common::FixedText(centre, FieldDigits, FieldDecimals));
-    } else if (const std::optional<double> dy = ReadScaleField(*Edit1); !dy) {
+        WriteScaleField(ToolBars->ScaleCentre(),
+                        common::FixedText(centre, FieldDigits, FieldDecimals));
+    } else if (const std::optional<double> dy = ReadScaleField(ToolBars->ScaleHeight()); !dy) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        WriteScaleField(*Edit1,
+        WriteScaleField(ToolBars->ScaleHeight(),
                         common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
     } else {
         left.SetMinMax(*y - *dy, *y + *dy);

@@ -8,6 +8,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
@@ -36,8 +37,8 @@ void TForm1::FormCreate()
     ShowRunState();
     deviceType_ = dtNone;
     ConfigureForDevice(dtNone);
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setEditText(QStringLiteral("COM??"));
+    ToolBars->PortChooser().setCurrentIndex(-1);
+    ToolBars->PortChooser().setEditText(QStringLiteral("COM??"));
     ApplyScale(*Chart1);
     InitReadingsTable();
     StaticText2->clear();

@@ -8,6 +8,7 @@
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/about_box.h"
@@ -73,7 +74,7 @@ void TForm1::CreateViewTools()
         connect(mouse, &TChartMouse::MouseMoved, this,
                 [this] { RunReportingErrors(&TForm1::ChartMouseMove); });
     }
-    for (QLineEdit* field : {Edit1, Edit2})
+    for (QLineEdit* field : {&ToolBars->ScaleHeight(), &ToolBars->ScaleCentre()})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
     AboutBox = new TAboutBox(notifier_, desktop_, this);
@@ -106,19 +107,20 @@ void TForm1::SetScaleActnExecute()
 
 void TForm1::MultScaleBy10ActnExecute()
 {
-    const std::optional<QString> text = SteppedScaleText(Edit1->text(), ScaleStep);
+    const std::optional<QString> text = SteppedScaleText(ToolBars->ScaleHeight().text(), ScaleStep);
     if (!text)
         return;
-    WriteScaleField(*Edit1, *text);
+    WriteScaleField(ToolBars->ScaleHeight(), *text);
     Actn(TActionId::SetScaleActn).Execute();
 }
 
 void TForm1::DivScaleBy10ActnExecute()
 {
-    const std::optional<QString> text = SteppedScaleText(Edit1->text(), 1 / ScaleStep);
+    const std::optional<QString> text =
+        SteppedScaleText(ToolBars->ScaleHeight().text(), 1 / ScaleStep);
     if (!text)
         return;
-    WriteScaleField(*Edit1, *text);
+    WriteScaleField(ToolBars->ScaleHeight(), *text);
     Actn(TActionId::SetScaleActn).Execute();
 }
 
@@ -134,8 +136,8 @@ void TForm1::ChartZoom()
     const std::optional<TScaleFields> fields =
         ZoomFields(curve->YRange().Lower, curve->YRange().Upper);
     if (fields) {
-        WriteUnlessEditing(*Edit2, fields->Y);
-        WriteUnlessEditing(*Edit1, fields->DY);
+        WriteUnlessEditing(ToolBars->ScaleCentre(), fields->Y);
+        WriteUnlessEditing(ToolBars->ScaleHeight(), fields->DY);
     }
     if (EndsInFittedView(Actn(TActionId::FitImageActn).Checked(), TViewEvent::Zoomed))
         ShowFittedView(*GetCurrentChart(), curve->XRange(), fields);
