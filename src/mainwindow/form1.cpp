@@ -33,7 +33,6 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateActions();
     CreateToolBar2();
     CreateClientArea();
-    CreateStatusBar1();
     CreateMenus();
     CreateViewTools();
     CreatePeakMarking();

@@ -70,6 +70,7 @@ struct TReportForms;
 namespace lmv::mainwindow {
 
 class TAction;
+class TChannelPagesView;
 class TChart;
 class TChartAxis;
 class TChartSeries;
@@ -82,12 +83,15 @@ class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TRecordAreaView;
+class TResultsPageView;
+class TClientAreaView;
 class TMainToolBarView;
+class TTablePageView;
+class TWindowMenus;
 class TServicePagesView;
 class TTitrationParamsView;
 class TStatusPanels;
 class TStringGrid;
-class TWindowMenus;
 // Chart view tools, help and About.
 class TAboutBox;
 class TChartMouse;
@@ -331,7 +335,6 @@ public:
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_; }
-    std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
     std::array<bool, 2> CursorMarkValid{};
@@ -357,21 +360,13 @@ public:
     static constexpr int StatusPanel = 2;
     QString HelpFile;
 
-    // Controls, by their component names.
+    // The views that build and hold the controls, by groups of pages and bars.
     TMainToolBarView* ToolBars = nullptr;
-    QWidget* Panel1 = nullptr;
-    QSplitter* Splitter1 = nullptr;
-    QLabel* ConnectPanel = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    std::array<QWidget*, PageCount> Pages{};
-    std::array<TChart*, PageCount> PageCharts{};  // the chart of a page that has one, by index
-    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr,
-           *Chart5 = nullptr, *Chart6 = nullptr, *Chart7 = nullptr, *Chart11 = nullptr;
-    TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr,
-                 *Series15 = nullptr, *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr,
-                 *FastLineSeries4 = nullptr, *Series2 = nullptr, *Series3 = nullptr,
-                 *Series4 = nullptr, *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr,
-                 *FastLineSeries5 = nullptr;
+    TClientAreaView* ClientArea = nullptr;
+    TChannelPagesView* ChannelPages = nullptr;
+    TTablePageView* ReadingsPage = nullptr;
+    TResultsPageView* ResultsView = nullptr;
+    TWindowMenus* Menus = nullptr;
     // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
     // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
     // table; the view, a child widget deleted last, then falls back to an empty model.
@@ -379,21 +374,6 @@ public:
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TIntervalCounter RowInterval;
     TTableFileOption TableFile;
-    TReadingsGridView* StringGrid1 = nullptr;
-    TStringGrid* ResultsGrid = nullptr;
-    QLabel* Label7 = nullptr;
-    QToolBar* ToolBar3 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* StaticText2 = nullptr;
-    QLabel* StaticText3 = nullptr;
-    QWidget* Panel3 = nullptr;
-    QGroupBox* CorrosBox = nullptr;
-    QWidget* Panel4 = nullptr;
-    QWidget* Panel5 = nullptr;
-    std::array<QLabel*, 5> StaticText11To15{};
-    TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
@@ -401,8 +381,7 @@ public:
     TSaveDialog* SaveDialog2 = nullptr;
     common::TFileDialogRequest OpenDialog1;
     common::TFileDialogRequest OpenDialog2;
-    TWindowMenus* Menus = nullptr;
-    TPeakIntegralView PeakIntegrals{PageCharts, *this};
+    TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
     TPropForm* PropForm = nullptr;
 
 protected:
@@ -428,15 +407,9 @@ private:
     void UpdateActions();
     void BindActionHandlers();
     void CreateToolBar2();
-    void CreatePanel1();
-    void CreateStatusBar1();
     void CreateRecordArea();
     void CreateClientArea();
     void CreatePages();
-    void CreateChannelPages();
-    void CreateTablePage();
-    void CreateFourPlusOnePage();
-    void CreateTestAndTwoParameterPages();
     void CreateServicePages();
     void CreateResultsPage();
     void CreateServices();
@@ -452,7 +425,6 @@ private:
     void OpenDefaultRecordFolder();
     void InitReadingsTable();
     void InitRecordFilter();
-    void CreatePageAxes();
     void CreateCursorSeries();
     void HideCursorPoints();
     void CreateSolvers();

@@ -1,9 +1,10 @@
 // The port chooser, opening and closing the port, the link lamp and a device that goes away.
 #include "mainwindow/form1.h"
 
-#include "mainwindow/main_tool_bar_view.h"
-
 #include "link/instrument_link.h"
+#include "mainwindow/channel_pages_view.h"
+#include "mainwindow/client_area_view.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -103,13 +104,13 @@ void TForm1::ConnectActnExecute()
 // The tabs may narrow again to the readings' captions of now.
 void TForm1::ShowClosedState()
 {
-    ForgetTabWidths(*PageControl1);
+    ForgetTabWidths(ChannelPages->Tabs());
     ToolBars->PortChooser().setEnabled(true);
     link_->SetLampWhite();
-    ConnectPanel->setText(NotConnectedText);
+    ClientArea->ConnectPanel().setText(NotConnectedText);
 }
 
-void TForm1::OnGoodFrame() { ConnectPanel->clear(); }
+void TForm1::OnGoodFrame() { ClientArea->ConnectPanel().clear(); }
 
 // The adapter was pulled: the link has closed the port already.
 void TForm1::OnPortLost()
@@ -122,7 +123,7 @@ void TForm1::OnPortLost()
 // Many desktops mute the bell: a failed action of the operator is also told in the status line.
 void TForm1::ShowFailureBriefly(const QString& text)
 {
-    StatusBar1->ShowBriefly(StatusPanel, text, [this] { return statusText_; });
+    ClientArea->Status().ShowBriefly(StatusPanel, text, [this] { return statusText_; });
 }
 
 }

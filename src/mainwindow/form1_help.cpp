@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/help_context.h"
@@ -37,7 +38,7 @@ bool IsHelpKey(const QEvent& event)
 
 void TForm1::InstallHelpHook()
 {
-    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
+    for (TChart* chart : ChannelPages->PageChartList())
         chart->setProperty("HelpContext", ChartHelpContext);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -72,7 +73,7 @@ void TForm1::InstallHelpHook()
         this);
     setMouseTracking(true);
     installEventFilter(mouseMoves);
-    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
+    for (TChart* chart : ChannelPages->PageChartList())
         chart->installEventFilter(mouseMoves);
     for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()}) {
         bar->setMouseTracking(true);

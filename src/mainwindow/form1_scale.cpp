@@ -1,10 +1,10 @@
 // The "Y=" and "dY=" fields applied to a chart's left axis.
 #include "mainwindow/form1.h"
 
-#include "mainwindow/main_tool_bar_view.h"
-
 #include "common/number_text.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/scale_field.h"
 
 #include <QLineEdit>
@@ -48,7 +48,7 @@ void TForm1::ApplyScale(TChart& chart)
     }
 
     TChart* current = GetCurrentChart();
-    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
     if (current && curve && curve->Count() > 0 && curve->X(0) != curve->X(curve->Count() - 1))
         current->BottomAxis().SetMinMax(curve->X(0), curve->X(curve->Count() - 1));
     chart.Refresh();

@@ -4,6 +4,7 @@
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
@@ -52,7 +53,7 @@ void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TSc
 void TForm1::CreateViewTools()
 {
     for (int page = 0; page < PageCount; ++page) {
-        TChart* chart = PageCharts[std::size_t(page)];
+        TChart* chart = ChannelPages->ChartOfPage(page);
         if (!chart)
             continue;
         auto* mouse = new TChartMouse(*chart);
@@ -83,7 +84,7 @@ void TForm1::CreateViewTools()
 TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
 {
     for (int page = 0; page < PageCount; ++page) {
-        if (chart && PageCharts[std::size_t(page)] == chart)
+        if (chart && ChannelPages->ChartOfPage(page) == chart)
             return ChartMice[std::size_t(page)];
     }
     return nullptr;
@@ -130,7 +131,7 @@ void TForm1::Edit1KeyPress() { Actn(TActionId::SetScaleActn).Execute(); }
 // the whole curve. The running ranges of the curve are read, never its points.
 void TForm1::ChartZoom()
 {
-    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
     if (!curve || !curve->YRange().Found)
         return;
     const std::optional<TScaleFields> fields =
@@ -174,7 +175,7 @@ void TForm1::ApplyViewOptions()
     chart->BottomAxis().SetVisible(xAxis);
     chart->LeftAxis().SetVisible(yAxis);
     chart->RightAxis().SetVisible(yAxis);
-    if (chart == Chart2) {
+    if (chart == &ChannelPages->Chart(1)) {
         chart->LeftAxis().SetVisible(yAxis && Actn(TActionId::ShowDev1Actn).Checked());
         chart->RightAxis().SetVisible(yAxis && Actn(TActionId::ShowDev2Actn).Checked());
     }
