@@ -33,17 +33,8 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QSpinBox;
-class QSplitter;
-class QTabWidget;
 class QTimer;
 class QToolBar;
-class QToolButton;
 class QWidget;
 
 namespace lmv::analysis {
@@ -72,15 +63,10 @@ namespace lmv::mainwindow {
 class TAction;
 class TChannelPagesView;
 class TChart;
-class TChartAxis;
 class TChartSeries;
 class TDiscForm;
-class TLampShape;
-class TRecordListView;
 class TSolverOverlayView;
-class TPortComboBox;
 class TPropForm;
-class TReadingsGridView;
 class TSaveDialog;
 class TRecordAreaView;
 class TResultsPageView;
@@ -90,8 +76,6 @@ class TTablePageView;
 class TWindowMenus;
 class TServicePagesView;
 class TTitrationParamsView;
-class TStatusPanels;
-class TStringGrid;
 // Chart view tools, help and About.
 class TAboutBox;
 class TChartMouse;
