@@ -33,9 +33,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateActions();
     CreateToolBar2();
     CreateClientArea();
-    CreateStatusBar1();
-    CreateMainMenu();
-    CreatePopupMenus();
+    CreateMenus();
     CreateViewTools();
     CreatePeakMarking();
     CreateTimers();

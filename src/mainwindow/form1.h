@@ -33,17 +33,8 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QSpinBox;
-class QSplitter;
-class QTabWidget;
 class QTimer;
 class QToolBar;
-class QToolButton;
 class QWidget;
 
 namespace lmv::analysis {
@@ -70,22 +61,21 @@ struct TReportForms;
 namespace lmv::mainwindow {
 
 class TAction;
+class TChannelPagesView;
 class TChart;
-class TChartAxis;
 class TChartSeries;
 class TDiscForm;
-class TLampShape;
-class TRecordListView;
 class TSolverOverlayView;
-class TPortComboBox;
 class TPropForm;
-class TReadingsGridView;
 class TSaveDialog;
 class TRecordAreaView;
+class TResultsPageView;
+class TClientAreaView;
+class TMainToolBarView;
+class TTablePageView;
+class TWindowMenus;
 class TServicePagesView;
 class TTitrationParamsView;
-class TStatusPanels;
-class TStringGrid;
 // Chart view tools, help and About.
 class TAboutBox;
 class TChartMouse;
@@ -329,7 +319,6 @@ public:
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_; }
-    std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
     std::array<bool, 2> CursorMarkValid{};
@@ -349,37 +338,19 @@ public:
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
     analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
-                                    [this](std::int32_t page) { return CurveOfPage(page); },
-                                    [this] { SetModified(true); }};
+                                     [this](std::int32_t page) { return CurveOfPage(page); },
+                                     [this] { SetModified(true); }};
     QString statusText_;
     static constexpr int StatusPanel = 2;
     QString HelpFile;
 
-    // Controls, by their component names.
-    QToolBar* ToolBar2 = nullptr;
-    // The main tool bar's curve tools and help: beside ToolBar2 when the window is wide enough
-    // for both, in a row of their own below it otherwise.
-    QToolBar* CurveToolBar = nullptr;
-    TPortComboBox* ComboBox1 = nullptr;
-    TLampShape* Shape1 = nullptr;
-    QToolButton* Button1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QSpinBox* FiltrSpinEdit = nullptr;
-    QSpinBox* WavesSpinEdit = nullptr;
-    QWidget* Panel1 = nullptr;
-    QSplitter* Splitter1 = nullptr;
-    QLabel* ConnectPanel = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    std::array<QWidget*, PageCount> Pages{};
-    std::array<TChart*, PageCount> PageCharts{};  // the chart of a page that has one, by index
-    TChart *Chart1 = nullptr, *Chart2 = nullptr, *Chart3 = nullptr, *Chart4 = nullptr,
-           *Chart5 = nullptr, *Chart6 = nullptr, *Chart7 = nullptr, *Chart11 = nullptr;
-    TChartSeries *Series1 = nullptr, *Series8 = nullptr, *FastLineSeries1 = nullptr,
-                 *Series15 = nullptr, *FastLineSeries2 = nullptr, *FastLineSeries3 = nullptr,
-                 *FastLineSeries4 = nullptr, *Series2 = nullptr, *Series3 = nullptr,
-                 *Series4 = nullptr, *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr,
-                 *FastLineSeries5 = nullptr;
+    // The views that build and hold the controls, by groups of pages and bars.
+    TMainToolBarView* ToolBars = nullptr;
+    TClientAreaView* ClientArea = nullptr;
+    TChannelPagesView* ChannelPages = nullptr;
+    TTablePageView* ReadingsPage = nullptr;
+    TResultsPageView* ResultsView = nullptr;
+    TWindowMenus* Menus = nullptr;
     // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
     // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
     // table; the view, a child widget deleted last, then falls back to an empty model.
@@ -387,21 +358,6 @@ public:
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TIntervalCounter RowInterval;
     TTableFileOption TableFile;
-    TReadingsGridView* StringGrid1 = nullptr;
-    TStringGrid* ResultsGrid = nullptr;
-    QLabel* Label7 = nullptr;
-    QToolBar* ToolBar3 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* StaticText2 = nullptr;
-    QLabel* StaticText3 = nullptr;
-    QWidget* Panel3 = nullptr;
-    QGroupBox* CorrosBox = nullptr;
-    QWidget* Panel4 = nullptr;
-    QWidget* Panel5 = nullptr;
-    std::array<QLabel*, 5> StaticText11To15{};
-    TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
@@ -409,9 +365,7 @@ public:
     TSaveDialog* SaveDialog2 = nullptr;
     common::TFileDialogRequest OpenDialog1;
     common::TFileDialogRequest OpenDialog2;
-    QMenu* PopupMenu1 = nullptr;
-    QMenu* AddPeakPopupMenu = nullptr;
-    TPeakIntegralView PeakIntegrals{PageCharts, *this};
+    TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
     TPropForm* PropForm = nullptr;
 
 protected:
@@ -437,23 +391,14 @@ private:
     void UpdateActions();
     void BindActionHandlers();
     void CreateToolBar2();
-    QToolBar* NewMainToolBar(const QString& name);
-    void PlaceCurveToolBar();
-    void CreatePanel1();
-    void CreateStatusBar1();
     void CreateRecordArea();
     void CreateClientArea();
     void CreatePages();
-    void CreateChannelPages();
-    void CreateTablePage();
-    void CreateFourPlusOnePage();
-    void CreateTestAndTwoParameterPages();
     void CreateServicePages();
     void CreateResultsPage();
     void CreateServices();
     void ConnectServiceButtons();
-    void CreateMainMenu();
-    void CreatePopupMenus();
+    void CreateMenus();
     void CreateTimers();
     void CreateSaveDialog1();
     void CreateGraphFileDialogs();
@@ -464,7 +409,6 @@ private:
     void OpenDefaultRecordFolder();
     void InitReadingsTable();
     void InitRecordFilter();
-    void CreatePageAxes();
     void CreateCursorSeries();
     void HideCursorPoints();
     void CreateSolvers();
@@ -497,8 +441,6 @@ private:
     void RunReportingErrors(void (TForm1::*handler)());
     void RunReportingErrors(const std::function<void()>& step);
     std::optional<QPoint> rightClickAt_;  // where the right button went down on a chart
-    QToolButton* AddActionButton(QToolBar& bar, const QString& actionName,
-                                 const QString& caption = {});
 
     common::Notifier& notifier_;
     store::TRecordStore& store_;

@@ -4,6 +4,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/lamp_shape.h"
 
 #include <QTimer>
@@ -104,11 +105,11 @@ void TForm1::UpdateActions()
 // Recording and time marks need an instrument that is sending: the lamp is not white.
 void TForm1::StartStopActnUpdate()
 {
-    Actn(TActionId::StartStopActn).SetEnabled(Shape1->BrushColor() != Qt::white);
+    Actn(TActionId::StartStopActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
 }
 void TForm1::AddMarkActnUpdate()
 {
-    Actn(TActionId::AddMarkActn).SetEnabled(Shape1->BrushColor() != Qt::white);
+    Actn(TActionId::AddMarkActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
 }
 
 }

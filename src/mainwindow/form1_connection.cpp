@@ -2,6 +2,9 @@
 #include "mainwindow/form1.h"
 
 #include "link/instrument_link.h"
+#include "mainwindow/channel_pages_view.h"
+#include "mainwindow/client_area_view.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -43,7 +46,7 @@ void TForm1::ConnectLink()
 {
     link_->SetHandlers(&measurements_);
     connect(link_, &link::TInstrumentLink::LampChanged, this,
-            [this](link::TLampColor color) { Shape1->SetBrushColor(LampBrush(color)); });
+            [this](link::TLampColor color) { ToolBars->Lamp().SetBrushColor(LampBrush(color)); });
     connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);
     connect(link_, &link::TInstrumentLink::PortLost, this, &TForm1::OnPortLost);
 }
@@ -58,12 +61,12 @@ void TForm1::ComboBox1DropDown()
     QStringList names;
     for (const TListedPort& port : ListedPorts())
         names << port.name;
-    ComboBox1->ReplaceItems(SortedPortNames(names));
+    ToolBars->PortChooser().ReplaceItems(SortedPortNames(names));
 }
 
 void TForm1::ConnectActnExecute()
 {
-    if (!ComboBox1->isEnabled()) {
+    if (!ToolBars->PortChooser().isEnabled()) {
         link_->Disconnect();
         ShowClosedState();
         return;
@@ -71,13 +74,13 @@ void TForm1::ConnectActnExecute()
     if (link_->Connected())
         return;
     const std::optional<TPortChoice> choice =
-        ResolvePortText(ComboBox1->currentText(), ListedPorts());
+        ResolvePortText(ToolBars->PortChooser().currentText(), ListedPorts());
     if (!choice) {
         notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
         return;
     }
-    ComboBox1->setEnabled(false);
+    ToolBars->PortChooser().setEnabled(false);
     link::TSerialPortDriver& driver = link_->Driver();
     if (choice->devicePath.isEmpty()) {
         driver.SetDevicePath(QString());
@@ -86,10 +89,11 @@ void TForm1::ConnectActnExecute()
         driver.SetDevicePath(choice->devicePath);
     }
     if (!link_->Connect()) {
-        ComboBox1->setEnabled(true);
+        ToolBars->PortChooser().setEnabled(true);
         link_->SetLampWhite();
         notifier_.Beep();
-        ShowFailureBriefly(QStringLiteral("Порт %1 не открывается").arg(ComboBox1->currentText()));
+        ShowFailureBriefly(
+            QStringLiteral("Порт %1 не открывается").arg(ToolBars->PortChooser().currentText()));
         return;
     }
     // A pseudo-terminal has no modem lines; the port works all the same.
@@ -100,13 +104,13 @@ void TForm1::ConnectActnExecute()
 // The tabs may narrow again to the readings' captions of now.
 void TForm1::ShowClosedState()
 {
-    ForgetTabWidths(*PageControl1);
-    ComboBox1->setEnabled(true);
+    ForgetTabWidths(ChannelPages->Tabs());
+    ToolBars->PortChooser().setEnabled(true);
     link_->SetLampWhite();
-    ConnectPanel->setText(NotConnectedText);
+    ClientArea->ConnectPanel().setText(NotConnectedText);
 }
 
-void TForm1::OnGoodFrame() { ConnectPanel->clear(); }
+void TForm1::OnGoodFrame() { ClientArea->ConnectPanel().clear(); }
 
 // The adapter was pulled: the link has closed the port already.
 void TForm1::OnPortLost()
@@ -119,7 +123,7 @@ void TForm1::OnPortLost()
 // Many desktops mute the bell: a failed action of the operator is also told in the status line.
 void TForm1::ShowFailureBriefly(const QString& text)
 {
-    StatusBar1->ShowBriefly(StatusPanel, text, [this] { return statusText_; });
+    ClientArea->Status().ShowBriefly(StatusPanel, text, [this] { return statusText_; });
 }
 
 }

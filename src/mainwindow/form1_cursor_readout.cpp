@@ -3,11 +3,13 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_overlay.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/view_tools/cursor_readout.h"
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -106,10 +108,10 @@ void TForm1::UpdateCursorReadout()
     try {
         if (chart->SeriesCount() == 0 ||
             chart->BottomAxis().Maximum() == chart->BottomAxis().Minimum()) {
-            StatusBar1->SetPanelText(ReadoutPanel, QString());
+            ClientArea->Status().SetPanelText(ReadoutPanel, QString());
             return;
         }
-        const std::size_t page = std::size_t(PageControl1->currentIndex());
+        const std::size_t page = std::size_t(ChannelPages->ActivePage());
         const TChartMouse& mouse = *ChartMice[page];
         const double mouseX = chart->xAxis->pixelToCoord(mouse.Position().x());
         int marked = 0;
@@ -143,8 +145,8 @@ void TForm1::UpdateCursorReadout()
         for (int unmarked = marked; unmarked < MaxCursorMarks; ++unmarked)
             CursorMarkValid[std::size_t(unmarked)] = false;
         CursorPoints->Assign(drawn);
-        StatusBar1->SetPanelText(ReadoutPanel,
-                                 marked > 0 ? ReadoutStatusText(x, values) : QString());
+        ClientArea->Status().SetPanelText(ReadoutPanel,
+                                          marked > 0 ? ReadoutStatusText(x, values) : QString());
         chart->Refresh();
     } catch (...) {
     }

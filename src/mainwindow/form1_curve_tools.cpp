@@ -7,10 +7,13 @@
 #include "analysis/series_derivative.h"
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/curve_tools/curve_tool_pages.h"
 #include "mainwindow/curve_tools/results_rows.h"
+#include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/results_page_view.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/string_grid.h"
 
@@ -46,15 +49,8 @@ void TransformCurve(TCurveViews& views, TCurveId curve, TTransform&& transform)
 
 void TForm1::CreateResultsPage()
 {
-    QWidget* page = Pages[ResultsPage];
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(2, 2, 2, 2);
-    Label7 = new QLabel(QStringLiteral("Результаты измерения"), page);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    column->addWidget(Label7);
-    ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, page);
-    column->addWidget(ResultsGrid);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+    ResultsView = new TResultsPageView(&ChannelPages->Page(ResultsPage), this);
+    connect(&ChannelPages->Tabs(), &QTabWidget::currentChanged, this, [this](int index) {
         if (index == ResultsPage)
             RunReportingErrors(&TForm1::KTTResultSheetShow);
     });
@@ -62,16 +58,16 @@ void TForm1::CreateResultsPage()
 
 void TForm1::FilterActnExecute()
 {
-    for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
+    for (const TCurveId curve : TransformedSeriesOfPage(ChannelPages->ActivePage()))
         TransformCurve(curveViews_, curve, [this](analysis::TDataArr& points) {
-            analysis::SmoothY(points, FiltrSpinEdit->value());
+            analysis::SmoothY(points, ToolBars->FilterWidth().value());
         });
     ChartZoom();
 }
 
 void TForm1::ShowDerivativeActnExecute()
 {
-    for (const TCurveId curve : TransformedSeriesOfPage(PageControl1->currentIndex()))
+    for (const TCurveId curve : TransformedSeriesOfPage(ChannelPages->ActivePage()))
         TransformCurve(curveViews_, curve, analysis::DeriveSeries);
     ChartZoom();
 }
@@ -79,11 +75,11 @@ void TForm1::ShowDerivativeActnExecute()
 // The whole curve goes to the solver, its last two points too.
 void TForm1::FindVolumesActnExecute()
 {
-    const std::optional<TCurveId> searched = SearchedSeriesOfPage(PageControl1->currentIndex());
+    const std::optional<TCurveId> searched = SearchedSeriesOfPage(ChannelPages->ActivePage());
     if (!searched)
         return;
-    primarySolver_->SetMaxInflections(WavesSpinEdit->value());
-    externalSolver_->SetMaxInflections(WavesSpinEdit->value());
+    primarySolver_->SetMaxInflections(ToolBars->MaxInflections().value());
+    externalSolver_->SetMaxInflections(ToolBars->MaxInflections().value());
     analysis::TDoubleArr volumes;
     primarySolver_->SetData(curves_.Curve(*searched).Points());
     primarySolver_->SetColor(SolverColorOf(curveViews_.Series(*searched)));
@@ -100,14 +96,15 @@ void TForm1::FindVolumesActnExecute()
 void TForm1::ShowDevActnExecute(TAction& action)
 {
     action.SetChecked(!action.Checked());
-    TChartSeries* curve = action.Tag == 0 ? FastLineSeries1 : Series15;
-    if (action.Checked() && !Chart2->HasSeries(curve))
-        Chart2->AddSeries(curve);
+    TChartSeries* curve =
+        &ChannelPages->Series(action.Tag == 0 ? TCurveId::FastLineSeries1 : TCurveId::Series15);
+    if (action.Checked() && !ChannelPages->Chart(1).HasSeries(curve))
+        ChannelPages->Chart(1).AddSeries(curve);
     else if (!action.Checked())
-        Chart2->RemoveSeries(curve);
+        ChannelPages->Chart(1).RemoveSeries(curve);
     primarySolver_->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
     externalSolver_->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
-    Chart2->Refresh();
+    ChannelPages->Chart(1).Refresh();
 }
 
 void TForm1::KTTResultSheetShow() { FillResultsGrid(); }
@@ -122,11 +119,11 @@ void TForm1::FillResultsGrid()
     };
     const QList<QStringList> rows =
         ResultsRows(resultsOf(*primarySolver_), resultsOf(*externalSolver_));
-    ResultsGrid->SetColCount(2);
-    ResultsGrid->SetRowCount(int(rows.size()));
+    ResultsView->Grid().SetColCount(2);
+    ResultsView->Grid().SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)
         for (int column = 0; column < 2; ++column)
-            ResultsGrid->SetCells(column, row, rows[row][column]);
+            ResultsView->Grid().SetCells(column, row, rows[row][column]);
 }
 
 }

@@ -8,6 +8,7 @@
 #include "common/current_error.h"
 #include "common/errors.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/record_list_view.h"
@@ -141,13 +142,13 @@ void TForm1::SaveSeriesAsCsv(TCurveId curve)
 
 std::optional<TCurveId> TForm1::GraphCommandCurve() const
 {
-    return SeriesOfPage(PageControl1->currentIndex());
+    return SeriesOfPage(ChannelPages->ActivePage());
 }
 
 // The titration device's external curve goes to a file of its own when the operator wants it.
 bool TForm1::SecondGraphWanted()
 {
-    return PageControl1->currentIndex() == SecondGraphPage && DeviceType() == dtTitrator &&
+    return ChannelPages->ActivePage() == SecondGraphPage && DeviceType() == dtTitrator &&
         notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information) ==
         common::BoxAnswer::Ok;
 }
@@ -174,7 +175,7 @@ void TForm1::N8Click()
     if (!curve)
         return;
     SaveSeriesAsText(*curve);
-    if (PageControl1->currentIndex() == SecondGraphPage &&
+    if (ChannelPages->ActivePage() == SecondGraphPage &&
         curves_.Curve(TCurveId::Series15).Count() > 0 &&
         notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information,
                              common::BoxButtons::OkNo) == common::BoxAnswer::Ok)

@@ -4,7 +4,9 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/about_box.h"
 #include "mainwindow/widgets/event_hook.h"
@@ -36,7 +38,7 @@ bool IsHelpKey(const QEvent& event)
 
 void TForm1::InstallHelpHook()
 {
-    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
+    for (TChart* chart : ChannelPages->PageChartList())
         chart->setProperty("HelpContext", ChartHelpContext);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -71,9 +73,9 @@ void TForm1::InstallHelpHook()
         this);
     setMouseTracking(true);
     installEventFilter(mouseMoves);
-    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6, Chart11})
+    for (TChart* chart : ChannelPages->PageChartList())
         chart->installEventFilter(mouseMoves);
-    for (QToolBar* bar : {ToolBar2, CurveToolBar}) {
+    for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()}) {
         bar->setMouseTracking(true);
         bar->installEventFilter(mouseMoves);
         for (QWidget* child : bar->findChildren<QWidget*>()) {
@@ -88,7 +90,7 @@ void TForm1::InstallHelpHook()
 void TForm1::WindowMouseMove(QWidget& widget, QPoint at)
 {
     const auto toolBarOf = [this](const QWidget* w) -> QToolBar* {
-        for (QToolBar* bar : {ToolBar2, CurveToolBar})
+        for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()})
             if (w && (w == bar || bar->isAncestorOf(w)))
                 return bar;
         return nullptr;

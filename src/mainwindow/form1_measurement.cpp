@@ -4,10 +4,13 @@
 
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/steady_tabs.h"
@@ -23,26 +26,29 @@ namespace lmv::mainwindow {
 
 QDateTime TForm1MeasurementTexts::Now() const { return QDateTime::currentDateTime(); }
 
-bool TForm1MeasurementTexts::UnitsShown() const { return form_.CheckBox4->isChecked(); }
+bool TForm1MeasurementTexts::UnitsShown() const
+{
+    return form_.ReadingsPage->UnitsShown().isChecked();
+}
 
 void TForm1MeasurementTexts::SetPageCaption(int page, const QString& text)
 {
-    form_.PageControl1->setTabText(page, text);
+    form_.ChannelPages->Tabs().setTabText(page, text);
 }
 
 void TForm1MeasurementTexts::SetValueField(int field, const QString& text)
 {
-    form_.StaticText11To15.at(std::size_t(field))->setText(text);
+    form_.ChannelPages->LegendText(field).setText(text);
 }
 
 void TForm1MeasurementTexts::SetChartTitle(int chart, const QString& text)
 {
-    form_.PageCharts.at(std::size_t(chart))->SetTitle(text);
+    form_.ChannelPages->Chart(chart).SetTitle(text);
 }
 
 void TForm1MeasurementTexts::SetStatusPanel(int panel, const QString& text)
 {
-    form_.StatusBar1->SetPanelText(panel, text);
+    form_.ClientArea->Status().SetPanelText(panel, text);
 }
 
 void TForm1MeasurementTexts::SetCaptionAndTitle(const QString& text)
@@ -67,9 +73,9 @@ void TForm1DevicePages::ChangeDeviceType(int code)
 {
     form_.deviceType_ = code;
     form_.ConfigureForDevice(code);
-    ForgetTabWidths(*form_.PageControl1);
-    form_.Panel3->setVisible(code == dtCorrosionMeter);
-    form_.CorrosBox->setVisible(code == dtCorrosionMeter);
+    ForgetTabWidths(form_.ChannelPages->Tabs());
+    form_.ReadingsPage->CorrosionPanel().setVisible(code == dtCorrosionMeter);
+    form_.ReadingsPage->CorrosionBox().setVisible(code == dtCorrosionMeter);
 }
 
 void TForm1DevicePages::SetAddRowEnabled(bool enabled)
@@ -80,7 +86,9 @@ void TForm1DevicePages::SetAddRowEnabled(bool enabled)
 // Straight onto the "4+1" page, whichever record is on screen.
 void TForm1DevicePages::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
 {
-    (line == TFourPlusOneLine::First ? form_.Series2 : form_.Series3)->AddXY(x, y);
+    form_.ChannelPages
+        ->Series(line == TFourPlusOneLine::First ? TCurveId::Series2 : TCurveId::Series3)
+        .AddXY(x, y);
 }
 
 TReadingsTable& TForm1ReadingsRows::Table() { return form_.readingsTable_; }

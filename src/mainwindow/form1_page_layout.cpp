@@ -2,8 +2,10 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/client_area_view.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
@@ -14,30 +16,30 @@ namespace lmv::mainwindow {
 TPageLayout TForm1::CurrentPageLayout() const
 {
     TPageLayout layout;
-    layout.pageControlVisible = !PageControl1->isHidden();
-    layout.activePage = PageControl1->currentIndex();
+    layout.pageControlVisible = !ChannelPages->Tabs().isHidden();
+    layout.activePage = ChannelPages->ActivePage();
     for (int index = 0; index < PageCount; ++index) {
-        layout.tabVisible[index] = PageControl1->isTabVisible(index);
-        layout.tabCaptions[index] = PageControl1->tabText(index);
+        layout.tabVisible[index] = ChannelPages->Tabs().isTabVisible(index);
+        layout.tabCaptions[index] = ChannelPages->Tabs().tabText(index);
     }
     for (int index = 0; index < ChannelPageCount; ++index)
-        layout.chartTitles[index] = PageCharts[index]->Title();
+        layout.chartTitles[index] = ChannelPages->ChartOfPage(index)->Title();
     return layout;
 }
 
 void TForm1::ApplyPageLayout(const TPageLayout& layout)
 {
-    const QSignalBlocker quiet(PageControl1);
+    const QSignalBlocker quiet(&ChannelPages->Tabs());
     for (int index = 0; index < PageCount; ++index) {
-        PageControl1->setTabVisible(index, layout.tabVisible[index]);
-        PageControl1->setTabText(index, layout.tabCaptions[index]);
+        ChannelPages->Tabs().setTabVisible(index, layout.tabVisible[index]);
+        ChannelPages->Tabs().setTabText(index, layout.tabCaptions[index]);
     }
     for (int index = 0; index < ChannelPageCount; ++index)
-        PageCharts[index]->SetTitle(layout.chartTitles[index]);
-    PageControl1->setCurrentIndex(layout.activePage);
-    PageControl1->setVisible(layout.pageControlVisible);
-    ConnectPanel->setVisible(!layout.pageControlVisible);
-    ConnectPanel->raise();
+        ChannelPages->ChartOfPage(index)->SetTitle(layout.chartTitles[index]);
+    ChannelPages->Tabs().setCurrentIndex(layout.activePage);
+    ChannelPages->Tabs().setVisible(layout.pageControlVisible);
+    ClientArea->ConnectPanel().setVisible(!layout.pageControlVisible);
+    ClientArea->ConnectPanel().raise();
 }
 
 void TForm1::ConfigureForDevice(int code)
@@ -56,7 +58,7 @@ void TForm1::ShowAllTabsActnExecute()
 
 TChart* TForm1::ChartOfPage(int page) const
 {
-    return page >= 0 && page < PageCount ? PageCharts[std::size_t(page)] : nullptr;
+    return page >= 0 && page < PageCount ? ChannelPages->ChartOfPage(page) : nullptr;
 }
 
 TChartSeries* TForm1::CurveSeriesOfPage(int page) const
@@ -84,11 +86,11 @@ const TCurve* TForm1::CurveOnPage(int page) const
     return curve ? &curves_.Curve(*curve) : nullptr;
 }
 
-TChart* TForm1::GetCurrentChart() const { return ChartOfPage(PageControl1->currentIndex()); }
+TChart* TForm1::GetCurrentChart() const { return ChartOfPage(ChannelPages->ActivePage()); }
 
 TChartSeries* TForm1::GetCurrentSeries() const
 {
-    return CurveSeriesOfPage(PageControl1->currentIndex());
+    return CurveSeriesOfPage(ChannelPages->ActivePage());
 }
 
 // The cursor series follow the active page's chart.
@@ -98,7 +100,7 @@ void TForm1::PageControl1Change()
     if (chart && CursorLine && CursorPoints) {
         chart->AddSeries(CursorLine);
         chart->AddSeries(CursorPoints);
-        CursorPoints->SetCustomVerticalAxis(PageAxes[PageControl1->currentIndex()]);
+        CursorPoints->SetCustomVerticalAxis(ChannelPages->PageAxis(ChannelPages->ActivePage()));
         HideCursorReadout();
     }
     ApplyViewOptions();

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/number_text.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
@@ -13,6 +14,7 @@
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "mainwindow/window_menus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -35,7 +37,7 @@ constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 class TForm1PeakMarkingHost : public TPeakMarkingHost {
 public:
     explicit TForm1PeakMarkingHost(TForm1& form)
-        : form_(form), curve_(form.CurveOnPage(form.PageControl1->currentIndex()))
+        : form_(form), curve_(form.CurveOnPage(form.ChannelPages->ActivePage()))
     {
     }
 
@@ -52,7 +54,7 @@ public:
     {
         return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
     }
-    int ActivePage() const override { return form_.PageControl1->currentIndex(); }
+    int ActivePage() const override { return form_.ChannelPages->ActivePage(); }
     model::TPeaks& Peaks() override { return form_.peakSet_.Peaks(); }
     void AddPeak(int startIdx, int endIdx) override { form_.AddPeak(QString(), startIdx, endIdx); }
     void SetPeakRange(int index, int startIdx, int endIdx) override
@@ -87,7 +89,7 @@ private:
 void TForm1::CreatePeakMarking()
 {
     for (int page : MarkingPages) {
-        TChart& chart = *PageCharts[std::size_t(page)];
+        TChart& chart = *ChannelPages->ChartOfPage(page);
         TChartMouse* mouse = ChartMice[std::size_t(page)];
         connect(mouse, &TChartMouse::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
             RunReportingErrors([&] { ChartMouseDown(button, at); });
@@ -97,7 +99,7 @@ void TForm1::CreatePeakMarking()
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
             const std::optional<TCurveId> id = CurveIdOfPage(page);
-            if (PageControl1->currentIndex() != page || !PeakDrawingOn() || !id)
+            if (ChannelPages->ActivePage() != page || !PeakDrawingOn() || !id)
                 return std::nullopt;
             const TChartSeries* series = &curveViews_.Series(*id);
             const TCurve& points = curves_.Curve(*id);
@@ -110,12 +112,13 @@ void TForm1::CreatePeakMarking()
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Bands, scene);
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
     }
-    connect(PopupMenu1, &QMenu::aboutToShow, this,
+    connect(&Menus->PeakMenu(), &QMenu::aboutToShow, this,
             [this] { RunReportingErrors(&TForm1::PopupMenu1Popup); });
     auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton23"));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(button, &QWidget::customContextMenuRequested, this,
-            [this, button](const QPoint& at) { AddPeakPopupMenu->popup(button->mapToGlobal(at)); });
+    connect(button, &QWidget::customContextMenuRequested, this, [this, button](const QPoint& at) {
+        Menus->AddPeakMenu().popup(button->mapToGlobal(at));
+    });
 }
 
 // Never while a record is being put on the charts.
@@ -145,8 +148,7 @@ void TForm1::PeakAutoSearchActnExecute()
         throw common::InvalidFloatError(*text);
     peakSet_.Peaks().clear();
     PeakMarking.PeaksReplaced();
-    if (const std::optional<analysis::TPageCurve> curve =
-            CurveOfPage(PageControl1->currentIndex())) {
+    if (const std::optional<analysis::TPageCurve> curve = CurveOfPage(ChannelPages->ActivePage())) {
         for (const TPeakRun& run : ThresholdRuns(curve->Y, *threshold))
             AddPeak(QString::number(peakSet_.Peaks().size()), run.startIdx, run.endIdx);
     }
@@ -247,7 +249,7 @@ void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
     const bool clicked =
         button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
     if (clicked && PeakMarking.HitPeak(peakSet_.Peaks()))
-        PopupMenu1->popup(GetCurrentChart()->mapToGlobal(at));
+        Menus->PeakMenu().popup(GetCurrentChart()->mapToGlobal(at));
 }
 
 void TForm1::PeakMouseMove()

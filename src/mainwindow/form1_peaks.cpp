@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 
@@ -13,7 +14,7 @@ namespace lmv::mainwindow {
 
 void TForm1::AddPeak(const QString& name, int startIdx, int endIdx)
 {
-    peakSet_.AddPeak(name, startIdx, endIdx, PageControl1->currentIndex());
+    peakSet_.AddPeak(name, startIdx, endIdx, ChannelPages->ActivePage());
 }
 
 bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)

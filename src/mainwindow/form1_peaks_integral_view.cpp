@@ -11,9 +11,8 @@ const QColor IntegralColor(0, 128, 128);
 
 }
 
-TPeakIntegralView::TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts,
-                                     QObject& owner)
-    : pageCharts_(pageCharts), owner_(owner)
+TPeakIntegralView::TPeakIntegralView(TChartOfPage chartOfPage, QObject& owner)
+    : chartOfPage_(std::move(chartOfPage)), owner_(owner)
 {
 }
 
@@ -45,7 +44,7 @@ void TPeakIntegralView::Show(const analysis::TIntegralCurves& curves, std::size_
         return;
     }
     TLineSeries* series = SeriesFor(index);
-    TChart* shownOn = curve->ChartPage ? ChartOfPage(*curve->ChartPage) : nullptr;
+    TChart* shownOn = curve->ChartPage ? chartOfPage_(*curve->ChartPage) : nullptr;
     if (series->ParentChart() && series->ParentChart() != shownOn)
         series->ParentChart()->RemoveSeries(series);
     series->Assign(curve->Points);
@@ -61,11 +60,6 @@ TLineSeries* TPeakIntegralView::SeriesFor(std::size_t index)
         series_[index]->SetOnRightAxis(true);
     }
     return series_[index];
-}
-
-TChart* TPeakIntegralView::ChartOfPage(int page) const
-{
-    return page >= 0 && page < PageCount ? pageCharts_[std::size_t(page)] : nullptr;
 }
 
 }

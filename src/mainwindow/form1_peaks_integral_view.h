@@ -2,9 +2,8 @@
 // Draws the peaks' integral curves: one line series on the right axis per curve of the peak
 // model, on the chart of that curve's page or on none.
 #include "analysis/peaks/integral_curve.h"
-#include "mainwindow/rules/page_layout.h"
 
-#include <array>
+#include <functional>
 #include <vector>
 
 class QObject;
@@ -16,7 +15,9 @@ class TLineSeries;
 
 class TPeakIntegralView {
 public:
-    TPeakIntegralView(const std::array<TChart*, PageCount>& pageCharts, QObject& owner);
+    // The chart of a page, or none.
+    using TChartOfPage = std::function<TChart*(int page)>;
+    TPeakIntegralView(TChartOfPage chartOfPage, QObject& owner);
 
     // Series i shows integral curve i (nullptr where the model has none); series past the
     // model's count are freed.
@@ -29,9 +30,8 @@ public:
 private:
     TLineSeries* SeriesFor(std::size_t index);
     void Show(const analysis::TIntegralCurves& curves, std::size_t index);
-    TChart* ChartOfPage(int page) const;
 
-    const std::array<TChart*, PageCount>& pageCharts_;
+    TChartOfPage chartOfPage_;
     QObject& owner_;
     std::vector<TLineSeries*> series_;
 };

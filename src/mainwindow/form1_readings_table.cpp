@@ -5,12 +5,15 @@
 
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/readings_table/copy_grid_rule.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_columns.h"
 #include "mainwindow/readings_table/table_file_writer.h"
 #include "mainwindow/readings_table/table_headings.h"
 #include "mainwindow/readings_table/table_text.h"
+#include "mainwindow/results_page_view.h"
+#include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/save_dialog.h"
 #include "mainwindow/widgets/string_grid.h"
@@ -80,7 +83,7 @@ void TForm1::AddRowToGridActnExecute()
                      {deviceType_, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
     if (!outcome.stored)
         return;
-    StringGrid1->ScrollToGridRow(readingsTable_.LiveRow());
+    ReadingsPage->Grid().ScrollToGridRow(readingsTable_.LiveRow());
     ShowTableFileOption();
     // The option is off already, so the next interval row cannot raise the box again.
     if (outcome.tableFileError)
@@ -99,14 +102,14 @@ void TForm1::AddRowWithTimerActnExecute()
 
 void TForm1::Timer1Timer()
 {
-    if (RowInterval.Tick(SpinEdit1->value()))
+    if (RowInterval.Tick(ReadingsPage->RowInterval().value()))
         Actn(TActionId::AddRowToGridActn).Execute();
 }
 
 // No current cell gives grid row 0, which removes nothing.
 void TForm1::RemRowActnExecute()
 {
-    readingsTable_.RemoveRow(TReadingsTableModel::GridRow(StringGrid1->currentIndex()));
+    readingsTable_.RemoveRow(TReadingsTableModel::GridRow(ReadingsPage->Grid().currentIndex()));
 }
 
 void TForm1::ClearGridActnExecute() { readingsTable_.ResetGrid(-1); }
@@ -122,7 +125,7 @@ void TForm1::SaveTableActnExecute()
 // The file is chosen here and kept by the option: later runs of SaveDialog1 do not move it.
 void TForm1::CheckBox2Click()
 {
-    if (CheckBox2->isChecked() && SaveDialog1->Execute())
+    if (ReadingsPage->TableFileOn().isChecked() && SaveDialog1->Execute())
         TableFile.SwitchOn(SaveDialog1->FileName());
     else
         TableFile.SwitchOff();
@@ -131,20 +134,20 @@ void TForm1::CheckBox2Click()
 
 void TForm1::ShowTableFileOption()
 {
-    CheckBox2->setChecked(TableFile.IsOn());
-    StaticText2->setText(TableFile.FileName());
-    StaticText2->setVisible(TableFile.IsOn());
-    StaticText3->setText(QString::number(TableFile.LinesWritten()));
+    ReadingsPage->TableFileOn().setChecked(TableFile.IsOn());
+    ReadingsPage->TableFileName().setText(TableFile.FileName());
+    ReadingsPage->TableFileName().setVisible(TableFile.IsOn());
+    ReadingsPage->TableFileLines().setText(QString::number(TableFile.LinesWritten()));
 }
 
 void TForm1::CopyGridActnExecute()
 {
-    switch (GridToCopy(PageControl1->currentIndex())) {
+    switch (GridToCopy(ChannelPages->ActivePage())) {
     case TCopiedGrid::Readings:
         CopyGridToClipboard(readingsTable_.Rows());
         break;
     case TCopiedGrid::Results:
-        CopyGridToClipboard(GridRows(*ResultsGrid));
+        CopyGridToClipboard(GridRows(ResultsView->Grid()));
         break;
     case TCopiedGrid::None:
         break;
@@ -153,7 +156,7 @@ void TForm1::CopyGridActnExecute()
 
 void TForm1::CopyGridActnUpdate()
 {
-    Actn(TActionId::CopyGridActn).SetEnabled(CopyGridEnabled(PageControl1->currentIndex()));
+    Actn(TActionId::CopyGridActn).SetEnabled(CopyGridEnabled(ChannelPages->ActivePage()));
 }
 
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/record_area_view.h"
 #include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/record_list_view.h"
@@ -14,7 +15,7 @@ namespace lmv::mainwindow {
 
 void TForm1::CreateRecordArea()
 {
-    RecordArea = new TRecordAreaView(Splitter1, store_.FilteredList(),
+    RecordArea = new TRecordAreaView(&ClientArea->Splitter(), store_.FilteredList(),
                                      {.showAll = Actn(TActionId::ShowAllActn).Action(),
                                       .byDate = Actn(TActionId::ByDateActn).Action(),
                                       .showProps = Actn(TActionId::ShowPropsActn).Action(),

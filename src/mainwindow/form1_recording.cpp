@@ -4,8 +4,10 @@
 
 #include "common/current_error.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -52,7 +54,7 @@ void TForm1::StartRecording()
     }
     for (const TCurveId curve : AllCurves)
         curveViews_.Clear(curve);
-    Series8->Clear();
+    ChannelPages->TimeMarks().Clear();
     Actn(TActionId::AddMarkActn).SetEnabled(true);
 }
 
@@ -144,8 +146,8 @@ void TForm1::DrawLivePoint(int channel, double x, double y)
     }
     for (const TCurveId curve : route->curves)
         curveViews_.Add(curve, x, y);
-    if (!PageControl1->isTabVisible(route->page))
-        PageControl1->setTabVisible(route->page, true);
+    if (!ChannelPages->Tabs().isTabVisible(route->page))
+        ChannelPages->Tabs().setTabVisible(route->page, true);
     if (channel == PairedYChannel)
         PairTwoParameterPoints();
 }
@@ -160,13 +162,16 @@ void TForm1::PairTwoParameterPoints()
         return;
     for (int i = pairs.from; i < pairs.to; ++i)
         curveViews_.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
-    PageControl1->setTabVisible(TwoParametersPage, true);
+    ChannelPages->Tabs().setTabVisible(TwoParametersPage, true);
 }
 
 double TForm1::ElapsedRunTime() const { return LiveRun.Elapsed(); }
 
 // The marks belong to the display only; the record does not keep them.
-void TForm1::AddMarkActnExecute() { Series8->AddXY(ElapsedRunTime(), TimeMarkHeight); }
+void TForm1::AddMarkActnExecute()
+{
+    ChannelPages->TimeMarks().AddXY(ElapsedRunTime(), TimeMarkHeight);
+}
 
 // The journal is never kept: the action is invisible and does nothing.
 void TForm1::LogActnExecute() {}
@@ -215,7 +220,7 @@ void TForm1::SaveLiveRecordAtClose()
 void TForm1::SetStatusText(const QString& text)
 {
     statusText_ = text;
-    StatusBar1->SetPanelText(StatusPanel, text);
+    ClientArea->Status().SetPanelText(StatusPanel, text);
 }
 
 // The hidden test generator: a ramp into channel 0 of the live record, not drawn.
@@ -225,7 +230,7 @@ void TForm1::debug1Click()
     for (int i = first; i < first + TestRampPoints; ++i) {
         store_.AddChannelPoint(0, i, i);
         if (i % TestRampProgressStep == 0) {
-            StatusBar1->SetPanelText(TestRampPanel, QString::number(i));
+            ClientArea->Status().SetPanelText(TestRampPanel, QString::number(i));
             QCoreApplication::processEvents();
         }
     }

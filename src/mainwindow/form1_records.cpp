@@ -5,8 +5,10 @@
 #include "mainwindow/record_area_view.h"
 
 #include "analysis/titration_solver.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/record_display/end_point.h"
 #include "mainwindow/record_display/live_record_shown.h"
@@ -95,9 +97,9 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     ConfigureForDevice(record.Mode);
     // After the device's layout, which shows the pages for any instrument: a record without
     // channels (a missing file too) has nothing to show on them.
-    PageControl1->setVisible(!record.Channels.empty());
-    ConnectPanel->setVisible(record.Channels.empty());
-    ConnectPanel->raise();
+    ChannelPages->Tabs().setVisible(!record.Channels.empty());
+    ClientArea->ConnectPanel().setVisible(record.Channels.empty());
+    ClientArea->ConnectPanel().raise();
     if (record.Result1 != model::NoResult)
         ShowEndPoint(record.Result1, record.Result2);
     SetModified(false);
@@ -117,7 +119,7 @@ void TForm1::DrawRecordChannels()
         if (!place)
             continue;
         curveViews_.Assign(place->curve, channel.Points);
-        PageControl1->setTabVisible(place->page, true);
+        ChannelPages->Tabs().setTabVisible(place->page, true);
     }
 }
 
@@ -131,9 +133,9 @@ void TForm1::DrawTwoParameterCurve()
     if (drawn) {
         curveViews_.Assign(TCurveId::FastLineSeries5,
                            TwoParameterCurve(xChannel->Points, yChannel->Points));
-        Chart11->BottomAxis().SetAutomatic(true);
+        ChannelPages->Chart(TwoParametersPage).BottomAxis().SetAutomatic(true);
     }
-    PageControl1->setTabVisible(TwoParametersPage, drawn);
+    ChannelPages->Tabs().setTabVisible(TwoParametersPage, drawn);
 }
 
 // Every peak is calculated anew on its page's curve, which marks the record as changed; a
@@ -149,7 +151,7 @@ void TForm1::RecalculateShownPeaks()
 
 void TForm1::ShowEndPoint(double result1, double result2)
 {
-    const std::optional<TCurveId> id = SeriesOfPage(PageControl1->currentIndex());
+    const std::optional<TCurveId> id = SeriesOfPage(ChannelPages->ActivePage());
     std::optional<double> lastY;
     if (id) {
         const QColor color = curveViews_.Series(*id).Color();
@@ -161,7 +163,7 @@ void TForm1::ShowEndPoint(double result1, double result2)
     }
     if (const std::optional<double> y = EndPointY(result2, lastY))
         primarySolver_->SetSingleMarker(result1, *y);
-    PageControl1->setCurrentIndex(ResultsPage);
+    ChannelPages->Tabs().setCurrentIndex(ResultsPage);
 }
 
 bool TForm1::LiveRecordIsShown() const

@@ -2,6 +2,7 @@
 // and opens its preview; the paged reports build the next page when the preview is closed.
 #include "common/cp1251_codec.h"
 #include "common/errors.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1.h"
@@ -55,10 +56,10 @@ reports::TReportForms& TForm1::ReportForms()
 
 void TForm1::N5Click()
 {
-    const int page = PageControl1->currentIndex();
+    const int page = ChannelPages->ActivePage();
     if (!((page >= 0 && page <= 4) || page == 6))
         return;
-    TChart* chart = PageCharts[std::size_t(page)];
+    TChart* chart = ChannelPages->ChartOfPage(page);
     desktop_.PrintPreview(ReportForms().ChartPrint.Printer(), [chart](QPrinter& printer) {
         QCPPainter painter(&printer);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -68,31 +69,32 @@ void TForm1::N5Click()
 
 void TForm1::N11Click()
 {
-    const int page = PageControl1->currentIndex();
+    const int page = ChannelPages->ActivePage();
     // The one chart of a page with its primary curve; page 0 adds its time marks, page 1 the
     // external instrument's curve.
     std::vector<TSeriesCopy> series;
     TChart* source = nullptr;
     switch (page) {
     case 0:
-        source = Chart1;
-        series = {{Series1, QStringLiteral("Series1")}, {Series8, QStringLiteral("Series2")}};
+        source = &ChannelPages->Chart(0);
+        series = {{&ChannelPages->Series(TCurveId::Series1), QStringLiteral("Series1")},
+                  {&ChannelPages->TimeMarks(), QStringLiteral("Series2")}};
         break;
     case 1:
-        source = Chart2;
-        series = {{FastLineSeries1, QStringLiteral("Series1")},
-                  {Series15, QStringLiteral("Series3")}};
+        source = &ChannelPages->Chart(1);
+        series = {{&ChannelPages->Series(TCurveId::FastLineSeries1), QStringLiteral("Series1")},
+                  {&ChannelPages->Series(TCurveId::Series15), QStringLiteral("Series3")}};
         break;
     case 2:
     case 3:
     case 4:
-        source = PageCharts[std::size_t(page)];
-        series = {{std::array{FastLineSeries2, FastLineSeries3, FastLineSeries4}[page - 2],
-                   QStringLiteral("Series1")}};
+        source = ChannelPages->ChartOfPage(page);
+        series = {
+            {&ChannelPages->Series(ChannelCurves[std::size_t(page)]), QStringLiteral("Series1")}};
         break;
     case 7:
-        source = Chart7;
-        series = {{Series7, QStringLiteral("Series1")}};
+        source = &ChannelPages->Chart(TestPage);
+        series = {{&ChannelPages->Series(TCurveId::Series7), QStringLiteral("Series1")}};
         break;
     default:
         break;
@@ -104,9 +106,7 @@ void TForm1::N11Click()
 
 void TForm1::N21Click()
 {
-    const std::array<TChartSeries*, 5> lines{Series1, FastLineSeries1, FastLineSeries2,
-                                             FastLineSeries3, FastLineSeries4};
-    const int k = PageControl1->currentIndex();
+    const int k = ChannelPages->ActivePage();
     const bool channelPage = k >= 0 && k <= 4;
     const std::array<int, 2> pages{k, (k + 1) % 5};
     const std::array<QString, 2> names{QStringLiteral("Series1"),
@@ -114,23 +114,22 @@ void TForm1::N21Click()
     TCharts charts;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const auto index = std::size_t(channelPage ? pages[i] : 0);
-        const TSeriesCopy copy{lines[index], names[i]};
-        charts.push_back(reports::MakeReportChart(QStringLiteral("QRDBChart%1").arg(i + 1),
-                                                  channelPage ? PageCharts[index] : nullptr,
-                                                  {&copy, 1}));
+        const TSeriesCopy copy{&ChannelPages->Series(ChannelCurves[index]), names[i]};
+        charts.push_back(reports::MakeReportChart(
+            QStringLiteral("QRDBChart%1").arg(i + 1),
+            channelPage ? ChannelPages->ChartOfPage(index) : nullptr, {&copy, 1}));
     }
     PreviewCharts(desktop_, ReportForms().Form3, charts);
 }
 
 void TForm1::N41Click()
 {
-    const std::array<TChartSeries*, 5> lines{Series1, FastLineSeries1, FastLineSeries2,
-                                             FastLineSeries3, FastLineSeries4};
     TCharts charts;
-    for (std::size_t page = 0; page < lines.size(); ++page) {
-        const TSeriesCopy copy{lines[page], lines[page]->objectName()};
+    for (std::size_t page = 0; page < ChannelCurves.size(); ++page) {
+        TChartSeries* line = &ChannelPages->Series(ChannelCurves[page]);
+        const TSeriesCopy copy{line, line->objectName()};
         charts.push_back(reports::MakeReportChart(QStringLiteral("QRDBChart%1").arg(page + 1),
-                                                  PageCharts[page], {&copy, 1}));
+                                                  ChannelPages->ChartOfPage(page), {&copy, 1}));
     }
     PreviewCharts(desktop_, ReportForms().Form4, charts);
 }
@@ -172,9 +171,9 @@ void TForm1::N4Click()
 {
     reports::TReportForm& form = ReportForms().Form6;
     for (int page = 1;; ++page) {
-        const auto content =
-            service::reports::BuildAgroJournalPage({readingsTable_.Rows(), readingsTable_.LiveRow()},
-                                                   page, QDateTime::currentDateTime(), JournalName);
+        const auto content = service::reports::BuildAgroJournalPage(
+            {readingsTable_.Rows(), readingsTable_.LiveRow()}, page, QDateTime::currentDateTime(),
+            JournalName);
         if (!content)
             return;
         desktop_.PrintPreview(form.Printer(), [&form, &content](QPrinter& printer) {

@@ -2,7 +2,9 @@
 #include "mainwindow/form1.h"
 
 #include "common/number_text.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/scale_field.h"
 
 #include <QLineEdit>
@@ -30,22 +32,23 @@ void TForm1::ApplyScale(TChart& chart)
 {
     TChartAxis& left = chart.LeftAxis();
     const double centre = (left.Maximum() + left.Minimum()) / 2;
-    const std::optional<double> y = ReadScaleField(*Edit2);
+    const std::optional<double> y = ReadScaleField(ToolBars->ScaleCentre());
     if (!y) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        WriteScaleField(*Edit2, common::FixedText(centre, FieldDigits, FieldDecimals));
-    } else if (const std::optional<double> dy = ReadScaleField(*Edit1); !dy) {
+        WriteScaleField(ToolBars->ScaleCentre(),
+                        common::FixedText(centre, FieldDigits, FieldDecimals));
+    } else if (const std::optional<double> dy = ReadScaleField(ToolBars->ScaleHeight()); !dy) {
         notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
                              common::BoxButtons::Ok);
-        WriteScaleField(*Edit1,
+        WriteScaleField(ToolBars->ScaleHeight(),
                         common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
     } else {
         left.SetMinMax(*y - *dy, *y + *dy);
     }
 
     TChart* current = GetCurrentChart();
-    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
     if (current && curve && curve->Count() > 0 && curve->X(0) != curve->X(curve->Count() - 1))
         current->BottomAxis().SetMinMax(curve->X(0), curve->X(curve->Count() - 1));
     chart.Refresh();

@@ -3,7 +3,10 @@
 #include "mainwindow/form1.h"
 
 #include "link/instrument_link.h"
+#include "mainwindow/channel_pages_view.h"
+#include "mainwindow/client_area_view.h"
 #include "mainwindow/service_pages_view.h"
+#include "mainwindow/table_page_view.h"
 #include "mainwindow/titration_params_view.h"
 #include "service/calibration_service.h"
 #include "service/clock_service.h"
@@ -42,13 +45,13 @@ void TForm1::CreateServices()
 
 void TForm1::CreateServicePages()
 {
-    ServicePages = new TServicePagesView({.calibrationPage = Pages[9],
-                                          .photometerPage = Pages[10],
-                                          .conductometerPage = Pages[11],
-                                          .corrosionBox = CorrosBox,
-                                          .testPanel = Panel1},
+    ServicePages = new TServicePagesView({.calibrationPage = &ChannelPages->Page(9),
+                                          .photometerPage = &ChannelPages->Page(10),
+                                          .conductometerPage = &ChannelPages->Page(11),
+                                          .corrosionBox = &ReadingsPage->CorrosionBox(),
+                                          .testPanel = &ClientArea->TestPanel()},
                                          this, this);
-    TitrationParams = new TTitrationParamsView(Pages[12], this);
+    TitrationParams = new TTitrationParamsView(&ChannelPages->Page(12), this);
     CreateResultsPage();
 }
 

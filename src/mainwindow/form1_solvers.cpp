@@ -2,6 +2,7 @@
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/solver_overlay_view.h"
 
@@ -28,14 +29,14 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
 
 void TForm1::CreateSolvers()
 {
-    primarySolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Left);
-    PrimarySolverView = new TSolverOverlayView(QStringLiteral("PrimarySolver"), *Chart2,
-                                               primarySolver_->Overlay(), this);
+    primarySolver_ = NewSolver(ChannelPages->Chart(1), analysis::VerticalAxis::Left);
+    PrimarySolverView = new TSolverOverlayView(
+        QStringLiteral("PrimarySolver"), ChannelPages->Chart(1), primarySolver_->Overlay(), this);
     primarySolver_->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
 
-    externalSolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Right);
-    ExternalSolverView = new TSolverOverlayView(QStringLiteral("ExternalSolver"), *Chart2,
-                                                externalSolver_->Overlay(), this);
+    externalSolver_ = NewSolver(ChannelPages->Chart(1), analysis::VerticalAxis::Right);
+    ExternalSolverView = new TSolverOverlayView(
+        QStringLiteral("ExternalSolver"), ChannelPages->Chart(1), externalSolver_->Overlay(), this);
     externalSolver_->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
 }
 

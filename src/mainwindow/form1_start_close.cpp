@@ -6,10 +6,13 @@
 #include "common/current_error.h"
 #include "common/day_count.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
+#include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
@@ -24,33 +27,27 @@
 
 namespace lmv::mainwindow {
 
-namespace {
-
-constexpr int PageAxisPages[] = {0, 1, 2, 3, 4, 8};
-
-}
-
 void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
     ShowRunState();
     deviceType_ = dtNone;
     ConfigureForDevice(dtNone);
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setEditText(QStringLiteral("COM??"));
-    ApplyScale(*Chart1);
+    ToolBars->PortChooser().setCurrentIndex(-1);
+    ToolBars->PortChooser().setEditText(QStringLiteral("COM??"));
+    ApplyScale(ChannelPages->Chart(0));
     InitReadingsTable();
-    StaticText2->clear();
+    ReadingsPage->TableFileName().clear();
     ServicePages->Start();
     InitRecordFilter();
-    CreatePageAxes();
+    ChannelPages->CreatePageAxes();
     CreateCursorSeries();
     CreateSolvers();
     PageControl1Change();
     InstallHelpHook();
     HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
     UsePointAndDashSeparators();
-    Chart2->RemoveSeries(Series15);
+    ChannelPages->Chart(1).RemoveSeries(&ChannelPages->Series(TCurveId::Series15));
 }
 
 // An error of the record folder (an index of another version) is shown, and the window is still
@@ -71,18 +68,6 @@ void TForm1::InitRecordFilter()
         Actn(TActionId::ShowAllActn).Execute();
     else if (store_.FilterMode() == store::ShowEntriesOfDay)
         Actn(TActionId::ByDateActn).Execute();
-}
-
-void TForm1::CreatePageAxes()
-{
-    for (int page : PageAxisPages) {
-        TChartAxis* axis = PageCharts[page]->AddCustomVerticalAxis();
-        axis->SetVisible(false);
-        // The cursor's points stand on it at the pixels of the points they mark, so it keeps a
-        // fixed range (any will do) that they never refit under them.
-        axis->SetMinMax(0, 1);
-        PageAxes[page] = axis;
-    }
 }
 
 void TForm1::CreateCursorSeries()

@@ -4,10 +4,12 @@
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
+#include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/about_box.h"
@@ -51,7 +53,7 @@ void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TSc
 void TForm1::CreateViewTools()
 {
     for (int page = 0; page < PageCount; ++page) {
-        TChart* chart = PageCharts[std::size_t(page)];
+        TChart* chart = ChannelPages->ChartOfPage(page);
         if (!chart)
             continue;
         auto* mouse = new TChartMouse(*chart);
@@ -73,7 +75,7 @@ void TForm1::CreateViewTools()
         connect(mouse, &TChartMouse::MouseMoved, this,
                 [this] { RunReportingErrors(&TForm1::ChartMouseMove); });
     }
-    for (QLineEdit* field : {Edit1, Edit2})
+    for (QLineEdit* field : {&ToolBars->ScaleHeight(), &ToolBars->ScaleCentre()})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
     AboutBox = new TAboutBox(notifier_, desktop_, this);
@@ -82,7 +84,7 @@ void TForm1::CreateViewTools()
 TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
 {
     for (int page = 0; page < PageCount; ++page) {
-        if (chart && PageCharts[std::size_t(page)] == chart)
+        if (chart && ChannelPages->ChartOfPage(page) == chart)
             return ChartMice[std::size_t(page)];
     }
     return nullptr;
@@ -106,19 +108,20 @@ void TForm1::SetScaleActnExecute()
 
 void TForm1::MultScaleBy10ActnExecute()
 {
-    const std::optional<QString> text = SteppedScaleText(Edit1->text(), ScaleStep);
+    const std::optional<QString> text = SteppedScaleText(ToolBars->ScaleHeight().text(), ScaleStep);
     if (!text)
         return;
-    WriteScaleField(*Edit1, *text);
+    WriteScaleField(ToolBars->ScaleHeight(), *text);
     Actn(TActionId::SetScaleActn).Execute();
 }
 
 void TForm1::DivScaleBy10ActnExecute()
 {
-    const std::optional<QString> text = SteppedScaleText(Edit1->text(), 1 / ScaleStep);
+    const std::optional<QString> text =
+        SteppedScaleText(ToolBars->ScaleHeight().text(), 1 / ScaleStep);
     if (!text)
         return;
-    WriteScaleField(*Edit1, *text);
+    WriteScaleField(ToolBars->ScaleHeight(), *text);
     Actn(TActionId::SetScaleActn).Execute();
 }
 
@@ -128,14 +131,14 @@ void TForm1::Edit1KeyPress() { Actn(TActionId::SetScaleActn).Execute(); }
 // the whole curve. The running ranges of the curve are read, never its points.
 void TForm1::ChartZoom()
 {
-    const TCurve* curve = CurveOnPage(PageControl1->currentIndex());
+    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
     if (!curve || !curve->YRange().Found)
         return;
     const std::optional<TScaleFields> fields =
         ZoomFields(curve->YRange().Lower, curve->YRange().Upper);
     if (fields) {
-        WriteUnlessEditing(*Edit2, fields->Y);
-        WriteUnlessEditing(*Edit1, fields->DY);
+        WriteUnlessEditing(ToolBars->ScaleCentre(), fields->Y);
+        WriteUnlessEditing(ToolBars->ScaleHeight(), fields->DY);
     }
     if (EndsInFittedView(Actn(TActionId::FitImageActn).Checked(), TViewEvent::Zoomed))
         ShowFittedView(*GetCurrentChart(), curve->XRange(), fields);
@@ -172,7 +175,7 @@ void TForm1::ApplyViewOptions()
     chart->BottomAxis().SetVisible(xAxis);
     chart->LeftAxis().SetVisible(yAxis);
     chart->RightAxis().SetVisible(yAxis);
-    if (chart == Chart2) {
+    if (chart == &ChannelPages->Chart(1)) {
         chart->LeftAxis().SetVisible(yAxis && Actn(TActionId::ShowDev1Actn).Checked());
         chart->RightAxis().SetVisible(yAxis && Actn(TActionId::ShowDev2Actn).Checked());
     }
