@@ -41,13 +41,13 @@ public:
     {
         form_ = std::make_unique<lmv::mainwindow::TForm1>(notifier_, store_, desktop_);
         form_->show();
-        for (lmv::mainwindow::TChart* chart : form_->PageCharts)
-            if (chart) {
-                chart->SetClock([this] { return simulated_; });
-                QObject::connect(chart, &QCustomPlot::afterReplot,
-                                 [this, chart] { ++replots_[chart]; });
-            }
-        form_->Shape1->SetBrushColor(QColor(0, 255, 0));
+        for (lmv::mainwindow::TChart* chart : form_->findChildren<lmv::mainwindow::TChart*>()) {
+            chart->SetClock([this] { return simulated_; });
+            QObject::connect(chart, &QCustomPlot::afterReplot,
+                             [this, chart] { ++replots_[chart]; });
+        }
+        form_->findChild<lmv::mainwindow::TLampShape*>(QStringLiteral("Shape1"))
+            ->SetBrushColor(QColor(0, 255, 0));
         form_->Actn(QStringLiteral("StartStopActn")).Execute();
         QCoreApplication::processEvents();
     }
@@ -99,9 +99,8 @@ private:
     // The old way: every line smoothed, however many points its columns hold.
     void SmoothEveryLine(bool on)
     {
-        for (lmv::mainwindow::TChart* chart : form_->PageCharts)
-            if (chart)
-                chart->setAntialiasedElements(on ? QCP::aePlottables : QCP::aeNone);
+        for (lmv::mainwindow::TChart* chart : form_->findChildren<lmv::mainwindow::TChart*>())
+            chart->setAntialiasedElements(on ? QCP::aePlottables : QCP::aeNone);
     }
 
     // Busy ms per simulated second and the most replots of one chart in a simulated second.
