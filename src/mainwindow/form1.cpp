@@ -46,6 +46,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     ConnectLink();
     FormCreate();
     CreatePropForm();
+    CreateMeasurements();
 }
 
 TForm1::~TForm1()

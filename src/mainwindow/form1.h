@@ -87,7 +87,7 @@ class TTitrationParamsView;
 class TStatusPanels;
 class TStringGrid;
 // Chart view tools, help and About.
-class TAboutBox;
+class TWindowHelp;
 class TChartMouse;
 class TCursorMarks;
 
@@ -133,8 +133,6 @@ public:
     void AddMarkActnUpdate();
 
     // Handlers of actions and menu items, each in the glue file of its feature.
-    void HelpContextActnExecute();
-    void AboutActnExecute();
     void ShowAllActnExecute(const TAction& sender);
     void ShowPropsActnExecute();
     void OpenBaseActnExecute();
@@ -197,18 +195,10 @@ public:
     void ChartAllowScroll();
     void ChartMouseMove();
     QString CursorSeriesGetMarkText(int valueIndex) const;
-    void FormHelp(int context);
-    int CurrentHelpContext() const;
-    int HelpContextOfItem(const QAction& item) const;
-    // The hover rule over one of the two main tool bars, x in that bar's pixels.
-    void ToolBar2MouseMove(const QToolBar& bar, int x);
-    void FormMouseMove();
-    void WindowMouseMove(QWidget& widget, QPoint at);
     TChartMouse* ChartMouseOf(const TChart* chart) const;
     std::array<TChartMouse*, PageCount> ChartMice{};
     std::array<TCursorMarks*, PageCount> CursorMarks{};
     std::array<QPointF, 2> CursorPointValues{};
-    TAboutBox* AboutBox = nullptr;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -235,6 +225,7 @@ public:
     void SetPeakTypeActnExecute();
     void PopupMenu1Popup();
     void CreatePeakMarking();
+    std::unique_ptr<TPeakMarkingHost> ActivePageMarking();
     void ChartMouseDown(Qt::MouseButton button, QPoint at);
     void ChartMouseUp(Qt::MouseButton button, QPoint at);
     void PeakMouseMove();
@@ -328,7 +319,7 @@ public:
     const analysis::TSolver& ExternalSolver() const { return *externalSolver_; }
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
-    TMeasurementRouter& Measurements() { return measurements_; }
+    TMeasurementRouter& Measurements() { return measurements_->Router(); }
     std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
@@ -349,11 +340,10 @@ public:
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
     analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
-                                    [this](std::int32_t page) { return CurveOfPage(page); },
-                                    [this] { SetModified(true); }};
+                                     [this](std::int32_t page) { return CurveOfPage(page); },
+                                     [this] { SetModified(true); }};
     QString statusText_;
     static constexpr int StatusPanel = 2;
-    QString HelpFile;
 
     // Controls, by their component names.
     QToolBar* ToolBar2 = nullptr;
@@ -419,12 +409,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TForm1MeasurementTexts;
-    friend class TForm1DevicePages;
-    friend class TForm1ReadingsRows;
-    friend class TForm1RunRecord;
-    friend class TForm1PeakMarkingHost;
-
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
     // and whether an autosave is under way.
     int deviceType_ = -1;
@@ -469,7 +453,8 @@ private:
     void HideCursorPoints();
     void CreateSolvers();
     void DetachSolverViews();
-    void InstallHelpHook();
+    void CreateHelp();
+    TWindowHelp* Help = nullptr;
     void UsePointAndDashSeparators();
     void FormClose();
 
@@ -575,13 +560,8 @@ private:
     } saveCompletedAtExit_{store_};
 
     // Measurement frames: the window as their router sees it, by concern.
-    TForm1MeasurementTexts measurementTexts_{*this};
-    TForm1DevicePages devicePages_{*this};
-    TForm1ReadingsRows readingsRows_{*this};
-    TForm1RunRecord runRecord_{*this};
-
-    TMeasurementRouter measurements_{
-        {measurementTexts_, devicePages_, readingsRows_, runRecord_, LiveRun}};
+    void CreateMeasurements();
+    std::unique_ptr<TWindowMeasurements> measurements_;
 };
 
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/window_help.h"
 
 #include <QTimer>
 
@@ -43,8 +44,8 @@ void TForm1::BindActionHandlers()
 
     bind(TActionId::ConnectActn, &TForm1::ConnectActnExecute);
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
-    bind(TActionId::HelpContextActn, &TForm1::HelpContextActnExecute);
-    bind(TActionId::AboutActn, &TForm1::AboutActnExecute);
+    Actn(TActionId::HelpContextActn).SetOnExecute([this] { Help->HelpContextActnExecute(); });
+    Actn(TActionId::AboutActn).SetOnExecute([this] { Help->AboutActnExecute(); });
     bindWithSender(TActionId::ShowAllActn, &TForm1::ShowAllActnExecute);
     bindWithSender(TActionId::ByDateActn, &TForm1::ShowAllActnExecute);
     bind(TActionId::ShowPropsActn, &TForm1::ShowPropsActnExecute);

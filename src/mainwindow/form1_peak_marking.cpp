@@ -28,60 +28,87 @@ constexpr std::array<TActionId, 3> CalcActionOfType{
     TActionId::CalcS2Actn, TActionId::CalcIntSectActn, TActionId::CalcSActn};
 constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
-}
+// The active page as the marking mode's mouse sees it: its curve, in the pixels of its chart's
+// bottom axis, and the window's steps on the peaks.
+struct TMarkingParts {
+    int page;
+    TChart* chart;
+    TChartMouse* mouse;
+    const TCurve* curve;
+    model::TPeaks& peaks;
+    std::function<void(int, int)> addPeak;
+    std::function<void(int, int, int)> setPeakRange;
+    std::function<QString(const QString&)> askPeakName;
+    std::function<void()> peaksEdited;
+    std::function<void(const QString&)> showError;
+};
 
-// The window as the marking mode's mouse sees it: the curve of the active page, in the pixels of
-// its chart's bottom axis.
-class TForm1PeakMarkingHost : public TPeakMarkingHost {
+class TActivePageMarking final : public TPeakMarkingHost {
 public:
-    explicit TForm1PeakMarkingHost(TForm1& form)
-        : form_(form), curve_(form.CurveOnPage(form.PageControl1->currentIndex()))
-    {
-    }
+    explicit TActivePageMarking(TMarkingParts parts) : parts_(std::move(parts)) {}
 
     int PointCount() const override
     {
-        return curve_ && form_.GetCurrentChart() ? curve_->Count() : 0;
+        return parts_.curve && parts_.chart ? parts_.curve->Count() : 0;
     }
     double PointPixel(int index) const override
     {
-        return form_.GetCurrentChart()->xAxis->coordToPixel(curve_->X(index));
+        return parts_.chart->xAxis->coordToPixel(parts_.curve->X(index));
     }
     // FindPointIndex: the first point whose X is at least the mouse's.
     int PointIndexAtPixel(double pixel) const override
     {
-        return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
+        return parts_.curve->FirstIndexNotBelow(parts_.chart->xAxis->pixelToCoord(pixel));
     }
-    int ActivePage() const override { return form_.PageControl1->currentIndex(); }
-    model::TPeaks& Peaks() override { return form_.peakSet_.Peaks(); }
-    void AddPeak(int startIdx, int endIdx) override { form_.AddPeak(QString(), startIdx, endIdx); }
+    int ActivePage() const override { return parts_.page; }
+    model::TPeaks& Peaks() override { return parts_.peaks; }
+    void AddPeak(int startIdx, int endIdx) override { parts_.addPeak(startIdx, endIdx); }
     void SetPeakRange(int index, int startIdx, int endIdx) override
     {
-        form_.SetPeakRange(index, startIdx, endIdx);
+        parts_.setPeakRange(index, startIdx, endIdx);
     }
-    QString AskPeakName(const QString& preset) override { return form_.AskPeakName(preset); }
-    void PeaksEdited() override { form_.PeaksEdited(); }
+    QString AskPeakName(const QString& preset) override { return parts_.askPeakName(preset); }
+    void PeaksEdited() override { parts_.peaksEdited(); }
     void SetZoomAllowed(bool allowed) override
     {
-        if (TChartMouse* mouse = form_.ChartMouseOf(form_.GetCurrentChart()))
-            mouse->SetZoomEnabled(allowed);
+        if (parts_.mouse)
+            parts_.mouse->SetZoomEnabled(allowed);
     }
     void SetSplitCursor(bool on) override
     {
-        if (TChart* chart = form_.GetCurrentChart())
-            chart->setCursor(on ? Qt::SplitHCursor : Qt::ArrowCursor);
+        if (parts_.chart)
+            parts_.chart->setCursor(on ? Qt::SplitHCursor : Qt::ArrowCursor);
     }
-    void ShowError(const QString& message) override { form_.ShowError(message); }
+    void ShowError(const QString& message) override { parts_.showError(message); }
     void Repaint() override
     {
-        if (TChart* chart = form_.GetCurrentChart())
-            chart->replot();
+        if (parts_.chart)
+            parts_.chart->replot();
     }
 
 private:
-    TForm1& form_;
-    const TCurve* curve_;
+    TMarkingParts parts_;
 };
+
+}
+
+std::unique_ptr<TPeakMarkingHost> TForm1::ActivePageMarking()
+{
+    const int page = PageControl1->currentIndex();
+    TChart* chart = GetCurrentChart();
+    return std::make_unique<TActivePageMarking>(TMarkingParts{
+        .page = page,
+        .chart = chart,
+        .mouse = ChartMouseOf(chart),
+        .curve = CurveOnPage(page),
+        .peaks = peakSet_.Peaks(),
+        .addPeak = [this](int startIdx, int endIdx) { AddPeak(QString(), startIdx, endIdx); },
+        .setPeakRange = [this](int index, int startIdx,
+                               int endIdx) { SetPeakRange(index, startIdx, endIdx); },
+        .askPeakName = [this](const QString& preset) { return AskPeakName(preset); },
+        .peaksEdited = [this] { PeaksEdited(); },
+        .showError = [this](const QString& message) { ShowError(message); }});
+}
 
 // The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
 void TForm1::CreatePeakMarking()
@@ -230,20 +257,20 @@ void TForm1::EndPeakDrag() { peakSet_.ReleaseCurves(); }
 // over a peak. In the marking mode a left press starts a new peak or grabs a border.
 void TForm1::ChartMouseDown(Qt::MouseButton button, QPoint at)
 {
-    TForm1PeakMarkingHost host(*this);
+    const std::unique_ptr<TPeakMarkingHost> host = ActivePageMarking();
     const bool marking = Actn(TActionId::SetPeakBordersActn).Checked();
     if (marking && button == Qt::LeftButton)
         BeginPeakDrag();
-    PeakMarking.MouseDown(host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
+    PeakMarking.MouseDown(*host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
     rightClickAt_ = button == Qt::RightButton ? std::optional<QPoint>(at) : std::nullopt;
 }
 
 void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
 {
-    TForm1PeakMarkingHost host(*this);
+    const std::unique_ptr<TPeakMarkingHost> host = ActivePageMarking();
     EndPeakDrag();
     if (GetCurrentChart())
-        PeakMarking.MouseUp(host);
+        PeakMarking.MouseUp(*host);
     const bool clicked =
         button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
     if (clicked && PeakMarking.HitPeak(peakSet_.Peaks()))
@@ -256,8 +283,7 @@ void TForm1::PeakMouseMove()
     TChartMouse* mouse = ChartMouseOf(chart);
     if (!mouse)
         return;
-    TForm1PeakMarkingHost host(*this);
-    PeakMarking.MouseMove(host, mouse->HeldButtons().testFlag(Qt::LeftButton),
+    PeakMarking.MouseMove(*ActivePageMarking(), mouse->HeldButtons().testFlag(Qt::LeftButton),
                           mouse->Position().x(), Actn(TActionId::SetPeakBordersActn).Checked());
 }
 

@@ -16,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -47,8 +46,7 @@ void TForm1::FormCreate()
     CreateCursorSeries();
     CreateSolvers();
     PageControl1Change();
-    InstallHelpHook();
-    HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
+    CreateHelp();
     UsePointAndDashSeparators();
     Chart2->RemoveSeries(Series15);
 }

@@ -10,7 +10,6 @@
 #include "mainwindow/chart/cursor_marks.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
-#include "mainwindow/widgets/about_box.h"
 #include "mainwindow/widgets/scale_field.h"
 
 #include <QClipboard>
@@ -76,7 +75,6 @@ void TForm1::CreateViewTools()
     for (QLineEdit* field : {Edit1, Edit2})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
-    AboutBox = new TAboutBox(notifier_, desktop_, this);
 }
 
 TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
