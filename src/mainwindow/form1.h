@@ -52,12 +52,6 @@ class TSolver;
 namespace lmv::link {
 class TInstrumentLink;
 }
-namespace lmv::service {
-enum class TServiceResult;
-class TCalibrationService;
-class TClockService;
-class TNotebookService;
-}
 
 namespace lmv::store {
 class TRecordStore;
@@ -76,13 +70,13 @@ class TChartSeries;
 class TDiscForm;
 class TLampShape;
 class TRecordListView;
-class TSolverOverlayView;
+class TChart2Solvers;
 class TPortComboBox;
 class TPropForm;
 class TReadingsGridView;
 class TSaveDialog;
 class TRecordAreaView;
-class TServicePagesView;
+class TInstrumentService;
 class TTitrationParamsView;
 class TStatusPanels;
 class TStringGrid;
@@ -285,18 +279,6 @@ public:
     void SaveSeriesAsCsv(TCurveId curve);
     bool ImportTextFile(const QString& fileName, QStringList& problems);
 
-    // The instrument service (form1_service.cpp).
-    void Button20Click();
-    void Button21Click();
-    void Button23Click();
-    void Button24Click();
-    void Button25Click();
-    void Button26Click();
-    void Button27Click();
-    void Button28Click();
-    void Button13Click();
-    void Button14Click();
-
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
 
@@ -315,8 +297,8 @@ public:
     const analysis::TPeakSetModel& PeakSet() const { return peakSet_; }
     const TPageCurves& Curves() const { return curves_; }
     const TReadingsTable& ReadingsTable() const { return readingsTable_; }
-    const analysis::TSolver& PrimarySolver() const { return *primarySolver_; }
-    const analysis::TSolver& ExternalSolver() const { return *externalSolver_; }
+    const analysis::TSolver& PrimarySolver() const;
+    const analysis::TSolver& ExternalSolver() const;
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_->Router(); }
@@ -324,11 +306,6 @@ public:
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
     std::array<bool, 2> CursorMarkValid{};
-    // The solvers of the primary curve (left axis) and of the external one (right axis) on Chart2.
-    std::unique_ptr<analysis::TSolver> primarySolver_;
-    std::unique_ptr<analysis::TSolver> externalSolver_;
-    TSolverOverlayView* PrimarySolverView = nullptr;
-    TSolverOverlayView* ExternalSolverView = nullptr;
     // The mouse of the peak marking mode and the peak the context menu is about.
     TPeakMarking PeakMarking;
     // The curves of the record pages, and their series as views of them.
@@ -434,7 +411,6 @@ private:
     void CreateTestAndTwoParameterPages();
     void CreateServicePages();
     void CreateResultsPage();
-    void CreateServices();
     void ConnectServiceButtons();
     void CreateMainMenu();
     void CreatePopupMenus();
@@ -452,26 +428,20 @@ private:
     void CreateCursorSeries();
     void HideCursorPoints();
     void CreateSolvers();
-    void DetachSolverViews();
+    std::unique_ptr<TChart2Solvers> Solvers;
     void CreateHelp();
     TWindowHelp* Help = nullptr;
     void UsePointAndDashSeparators();
     void FormClose();
 
-    // The service pages: calibration reads, the clock, the notebook and the test commands. Each
-    // service keeps what its page shows; the view's controls are set from it after each request.
-    std::unique_ptr<service::TCalibrationService> Calibrations;
-    std::unique_ptr<service::TClockService> InstrumentClock;
-    std::unique_ptr<service::TNotebookService> Notebook;
-    TServicePagesView* ServicePages = nullptr;
+    // The service pages' requests.
+    std::unique_ptr<TInstrumentService> Service;
     TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"
     TRecordAreaView* RecordArea = nullptr;
-    void ShowNotebookFields();
 
     // Connection.
     void ShowClosedState();
     void ShowFailureBriefly(const QString& text);
-    void TellServiceOutcome(service::TServiceResult result);
     void OnGoodFrame();
     void OnPortLost();
     QList<TListedPort> ListedPorts() const;

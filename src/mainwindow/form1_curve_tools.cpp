@@ -3,6 +3,8 @@
 // instruments' curves on Chart2 and the results page.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/chart2_solvers.h"
+
 #include "analysis/curve_filters.h"
 #include "analysis/series_derivative.h"
 #include "analysis/titration_solver.h"
@@ -82,16 +84,16 @@ void TForm1::FindVolumesActnExecute()
     const std::optional<TCurveId> searched = SearchedSeriesOfPage(PageControl1->currentIndex());
     if (!searched)
         return;
-    primarySolver_->SetMaxInflections(WavesSpinEdit->value());
-    externalSolver_->SetMaxInflections(WavesSpinEdit->value());
+    Solvers->Primary().SetMaxInflections(WavesSpinEdit->value());
+    Solvers->External().SetMaxInflections(WavesSpinEdit->value());
     analysis::TDoubleArr volumes;
-    primarySolver_->SetData(curves_.Curve(*searched).Points());
-    primarySolver_->SetColor(SolverColorOf(curveViews_.Series(*searched)));
-    primarySolver_->FindVolumes(volumes);
+    Solvers->Primary().SetData(curves_.Curve(*searched).Points());
+    Solvers->Primary().SetColor(SolverColorOf(curveViews_.Series(*searched)));
+    Solvers->Primary().FindVolumes(volumes);
     if (SearchesExternalCurve(*searched)) {
-        externalSolver_->SetData(curves_.Curve(ExternalCurveSeries).Points());
-        externalSolver_->SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
-        externalSolver_->FindVolumes(volumes);
+        Solvers->External().SetData(curves_.Curve(ExternalCurveSeries).Points());
+        Solvers->External().SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
+        Solvers->External().FindVolumes(volumes);
     }
     if (TChart* chart = curveViews_.Series(*searched).ParentChart())
         chart->Refresh();
@@ -105,8 +107,8 @@ void TForm1::ShowDevActnExecute(TAction& action)
         Chart2->AddSeries(curve);
     else if (!action.Checked())
         Chart2->RemoveSeries(curve);
-    primarySolver_->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
-    externalSolver_->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
+    Solvers->Primary().SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
+    Solvers->External().SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
     Chart2->Refresh();
 }
 
@@ -121,7 +123,7 @@ void TForm1::FillResultsGrid()
         return results;
     };
     const QList<QStringList> rows =
-        ResultsRows(resultsOf(*primarySolver_), resultsOf(*externalSolver_));
+        ResultsRows(resultsOf(Solvers->Primary()), resultsOf(Solvers->External()));
     ResultsGrid->SetColCount(2);
     ResultsGrid->SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)

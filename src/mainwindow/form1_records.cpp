@@ -2,6 +2,8 @@
 // two-parameter curve, the stored end point, its peaks and the record list's click.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/chart2_solvers.h"
+
 #include "mainwindow/record_area_view.h"
 
 #include "analysis/titration_solver.h"
@@ -90,8 +92,8 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
         curveViews_.Clear(curve);
     DrawRecordChannels();
     DrawTwoParameterCurve();
-    primarySolver_->Clear();
-    externalSolver_->Clear();
+    Solvers->Primary().Clear();
+    Solvers->External().Clear();
     ConfigureForDevice(record.Mode);
     // After the device's layout, which shows the pages for any instrument: a record without
     // channels (a missing file too) has nothing to show on them.
@@ -130,7 +132,7 @@ void TForm1::DrawTwoParameterCurve()
         xChannel && yChannel && !xChannel->Points.empty() && !yChannel->Points.empty();
     if (drawn) {
         curveViews_.Assign(TCurveId::FastLineSeries5,
-                          TwoParameterCurve(xChannel->Points, yChannel->Points));
+                           TwoParameterCurve(xChannel->Points, yChannel->Points));
         Chart11->BottomAxis().SetAutomatic(true);
     }
     PageControl1->setTabVisible(TwoParametersPage, drawn);
@@ -153,14 +155,14 @@ void TForm1::ShowEndPoint(double result1, double result2)
     std::optional<double> lastY;
     if (id) {
         const QColor color = curveViews_.Series(*id).Color();
-        primarySolver_->SetColor(analysis::RgbToColor(
+        Solvers->Primary().SetColor(analysis::RgbToColor(
             std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())));
         const TCurve& curve = curves_.Curve(*id);
         if (curve.Count() > 0)
             lastY = curve.Y(curve.Count() - 1);
     }
     if (const std::optional<double> y = EndPointY(result2, lastY))
-        primarySolver_->SetSingleMarker(result1, *y);
+        Solvers->Primary().SetSingleMarker(result1, *y);
     PageControl1->setCurrentIndex(ResultsPage);
 }
 

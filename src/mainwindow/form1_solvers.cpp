@@ -1,4 +1,6 @@
 // The two titration solvers on Chart2 and the views that draw their overlays there.
+#include "mainwindow/chart2_solvers.h"
+
 #include "mainwindow/form1.h"
 
 #include "analysis/titration_solver.h"
@@ -26,28 +28,29 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
 
 }
 
-void TForm1::CreateSolvers()
-{
-    primarySolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Left);
-    PrimarySolverView = new TSolverOverlayView(QStringLiteral("PrimarySolver"), *Chart2,
-                                               primarySolver_->Overlay(), this);
-    primarySolver_->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
+const analysis::TSolver& TForm1::PrimarySolver() const { return Solvers->Primary(); }
+const analysis::TSolver& TForm1::ExternalSolver() const { return Solvers->External(); }
 
-    externalSolver_ = NewSolver(*Chart2, analysis::VerticalAxis::Right);
-    ExternalSolverView = new TSolverOverlayView(QStringLiteral("ExternalSolver"), *Chart2,
-                                                externalSolver_->Overlay(), this);
-    externalSolver_->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
+void TForm1::CreateSolvers() { Solvers = std::make_unique<TChart2Solvers>(*Chart2, *this); }
+
+TChart2Solvers::TChart2Solvers(TChart& chart2, QObject& window)
+    : primary_(NewSolver(chart2, analysis::VerticalAxis::Left)),
+      external_(NewSolver(chart2, analysis::VerticalAxis::Right)),
+      primaryView_(new TSolverOverlayView(QStringLiteral("PrimarySolver"), chart2,
+                                          primary_->Overlay(), &window)),
+      externalView_(new TSolverOverlayView(QStringLiteral("ExternalSolver"), chart2,
+                                           external_->Overlay(), &window))
+{
+    primary_->SetChangeListener([view = primaryView_] { view->Rebuild(); });
+    external_->SetChangeListener([view = externalView_] { view->Rebuild(); });
 }
 
-// The views go first, while their solvers (members) and Chart2 (a child widget, deleted after
-// the members) still exist.
-void TForm1::DetachSolverViews()
+TChart2Solvers::~TChart2Solvers()
 {
-    primarySolver_->SetChangeListener({});
-    externalSolver_->SetChangeListener({});
-    delete PrimarySolverView;
-    delete ExternalSolverView;
-    PrimarySolverView = ExternalSolverView = nullptr;
+    primary_->SetChangeListener({});
+    external_->SetChangeListener({});
+    delete primaryView_;
+    delete externalView_;
 }
 
 }

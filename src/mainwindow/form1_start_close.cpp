@@ -8,6 +8,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/instrument_service.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
@@ -40,7 +41,7 @@ void TForm1::FormCreate()
     ApplyScale(*Chart1);
     InitReadingsTable();
     StaticText2->clear();
-    ServicePages->Start();
+    Service->Pages().Start();
     InitRecordFilter();
     CreatePageAxes();
     CreateCursorSeries();

@@ -2,6 +2,8 @@
 // options, mouse zoom and scroll, and the chart pictures on the clipboard.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/chart2_solvers.h"
+
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
@@ -190,8 +192,8 @@ void TForm1::PaintOptActnExecute(TAction& option)
         break;
     case BordersTag:
         option.SetChecked(!option.Checked());
-        primarySolver_->SetOption(ShowBordersOption, option.Checked());
-        externalSolver_->SetOption(ShowBordersOption, option.Checked());
+        Solvers->Primary().SetOption(ShowBordersOption, option.Checked());
+        Solvers->External().SetOption(ShowBordersOption, option.Checked());
         RefreshPeakDrawing();
         break;
     case IntegralTag:
