@@ -5,6 +5,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/instrument_service.h"
+#include "mainwindow/readings_table_commands.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,6 +38,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreatePeakMarking();
     CreateTimers();
     CreateSaveDialog1();
+    CreateReadingsTableCommands();
     CreateGraphFileDialogs();
     BindActionHandlers();
     ConnectServiceButtons();

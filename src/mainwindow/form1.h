@@ -12,10 +12,8 @@
 #include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/peak_marking/peak_marking.h"
-#include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
-#include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
 #include "mainwindow/recording/live_run.h"
@@ -74,6 +72,7 @@ class TChart2Solvers;
 class TPortComboBox;
 class TPropForm;
 class TReadingsGridView;
+class TReadingsTableCommands;
 class TSaveDialog;
 class TRecordAreaView;
 class TInstrumentService;
@@ -259,17 +258,8 @@ public:
     void UpdateBaseListTitle(const QString& fileName, const QString& title);
     TDiscForm* DiscForm = nullptr;
 
-    // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
-    // whatever the action's state: the measurement frames that close a row call it directly.
-    void AddRowToGridActnExecute();
-    void AddRowWithTimerActnExecute();
-    void Timer1Timer();
-    void RemRowActnExecute();
-    void ClearGridActnExecute();
-    void SaveTableActnExecute();
+    // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
-    void CopyGridActnExecute();
-    void CopyGridActnUpdate();
 
     // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
     // its recording did not start, and then reads nothing; what stopped a file goes to problems.
@@ -347,13 +337,10 @@ public:
                  *FastLineSeries4 = nullptr, *Series2 = nullptr, *Series3 = nullptr,
                  *Series4 = nullptr, *Series5 = nullptr, *Series6 = nullptr, *Series7 = nullptr,
                  *FastLineSeries5 = nullptr;
-    // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
-    // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
-    // table; the view, a child widget deleted last, then falls back to an empty model.
+    // The readings table that StringGrid1 shows (LiveRow is the grid's tag). The model goes
+    // before the table; the view, a child widget deleted last, then falls back to an empty model.
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
-    TIntervalCounter RowInterval;
-    TTableFileOption TableFile;
     TReadingsGridView* StringGrid1 = nullptr;
     TStringGrid* ResultsGrid = nullptr;
     QLabel* Label7 = nullptr;
@@ -369,7 +356,6 @@ public:
     QWidget* Panel5 = nullptr;
     std::array<QLabel*, 5> StaticText11To15{};
     TStatusPanels* StatusBar1 = nullptr;
-    QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
     // Graph files, text export and import: the GRF dialogs and the import's.
@@ -422,7 +408,6 @@ private:
     // FormCreate and its steps.
     void FormCreate();
     void OpenDefaultRecordFolder();
-    void InitReadingsTable();
     void InitRecordFilter();
     void CreatePageAxes();
     void CreateCursorSeries();
@@ -465,7 +450,8 @@ private:
 
     // Readings table.
     TEditContext ReadingsEditContext() const;
-    void ShowTableFileOption();
+    void CreateReadingsTableCommands();
+    std::unique_ptr<TReadingsTableCommands> Table;
 
     // The record on screen and its properties.
     void CreatePropForm();

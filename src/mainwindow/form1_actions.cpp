@@ -4,6 +4,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/readings_table_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
 
@@ -67,13 +68,16 @@ void TForm1::BindActionHandlers()
          {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
           TActionId::ShowBordersActn, TActionId::ShowIntegeralActn})
         bindWithSender(id, &TForm1::PaintOptActnExecute);
-    bind(TActionId::CopyGridActn, &TForm1::CopyGridActnExecute);
-    bindUpdate(TActionId::CopyGridActn, &TForm1::CopyGridActnUpdate);
-    bind(TActionId::SaveTableActn, &TForm1::SaveTableActnExecute);
-    bind(TActionId::AddRowToGridActn, &TForm1::AddRowToGridActnExecute);
-    bind(TActionId::AddRowWithTimerActn, &TForm1::AddRowWithTimerActnExecute);
-    bind(TActionId::RemRowActn, &TForm1::RemRowActnExecute);
-    bind(TActionId::ClearGridActn, &TForm1::ClearGridActnExecute);
+    auto bindTable = [this](TActionId id, void (TReadingsTableCommands::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (Table.get()->*handler)(); });
+    };
+    bindTable(TActionId::CopyGridActn, &TReadingsTableCommands::CopyGridActnExecute);
+    Actn(TActionId::CopyGridActn).SetOnUpdate([this] { Table->CopyGridActnUpdate(); });
+    bindTable(TActionId::SaveTableActn, &TReadingsTableCommands::SaveTableActnExecute);
+    bindTable(TActionId::AddRowToGridActn, &TReadingsTableCommands::AddRowToGridActnExecute);
+    bindTable(TActionId::AddRowWithTimerActn, &TReadingsTableCommands::AddRowWithTimerActnExecute);
+    bindTable(TActionId::RemRowActn, &TReadingsTableCommands::RemRowActnExecute);
+    bindTable(TActionId::ClearGridActn, &TReadingsTableCommands::ClearGridActnExecute);
     bind(TActionId::FilterActn, &TForm1::FilterActnExecute);
     bind(TActionId::ShowDerivativeActn, &TForm1::ShowDerivativeActnExecute);
     bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);

@@ -6,6 +6,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/recording/live_run.h"
 #include "mainwindow/rules/device_types.h"
@@ -57,7 +58,7 @@ void TForm1::CreateMeasurements()
         TReadingsRowParts{.table = readingsTable_,
                           .link = *link_,
                           .addRow = Actn(TActionId::AddRowToGridActn),
-                          .storeLiveRow = [this] { AddRowToGridActnExecute(); }},
+                          .storeLiveRow = [this] { Table->AddRowToGridActnExecute(); }},
         TRunRecordParts{.store = store_,
                         .run = LiveRun,
                         .stopByInstrument = stopByInstrument_,

@@ -9,6 +9,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/instrument_service.h"
+#include "mainwindow/readings_table_commands.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
@@ -39,7 +40,7 @@ void TForm1::FormCreate()
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QStringLiteral("COM??"));
     ApplyScale(*Chart1);
-    InitReadingsTable();
+    Table->Start();
     StaticText2->clear();
     Service->Pages().Start();
     InitRecordFilter();
