@@ -66,6 +66,7 @@ class TChart;
 class TChartAxis;
 class TChartSeries;
 class TDiscForm;
+class TGraphFiles;
 class TLampShape;
 class TRecordListView;
 class TChart2Solvers;
@@ -141,12 +142,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(TAction& sender);
-    void Action1Execute();
-    void N6Click();
-    void N7Click();
-    void N8Click();
-    void N9Click();
-    void N64Click();
     void N5Click();
     void N11Click();
     void N21Click();
@@ -261,12 +256,8 @@ public:
     // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
 
-    // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
-    // its recording did not start, and then reads nothing; what stopped a file goes to problems.
-    void SaveSeriesToGrf(TCurveId curve);
-    void LoadSeriesFromGrf(TCurveId curve);
-    void SaveSeriesAsText(TCurveId curve);
-    void SaveSeriesAsCsv(TCurveId curve);
+    // The text import (form1_graph_files.cpp): false when its recording did not start, and then
+    // reads nothing; what stopped a file goes to problems.
     bool ImportTextFile(const QString& fileName, QStringList& problems);
 
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
@@ -358,10 +349,6 @@ public:
     TStatusPanels* StatusBar1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
-    // Graph files, text export and import: the GRF dialogs and the import's.
-    TSaveDialog* SaveDialog2 = nullptr;
-    common::TFileDialogRequest OpenDialog1;
-    common::TFileDialogRequest OpenDialog2;
     QMenu* PopupMenu1 = nullptr;
     QMenu* AddPeakPopupMenu = nullptr;
     TPeakIntegralView PeakIntegrals{PageCharts, *this};
@@ -470,11 +457,7 @@ private:
     const TCurve* CurveOnPage(int page) const;
 
     // Graph files, text export and import.
-    std::optional<TCurveId> GraphCommandCurve() const;
-    bool SecondGraphWanted();
-    void ReadImportPoints(const QString& fileName, QStringList& problems);
-    void StopImportRecording();
-    bool ShownRecordMayReplace(const QString& fileName);
+    std::unique_ptr<TGraphFiles> GraphFiles;
     // The record list.
     void ShowListedFolder();
     void SavePropsAndClosePropForm();

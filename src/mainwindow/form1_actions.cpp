@@ -4,6 +4,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/graph_files.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
@@ -92,7 +93,7 @@ void TForm1::BindActionHandlers()
     for (const TActionId id :
          {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn})
         bindWithSender(id, &TForm1::SetCalc);
-    bind(TActionId::Action1, &TForm1::Action1Execute);
+    Actn(TActionId::Action1).SetOnExecute([this] { GraphFiles->Action1Execute(); });
 
     auto* idleUpdate = new QTimer(this);
     idleUpdate->setObjectName(QStringLiteral("ActionUpdateTimer"));

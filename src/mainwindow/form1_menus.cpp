@@ -1,6 +1,8 @@
 // MainMenu1 in its order, and the peak pop-up menus. Items bound to an action show its caption.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/graph_files.h"
+
 #include "mainwindow/action.h"
 
 #include <QMenu>
@@ -33,8 +35,8 @@ void TForm1::CreateMainMenu()
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
 
     // A menu item of its own, with a handler of the form.
-    auto item = [this](QMenu& menu, const char* name, const QString& caption,
-                       void (TForm1::*handler)(), int help) {
+    auto item = [this](QMenu& menu, const char* name, const QString& caption, auto handler,
+                       int help) {
         QAction* action = menu.addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setProperty("HelpContext", help);
@@ -48,11 +50,18 @@ void TForm1::CreateMainMenu()
     actionItem(*file, TActionId::OpenBaseActn);
     actionItem(*file, TActionId::OpenFlashBaseActn);
     file->addSeparator();
-    item(*file, "N6", QStringLiteral("Чтение графика"), &TForm1::N6Click, FileMenuHelp);
-    item(*file, "N7", QStringLiteral("Запись графика"), &TForm1::N7Click, FileMenuHelp);
-    item(*file, "N8", QStringLiteral("Запись графика в текст"), &TForm1::N8Click, FileMenuHelp);
-    item(*file, "N9", QStringLiteral("Запись графика в текст с точкой"), &TForm1::N9Click,
-         FileMenuHelp)
+    item(
+        *file, "N6", QStringLiteral("Чтение графика"), [this] { GraphFiles->N6Click(); },
+        FileMenuHelp);
+    item(
+        *file, "N7", QStringLiteral("Запись графика"), [this] { GraphFiles->N7Click(); },
+        FileMenuHelp);
+    item(
+        *file, "N8", QStringLiteral("Запись графика в текст"), [this] { GraphFiles->N8Click(); },
+        FileMenuHelp);
+    item(
+        *file, "N9", QStringLiteral("Запись графика в текст с точкой"),
+        [this] { GraphFiles->N9Click(); }, FileMenuHelp)
         ->setVisible(false);
     file->addSeparator();
     actionItem(*file, TActionId::SaveTableActn);
@@ -132,7 +141,8 @@ void TForm1::CreateMainMenu()
     QMenu* hidden = NewMenu(QStringLiteral("Hidden1"), QString(), mainMenu);
     item(*hidden, "debug1", QStringLiteral("debug"), &TForm1::debug1Click, 0);
     actionItem(*hidden, TActionId::LogActn);
-    item(*hidden, "N64", QStringLiteral("сохранить"), &TForm1::N64Click, 0);
+    item(
+        *hidden, "N64", QStringLiteral("сохранить"), [this] { GraphFiles->N64Click(); }, 0);
     mainMenu->addMenu(hidden)->setVisible(false);
 
     const std::pair<QMenu*, int> helpContexts[] = {
