@@ -4,6 +4,7 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart2_solvers.h"
+#include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/readings_table_commands.h"

@@ -83,7 +83,7 @@ class TStringGrid;
 // Chart view tools, help and About.
 class TWindowHelp;
 class TChartMouse;
-class TCursorMarks;
+class TCursorReadout;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -163,9 +163,8 @@ public:
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
     void ChartZoom();
+    // The cursor readout brought up to date and taken away (form1_view_tools.cpp).
     void UpdateCursorReadout();
-    // Takes the cursor's line, points and marks away: the mouse left the chart, or its view
-    // changed under them.
     void HideCursorReadout();
     void SetStatusText(const QString& text);
 
@@ -175,18 +174,13 @@ public:
     bool Recording() const { return LiveRun.Recording(); }
     const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
 
-    // Chart view tools, mouse zoom and scroll, cursor readout, help and About
-    // (form1_view_tools.cpp, form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor
-    // marks are by page.
+    // Chart view tools, mouse zoom and scroll (form1_view_tools.cpp); the cursor readout owns the
+    // mouse tools of the pages (form1_cursor_readout.cpp).
     void CreateViewTools();
     void Edit1KeyPress();
     void ChartAllowScroll();
-    void ChartMouseMove();
-    QString CursorSeriesGetMarkText(int valueIndex) const;
     TChartMouse* ChartMouseOf(const TChart* chart) const;
-    std::array<TChartMouse*, PageCount> ChartMice{};
-    std::array<TCursorMarks*, PageCount> CursorMarks{};
-    std::array<QPointF, 2> CursorPointValues{};
+    std::unique_ptr<TCursorReadout> Cursor;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -286,7 +280,6 @@ public:
     std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
-    std::array<bool, 2> CursorMarkValid{};
     // The mouse of the peak marking mode and the peak the context menu is about.
     TPeakMarking PeakMarking;
     // The curves of the record pages, and their series as views of them.
@@ -398,7 +391,6 @@ private:
     void InitRecordFilter();
     void CreatePageAxes();
     void CreateCursorSeries();
-    void HideCursorPoints();
     void CreateSolvers();
     std::unique_ptr<TChart2Solvers> Solvers;
     void CreateHelp();

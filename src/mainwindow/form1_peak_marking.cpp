@@ -2,6 +2,8 @@
 // peak menu (its name, type, rename and removal) and the copy of the peak list.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/cursor_readout_view.h"
+
 #include "common/desktop.h"
 #include "common/errors.h"
 #include "common/number_text.h"
@@ -115,7 +117,7 @@ void TForm1::CreatePeakMarking()
 {
     for (int page : MarkingPages) {
         TChart& chart = *PageCharts[std::size_t(page)];
-        TChartMouse* mouse = ChartMice[std::size_t(page)];
+        TChartMouse* mouse = Cursor->MouseOfPage(page);
         connect(mouse, &TChartMouse::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
             RunReportingErrors([&] { ChartMouseDown(button, at); });
         });

@@ -1,6 +1,8 @@
 // The window's creation steps after its components exist, and the close.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/cursor_readout_view.h"
+
 #include "mainwindow/record_area_view.h"
 
 #include "common/current_error.h"
@@ -93,7 +95,7 @@ void TForm1::CreateCursorSeries()
     CursorLine->SetScreenOnly(true);
     CursorPoints->SetScreenOnly(true);
     // Two points, neither marked yet: they have no value and are not drawn.
-    HideCursorPoints();
+    Cursor->HideCursorPoints();
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and

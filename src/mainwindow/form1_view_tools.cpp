@@ -3,13 +3,13 @@
 #include "mainwindow/form1.h"
 
 #include "mainwindow/chart2_solvers.h"
+#include "mainwindow/cursor_readout_view.h"
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/chart/cursor_marks.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/scale_field.h"
@@ -51,13 +51,18 @@ void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TSc
 
 void TForm1::CreateViewTools()
 {
+    Cursor = std::make_unique<TCursorReadout>(
+        TCursorReadoutControls{.window = *this,
+                               .charts = PageCharts,
+                               .pages = *PageControl1,
+                               .statusBar = *StatusBar1,
+                               .cursorLine = CursorLine,
+                               .cursorPoints = CursorPoints},
+        [this] { return GetCurrentChart(); }, [this] { PeakMouseMove(); });
     for (int page = 0; page < PageCount; ++page) {
-        TChart* chart = PageCharts[std::size_t(page)];
-        if (!chart)
+        TChartMouse* mouse = Cursor->MouseOfPage(page);
+        if (!mouse)
             continue;
-        auto* mouse = new TChartMouse(*chart);
-        ChartMice[std::size_t(page)] = mouse;
-        CursorMarks[std::size_t(page)] = new TCursorMarks(*chart);
         // A zoom or its undo moves the curves under the cursor: the cursor goes until the
         // mouse moves again.
         connect(mouse, &TChartMouse::ZoomedIn, this, [this] {
@@ -68,25 +73,21 @@ void TForm1::CreateViewTools()
             HideCursorReadout();
             RunReportingErrors(&TForm1::ChartZoom);
         });
-        connect(mouse, &TChartMouse::Left, this, &TForm1::HideCursorReadout);
+        connect(mouse, &TChartMouse::Left, this, [this] { Cursor->HideCursorReadout(); });
         connect(mouse, &TChartMouse::AllowScroll, this,
                 [this] { RunReportingErrors(&TForm1::ChartAllowScroll); });
         connect(mouse, &TChartMouse::MouseMoved, this,
-                [this] { RunReportingErrors(&TForm1::ChartMouseMove); });
+                [this] { RunReportingErrors([this] { Cursor->ChartMouseMove(); }); });
     }
     for (QLineEdit* field : {Edit1, Edit2})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
 }
 
-TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
-{
-    for (int page = 0; page < PageCount; ++page) {
-        if (chart && PageCharts[std::size_t(page)] == chart)
-            return ChartMice[std::size_t(page)];
-    }
-    return nullptr;
-}
+TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const { return Cursor->MouseOf(chart); }
+
+void TForm1::UpdateCursorReadout() { Cursor->UpdateCursorReadout(); }
+void TForm1::HideCursorReadout() { Cursor->HideCursorReadout(); }
 
 void TForm1::FitImageActnExecute()
 {
