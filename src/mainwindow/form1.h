@@ -458,7 +458,6 @@ private:
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
-    std::uint64_t shownIntegralRevision_ = 0;
 
     // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
     reports::TReportForms& ReportForms();

@@ -44,18 +44,7 @@ void TForm1::SwitchIntegralCurves()
         ShowError(report.Message);
 }
 
-void TForm1::FollowIntegralCurves()
-{
-    if (peakSet_.IntegralRevision() == shownIntegralRevision_)
-        return;
-    // A dragged border changes one curve at a time.
-    const std::optional<std::size_t> one = peakSet_.LastIntegralChange();
-    if (one && peakSet_.IntegralRevision() == shownIntegralRevision_ + 1)
-        PeakIntegrals.FollowOne(peakSet_.IntegralSeries(), *one);
-    else
-        PeakIntegrals.Follow(peakSet_.IntegralSeries());
-    shownIntegralRevision_ = peakSet_.IntegralRevision();
-}
+void TForm1::FollowIntegralCurves() { PeakIntegrals.Follow(peakSet_); }
 
 std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
 {
