@@ -7,6 +7,7 @@
 #include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/instrument_service.h"
+#include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 
 #include <QGuiApplication>

@@ -11,7 +11,6 @@
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/measurement/measurement_router.h"
-#include "mainwindow/peak_marking/peak_marking.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/record_display/shown_record.h"
@@ -66,6 +65,7 @@ class TChart;
 class TChartAxis;
 class TChartSeries;
 class TDiscForm;
+class TPeakEditing;
 class TGraphFiles;
 class TLampShape;
 class TRecordListView;
@@ -199,24 +199,9 @@ public:
     void FillResultsGrid();
 
     // The operator's edits of the peaks (form1_peak_marking.cpp).
-    void SetPeakBordersActnExecute();
-    void PeakAutoSearchActnExecute();
-    void CopyPeaksDataActnExecute();
-    void RenamePeakActnExecute();
-    void RemovePeakActnExecute();
-    void SetPeakTypeActnExecute();
-    void PopupMenu1Popup();
     void CreatePeakMarking();
-    std::unique_ptr<TPeakMarkingHost> ActivePageMarking();
-    void ChartMouseDown(Qt::MouseButton button, QPoint at);
-    void ChartMouseUp(Qt::MouseButton button, QPoint at);
-    void PeakMouseMove();
     bool PeakDrawingOn() const;
-    QString AskPeakName(const QString& preset);
-    void PeaksEdited();
-    void RefreshPeakDrawing();
-    void BeginPeakDrag();
-    void EndPeakDrag();
+    std::unique_ptr<TPeakEditing> Peaks;
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
@@ -280,8 +265,6 @@ public:
     std::array<TChartAxis*, 9> PageAxes{};
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
-    // The mouse of the peak marking mode and the peak the context menu is about.
-    TPeakMarking PeakMarking;
     // The curves of the record pages, and their series as views of them.
     TPageCurves curves_;
     TCurveViews curveViews_{curves_};
@@ -415,7 +398,6 @@ private:
     void ShowError(const QString& message);
     void RunReportingErrors(void (TForm1::*handler)());
     void RunReportingErrors(const std::function<void()>& step);
-    std::optional<QPoint> rightClickAt_;  // where the right button went down on a chart
     QToolButton* AddActionButton(QToolBar& bar, const QString& actionName,
                                  const QString& caption = {});
 

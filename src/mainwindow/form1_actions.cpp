@@ -5,6 +5,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
 #include "mainwindow/graph_files.h"
+#include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
@@ -84,12 +85,15 @@ void TForm1::BindActionHandlers()
     bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);
     bindWithSender(TActionId::ShowDev1Actn, &TForm1::ShowDevActnExecute);
     bindWithSender(TActionId::ShowDev2Actn, &TForm1::ShowDevActnExecute);
-    bind(TActionId::SetPeakBordersActn, &TForm1::SetPeakBordersActnExecute);
-    bind(TActionId::PeakAutoSearchActn, &TForm1::PeakAutoSearchActnExecute);
-    bind(TActionId::CopyPeaksDataActn, &TForm1::CopyPeaksDataActnExecute);
-    bind(TActionId::RenamePeakActn, &TForm1::RenamePeakActnExecute);
-    bind(TActionId::RemovePeakActn, &TForm1::RemovePeakActnExecute);
-    bind(TActionId::SetPeakTypeActn, &TForm1::SetPeakTypeActnExecute);
+    auto bindPeaks = [this](TActionId id, void (TPeakEditing::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (Peaks.get()->*handler)(); });
+    };
+    bindPeaks(TActionId::SetPeakBordersActn, &TPeakEditing::SetPeakBordersActnExecute);
+    bindPeaks(TActionId::PeakAutoSearchActn, &TPeakEditing::PeakAutoSearchActnExecute);
+    bindPeaks(TActionId::CopyPeaksDataActn, &TPeakEditing::CopyPeaksDataActnExecute);
+    bindPeaks(TActionId::RenamePeakActn, &TPeakEditing::RenamePeakActnExecute);
+    bindPeaks(TActionId::RemovePeakActn, &TPeakEditing::RemovePeakActnExecute);
+    bindPeaks(TActionId::SetPeakTypeActn, &TPeakEditing::SetPeakTypeActnExecute);
     for (const TActionId id :
          {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn})
         bindWithSender(id, &TForm1::SetCalc);

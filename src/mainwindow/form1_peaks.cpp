@@ -3,6 +3,8 @@
 // screen.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/peak_editing.h"
+
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
@@ -25,7 +27,7 @@ bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
 
 void TForm1::SetCalc(const TAction& sender)
 {
-    peakSet_.SetCalc(PeakMarking.HitPeak(peakSet_.Peaks()).value_or(-1), sender.Tag);
+    peakSet_.SetCalc(Peaks->HitPeak().value_or(-1), sender.Tag);
     FollowIntegralCurves();
 }
 

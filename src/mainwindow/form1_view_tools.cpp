@@ -2,6 +2,8 @@
 // options, mouse zoom and scroll, and the chart pictures on the clipboard.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/peak_editing.h"
+
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/cursor_readout_view.h"
 
@@ -58,7 +60,7 @@ void TForm1::CreateViewTools()
                                .statusBar = *StatusBar1,
                                .cursorLine = CursorLine,
                                .cursorPoints = CursorPoints},
-        [this] { return GetCurrentChart(); }, [this] { PeakMouseMove(); });
+        [this] { return GetCurrentChart(); }, [this] { Peaks->PeakMouseMove(); });
     for (int page = 0; page < PageCount; ++page) {
         TChartMouse* mouse = Cursor->MouseOfPage(page);
         if (!mouse)
@@ -195,7 +197,7 @@ void TForm1::PaintOptActnExecute(TAction& option)
         option.SetChecked(!option.Checked());
         Solvers->Primary().SetOption(ShowBordersOption, option.Checked());
         Solvers->External().SetOption(ShowBordersOption, option.Checked());
-        RefreshPeakDrawing();
+        Peaks->RefreshPeakDrawing();
         break;
     case IntegralTag:
         SwitchIntegralCurves();
