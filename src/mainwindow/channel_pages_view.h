@@ -39,10 +39,12 @@ public:
     TChart& Chart(int page) const;
     // The charts that stand for their pages, in page order.
     std::vector<TChart*> PageChartList() const;
+    const std::array<TChart*, PageCount>& ChartsByPage() const { return PageCharts; }
     TChartSeries& Series(TCurveId curve) const { return *series_.at(std::size_t(curve)); }
     TChartSeries& TimeMarks() const { return *Series8; }
     // The "4+1" legend's text of a line, StaticText11 to StaticText15.
     QLabel& LegendText(int line) const { return *StaticText11To15.at(std::size_t(line)); }
+    const std::array<QLabel*, 5>& LegendTexts() const { return StaticText11To15; }
 
     // The hidden vertical axis of a page's chart, made after the window's start has scaled the
     // charts; none on the pages without one.

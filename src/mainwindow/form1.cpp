@@ -1,12 +1,14 @@
 #include "mainwindow/form1.h"
 
-#include "analysis/titration_solver.h"
 #include "common/current_error.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
-#include "service/calibration_service.h"
-#include "service/clock_service.h"
-#include "service/notebook_service.h"
+#include "mainwindow/chart2_solvers.h"
+#include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/graph_files.h"
+#include "mainwindow/instrument_service.h"
+#include "mainwindow/peak_editing.h"
+#include "mainwindow/readings_table_commands.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,7 +30,6 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
 
     link_ = new link::TInstrumentLink(notifier_, this);
     link_->Driver().setObjectName(QStringLiteral("SerialDriver1"));
-    CreateServices();
 
     CreateActions();
     CreateToolBar2();
@@ -38,19 +39,17 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreatePeakMarking();
     CreateTimers();
     CreateSaveDialog1();
+    CreateReadingsTableCommands();
     CreateGraphFileDialogs();
     BindActionHandlers();
     ConnectServiceButtons();
     ConnectLink();
     FormCreate();
     CreatePropForm();
+    CreateMeasurements();
 }
 
-TForm1::~TForm1()
-{
-    DetachSolverViews();
-    link_->SetHandlers(nullptr);
-}
+TForm1::~TForm1() { link_->SetHandlers(nullptr); }
 
 TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
 

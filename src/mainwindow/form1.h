@@ -11,11 +11,8 @@
 #include "mainwindow/form1_options.h"
 #include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/measurement/measurement_router.h"
-#include "mainwindow/peak_marking/peak_marking.h"
-#include "mainwindow/readings_table/interval_counter.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
-#include "mainwindow/readings_table/table_file_option.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
 #include "mainwindow/recording/live_run.h"
@@ -43,12 +40,6 @@ class TSolver;
 namespace lmv::link {
 class TInstrumentLink;
 }
-namespace lmv::service {
-enum class TServiceResult;
-class TCalibrationService;
-class TClockService;
-class TNotebookService;
-}
 
 namespace lmv::store {
 class TRecordStore;
@@ -65,21 +56,30 @@ class TChannelPagesView;
 class TChart;
 class TChartSeries;
 class TDiscForm;
-class TSolverOverlayView;
-class TPropForm;
-class TSaveDialog;
-class TRecordAreaView;
-class TResultsPageView;
+class TChart2Solvers;
 class TClientAreaView;
+class TGraphFiles;
+class TInstrumentService;
+class TLampShape;
 class TMainToolBarView;
+class TPeakEditing;
+class TPortComboBox;
+class TPropForm;
+class TReadingsGridView;
+class TReadingsTableCommands;
+class TRecordAreaView;
+class TRecordListView;
+class TResultsPageView;
+class TSaveDialog;
+class TServicePagesView;
+class TSolverOverlayView;
 class TTablePageView;
 class TWindowMenus;
-class TServicePagesView;
 class TTitrationParamsView;
 // Chart view tools, help and About.
-class TAboutBox;
+class TWindowHelp;
 class TChartMouse;
-class TCursorMarks;
+class TCursorReadout;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -123,8 +123,6 @@ public:
     void AddMarkActnUpdate();
 
     // Handlers of actions and menu items, each in the glue file of its feature.
-    void HelpContextActnExecute();
-    void AboutActnExecute();
     void ShowAllActnExecute(const TAction& sender);
     void ShowPropsActnExecute();
     void OpenBaseActnExecute();
@@ -140,12 +138,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(TAction& sender);
-    void Action1Execute();
-    void N6Click();
-    void N7Click();
-    void N8Click();
-    void N9Click();
-    void N64Click();
     void N5Click();
     void N11Click();
     void N21Click();
@@ -167,9 +159,8 @@ public:
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
     void ChartZoom();
+    // The cursor readout brought up to date and taken away (form1_view_tools.cpp).
     void UpdateCursorReadout();
-    // Takes the cursor's line, points and marks away: the mouse left the chart, or its view
-    // changed under them.
     void HideCursorReadout();
     void SetStatusText(const QString& text);
 
@@ -179,26 +170,13 @@ public:
     bool Recording() const { return LiveRun.Recording(); }
     const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
 
-    // Chart view tools, mouse zoom and scroll, cursor readout, help and About
-    // (form1_view_tools.cpp, form1_cursor_readout.cpp, form1_help.cpp). The mouse tools and cursor
-    // marks are by page.
+    // Chart view tools, mouse zoom and scroll (form1_view_tools.cpp); the cursor readout owns the
+    // mouse tools of the pages (form1_cursor_readout.cpp).
     void CreateViewTools();
     void Edit1KeyPress();
     void ChartAllowScroll();
-    void ChartMouseMove();
-    QString CursorSeriesGetMarkText(int valueIndex) const;
-    void FormHelp(int context);
-    int CurrentHelpContext() const;
-    int HelpContextOfItem(const QAction& item) const;
-    // The hover rule over one of the two main tool bars, x in that bar's pixels.
-    void ToolBar2MouseMove(const QToolBar& bar, int x);
-    void FormMouseMove();
-    void WindowMouseMove(QWidget& widget, QPoint at);
     TChartMouse* ChartMouseOf(const TChart* chart) const;
-    std::array<TChartMouse*, PageCount> ChartMice{};
-    std::array<TCursorMarks*, PageCount> CursorMarks{};
-    std::array<QPointF, 2> CursorPointValues{};
-    TAboutBox* AboutBox = nullptr;
+    std::unique_ptr<TCursorReadout> Cursor;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -217,23 +195,9 @@ public:
     void FillResultsGrid();
 
     // The operator's edits of the peaks (form1_peak_marking.cpp).
-    void SetPeakBordersActnExecute();
-    void PeakAutoSearchActnExecute();
-    void CopyPeaksDataActnExecute();
-    void RenamePeakActnExecute();
-    void RemovePeakActnExecute();
-    void SetPeakTypeActnExecute();
-    void PopupMenu1Popup();
     void CreatePeakMarking();
-    void ChartMouseDown(Qt::MouseButton button, QPoint at);
-    void ChartMouseUp(Qt::MouseButton button, QPoint at);
-    void PeakMouseMove();
     bool PeakDrawingOn() const;
-    QString AskPeakName(const QString& preset);
-    void PeaksEdited();
-    void RefreshPeakDrawing();
-    void BeginPeakDrag();
-    void EndPeakDrag();
+    std::unique_ptr<TPeakEditing> Peaks;
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
@@ -264,37 +228,12 @@ public:
     void UpdateBaseListTitle(const QString& fileName, const QString& title);
     TDiscForm* DiscForm = nullptr;
 
-    // The readings table (form1_readings_table.cpp). AddRowToGridActnExecute stores the live row
-    // whatever the action's state: the measurement frames that close a row call it directly.
-    void AddRowToGridActnExecute();
-    void AddRowWithTimerActnExecute();
-    void Timer1Timer();
-    void RemRowActnExecute();
-    void ClearGridActnExecute();
-    void SaveTableActnExecute();
+    // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
-    void CopyGridActnExecute();
-    void CopyGridActnUpdate();
 
-    // Graph files, text export and import (form1_graph_files.cpp). ImportTextFile is false when
-    // its recording did not start, and then reads nothing; what stopped a file goes to problems.
-    void SaveSeriesToGrf(TCurveId curve);
-    void LoadSeriesFromGrf(TCurveId curve);
-    void SaveSeriesAsText(TCurveId curve);
-    void SaveSeriesAsCsv(TCurveId curve);
+    // The text import (form1_graph_files.cpp): false when its recording did not start, and then
+    // reads nothing; what stopped a file goes to problems.
     bool ImportTextFile(const QString& fileName, QStringList& problems);
-
-    // The instrument service (form1_service.cpp).
-    void Button20Click();
-    void Button21Click();
-    void Button23Click();
-    void Button24Click();
-    void Button25Click();
-    void Button26Click();
-    void Button27Click();
-    void Button28Click();
-    void Button13Click();
-    void Button14Click();
 
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
@@ -314,21 +253,13 @@ public:
     const analysis::TPeakSetModel& PeakSet() const { return peakSet_; }
     const TPageCurves& Curves() const { return curves_; }
     const TReadingsTable& ReadingsTable() const { return readingsTable_; }
-    const analysis::TSolver& PrimarySolver() const { return *primarySolver_; }
-    const analysis::TSolver& ExternalSolver() const { return *externalSolver_; }
+    const analysis::TSolver& PrimarySolver() const;
+    const analysis::TSolver& ExternalSolver() const;
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
-    TMeasurementRouter& Measurements() { return measurements_; }
+    TMeasurementRouter& Measurements() { return measurements_->Router(); }
     TChartSeries* CursorLine = nullptr;
     TChartSeries* CursorPoints = nullptr;
-    std::array<bool, 2> CursorMarkValid{};
-    // The solvers of the primary curve (left axis) and of the external one (right axis) on Chart2.
-    std::unique_ptr<analysis::TSolver> primarySolver_;
-    std::unique_ptr<analysis::TSolver> externalSolver_;
-    TSolverOverlayView* PrimarySolverView = nullptr;
-    TSolverOverlayView* ExternalSolverView = nullptr;
-    // The mouse of the peak marking mode and the peak the context menu is about.
-    TPeakMarking PeakMarking;
     // The curves of the record pages, and their series as views of them.
     TPageCurves curves_;
     TCurveViews curveViews_{curves_};
@@ -342,7 +273,6 @@ public:
                                      [this] { SetModified(true); }};
     QString statusText_;
     static constexpr int StatusPanel = 2;
-    QString HelpFile;
 
     // The views that build and hold the controls, by groups of pages and bars.
     TMainToolBarView* ToolBars = nullptr;
@@ -351,20 +281,12 @@ public:
     TTablePageView* ReadingsPage = nullptr;
     TResultsPageView* ResultsView = nullptr;
     TWindowMenus* Menus = nullptr;
-    // The readings table that StringGrid1 shows (LiveRow is the grid's tag), the interval count
-    // of Timer1 (its tag) and the table-file option of CheckBox2. The model goes before the
-    // table; the view, a child widget deleted last, then falls back to an empty model.
+    // The readings table that StringGrid1 shows (LiveRow is the grid's tag). The model goes
+    // before the table; the view, a child widget deleted last, then falls back to an empty model.
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
-    TIntervalCounter RowInterval;
-    TTableFileOption TableFile;
-    QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
-    // Graph files, text export and import: the GRF dialogs and the import's.
-    TSaveDialog* SaveDialog2 = nullptr;
-    common::TFileDialogRequest OpenDialog1;
-    common::TFileDialogRequest OpenDialog2;
     TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
     TPropForm* PropForm = nullptr;
 
@@ -373,12 +295,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TForm1MeasurementTexts;
-    friend class TForm1DevicePages;
-    friend class TForm1ReadingsRows;
-    friend class TForm1RunRecord;
-    friend class TForm1PeakMarkingHost;
-
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
     // and whether an autosave is under way.
     int deviceType_ = -1;
@@ -396,7 +312,6 @@ private:
     void CreatePages();
     void CreateServicePages();
     void CreateResultsPage();
-    void CreateServices();
     void ConnectServiceButtons();
     void CreateMenus();
     void CreateTimers();
@@ -407,30 +322,23 @@ private:
     // FormCreate and its steps.
     void FormCreate();
     void OpenDefaultRecordFolder();
-    void InitReadingsTable();
     void InitRecordFilter();
     void CreateCursorSeries();
-    void HideCursorPoints();
     void CreateSolvers();
-    void DetachSolverViews();
-    void InstallHelpHook();
+    std::unique_ptr<TChart2Solvers> Solvers;
+    void CreateHelp();
+    TWindowHelp* Help = nullptr;
     void UsePointAndDashSeparators();
     void FormClose();
 
-    // The service pages: calibration reads, the clock, the notebook and the test commands. Each
-    // service keeps what its page shows; the view's controls are set from it after each request.
-    std::unique_ptr<service::TCalibrationService> Calibrations;
-    std::unique_ptr<service::TClockService> InstrumentClock;
-    std::unique_ptr<service::TNotebookService> Notebook;
-    TServicePagesView* ServicePages = nullptr;
+    // The service pages' requests.
+    std::unique_ptr<TInstrumentService> Service;
     TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"
     TRecordAreaView* RecordArea = nullptr;
-    void ShowNotebookFields();
 
     // Connection.
     void ShowClosedState();
     void ShowFailureBriefly(const QString& text);
-    void TellServiceOutcome(service::TServiceResult result);
     void OnGoodFrame();
     void OnPortLost();
     QList<TListedPort> ListedPorts() const;
@@ -440,7 +348,6 @@ private:
     void ShowError(const QString& message);
     void RunReportingErrors(void (TForm1::*handler)());
     void RunReportingErrors(const std::function<void()>& step);
-    std::optional<QPoint> rightClickAt_;  // where the right button went down on a chart
 
     common::Notifier& notifier_;
     store::TRecordStore& store_;
@@ -452,7 +359,8 @@ private:
 
     // Readings table.
     TEditContext ReadingsEditContext() const;
-    void ShowTableFileOption();
+    void CreateReadingsTableCommands();
+    std::unique_ptr<TReadingsTableCommands> Table;
 
     // The record on screen and its properties.
     void CreatePropForm();
@@ -471,11 +379,7 @@ private:
     const TCurve* CurveOnPage(int page) const;
 
     // Graph files, text export and import.
-    std::optional<TCurveId> GraphCommandCurve() const;
-    bool SecondGraphWanted();
-    void ReadImportPoints(const QString& fileName, QStringList& problems);
-    void StopImportRecording();
-    bool ShownRecordMayReplace(const QString& fileName);
+    std::unique_ptr<TGraphFiles> GraphFiles;
     // The record list.
     void ShowListedFolder();
     void SavePropsAndClosePropForm();
@@ -484,7 +388,6 @@ private:
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
-    std::uint64_t shownIntegralRevision_ = 0;
 
     // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
     reports::TReportForms& ReportForms();
@@ -517,13 +420,8 @@ private:
     } saveCompletedAtExit_{store_};
 
     // Measurement frames: the window as their router sees it, by concern.
-    TForm1MeasurementTexts measurementTexts_{*this};
-    TForm1DevicePages devicePages_{*this};
-    TForm1ReadingsRows readingsRows_{*this};
-    TForm1RunRecord runRecord_{*this};
-
-    TMeasurementRouter measurements_{
-        {measurementTexts_, devicePages_, readingsRows_, runRecord_, LiveRun}};
+    void CreateMeasurements();
+    std::unique_ptr<TWindowMeasurements> measurements_;
 };
 
 }

@@ -4,8 +4,12 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/graph_files.h"
 #include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/peak_editing.h"
+#include "mainwindow/readings_table_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/window_help.h"
 
 #include <QTimer>
 
@@ -44,8 +48,8 @@ void TForm1::BindActionHandlers()
 
     bind(TActionId::ConnectActn, &TForm1::ConnectActnExecute);
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
-    bind(TActionId::HelpContextActn, &TForm1::HelpContextActnExecute);
-    bind(TActionId::AboutActn, &TForm1::AboutActnExecute);
+    Actn(TActionId::HelpContextActn).SetOnExecute([this] { Help->HelpContextActnExecute(); });
+    Actn(TActionId::AboutActn).SetOnExecute([this] { Help->AboutActnExecute(); });
     bindWithSender(TActionId::ShowAllActn, &TForm1::ShowAllActnExecute);
     bindWithSender(TActionId::ByDateActn, &TForm1::ShowAllActnExecute);
     bind(TActionId::ShowPropsActn, &TForm1::ShowPropsActnExecute);
@@ -67,28 +71,34 @@ void TForm1::BindActionHandlers()
          {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
           TActionId::ShowBordersActn, TActionId::ShowIntegeralActn})
         bindWithSender(id, &TForm1::PaintOptActnExecute);
-    bind(TActionId::CopyGridActn, &TForm1::CopyGridActnExecute);
-    bindUpdate(TActionId::CopyGridActn, &TForm1::CopyGridActnUpdate);
-    bind(TActionId::SaveTableActn, &TForm1::SaveTableActnExecute);
-    bind(TActionId::AddRowToGridActn, &TForm1::AddRowToGridActnExecute);
-    bind(TActionId::AddRowWithTimerActn, &TForm1::AddRowWithTimerActnExecute);
-    bind(TActionId::RemRowActn, &TForm1::RemRowActnExecute);
-    bind(TActionId::ClearGridActn, &TForm1::ClearGridActnExecute);
+    auto bindTable = [this](TActionId id, void (TReadingsTableCommands::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (Table.get()->*handler)(); });
+    };
+    bindTable(TActionId::CopyGridActn, &TReadingsTableCommands::CopyGridActnExecute);
+    Actn(TActionId::CopyGridActn).SetOnUpdate([this] { Table->CopyGridActnUpdate(); });
+    bindTable(TActionId::SaveTableActn, &TReadingsTableCommands::SaveTableActnExecute);
+    bindTable(TActionId::AddRowToGridActn, &TReadingsTableCommands::AddRowToGridActnExecute);
+    bindTable(TActionId::AddRowWithTimerActn, &TReadingsTableCommands::AddRowWithTimerActnExecute);
+    bindTable(TActionId::RemRowActn, &TReadingsTableCommands::RemRowActnExecute);
+    bindTable(TActionId::ClearGridActn, &TReadingsTableCommands::ClearGridActnExecute);
     bind(TActionId::FilterActn, &TForm1::FilterActnExecute);
     bind(TActionId::ShowDerivativeActn, &TForm1::ShowDerivativeActnExecute);
     bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);
     bindWithSender(TActionId::ShowDev1Actn, &TForm1::ShowDevActnExecute);
     bindWithSender(TActionId::ShowDev2Actn, &TForm1::ShowDevActnExecute);
-    bind(TActionId::SetPeakBordersActn, &TForm1::SetPeakBordersActnExecute);
-    bind(TActionId::PeakAutoSearchActn, &TForm1::PeakAutoSearchActnExecute);
-    bind(TActionId::CopyPeaksDataActn, &TForm1::CopyPeaksDataActnExecute);
-    bind(TActionId::RenamePeakActn, &TForm1::RenamePeakActnExecute);
-    bind(TActionId::RemovePeakActn, &TForm1::RemovePeakActnExecute);
-    bind(TActionId::SetPeakTypeActn, &TForm1::SetPeakTypeActnExecute);
+    auto bindPeaks = [this](TActionId id, void (TPeakEditing::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (Peaks.get()->*handler)(); });
+    };
+    bindPeaks(TActionId::SetPeakBordersActn, &TPeakEditing::SetPeakBordersActnExecute);
+    bindPeaks(TActionId::PeakAutoSearchActn, &TPeakEditing::PeakAutoSearchActnExecute);
+    bindPeaks(TActionId::CopyPeaksDataActn, &TPeakEditing::CopyPeaksDataActnExecute);
+    bindPeaks(TActionId::RenamePeakActn, &TPeakEditing::RenamePeakActnExecute);
+    bindPeaks(TActionId::RemovePeakActn, &TPeakEditing::RemovePeakActnExecute);
+    bindPeaks(TActionId::SetPeakTypeActn, &TPeakEditing::SetPeakTypeActnExecute);
     for (const TActionId id :
          {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn})
         bindWithSender(id, &TForm1::SetCalc);
-    bind(TActionId::Action1, &TForm1::Action1Execute);
+    Actn(TActionId::Action1).SetOnExecute([this] { GraphFiles->Action1Execute(); });
 
     auto* idleUpdate = new QTimer(this);
     idleUpdate->setObjectName(QStringLiteral("ActionUpdateTimer"));

@@ -44,7 +44,6 @@ QList<TListedPort> SystemPorts()
 
 void TForm1::ConnectLink()
 {
-    link_->SetHandlers(&measurements_);
     connect(link_, &link::TInstrumentLink::LampChanged, this,
             [this](link::TLampColor color) { ToolBars->Lamp().SetBrushColor(LampBrush(color)); });
     connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);

@@ -1,6 +1,6 @@
 // The cursor readout: a vertical line through the points just left of the mouse on the first two
 // curves of the current chart, their labelled marks, and the values in the last status panel.
-#include "mainwindow/form1.h"
+#include "mainwindow/cursor_readout_view.h"
 
 #include "analysis/titration_overlay.h"
 #include "mainwindow/channel_pages_view.h"
@@ -14,6 +14,7 @@
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/status_panels.h"
 
+#include <QObject>
 #include <QTabWidget>
 #include <array>
 #include <limits>
@@ -68,51 +69,82 @@ const QCPAxis& CursorPointAxis(const TChart& chart, const TChartSeries& cursorPo
 
 }
 
-void TForm1::ChartMouseMove()
+TCursorReadout::TCursorReadout(const TCursorReadoutControls& controls,
+                               std::function<TChart*()> currentChart,
+                               std::function<void()> peakMouseMove)
+    : controls_(controls), currentChart_(std::move(currentChart)),
+      peakMouseMove_(std::move(peakMouseMove))
 {
-    setProperty("HelpContext", ChartHelpContext);
-    UpdateCursorReadout();
-    PeakMouseMove();
+    for (std::size_t page = 0; page < controls_.charts.size(); ++page) {
+        if (TChart* chart = controls_.charts[page]) {
+            mice_[page] = new TChartMouse(*chart);
+            marks_[page] = new TCursorMarks(*chart);
+        }
+    }
 }
 
-QString TForm1::CursorSeriesGetMarkText(int valueIndex) const
+TCursorReadout::~TCursorReadout()
 {
-    if (valueIndex < 0 || valueIndex >= MaxCursorMarks || !CursorMarkValid[std::size_t(valueIndex)])
+    for (std::size_t page = 0; page < mice_.size(); ++page) {
+        delete mice_[page];
+        delete marks_[page];
+    }
+}
+
+TChartMouse* TCursorReadout::MouseOf(const TChart* chart) const
+{
+    for (std::size_t page = 0; page < controls_.charts.size(); ++page) {
+        if (chart && controls_.charts[page] == chart)
+            return mice_[page];
+    }
+    return nullptr;
+}
+
+void TCursorReadout::ChartMouseMove()
+{
+    controls_.window.setProperty("HelpContext", ChartHelpContext);
+    UpdateCursorReadout();
+    peakMouseMove_();
+}
+
+QString TCursorReadout::CursorSeriesGetMarkText(int valueIndex) const
+{
+    if (valueIndex < 0 || valueIndex >= MaxCursorMarks || !markValid_[std::size_t(valueIndex)])
         return {};
-    const QPointF& point = CursorPointValues[std::size_t(valueIndex)];
+    const QPointF& point = pointValues_[std::size_t(valueIndex)];
     return CursorMarkText(point.x(), point.y());
 }
 
 // The line, the points and the marks go; the status panel keeps its text.
-void TForm1::HideCursorReadout()
+void TCursorReadout::HideCursorReadout()
 {
-    CursorLine->Clear();
-    for (TCursorMarks* marks : CursorMarks) {
+    controls_.cursorLine->Clear();
+    for (TCursorMarks* marks : marks_) {
         if (marks)
             marks->HideAll();
     }
-    CursorMarkValid.fill(false);
+    markValid_.fill(false);
     HideCursorPoints();
 }
 
-void TForm1::HideCursorPoints() { CursorPoints->Assign(UnmarkedCursorPoints); }
+void TCursorReadout::HideCursorPoints() { controls_.cursorPoints->Assign(UnmarkedCursorPoints); }
 
 // Whatever goes wrong while the readout is built leaves it as far as it got. A mouse that is not
 // over the chart marks nothing, so a live point does not bring back what its leaving took away.
-void TForm1::UpdateCursorReadout()
+void TCursorReadout::UpdateCursorReadout()
 {
     HideCursorReadout();
-    TChart* chart = GetCurrentChart();
+    TChart* chart = currentChart_();
     if (!chart)
         return;
     try {
         if (chart->SeriesCount() == 0 ||
             chart->BottomAxis().Maximum() == chart->BottomAxis().Minimum()) {
-            ClientArea->Status().SetPanelText(ReadoutPanel, QString());
+            controls_.statusBar.SetPanelText(ReadoutPanel, QString());
             return;
         }
-        const std::size_t page = std::size_t(ChannelPages->ActivePage());
-        const TChartMouse& mouse = *ChartMice[page];
+        const std::size_t page = std::size_t(controls_.pages.currentIndex());
+        const TChartMouse& mouse = *mice_[page];
         const double mouseX = chart->xAxis->pixelToCoord(mouse.Position().x());
         int marked = 0;
         double x = 0;
@@ -121,32 +153,31 @@ void TForm1::UpdateCursorReadout()
         const int curves = mouse.Over() ? int(list.size()) : 0;
         // A marked point is drawn on its curve's point, whichever axis the curve stands on.
         std::array<model::TPoint, MaxCursorMarks> drawn = UnmarkedCursorPoints;
-        const QCPAxis& pointAxis = CursorPointAxis(*chart, *CursorPoints);
+        const QCPAxis& pointAxis = CursorPointAxis(*chart, *controls_.cursorPoints);
         for (int position = 0; position < curves && marked < MaxCursorMarks; ++position) {
             const TChartSeries& series = *list[position];
-            if (&series == CursorLine || &series == CursorPoints)
+            if (&series == controls_.cursorLine || &series == controls_.cursorPoints)
                 continue;
             const int index = MarkedIndex(series, mouseX);
             if (index < 0)
                 continue;
             x = series.XValue(index);
             const double y = series.YValue(index);
-            CursorLine->AddXY(x, chart->LeftAxis().Maximum());
-            CursorLine->AddXY(x, chart->LeftAxis().Minimum());
-            CursorPointValues[std::size_t(marked)] = QPointF(x, y);
-            CursorMarkValid[std::size_t(marked)] = true;
+            controls_.cursorLine->AddXY(x, chart->LeftAxis().Maximum());
+            controls_.cursorLine->AddXY(x, chart->LeftAxis().Minimum());
+            pointValues_[std::size_t(marked)] = QPointF(x, y);
+            markValid_[std::size_t(marked)] = true;
             values += ReadoutValueText(position, y);
             const QPointF pixel = PixelOf(*chart, series, x, y);
             drawn[std::size_t(marked)] = {x, pointAxis.pixelToCoord(pixel.y())};
-            ShowCursorMark(*chart, *CursorMarks[page], marked, pixel,
-                           CursorSeriesGetMarkText(marked));
+            ShowCursorMark(*chart, *marks_[page], marked, pixel, CursorSeriesGetMarkText(marked));
             ++marked;
         }
         for (int unmarked = marked; unmarked < MaxCursorMarks; ++unmarked)
-            CursorMarkValid[std::size_t(unmarked)] = false;
-        CursorPoints->Assign(drawn);
-        ClientArea->Status().SetPanelText(ReadoutPanel,
-                                          marked > 0 ? ReadoutStatusText(x, values) : QString());
+            markValid_[std::size_t(unmarked)] = false;
+        controls_.cursorPoints->Assign(drawn);
+        controls_.statusBar.SetPanelText(ReadoutPanel,
+                                         marked > 0 ? ReadoutStatusText(x, values) : QString());
         chart->Refresh();
     } catch (...) {
     }

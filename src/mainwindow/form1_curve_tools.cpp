@@ -10,6 +10,7 @@
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart2_solvers.h"
 #include "mainwindow/curve_tools/curve_tool_pages.h"
 #include "mainwindow/curve_tools/results_rows.h"
 #include "mainwindow/main_tool_bar_view.h"
@@ -78,16 +79,16 @@ void TForm1::FindVolumesActnExecute()
     const std::optional<TCurveId> searched = SearchedSeriesOfPage(ChannelPages->ActivePage());
     if (!searched)
         return;
-    primarySolver_->SetMaxInflections(ToolBars->MaxInflections().value());
-    externalSolver_->SetMaxInflections(ToolBars->MaxInflections().value());
+    Solvers->Primary().SetMaxInflections(ToolBars->MaxInflections().value());
+    Solvers->External().SetMaxInflections(ToolBars->MaxInflections().value());
     analysis::TDoubleArr volumes;
-    primarySolver_->SetData(curves_.Curve(*searched).Points());
-    primarySolver_->SetColor(SolverColorOf(curveViews_.Series(*searched)));
-    primarySolver_->FindVolumes(volumes);
+    Solvers->Primary().SetData(curves_.Curve(*searched).Points());
+    Solvers->Primary().SetColor(SolverColorOf(curveViews_.Series(*searched)));
+    Solvers->Primary().FindVolumes(volumes);
     if (SearchesExternalCurve(*searched)) {
-        externalSolver_->SetData(curves_.Curve(ExternalCurveSeries).Points());
-        externalSolver_->SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
-        externalSolver_->FindVolumes(volumes);
+        Solvers->External().SetData(curves_.Curve(ExternalCurveSeries).Points());
+        Solvers->External().SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
+        Solvers->External().FindVolumes(volumes);
     }
     if (TChart* chart = curveViews_.Series(*searched).ParentChart())
         chart->Refresh();
@@ -102,8 +103,8 @@ void TForm1::ShowDevActnExecute(TAction& action)
         ChannelPages->Chart(1).AddSeries(curve);
     else if (!action.Checked())
         ChannelPages->Chart(1).RemoveSeries(curve);
-    primarySolver_->SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
-    externalSolver_->SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
+    Solvers->Primary().SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
+    Solvers->External().SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
     ChannelPages->Chart(1).Refresh();
 }
 
@@ -118,7 +119,7 @@ void TForm1::FillResultsGrid()
         return results;
     };
     const QList<QStringList> rows =
-        ResultsRows(resultsOf(*primarySolver_), resultsOf(*externalSolver_));
+        ResultsRows(resultsOf(Solvers->Primary()), resultsOf(Solvers->External()));
     ResultsView->Grid().SetColCount(2);
     ResultsView->Grid().SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)

@@ -1,14 +1,14 @@
 // Graph files, text export and the two-column text import, on the curve of the active page. The
 // readers and writers live in the store; here are the dialogs, the questions and the recording
 // that an import becomes.
-#include "mainwindow/form1.h"
-
-#include "mainwindow/record_area_view.h"
+#include "mainwindow/graph_files.h"
 
 #include "common/current_error.h"
 #include "common/errors.h"
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/record_area_view.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/record_list_view.h"
@@ -22,7 +22,6 @@
 #include <QCoreApplication>
 #include <QScopeGuard>
 #include <QTabWidget>
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -85,81 +84,109 @@ void WriteCurveText(TSaveDialog& dialog, const TCurve& curve, store::TGraphTextF
 
 void TForm1::CreateGraphFileDialogs()
 {
+    GraphFiles = std::make_unique<TGraphFiles>(
+        TGraphFileParts{
+            .notifier = notifier_,
+            .desktop = desktop_,
+            .store = store_,
+            .curves = curves_,
+            .curveViews = curveViews_,
+            .shownRecord = shownRecord_,
+            .run = LiveRun,
+            .pages = ChannelPages->Tabs(),
+            .recordArea = *RecordArea,
+            .textDialog = *SaveDialog1,
+            .startStop = Actn(TActionId::StartStopActn),
+            .deviceType = deviceType_,
+            .stopByInstrument = stopByInstrument_,
+            .addPoint = [this](int channel, double x, double y) { AddPoint(channel, x, y); },
+            .refreshLiveView = [this] { livePoints_.view.RefreshNow(); },
+            .chartZoom = [this] { ChartZoom(); }},
+        *this);
+}
+
+bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
+{
+    return GraphFiles->ImportTextFile(fileName, problems);
+}
+
+TGraphFiles::TGraphFiles(TGraphFileParts parts, QObject& window) : parts_(std::move(parts))
+{
     common::TFileDialogRequest grf;
     grf.title = QStringLiteral("Запись Графика");
     grf.filter = GraphFilter;
     grf.defaultExt = QStringLiteral("GRF");
-    SaveDialog2 = new TSaveDialog(QStringLiteral("SaveDialog2"), grf, desktop_, this);
-    OpenDialog1.title = QStringLiteral("Чтение графика");
-    OpenDialog1.filter = GraphFilter;
-    OpenDialog1.defaultExt = QStringLiteral("GRF");
-    OpenDialog2.filter = QStringLiteral("Any file (*);;*.dat (*.dat);;*.txt (*.txt)");
+    saveDialog2_ = new TSaveDialog(QStringLiteral("SaveDialog2"), grf, parts_.desktop, &window);
+    openDialog1_.title = QStringLiteral("Чтение графика");
+    openDialog1_.filter = GraphFilter;
+    openDialog1_.defaultExt = QStringLiteral("GRF");
+    openDialog2_.filter = QStringLiteral("Any file (*);;*.dat (*.dat);;*.txt (*.txt)");
 }
 
-void TForm1::SaveSeriesToGrf(TCurveId curve)
+void TGraphFiles::SaveSeriesToGrf(TCurveId curve)
 {
-    if (!SaveDialog2->Execute())
+    if (!saveDialog2_->Execute())
         return;
     try {
-        store::WriteGraphFile(SaveDialog2->FileName(), curves_.Curve(curve).Points());
+        store::WriteGraphFile(saveDialog2_->FileName(), parts_.curves.Curve(curve).Points());
     } catch (const common::Error&) {
-        notifier_.MessageBox(CannotCreateText, common::BoxIcon::Information);
+        parts_.notifier.MessageBox(CannotCreateText, common::BoxIcon::Information);
     }
 }
 
 // A file that cannot be opened or is shorter than its count leaves the curve as it was; so does
 // one larger than any graph, refused from its size with a box that names it, its size and the cap.
-void TForm1::LoadSeriesFromGrf(TCurveId curve)
+void TGraphFiles::LoadSeriesFromGrf(TCurveId curve)
 {
-    const QStringList chosen = RunOpenDialog(desktop_, OpenDialog1, false);
+    const QStringList chosen = RunOpenDialog(parts_.desktop, openDialog1_, false);
     if (chosen.isEmpty())
         return;
     std::optional<std::vector<model::TPoint>> points;
     try {
         points = store::ReadGraphFile(chosen.front());
     } catch (const store::TooLargeFileError& error) {
-        notifier_.MessageBox(error.message(), common::BoxIcon::Warning);
+        parts_.notifier.MessageBox(error.message(), common::BoxIcon::Warning);
         return;
     } catch (const common::Error&) {
     }
     if (!points) {
-        notifier_.MessageBox(CannotOpenText, common::BoxIcon::Information);
+        parts_.notifier.MessageBox(CannotOpenText, common::BoxIcon::Information);
         return;
     }
-    curveViews_.Assign(curve, *points);
-    ChartZoom();
+    parts_.curveViews.Assign(curve, *points);
+    parts_.chartZoom();
 }
 
-void TForm1::SaveSeriesAsText(TCurveId curve)
+void TGraphFiles::SaveSeriesAsText(TCurveId curve)
 {
-    WriteCurveText(*SaveDialog1, curves_.Curve(curve), store::TGraphTextForm::TabBlank);
+    WriteCurveText(parts_.textDialog, parts_.curves.Curve(curve), store::TGraphTextForm::TabBlank);
 }
 
-void TForm1::SaveSeriesAsCsv(TCurveId curve)
+void TGraphFiles::SaveSeriesAsCsv(TCurveId curve)
 {
-    WriteCurveText(*SaveDialog1, curves_.Curve(curve), store::TGraphTextForm::Commas);
+    WriteCurveText(parts_.textDialog, parts_.curves.Curve(curve), store::TGraphTextForm::Commas);
 }
 
-std::optional<TCurveId> TForm1::GraphCommandCurve() const
+std::optional<TCurveId> TGraphFiles::GraphCommandCurve() const
 {
-    return SeriesOfPage(ChannelPages->ActivePage());
+    return SeriesOfPage(parts_.pages.currentIndex());
 }
 
 // The titration device's external curve goes to a file of its own when the operator wants it.
-bool TForm1::SecondGraphWanted()
+bool TGraphFiles::SecondGraphWanted()
 {
-    return ChannelPages->ActivePage() == SecondGraphPage && DeviceType() == dtTitrator &&
-        notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information) ==
+    return parts_.pages.currentIndex() == SecondGraphPage && parts_.deviceType == dtTitrator &&
+        parts_.notifier.MessageBox(SecondGraphQuestion, common::BoxIcon::Information) ==
         common::BoxAnswer::Ok;
 }
 
-void TForm1::N6Click()
+void TGraphFiles::N6Click()
 {
     if (const std::optional<TCurveId> curve = GraphCommandCurve())
         LoadSeriesFromGrf(*curve);
 }
 
-void TForm1::N7Click()
+void TGraphFiles::N7Click()
 {
     const std::optional<TCurveId> curve = GraphCommandCurve();
     if (!curve)
@@ -169,20 +196,20 @@ void TForm1::N7Click()
         SaveSeriesToGrf(TCurveId::Series15);
 }
 
-void TForm1::N8Click()
+void TGraphFiles::N8Click()
 {
     const std::optional<TCurveId> curve = GraphCommandCurve();
     if (!curve)
         return;
     SaveSeriesAsText(*curve);
-    if (ChannelPages->ActivePage() == SecondGraphPage &&
-        curves_.Curve(TCurveId::Series15).Count() > 0 &&
-        notifier_.MessageBox(SecondGraphQuestion, common::BoxIcon::Information,
-                             common::BoxButtons::OkNo) == common::BoxAnswer::Ok)
+    if (parts_.pages.currentIndex() == SecondGraphPage &&
+        parts_.curves.Curve(TCurveId::Series15).Count() > 0 &&
+        parts_.notifier.MessageBox(SecondGraphQuestion, common::BoxIcon::Information,
+                                   common::BoxButtons::OkNo) == common::BoxAnswer::Ok)
         SaveSeriesAsText(TCurveId::Series15);
 }
 
-void TForm1::N9Click()
+void TGraphFiles::N9Click()
 {
     const std::optional<TCurveId> curve = GraphCommandCurve();
     if (!curve)
@@ -194,15 +221,15 @@ void TForm1::N9Click()
 
 // A running recording is never toggled by an import: it is refused before any file is chosen.
 // Every file's problem is told at the end, in one message.
-void TForm1::Action1Execute()
+void TGraphFiles::Action1Execute()
 {
-    if (Recording()) {
-        notifier_.MessageBox(ImportWhileRecordingText, common::BoxIcon::Warning);
+    if (parts_.run.Recording()) {
+        parts_.notifier.MessageBox(ImportWhileRecordingText, common::BoxIcon::Warning);
         return;
     }
     QStringList problems;
-    for (const QString& fileName : RunOpenDialog(desktop_, OpenDialog2, true)) {
-        if (Recording()) {
+    for (const QString& fileName : RunOpenDialog(parts_.desktop, openDialog2_, true)) {
+        if (parts_.run.Recording()) {
             problems << ImportWhileRecordingText;
             break;
         }
@@ -212,14 +239,14 @@ void TForm1::Action1Execute()
         }
     }
     if (!problems.isEmpty())
-        notifier_.MessageBox(problems.join(u'\n'), common::BoxIcon::Warning);
+        parts_.notifier.MessageBox(problems.join(u'\n'), common::BoxIcon::Warning);
 }
 
 // Every point is stored as a live point; the charts and the view follow once, at the end.
-bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
+bool TGraphFiles::ImportTextFile(const QString& fileName, QStringList& problems)
 {
-    Actn(TActionId::StartStopActn).Execute();
-    if (!Recording())
+    parts_.startStop.Execute();
+    if (!parts_.run.Recording())
         return false;
     ReadImportPoints(fileName, problems);
     try {
@@ -227,17 +254,17 @@ bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
     } catch (...) {
         problems << common::CurrentErrorMessage();
     }
-    livePoints_.view.RefreshNow();
+    parts_.refreshLiveView();
     return true;
 }
 
-void TForm1::ReadImportPoints(const QString& fileName, QStringList& problems)
+void TGraphFiles::ReadImportPoints(const QString& fileName, QStringList& problems)
 {
-    curveViews_.Hold();
-    const auto release = qScopeGuard([this] { curveViews_.Release(); });
+    parts_.curveViews.Hold();
+    const auto release = qScopeGuard([this] { parts_.curveViews.Release(); });
     try {
         const store::TTextImportResult result = store::ReadImportFile(
-            fileName, [this](const model::TPoint& point) { AddPoint(1, point.X, point.Y); });
+            fileName, [this](const model::TPoint& point) { parts_.addPoint(1, point.X, point.Y); });
         if (result.FailedLine > 0)
             problems << store::ImportStopText(fileName, result);
     } catch (...) {
@@ -247,47 +274,47 @@ void TForm1::ReadImportPoints(const QString& fileName, QStringList& problems)
 
 // The import's own stop is no operator's: the titration device's question, whose Yes would
 // delete the import, is not asked.
-void TForm1::StopImportRecording()
+void TGraphFiles::StopImportRecording()
 {
-    const bool byInstrument = std::exchange(stopByInstrument_, true);
-    const auto restore = qScopeGuard([&] { stopByInstrument_ = byInstrument; });
-    Actn(TActionId::StartStopActn).Execute();
+    const bool byInstrument = std::exchange(parts_.stopByInstrument, true);
+    const auto restore = qScopeGuard([&] { parts_.stopByInstrument = byInstrument; });
+    parts_.startStop.Execute();
 }
 
 // Writes the record on screen back into its own file only, and only while that file holds the
 // points on screen. A line whose file another record was shown in place of, a record that may not
 // be written, the open live record (its autosave writes it) and a run shown while it recorded
 // (its copy on screen is older than its file) are refused with a beep.
-void TForm1::N64Click()
+void TGraphFiles::N64Click()
 {
-    const int line = RecordArea->List().SelectedLine();
+    const int line = parts_.recordArea.List().SelectedLine();
     if (line < 0)
         return;
-    const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
-    if (fileName == LiveRun.FileName() || !ShownRecordMayReplace(fileName)) {
-        notifier_.Beep();
+    const QString fileName = parts_.store.FilteredList()[std::size_t(line)].FileName;
+    if (fileName == parts_.run.FileName() || !ShownRecordMayReplace(fileName)) {
+        parts_.notifier.Beep();
         return;
     }
     for (int i = 0; i < ShownRecordWrites; ++i) {
         // The pending messages may have shown another record meanwhile.
-        if (shownRecord_.FileName() != fileName || !shownRecord_.MayWriteBack()) {
-            notifier_.Beep();
+        if (parts_.shownRecord.FileName() != fileName || !parts_.shownRecord.MayWriteBack()) {
+            parts_.notifier.Beep();
             return;
         }
-        store_.SaveRecordFile(fileName, shownRecord_.Record());
+        parts_.store.SaveRecordFile(fileName, parts_.shownRecord.Record());
         QCoreApplication::processEvents();
     }
 }
 
 // The points on screen are never edited: a file whose points differ was written after the
 // record was shown.
-bool TForm1::ShownRecordMayReplace(const QString& fileName)
+bool TGraphFiles::ShownRecordMayReplace(const QString& fileName)
 {
-    if (shownRecord_.FileName() != fileName || !shownRecord_.MayWriteBack())
+    if (parts_.shownRecord.FileName() != fileName || !parts_.shownRecord.MayWriteBack())
         return false;
     model::TBaseRecord onDisk;
-    store_.ReadRecordFile(fileName, onDisk);
-    return SamePoints(onDisk, shownRecord_.Record());
+    parts_.store.ReadRecordFile(fileName, onDisk);
+    return SamePoints(onDisk, parts_.shownRecord.Record());
 }
 
 }

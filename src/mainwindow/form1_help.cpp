@@ -1,11 +1,10 @@
-// Help: F1 opens the help file at the context of the control or menu item in use, else at the
-// window's own context, which the mouse sets; the help command opens the whole file. Both go
-// through the desktop. And the About box.
-#include "mainwindow/form1.h"
+// Help and the About box: the window's own help and the hooks that follow F1 and the mouse.
+#include "mainwindow/window_help.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/about_box.h"
@@ -13,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,12 +36,33 @@ bool IsHelpKey(const QEvent& event)
 
 }
 
-void TForm1::InstallHelpHook()
+// The window's own help, made once its controls exist.
+void TForm1::CreateHelp()
 {
-    for (TChart* chart : ChannelPages->PageChartList())
-        chart->setProperty("HelpContext", ChartHelpContext);
+    Help = new TWindowHelp(
+        {.window = *this,
+         .charts = {&ChannelPages->Chart(0), &ChannelPages->Chart(1), &ChannelPages->Chart(2),
+                    &ChannelPages->Chart(3), &ChannelPages->Chart(4), &ChannelPages->Chart(6),
+                    &ChannelPages->Chart(8)},
+         .toolBars = {&ToolBars->MainBar(), &ToolBars->CurveBar()}},
+        actions_, notifier_, desktop_,
+        QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm"));
+}
 
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+TWindowHelp::TWindowHelp(const THelpControls& controls, const std::map<QString, TAction*>& actions,
+                         common::Notifier& notifier, common::TDesktop& desktop, QString helpFile)
+    : QObject(&controls.window), controls_(controls), actions_(actions), desktop_(desktop),
+      helpFile_(std::move(helpFile)), aboutBox_(new TAboutBox(notifier, desktop, &controls.window))
+{
+    for (TChart* chart : controls_.charts)
+        chart->setProperty("HelpContext", ChartHelpContext);
+    InstallKeyHooks();
+    InstallMouseHooks();
+}
+
+void TWindowHelp::InstallKeyHooks()
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &controls_.window);
     f1->setObjectName(QStringLiteral("HelpShortcut"));
     connect(f1, &QShortcut::activated, this, [this] { FormHelp(CurrentHelpContext()); });
 
@@ -56,11 +77,14 @@ void TForm1::InstallHelpHook()
             return true;
         },
         this);
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    for (QMenu* menu : controls_.window.menuBar()->findChildren<QMenu*>())
         menu->installEventFilter(menuKeys);
+}
 
-    // The mouse sets the window's own context: the hover rule over the main tool bar, 2 over
-    // the window itself and whenever it leaves a control; the charts set theirs as it moves.
+// The mouse sets the window's own context: the hover rule over the main tool bar, 2 over the
+// window itself and whenever it leaves a control; the charts set theirs as it moves.
+void TWindowHelp::InstallMouseHooks()
+{
     auto* mouseMoves = new TEventHook(
         [this](QObject* watched, QEvent* event) {
             auto* widget = qobject_cast<QWidget*>(watched);
@@ -71,11 +95,11 @@ void TForm1::InstallHelpHook()
             return false;
         },
         this);
-    setMouseTracking(true);
-    installEventFilter(mouseMoves);
-    for (TChart* chart : ChannelPages->PageChartList())
+    controls_.window.setMouseTracking(true);
+    controls_.window.installEventFilter(mouseMoves);
+    for (TChart* chart : controls_.charts)
         chart->installEventFilter(mouseMoves);
-    for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()}) {
+    for (QToolBar* bar : controls_.toolBars) {
         bar->setMouseTracking(true);
         bar->installEventFilter(mouseMoves);
         for (QWidget* child : bar->findChildren<QWidget*>()) {
@@ -85,35 +109,36 @@ void TForm1::InstallHelpHook()
     }
 }
 
+QToolBar* TWindowHelp::ToolBarOf(const QWidget* widget) const
+{
+    for (QToolBar* bar : controls_.toolBars)
+        if (widget && (widget == bar || bar->isAncestorOf(widget)))
+            return bar;
+    return nullptr;
+}
+
 // A move the tool bar did not take reaches the window too: only one over no control of the
 // tool bar or a chart is the window's own.
-void TForm1::WindowMouseMove(QWidget& widget, QPoint at)
+void TWindowHelp::WindowMouseMove(QWidget& widget, QPoint at)
 {
-    const auto toolBarOf = [this](const QWidget* w) -> QToolBar* {
-        for (QToolBar* bar : {&ToolBars->MainBar(), &ToolBars->CurveBar()})
-            if (w && (w == bar || bar->isAncestorOf(w)))
-                return bar;
-        return nullptr;
-    };
-    const auto onToolBar = [&](const QWidget* w) { return toolBarOf(w) != nullptr; };
-    if (QToolBar* bar = toolBarOf(&widget)) {
+    if (QToolBar* bar = ToolBarOf(&widget)) {
         ToolBar2MouseMove(*bar, widget.mapTo(bar, at).x());
-    } else if (&widget == this) {
-        const QWidget* under = childAt(at);
+    } else if (&widget == &controls_.window) {
+        const QWidget* under = controls_.window.childAt(at);
         const bool overChart = under &&
             (qobject_cast<const TChart*>(under) ||
              qobject_cast<const TChart*>(under->parentWidget()));
-        if (!onToolBar(under) && !overChart)
+        if (!ToolBarOf(under) && !overChart)
             FormMouseMove();
     }
 }
 
 // A menu item of its own carries its context; an item of an action, the action's.
-int TForm1::HelpContextOfItem(const QAction& item) const
+int TWindowHelp::HelpContextOfItem(const QAction& item) const
 {
     if (item.property("HelpContext").isValid())
         return HelpContextOf(item);
-    for (const auto& [name, action] : Actions()) {
+    for (const auto& [name, action] : actions_) {
         if (action->Action() == &item)
             return action->HelpContext;
     }
@@ -122,45 +147,48 @@ int TForm1::HelpContextOfItem(const QAction& item) const
 
 // The context of the focused control or of its nearest container that has one, else the
 // window's own.
-int TForm1::CurrentHelpContext() const
+int TWindowHelp::CurrentHelpContext() const
 {
-    for (const QWidget* widget = QApplication::focusWidget(); widget && widget != this;
+    for (const QWidget* widget = QApplication::focusWidget(); widget && widget != &controls_.window;
          widget = widget->parentWidget()) {
         if (const int context = HelpContextOf(*widget))
             return context;
     }
-    return HelpContextOf(*this);
+    return HelpContextOf(controls_.window);
 }
 
 // Contexts are never negative; a request for one opens nothing.
-void TForm1::FormHelp(int context)
+void TWindowHelp::FormHelp(int context)
 {
     if (context < 0)
         return;
-    desktop_.OpenHelpTopic(HelpFile, context);
+    desktop_.OpenHelpTopic(helpFile_, context);
 }
 
-void TForm1::ToolBar2MouseMove(const QToolBar& bar, int x)
+void TWindowHelp::ToolBar2MouseMove(const QToolBar& bar, int x)
 {
     std::vector<THoverButton> buttons;
     for (QAction* item : bar.actions()) {
         const auto* button = qobject_cast<const QToolButton*>(bar.widgetForAction(item));
         if (!button || !button->property("ActionName").isValid())
             continue;
-        const TAction& action = Actn(button->property("ActionName").toString());
+        const TAction& action = *actions_.at(button->property("ActionName").toString());
         buttons.push_back({button->x(), button->width(), action.HelpContext});
     }
-    setProperty("HelpContext", HoverHelpContext(buttons, x));
+    controls_.window.setProperty("HelpContext", HoverHelpContext(buttons, x));
 }
 
-void TForm1::FormMouseMove() { setProperty("HelpContext", WindowHelpContext); }
-
-void TForm1::HelpContextActnExecute() { desktop_.OpenDocument(HelpFile); }
-
-void TForm1::AboutActnExecute()
+void TWindowHelp::FormMouseMove()
 {
-    AboutBox->FormShow();
-    desktop_.ExecModal(*AboutBox);
+    controls_.window.setProperty("HelpContext", WindowHelpContext);
+}
+
+void TWindowHelp::HelpContextActnExecute() { desktop_.OpenDocument(helpFile_); }
+
+void TWindowHelp::AboutActnExecute()
+{
+    aboutBox_->FormShow();
+    desktop_.ExecModal(*aboutBox_);
 }
 
 }

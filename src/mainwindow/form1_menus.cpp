@@ -1,21 +1,33 @@
 // The window's menus: their items of their own run the window's handlers.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/action.h"
+#include "mainwindow/graph_files.h"
 #include "mainwindow/window_menus.h"
+
+#include <functional>
 
 namespace lmv::mainwindow {
 
 void TForm1::CreateMenus()
 {
-    const std::pair<const char*, void (TForm1::*)()> items[] = {
-        {"N6", &TForm1::N6Click},         {"N7", &TForm1::N7Click},
-        {"N8", &TForm1::N8Click},         {"N9", &TForm1::N9Click},
-        {"MenuItem1", &TForm1::N5Click},  {"N11", &TForm1::N11Click},
-        {"N21", &TForm1::N21Click},       {"N41", &TForm1::N41Click},
-        {"N1", &TForm1::N1Click},         {"N4", &TForm1::N4Click},
-        {"N3", &TForm1::N3Click},         {"asBitMap1", &TForm1::asBitMap1Click},
-        {"WMF1", &TForm1::WMF1Click},     {"EMF1", &TForm1::EMF1Click},
-        {"debug1", &TForm1::debug1Click}, {"N64", &TForm1::N64Click},
+    const std::pair<const char*, std::function<void()>> items[] = {
+        {"N6", [this] { GraphFiles->N6Click(); }},
+        {"N7", [this] { GraphFiles->N7Click(); }},
+        {"N8", [this] { GraphFiles->N8Click(); }},
+        {"N9", [this] { GraphFiles->N9Click(); }},
+        {"MenuItem1", [this] { N5Click(); }},
+        {"N11", [this] { N11Click(); }},
+        {"N21", [this] { N21Click(); }},
+        {"N41", [this] { N41Click(); }},
+        {"N1", [this] { N1Click(); }},
+        {"N4", [this] { N4Click(); }},
+        {"N3", [this] { N3Click(); }},
+        {"asBitMap1", [this] { asBitMap1Click(); }},
+        {"WMF1", [this] { WMF1Click(); }},
+        {"EMF1", [this] { EMF1Click(); }},
+        {"debug1", [this] { debug1Click(); }},
+        {"N64", [this] { GraphFiles->N64Click(); }},
     };
     TWindowMenuHandlers handlers{.action = [this](TActionId id) -> TAction& { return Actn(id); },
                                  .items = {},

@@ -1,6 +1,6 @@
 // The operator's edits of the peaks: the marking mode, the automatic search by a threshold, the
 // peak menu (its name, type, rename and removal) and the copy of the peak list.
-#include "mainwindow/form1.h"
+#include "mainwindow/peak_editing.h"
 
 #include "common/desktop.h"
 #include "common/errors.h"
@@ -10,6 +10,8 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/peak_drawing_layer.h"
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
@@ -30,72 +32,122 @@ constexpr std::array<TActionId, 3> CalcActionOfType{
     TActionId::CalcS2Actn, TActionId::CalcIntSectActn, TActionId::CalcSActn};
 constexpr std::array<int, 6> MarkingPages{0, 1, 2, 3, 4, TwoParametersPage};
 
-}
+// The active page as the marking mode's mouse sees it: its curve, in the pixels of its chart's
+// bottom axis, and the window's steps on the peaks.
+struct TMarkingParts {
+    int page;
+    TChart* chart;
+    TChartMouse* mouse;
+    const TCurve* curve;
+    model::TPeaks& peaks;
+    std::function<void(int, int)> addPeak;
+    std::function<void(int, int, int)> setPeakRange;
+    std::function<QString(const QString&)> askPeakName;
+    std::function<void()> peaksEdited;
+    std::function<void(const QString&)> showError;
+};
 
-// The window as the marking mode's mouse sees it: the curve of the active page, in the pixels of
-// its chart's bottom axis.
-class TForm1PeakMarkingHost : public TPeakMarkingHost {
+class TActivePageMarking final : public TPeakMarkingHost {
 public:
-    explicit TForm1PeakMarkingHost(TForm1& form)
-        : form_(form), curve_(form.CurveOnPage(form.ChannelPages->ActivePage()))
-    {
-    }
+    explicit TActivePageMarking(TMarkingParts parts) : parts_(std::move(parts)) {}
 
     int PointCount() const override
     {
-        return curve_ && form_.GetCurrentChart() ? curve_->Count() : 0;
+        return parts_.curve && parts_.chart ? parts_.curve->Count() : 0;
     }
     double PointPixel(int index) const override
     {
-        return form_.GetCurrentChart()->xAxis->coordToPixel(curve_->X(index));
+        return parts_.chart->xAxis->coordToPixel(parts_.curve->X(index));
     }
     // FindPointIndex: the first point whose X is at least the mouse's.
     int PointIndexAtPixel(double pixel) const override
     {
-        return curve_->FirstIndexNotBelow(form_.GetCurrentChart()->xAxis->pixelToCoord(pixel));
+        return parts_.curve->FirstIndexNotBelow(parts_.chart->xAxis->pixelToCoord(pixel));
     }
-    int ActivePage() const override { return form_.ChannelPages->ActivePage(); }
-    model::TPeaks& Peaks() override { return form_.peakSet_.Peaks(); }
-    void AddPeak(int startIdx, int endIdx) override { form_.AddPeak(QString(), startIdx, endIdx); }
+    int ActivePage() const override { return parts_.page; }
+    model::TPeaks& Peaks() override { return parts_.peaks; }
+    void AddPeak(int startIdx, int endIdx) override { parts_.addPeak(startIdx, endIdx); }
     void SetPeakRange(int index, int startIdx, int endIdx) override
     {
-        form_.SetPeakRange(index, startIdx, endIdx);
+        parts_.setPeakRange(index, startIdx, endIdx);
     }
-    QString AskPeakName(const QString& preset) override { return form_.AskPeakName(preset); }
-    void PeaksEdited() override { form_.PeaksEdited(); }
+    QString AskPeakName(const QString& preset) override { return parts_.askPeakName(preset); }
+    void PeaksEdited() override { parts_.peaksEdited(); }
     void SetZoomAllowed(bool allowed) override
     {
-        if (TChartMouse* mouse = form_.ChartMouseOf(form_.GetCurrentChart()))
-            mouse->SetZoomEnabled(allowed);
+        if (parts_.mouse)
+            parts_.mouse->SetZoomEnabled(allowed);
     }
     void SetSplitCursor(bool on) override
     {
-        if (TChart* chart = form_.GetCurrentChart())
-            chart->setCursor(on ? Qt::SplitHCursor : Qt::ArrowCursor);
+        if (parts_.chart)
+            parts_.chart->setCursor(on ? Qt::SplitHCursor : Qt::ArrowCursor);
     }
-    void ShowError(const QString& message) override { form_.ShowError(message); }
+    void ShowError(const QString& message) override { parts_.showError(message); }
     void Repaint() override
     {
-        if (TChart* chart = form_.GetCurrentChart())
-            chart->replot();
+        if (parts_.chart)
+            parts_.chart->replot();
     }
 
 private:
-    TForm1& form_;
-    const TCurve* curve_;
+    TMarkingParts parts_;
 };
+
+}
+
+std::unique_ptr<TPeakMarkingHost> TPeakEditing::ActivePageMarking()
+{
+    const int page = parts_.pages.currentIndex();
+    TChart* chart = parts_.currentChart();
+    return std::make_unique<TActivePageMarking>(TMarkingParts{
+        .page = page,
+        .chart = chart,
+        .mouse = parts_.mouseOf(chart),
+        .curve = parts_.curveOnPage(page),
+        .peaks = parts_.peakSet.Peaks(),
+        .addPeak = [this](int startIdx,
+                          int endIdx) { parts_.addPeak(QString(), startIdx, endIdx); },
+        .setPeakRange = parts_.setPeakRange,
+        .askPeakName = [this](const QString& preset) { return AskPeakName(preset); },
+        .peaksEdited = [this] { PeaksEdited(); },
+        .showError = parts_.showError});
+}
 
 // The peak menus, and the peaks drawn on the charts of the pages 0 to 4 and 8.
 void TForm1::CreatePeakMarking()
 {
+    Peaks = std::make_unique<TPeakEditing>(TPeakEditingParts{
+        .peakSet = peakSet_,
+        .desktop = desktop_,
+        .pages = ChannelPages->Tabs(),
+        .peakMenu = Menus->PeakMenu(),
+        .peakNameItem = *findChild<QAction*>(QStringLiteral("PeakNameItem")),
+        .marking = Actn(TActionId::SetPeakBordersActn),
+        .rename = Actn(TActionId::RenamePeakActn),
+        .remove = Actn(TActionId::RemovePeakActn),
+        .calcOfType = {&Actn(CalcActionOfType[0]), &Actn(CalcActionOfType[1]),
+                       &Actn(CalcActionOfType[2])},
+        .currentChart = [this] { return GetCurrentChart(); },
+        .mouseOf = [this](const TChart* chart) { return ChartMouseOf(chart); },
+        .curveOnPage = [this](int page) { return CurveOnPage(page); },
+        .curveOfPage = [this](int page) { return CurveOfPage(page); },
+        .addPeak = [this](const QString& name, int startIdx,
+                          int endIdx) { AddPeak(name, startIdx, endIdx); },
+        .setPeakRange = [this](int index, int startIdx,
+                               int endIdx) { SetPeakRange(index, startIdx, endIdx); },
+        .recalculateShownPeaks = [this] { RecalculateShownPeaks(); },
+        .setModified = [this] { SetModified(true); },
+        .typedTitle = [this] { return PropForm->Title(); },
+        .showError = [this](const QString& message) { ShowError(message); }});
     for (int page : MarkingPages) {
-        TChart& chart = *ChannelPages->ChartOfPage(page);
-        TChartMouse* mouse = ChartMice[std::size_t(page)];
+        TChart& chart = *ChannelPages->ChartOfPage(std::size_t(page));
+        TChartMouse* mouse = Cursor->MouseOfPage(page);
         connect(mouse, &TChartMouse::Pressed, this, [this](Qt::MouseButton button, QPoint at) {
-            RunReportingErrors([&] { ChartMouseDown(button, at); });
+            RunReportingErrors([&] { Peaks->ChartMouseDown(button, at); });
         });
         connect(mouse, &TChartMouse::Released, this, [this](Qt::MouseButton button, QPoint at) {
-            RunReportingErrors([&] { ChartMouseUp(button, at); });
+            RunReportingErrors([&] { Peaks->ChartMouseUp(button, at); });
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
             const std::optional<TCurveId> id = CurveIdOfPage(page);
@@ -113,7 +165,7 @@ void TForm1::CreatePeakMarking()
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
     }
     connect(&Menus->PeakMenu(), &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors(&TForm1::PopupMenu1Popup); });
+            [this] { RunReportingErrors([this] { Peaks->PopupMenu1Popup(); }); });
     auto* button = findChild<QToolButton*>(QStringLiteral("ToolButton23"));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(button, &QWidget::customContextMenuRequested, this, [this, button](const QPoint& at) {
@@ -129,138 +181,140 @@ bool TForm1::PeakDrawingOn() const
         !shownRecord_.LoadingRecord();
 }
 
-void TForm1::SetPeakBordersActnExecute()
+void TPeakEditing::SetPeakBordersActnExecute()
 {
-    TAction& marking = Actn(TActionId::SetPeakBordersActn);
-    marking.SetChecked(!marking.Checked());
+    parts_.marking.SetChecked(!parts_.marking.Checked());
     RefreshPeakDrawing();
 }
 
 // The peaks change on every page.
-void TForm1::PeakAutoSearchActnExecute()
+void TPeakEditing::PeakAutoSearchActnExecute()
 {
-    const std::optional<QString> text = desktop_.InputBox(
+    const std::optional<QString> text = parts_.desktop.InputBox(
         QStringLiteral("Введите нижний порг значений"), QString(), QStringLiteral("3"));
     if (!text)
         return;
     const std::optional<double> threshold = common::ParseFloat(*text);
     if (!threshold)
         throw common::InvalidFloatError(*text);
-    peakSet_.Peaks().clear();
-    PeakMarking.PeaksReplaced();
-    if (const std::optional<analysis::TPageCurve> curve = CurveOfPage(ChannelPages->ActivePage())) {
+    parts_.peakSet.Peaks().clear();
+    marking_.PeaksReplaced();
+    if (const std::optional<analysis::TPageCurve> curve =
+            parts_.curveOfPage(parts_.pages.currentIndex())) {
         for (const TPeakRun& run : ThresholdRuns(curve->Y, *threshold))
-            AddPeak(QString::number(peakSet_.Peaks().size()), run.startIdx, run.endIdx);
+            parts_.addPeak(QString::number(parts_.peakSet.Peaks().size()), run.startIdx,
+                           run.endIdx);
     }
     PeaksEdited();
 }
 
 // The title as typed, saved or not.
-void TForm1::CopyPeaksDataActnExecute()
+void TPeakEditing::CopyPeaksDataActnExecute()
 {
-    QGuiApplication::clipboard()->setText(PeaksCopyText(PropForm->Title(), peakSet_.Peaks()));
+    QGuiApplication::clipboard()->setText(
+        PeaksCopyText(parts_.typedTitle(), parts_.peakSet.Peaks()));
 }
 
-void TForm1::PopupMenu1Popup()
+void TPeakEditing::PopupMenu1Popup()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
-    Actn(TActionId::RenamePeakActn).SetEnabled(hit.has_value());
-    Actn(TActionId::RemovePeakActn).SetEnabled(hit.has_value());
-    for (const TActionId calc : CalcActionOfType)
-        Actn(calc).SetChecked(false);
+    const std::optional<int> hit = HitPeak();
+    parts_.rename.SetEnabled(hit.has_value());
+    parts_.remove.SetEnabled(hit.has_value());
+    for (TAction* calc : parts_.calcOfType)
+        calc->SetChecked(false);
     QString name;
     if (hit) {
-        const model::TPeakRec& peak = peakSet_.Peaks()[std::size_t(*hit)];
-        if (peak.CalcType >= 0 && peak.CalcType < int(CalcActionOfType.size()))
-            Actn(CalcActionOfType[std::size_t(peak.CalcType)]).SetChecked(true);
+        const model::TPeakRec& peak = parts_.peakSet.Peaks()[std::size_t(*hit)];
+        if (peak.CalcType >= 0 && peak.CalcType < int(parts_.calcOfType.size()))
+            parts_.calcOfType[std::size_t(peak.CalcType)]->SetChecked(true);
         name = peak.GetName();
     }
-    findChild<QAction*>(QStringLiteral("PeakNameItem"))->setText(name);
+    parts_.peakNameItem.setText(name);
 }
 
-void TForm1::RenamePeakActnExecute()
+void TPeakEditing::RenamePeakActnExecute()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
+    const std::optional<int> hit = HitPeak();
     if (!hit)
         return;
-    const QString oldName = peakSet_.Peaks()[std::size_t(*hit)].GetName();
+    const QString oldName = parts_.peakSet.Peaks()[std::size_t(*hit)].GetName();
     const QString newName = AskPeakName(oldName);
     if (newName.isEmpty())
         return;
-    RenamePeak(peakSet_.Peaks(), oldName, newName);
+    RenamePeak(parts_.peakSet.Peaks(), oldName, newName);
     PeaksEdited();
 }
 
-void TForm1::RemovePeakActnExecute()
+void TPeakEditing::RemovePeakActnExecute()
 {
-    const std::optional<int> hit = PeakMarking.HitPeak(peakSet_.Peaks());
+    const std::optional<int> hit = HitPeak();
     if (!hit)
         return;
-    DeletePeaksByName(peakSet_.Peaks(), peakSet_.Peaks()[std::size_t(*hit)].GetName());
-    PeakMarking.PeaksReplaced();
+    DeletePeaksByName(parts_.peakSet.Peaks(), parts_.peakSet.Peaks()[std::size_t(*hit)].GetName());
+    marking_.PeaksReplaced();
     PeaksEdited();
 }
 
 // The parent item of the three calculation types does nothing of its own.
-void TForm1::SetPeakTypeActnExecute() {}
+void TPeakEditing::SetPeakTypeActnExecute() {}
 
-QString TForm1::AskPeakName(const QString& preset)
+QString TPeakEditing::AskPeakName(const QString& preset)
 {
-    return desktop_.InputBox(QStringLiteral("Введите имя, пожалуйста"), QString(), preset)
+    return parts_.desktop.InputBox(QStringLiteral("Введите имя, пожалуйста"), QString(), preset)
         .value_or(QString());
 }
 
 // The record counts as changed, and the integral curves follow the peaks that are left.
-void TForm1::PeaksEdited()
+void TPeakEditing::PeaksEdited()
 {
-    RecalculateShownPeaks();
-    SetModified(true);
+    parts_.recalculateShownPeaks();
+    parts_.setModified();
     RefreshPeakDrawing();
 }
 
-void TForm1::RefreshPeakDrawing()
+void TPeakEditing::RefreshPeakDrawing()
 {
-    if (TChart* chart = GetCurrentChart())
+    if (TChart* chart = parts_.currentChart())
         chart->Refresh();
 }
 
-// The page's curve stays the same while a border is dragged.
-void TForm1::BeginPeakDrag() { peakSet_.HoldCurves(); }
-void TForm1::EndPeakDrag() { peakSet_.ReleaseCurves(); }
+std::optional<int> TPeakEditing::HitPeak() const
+{
+    return marking_.HitPeak(parts_.peakSet.Peaks());
+}
 
 // The peak under a press is what the peak menu is about; a right click opens that menu only
 // over a peak. In the marking mode a left press starts a new peak or grabs a border.
-void TForm1::ChartMouseDown(Qt::MouseButton button, QPoint at)
+void TPeakEditing::ChartMouseDown(Qt::MouseButton button, QPoint at)
 {
-    TForm1PeakMarkingHost host(*this);
-    const bool marking = Actn(TActionId::SetPeakBordersActn).Checked();
+    const std::unique_ptr<TPeakMarkingHost> host = ActivePageMarking();
+    const bool marking = parts_.marking.Checked();
+    // The page's curve stays the same while a border is dragged.
     if (marking && button == Qt::LeftButton)
-        BeginPeakDrag();
-    PeakMarking.MouseDown(host, button == Qt::LeftButton, at.x(), marking && GetCurrentChart());
+        parts_.peakSet.HoldCurves();
+    marking_.MouseDown(*host, button == Qt::LeftButton, at.x(), marking && parts_.currentChart());
     rightClickAt_ = button == Qt::RightButton ? std::optional<QPoint>(at) : std::nullopt;
 }
 
-void TForm1::ChartMouseUp(Qt::MouseButton button, QPoint at)
+void TPeakEditing::ChartMouseUp(Qt::MouseButton button, QPoint at)
 {
-    TForm1PeakMarkingHost host(*this);
-    EndPeakDrag();
-    if (GetCurrentChart())
-        PeakMarking.MouseUp(host);
+    const std::unique_ptr<TPeakMarkingHost> host = ActivePageMarking();
+    parts_.peakSet.ReleaseCurves();
+    if (parts_.currentChart())
+        marking_.MouseUp(*host);
     const bool clicked =
         button == Qt::RightButton && rightClickAt_ && (at - *rightClickAt_).manhattanLength() <= 2;
-    if (clicked && PeakMarking.HitPeak(peakSet_.Peaks()))
-        Menus->PeakMenu().popup(GetCurrentChart()->mapToGlobal(at));
+    if (clicked && HitPeak())
+        parts_.peakMenu.popup(parts_.currentChart()->mapToGlobal(at));
 }
 
-void TForm1::PeakMouseMove()
+void TPeakEditing::PeakMouseMove()
 {
-    TChart* chart = GetCurrentChart();
-    TChartMouse* mouse = ChartMouseOf(chart);
+    TChartMouse* mouse = parts_.mouseOf(parts_.currentChart());
     if (!mouse)
         return;
-    TForm1PeakMarkingHost host(*this);
-    PeakMarking.MouseMove(host, mouse->HeldButtons().testFlag(Qt::LeftButton),
-                          mouse->Position().x(), Actn(TActionId::SetPeakBordersActn).Checked());
+    marking_.MouseMove(*ActivePageMarking(), mouse->HeldButtons().testFlag(Qt::LeftButton),
+                       mouse->Position().x(), parts_.marking.Checked());
 }
 
 }

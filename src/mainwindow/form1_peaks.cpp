@@ -3,6 +3,8 @@
 // screen.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/peak_editing.h"
+
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
@@ -26,7 +28,7 @@ bool TForm1::SetPeakRange(int index, int startIdx, int endIdx)
 
 void TForm1::SetCalc(const TAction& sender)
 {
-    peakSet_.SetCalc(PeakMarking.HitPeak(peakSet_.Peaks()).value_or(-1), sender.Tag);
+    peakSet_.SetCalc(Peaks->HitPeak().value_or(-1), sender.Tag);
     FollowIntegralCurves();
 }
 
@@ -45,18 +47,7 @@ void TForm1::SwitchIntegralCurves()
         ShowError(report.Message);
 }
 
-void TForm1::FollowIntegralCurves()
-{
-    if (peakSet_.IntegralRevision() == shownIntegralRevision_)
-        return;
-    // A dragged border changes one curve at a time.
-    const std::optional<std::size_t> one = peakSet_.LastIntegralChange();
-    if (one && peakSet_.IntegralRevision() == shownIntegralRevision_ + 1)
-        PeakIntegrals.FollowOne(peakSet_.IntegralSeries(), *one);
-    else
-        PeakIntegrals.Follow(peakSet_.IntegralSeries());
-    shownIntegralRevision_ = peakSet_.IntegralRevision();
-}
+void TForm1::FollowIntegralCurves() { PeakIntegrals.Follow(peakSet_); }
 
 std::optional<analysis::TPageCurve> TForm1::CurveOfPage(int page) const
 {

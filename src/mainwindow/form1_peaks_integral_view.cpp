@@ -16,7 +16,20 @@ TPeakIntegralView::TPeakIntegralView(TChartOfPage chartOfPage, QObject& owner)
 {
 }
 
-void TPeakIntegralView::Follow(const analysis::TIntegralCurves& curves)
+void TPeakIntegralView::Follow(const analysis::TPeakSetModel& peaks)
+{
+    if (peaks.IntegralRevision() == shownRevision_)
+        return;
+    const std::optional<std::size_t> one = peaks.LastIntegralChange();
+    if (one && peaks.IntegralRevision() == shownRevision_ + 1 &&
+        series_.size() == peaks.IntegralSeries().size())
+        Show(peaks.IntegralSeries(), *one);
+    else
+        FollowAll(peaks.IntegralSeries());
+    shownRevision_ = peaks.IntegralRevision();
+}
+
+void TPeakIntegralView::FollowAll(const analysis::TIntegralCurves& curves)
 {
     while (series_.size() > curves.size()) {
         delete series_.back();
@@ -25,14 +38,6 @@ void TPeakIntegralView::Follow(const analysis::TIntegralCurves& curves)
     series_.resize(curves.size(), nullptr);
     for (std::size_t i = 0; i < curves.size(); ++i)
         Show(curves, i);
-}
-
-void TPeakIntegralView::FollowOne(const analysis::TIntegralCurves& curves, std::size_t index)
-{
-    if (series_.size() != curves.size())
-        Follow(curves);
-    else
-        Show(curves, index);
 }
 
 void TPeakIntegralView::Show(const analysis::TIntegralCurves& curves, std::size_t index)

@@ -1,11 +1,12 @@
 // The readings table on the page "Таблица": its set-up at the window's start, storing the live row
 // by the operator, the interval timer and the frames, removal and clearing, the comment column, the
 // saved table, the table-file option and copying a grid to the clipboard.
-#include "mainwindow/form1.h"
+#include "mainwindow/readings_table_commands.h"
 
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/readings_table/copy_grid_rule.h"
 #include "mainwindow/readings_table/row_store.h"
 #include "mainwindow/readings_table/table_columns.h"
@@ -64,99 +65,134 @@ void TForm1::CreateSaveDialog1()
     SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), request, desktop_, this);
 }
 
-void TForm1::InitReadingsTable()
-{
-    WriteStartHeadings(readingsTable_);
-    ShowTableFileOption();
-}
-
 TEditContext TForm1::ReadingsEditContext() const
 {
     const bool liveShown = !SelectedFileName().isEmpty() && LiveRecordIsShown();
     return {deviceType_, liveShown};
 }
 
-void TForm1::AddRowToGridActnExecute()
+void TForm1::CreateReadingsTableCommands()
+{
+    Table = std::make_unique<TReadingsTableCommands>(
+        readingsTable_,
+        TReadingsTableControls{.grid = ReadingsPage->Grid(),
+                               .resultsGrid = ResultsView->Grid(),
+                               .pages = ChannelPages->Tabs(),
+                               .interval = ReadingsPage->RowInterval(),
+                               .tableFileBox = ReadingsPage->TableFileOn(),
+                               .tableFileName = ReadingsPage->TableFileName(),
+                               .linesWritten = ReadingsPage->TableFileLines(),
+                               .saveDialog = *SaveDialog1,
+                               .addRow = Actn(TActionId::AddRowToGridActn),
+                               .addRowWithTimer = Actn(TActionId::AddRowWithTimerActn),
+                               .copyGrid = Actn(TActionId::CopyGridActn)},
+        *link_, deviceType_, [this](const QString& message) { ShowError(message); }, *this);
+    connect(&Table->Timer1(), &QTimer::timeout, this,
+            [this] { RunReportingErrors([this] { Table->Timer1Timer(); }); });
+}
+
+// Bound by the page "Таблица" as it is made.
+void TForm1::CheckBox2Click() { Table->CheckBox2Click(); }
+
+TReadingsTableCommands::TReadingsTableCommands(TReadingsTable& table,
+                                               const TReadingsTableControls& controls,
+                                               link::TInstrumentLink& link, const int& deviceType,
+                                               std::function<void(const QString&)> showError,
+                                               QObject& window)
+    : table_(table), controls_(controls), link_(link), deviceType_(deviceType),
+      showError_(std::move(showError)), timer1_(new QTimer(&window))
+{
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+}
+
+void TReadingsTableCommands::Start()
+{
+    WriteStartHeadings(table_);
+    ShowTableFileOption();
+}
+
+void TReadingsTableCommands::AddRowToGridActnExecute()
 {
     const TStoreOutcome outcome =
-        StoreLiveRow(readingsTable_, Link().FrameSeen,
-                     {deviceType_, Link().RowFromFrame, QDateTime::currentDateTime()}, TableFile);
+        StoreLiveRow(table_, link_.FrameSeen,
+                     {deviceType_, link_.RowFromFrame, QDateTime::currentDateTime()}, tableFile_);
     if (!outcome.stored)
         return;
-    ReadingsPage->Grid().ScrollToGridRow(readingsTable_.LiveRow());
+    controls_.grid.ScrollToGridRow(table_.LiveRow());
     ShowTableFileOption();
     // The option is off already, so the next interval row cannot raise the box again.
     if (outcome.tableFileError)
-        ShowError(*outcome.tableFileError);
+        showError_(*outcome.tableFileError);
 }
 
-void TForm1::AddRowWithTimerActnExecute()
+void TReadingsTableCommands::AddRowWithTimerActnExecute()
 {
-    const bool running = RowInterval.Toggle();
-    Actn(TActionId::AddRowWithTimerActn).SetChecked(running);
+    const bool running = rowInterval_.Toggle();
+    controls_.addRowWithTimer.SetChecked(running);
     if (running)
-        Timer1->start();
+        timer1_->start();
     else
-        Timer1->stop();
+        timer1_->stop();
 }
 
-void TForm1::Timer1Timer()
+void TReadingsTableCommands::Timer1Timer()
 {
-    if (RowInterval.Tick(ReadingsPage->RowInterval().value()))
-        Actn(TActionId::AddRowToGridActn).Execute();
+    if (rowInterval_.Tick(controls_.interval.value()))
+        controls_.addRow.Execute();
 }
 
 // No current cell gives grid row 0, which removes nothing.
-void TForm1::RemRowActnExecute()
+void TReadingsTableCommands::RemRowActnExecute()
 {
-    readingsTable_.RemoveRow(TReadingsTableModel::GridRow(ReadingsPage->Grid().currentIndex()));
+    table_.RemoveRow(TReadingsTableModel::GridRow(controls_.grid.currentIndex()));
 }
 
-void TForm1::ClearGridActnExecute() { readingsTable_.ResetGrid(-1); }
+void TReadingsTableCommands::ClearGridActnExecute() { table_.ResetGrid(-1); }
 
-void TForm1::SaveTableActnExecute()
+void TReadingsTableCommands::SaveTableActnExecute()
 {
-    if (!SaveDialog1->Execute())
+    if (!controls_.saveDialog.Execute())
         return;
-    if (auto error = SaveTableFile(SaveDialog1->FileName(), TableFileBytes(readingsTable_)))
-        ShowError(*error);
+    if (auto error = SaveTableFile(controls_.saveDialog.FileName(), TableFileBytes(table_)))
+        showError_(*error);
 }
 
 // The file is chosen here and kept by the option: later runs of SaveDialog1 do not move it.
-void TForm1::CheckBox2Click()
+void TReadingsTableCommands::CheckBox2Click()
 {
-    if (ReadingsPage->TableFileOn().isChecked() && SaveDialog1->Execute())
-        TableFile.SwitchOn(SaveDialog1->FileName());
+    if (controls_.tableFileBox.isChecked() && controls_.saveDialog.Execute())
+        tableFile_.SwitchOn(controls_.saveDialog.FileName());
     else
-        TableFile.SwitchOff();
+        tableFile_.SwitchOff();
     ShowTableFileOption();
 }
 
-void TForm1::ShowTableFileOption()
+void TReadingsTableCommands::ShowTableFileOption()
 {
-    ReadingsPage->TableFileOn().setChecked(TableFile.IsOn());
-    ReadingsPage->TableFileName().setText(TableFile.FileName());
-    ReadingsPage->TableFileName().setVisible(TableFile.IsOn());
-    ReadingsPage->TableFileLines().setText(QString::number(TableFile.LinesWritten()));
+    controls_.tableFileBox.setChecked(tableFile_.IsOn());
+    controls_.tableFileName.setText(tableFile_.FileName());
+    controls_.tableFileName.setVisible(tableFile_.IsOn());
+    controls_.linesWritten.setText(QString::number(tableFile_.LinesWritten()));
 }
 
-void TForm1::CopyGridActnExecute()
+void TReadingsTableCommands::CopyGridActnExecute()
 {
-    switch (GridToCopy(ChannelPages->ActivePage())) {
+    switch (GridToCopy(controls_.pages.currentIndex())) {
     case TCopiedGrid::Readings:
-        CopyGridToClipboard(readingsTable_.Rows());
+        CopyGridToClipboard(table_.Rows());
         break;
     case TCopiedGrid::Results:
-        CopyGridToClipboard(GridRows(ResultsView->Grid()));
+        CopyGridToClipboard(GridRows(controls_.resultsGrid));
         break;
     case TCopiedGrid::None:
         break;
     }
 }
 
-void TForm1::CopyGridActnUpdate()
+void TReadingsTableCommands::CopyGridActnUpdate()
 {
-    Actn(TActionId::CopyGridActn).SetEnabled(CopyGridEnabled(ChannelPages->ActivePage()));
+    controls_.copyGrid.SetEnabled(CopyGridEnabled(controls_.pages.currentIndex()));
 }
 
 }

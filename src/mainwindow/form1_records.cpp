@@ -2,13 +2,13 @@
 // two-parameter curve, the stored end point, its peaks and the record list's click.
 #include "mainwindow/form1.h"
 
-#include "mainwindow/record_area_view.h"
-
 #include "analysis/titration_solver.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
+#include "mainwindow/chart2_solvers.h"
 #include "mainwindow/client_area_view.h"
+#include "mainwindow/record_area_view.h"
 #include "mainwindow/record_display/channel_series.h"
 #include "mainwindow/record_display/end_point.h"
 #include "mainwindow/record_display/live_record_shown.h"
@@ -92,8 +92,8 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
         curveViews_.Clear(curve);
     DrawRecordChannels();
     DrawTwoParameterCurve();
-    primarySolver_->Clear();
-    externalSolver_->Clear();
+    Solvers->Primary().Clear();
+    Solvers->External().Clear();
     ConfigureForDevice(record.Mode);
     // After the device's layout, which shows the pages for any instrument: a record without
     // channels (a missing file too) has nothing to show on them.
@@ -133,7 +133,7 @@ void TForm1::DrawTwoParameterCurve()
     if (drawn) {
         curveViews_.Assign(TCurveId::FastLineSeries5,
                            TwoParameterCurve(xChannel->Points, yChannel->Points));
-        ChannelPages->Chart(TwoParametersPage).BottomAxis().SetAutomatic(true);
+        ChannelPages->Chart(8).BottomAxis().SetAutomatic(true);
     }
     ChannelPages->Tabs().setTabVisible(TwoParametersPage, drawn);
 }
@@ -155,14 +155,14 @@ void TForm1::ShowEndPoint(double result1, double result2)
     std::optional<double> lastY;
     if (id) {
         const QColor color = curveViews_.Series(*id).Color();
-        primarySolver_->SetColor(analysis::RgbToColor(
+        Solvers->Primary().SetColor(analysis::RgbToColor(
             std::uint8_t(color.red()), std::uint8_t(color.green()), std::uint8_t(color.blue())));
         const TCurve& curve = curves_.Curve(*id);
         if (curve.Count() > 0)
             lastY = curve.Y(curve.Count() - 1);
     }
     if (const std::optional<double> y = EndPointY(result2, lastY))
-        primarySolver_->SetSingleMarker(result1, *y);
+        Solvers->Primary().SetSingleMarker(result1, *y);
     ChannelPages->Tabs().setCurrentIndex(ResultsPage);
 }
 

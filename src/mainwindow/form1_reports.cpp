@@ -6,6 +6,7 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/instrument_service.h"
 #include "mainwindow/reports/calibration_sheet_painter.h"
 #include "mainwindow/reports/journal_painters.h"
 #include "mainwindow/reports/report_chart.h"
@@ -202,8 +203,8 @@ void TForm1::N3Click()
 void TForm1::Button22Click()
 {
     const service::reports::TCalibrationSheet sheet =
-        service::reports::BuildCalibrationSheet(ServicePages->CalibrationSheetInput());
-    const auto chart = ServicePages->GraduationChartCopy(QStringLiteral("QRDBChart1"));
+        service::reports::BuildCalibrationSheet(Service->Pages().CalibrationSheetInput());
+    const auto chart = Service->Pages().GraduationChartCopy(QStringLiteral("QRDBChart1"));
     reports::TReportForm& form = ReportForms().Form8;
     desktop_.PrintPreview(form.Printer(), [&](QPrinter& printer) {
         QCPPainter painter(&printer);

@@ -1,10 +1,11 @@
 // The service pages' glue: each button runs its request through the service object and the view's
 // controls are then set from what the service keeps.
-#include "mainwindow/form1.h"
+#include "mainwindow/instrument_service.h"
 
 #include "link/instrument_link.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/client_area_view.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/titration_params_view.h"
@@ -13,45 +14,23 @@
 #include "service/instrument_commands.h"
 #include "service/notebook_service.h"
 
-#include <QDateTime>
 #include <QGroupBox>
 
 namespace lmv::mainwindow {
 
-namespace {
-
-QDateTime PcClock(const TForm1Options& options)
-{
-    return options.pcClock ? options.pcClock() : QDateTime::currentDateTime();
-}
-
-}
-
-// Many desktops mute the bell: a request that failed is also told in the status line for a few
-// seconds, with its cause (refused, not sent, unanswered, answered wrongly, ...).
-void TForm1::TellServiceOutcome(service::TServiceResult result)
-{
-    const QString text = service::ServiceFailureText(result);
-    if (!text.isEmpty())
-        ShowFailureBriefly(text);
-}
-
-void TForm1::CreateServices()
-{
-    Calibrations = std::make_unique<service::TCalibrationService>(*link_, notifier_);
-    InstrumentClock = std::make_unique<service::TClockService>(*link_, notifier_);
-    Notebook = std::make_unique<service::TNotebookService>(*link_, notifier_, desktop_);
-}
-
 void TForm1::CreateServicePages()
 {
-    ServicePages = new TServicePagesView({.calibrationPage = &ChannelPages->Page(9),
-                                          .photometerPage = &ChannelPages->Page(10),
-                                          .conductometerPage = &ChannelPages->Page(11),
-                                          .corrosionBox = &ReadingsPage->CorrosionBox(),
-                                          .testPanel = &ClientArea->TestPanel()},
-                                         this, this);
-    TitrationParams = new TTitrationParamsView(&ChannelPages->Page(12), this);
+    auto* pages = new TServicePagesView({.calibrationPage = (&ChannelPages->Page(9)),
+                                         .photometerPage = (&ChannelPages->Page(10)),
+                                         .conductometerPage = (&ChannelPages->Page(11)),
+                                         .corrosionBox = &ReadingsPage->CorrosionBox(),
+                                         .testPanel = &ClientArea->TestPanel()},
+                                        this, this);
+    Service = std::make_unique<TInstrumentService>(
+        *pages, *link_, notifier_, desktop_,
+        [clock = options_.pcClock] { return clock ? clock() : QDateTime::currentDateTime(); },
+        [this](const QString& text) { ShowFailureBriefly(text); });
+    TitrationParams = new TTitrationParamsView((&ChannelPages->Page(12)), this);
     CreateResultsPage();
 }
 
@@ -62,83 +41,114 @@ void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
 
 void TForm1::ConnectServiceButtons()
 {
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"Button20", &TForm1::Button20Click}, {"Button21", &TForm1::Button21Click},
-        {"Button22", &TForm1::Button22Click}, {"Button23", &TForm1::Button23Click},
-        {"Button24", &TForm1::Button24Click}, {"Button25", &TForm1::Button25Click},
-        {"Button26", &TForm1::Button26Click}, {"Button27", &TForm1::Button27Click},
-        {"Button28", &TForm1::Button28Click}, {"Button13", &TForm1::Button13Click},
-        {"Button14", &TForm1::Button14Click},
+    const std::pair<const char*, void (TInstrumentService::*)()> buttons[] = {
+        {"Button20", &TInstrumentService::Button20Click},
+        {"Button21", &TInstrumentService::Button21Click},
+        {"Button23", &TInstrumentService::Button23Click},
+        {"Button24", &TInstrumentService::Button24Click},
+        {"Button25", &TInstrumentService::Button25Click},
+        {"Button26", &TInstrumentService::Button26Click},
+        {"Button27", &TInstrumentService::Button27Click},
+        {"Button28", &TInstrumentService::Button28Click},
+        {"Button13", &TInstrumentService::Button13Click},
+        {"Button14", &TInstrumentService::Button14Click},
     };
     for (const auto& [button, handler] : buttons)
-        ServicePages->OnClicked(QString::fromLatin1(button),
-                                [this, handler = handler] { RunReportingErrors(handler); });
+        Service->Pages().OnClicked(QString::fromLatin1(button), [this, handler = handler] {
+            RunReportingErrors([&] { (Service.get()->*handler)(); });
+        });
+    Service->Pages().OnClicked(QStringLiteral("Button22"),
+                               [this] { RunReportingErrors(&TForm1::Button22Click); });
 }
 
-void TForm1::Button20Click()
+TInstrumentService::TInstrumentService(TServicePagesView& pages, link::TInstrumentLink& link,
+                                       common::Notifier& notifier, common::TDesktop& desktop,
+                                       std::function<QDateTime()> pcClock,
+                                       std::function<void(const QString&)> showFailure)
+    : pages_(pages), link_(link), pcClock_(std::move(pcClock)),
+      showFailure_(std::move(showFailure)),
+      calibrations_(std::make_unique<service::TCalibrationService>(link, notifier)),
+      instrumentClock_(std::make_unique<service::TClockService>(link, notifier)),
+      notebook_(std::make_unique<service::TNotebookService>(link, notifier, desktop))
 {
-    const service::TServiceResult result = Calibrations->ReadGeneral(
-        ServicePages->CalibrationKind(), ServicePages->CalibrationChannel(),
-        ServicePages->CalibrationNumber());
+}
+
+TInstrumentService::~TInstrumentService() = default;
+
+// Many desktops mute the bell: a request that failed is also told in the status line for a few
+// seconds, with its cause (refused, not sent, unanswered, answered wrongly, ...).
+void TInstrumentService::TellServiceOutcome(service::TServiceResult result)
+{
+    const QString text = service::ServiceFailureText(result);
+    if (!text.isEmpty())
+        showFailure_(text);
+}
+
+void TInstrumentService::Button20Click()
+{
+    const service::TServiceResult result = calibrations_->ReadGeneral(
+        pages_.CalibrationKind(), pages_.CalibrationChannel(), pages_.CalibrationNumber());
     TellServiceOutcome(result);
     if (result != service::TServiceResult::Refused)
-        ServicePages->ShowGeneral(Calibrations->General());
+        pages_.ShowGeneral(calibrations_->General());
 }
 
-void TForm1::Button21Click()
+void TInstrumentService::Button21Click()
+{
+    const service::TServiceResult result = calibrations_->ReadPhotometer(pages_.PhotometerNumber());
+    TellServiceOutcome(result);
+    if (result != service::TServiceResult::Refused)
+        pages_.ShowPhotometer(calibrations_->Photometer());
+}
+
+void TInstrumentService::Button23Click()
 {
     const service::TServiceResult result =
-        Calibrations->ReadPhotometer(ServicePages->PhotometerNumber());
+        calibrations_->ReadConductometer(pages_.ConductometerRange());
     TellServiceOutcome(result);
     if (result != service::TServiceResult::Refused)
-        ServicePages->ShowPhotometer(Calibrations->Photometer());
+        pages_.ShowConductometer(calibrations_->Conductometer());
 }
 
-void TForm1::Button23Click()
+void TInstrumentService::Button24Click()
 {
-    const service::TServiceResult result =
-        Calibrations->ReadConductometer(ServicePages->ConductometerRange());
-    TellServiceOutcome(result);
-    if (result != service::TServiceResult::Refused)
-        ServicePages->ShowConductometer(Calibrations->Conductometer());
+    TellServiceOutcome(instrumentClock_->SetClock(pcClock_()));
+    pages_.ShowPcClock(instrumentClock_->PcText());
 }
 
-void TForm1::Button24Click()
+void TInstrumentService::Button25Click()
 {
-    TellServiceOutcome(InstrumentClock->SetClock(PcClock(options_)));
-    ServicePages->ShowPcClock(InstrumentClock->PcText());
+    TellServiceOutcome(instrumentClock_->GetClock(pcClock_()));
+    pages_.ShowPcClock(instrumentClock_->PcText());
+    pages_.ShowInstrumentClock(instrumentClock_->InstrumentText());
 }
 
-void TForm1::Button25Click()
-{
-    TellServiceOutcome(InstrumentClock->GetClock(PcClock(options_)));
-    ServicePages->ShowPcClock(InstrumentClock->PcText());
-    ServicePages->ShowInstrumentClock(InstrumentClock->InstrumentText());
-}
+void TInstrumentService::ShowNotebookFields() { pages_.ShowNotebook(notebook_->Fields()); }
 
-void TForm1::ShowNotebookFields() { ServicePages->ShowNotebook(Notebook->Fields()); }
-
-void TForm1::Button26Click()
+void TInstrumentService::Button26Click()
 {
-    TellServiceOutcome(Notebook->ReadPage(ServicePages->NotebookPage()));
+    TellServiceOutcome(notebook_->ReadPage(pages_.NotebookPage()));
     ShowNotebookFields();
 }
 
-void TForm1::Button28Click()
+void TInstrumentService::Button28Click()
 {
     service::TNotebookService::TDumpView view;
-    view.showChooser = [this](int page) { ServicePages->SetNotebookPage(page); };
+    view.showChooser = [this](int page) { pages_.SetNotebookPage(page); };
     view.showFields = [this] { ShowNotebookFields(); };
-    TellServiceOutcome(Notebook->DumpToFile(ServicePages->NotebookPage(), view));
+    TellServiceOutcome(notebook_->DumpToFile(pages_.NotebookPage(), view));
 }
 
-void TForm1::Button27Click()
+void TInstrumentService::Button27Click()
 {
-    service::SendNotebookDump(*link_, ServicePages->CorrosionChannel());
+    service::SendNotebookDump(link_, pages_.CorrosionChannel());
 }
 
-void TForm1::Button13Click() { service::SendKeyCommand(*link_); }
+void TInstrumentService::Button13Click() { service::SendKeyCommand(link_); }
 
-void TForm1::Button14Click() { service::SendReadCommand(*link_, ServicePages->TestReadNumber()); }
+void TInstrumentService::Button14Click()
+{
+    service::SendReadCommand(link_, pages_.TestReadNumber());
+}
 
 }

@@ -1,9 +1,10 @@
 // The two titration solvers on Chart2 and the views that draw their overlays there.
-#include "mainwindow/form1.h"
+#include "mainwindow/chart2_solvers.h"
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/solver_overlay_view.h"
 
 namespace lmv::mainwindow {
@@ -27,28 +28,32 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
 
 }
 
+const analysis::TSolver& TForm1::PrimarySolver() const { return Solvers->Primary(); }
+const analysis::TSolver& TForm1::ExternalSolver() const { return Solvers->External(); }
+
 void TForm1::CreateSolvers()
 {
-    primarySolver_ = NewSolver(ChannelPages->Chart(1), analysis::VerticalAxis::Left);
-    PrimarySolverView = new TSolverOverlayView(
-        QStringLiteral("PrimarySolver"), ChannelPages->Chart(1), primarySolver_->Overlay(), this);
-    primarySolver_->SetChangeListener([view = PrimarySolverView] { view->Rebuild(); });
-
-    externalSolver_ = NewSolver(ChannelPages->Chart(1), analysis::VerticalAxis::Right);
-    ExternalSolverView = new TSolverOverlayView(
-        QStringLiteral("ExternalSolver"), ChannelPages->Chart(1), externalSolver_->Overlay(), this);
-    externalSolver_->SetChangeListener([view = ExternalSolverView] { view->Rebuild(); });
+    Solvers = std::make_unique<TChart2Solvers>(ChannelPages->Chart(1), *this);
 }
 
-// The views go first, while their solvers (members) and Chart2 (a child widget, deleted after
-// the members) still exist.
-void TForm1::DetachSolverViews()
+TChart2Solvers::TChart2Solvers(TChart& chart2, QObject& window)
+    : primary_(NewSolver(chart2, analysis::VerticalAxis::Left)),
+      external_(NewSolver(chart2, analysis::VerticalAxis::Right)),
+      primaryView_(new TSolverOverlayView(QStringLiteral("PrimarySolver"), chart2,
+                                          primary_->Overlay(), &window)),
+      externalView_(new TSolverOverlayView(QStringLiteral("ExternalSolver"), chart2,
+                                           external_->Overlay(), &window))
 {
-    primarySolver_->SetChangeListener({});
-    externalSolver_->SetChangeListener({});
-    delete PrimarySolverView;
-    delete ExternalSolverView;
-    PrimarySolverView = ExternalSolverView = nullptr;
+    primary_->SetChangeListener([view = primaryView_] { view->Rebuild(); });
+    external_->SetChangeListener([view = externalView_] { view->Rebuild(); });
+}
+
+TChart2Solvers::~TChart2Solvers()
+{
+    primary_->SetChangeListener({});
+    external_->SetChangeListener({});
+    delete primaryView_;
+    delete externalView_;
 }
 
 }

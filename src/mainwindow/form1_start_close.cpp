@@ -1,15 +1,17 @@
 // The window's creation steps after its components exist, and the close.
 #include "mainwindow/form1.h"
 
-#include "mainwindow/record_area_view.h"
-
 #include "common/current_error.h"
 #include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/instrument_service.h"
 #include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/readings_table_commands.h"
+#include "mainwindow/record_area_view.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
@@ -19,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -36,16 +37,15 @@ void TForm1::FormCreate()
     ToolBars->PortChooser().setCurrentIndex(-1);
     ToolBars->PortChooser().setEditText(QStringLiteral("COM??"));
     ApplyScale(ChannelPages->Chart(0));
-    InitReadingsTable();
+    Table->Start();
     ReadingsPage->TableFileName().clear();
-    ServicePages->Start();
+    Service->Pages().Start();
     InitRecordFilter();
     ChannelPages->CreatePageAxes();
     CreateCursorSeries();
     CreateSolvers();
     PageControl1Change();
-    InstallHelpHook();
-    HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/help/Lmv2pr.chm");
+    CreateHelp();
     UsePointAndDashSeparators();
     ChannelPages->Chart(1).RemoveSeries(&ChannelPages->Series(TCurveId::Series15));
 }
@@ -78,7 +78,7 @@ void TForm1::CreateCursorSeries()
     CursorLine->SetScreenOnly(true);
     CursorPoints->SetScreenOnly(true);
     // Two points, neither marked yet: they have no value and are not drawn.
-    HideCursorPoints();
+    Cursor->HideCursorPoints();
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and

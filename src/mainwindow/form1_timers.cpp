@@ -1,4 +1,4 @@
-// Timer1 stores table rows at an interval; Timer2 saves the live record every 10 seconds.
+// Timer2 saves the live record every 10 seconds.
 #include "mainwindow/form1.h"
 
 #include <QTimer>
@@ -19,8 +19,6 @@ QTimer* NewTimer(const QString& name, int intervalMs, QObject* owner)
 
 void TForm1::CreateTimers()
 {
-    Timer1 = NewTimer(QStringLiteral("Timer1"), 1000, this);
-    connect(Timer1, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer1Timer); });
     Timer2 = NewTimer(QStringLiteral("Timer2"), 10000, this);
     connect(Timer2, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer2Timer); });
     Timer2->start();

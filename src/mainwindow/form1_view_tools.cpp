@@ -9,10 +9,13 @@
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
+#include "mainwindow/chart2_solvers.h"
+#include "mainwindow/client_area_view.h"
+#include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/peak_editing.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
-#include "mainwindow/widgets/about_box.h"
 #include "mainwindow/widgets/scale_field.h"
 
 #include <QClipboard>
@@ -52,13 +55,18 @@ void ShowFittedView(TChart& chart, const TValueRange& x, const std::optional<TSc
 
 void TForm1::CreateViewTools()
 {
+    Cursor = std::make_unique<TCursorReadout>(
+        TCursorReadoutControls{.window = *this,
+                               .charts = ChannelPages->ChartsByPage(),
+                               .pages = ChannelPages->Tabs(),
+                               .statusBar = ClientArea->Status(),
+                               .cursorLine = CursorLine,
+                               .cursorPoints = CursorPoints},
+        [this] { return GetCurrentChart(); }, [this] { Peaks->PeakMouseMove(); });
     for (int page = 0; page < PageCount; ++page) {
-        TChart* chart = ChannelPages->ChartOfPage(page);
-        if (!chart)
+        TChartMouse* mouse = Cursor->MouseOfPage(page);
+        if (!mouse)
             continue;
-        auto* mouse = new TChartMouse(*chart);
-        ChartMice[std::size_t(page)] = mouse;
-        CursorMarks[std::size_t(page)] = new TCursorMarks(*chart);
         // A zoom or its undo moves the curves under the cursor: the cursor goes until the
         // mouse moves again.
         connect(mouse, &TChartMouse::ZoomedIn, this, [this] {
@@ -69,26 +77,21 @@ void TForm1::CreateViewTools()
             HideCursorReadout();
             RunReportingErrors(&TForm1::ChartZoom);
         });
-        connect(mouse, &TChartMouse::Left, this, &TForm1::HideCursorReadout);
+        connect(mouse, &TChartMouse::Left, this, [this] { Cursor->HideCursorReadout(); });
         connect(mouse, &TChartMouse::AllowScroll, this,
                 [this] { RunReportingErrors(&TForm1::ChartAllowScroll); });
         connect(mouse, &TChartMouse::MouseMoved, this,
-                [this] { RunReportingErrors(&TForm1::ChartMouseMove); });
+                [this] { RunReportingErrors([this] { Cursor->ChartMouseMove(); }); });
     }
     for (QLineEdit* field : {&ToolBars->ScaleHeight(), &ToolBars->ScaleCentre()})
         connect(field, &QLineEdit::returnPressed, this,
                 [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
-    AboutBox = new TAboutBox(notifier_, desktop_, this);
 }
 
-TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const
-{
-    for (int page = 0; page < PageCount; ++page) {
-        if (chart && ChannelPages->ChartOfPage(page) == chart)
-            return ChartMice[std::size_t(page)];
-    }
-    return nullptr;
-}
+TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const { return Cursor->MouseOf(chart); }
+
+void TForm1::UpdateCursorReadout() { Cursor->UpdateCursorReadout(); }
+void TForm1::HideCursorReadout() { Cursor->HideCursorReadout(); }
 
 void TForm1::FitImageActnExecute()
 {
@@ -195,9 +198,9 @@ void TForm1::PaintOptActnExecute(TAction& option)
         break;
     case BordersTag:
         option.SetChecked(!option.Checked());
-        primarySolver_->SetOption(ShowBordersOption, option.Checked());
-        externalSolver_->SetOption(ShowBordersOption, option.Checked());
-        RefreshPeakDrawing();
+        Solvers->Primary().SetOption(ShowBordersOption, option.Checked());
+        Solvers->External().SetOption(ShowBordersOption, option.Checked());
+        Peaks->RefreshPeakDrawing();
         break;
     case IntegralTag:
         SwitchIntegralCurves();
