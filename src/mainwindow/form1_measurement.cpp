@@ -55,8 +55,7 @@ void TForm1::CreateMeasurements()
                          .pages = ChannelPages->Tabs(),
                          .corrosionPanel = ReadingsPage->CorrosionPanel(),
                          .corrosionBox = ReadingsPage->CorrosionBox(),
-                         .firstLine = ChannelPages->Series(TCurveId::Series2),
-                         .secondLine = ChannelPages->Series(TCurveId::Series3),
+                         .curves = curveViews_,
                          .addRow = Actn(TActionId::AddRowToGridActn)},
         TReadingsRowParts{.table = readingsTable_,
                           .link = *link_,
@@ -134,7 +133,8 @@ void TForm1DevicePages::SetAddRowEnabled(bool enabled) { parts_.addRow.SetEnable
 // Straight onto the "4+1" page, whichever record is on screen.
 void TForm1DevicePages::AddFourPlusOnePoint(TFourPlusOneLine line, double x, double y)
 {
-    (line == TFourPlusOneLine::First ? parts_.firstLine : parts_.secondLine).AddXY(x, y);
+    parts_.curves.Add(line == TFourPlusOneLine::First ? TCurveId::Series2 : TCurveId::Series3, x,
+                      y);
 }
 
 TReadingsTable& TForm1ReadingsRows::Table() { return parts_.table; }

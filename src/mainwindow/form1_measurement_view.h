@@ -29,7 +29,7 @@ namespace lmv::mainwindow {
 
 class TAction;
 class TChart;
-class TChartSeries;
+class TCurveViews;
 class TLiveRun;
 class TPropForm;
 class TStatusPanels;
@@ -74,8 +74,7 @@ struct TDevicePageParts {
     QTabWidget& pages;
     QWidget& corrosionPanel;
     QGroupBox& corrosionBox;
-    TChartSeries& firstLine;
-    TChartSeries& secondLine;
+    TCurveViews& curves;  // the "4+1" page's first two lines are page curves
     TAction& addRow;
 };
 

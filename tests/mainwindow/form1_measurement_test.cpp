@@ -114,6 +114,27 @@ TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
     EXPECT_FALSE(Form().ReadingsTable().Cell(8, 1).isEmpty()) << "stamped in the charge layout";
 }
 
+// The "4+1" page's first two lines are page curves: the scale and the readout read what the
+// chart shows.
+TEST_F(Form1MeasurementTest, FourPlusOneReadingsReachThePageCurvesAsTheChartShowsThem)
+{
+    Send(1, 0, 1.0);
+    LampOn();
+    ASSERT_TRUE(Form().Actn(QStringLiteral("StartStopActn")).Execute());
+    Send(1, 0, 2.5);
+    Send(1, 1, 3.5);
+    Send(1, 0, 4.5);
+    for (const auto& [curve, name] : {std::pair{mainwindow::TCurveId::Series2, "Series2"},
+                                      std::pair{mainwindow::TCurveId::Series3, "Series3"}}) {
+        const auto& series = Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
+        const mainwindow::TCurve& model = Form().Curves().Curve(curve);
+        ASSERT_GT(series.Count(), 0) << name;
+        ASSERT_EQ(model.Count(), series.Count()) << name;
+        for (int i = 0; i < series.Count(); ++i)
+            EXPECT_EQ(model.Y(i), series.YValue(i)) << name << " point " << i;
+    }
+}
+
 class Form1EndOfRunTest : public Form1MeasurementTest {
 protected:
     // A titration run recorded and stopped, its curves ending at X = 8.
