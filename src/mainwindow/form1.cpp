@@ -5,6 +5,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateClientArea();
     CreateMenus();
     CreateViewTools();
+    CreateCurveTools();
     CreatePeakMarking();
     CreateTimers();
     CreateSaveDialog1();

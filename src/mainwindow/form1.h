@@ -58,6 +58,7 @@ class TChartSeries;
 class TDiscForm;
 class TChart2Solvers;
 class TClientAreaView;
+class TCurveToolCommands;
 class TGraphFiles;
 class TInstrumentService;
 class TLampShape;
@@ -187,12 +188,8 @@ public:
     void SetModified(bool value);
 
     // The curve tools of the active page and the results page (form1_curve_tools.cpp).
-    void FilterActnExecute();
-    void ShowDerivativeActnExecute();
-    void FindVolumesActnExecute();
-    void ShowDevActnExecute(TAction& sender);
-    void KTTResultSheetShow();
-    void FillResultsGrid();
+    void CreateCurveTools();
+    std::unique_ptr<TCurveToolCommands> CurveTools;
 
     // The operator's edits of the peaks (form1_peak_marking.cpp).
     void CreatePeakMarking();

@@ -4,6 +4,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
@@ -81,11 +82,16 @@ void TForm1::BindActionHandlers()
     bindTable(TActionId::AddRowWithTimerActn, &TReadingsTableCommands::AddRowWithTimerActnExecute);
     bindTable(TActionId::RemRowActn, &TReadingsTableCommands::RemRowActnExecute);
     bindTable(TActionId::ClearGridActn, &TReadingsTableCommands::ClearGridActnExecute);
-    bind(TActionId::FilterActn, &TForm1::FilterActnExecute);
-    bind(TActionId::ShowDerivativeActn, &TForm1::ShowDerivativeActnExecute);
-    bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);
-    bindWithSender(TActionId::ShowDev1Actn, &TForm1::ShowDevActnExecute);
-    bindWithSender(TActionId::ShowDev2Actn, &TForm1::ShowDevActnExecute);
+    auto bindCurveTools = [this](TActionId id, void (TCurveToolCommands::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (CurveTools.get()->*handler)(); });
+    };
+    bindCurveTools(TActionId::FilterActn, &TCurveToolCommands::FilterActnExecute);
+    bindCurveTools(TActionId::ShowDerivativeActn, &TCurveToolCommands::ShowDerivativeActnExecute);
+    bindCurveTools(TActionId::FindVolumesActn, &TCurveToolCommands::FindVolumesActnExecute);
+    for (const TActionId id : {TActionId::ShowDev1Actn, TActionId::ShowDev2Actn}) {
+        TAction& action = Actn(id);
+        action.SetOnExecute([this, &action] { CurveTools->ShowDevActnExecute(action); });
+    }
     auto bindPeaks = [this](TActionId id, void (TPeakEditing::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (Peaks.get()->*handler)(); });
     };
