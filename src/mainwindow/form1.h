@@ -255,8 +255,6 @@ public:
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_->Router(); }
-    TChartSeries* CursorLine = nullptr;
-    TChartSeries* CursorPoints = nullptr;
     // The curves of the record pages, and their series as views of them.
     TPageCurves curves_;
     TCurveViews curveViews_{curves_};
@@ -320,7 +318,6 @@ private:
     void FormCreate();
     void OpenDefaultRecordFolder();
     void InitRecordFilter();
-    void CreateCursorSeries();
     void CreateSolvers();
     std::unique_ptr<TChart2Solvers> Solvers;
     void CreateHelp();

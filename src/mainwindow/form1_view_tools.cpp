@@ -59,9 +59,7 @@ void TForm1::CreateViewTools()
         TCursorReadoutControls{.window = *this,
                                .charts = ChannelPages->ChartsByPage(),
                                .pages = ChannelPages->Tabs(),
-                               .statusBar = ClientArea->Status(),
-                               .cursorLine = CursorLine,
-                               .cursorPoints = CursorPoints},
+                               .statusBar = ClientArea->Status()},
         [this] { return GetCurrentChart(); }, [this] { Peaks->PeakMouseMove(); });
     for (int page = 0; page < PageCount; ++page) {
         TChartMouse* mouse = Cursor->MouseOfPage(page);
