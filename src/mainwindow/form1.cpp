@@ -10,6 +10,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/view_tools_commands.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -79,8 +79,8 @@ class TWindowMenus;
 class TTitrationParamsView;
 // Chart view tools, help and About.
 class TWindowHelp;
-class TChartMouse;
 class TCursorReadout;
+class TViewTools;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -133,12 +133,6 @@ public:
     void RebuildDBActnExecute();
     void StartStopActnExecute();
     void AddMarkActnExecute();
-    void LogActnExecute();
-    void FitImageActnExecute();
-    void SetScaleActnExecute();
-    void MultScaleBy10ActnExecute();
-    void DivScaleBy10ActnExecute();
-    void PaintOptActnExecute(TAction& sender);
     void N5Click();
     void N11Click();
     void N21Click();
@@ -151,7 +145,6 @@ public:
     void EMF1Click();
     void debug1Click();
     void Timer2Timer();
-    void ApplyViewOptions();
     void SaveProps();
 
     // Entry points shared across features: the live point (one per reading while recording,
@@ -174,10 +167,8 @@ public:
     // Chart view tools, mouse zoom and scroll (form1_view_tools.cpp); the cursor readout owns the
     // mouse tools of the pages (form1_cursor_readout.cpp).
     void CreateViewTools();
-    void Edit1KeyPress();
-    void ChartAllowScroll();
-    TChartMouse* ChartMouseOf(const TChart* chart) const;
     std::unique_ptr<TCursorReadout> Cursor;
+    std::unique_ptr<TViewTools> ViewTools;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.

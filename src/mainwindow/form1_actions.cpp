@@ -9,6 +9,7 @@
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/view_tools_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
 
@@ -63,15 +64,20 @@ void TForm1::BindActionHandlers()
     bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
     bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);
     bindUpdate(TActionId::AddMarkActn, &TForm1::AddMarkActnUpdate);
-    bind(TActionId::LogActn, &TForm1::LogActnExecute);
-    bind(TActionId::FitImageActn, &TForm1::FitImageActnExecute);
-    bind(TActionId::SetScaleActn, &TForm1::SetScaleActnExecute);
-    bind(TActionId::MultScaleBy10Actn, &TForm1::MultScaleBy10ActnExecute);
-    bind(TActionId::DivScaleBy10Actn, &TForm1::DivScaleBy10ActnExecute);
+    auto bindView = [this](TActionId id, void (TViewTools::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (ViewTools.get()->*handler)(); });
+    };
+    bindView(TActionId::LogActn, &TViewTools::LogActnExecute);
+    bindView(TActionId::FitImageActn, &TViewTools::FitImageActnExecute);
+    bindView(TActionId::SetScaleActn, &TViewTools::SetScaleActnExecute);
+    bindView(TActionId::MultScaleBy10Actn, &TViewTools::MultScaleBy10ActnExecute);
+    bindView(TActionId::DivScaleBy10Actn, &TViewTools::DivScaleBy10ActnExecute);
     for (const TActionId id :
          {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
-          TActionId::ShowBordersActn, TActionId::ShowIntegeralActn})
-        bindWithSender(id, &TForm1::PaintOptActnExecute);
+          TActionId::ShowBordersActn, TActionId::ShowIntegeralActn}) {
+        TAction& option = Actn(id);
+        option.SetOnExecute([this, &option] { ViewTools->PaintOptActnExecute(option); });
+    }
     auto bindTable = [this](TActionId id, void (TReadingsTableCommands::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (Table.get()->*handler)(); });
     };

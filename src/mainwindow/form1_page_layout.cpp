@@ -7,6 +7,7 @@
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/client_area_view.h"
 #include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/view_tools_commands.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
@@ -105,7 +106,7 @@ void TForm1::PageControl1Change()
             ChannelPages->PageAxis(ChannelPages->ActivePage()));
         HideCursorReadout();
     }
-    ApplyViewOptions();
+    ViewTools->ApplyViewOptions();
 }
 
 }
