@@ -20,14 +20,11 @@ class TChartSeries;
 class TCursorMarks;
 class TStatusPanels;
 
-// The cursor series are the window's, made after this readout: it reads them as they are.
 struct TCursorReadoutControls {
-    QObject& window;  // whose help context a move over a chart sets
+    QObject& window;  // whose help context a move over a chart sets, and the cursor series' parent
     std::array<TChart*, PageCount> charts;
     const QTabWidget& pages;
     TStatusPanels& statusBar;
-    TChartSeries* const& cursorLine;
-    TChartSeries* const& cursorPoints;
 };
 
 class TCursorReadout {
@@ -44,6 +41,12 @@ public:
     TChartMouse* MouseOfPage(int page) const { return mice_[std::size_t(page)]; }
     TChartMouse* MouseOf(const TChart* chart) const;
 
+    // The cursor's line and points, the window's children by name, made at the window's start:
+    // null before it.
+    void CreateCursorSeries();
+    TChartSeries* CursorLine() const { return cursorLine_; }
+    TChartSeries* CursorPoints() const { return cursorPoints_; }
+
     void ChartMouseMove();
     void UpdateCursorReadout();
     // Takes the cursor's line, points and marks away: the mouse left the chart, or its view
@@ -56,6 +59,8 @@ private:
     TCursorReadoutControls controls_;
     std::function<TChart*()> currentChart_;
     std::function<void()> peakMouseMove_;
+    TChartSeries* cursorLine_ = nullptr;
+    TChartSeries* cursorPoints_ = nullptr;
     std::array<TChartMouse*, PageCount> mice_{};
     std::array<TCursorMarks*, PageCount> marks_{};
     std::array<QPointF, 2> pointValues_{};

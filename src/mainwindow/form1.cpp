@@ -5,10 +5,12 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/view_tools_commands.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -36,6 +38,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateClientArea();
     CreateMenus();
     CreateViewTools();
+    CreateCurveTools();
     CreatePeakMarking();
     CreateTimers();
     CreateSaveDialog1();

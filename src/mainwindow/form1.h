@@ -58,6 +58,7 @@ class TChartSeries;
 class TDiscForm;
 class TChart2Solvers;
 class TClientAreaView;
+class TCurveToolCommands;
 class TGraphFiles;
 class TInstrumentService;
 class TLampShape;
@@ -78,8 +79,8 @@ class TWindowMenus;
 class TTitrationParamsView;
 // Chart view tools, help and About.
 class TWindowHelp;
-class TChartMouse;
 class TCursorReadout;
+class TViewTools;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -132,12 +133,6 @@ public:
     void RebuildDBActnExecute();
     void StartStopActnExecute();
     void AddMarkActnExecute();
-    void LogActnExecute();
-    void FitImageActnExecute();
-    void SetScaleActnExecute();
-    void MultScaleBy10ActnExecute();
-    void DivScaleBy10ActnExecute();
-    void PaintOptActnExecute(TAction& sender);
     void N5Click();
     void N11Click();
     void N21Click();
@@ -150,7 +145,6 @@ public:
     void EMF1Click();
     void debug1Click();
     void Timer2Timer();
-    void ApplyViewOptions();
     void SaveProps();
 
     // Entry points shared across features: the live point (one per reading while recording,
@@ -173,10 +167,8 @@ public:
     // Chart view tools, mouse zoom and scroll (form1_view_tools.cpp); the cursor readout owns the
     // mouse tools of the pages (form1_cursor_readout.cpp).
     void CreateViewTools();
-    void Edit1KeyPress();
-    void ChartAllowScroll();
-    TChartMouse* ChartMouseOf(const TChart* chart) const;
     std::unique_ptr<TCursorReadout> Cursor;
+    std::unique_ptr<TViewTools> ViewTools;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -187,12 +179,8 @@ public:
     void SetModified(bool value);
 
     // The curve tools of the active page and the results page (form1_curve_tools.cpp).
-    void FilterActnExecute();
-    void ShowDerivativeActnExecute();
-    void FindVolumesActnExecute();
-    void ShowDevActnExecute(TAction& sender);
-    void KTTResultSheetShow();
-    void FillResultsGrid();
+    void CreateCurveTools();
+    std::unique_ptr<TCurveToolCommands> CurveTools;
 
     // The operator's edits of the peaks (form1_peak_marking.cpp).
     void CreatePeakMarking();
@@ -258,8 +246,6 @@ public:
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_->Router(); }
-    TChartSeries* CursorLine = nullptr;
-    TChartSeries* CursorPoints = nullptr;
     // The curves of the record pages, and their series as views of them.
     TPageCurves curves_;
     TCurveViews curveViews_{curves_};
@@ -323,7 +309,6 @@ private:
     void FormCreate();
     void OpenDefaultRecordFolder();
     void InitRecordFilter();
-    void CreateCursorSeries();
     void CreateSolvers();
     std::unique_ptr<TChart2Solvers> Solvers;
     void CreateHelp();

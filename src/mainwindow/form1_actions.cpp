@@ -4,10 +4,12 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/view_tools_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
 
@@ -62,15 +64,20 @@ void TForm1::BindActionHandlers()
     bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
     bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);
     bindUpdate(TActionId::AddMarkActn, &TForm1::AddMarkActnUpdate);
-    bind(TActionId::LogActn, &TForm1::LogActnExecute);
-    bind(TActionId::FitImageActn, &TForm1::FitImageActnExecute);
-    bind(TActionId::SetScaleActn, &TForm1::SetScaleActnExecute);
-    bind(TActionId::MultScaleBy10Actn, &TForm1::MultScaleBy10ActnExecute);
-    bind(TActionId::DivScaleBy10Actn, &TForm1::DivScaleBy10ActnExecute);
+    auto bindView = [this](TActionId id, void (TViewTools::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (ViewTools.get()->*handler)(); });
+    };
+    bindView(TActionId::LogActn, &TViewTools::LogActnExecute);
+    bindView(TActionId::FitImageActn, &TViewTools::FitImageActnExecute);
+    bindView(TActionId::SetScaleActn, &TViewTools::SetScaleActnExecute);
+    bindView(TActionId::MultScaleBy10Actn, &TViewTools::MultScaleBy10ActnExecute);
+    bindView(TActionId::DivScaleBy10Actn, &TViewTools::DivScaleBy10ActnExecute);
     for (const TActionId id :
          {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
-          TActionId::ShowBordersActn, TActionId::ShowIntegeralActn})
-        bindWithSender(id, &TForm1::PaintOptActnExecute);
+          TActionId::ShowBordersActn, TActionId::ShowIntegeralActn}) {
+        TAction& option = Actn(id);
+        option.SetOnExecute([this, &option] { ViewTools->PaintOptActnExecute(option); });
+    }
     auto bindTable = [this](TActionId id, void (TReadingsTableCommands::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (Table.get()->*handler)(); });
     };
@@ -81,11 +88,16 @@ void TForm1::BindActionHandlers()
     bindTable(TActionId::AddRowWithTimerActn, &TReadingsTableCommands::AddRowWithTimerActnExecute);
     bindTable(TActionId::RemRowActn, &TReadingsTableCommands::RemRowActnExecute);
     bindTable(TActionId::ClearGridActn, &TReadingsTableCommands::ClearGridActnExecute);
-    bind(TActionId::FilterActn, &TForm1::FilterActnExecute);
-    bind(TActionId::ShowDerivativeActn, &TForm1::ShowDerivativeActnExecute);
-    bind(TActionId::FindVolumesActn, &TForm1::FindVolumesActnExecute);
-    bindWithSender(TActionId::ShowDev1Actn, &TForm1::ShowDevActnExecute);
-    bindWithSender(TActionId::ShowDev2Actn, &TForm1::ShowDevActnExecute);
+    auto bindCurveTools = [this](TActionId id, void (TCurveToolCommands::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (CurveTools.get()->*handler)(); });
+    };
+    bindCurveTools(TActionId::FilterActn, &TCurveToolCommands::FilterActnExecute);
+    bindCurveTools(TActionId::ShowDerivativeActn, &TCurveToolCommands::ShowDerivativeActnExecute);
+    bindCurveTools(TActionId::FindVolumesActn, &TCurveToolCommands::FindVolumesActnExecute);
+    for (const TActionId id : {TActionId::ShowDev1Actn, TActionId::ShowDev2Actn}) {
+        TAction& action = Actn(id);
+        action.SetOnExecute([this, &action] { CurveTools->ShowDevActnExecute(action); });
+    }
     auto bindPeaks = [this](TActionId id, void (TPeakEditing::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (Peaks.get()->*handler)(); });
     };

@@ -118,7 +118,7 @@ QString TCursorReadout::CursorSeriesGetMarkText(int valueIndex) const
 // The line, the points and the marks go; the status panel keeps its text.
 void TCursorReadout::HideCursorReadout()
 {
-    controls_.cursorLine->Clear();
+    cursorLine_->Clear();
     for (TCursorMarks* marks : marks_) {
         if (marks)
             marks->HideAll();
@@ -127,7 +127,20 @@ void TCursorReadout::HideCursorReadout()
     HideCursorPoints();
 }
 
-void TCursorReadout::HideCursorPoints() { controls_.cursorPoints->Assign(UnmarkedCursorPoints); }
+void TCursorReadout::CreateCursorSeries()
+{
+    cursorLine_ =
+        new TLineSeries(QStringLiteral("CursorLine"), QColor(0, 0, 255), &controls_.window);
+    cursorPoints_ =
+        new TPointSeries(QStringLiteral("CursorPoints"), QColor(0, 0, 0), &controls_.window);
+    // The cursor follows the mouse on screen; a printed or copied chart shows none.
+    cursorLine_->SetScreenOnly(true);
+    cursorPoints_->SetScreenOnly(true);
+    // Two points, neither marked yet: they have no value and are not drawn.
+    HideCursorPoints();
+}
+
+void TCursorReadout::HideCursorPoints() { cursorPoints_->Assign(UnmarkedCursorPoints); }
 
 // Whatever goes wrong while the readout is built leaves it as far as it got. A mouse that is not
 // over the chart marks nothing, so a live point does not bring back what its leaving took away.
@@ -153,18 +166,18 @@ void TCursorReadout::UpdateCursorReadout()
         const int curves = mouse.Over() ? int(list.size()) : 0;
         // A marked point is drawn on its curve's point, whichever axis the curve stands on.
         std::array<model::TPoint, MaxCursorMarks> drawn = UnmarkedCursorPoints;
-        const QCPAxis& pointAxis = CursorPointAxis(*chart, *controls_.cursorPoints);
+        const QCPAxis& pointAxis = CursorPointAxis(*chart, *cursorPoints_);
         for (int position = 0; position < curves && marked < MaxCursorMarks; ++position) {
             const TChartSeries& series = *list[position];
-            if (&series == controls_.cursorLine || &series == controls_.cursorPoints)
+            if (&series == cursorLine_ || &series == cursorPoints_)
                 continue;
             const int index = MarkedIndex(series, mouseX);
             if (index < 0)
                 continue;
             x = series.XValue(index);
             const double y = series.YValue(index);
-            controls_.cursorLine->AddXY(x, chart->LeftAxis().Maximum());
-            controls_.cursorLine->AddXY(x, chart->LeftAxis().Minimum());
+            cursorLine_->AddXY(x, chart->LeftAxis().Maximum());
+            cursorLine_->AddXY(x, chart->LeftAxis().Minimum());
             pointValues_[std::size_t(marked)] = QPointF(x, y);
             markValid_[std::size_t(marked)] = true;
             values += ReadoutValueText(position, y);
@@ -175,7 +188,7 @@ void TCursorReadout::UpdateCursorReadout()
         }
         for (int unmarked = marked; unmarked < MaxCursorMarks; ++unmarked)
             markValid_[std::size_t(unmarked)] = false;
-        controls_.cursorPoints->Assign(drawn);
+        cursorPoints_->Assign(drawn);
         controls_.statusBar.SetPanelText(ReadoutPanel,
                                          marked > 0 ? ReadoutStatusText(x, values) : QString());
         chart->Refresh();

@@ -1,7 +1,7 @@
 // The curve tools of the active page: the filter and the derivative, which change only the
 // series on screen (never a record's channels), the search of equivalence volumes, the two
 // instruments' curves on Chart2 and the results page.
-#include "mainwindow/form1.h"
+#include "mainwindow/curve_tool_commands.h"
 
 #include "analysis/curve_filters.h"
 #include "analysis/series_derivative.h"
@@ -13,6 +13,9 @@
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/curve_tools/curve_tool_pages.h"
 #include "mainwindow/curve_tools/results_rows.h"
+#include "mainwindow/curve_views.h"
+#include "mainwindow/curves/page_curves.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/results_page_view.h"
 #include "mainwindow/rules/page_layout.h"
@@ -53,64 +56,79 @@ void TForm1::CreateResultsPage()
     ResultsView = new TResultsPageView(&ChannelPages->Page(ResultsPage), this);
     connect(&ChannelPages->Tabs(), &QTabWidget::currentChanged, this, [this](int index) {
         if (index == ResultsPage)
-            RunReportingErrors(&TForm1::KTTResultSheetShow);
+            RunReportingErrors([this] { CurveTools->KTTResultSheetShow(); });
     });
 }
 
-void TForm1::FilterActnExecute()
+void TForm1::CreateCurveTools()
 {
-    for (const TCurveId curve : TransformedSeriesOfPage(ChannelPages->ActivePage()))
-        TransformCurve(curveViews_, curve, [this](analysis::TDataArr& points) {
-            analysis::SmoothY(points, ToolBars->FilterWidth().value());
-        });
-    ChartZoom();
+    CurveTools = std::make_unique<TCurveToolCommands>(
+        TCurveToolParts{.pages = *ChannelPages,
+                        .toolBars = *ToolBars,
+                        .curves = curves_,
+                        .curveViews = curveViews_,
+                        .results = *ResultsView,
+                        .showDev1 = Actn(TActionId::ShowDev1Actn),
+                        .showDev2 = Actn(TActionId::ShowDev2Actn),
+                        .solvers = [this]() -> TChart2Solvers& { return *Solvers; },
+                        .chartZoom = [this] { ChartZoom(); }});
 }
 
-void TForm1::ShowDerivativeActnExecute()
+void TCurveToolCommands::FilterActnExecute()
 {
-    for (const TCurveId curve : TransformedSeriesOfPage(ChannelPages->ActivePage()))
-        TransformCurve(curveViews_, curve, analysis::DeriveSeries);
-    ChartZoom();
+    for (const TCurveId curve : TransformedSeriesOfPage(parts_.pages.ActivePage()))
+        TransformCurve(parts_.curveViews, curve, [this](analysis::TDataArr& points) {
+            analysis::SmoothY(points, parts_.toolBars.FilterWidth().value());
+        });
+    parts_.chartZoom();
+}
+
+void TCurveToolCommands::ShowDerivativeActnExecute()
+{
+    for (const TCurveId curve : TransformedSeriesOfPage(parts_.pages.ActivePage()))
+        TransformCurve(parts_.curveViews, curve, analysis::DeriveSeries);
+    parts_.chartZoom();
 }
 
 // The whole curve goes to the solver, its last two points too.
-void TForm1::FindVolumesActnExecute()
+void TCurveToolCommands::FindVolumesActnExecute()
 {
-    const std::optional<TCurveId> searched = SearchedSeriesOfPage(ChannelPages->ActivePage());
+    const std::optional<TCurveId> searched = SearchedSeriesOfPage(parts_.pages.ActivePage());
     if (!searched)
         return;
-    Solvers->Primary().SetMaxInflections(ToolBars->MaxInflections().value());
-    Solvers->External().SetMaxInflections(ToolBars->MaxInflections().value());
+    TChart2Solvers& solvers = parts_.solvers();
+    solvers.Primary().SetMaxInflections(parts_.toolBars.MaxInflections().value());
+    solvers.External().SetMaxInflections(parts_.toolBars.MaxInflections().value());
     analysis::TDoubleArr volumes;
-    Solvers->Primary().SetData(curves_.Curve(*searched).Points());
-    Solvers->Primary().SetColor(SolverColorOf(curveViews_.Series(*searched)));
-    Solvers->Primary().FindVolumes(volumes);
+    solvers.Primary().SetData(parts_.curves.Curve(*searched).Points());
+    solvers.Primary().SetColor(SolverColorOf(parts_.curveViews.Series(*searched)));
+    solvers.Primary().FindVolumes(volumes);
     if (SearchesExternalCurve(*searched)) {
-        Solvers->External().SetData(curves_.Curve(ExternalCurveSeries).Points());
-        Solvers->External().SetColor(SolverColorOf(curveViews_.Series(ExternalCurveSeries)));
-        Solvers->External().FindVolumes(volumes);
+        solvers.External().SetData(parts_.curves.Curve(ExternalCurveSeries).Points());
+        solvers.External().SetColor(SolverColorOf(parts_.curveViews.Series(ExternalCurveSeries)));
+        solvers.External().FindVolumes(volumes);
     }
-    if (TChart* chart = curveViews_.Series(*searched).ParentChart())
+    if (TChart* chart = parts_.curveViews.Series(*searched).ParentChart())
         chart->Refresh();
 }
 
-void TForm1::ShowDevActnExecute(TAction& action)
+void TCurveToolCommands::ShowDevActnExecute(TAction& action)
 {
     action.SetChecked(!action.Checked());
     TChartSeries* curve =
-        &ChannelPages->Series(action.Tag == 0 ? TCurveId::FastLineSeries1 : TCurveId::Series15);
-    if (action.Checked() && !ChannelPages->Chart(1).HasSeries(curve))
-        ChannelPages->Chart(1).AddSeries(curve);
+        &parts_.pages.Series(action.Tag == 0 ? TCurveId::FastLineSeries1 : TCurveId::Series15);
+    if (action.Checked() && !parts_.pages.Chart(1).HasSeries(curve))
+        parts_.pages.Chart(1).AddSeries(curve);
     else if (!action.Checked())
-        ChannelPages->Chart(1).RemoveSeries(curve);
-    Solvers->Primary().SetVisible(Actn(TActionId::ShowDev1Actn).Checked());
-    Solvers->External().SetVisible(Actn(TActionId::ShowDev2Actn).Checked());
-    ChannelPages->Chart(1).Refresh();
+        parts_.pages.Chart(1).RemoveSeries(curve);
+    parts_.solvers().Primary().SetVisible(parts_.showDev1.Checked());
+    parts_.solvers().External().SetVisible(parts_.showDev2.Checked());
+    parts_.pages.Chart(1).Refresh();
 }
 
-void TForm1::KTTResultSheetShow() { FillResultsGrid(); }
+void TCurveToolCommands::KTTResultSheetShow() { FillResultsGrid(); }
 
-void TForm1::FillResultsGrid()
+void TCurveToolCommands::FillResultsGrid()
 {
     auto resultsOf = [](const analysis::TSolver& solver) {
         TSolverResults results;
@@ -119,12 +137,12 @@ void TForm1::FillResultsGrid()
         return results;
     };
     const QList<QStringList> rows =
-        ResultsRows(resultsOf(Solvers->Primary()), resultsOf(Solvers->External()));
-    ResultsView->Grid().SetColCount(2);
-    ResultsView->Grid().SetRowCount(int(rows.size()));
+        ResultsRows(resultsOf(parts_.solvers().Primary()), resultsOf(parts_.solvers().External()));
+    parts_.results.Grid().SetColCount(2);
+    parts_.results.Grid().SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row)
         for (int column = 0; column < 2; ++column)
-            ResultsView->Grid().SetCells(column, row, rows[row][column]);
+            parts_.results.Grid().SetCells(column, row, rows[row][column]);
 }
 
 }

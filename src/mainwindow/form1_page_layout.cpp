@@ -6,6 +6,8 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/client_area_view.h"
+#include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/view_tools_commands.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
@@ -97,13 +99,14 @@ TChartSeries* TForm1::GetCurrentSeries() const
 void TForm1::PageControl1Change()
 {
     TChart* chart = GetCurrentChart();
-    if (chart && CursorLine && CursorPoints) {
-        chart->AddSeries(CursorLine);
-        chart->AddSeries(CursorPoints);
-        CursorPoints->SetCustomVerticalAxis(ChannelPages->PageAxis(ChannelPages->ActivePage()));
+    if (chart && Cursor->CursorLine() && Cursor->CursorPoints()) {
+        chart->AddSeries(Cursor->CursorLine());
+        chart->AddSeries(Cursor->CursorPoints());
+        Cursor->CursorPoints()->SetCustomVerticalAxis(
+            ChannelPages->PageAxis(ChannelPages->ActivePage()));
         HideCursorReadout();
     }
-    ApplyViewOptions();
+    ViewTools->ApplyViewOptions();
 }
 
 }

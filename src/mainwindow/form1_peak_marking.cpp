@@ -129,7 +129,7 @@ void TForm1::CreatePeakMarking()
         .calcOfType = {&Actn(CalcActionOfType[0]), &Actn(CalcActionOfType[1]),
                        &Actn(CalcActionOfType[2])},
         .currentChart = [this] { return GetCurrentChart(); },
-        .mouseOf = [this](const TChart* chart) { return ChartMouseOf(chart); },
+        .mouseOf = [this](const TChart* chart) { return Cursor->MouseOf(chart); },
         .curveOnPage = [this](int page) { return CurveOnPage(page); },
         .curveOfPage = [this](int page) { return CurveOfPage(page); },
         .addPeak = [this](const QString& name, int startIdx,

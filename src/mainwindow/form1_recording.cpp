@@ -173,9 +173,6 @@ void TForm1::AddMarkActnExecute()
     ChannelPages->TimeMarks().AddXY(ElapsedRunTime(), TimeMarkHeight);
 }
 
-// The journal is never kept: the action is invisible and does nothing.
-void TForm1::LogActnExecute() {}
-
 // The snapshot is taken here and written on a worker; the tick after a failure tries again.
 void TForm1::Timer2Timer()
 {

@@ -1,9 +1,11 @@
 // The "Y=" and "dY=" fields applied to a chart's left axis.
-#include "mainwindow/form1.h"
+#include "mainwindow/view_tools_commands.h"
 
+#include "common/notifier.h"
 #include "common/number_text.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
+#include "mainwindow/curves/curve.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/scale_field.h"
 
@@ -28,27 +30,28 @@ std::optional<double> ReadScaleField(QLineEdit& field)
 
 }
 
-void TForm1::ApplyScale(TChart& chart)
+void TViewTools::ApplyScale(TChart& chart)
 {
     TChartAxis& left = chart.LeftAxis();
     const double centre = (left.Maximum() + left.Minimum()) / 2;
-    const std::optional<double> y = ReadScaleField(ToolBars->ScaleCentre());
+    const std::optional<double> y = ReadScaleField(parts_.toolBars.ScaleCentre());
     if (!y) {
-        notifier_.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
-                             common::BoxButtons::Ok);
-        WriteScaleField(ToolBars->ScaleCentre(),
+        parts_.notifier.MessageBox(QStringLiteral("Ошибка ввода Y"), common::BoxIcon::Error,
+                                   common::BoxButtons::Ok);
+        WriteScaleField(parts_.toolBars.ScaleCentre(),
                         common::FixedText(centre, FieldDigits, FieldDecimals));
-    } else if (const std::optional<double> dy = ReadScaleField(ToolBars->ScaleHeight()); !dy) {
-        notifier_.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
-                             common::BoxButtons::Ok);
-        WriteScaleField(ToolBars->ScaleHeight(),
+    } else if (const std::optional<double> dy = ReadScaleField(parts_.toolBars.ScaleHeight());
+               !dy) {
+        parts_.notifier.MessageBox(QStringLiteral("Ошибка ввода dY"), common::BoxIcon::Error,
+                                   common::BoxButtons::Ok);
+        WriteScaleField(parts_.toolBars.ScaleHeight(),
                         common::FixedText(left.Maximum() - centre, FieldDigits, FieldDecimals));
     } else {
         left.SetMinMax(*y - *dy, *y + *dy);
     }
 
-    TChart* current = GetCurrentChart();
-    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
+    TChart* current = parts_.currentChart();
+    const TCurve* curve = parts_.currentCurve();
     if (current && curve && curve->Count() > 0 && curve->X(0) != curve->X(curve->Count() - 1))
         current->BottomAxis().SetMinMax(curve->X(0), curve->X(curve->Count() - 1));
     chart.Refresh();

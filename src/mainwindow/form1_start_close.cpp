@@ -6,7 +6,6 @@
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
-#include "mainwindow/chart/series_kinds.h"
 #include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/main_tool_bar_view.h"
@@ -42,7 +41,7 @@ void TForm1::FormCreate()
     Service->Pages().Start();
     InitRecordFilter();
     ChannelPages->CreatePageAxes();
-    CreateCursorSeries();
+    Cursor->CreateCursorSeries();
     CreateSolvers();
     PageControl1Change();
     CreateHelp();
@@ -68,17 +67,6 @@ void TForm1::InitRecordFilter()
         Actn(TActionId::ShowAllActn).Execute();
     else if (store_.FilterMode() == store::ShowEntriesOfDay)
         Actn(TActionId::ByDateActn).Execute();
-}
-
-void TForm1::CreateCursorSeries()
-{
-    CursorLine = new TLineSeries(QStringLiteral("CursorLine"), QColor(0, 0, 255), this);
-    CursorPoints = new TPointSeries(QStringLiteral("CursorPoints"), QColor(0, 0, 0), this);
-    // The cursor follows the mouse on screen; a printed or copied chart shows none.
-    CursorLine->SetScreenOnly(true);
-    CursorPoints->SetScreenOnly(true);
-    // Two points, neither marked yet: they have no value and are not drawn.
-    Cursor->HideCursorPoints();
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and

@@ -1,6 +1,6 @@
 // The chart view tools: automatic scaling, the "Y=" / "dY=" fields and their steps, the view
 // options, mouse zoom and scroll, and the chart pictures on the clipboard.
-#include "mainwindow/form1.h"
+#include "mainwindow/view_tools_commands.h"
 
 #include "analysis/titration_solver.h"
 #include "mainwindow/action.h"
@@ -12,6 +12,7 @@
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/client_area_view.h"
 #include "mainwindow/cursor_readout_view.h"
+#include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/view_tools/fit_image_state.h"
@@ -59,135 +60,148 @@ void TForm1::CreateViewTools()
         TCursorReadoutControls{.window = *this,
                                .charts = ChannelPages->ChartsByPage(),
                                .pages = ChannelPages->Tabs(),
-                               .statusBar = ClientArea->Status(),
-                               .cursorLine = CursorLine,
-                               .cursorPoints = CursorPoints},
+                               .statusBar = ClientArea->Status()},
         [this] { return GetCurrentChart(); }, [this] { Peaks->PeakMouseMove(); });
+    ViewTools = std::make_unique<TViewTools>(
+        TViewToolParts{.notifier = notifier_,
+                       .pages = *ChannelPages,
+                       .toolBars = *ToolBars,
+                       .cursor = *Cursor,
+                       .action = [this](TActionId id) -> TAction& { return Actn(id); },
+                       .currentChart = [this] { return GetCurrentChart(); },
+                       .currentCurve = [this] { return CurveOnPage(ChannelPages->ActivePage()); },
+                       .solvers = [this]() -> TChart2Solvers& { return *Solvers; },
+                       .refreshPeakDrawing = [this] { Peaks->RefreshPeakDrawing(); },
+                       .switchIntegralCurves = [this] { SwitchIntegralCurves(); },
+                       .runReportingErrors =
+                           [this](const std::function<void()>& step) { RunReportingErrors(step); }},
+        *this);
+}
+
+void TForm1::ChartZoom() { ViewTools->ChartZoom(); }
+void TForm1::ApplyScale(TChart& chart) { ViewTools->ApplyScale(chart); }
+
+TViewTools::TViewTools(TViewToolParts parts, QObject& window) : parts_(std::move(parts))
+{
     for (int page = 0; page < PageCount; ++page) {
-        TChartMouse* mouse = Cursor->MouseOfPage(page);
+        TChartMouse* mouse = parts_.cursor.MouseOfPage(page);
         if (!mouse)
             continue;
         // A zoom or its undo moves the curves under the cursor: the cursor goes until the
         // mouse moves again.
-        connect(mouse, &TChartMouse::ZoomedIn, this, [this] {
-            HideCursorReadout();
-            RunReportingErrors(&TForm1::ChartZoom);
+        for (auto zoomed : {&TChartMouse::ZoomedIn, &TChartMouse::ZoomUndone})
+            QObject::connect(mouse, zoomed, &window, [this] {
+                parts_.cursor.HideCursorReadout();
+                parts_.runReportingErrors([this] { ChartZoom(); });
+            });
+        QObject::connect(mouse, &TChartMouse::Left, &window,
+                         [this] { parts_.cursor.HideCursorReadout(); });
+        QObject::connect(mouse, &TChartMouse::AllowScroll, &window,
+                         [this] { parts_.runReportingErrors([this] { ChartAllowScroll(); }); });
+        QObject::connect(mouse, &TChartMouse::MouseMoved, &window, [this] {
+            parts_.runReportingErrors([this] { parts_.cursor.ChartMouseMove(); });
         });
-        connect(mouse, &TChartMouse::ZoomUndone, this, [this] {
-            HideCursorReadout();
-            RunReportingErrors(&TForm1::ChartZoom);
-        });
-        connect(mouse, &TChartMouse::Left, this, [this] { Cursor->HideCursorReadout(); });
-        connect(mouse, &TChartMouse::AllowScroll, this,
-                [this] { RunReportingErrors(&TForm1::ChartAllowScroll); });
-        connect(mouse, &TChartMouse::MouseMoved, this,
-                [this] { RunReportingErrors([this] { Cursor->ChartMouseMove(); }); });
     }
-    for (QLineEdit* field : {&ToolBars->ScaleHeight(), &ToolBars->ScaleCentre()})
-        connect(field, &QLineEdit::returnPressed, this,
-                [this] { RunReportingErrors(&TForm1::Edit1KeyPress); });
+    for (QLineEdit* field : {&parts_.toolBars.ScaleHeight(), &parts_.toolBars.ScaleCentre()})
+        QObject::connect(field, &QLineEdit::returnPressed, &window,
+                         [this] { parts_.runReportingErrors([this] { Edit1KeyPress(); }); });
 }
-
-TChartMouse* TForm1::ChartMouseOf(const TChart* chart) const { return Cursor->MouseOf(chart); }
 
 void TForm1::UpdateCursorReadout() { Cursor->UpdateCursorReadout(); }
 void TForm1::HideCursorReadout() { Cursor->HideCursorReadout(); }
 
-void TForm1::FitImageActnExecute()
+void TViewTools::FitImageActnExecute()
 {
-    TAction& fit = Actn(TActionId::FitImageActn);
+    TAction& fit = parts_.action(TActionId::FitImageActn);
     fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::OperatorToggle));
     ApplyViewOptions();
 }
 
-void TForm1::SetScaleActnExecute()
+void TViewTools::SetScaleActnExecute()
 {
-    TAction& fit = Actn(TActionId::FitImageActn);
+    TAction& fit = parts_.action(TActionId::FitImageActn);
     if (fit.Checked() != FitImageAfter(fit.Checked(), TViewEvent::ScaleSet))
         fit.Execute();
-    if (TChart* chart = GetCurrentChart())
+    if (TChart* chart = parts_.currentChart())
         ApplyScale(*chart);
 }
 
-void TForm1::MultScaleBy10ActnExecute()
-{
-    const std::optional<QString> text = SteppedScaleText(ToolBars->ScaleHeight().text(), ScaleStep);
-    if (!text)
-        return;
-    WriteScaleField(ToolBars->ScaleHeight(), *text);
-    Actn(TActionId::SetScaleActn).Execute();
-}
+// The journal is never kept: the action is invisible and does nothing.
+void TViewTools::LogActnExecute() {}
 
-void TForm1::DivScaleBy10ActnExecute()
+void TViewTools::MultScaleBy10ActnExecute() { StepScale(ScaleStep); }
+void TViewTools::DivScaleBy10ActnExecute() { StepScale(1 / ScaleStep); }
+
+void TViewTools::StepScale(double factor)
 {
     const std::optional<QString> text =
-        SteppedScaleText(ToolBars->ScaleHeight().text(), 1 / ScaleStep);
+        SteppedScaleText(parts_.toolBars.ScaleHeight().text(), factor);
     if (!text)
         return;
-    WriteScaleField(ToolBars->ScaleHeight(), *text);
-    Actn(TActionId::SetScaleActn).Execute();
+    WriteScaleField(parts_.toolBars.ScaleHeight(), *text);
+    parts_.action(TActionId::SetScaleActn).Execute();
 }
 
-void TForm1::Edit1KeyPress() { Actn(TActionId::SetScaleActn).Execute(); }
+void TViewTools::Edit1KeyPress() { parts_.action(TActionId::SetScaleActn).Execute(); }
 
 // The fields follow the current curve's value range; with automatic scaling on, the chart shows
 // the whole curve. The running ranges of the curve are read, never its points.
-void TForm1::ChartZoom()
+void TViewTools::ChartZoom()
 {
-    const TCurve* curve = CurveOnPage(ChannelPages->ActivePage());
+    const TCurve* curve = parts_.currentCurve();
     if (!curve || !curve->YRange().Found)
         return;
     const std::optional<TScaleFields> fields =
         ZoomFields(curve->YRange().Lower, curve->YRange().Upper);
     if (fields) {
-        WriteUnlessEditing(ToolBars->ScaleCentre(), fields->Y);
-        WriteUnlessEditing(ToolBars->ScaleHeight(), fields->DY);
+        WriteUnlessEditing(parts_.toolBars.ScaleCentre(), fields->Y);
+        WriteUnlessEditing(parts_.toolBars.ScaleHeight(), fields->DY);
     }
-    if (EndsInFittedView(Actn(TActionId::FitImageActn).Checked(), TViewEvent::Zoomed))
-        ShowFittedView(*GetCurrentChart(), curve->XRange(), fields);
+    if (EndsInFittedView(parts_.action(TActionId::FitImageActn).Checked(), TViewEvent::Zoomed))
+        ShowFittedView(*parts_.currentChart(), curve->XRange(), fields);
 }
 
-void TForm1::ChartAllowScroll()
+void TViewTools::ChartAllowScroll()
 {
-    TAction& fit = Actn(TActionId::FitImageActn);
+    TAction& fit = parts_.action(TActionId::FitImageActn);
     fit.SetChecked(FitImageAfter(fit.Checked(), TViewEvent::Scrolled));
     ChartZoom();
 }
 
-void TForm1::ApplyViewOptions()
+void TViewTools::ApplyViewOptions()
 {
-    TChart* chart = GetCurrentChart();
+    TChart* chart = parts_.currentChart();
     if (!chart)
         return;
     // The undo of the zoom ends in its handler, ChartZoom, as a mouse undo does: with automatic
     // scaling on the fields take the curve's range before they are applied. With it off the
     // fields keep the scale the operator set.
-    if (TChartMouse* mouse = ChartMouseOf(chart)) {
+    if (TChartMouse* mouse = parts_.cursor.MouseOf(chart)) {
         if (mouse->Zoomed())
-            HideCursorReadout();
+            parts_.cursor.HideCursorReadout();
         mouse->UndoZoom();
     }
-    const bool fit = Actn(TActionId::FitImageActn).Checked();
+    const bool fit = parts_.action(TActionId::FitImageActn).Checked();
     if (EndsInFittedView(fit, TViewEvent::ZoomUndone))
         ChartZoom();
     if (fit)
         ApplyScale(*chart);
-    const bool xAxis = Actn(TActionId::PaintXAxisActn).Checked();
-    const bool yAxis = Actn(TActionId::PaintYAxisActn).Checked();
-    const bool grid = Actn(TActionId::PaintGridActn).Checked();
+    const bool xAxis = parts_.action(TActionId::PaintXAxisActn).Checked();
+    const bool yAxis = parts_.action(TActionId::PaintYAxisActn).Checked();
+    const bool grid = parts_.action(TActionId::PaintGridActn).Checked();
     chart->BottomAxis().SetVisible(xAxis);
     chart->LeftAxis().SetVisible(yAxis);
     chart->RightAxis().SetVisible(yAxis);
-    if (chart == &ChannelPages->Chart(1)) {
-        chart->LeftAxis().SetVisible(yAxis && Actn(TActionId::ShowDev1Actn).Checked());
-        chart->RightAxis().SetVisible(yAxis && Actn(TActionId::ShowDev2Actn).Checked());
+    if (chart == &parts_.pages.Chart(1)) {
+        chart->LeftAxis().SetVisible(yAxis && parts_.action(TActionId::ShowDev1Actn).Checked());
+        chart->RightAxis().SetVisible(yAxis && parts_.action(TActionId::ShowDev2Actn).Checked());
     }
     for (TChartAxis* axis : {&chart->BottomAxis(), &chart->LeftAxis(), &chart->RightAxis()})
         axis->SetGridVisible(grid);
     chart->Refresh();
 }
 
-void TForm1::PaintOptActnExecute(TAction& option)
+void TViewTools::PaintOptActnExecute(TAction& option)
 {
     switch (option.Tag) {
     case XAxisTag:
@@ -198,12 +212,12 @@ void TForm1::PaintOptActnExecute(TAction& option)
         break;
     case BordersTag:
         option.SetChecked(!option.Checked());
-        Solvers->Primary().SetOption(ShowBordersOption, option.Checked());
-        Solvers->External().SetOption(ShowBordersOption, option.Checked());
-        Peaks->RefreshPeakDrawing();
+        parts_.solvers().Primary().SetOption(ShowBordersOption, option.Checked());
+        parts_.solvers().External().SetOption(ShowBordersOption, option.Checked());
+        parts_.refreshPeakDrawing();
         break;
     case IntegralTag:
-        SwitchIntegralCurves();
+        parts_.switchIntegralCurves();
         ApplyViewOptions();
         break;
     default:
