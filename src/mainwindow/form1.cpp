@@ -9,6 +9,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/record_list_commands.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -34,6 +35,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateActions();
     CreateToolBar2();
     CreateClientArea();
+    CreateRecordListCommands();
     CreateMenus();
     CreateViewTools();
     CreatePeakMarking();
