@@ -10,6 +10,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/view_tools_commands.h"
 
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateActions();
     CreateToolBar2();
     CreateClientArea();
+    CreateRecordListCommands();
     CreateMenus();
     CreateViewTools();
     CreateCurveTools();

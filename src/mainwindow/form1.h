@@ -55,7 +55,6 @@ class TAction;
 class TChannelPagesView;
 class TChart;
 class TChartSeries;
-class TDiscForm;
 class TChart2Solvers;
 class TClientAreaView;
 class TCurveToolCommands;
@@ -68,6 +67,7 @@ class TPortComboBox;
 class TPropForm;
 class TReadingsGridView;
 class TReadingsTableCommands;
+class TRecordListCommands;
 class TRecordAreaView;
 class TRecordListView;
 class TResultsPageView;
@@ -111,6 +111,8 @@ public:
 
     // Window caption and application title.
     void SetCaptionAndTitle(const QString& text);
+    // Lists a record folder, passing the store's errors on: a refused switch changes nothing;
+    // after a switch the caption and the list follow the new folder first.
     void OpenBase(const QString& folder);
 
     void ApplyScale(TChart& chart);
@@ -124,13 +126,6 @@ public:
     void AddMarkActnUpdate();
 
     // Handlers of actions and menu items, each in the glue file of its feature.
-    void ShowAllActnExecute(const TAction& sender);
-    void ShowPropsActnExecute();
-    void OpenBaseActnExecute();
-    void OpenFlashBaseActnExecute();
-    void RemoveActnExecute();
-    void RemoveActnUpdate();
-    void RebuildDBActnExecute();
     void StartStopActnExecute();
     void AddMarkActnExecute();
     void N5Click();
@@ -208,13 +203,6 @@ public:
     void ClosePropForm();
     void ClosePropFormForRun();
     void ShowPropFormForTitle();
-
-    // The record list, its folder and removable disks (form1_record_list.cpp,
-    // form1_removable_disks.cpp). OpenBase passes the store's errors on: a refused switch
-    // changes nothing; after a switch the caption and the list follow the new folder first.
-    void DateTimePicker1Change();
-    void UpdateBaseListTitle(const QString& fileName, const QString& title);
-    TDiscForm* DiscForm = nullptr;
 
     // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
@@ -308,7 +296,6 @@ private:
     // FormCreate and its steps.
     void FormCreate();
     void OpenDefaultRecordFolder();
-    void InitRecordFilter();
     void CreateSolvers();
     std::unique_ptr<TChart2Solvers> Solvers;
     void CreateHelp();
@@ -351,6 +338,7 @@ private:
     void CreatePropForm();
     void PropFormClose();
     void SaveShownProps(bool leaving);
+    void SavePropsAndClosePropForm();
     bool CutRecordMayBeWritten();
     bool WriteShownRecord(const model::TBaseRecord& record);
     void DrawRecordChannels();
@@ -365,9 +353,9 @@ private:
 
     // Graph files, text export and import.
     std::unique_ptr<TGraphFiles> GraphFiles;
-    // The record list.
-    void ShowListedFolder();
-    void SavePropsAndClosePropForm();
+    // The record list, its folder and removable disks (form1_record_list.cpp).
+    void CreateRecordListCommands();
+    std::unique_ptr<TRecordListCommands> RecordList;
 
     // Peaks.
     std::optional<analysis::TPageCurve> CurveOfPage(int page) const;

@@ -9,6 +9,7 @@
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_help.h"
@@ -52,14 +53,19 @@ void TForm1::BindActionHandlers()
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
     Actn(TActionId::HelpContextActn).SetOnExecute([this] { Help->HelpContextActnExecute(); });
     Actn(TActionId::AboutActn).SetOnExecute([this] { Help->AboutActnExecute(); });
-    bindWithSender(TActionId::ShowAllActn, &TForm1::ShowAllActnExecute);
-    bindWithSender(TActionId::ByDateActn, &TForm1::ShowAllActnExecute);
-    bind(TActionId::ShowPropsActn, &TForm1::ShowPropsActnExecute);
-    bind(TActionId::OpenBaseActn, &TForm1::OpenBaseActnExecute);
-    bind(TActionId::OpenFlashBaseActn, &TForm1::OpenFlashBaseActnExecute);
-    bind(TActionId::RemoveActn, &TForm1::RemoveActnExecute);
-    bindUpdate(TActionId::RemoveActn, &TForm1::RemoveActnUpdate);
-    bind(TActionId::RebuildDBActn, &TForm1::RebuildDBActnExecute);
+    for (const TActionId id : {TActionId::ShowAllActn, TActionId::ByDateActn}) {
+        TAction& action = Actn(id);
+        action.SetOnExecute([this, &action] { RecordList->ShowAllActnExecute(action); });
+    }
+    auto bindList = [this](TActionId id, void (TRecordListCommands::*handler)()) {
+        Actn(id).SetOnExecute([this, handler] { (RecordList.get()->*handler)(); });
+    };
+    bindList(TActionId::ShowPropsActn, &TRecordListCommands::ShowPropsActnExecute);
+    bindList(TActionId::OpenBaseActn, &TRecordListCommands::OpenBaseActnExecute);
+    bindList(TActionId::OpenFlashBaseActn, &TRecordListCommands::OpenFlashBaseActnExecute);
+    bindList(TActionId::RemoveActn, &TRecordListCommands::RemoveActnExecute);
+    Actn(TActionId::RemoveActn).SetOnUpdate([this] { RecordList->RemoveActnUpdate(); });
+    bindList(TActionId::RebuildDBActn, &TRecordListCommands::RebuildDBActnExecute);
     bind(TActionId::StartStopActn, &TForm1::StartStopActnExecute);
     bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
     bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);

@@ -10,6 +10,7 @@
 #include "mainwindow/client_area_view.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_display/live_record_shown.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/recording/live_run.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/table_page_view.h"
@@ -71,7 +72,7 @@ void TForm1::CreateMeasurements()
                                              TTableOnShow table) { ShowRecord(fileName, table); },
                         .updateListTitle =
                             [this](const QString& fileName, const QString& title) {
-                                UpdateBaseListTitle(fileName, title);
+                                RecordList->UpdateBaseListTitle(fileName, title);
                             }},
         LiveRun);
     link_->SetHandlers(&measurements_->Router());

@@ -5,6 +5,7 @@
 #include "common/current_error.h"
 #include "mainwindow/action.h"
 #include "mainwindow/record_display/live_record_shown.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/record_props/props_save.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
@@ -18,13 +19,6 @@ void TForm1::CreatePropForm()
     PropForm->SetOnEdited([this] { SetModified(true); });
     PropForm->SetOnClose([this] { RunReportingErrors(&TForm1::PropFormClose); });
     PropForm->ShowRecord(store_.LiveRecord(), LiveRun.FileName());
-}
-
-void TForm1::ShowPropsActnExecute()
-{
-    TAction& showProps = Actn(TActionId::ShowPropsActn);
-    showProps.SetChecked(!showProps.Checked());
-    PropForm->setVisible(showProps.Checked());
 }
 
 void TForm1::ClosePropForm()
@@ -54,6 +48,13 @@ void TForm1::PropFormClose()
 }
 
 void TForm1::SaveProps() { SaveShownProps(true); }
+
+// The properties window does not exist yet while the window is being created.
+void TForm1::SavePropsAndClosePropForm()
+{
+    SaveProps();
+    ClosePropForm();
+}
 
 // The list line is retitled only where the edits reached a record that is kept: the live one
 // or the written file.
@@ -98,7 +99,7 @@ void TForm1::SaveShownProps(bool leaving)
     case TPropsSave::Nothing:
         return;
     }
-    UpdateBaseListTitle(selected, edits.Title);
+    RecordList->UpdateBaseListTitle(selected, edits.Title);
 }
 
 bool TForm1::CutRecordMayBeWritten()

@@ -1,11 +1,10 @@
-// The record area's glue: its view in the splitter, the list's clicks and the filter's day, and
-// the removable-disk chooser it opens.
+// The record area's glue: its view in the splitter, the list's clicks and the filter's day.
 #include "mainwindow/form1.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/client_area_view.h"
 #include "mainwindow/record_area_view.h"
-#include "mainwindow/widgets/disc_form.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "store/record_folder.h"
 
@@ -22,11 +21,9 @@ void TForm1::CreateRecordArea()
                                       .remove = Actn(TActionId::RemoveActn).Action()},
                                      this);
     connect(&RecordArea->DatePicker(), &QDateEdit::dateChanged, this,
-            [this] { RunReportingErrors(&TForm1::DateTimePicker1Change); });
+            [this] { RunReportingErrors([this] { RecordList->DateTimePicker1Change(); }); });
     connect(&RecordArea->List(), &QListView::clicked, this,
             [this] { RunReportingErrors(&TForm1::ListBox1Click); });
-
-    DiscForm = new TDiscForm(desktop_, this);
 }
 
 }

@@ -1,13 +1,16 @@
 // The record list: its filter, removal, the rebuilt index, and the record folder it lists, named
 // in the window caption.
-#include "mainwindow/form1.h"
-
-#include "mainwindow/record_area_view.h"
+#include "mainwindow/record_list_commands.h"
 
 #include "common/day_count.h"
+#include "common/notifier.h"
 #include "mainwindow/action.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/record_area_view.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/widgets/disc_form.h"
+#include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "store/index_lists.h"
 #include "store/record_folder.h"
@@ -16,78 +19,131 @@
 
 namespace lmv::mainwindow {
 
-void TForm1::ShowAllActnExecute(const TAction& sender)
+void TForm1::CreateRecordListCommands()
 {
-    store_.SetFilter(sender.Tag, store_.FilterDate());
-    Actn(TActionId::ShowAllActn).SetChecked(sender.Tag == store::ShowAllEntries);
-    Actn(TActionId::ByDateActn).SetChecked(sender.Tag == store::ShowEntriesOfDay);
-    RecordArea->DatePicker().setEnabled(store_.FilterMode() > 0);
-    RefreshBaseList();
+    RecordList = std::make_unique<TRecordListCommands>(
+        TRecordListParts{.notifier = notifier_,
+                         .desktop = desktop_,
+                         .store = store_,
+                         .shownRecord = shownRecord_,
+                         .run = LiveRun,
+                         .recordArea = *RecordArea,
+                         .showAll = Actn(TActionId::ShowAllActn),
+                         .byDate = Actn(TActionId::ByDateActn),
+                         .showProps = Actn(TActionId::ShowPropsActn),
+                         .remove = Actn(TActionId::RemoveActn),
+                         .liveRecordIsShown = [this] { return LiveRecordIsShown(); },
+                         .refreshBaseList = [this] { RefreshBaseList(); },
+                         .leaveShownRecord = [this] { SavePropsAndClosePropForm(); },
+                         .showPropForm = [this](bool shown) { PropForm->setVisible(shown); },
+                         .setCaption = [this](const QString& text) { SetCaptionAndTitle(text); }},
+        *this);
+}
+
+void TForm1::OpenBase(const QString& folder) { RecordList->OpenBase(folder); }
+
+// On the desktop the window's caption is also the program's title in the task bar.
+void TForm1::SetCaptionAndTitle(const QString& text) { setWindowTitle(text); }
+
+TRecordListCommands::TRecordListCommands(TRecordListParts parts, QWidget& window)
+    : parts_(std::move(parts)), discForm_(new TDiscForm(parts_.desktop, &window))
+{
+}
+
+void TRecordListCommands::InitRecordFilter()
+{
+    parts_.recordArea.DatePicker().setDate(
+        common::DaysToDateTime(parts_.store.FilterDate()).date());
+    if (parts_.store.FilterMode() == store::ShowAllEntries)
+        parts_.showAll.Execute();
+    else if (parts_.store.FilterMode() == store::ShowEntriesOfDay)
+        parts_.byDate.Execute();
+}
+
+void TRecordListCommands::ShowAllActnExecute(const TAction& sender)
+{
+    store::TRecordStore& store = parts_.store;
+    store.SetFilter(sender.Tag, store.FilterDate());
+    parts_.showAll.SetChecked(sender.Tag == store::ShowAllEntries);
+    parts_.byDate.SetChecked(sender.Tag == store::ShowEntriesOfDay);
+    parts_.recordArea.DatePicker().setEnabled(store.FilterMode() > 0);
+    parts_.refreshBaseList();
 }
 
 // Only the day counts: the filter keeps the time of day it was given.
-void TForm1::DateTimePicker1Change()
+void TRecordListCommands::DateTimePicker1Change()
 {
-    const QDate date = RecordArea->DatePicker().date();
-    if (date == common::DaysToDateTime(store_.FilterDate()).date())
+    store::TRecordStore& store = parts_.store;
+    const QDate date = parts_.recordArea.DatePicker().date();
+    if (date == common::DaysToDateTime(store.FilterDate()).date())
         return;
-    store_.SetFilter(store_.FilterMode(), common::DateTimeToDays(QDateTime(date, QTime(0, 0))));
-    RefreshBaseList();
+    store.SetFilter(store.FilterMode(), common::DateTimeToDays(QDateTime(date, QTime(0, 0))));
+    parts_.refreshBaseList();
 }
 
-void TForm1::UpdateBaseListTitle(const QString& fileName, const QString& title)
+void TRecordListCommands::UpdateBaseListTitle(const QString& fileName, const QString& title)
 {
-    const int line = LineOfFile(store_.FilteredList(), fileName);
+    const int line = LineOfFile(parts_.store.FilteredList(), fileName);
     if (line < 0)
         return;
-    store_.RetitleListedLine(std::size_t(line), title);
-    RecordArea->List().LineChanged(line);
+    parts_.store.RetitleListedLine(std::size_t(line), title);
+    parts_.recordArea.List().LineChanged(line);
 }
 
-void TForm1::RemoveActnUpdate() { Actn(TActionId::RemoveActn).SetEnabled(!LiveRecordIsShown()); }
+void TRecordListCommands::ShowPropsActnExecute()
+{
+    parts_.showProps.SetChecked(!parts_.showProps.Checked());
+    parts_.showPropForm(parts_.showProps.Checked());
+}
+
+void TRecordListCommands::RemoveActnUpdate()
+{
+    parts_.remove.SetEnabled(!parts_.liveRecordIsShown());
+}
 
 // The selected line is removed, never the live record's own: the keyboard can select its line
 // without showing it.
-void TForm1::RemoveActnExecute()
+void TRecordListCommands::RemoveActnExecute()
 {
-    if (LiveRecordIsShown())
+    if (parts_.liveRecordIsShown())
         return;
-    if (notifier_.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
-                             common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
+    if (parts_.notifier.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
+                                   common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
         return;
-    const int line = RecordArea->List().SelectedLine();
+    const int line = parts_.recordArea.List().SelectedLine();
     if (line < 0)
         return;
-    const QString fileName = store_.FilteredList()[std::size_t(line)].FileName;
-    if (LiveRecordShown(fileName, LiveRun.FileName(), store_.BrowseDir()))
+    store::TRecordStore& store = parts_.store;
+    const QString fileName = store.FilteredList()[std::size_t(line)].FileName;
+    if (LiveRecordShown(fileName, parts_.run.FileName(), store.BrowseDir()))
         return;
-    store_.DeleteRecord(fileName);
-    shownRecord_.ForgetFile();
-    RefreshBaseList();
+    store.DeleteRecord(fileName);
+    parts_.shownRecord.ForgetFile();
+    parts_.refreshBaseList();
 }
 
-void TForm1::RebuildDBActnExecute()
+void TRecordListCommands::RebuildDBActnExecute()
 {
-    store_.RebuildHeader();
-    RefreshBaseList();
+    parts_.store.RebuildHeader();
+    parts_.refreshBaseList();
 }
 
-void TForm1::OpenBaseActnExecute()
+void TRecordListCommands::OpenBaseActnExecute()
 {
-    const QString folder = desktop_.BrowseFolder(QString(), QString());
+    const QString folder = parts_.desktop.BrowseFolder(QString(), QString());
     if (!folder.isEmpty())
         OpenBase(folder);
 }
 
 // An index the store cannot read still leaves its folder open (empty and read-only): the caption
 // and the list show that folder before the error goes on, so they always agree with the store.
-void TForm1::OpenBase(const QString& folder)
+void TRecordListCommands::OpenBase(const QString& folder)
 {
-    SavePropsAndClosePropForm();
+    parts_.leaveShownRecord();
     try {
-        store_.SetRecordDir(folder);
+        parts_.store.SetRecordDir(folder);
     } catch (...) {
-        if (store_.HeaderWriteRefused())
+        if (parts_.store.HeaderWriteRefused())
             ShowListedFolder();
         throw;
     }
@@ -96,23 +152,13 @@ void TForm1::OpenBase(const QString& folder)
 
 // The record on screen belongs to the folder left: an edit of it must not be written into
 // this one.
-void TForm1::ShowListedFolder()
+void TRecordListCommands::ShowListedFolder()
 {
-    shownRecord_.ForgetFile();
-    const QString& browsed = store_.BrowseDir();
-    SetCaptionAndTitle(FolderCaption(browsed.isEmpty() ? store_.RecordDir() : browsed));
-    RecordArea->List().clearSelection();
-    RefreshBaseList();
+    parts_.shownRecord.ForgetFile();
+    const QString& browsed = parts_.store.BrowseDir();
+    parts_.setCaption(FolderCaption(browsed.isEmpty() ? parts_.store.RecordDir() : browsed));
+    parts_.recordArea.List().clearSelection();
+    parts_.refreshBaseList();
 }
-
-// The properties window does not exist yet while the window is being created.
-void TForm1::SavePropsAndClosePropForm()
-{
-    SaveProps();
-    ClosePropForm();
-}
-
-// On the desktop the window's caption is also the program's title in the task bar.
-void TForm1::SetCaptionAndTitle(const QString& text) { setWindowTitle(text); }
 
 }

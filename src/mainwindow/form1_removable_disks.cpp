@@ -1,28 +1,29 @@
 // Browsing a removable disk: its records are listed read-only, and the live record keeps saving
 // into the record folder, so a disk may be browsed while a recording runs.
-#include "mainwindow/form1.h"
+#include "mainwindow/record_list_commands.h"
 
+#include "common/desktop.h"
+#include "common/notifier.h"
 #include "mainwindow/widgets/disc_form.h"
 #include "store/record_folder.h"
 
-#include <QListWidget>
-
 namespace lmv::mainwindow {
 
-void TForm1::OpenFlashBaseActnExecute()
+void TRecordListCommands::OpenFlashBaseActnExecute()
 {
-    const int count = DiscForm->CountRemovableDrives();
+    const int count = discForm_->CountRemovableDrives();
     if (count == 0) {
-        notifier_.MessageBox(QStringLiteral("Съемные диски не найдены!"), common::BoxIcon::None);
+        parts_.notifier.MessageBox(QStringLiteral("Съемные диски не найдены!"),
+                                   common::BoxIcon::None);
         return;
     }
-    if (count > 1 && desktop_.ExecModal(*DiscForm) != QDialog::Accepted)
+    if (count > 1 && parts_.desktop.ExecModal(*discForm_) != QDialog::Accepted)
         return;
-    const QString root = DiscForm->GetSelectedDrive();
+    const QString root = discForm_->GetSelectedDrive();
     if (root.isEmpty())
         return;
-    SavePropsAndClosePropForm();
-    store_.SetBrowseDir(root);
+    parts_.leaveShownRecord();
+    parts_.store.SetBrowseDir(root);
     ShowListedFolder();
 }
 

@@ -2,7 +2,6 @@
 #include "mainwindow/form1.h"
 
 #include "common/current_error.h"
-#include "common/day_count.h"
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
@@ -10,7 +9,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/readings_table_commands.h"
-#include "mainwindow/record_area_view.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
@@ -20,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
 #include <exception>
@@ -39,7 +37,7 @@ void TForm1::FormCreate()
     Table->Start();
     ReadingsPage->TableFileName().clear();
     Service->Pages().Start();
-    InitRecordFilter();
+    RecordList->InitRecordFilter();
     ChannelPages->CreatePageAxes();
     Cursor->CreateCursorSeries();
     CreateSolvers();
@@ -58,15 +56,6 @@ void TForm1::OpenDefaultRecordFolder()
     } catch (...) {
         ShowError(common::CurrentErrorMessage());
     }
-}
-
-void TForm1::InitRecordFilter()
-{
-    RecordArea->DatePicker().setDate(common::DaysToDateTime(store_.FilterDate()).date());
-    if (store_.FilterMode() == store::ShowAllEntries)
-        Actn(TActionId::ShowAllActn).Execute();
-    else if (store_.FilterMode() == store::ShowEntriesOfDay)
-        Actn(TActionId::ByDateActn).Execute();
 }
 
 // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and

@@ -1,0 +1,72 @@
+#pragma once
+// The record list and the record folder it lists: the filter and its day, removal, the rebuilt
+// index, the folder and the removable disk browsed, named in the window caption, and the action
+// that shows the properties window (form1_record_list.cpp, form1_removable_disks.cpp).
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace lmv::common {
+class Notifier;
+class TDesktop;
+}
+namespace lmv::store {
+class TRecordStore;
+}
+
+namespace lmv::mainwindow {
+
+class TAction;
+class TDiscForm;
+class TLiveRun;
+class TRecordAreaView;
+class TShownRecord;
+
+struct TRecordListParts {
+    common::Notifier& notifier;
+    common::TDesktop& desktop;
+    store::TRecordStore& store;
+    TShownRecord& shownRecord;
+    const TLiveRun& run;
+    TRecordAreaView& recordArea;
+    TAction& showAll;
+    TAction& byDate;
+    TAction& showProps;
+    TAction& remove;
+    std::function<bool()> liveRecordIsShown;
+    std::function<void()> refreshBaseList;
+    // The edits of the record on screen saved and the properties window closed, before a switch.
+    std::function<void()> leaveShownRecord;
+    std::function<void(bool)> showPropForm;
+    std::function<void(const QString&)> setCaption;
+};
+
+class TRecordListCommands {
+public:
+    // DiscForm is made here, the window's child by name.
+    TRecordListCommands(TRecordListParts parts, QWidget& window);
+
+    // The filter the store keeps, shown at the window's start.
+    void InitRecordFilter();
+    void ShowAllActnExecute(const TAction& sender);
+    void DateTimePicker1Change();
+    void ShowPropsActnExecute();
+    void RemoveActnExecute();
+    void RemoveActnUpdate();
+    void RebuildDBActnExecute();
+    void OpenBaseActnExecute();
+    void OpenFlashBaseActnExecute();
+    // Passes the store's errors on: a refused switch changes nothing; after a switch the caption
+    // and the list follow the new folder first.
+    void OpenBase(const QString& folder);
+    void UpdateBaseListTitle(const QString& fileName, const QString& title);
+
+private:
+    void ShowListedFolder();
+
+    TRecordListParts parts_;
+    TDiscForm* discForm_;
+};
+
+}
