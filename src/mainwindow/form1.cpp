@@ -9,6 +9,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/window_reports.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,6 +42,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateSaveDialog1();
     CreateReadingsTableCommands();
     CreateGraphFileDialogs();
+    CreateReports();
     BindActionHandlers();
     ConnectServiceButtons();
     ConnectLink();

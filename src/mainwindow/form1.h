@@ -45,10 +45,6 @@ namespace lmv::store {
 class TRecordStore;
 }
 
-namespace lmv::mainwindow::reports {
-struct TReportForms;
-}
-
 namespace lmv::mainwindow {
 
 class TAction;
@@ -75,6 +71,7 @@ class TServicePagesView;
 class TSolverOverlayView;
 class TTablePageView;
 class TWindowMenus;
+class TWindowReports;
 class TTitrationParamsView;
 // Chart view tools, help and About.
 class TWindowHelp;
@@ -138,16 +135,6 @@ public:
     void MultScaleBy10ActnExecute();
     void DivScaleBy10ActnExecute();
     void PaintOptActnExecute(TAction& sender);
-    void N5Click();
-    void N11Click();
-    void N21Click();
-    void N41Click();
-    void N1Click();
-    void N4Click();
-    void N3Click();
-    void asBitMap1Click();
-    void WMF1Click();
-    void EMF1Click();
     void debug1Click();
     void Timer2Timer();
     void ApplyViewOptions();
@@ -238,10 +225,8 @@ public:
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
 
-    // Reports (form1_reports.cpp): the report forms Form2 to Form8, created at start, and the
-    // photometer page's "Печать калибровки".
-    void CreateReportForms();
-    void Button22Click();
+    // Reports and chart pictures (form1_reports.cpp); the program makes their forms at start.
+    std::unique_ptr<TWindowReports> Reports;
 
     // Fields of the form.
     int DeviceType() const { return deviceType_; }
@@ -317,6 +302,7 @@ private:
     void CreateTimers();
     void CreateSaveDialog1();
     void CreateGraphFileDialogs();
+    void CreateReports();
     void ConnectLink();
 
     // FormCreate and its steps.
@@ -389,9 +375,6 @@ private:
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
 
-    // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
-    reports::TReportForms& ReportForms();
-    std::shared_ptr<reports::TReportForms> reportForms_;
     // Recording control and the autosave. The save in flight is completed before the window
     // goes, since its outcome comes back here.
     void StartRecording();
