@@ -9,6 +9,7 @@
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
+#include "mainwindow/window_connection.h"
 #include "mainwindow/window_reports.h"
 
 #include <QGuiApplication>
@@ -45,7 +46,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateReports();
     BindActionHandlers();
     ConnectServiceButtons();
-    ConnectLink();
+    CreateConnection();
     FormCreate();
     CreatePropForm();
     CreateMeasurements();

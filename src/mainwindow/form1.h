@@ -70,6 +70,7 @@ class TSaveDialog;
 class TServicePagesView;
 class TSolverOverlayView;
 class TTablePageView;
+class TWindowConnection;
 class TWindowMenus;
 class TWindowReports;
 class TTitrationParamsView;
@@ -113,9 +114,7 @@ public:
     void PageControl1Change();
 
     // Handlers bound to actions and controls.
-    void ConnectActnExecute();
     void ShowAllTabsActnExecute();
-    void ComboBox1DropDown();
     void StartStopActnUpdate();
     void AddMarkActnUpdate();
 
@@ -303,7 +302,7 @@ private:
     void CreateSaveDialog1();
     void CreateGraphFileDialogs();
     void CreateReports();
-    void ConnectLink();
+    void CreateConnection();
 
     // FormCreate and its steps.
     void FormCreate();
@@ -323,11 +322,7 @@ private:
     TRecordAreaView* RecordArea = nullptr;
 
     // Connection.
-    void ShowClosedState();
-    void ShowFailureBriefly(const QString& text);
-    void OnGoodFrame();
-    void OnPortLost();
-    QList<TListedPort> ListedPorts() const;
+    std::unique_ptr<TWindowConnection> Connection;
 
     void ApplyPageLayout(const TPageLayout& layout);
     // The application's handler of errors at the entries from the event loop: the message box.

@@ -9,6 +9,7 @@
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/titration_params_view.h"
+#include "mainwindow/window_connection.h"
 #include "mainwindow/window_reports.h"
 #include "service/calibration_service.h"
 #include "service/clock_service.h"
@@ -30,7 +31,7 @@ void TForm1::CreateServicePages()
     Service = std::make_unique<TInstrumentService>(
         *pages, *link_, notifier_, desktop_,
         [clock = options_.pcClock] { return clock ? clock() : QDateTime::currentDateTime(); },
-        [this](const QString& text) { ShowFailureBriefly(text); });
+        [this](const QString& text) { Connection->ShowFailureBriefly(text); });
     TitrationParams = new TTitrationParamsView((&ChannelPages->Page(12)), this);
     CreateResultsPage();
 }
