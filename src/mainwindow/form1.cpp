@@ -12,6 +12,8 @@
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/view_tools_commands.h"
+#include "mainwindow/window_connection.h"
+#include "mainwindow/window_reports.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -46,9 +48,10 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateSaveDialog1();
     CreateReadingsTableCommands();
     CreateGraphFileDialogs();
+    CreateReports();
     BindActionHandlers();
     ConnectServiceButtons();
-    ConnectLink();
+    CreateConnection();
     FormCreate();
     CreatePropForm();
     CreateMeasurements();

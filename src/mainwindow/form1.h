@@ -45,10 +45,6 @@ namespace lmv::store {
 class TRecordStore;
 }
 
-namespace lmv::mainwindow::reports {
-struct TReportForms;
-}
-
 namespace lmv::mainwindow {
 
 class TAction;
@@ -75,7 +71,9 @@ class TSaveDialog;
 class TServicePagesView;
 class TSolverOverlayView;
 class TTablePageView;
+class TWindowConnection;
 class TWindowMenus;
+class TWindowReports;
 class TTitrationParamsView;
 // Chart view tools, help and About.
 class TWindowHelp;
@@ -119,25 +117,13 @@ public:
     void PageControl1Change();
 
     // Handlers bound to actions and controls.
-    void ConnectActnExecute();
     void ShowAllTabsActnExecute();
-    void ComboBox1DropDown();
     void StartStopActnUpdate();
     void AddMarkActnUpdate();
 
     // Handlers of actions and menu items, each in the glue file of its feature.
     void StartStopActnExecute();
     void AddMarkActnExecute();
-    void N5Click();
-    void N11Click();
-    void N21Click();
-    void N41Click();
-    void N1Click();
-    void N4Click();
-    void N3Click();
-    void asBitMap1Click();
-    void WMF1Click();
-    void EMF1Click();
     void debug1Click();
     void Timer2Timer();
     void SaveProps();
@@ -214,10 +200,8 @@ public:
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
 
-    // Reports (form1_reports.cpp): the report forms Form2 to Form8, created at start, and the
-    // photometer page's "Печать калибровки".
-    void CreateReportForms();
-    void Button22Click();
+    // Reports and chart pictures (form1_reports.cpp); the program makes their forms at start.
+    std::unique_ptr<TWindowReports> Reports;
 
     // Fields of the form.
     int DeviceType() const { return deviceType_; }
@@ -291,7 +275,8 @@ private:
     void CreateTimers();
     void CreateSaveDialog1();
     void CreateGraphFileDialogs();
-    void ConnectLink();
+    void CreateReports();
+    void CreateConnection();
 
     // FormCreate and its steps.
     void FormCreate();
@@ -309,11 +294,7 @@ private:
     TRecordAreaView* RecordArea = nullptr;
 
     // Connection.
-    void ShowClosedState();
-    void ShowFailureBriefly(const QString& text);
-    void OnGoodFrame();
-    void OnPortLost();
-    QList<TListedPort> ListedPorts() const;
+    std::unique_ptr<TWindowConnection> Connection;
 
     void ApplyPageLayout(const TPageLayout& layout);
     // The application's handler of errors at the entries from the event loop: the message box.
@@ -362,9 +343,6 @@ private:
     void SwitchIntegralCurves();
     void FollowIntegralCurves();
 
-    // Reports. A shared pointer deletes the forms without the window's destructor seeing them.
-    reports::TReportForms& ReportForms();
-    std::shared_ptr<reports::TReportForms> reportForms_;
     // Recording control and the autosave. The save in flight is completed before the window
     // goes, since its outcome comes back here.
     void StartRecording();

@@ -12,6 +12,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/window_connection.h"
 #include "mainwindow/window_help.h"
 
 #include <QTimer>
@@ -49,7 +50,7 @@ void TForm1::BindActionHandlers()
         Actn(id).SetOnUpdate([this, rule] { (this->*rule)(); });
     };
 
-    bind(TActionId::ConnectActn, &TForm1::ConnectActnExecute);
+    Actn(TActionId::ConnectActn).SetOnExecute([this] { Connection->ConnectActnExecute(); });
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
     Actn(TActionId::HelpContextActn).SetOnExecute([this] { Help->HelpContextActnExecute(); });
     Actn(TActionId::AboutActn).SetOnExecute([this] { Help->AboutActnExecute(); });

@@ -1,4 +1,6 @@
 // The port chooser, opening and closing the port, the link lamp and a device that goes away.
+#include "mainwindow/window_connection.h"
+
 #include "mainwindow/form1.h"
 
 #include "link/instrument_link.h"
@@ -42,57 +44,76 @@ QList<TListedPort> SystemPorts()
 
 }
 
-void TForm1::ConnectLink()
+void TForm1::CreateConnection()
 {
-    connect(link_, &link::TInstrumentLink::LampChanged, this,
-            [this](link::TLampColor color) { ToolBars->Lamp().SetBrushColor(LampBrush(color)); });
-    connect(link_, &link::TInstrumentLink::GoodFrame, this, &TForm1::OnGoodFrame);
-    connect(link_, &link::TInstrumentLink::PortLost, this, &TForm1::OnPortLost);
+    Connection = std::make_unique<TWindowConnection>(
+        TConnectionParts{.link = *link_,
+                         .notifier = notifier_,
+                         .toolBars = *ToolBars,
+                         .clientArea = *ClientArea,
+                         .channelPages = *ChannelPages,
+                         .listPorts = options_.listPorts,
+                         .statusText = [this] { return statusText_; },
+                         .statusPanel = StatusPanel});
 }
 
-QList<TListedPort> TForm1::ListedPorts() const
+TWindowConnection::TWindowConnection(TConnectionParts parts) : parts_(std::move(parts))
 {
-    return options_.listPorts ? options_.listPorts() : SystemPorts();
+    ConnectLink();
 }
 
-void TForm1::ComboBox1DropDown()
+void TWindowConnection::ConnectLink()
+{
+    connect(
+        &parts_.link, &link::TInstrumentLink::LampChanged, this,
+        [this](link::TLampColor color) { parts_.toolBars.Lamp().SetBrushColor(LampBrush(color)); });
+    connect(&parts_.link, &link::TInstrumentLink::GoodFrame, this, &TWindowConnection::OnGoodFrame);
+    connect(&parts_.link, &link::TInstrumentLink::PortLost, this, &TWindowConnection::OnPortLost);
+}
+
+QList<TListedPort> TWindowConnection::ListedPorts() const
+{
+    return parts_.listPorts ? parts_.listPorts() : SystemPorts();
+}
+
+void TWindowConnection::ComboBox1DropDown()
 {
     QStringList names;
     for (const TListedPort& port : ListedPorts())
         names << port.name;
-    ToolBars->PortChooser().ReplaceItems(SortedPortNames(names));
+    parts_.toolBars.PortChooser().ReplaceItems(SortedPortNames(names));
 }
 
-void TForm1::ConnectActnExecute()
+void TWindowConnection::ConnectActnExecute()
 {
-    if (!ToolBars->PortChooser().isEnabled()) {
-        link_->Disconnect();
+    if (!parts_.toolBars.PortChooser().isEnabled()) {
+        parts_.link.Disconnect();
         ShowClosedState();
         return;
     }
-    if (link_->Connected())
+    if (parts_.link.Connected())
         return;
     const std::optional<TPortChoice> choice =
-        ResolvePortText(ToolBars->PortChooser().currentText(), ListedPorts());
+        ResolvePortText(parts_.toolBars.PortChooser().currentText(), ListedPorts());
     if (!choice) {
-        notifier_.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error,
-                             common::BoxButtons::Ok);
+        parts_.notifier.MessageBox(QStringLiteral("Error COM number"), common::BoxIcon::Error,
+                                   common::BoxButtons::Ok);
         return;
     }
-    ToolBars->PortChooser().setEnabled(false);
-    link::TSerialPortDriver& driver = link_->Driver();
+    parts_.toolBars.PortChooser().setEnabled(false);
+    link::TSerialPortDriver& driver = parts_.link.Driver();
     if (choice->devicePath.isEmpty()) {
         driver.SetDevicePath(QString());
         driver.SetComPort(choice->comNumber - 1);
     } else {
         driver.SetDevicePath(choice->devicePath);
     }
-    if (!link_->Connect()) {
-        ToolBars->PortChooser().setEnabled(true);
-        link_->SetLampWhite();
-        notifier_.Beep();
-        ShowFailureBriefly(
-            QStringLiteral("Порт %1 не открывается").arg(ToolBars->PortChooser().currentText()));
+    if (!parts_.link.Connect()) {
+        parts_.toolBars.PortChooser().setEnabled(true);
+        parts_.link.SetLampWhite();
+        parts_.notifier.Beep();
+        ShowFailureBriefly(QStringLiteral("Порт %1 не открывается")
+                               .arg(parts_.toolBars.PortChooser().currentText()));
         return;
     }
     // A pseudo-terminal has no modem lines; the port works all the same.
@@ -101,28 +122,27 @@ void TForm1::ConnectActnExecute()
 }
 
 // The tabs may narrow again to the readings' captions of now.
-void TForm1::ShowClosedState()
+void TWindowConnection::ShowClosedState()
 {
-    ForgetTabWidths(ChannelPages->Tabs());
-    ToolBars->PortChooser().setEnabled(true);
-    link_->SetLampWhite();
-    ClientArea->ConnectPanel().setText(NotConnectedText);
+    ForgetTabWidths(parts_.channelPages.Tabs());
+    parts_.toolBars.PortChooser().setEnabled(true);
+    parts_.link.SetLampWhite();
+    parts_.clientArea.ConnectPanel().setText(NotConnectedText);
 }
 
-void TForm1::OnGoodFrame() { ClientArea->ConnectPanel().clear(); }
+void TWindowConnection::OnGoodFrame() { parts_.clientArea.ConnectPanel().clear(); }
 
 // The adapter was pulled: the link has closed the port already.
-void TForm1::OnPortLost()
+void TWindowConnection::OnPortLost()
 {
     ShowClosedState();
-    notifier_.Beep();
+    parts_.notifier.Beep();
     ShowFailureBriefly(QStringLiteral("Связь с прибором потеряна"));
 }
 
-// Many desktops mute the bell: a failed action of the operator is also told in the status line.
-void TForm1::ShowFailureBriefly(const QString& text)
+void TWindowConnection::ShowFailureBriefly(const QString& text)
 {
-    ClientArea->Status().ShowBriefly(StatusPanel, text, [this] { return statusText_; });
+    parts_.clientArea.Status().ShowBriefly(parts_.statusPanel, text, parts_.statusText);
 }
 
 }

@@ -4,6 +4,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/window_menus.h"
+#include "mainwindow/window_reports.h"
 
 #include <functional>
 
@@ -16,16 +17,16 @@ void TForm1::CreateMenus()
         {"N7", [this] { GraphFiles->N7Click(); }},
         {"N8", [this] { GraphFiles->N8Click(); }},
         {"N9", [this] { GraphFiles->N9Click(); }},
-        {"MenuItem1", [this] { N5Click(); }},
-        {"N11", [this] { N11Click(); }},
-        {"N21", [this] { N21Click(); }},
-        {"N41", [this] { N41Click(); }},
-        {"N1", [this] { N1Click(); }},
-        {"N4", [this] { N4Click(); }},
-        {"N3", [this] { N3Click(); }},
-        {"asBitMap1", [this] { asBitMap1Click(); }},
-        {"WMF1", [this] { WMF1Click(); }},
-        {"EMF1", [this] { EMF1Click(); }},
+        {"MenuItem1", [this] { Reports->N5Click(); }},
+        {"N11", [this] { Reports->N11Click(); }},
+        {"N21", [this] { Reports->N21Click(); }},
+        {"N41", [this] { Reports->N41Click(); }},
+        {"N1", [this] { Reports->N1Click(); }},
+        {"N4", [this] { Reports->N4Click(); }},
+        {"N3", [this] { Reports->N3Click(); }},
+        {"asBitMap1", [this] { Reports->asBitMap1Click(); }},
+        {"WMF1", [this] { Reports->WMF1Click(); }},
+        {"EMF1", [this] { Reports->EMF1Click(); }},
         {"debug1", [this] { debug1Click(); }},
         {"N64", [this] { GraphFiles->N64Click(); }},
     };

@@ -9,6 +9,8 @@
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/titration_params_view.h"
+#include "mainwindow/window_connection.h"
+#include "mainwindow/window_reports.h"
 #include "service/calibration_service.h"
 #include "service/clock_service.h"
 #include "service/instrument_commands.h"
@@ -29,7 +31,7 @@ void TForm1::CreateServicePages()
     Service = std::make_unique<TInstrumentService>(
         *pages, *link_, notifier_, desktop_,
         [clock = options_.pcClock] { return clock ? clock() : QDateTime::currentDateTime(); },
-        [this](const QString& text) { ShowFailureBriefly(text); });
+        [this](const QString& text) { Connection->ShowFailureBriefly(text); });
     TitrationParams = new TTitrationParamsView((&ChannelPages->Page(12)), this);
     CreateResultsPage();
 }
@@ -57,8 +59,9 @@ void TForm1::ConnectServiceButtons()
         Service->Pages().OnClicked(QString::fromLatin1(button), [this, handler = handler] {
             RunReportingErrors([&] { (Service.get()->*handler)(); });
         });
-    Service->Pages().OnClicked(QStringLiteral("Button22"),
-                               [this] { RunReportingErrors(&TForm1::Button22Click); });
+    Service->Pages().OnClicked(QStringLiteral("Button22"), [this] {
+        RunReportingErrors([this] { Reports->Button22Click(); });
+    });
 }
 
 TInstrumentService::TInstrumentService(TServicePagesView& pages, link::TInstrumentLink& link,

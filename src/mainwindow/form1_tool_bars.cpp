@@ -6,6 +6,7 @@
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/tool_icons.h"
+#include "mainwindow/window_connection.h"
 
 #include <QAction>
 
@@ -16,7 +17,8 @@ void TForm1::CreateToolBar2()
     for (const QString& name : ActionsWithIcons())
         Actn(name).Action()->setIcon(ToolIcon(name));
     ToolBars = new TMainToolBarView(*this, actions_, this);
-    connect(&ToolBars->PortChooser(), &TPortComboBox::DropDown, this, &TForm1::ComboBox1DropDown);
+    connect(&ToolBars->PortChooser(), &TPortComboBox::DropDown, this,
+            [this] { Connection->ComboBox1DropDown(); });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)

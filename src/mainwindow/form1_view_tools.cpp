@@ -1,5 +1,5 @@
 // The chart view tools: automatic scaling, the "Y=" / "dY=" fields and their steps, the view
-// options, mouse zoom and scroll, and the chart pictures on the clipboard.
+// options, mouse zoom and scroll.
 #include "mainwindow/view_tools_commands.h"
 
 #include "analysis/titration_solver.h"
@@ -19,11 +19,7 @@
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/scale_field.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImage>
 #include <QLineEdit>
-#include <qcustomplot.h>
 
 namespace lmv::mainwindow {
 
@@ -224,22 +220,5 @@ void TViewTools::PaintOptActnExecute(TAction& option)
         break;
     }
 }
-
-// Linux has no metafiles: every picture item puts the chart on the clipboard as a bitmap.
-void TForm1::asBitMap1Click()
-{
-    TChart* chart = GetCurrentChart();
-    if (!chart)
-        return;
-    QImage picture(chart->size(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QCPPainter painter(&picture);
-    chart->RenderTo(painter, picture.width(), picture.height());
-    painter.end();
-    QGuiApplication::clipboard()->setImage(picture);
-}
-
-void TForm1::WMF1Click() { asBitMap1Click(); }
-void TForm1::EMF1Click() { asBitMap1Click(); }
 
 }
