@@ -145,12 +145,6 @@ public:
     bool Recording() const { return LiveRun.Recording(); }
     const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
 
-    // Chart view tools, mouse zoom and scroll (form1_view_tools.cpp); the cursor readout owns the
-    // mouse tools of the pages (form1_cursor_readout.cpp).
-    void CreateViewTools();
-    std::unique_ptr<TCursorReadout> Cursor;
-    std::unique_ptr<TViewTools> ViewTools;
-
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
     void AddPeak(const QString& name, int startIdx, int endIdx);
@@ -159,14 +153,8 @@ public:
     bool Modified() const;
     void SetModified(bool value);
 
-    // The curve tools of the active page and the results page (form1_curve_tools.cpp).
-    void CreateCurveTools();
-    std::unique_ptr<TCurveToolCommands> CurveTools;
-
-    // The operator's edits of the peaks (form1_peak_marking.cpp).
-    void CreatePeakMarking();
+    // Whether the operator is drawing a peak (form1_peak_marking.cpp).
     bool PeakDrawingOn() const;
-    std::unique_ptr<TPeakEditing> Peaks;
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
@@ -200,8 +188,8 @@ public:
     // Result and header frames: the page "Нолдирон" and the live record's parameters.
     void ShowTitrationParams(const TTitrationParamTexts& texts);
 
-    // Reports and chart pictures (form1_reports.cpp); the program makes their forms at start.
-    std::unique_ptr<TWindowReports> Reports;
+    // The report forms Form2 to Form8, which the program makes at start (form1_reports.cpp).
+    void CreateReportForms();
 
     // Fields of the form.
     int DeviceType() const { return deviceType_; }
@@ -218,19 +206,31 @@ public:
     const QString& StatusText() const { return statusText_; }
     // The router of the measurement frames, which the link hands them to.
     TMeasurementRouter& Measurements() { return measurements_->Router(); }
+    const QString& SelectedFileName() const { return shownRecord_.FileName(); }
+    static constexpr int StatusPanel = 2;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The concerns' owners, each holding its state and its handlers.
+    std::unique_ptr<TCursorReadout> Cursor;
+    std::unique_ptr<TViewTools> ViewTools;
+    std::unique_ptr<TCurveToolCommands> CurveTools;
+    std::unique_ptr<TPeakEditing> Peaks;
+    std::unique_ptr<TWindowReports> Reports;
     // The curves of the record pages, and their series as views of them.
     TPageCurves curves_;
     TCurveViews curveViews_{curves_};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord shownRecord_;
-    const QString& SelectedFileName() const { return shownRecord_.FileName(); }
     // The peaks of the record on screen, each calculated on its own page's curve; a calculation
     // marks the record on screen as modified.
     analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
                                      [this](std::int32_t page) { return CurveOfPage(page); },
                                      [this] { SetModified(true); }};
     QString statusText_;
-    static constexpr int StatusPanel = 2;
 
     // The views that build and hold the controls, by groups of pages and bars.
     TMainToolBarView* ToolBars = nullptr;
@@ -243,23 +243,22 @@ public:
     // before the table; the view, a child widget deleted last, then falls back to an empty model.
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
-    QTimer* Timer2 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
     TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
     TPropForm* PropForm = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
     // and whether an autosave is under way.
     int deviceType_ = -1;
     bool stopByInstrument_ = false;
     bool autosaveBusy_ = false;
 
-    // Creation of the window's components.
+    // Creation of the window's components: the view tools and the cursor readout
+    // (form1_view_tools.cpp), the curve tools (form1_curve_tools.cpp), the peak edits
+    // (form1_peak_marking.cpp).
+    void CreateViewTools();
+    void CreateCurveTools();
+    void CreatePeakMarking();
     void CreateActions();
     // Runs every update rule: while the program is idle and before a menu opens.
     void UpdateActions();

@@ -52,6 +52,8 @@ const QString JournalName;
 
 }
 
+void TForm1::CreateReportForms() { Reports->CreateReportForms(); }
+
 void TForm1::CreateReports()
 {
     Reports = std::make_unique<TWindowReports>(

@@ -19,9 +19,9 @@ QTimer* NewTimer(const QString& name, int intervalMs, QObject* owner)
 
 void TForm1::CreateTimers()
 {
-    Timer2 = NewTimer(QStringLiteral("Timer2"), 10000, this);
-    connect(Timer2, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer2Timer); });
-    Timer2->start();
+    QTimer* timer2 = NewTimer(QStringLiteral("Timer2"), 10000, this);
+    connect(timer2, &QTimer::timeout, this, [this] { RunReportingErrors(&TForm1::Timer2Timer); });
+    timer2->start();
 }
 
 }

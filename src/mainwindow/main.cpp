@@ -5,7 +5,6 @@
 #include "mainwindow/message_box_notifier.h"
 #include "mainwindow/qt_translations.h"
 #include "mainwindow/widgets/qt_desktop.h"
-#include "mainwindow/window_reports.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -17,7 +16,7 @@ namespace {
 // The forms created after the main window: the report forms Form2 to Form8 and the chart print,
 // each with its page set-up and printer. The window builds its own boxes (properties, About,
 // disks).
-void CreateOtherForms(lmv::mainwindow::TForm1& form1) { form1.Reports->CreateReportForms(); }
+void CreateOtherForms(lmv::mainwindow::TForm1& form1) { form1.CreateReportForms(); }
 
 }
 
