@@ -35,7 +35,7 @@ void TForm1::CreateMenus()
                                  .beforeShow = [this] { UpdateActions(); }};
     for (const auto& [name, handler] : items)
         handlers.items.emplace(QString::fromLatin1(name),
-                               [this, handler] { RunReportingErrors(handler); });
+                               [this, run = handler] { RunReportingErrors(run); });
     Menus = new TWindowMenus(*this, handlers);
 }
 
