@@ -20,7 +20,6 @@
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
-#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -29,9 +28,6 @@
 #include <memory>
 #include <optional>
 
-class QAction;
-class QTimer;
-class QToolBar;
 class QWidget;
 
 namespace lmv::analysis {
@@ -56,26 +52,19 @@ class TClientAreaView;
 class TCurveToolCommands;
 class TGraphFiles;
 class TInstrumentService;
-class TLampShape;
 class TMainToolBarView;
 class TPeakEditing;
-class TPortComboBox;
 class TPropForm;
-class TReadingsGridView;
 class TReadingsTableCommands;
 class TRecordListCommands;
 class TRecordAreaView;
-class TRecordListView;
 class TResultsPageView;
 class TSaveDialog;
-class TServicePagesView;
-class TSolverOverlayView;
 class TTablePageView;
 class TWindowConnection;
 class TWindowMenus;
 class TWindowReports;
 class TTitrationParamsView;
-// Chart view tools, help and About.
 class TWindowHelp;
 class TCursorReadout;
 class TViewTools;
