@@ -11,6 +11,7 @@
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/window_connection.h"
 #include "mainwindow/window_reports.h"
@@ -23,8 +24,8 @@ namespace lmv::mainwindow {
 
 TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::TDesktop& desktop,
                TForm1Options options, QWidget* parent)
-    : QMainWindow(parent), notifier_(notifier), store_(store), desktop_(desktop),
-      options_(std::move(options))
+    : QMainWindow(parent), ShownPeaks(CreateShownPeaks()), notifier_(notifier), store_(store),
+      desktop_(desktop), options_(std::move(options))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Лумивер-00х"));

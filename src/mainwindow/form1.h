@@ -9,7 +9,6 @@
 #include "mainwindow/curve_views.h"
 #include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
-#include "mainwindow/form1_peaks_integral_view.h"
 #include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
@@ -60,6 +59,7 @@ class TRecordListCommands;
 class TRecordAreaView;
 class TResultsPageView;
 class TSaveDialog;
+class TShownPeaks;
 class TTablePageView;
 class TWindowConnection;
 class TWindowMenus;
@@ -138,12 +138,7 @@ public:
     // on as common::Error and returns false when the peak's page has no curve.
     void AddPeak(const QString& name, int startIdx, int endIdx);
     bool SetPeakRange(int index, int startIdx, int endIdx);
-    void SetCalc(const TAction& sender);
     bool Modified() const;
-    void SetModified(bool value);
-
-    // Whether the operator is drawing a peak (form1_peak_marking.cpp).
-    bool PeakDrawingOn() const;
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
@@ -187,7 +182,7 @@ public:
     // What the window holds, for reading: the record on screen and its peaks, the page curves,
     // the readings table, the solvers of Chart2 and status panel 2's text.
     const TShownRecord& ShownRecord() const { return shownRecord_; }
-    const analysis::TPeakSetModel& PeakSet() const { return peakSet_; }
+    const analysis::TPeakSetModel& PeakSet() const;
     const TPageCurves& Curves() const { return curves_; }
     const TReadingsTable& ReadingsTable() const { return readingsTable_; }
     const analysis::TSolver& PrimarySolver() const;
@@ -214,11 +209,9 @@ private:
     TCurveViews curveViews_{curves_};
     // The record on screen, and whether it is being put on the charts.
     TShownRecord shownRecord_;
-    // The peaks of the record on screen, each calculated on its own page's curve; a calculation
-    // marks the record on screen as modified.
-    analysis::TPeakSetModel peakSet_{shownRecord_.Peaks(),
-                                     [this](std::int32_t page) { return CurveOfPage(page); },
-                                     [this] { SetModified(true); }};
+    // The peaks of the record on screen, after the record and the curves.
+    std::unique_ptr<TShownPeaks> CreateShownPeaks();
+    std::unique_ptr<TShownPeaks> ShownPeaks;
     QString statusText_;
 
     // The views that build and hold the controls, by groups of pages and bars.
@@ -233,7 +226,6 @@ private:
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TSaveDialog* SaveDialog1 = nullptr;
-    TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
     TPropForm* PropForm = nullptr;
 
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
@@ -312,7 +304,6 @@ private:
     bool WriteShownRecord(const model::TBaseRecord& record);
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
-    void RecalculateShownPeaks();
 
     // The curves of the record pages and their series; a page's curve is the first of them on
     // its chart.
@@ -325,11 +316,6 @@ private:
     // The record list, its folder and removable disks (form1_record_list.cpp).
     void CreateRecordListCommands();
     std::unique_ptr<TRecordListCommands> RecordList;
-
-    // Peaks.
-    std::optional<analysis::TPageCurve> CurveOfPage(int page) const;
-    void SwitchIntegralCurves();
-    void FollowIntegralCurves();
 
     // Recording control and the autosave. The save in flight is completed before the window
     // goes, since its outcome comes back here.

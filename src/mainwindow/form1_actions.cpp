@@ -10,6 +10,7 @@
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_connection.h"
@@ -41,10 +42,6 @@ void TForm1::BindActionHandlers()
 {
     auto bind = [this](TActionId id, void (TForm1::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (this->*handler)(); });
-    };
-    auto bindWithSender = [this](TActionId id, auto handler) {
-        TAction& action = Actn(id);
-        action.SetOnExecute([this, handler, &action] { (this->*handler)(action); });
     };
     auto bindUpdate = [this](TActionId id, void (TForm1::*rule)()) {
         Actn(id).SetOnUpdate([this, rule] { (this->*rule)(); });
@@ -115,8 +112,10 @@ void TForm1::BindActionHandlers()
     bindPeaks(TActionId::RemovePeakActn, &TPeakEditing::RemovePeakActnExecute);
     bindPeaks(TActionId::SetPeakTypeActn, &TPeakEditing::SetPeakTypeActnExecute);
     for (const TActionId id :
-         {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn})
-        bindWithSender(id, &TForm1::SetCalc);
+         {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn}) {
+        TAction& action = Actn(id);
+        action.SetOnExecute([this, &action] { ShownPeaks->SetCalc(action); });
+    }
     Actn(TActionId::Action1).SetOnExecute([this] { GraphFiles->Action1Execute(); });
 
     auto* idleUpdate = new QTimer(this);

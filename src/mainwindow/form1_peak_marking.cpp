@@ -15,6 +15,7 @@
 #include "mainwindow/peak_drawing_layer.h"
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/window_menus.h"
 
@@ -118,7 +119,7 @@ std::unique_ptr<TPeakMarkingHost> TPeakEditing::ActivePageMarking()
 void TForm1::CreatePeakMarking()
 {
     Peaks = std::make_unique<TPeakEditing>(TPeakEditingParts{
-        .peakSet = peakSet_,
+        .peakSet = ShownPeaks->PeakSet(),
         .desktop = desktop_,
         .pages = ChannelPages->Tabs(),
         .peakMenu = Menus->PeakMenu(),
@@ -131,13 +132,13 @@ void TForm1::CreatePeakMarking()
         .currentChart = [this] { return GetCurrentChart(); },
         .mouseOf = [this](const TChart* chart) { return Cursor->MouseOf(chart); },
         .curveOnPage = [this](int page) { return CurveOnPage(page); },
-        .curveOfPage = [this](int page) { return CurveOfPage(page); },
+        .curveOfPage = [this](int page) { return ShownPeaks->CurveOfPage(page); },
         .addPeak = [this](const QString& name, int startIdx,
                           int endIdx) { AddPeak(name, startIdx, endIdx); },
         .setPeakRange = [this](int index, int startIdx,
                                int endIdx) { SetPeakRange(index, startIdx, endIdx); },
-        .recalculateShownPeaks = [this] { RecalculateShownPeaks(); },
-        .setModified = [this] { SetModified(true); },
+        .recalculateShownPeaks = [this] { ShownPeaks->RecalculateShownPeaks(); },
+        .setModified = [this] { shownRecord_.SetModified(true); },
         .typedTitle = [this] { return PropForm->Title(); },
         .showError = [this](const QString& message) { ShowError(message); }});
     for (int page : MarkingPages) {
@@ -151,7 +152,7 @@ void TForm1::CreatePeakMarking()
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
             const std::optional<TCurveId> id = CurveIdOfPage(page);
-            if (ChannelPages->ActivePage() != page || !PeakDrawingOn() || !id)
+            if (ChannelPages->ActivePage() != page || !ShownPeaks->PeakDrawingOn() || !id)
                 return std::nullopt;
             const TChartSeries* series = &curveViews_.Series(*id);
             const TCurve& points = curves_.Curve(*id);
@@ -159,7 +160,8 @@ void TForm1::CreatePeakMarking()
                                      [&points](int i) { return points.Y(i); }};
             QCPAxis* axis = series->OnRightAxis() ? series->ParentChart()->yAxis2
                                                   : series->ParentChart()->yAxis;
-            return TPeakScene{PeakFigures(peakSet_.Peaks(), page, curve), axis, series->Color()};
+            return TPeakScene{PeakFigures(ShownPeaks->PeakSet().Peaks(), page, curve), axis,
+                              series->Color()};
         };
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Bands, scene);
         new TPeakDrawingLayer(chart, TPeakDrawingLayer::TPart::Labels, scene);
@@ -171,14 +173,6 @@ void TForm1::CreatePeakMarking()
     connect(button, &QWidget::customContextMenuRequested, this, [this, button](const QPoint& at) {
         Menus->AddPeakMenu().popup(button->mapToGlobal(at));
     });
-}
-
-// Never while a record is being put on the charts.
-bool TForm1::PeakDrawingOn() const
-{
-    return (Actn(TActionId::ShowBordersActn).Checked() ||
-            Actn(TActionId::SetPeakBordersActn).Checked()) &&
-        !shownRecord_.LoadingRecord();
 }
 
 void TPeakEditing::SetPeakBordersActnExecute()

@@ -7,6 +7,7 @@
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/record_props/props_save.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_folder.h"
 
@@ -16,7 +17,7 @@ namespace lmv::mainwindow {
 void TForm1::CreatePropForm()
 {
     PropForm = new TPropForm(this);
-    PropForm->SetOnEdited([this] { SetModified(true); });
+    PropForm->SetOnEdited([this] { shownRecord_.SetModified(true); });
     PropForm->SetOnClose([this] { RunReportingErrors(&TForm1::PropFormClose); });
     PropForm->ShowRecord(store_.LiveRecord(), LiveRun.FileName());
 }
@@ -76,7 +77,7 @@ void TForm1::SaveShownProps(bool leaving)
     const TPropsSave save = PropsSaveFor(situation);
     if (save == TPropsSave::Nothing)
         return;
-    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), peakSet_.Peaks()};
+    const TPropsEdits edits{PropForm->Title(), PropForm->Comments(), ShownPeaks->PeakSet().Peaks()};
     TakePropsEdits(shownRecord_.EditableRecord(), edits);
     switch (save) {
     case TPropsSave::IntoLiveRecord:
@@ -118,7 +119,7 @@ bool TForm1::WriteShownRecord(const model::TBaseRecord& record)
         return true;
     } catch (...) {
         const QString reason = common::CurrentErrorMessage();
-        SetModified(false);
+        shownRecord_.SetModified(false);
         ShowError(PropsNotSavedMessage(RecordLabel(shownRecord_.Record().Title, SelectedFileName()),
                                        reason));
         return false;

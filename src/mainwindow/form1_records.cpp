@@ -14,6 +14,7 @@
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "store/record_folder.h"
@@ -72,7 +73,7 @@ void TForm1::FinishRecord()
         shownRecord_.Adopt(store_.LiveRecord());
     LiveRun.FinishFile();
     if (shown)
-        SetModified(false);  // its edits went into the live record, now written
+        shownRecord_.SetModified(false);  // its edits went into the live record, now written
 }
 
 // A failed save of the record being left is told and does not keep the next one from showing.
@@ -102,9 +103,9 @@ void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
     ClientArea->ConnectPanel().raise();
     if (record.Result1 != model::NoResult)
         ShowEndPoint(record.Result1, record.Result2);
-    SetModified(false);
+    shownRecord_.SetModified(false);
     shownRecord_.SetLoadingRecord(false);
-    RecalculateShownPeaks();
+    ShownPeaks->RecalculateShownPeaks();
     // Recalculated peaks mark the record modified but are no edit of the operator's.
     shownRecord_.ForgetRecalculation();
     if (TableEmptiedOnShow(table, shownBefore, fileName))
@@ -136,17 +137,6 @@ void TForm1::DrawTwoParameterCurve()
         ChannelPages->Chart(8).BottomAxis().SetAutomatic(true);
     }
     ChannelPages->Tabs().setTabVisible(TwoParametersPage, drawn);
-}
-
-// Every peak is calculated anew on its page's curve, which marks the record as changed; a
-// failing peak does not stop the others, and its message is shown once.
-void TForm1::RecalculateShownPeaks()
-{
-    peakSet_.ClearIntegralPoints();
-    const analysis::TRecalcReport report = peakSet_.RecalculatePeaks();
-    FollowIntegralCurves();
-    if (report.Failed())
-        ShowError(report.Message);
 }
 
 void TForm1::ShowEndPoint(double result1, double result2)

@@ -15,6 +15,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
+#include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
 #include "mainwindow/widgets/scale_field.h"
@@ -68,7 +69,7 @@ void TForm1::CreateViewTools()
                        .currentCurve = [this] { return CurveOnPage(ChannelPages->ActivePage()); },
                        .solvers = [this]() -> TChart2Solvers& { return *Solvers; },
                        .refreshPeakDrawing = [this] { Peaks->RefreshPeakDrawing(); },
-                       .switchIntegralCurves = [this] { SwitchIntegralCurves(); },
+                       .switchIntegralCurves = [this] { ShownPeaks->SwitchIntegralCurves(); },
                        .runReportingErrors =
                            [this](const std::function<void()>& step) { RunReportingErrors(step); }},
         *this);
