@@ -60,7 +60,6 @@ class TLampShape;
 class TMainToolBarView;
 class TPeakEditing;
 class TPortComboBox;
-class TPropForm;
 class TReadingsGridView;
 class TReadingsTableCommands;
 class TRecordListCommands;
@@ -69,6 +68,7 @@ class TRecordListView;
 class TResultsPageView;
 class TSaveDialog;
 class TServicePagesView;
+class TShownRecordProps;
 class TSolverOverlayView;
 class TTablePageView;
 class TWindowConnection;
@@ -126,7 +126,6 @@ public:
     void AddMarkActnExecute();
     void debug1Click();
     void Timer2Timer();
-    void SaveProps();
 
     // Entry points shared across features: the live point (one per reading while recording,
     // and by the text import), the elapsed time of live points, the scale fields and cursor
@@ -170,13 +169,6 @@ public:
     // The record on screen is the live one (its name, no disk browsed).
     bool LiveRecordIsShown() const;
     void RefreshBaseList();
-
-    // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
-    // (a folder switch); a run's start saves them as closing does and leaves an open window
-    // where it is (ClosePropFormForRun), and ShowPropFormForTitle opens it for the run's title.
-    void ClosePropForm();
-    void ClosePropFormForRun();
-    void ShowPropFormForTitle();
 
     // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
@@ -245,7 +237,6 @@ private:
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TSaveDialog* SaveDialog1 = nullptr;
     TPeakIntegralView PeakIntegrals{[this](int page) { return ChartOfPage(page); }, *this};
-    TPropForm* PropForm = nullptr;
 
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
     // and whether an autosave is under way.
@@ -315,12 +306,8 @@ private:
     std::unique_ptr<TReadingsTableCommands> Table;
 
     // The record on screen and its properties.
-    void CreatePropForm();
-    void PropFormClose();
-    void SaveShownProps(bool leaving);
-    void SavePropsAndClosePropForm();
-    bool CutRecordMayBeWritten();
-    bool WriteShownRecord(const model::TBaseRecord& record);
+    void CreateShownRecordProps();
+    std::unique_ptr<TShownRecordProps> Props;
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
     void RecalculateShownPeaks();
