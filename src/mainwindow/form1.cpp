@@ -12,6 +12,7 @@
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/shown_peaks.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/window_connection.h"
 #include "mainwindow/window_reports.h"
@@ -53,8 +54,9 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     BindActionHandlers();
     ConnectServiceButtons();
     CreateConnection();
+    CreateShownRecordProps();
     FormCreate();
-    CreatePropForm();
+    Props->CreatePropForm();
     CreateMeasurements();
 }
 

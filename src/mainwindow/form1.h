@@ -53,13 +53,13 @@ class TGraphFiles;
 class TInstrumentService;
 class TMainToolBarView;
 class TPeakEditing;
-class TPropForm;
 class TReadingsTableCommands;
 class TRecordListCommands;
 class TRecordAreaView;
 class TResultsPageView;
 class TSaveDialog;
 class TShownPeaks;
+class TShownRecordProps;
 class TTablePageView;
 class TWindowConnection;
 class TWindowMenus;
@@ -115,7 +115,6 @@ public:
     void AddMarkActnExecute();
     void debug1Click();
     void Timer2Timer();
-    void SaveProps();
 
     // Entry points shared across features: the live point (one per reading while recording,
     // and by the text import), the elapsed time of live points, the scale fields and cursor
@@ -154,13 +153,6 @@ public:
     // The record on screen is the live one (its name, no disk browsed).
     bool LiveRecordIsShown() const;
     void RefreshBaseList();
-
-    // The properties window (form1_properties.cpp): ClosePropForm saves its edits as it closes
-    // (a folder switch); a run's start saves them as closing does and leaves an open window
-    // where it is (ClosePropFormForRun), and ShowPropFormForTitle opens it for the run's title.
-    void ClosePropForm();
-    void ClosePropFormForRun();
-    void ShowPropFormForTitle();
 
     // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
     void CheckBox2Click();
@@ -226,7 +218,6 @@ private:
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TSaveDialog* SaveDialog1 = nullptr;
-    TPropForm* PropForm = nullptr;
 
     // The instrument of the last measurement frame, whether the instrument asked the run to stop,
     // and whether an autosave is under way.
@@ -296,12 +287,8 @@ private:
     std::unique_ptr<TReadingsTableCommands> Table;
 
     // The record on screen and its properties.
-    void CreatePropForm();
-    void PropFormClose();
-    void SaveShownProps(bool leaving);
-    void SavePropsAndClosePropForm();
-    bool CutRecordMayBeWritten();
-    bool WriteShownRecord(const model::TBaseRecord& record);
+    void CreateShownRecordProps();
+    std::unique_ptr<TShownRecordProps> Props;
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
 

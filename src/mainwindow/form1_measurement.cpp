@@ -13,6 +13,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/recording/live_run.h"
 #include "mainwindow/rules/device_types.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
@@ -66,7 +67,7 @@ void TForm1::CreateMeasurements()
                         .run = LiveRun,
                         .stopByInstrument = stopByInstrument_,
                         .startStop = Actn(TActionId::StartStopActn),
-                        .propForm = *PropForm,
+                        .propForm = Props->PropForm(),
                         .shownFileName = [this] { return SelectedFileName(); },
                         .showRecord = [this](const QString& fileName,
                                              TTableOnShow table) { ShowRecord(fileName, table); },

@@ -16,6 +16,7 @@
 #include "mainwindow/peak_marking/peak_edits.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/shown_peaks.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/window_menus.h"
 
@@ -139,7 +140,7 @@ void TForm1::CreatePeakMarking()
                                int endIdx) { SetPeakRange(index, startIdx, endIdx); },
         .recalculateShownPeaks = [this] { ShownPeaks->RecalculateShownPeaks(); },
         .setModified = [this] { shownRecord_.SetModified(true); },
-        .typedTitle = [this] { return PropForm->Title(); },
+        .typedTitle = [this] { return Props->PropForm().Title(); },
         .showError = [this](const QString& message) { ShowError(message); }});
     for (int page : MarkingPages) {
         TChart& chart = *ChannelPages->ChartOfPage(std::size_t(page));

@@ -9,6 +9,7 @@
 #include "mainwindow/record_area_view.h"
 #include "mainwindow/record_display/live_record_shown.h"
 #include "mainwindow/record_list/list_lines.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
@@ -34,8 +35,8 @@ void TForm1::CreateRecordListCommands()
                          .remove = Actn(TActionId::RemoveActn),
                          .liveRecordIsShown = [this] { return LiveRecordIsShown(); },
                          .refreshBaseList = [this] { RefreshBaseList(); },
-                         .leaveShownRecord = [this] { SavePropsAndClosePropForm(); },
-                         .showPropForm = [this](bool shown) { PropForm->setVisible(shown); },
+                         .leaveShownRecord = [this] { Props->SavePropsAndClosePropForm(); },
+                         .showPropForm = [this](bool shown) { Props->SetPropFormShown(shown); },
                          .setCaption = [this](const QString& text) { SetCaptionAndTitle(text); }},
         *this);
 }

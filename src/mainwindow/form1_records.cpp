@@ -15,6 +15,7 @@
 #include "mainwindow/record_display/two_parameter_curve.h"
 #include "mainwindow/record_list/list_lines.h"
 #include "mainwindow/shown_peaks.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "store/record_folder.h"
@@ -41,7 +42,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 // stays that record until the run's own is shown, so no edit of it reaches the run.
 void TForm1::NewRecord()
 {
-    ClosePropFormForRun();
+    Props->ClosePropFormForRun();
     LiveRun.NewLiveRecord(deviceType_);
     CreateRecordFile();
 }
@@ -52,7 +53,7 @@ void TForm1::CreateRecordFile()
     LiveRun.CreateFile();
     ShowRecord(LiveRun.FileName());
     RefreshBaseList();
-    ShowPropFormForTitle();
+    Props->ShowPropFormForTitle();
 }
 
 // The run's file is closed at every stop, also when its save fails (the autosave retries it).
@@ -66,7 +67,7 @@ void TForm1::FinishRecord()
     }
     const bool shown = LiveRecordIsShown();
     if (shown)
-        SaveProps();
+        Props->SaveProps();
     // The record on screen was copied when the run began: from now on it is the file's record,
     // and an older copy written back would lose the run's points.
     if (shown)
@@ -79,13 +80,12 @@ void TForm1::FinishRecord()
 // A failed save of the record being left is told and does not keep the next one from showing.
 void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
 {
-    SaveProps();
+    Props->SaveProps();
     shownRecord_.SetLoadingRecord(true);
     const QString shownBefore = SelectedFileName();
     shownRecord_.Load(store_, fileName);
     const model::TBaseRecord& record = shownRecord_.Record();
-    if (PropForm)
-        PropForm->ShowRecord(record, fileName);
+    Props->ShowRecord(record, fileName);
     for (const TCurveId curve :
          {TCurveId::Series1, TCurveId::FastLineSeries1, TCurveId::FastLineSeries2,
           TCurveId::FastLineSeries3, TCurveId::FastLineSeries4, TCurveId::FastLineSeries5,

@@ -12,6 +12,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/service_pages_view.h"
+#include "mainwindow/shown_record_props.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "store/record_folder.h"
@@ -76,7 +77,7 @@ void TForm1::FormClose()
         Actn(TActionId::StartStopActn).ExecuteReportingErrors();
     RunReportingErrors(&TForm1::SaveLiveRecordAtClose);
     if (Modified())
-        RunReportingErrors(&TForm1::SaveProps);
+        RunReportingErrors([this] { Props->SaveProps(); });
 }
 
 }
