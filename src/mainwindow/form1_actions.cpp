@@ -6,14 +6,13 @@
 #include "mainwindow/action_table.h"
 #include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
-#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/view_tools_commands.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_connection.h"
 #include "mainwindow/window_help.h"
+#include "mainwindow/window_recording.h"
 
 #include <QTimer>
 
@@ -46,9 +45,6 @@ void TForm1::BindActionHandlers()
         TAction& action = Actn(id);
         action.SetOnExecute([this, handler, &action] { (this->*handler)(action); });
     };
-    auto bindUpdate = [this](TActionId id, void (TForm1::*rule)()) {
-        Actn(id).SetOnUpdate([this, rule] { (this->*rule)(); });
-    };
 
     Actn(TActionId::ConnectActn).SetOnExecute([this] { Connection->ConnectActnExecute(); });
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
@@ -67,10 +63,15 @@ void TForm1::BindActionHandlers()
     bindList(TActionId::RemoveActn, &TRecordListCommands::RemoveActnExecute);
     Actn(TActionId::RemoveActn).SetOnUpdate([this] { RecordList->RemoveActnUpdate(); });
     bindList(TActionId::RebuildDBActn, &TRecordListCommands::RebuildDBActnExecute);
-    bind(TActionId::StartStopActn, &TForm1::StartStopActnExecute);
-    bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
-    bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);
-    bindUpdate(TActionId::AddMarkActn, &TForm1::AddMarkActnUpdate);
+    auto bindRecording = [this](TActionId id, void (TWindowRecording::*handler)(),
+                                void (TWindowRecording::*update)()) {
+        Actn(id).SetOnExecute([this, handler] { (LiveRecording.get()->*handler)(); });
+        Actn(id).SetOnUpdate([this, update] { (LiveRecording.get()->*update)(); });
+    };
+    bindRecording(TActionId::StartStopActn, &TWindowRecording::StartStopActnExecute,
+                  &TWindowRecording::StartStopActnUpdate);
+    bindRecording(TActionId::AddMarkActn, &TWindowRecording::AddMarkActnExecute,
+                  &TWindowRecording::AddMarkActnUpdate);
     auto bindView = [this](TActionId id, void (TViewTools::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (ViewTools.get()->*handler)(); });
     };
@@ -129,16 +130,6 @@ void TForm1::UpdateActions()
 {
     for (const auto& [name, action] : actions_)
         action->Update();
-}
-
-// Recording and time marks need an instrument that is sending: the lamp is not white.
-void TForm1::StartStopActnUpdate()
-{
-    Actn(TActionId::StartStopActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
-}
-void TForm1::AddMarkActnUpdate()
-{
-    Actn(TActionId::AddMarkActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
 }
 
 }

@@ -8,6 +8,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/record_props/props_save.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 
 namespace lmv::mainwindow {
@@ -18,7 +19,7 @@ void TForm1::CreatePropForm()
     PropForm = new TPropForm(this);
     PropForm->SetOnEdited([this] { SetModified(true); });
     PropForm->SetOnClose([this] { RunReportingErrors(&TForm1::PropFormClose); });
-    PropForm->ShowRecord(store_.LiveRecord(), LiveRun.FileName());
+    PropForm->ShowRecord(store_.LiveRecord(), LiveRecording->LiveRun().FileName());
 }
 
 void TForm1::ClosePropForm()
@@ -67,9 +68,10 @@ void TForm1::SaveShownProps(bool leaving)
     situation.recordSelected = !selected.isEmpty();
     situation.modified = Modified();
     situation.edited = shownRecord_.Edited();
-    situation.liveShown = LiveRecordShown(selected, LiveRun.FileName(), store_.BrowseDir());
-    situation.awaitingShown =
-        LiveRecordShown(selected, LiveRun.AwaitingResultsFile(), store_.BrowseDir());
+    situation.liveShown =
+        LiveRecordShown(selected, LiveRecording->LiveRun().FileName(), store_.BrowseDir());
+    situation.awaitingShown = LiveRecordShown(
+        selected, LiveRecording->LiveRun().AwaitingResultsFile(), store_.BrowseDir());
     situation.mayWriteBack = shownRecord_.MayWriteBack();
     situation.cut = shownRecord_.Cut();
     situation.leaving = leaving;

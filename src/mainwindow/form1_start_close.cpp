@@ -14,6 +14,7 @@
 #include "mainwindow/service_pages_view.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -28,7 +29,7 @@ namespace lmv::mainwindow {
 void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
-    ShowRunState();
+    LiveRecording->ShowRunState();
     deviceType_ = dtNone;
     ConfigureForDevice(dtNone);
     ToolBars->PortChooser().setCurrentIndex(-1);
@@ -74,7 +75,7 @@ void TForm1::FormClose()
 {
     if (Recording())
         Actn(TActionId::StartStopActn).ExecuteReportingErrors();
-    RunReportingErrors(&TForm1::SaveLiveRecordAtClose);
+    RunReportingErrors([this] { LiveRecording->SaveLiveRecordAtClose(); });
     if (Modified())
         RunReportingErrors(&TForm1::SaveProps);
 }
