@@ -15,6 +15,7 @@
 #include "mainwindow/shown_record_props.h"
 #include "mainwindow/view_tools_commands.h"
 #include "mainwindow/window_connection.h"
+#include "mainwindow/window_recording.h"
 #include "mainwindow/window_reports.h"
 
 #include <QGuiApplication>
@@ -41,6 +42,7 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateActions();
     CreateToolBar2();
     CreateClientArea();
+    CreateRecording();
     CreateRecordListCommands();
     CreateMenus();
     CreateViewTools();

@@ -14,8 +14,6 @@
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
-#include "mainwindow/recording/live_run.h"
-#include "mainwindow/recording/view_tick.h"
 #include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
@@ -63,6 +61,7 @@ class TShownRecordProps;
 class TTablePageView;
 class TWindowConnection;
 class TWindowMenus;
+class TWindowRecording;
 class TWindowReports;
 class TTitrationParamsView;
 class TWindowHelp;
@@ -107,20 +106,14 @@ public:
 
     // Handlers bound to actions and controls.
     void ShowAllTabsActnExecute();
-    void StartStopActnUpdate();
-    void AddMarkActnUpdate();
-
-    // Handlers of actions and menu items, each in the glue file of its feature.
-    void StartStopActnExecute();
-    void AddMarkActnExecute();
-    void debug1Click();
-    void Timer2Timer();
 
     // Entry points shared across features: the live point (one per reading while recording,
     // and by the text import), the elapsed time of live points, the scale fields and cursor
     // readout, and status panel 2.
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
+    // The autosave tick (Timer2's handler).
+    void Timer2Timer();
     void ChartZoom();
     // The cursor readout brought up to date and taken away (form1_view_tools.cpp).
     void UpdateCursorReadout();
@@ -130,8 +123,8 @@ public:
     // Recording control and the autosave (form1_recording.cpp): whether a run records, and the
     // titration run finished last, whose end-of-run values still go into its file ('' when
     // none waits); both read from the run.
-    bool Recording() const { return LiveRun.Recording(); }
-    const QString& AwaitingResultsFile() const { return LiveRun.AwaitingResultsFile(); }
+    bool Recording() const;
+    const QString& AwaitingResultsFile() const;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
@@ -170,7 +163,7 @@ public:
     // Fields of the form.
     int DeviceType() const { return deviceType_; }
     bool StopByInstrument() const { return stopByInstrument_; }
-    bool AutosaveBusy() const { return autosaveBusy_; }
+    bool AutosaveBusy() const;
     // What the window holds, for reading: the record on screen and its peaks, the page curves,
     // the readings table, the solvers of Chart2 and status panel 2's text.
     const TShownRecord& ShownRecord() const { return shownRecord_; }
@@ -219,11 +212,10 @@ private:
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TSaveDialog* SaveDialog1 = nullptr;
 
-    // The instrument of the last measurement frame, whether the instrument asked the run to stop,
-    // and whether an autosave is under way.
+    // The instrument of the last measurement frame, and whether the instrument asked the run to
+    // stop.
     int deviceType_ = -1;
     bool stopByInstrument_ = false;
-    bool autosaveBusy_ = false;
 
     // Creation of the window's components: the view tools and the cursor readout
     // (form1_view_tools.cpp), the curve tools (form1_curve_tools.cpp), the peak edits
@@ -304,32 +296,11 @@ private:
     void CreateRecordListCommands();
     std::unique_ptr<TRecordListCommands> RecordList;
 
-    // Recording control and the autosave. The save in flight is completed before the window
-    // goes, since its outcome comes back here.
-    void StartRecording();
-    void StopRecording();
-    void EndRun();
-    void DiscardRun();
-    void ShowRunState();
-    void DrawLivePoint(int channel, double x, double y);
-    void PairTwoParameterPoints();
-    void AutosaveDone(const QString& fileName, const QString& error);
-    void SaveLiveRecordAtClose();
-    // The run and where its live points are drawn (form1_recording.cpp): a point is drawn at
-    // once, the scale fields and the cursor readout follow once per replot tick. The save
-    // completed at exit tells its outcome to the run's autosave, which outlives it.
-    void RefreshLiveView();
-    struct TLivePoints final : TLivePointView {
-        explicit TLivePoints(TForm1& form);
-        void ShowLivePoint(int channel, double x, double y) override;
-        TForm1& form;
-        TViewTick view;
-    } livePoints_{*this};
-    TLiveRun LiveRun{store_, livePoints_};
-    struct TSaveCompletedAtExit {
-        store::TRecordStore& store;
-        ~TSaveCompletedAtExit();
-    } saveCompletedAtExit_{store_};
+    // Recording control and the autosave (form1_recording.cpp, form1_timers.cpp), made before
+    // the commands that read its run. The save in flight is completed before the run goes,
+    // since its outcome comes back to the run.
+    void CreateRecording();
+    std::unique_ptr<TWindowRecording> LiveRecording;
 
     // Measurement frames: the window as their router sees it, by concern.
     void CreateMeasurements();

@@ -6,15 +6,14 @@
 #include "mainwindow/action_table.h"
 #include "mainwindow/curve_tool_commands.h"
 #include "mainwindow/graph_files.h"
-#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools_commands.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/window_connection.h"
 #include "mainwindow/window_help.h"
+#include "mainwindow/window_recording.h"
 
 #include <QTimer>
 
@@ -43,9 +42,6 @@ void TForm1::BindActionHandlers()
     auto bind = [this](TActionId id, void (TForm1::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (this->*handler)(); });
     };
-    auto bindUpdate = [this](TActionId id, void (TForm1::*rule)()) {
-        Actn(id).SetOnUpdate([this, rule] { (this->*rule)(); });
-    };
 
     Actn(TActionId::ConnectActn).SetOnExecute([this] { Connection->ConnectActnExecute(); });
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
@@ -64,10 +60,15 @@ void TForm1::BindActionHandlers()
     bindList(TActionId::RemoveActn, &TRecordListCommands::RemoveActnExecute);
     Actn(TActionId::RemoveActn).SetOnUpdate([this] { RecordList->RemoveActnUpdate(); });
     bindList(TActionId::RebuildDBActn, &TRecordListCommands::RebuildDBActnExecute);
-    bind(TActionId::StartStopActn, &TForm1::StartStopActnExecute);
-    bindUpdate(TActionId::StartStopActn, &TForm1::StartStopActnUpdate);
-    bind(TActionId::AddMarkActn, &TForm1::AddMarkActnExecute);
-    bindUpdate(TActionId::AddMarkActn, &TForm1::AddMarkActnUpdate);
+    auto bindRecording = [this](TActionId id, void (TWindowRecording::*handler)(),
+                                void (TWindowRecording::*update)()) {
+        Actn(id).SetOnExecute([this, handler] { (LiveRecording.get()->*handler)(); });
+        Actn(id).SetOnUpdate([this, update] { (LiveRecording.get()->*update)(); });
+    };
+    bindRecording(TActionId::StartStopActn, &TWindowRecording::StartStopActnExecute,
+                  &TWindowRecording::StartStopActnUpdate);
+    bindRecording(TActionId::AddMarkActn, &TWindowRecording::AddMarkActnExecute,
+                  &TWindowRecording::AddMarkActnUpdate);
     auto bindView = [this](TActionId id, void (TViewTools::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (ViewTools.get()->*handler)(); });
     };
@@ -128,16 +129,6 @@ void TForm1::UpdateActions()
 {
     for (const auto& [name, action] : actions_)
         action->Update();
-}
-
-// Recording and time marks need an instrument that is sending: the lamp is not white.
-void TForm1::StartStopActnUpdate()
-{
-    Actn(TActionId::StartStopActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
-}
-void TForm1::AddMarkActnUpdate()
-{
-    Actn(TActionId::AddMarkActn).SetEnabled(ToolBars->Lamp().BrushColor() != Qt::white);
 }
 
 }

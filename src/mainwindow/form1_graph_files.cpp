@@ -13,6 +13,7 @@
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/save_dialog.h"
+#include "mainwindow/window_recording.h"
 #include "store/graph_file.h"
 #include "store/graph_text_export.h"
 #include "store/record_folder.h"
@@ -92,7 +93,7 @@ void TForm1::CreateGraphFileDialogs()
             .curves = curves_,
             .curveViews = curveViews_,
             .shownRecord = shownRecord_,
-            .run = LiveRun,
+            .run = LiveRecording->LiveRun(),
             .pages = ChannelPages->Tabs(),
             .recordArea = *RecordArea,
             .textDialog = *SaveDialog1,
@@ -100,7 +101,7 @@ void TForm1::CreateGraphFileDialogs()
             .deviceType = deviceType_,
             .stopByInstrument = stopByInstrument_,
             .addPoint = [this](int channel, double x, double y) { AddPoint(channel, x, y); },
-            .refreshLiveView = [this] { livePoints_.view.RefreshNow(); },
+            .refreshLiveView = [this] { LiveRecording->RefreshLiveViewNow(); },
             .chartZoom = [this] { ChartZoom(); }},
         *this);
 }

@@ -18,6 +18,7 @@
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/steady_tabs.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 
 #include <QCheckBox>
@@ -64,7 +65,7 @@ void TForm1::CreateMeasurements()
                           .addRow = Actn(TActionId::AddRowToGridActn),
                           .storeLiveRow = [this] { Table->AddRowToGridActnExecute(); }},
         TRunRecordParts{.store = store_,
-                        .run = LiveRun,
+                        .run = LiveRecording->LiveRun(),
                         .stopByInstrument = stopByInstrument_,
                         .startStop = Actn(TActionId::StartStopActn),
                         .propForm = Props->PropForm(),
@@ -75,7 +76,7 @@ void TForm1::CreateMeasurements()
                             [this](const QString& fileName, const QString& title) {
                                 RecordList->UpdateBaseListTitle(fileName, title);
                             }},
-        LiveRun);
+        LiveRecording->LiveRun());
     link_->SetHandlers(&measurements_->Router());
 }
 

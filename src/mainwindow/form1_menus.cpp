@@ -4,6 +4,7 @@
 #include "mainwindow/action.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/window_menus.h"
+#include "mainwindow/window_recording.h"
 #include "mainwindow/window_reports.h"
 
 #include <functional>
@@ -27,7 +28,7 @@ void TForm1::CreateMenus()
         {"asBitMap1", [this] { Reports->asBitMap1Click(); }},
         {"WMF1", [this] { Reports->WMF1Click(); }},
         {"EMF1", [this] { Reports->EMF1Click(); }},
-        {"debug1", [this] { debug1Click(); }},
+        {"debug1", [this] { LiveRecording->debug1Click(); }},
         {"N64", [this] { GraphFiles->N64Click(); }},
     };
     TWindowMenuHandlers handlers{.action = [this](TActionId id) -> TAction& { return Actn(id); },

@@ -10,6 +10,7 @@
 #include "mainwindow/record_props/props_save.h"
 #include "mainwindow/shown_peaks.h"
 #include "mainwindow/widgets/prop_form.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 
 namespace lmv::mainwindow {
@@ -22,7 +23,7 @@ void TForm1::CreateShownRecordProps()
         .store = store_,
         .shownRecord = shownRecord_,
         .peakSet = ShownPeaks->PeakSet(),
-        .run = LiveRun,
+        .run = LiveRecording->LiveRun(),
         .showProps = Actn(TActionId::ShowPropsActn),
         .retitleListLine =
             [this](const QString& fileName, const QString& title) {

@@ -13,6 +13,7 @@
 #include "mainwindow/widgets/disc_form.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
+#include "mainwindow/window_recording.h"
 #include "store/index_lists.h"
 #include "store/record_folder.h"
 
@@ -27,7 +28,7 @@ void TForm1::CreateRecordListCommands()
                          .desktop = desktop_,
                          .store = store_,
                          .shownRecord = shownRecord_,
-                         .run = LiveRun,
+                         .run = LiveRecording->LiveRun(),
                          .recordArea = *RecordArea,
                          .showAll = Actn(TActionId::ShowAllActn),
                          .byDate = Actn(TActionId::ByDateActn),

@@ -1,5 +1,7 @@
 // Recording control: the record action's start, stop and discard, live points on their series,
 // time marks, the run clock, the 10-second autosave, the status text and the test generator.
+#include "mainwindow/window_recording.h"
+
 #include "mainwindow/form1.h"
 
 #include "common/current_error.h"
@@ -8,8 +10,10 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/client_area_view.h"
+#include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
+#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "store/record_folder.h"
 
@@ -29,11 +33,56 @@ constexpr double TimeMarkHeight = 1000000.0;
 
 }
 
-TForm1::TSaveCompletedAtExit::~TSaveCompletedAtExit() { store.FinishBackgroundSave(); }
-
-void TForm1::StartStopActnExecute()
+// The recording's owner, made once the pages and the status bar exist and before the commands
+// that read its run.
+void TForm1::CreateRecording()
 {
-    if (LiveRun.Recording())
+    LiveRecording = std::make_unique<TWindowRecording>(
+        TWindowRecordingParts{.window = *this,
+                              .notifier = notifier_,
+                              .store = store_,
+                              .startStop = Actn(TActionId::StartStopActn),
+                              .addMark = Actn(TActionId::AddMarkActn),
+                              .lamp = ToolBars->Lamp(),
+                              .pages = *ChannelPages,
+                              .status = ClientArea->Status(),
+                              .curves = curves_,
+                              .curveViews = curveViews_,
+                              .shownRecord = shownRecord_,
+                              .deviceType = deviceType_,
+                              .stopByInstrument = stopByInstrument_,
+                              .newRecord = [this] { NewRecord(); },
+                              .finishRecord = [this] { FinishRecord(); },
+                              .refreshBaseList = [this] { RefreshBaseList(); },
+                              .liveRecordIsShown = [this] { return LiveRecordIsShown(); },
+                              .chartZoom = [this] { ChartZoom(); },
+                              .updateCursorReadout = [this] { UpdateCursorReadout(); },
+                              .showError = [this](const QString& message) { ShowError(message); }});
+}
+
+bool TForm1::Recording() const { return LiveRecording->LiveRun().Recording(); }
+
+const QString& TForm1::AwaitingResultsFile() const
+{
+    return LiveRecording->LiveRun().AwaitingResultsFile();
+}
+
+bool TForm1::AutosaveBusy() const { return LiveRecording->AutosaveBusy(); }
+
+void TForm1::AddPoint(int Channel, double X, double Y)
+{
+    LiveRecording->LiveRun().AddPoint(Channel, X, Y);
+}
+
+double TForm1::ElapsedRunTime() const { return LiveRecording->LiveRun().Elapsed(); }
+
+TWindowRecording::TWindowRecording(TWindowRecordingParts parts) : parts_(std::move(parts)) {}
+
+TWindowRecording::TSaveCompletedAtExit::~TSaveCompletedAtExit() { store.FinishBackgroundSave(); }
+
+void TWindowRecording::StartStopActnExecute()
+{
+    if (liveRun_.Recording())
         StopRecording();
     else
         StartRecording();
@@ -41,65 +90,65 @@ void TForm1::StartStopActnExecute()
 
 // All or nothing: a record file that cannot be made leaves the window idle and the error is
 // passed on to be shown.
-void TForm1::StartRecording()
+void TWindowRecording::StartRecording()
 {
-    LiveRun.Start(deviceType_);
+    liveRun_.Start(parts_.deviceType);
     ShowRunState();
     try {
-        NewRecord();
+        parts_.newRecord();
     } catch (...) {
-        LiveRun.CancelStart();
+        liveRun_.CancelStart();
         ShowRunState();
         throw;
     }
     for (const TCurveId curve : AllCurves)
-        curveViews_.Clear(curve);
-    ChannelPages->TimeMarks().Clear();
-    Actn(TActionId::AddMarkActn).SetEnabled(true);
+        parts_.curveViews.Clear(curve);
+    parts_.pages.TimeMarks().Clear();
+    parts_.addMark.SetEnabled(true);
 }
 
 // The titration device's question is about the run that is recording now: if that run ended or
 // another began while it was open, a Yes changes nothing.
-void TForm1::StopRecording()
+void TWindowRecording::StopRecording()
 {
-    if (StopAsksFirst(deviceType_, stopByInstrument_)) {
-        const int run = LiveRun.Run();
-        const common::BoxAnswer answer = notifier_.MessageBox(
+    if (StopAsksFirst(parts_.deviceType, parts_.stopByInstrument)) {
+        const int run = liveRun_.Run();
+        const common::BoxAnswer answer = parts_.notifier.MessageBox(
             QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
                            "Принудительно закончить регистрацию и удалить текущую запись?"),
             common::BoxIcon::Warning, common::BoxButtons::YesNo);
-        if (answer == common::BoxAnswer::Yes && LiveRun.StillRecording(run))
+        if (answer == common::BoxAnswer::Yes && liveRun_.StillRecording(run))
             DiscardRun();
         return;
     }
-    const QString fileName = LiveRun.FileName();
+    const QString fileName = liveRun_.FileName();
     EndRun();
     try {
-        FinishRecord();
+        parts_.finishRecord();
     } catch (...) {
-        LiveRun.Autosave().FinalSaveFailed(fileName);
+        liveRun_.Autosave().FinalSaveFailed(fileName);
         throw;
     }
 }
 
-void TForm1::EndRun()
+void TWindowRecording::EndRun()
 {
-    LiveRun.Stop();
+    liveRun_.Stop();
     ShowRunState();
-    Actn(TActionId::AddMarkActn).SetEnabled(false);
+    parts_.addMark.SetEnabled(false);
 }
 
 // The discarded file's name is forgotten whatever the deletion did, so no later end-of-run
 // value writes the record back.
-void TForm1::DiscardRun()
+void TWindowRecording::DiscardRun()
 {
     EndRun();
     auto forget = [this] {
-        shownRecord_.ForgetFile();
-        RefreshBaseList();
+        parts_.shownRecord.ForgetFile();
+        parts_.refreshBaseList();
     };
     try {
-        LiveRun.DiscardFile();
+        liveRun_.DiscardFile();
     } catch (...) {
         forget();
         throw;
@@ -107,111 +156,90 @@ void TForm1::DiscardRun()
     forget();
 }
 
-void TForm1::ShowRunState()
+void TWindowRecording::ShowRunState()
 {
-    TAction& startStop = Actn(TActionId::StartStopActn);
-    const TRecordActionLook look = RecordActionLook(Recording());
+    TAction& startStop = parts_.startStop;
+    const TRecordActionLook look = RecordActionLook(liveRun_.Recording());
     startStop.SetCaption(look.caption);
     startStop.SetHint(look.hint);
     startStop.Action()->setIcon(QIcon::fromTheme(look.iconName));
 }
 
-void TForm1::AddPoint(int Channel, double X, double Y) { LiveRun.AddPoint(Channel, X, Y); }
-
-TForm1::TLivePoints::TLivePoints(TForm1& form)
-    : form(form), view(TChart::MinReplotInterval, [&form] { form.RefreshLiveView(); })
+TWindowRecording::TLivePoints::TLivePoints(TWindowRecording& owner)
+    : owner(owner), view(TChart::MinReplotInterval, [&owner] { owner.RefreshLiveView(); })
 {
 }
 
-void TForm1::TLivePoints::ShowLivePoint(int channel, double x, double y)
+void TWindowRecording::TLivePoints::ShowLivePoint(int channel, double x, double y)
 {
-    if (form.LiveRecordIsShown())
-        form.DrawLivePoint(channel, x, y);
+    if (owner.parts_.liveRecordIsShown())
+        owner.DrawLivePoint(channel, x, y);
     view.MarkDue();
 }
 
-void TForm1::RefreshLiveView()
+void TWindowRecording::RefreshLiveView()
 {
-    ChartZoom();
-    UpdateCursorReadout();
+    parts_.chartZoom();
+    parts_.updateCursorReadout();
 }
 
-void TForm1::DrawLivePoint(int channel, double x, double y)
+void TWindowRecording::DrawLivePoint(int channel, double x, double y)
 {
     const std::optional<TLivePointRoute> route = LivePointRoute(channel);
     if (!route) {
-        if (LiveRun.FirstUnknownChannel())
-            notifier_.MessageBox(UnknownChannelText(channel, x, y), common::BoxIcon::None);
+        if (liveRun_.FirstUnknownChannel())
+            parts_.notifier.MessageBox(UnknownChannelText(channel, x, y), common::BoxIcon::None);
         return;
     }
     for (const TCurveId curve : route->curves)
-        curveViews_.Add(curve, x, y);
-    if (!ChannelPages->Tabs().isTabVisible(route->page))
-        ChannelPages->Tabs().setTabVisible(route->page, true);
+        parts_.curveViews.Add(curve, x, y);
+    if (!parts_.pages.Tabs().isTabVisible(route->page))
+        parts_.pages.Tabs().setTabVisible(route->page, true);
     if (channel == PairedYChannel)
         PairTwoParameterPoints();
 }
 
-void TForm1::PairTwoParameterPoints()
+void TWindowRecording::PairTwoParameterPoints()
 {
-    const TCurve& xs = curves_.Curve(TCurveId::Series1);
-    const TCurve& ys = curves_.Curve(TCurveId::Series15);
+    const TCurve& xs = parts_.curves.Curve(TCurveId::Series1);
+    const TCurve& ys = parts_.curves.Curve(TCurveId::Series15);
     const TPairsToAdd pairs =
-        PairsToAdd(curves_.Curve(TCurveId::FastLineSeries5).Count(), xs.Count(), ys.Count());
+        PairsToAdd(parts_.curves.Curve(TCurveId::FastLineSeries5).Count(), xs.Count(), ys.Count());
     if (!pairs.due)
         return;
     for (int i = pairs.from; i < pairs.to; ++i)
-        curveViews_.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
-    ChannelPages->Tabs().setTabVisible(TwoParametersPage, true);
+        parts_.curveViews.Add(TCurveId::FastLineSeries5, xs.Y(i), ys.Y(i));
+    parts_.pages.Tabs().setTabVisible(TwoParametersPage, true);
 }
 
-double TForm1::ElapsedRunTime() const { return LiveRun.Elapsed(); }
+// Recording and time marks need an instrument that is sending: the lamp is not white.
+void TWindowRecording::StartStopActnUpdate()
+{
+    parts_.startStop.SetEnabled(parts_.lamp.BrushColor() != Qt::white);
+}
+
+void TWindowRecording::AddMarkActnUpdate()
+{
+    parts_.addMark.SetEnabled(parts_.lamp.BrushColor() != Qt::white);
+}
 
 // The marks belong to the display only; the record does not keep them.
-void TForm1::AddMarkActnExecute()
+void TWindowRecording::AddMarkActnExecute()
 {
-    ChannelPages->TimeMarks().AddXY(ElapsedRunTime(), TimeMarkHeight);
-}
-
-// The snapshot is taken here and written on a worker; the tick after a failure tries again.
-void TForm1::Timer2Timer()
-{
-    if (autosaveBusy_)
-        return;
-    const QString fileName = LiveRun.AutosaveDue();
-    if (fileName.isEmpty())
-        return;
-    autosaveBusy_ = true;
-    try {
-        store_.SaveRecordFileInBackground(
-            fileName, store_.LiveRecord(),
-            [this, fileName](const QString& error) { AutosaveDone(fileName, error); });
-    } catch (...) {
-        AutosaveDone(fileName, common::CurrentErrorMessage());
-    }
-}
-
-// The message is shown from the event loop: a box opened inside the store's completion would
-// let the next tick start a save while the caller that completed this one still writes.
-void TForm1::AutosaveDone(const QString& fileName, const QString& error)
-{
-    autosaveBusy_ = false;
-    if (LiveRun.Autosave().Outcome(fileName, error))
-        QMetaObject::invokeMethod(
-            this, [this, error] { ShowError(error); }, Qt::QueuedConnection);
+    parts_.pages.TimeMarks().AddXY(liveRun_.Elapsed(), TimeMarkHeight);
 }
 
 // A run the close could not stop (no instrument sending, or the titration question answered
 // No) and a final save still failing are written once more before the program ends.
-void TForm1::SaveLiveRecordAtClose()
+void TWindowRecording::SaveLiveRecordAtClose()
 {
-    const QString fileName = LiveRun.AutosaveDue();
+    const QString fileName = liveRun_.AutosaveDue();
     if (fileName.isEmpty()) {
-        store_.FinishBackgroundSave();
+        parts_.store.FinishBackgroundSave();
         return;
     }
-    store_.SaveRecordFile(fileName, store_.LiveRecord());
-    LiveRun.Autosave().Outcome(fileName, {});
+    parts_.store.SaveRecordFile(fileName, parts_.store.LiveRecord());
+    liveRun_.Autosave().Outcome(fileName, {});
 }
 
 void TForm1::SetStatusText(const QString& text)
@@ -221,13 +249,13 @@ void TForm1::SetStatusText(const QString& text)
 }
 
 // The hidden test generator: a ramp into channel 0 of the live record, not drawn.
-void TForm1::debug1Click()
+void TWindowRecording::debug1Click()
 {
-    const int first = curves_.Curve(TCurveId::Series1).Count();
+    const int first = parts_.curves.Curve(TCurveId::Series1).Count();
     for (int i = first; i < first + TestRampPoints; ++i) {
-        store_.AddChannelPoint(0, i, i);
+        parts_.store.AddChannelPoint(0, i, i);
         if (i % TestRampProgressStep == 0) {
-            ClientArea->Status().SetPanelText(TestRampPanel, QString::number(i));
+            parts_.status.SetPanelText(TestRampPanel, QString::number(i));
             QCoreApplication::processEvents();
         }
     }

@@ -18,6 +18,7 @@
 #include "mainwindow/shown_record_props.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/record_list_view.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 
 #include <QLabel>
@@ -43,15 +44,15 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 void TForm1::NewRecord()
 {
     Props->ClosePropFormForRun();
-    LiveRun.NewLiveRecord(deviceType_);
+    LiveRecording->LiveRun().NewLiveRecord(deviceType_);
     CreateRecordFile();
 }
 
 // The run is shown also when the list's filter hides its line: its title is typed next.
 void TForm1::CreateRecordFile()
 {
-    LiveRun.CreateFile();
-    ShowRecord(LiveRun.FileName());
+    LiveRecording->LiveRun().CreateFile();
+    ShowRecord(LiveRecording->LiveRun().FileName());
     RefreshBaseList();
     Props->ShowPropFormForTitle();
 }
@@ -61,7 +62,7 @@ void TForm1::CreateRecordFile()
 // waits with.
 void TForm1::FinishRecord()
 {
-    if (LiveRun.FileName().isEmpty()) {
+    if (LiveRecording->LiveRun().FileName().isEmpty()) {
         notifier_.MessageBox(QStringLiteral("Пустое имя RecordFileName"), common::BoxIcon::None);
         return;
     }
@@ -72,7 +73,7 @@ void TForm1::FinishRecord()
     // and an older copy written back would lose the run's points.
     if (shown)
         shownRecord_.Adopt(store_.LiveRecord());
-    LiveRun.FinishFile();
+    LiveRecording->LiveRun().FinishFile();
     if (shown)
         shownRecord_.SetModified(false);  // its edits went into the live record, now written
 }
@@ -158,7 +159,8 @@ void TForm1::ShowEndPoint(double result1, double result2)
 
 bool TForm1::LiveRecordIsShown() const
 {
-    return LiveRecordShown(SelectedFileName(), LiveRun.FileName(), store_.BrowseDir());
+    return LiveRecordShown(SelectedFileName(), LiveRecording->LiveRun().FileName(),
+                           store_.BrowseDir());
 }
 
 // A file that cannot be shown (a record of another version, an unreadable file) leaves the

@@ -15,6 +15,7 @@
 #include "mainwindow/shown_record_props.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/port_combo_box.h"
+#include "mainwindow/window_recording.h"
 #include "store/record_folder.h"
 #include "store/start_dir.h"
 
@@ -29,7 +30,7 @@ namespace lmv::mainwindow {
 void TForm1::FormCreate()
 {
     OpenDefaultRecordFolder();
-    ShowRunState();
+    LiveRecording->ShowRunState();
     deviceType_ = dtNone;
     ConfigureForDevice(dtNone);
     ToolBars->PortChooser().setCurrentIndex(-1);
@@ -75,7 +76,7 @@ void TForm1::FormClose()
 {
     if (Recording())
         Actn(TActionId::StartStopActn).ExecuteReportingErrors();
-    RunReportingErrors(&TForm1::SaveLiveRecordAtClose);
+    RunReportingErrors([this] { LiveRecording->SaveLiveRecordAtClose(); });
     if (Modified())
         RunReportingErrors([this] { Props->SaveProps(); });
 }
