@@ -42,6 +42,10 @@ void TForm1::BindActionHandlers()
     auto bind = [this](TActionId id, void (TForm1::*handler)()) {
         Actn(id).SetOnExecute([this, handler] { (this->*handler)(); });
     };
+    // A handler of one of the concerns' owners, which live as long as the window.
+    auto bindTo = [this](TActionId id, const auto& owner, auto handler) {
+        Actn(id).SetOnExecute([&owner, handler] { (owner.get()->*handler)(); });
+    };
 
     Actn(TActionId::ConnectActn).SetOnExecute([this] { Connection->ConnectActnExecute(); });
     bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
@@ -51,15 +55,13 @@ void TForm1::BindActionHandlers()
         TAction& action = Actn(id);
         action.SetOnExecute([this, &action] { RecordList->ShowAllActnExecute(action); });
     }
-    auto bindList = [this](TActionId id, void (TRecordListCommands::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (RecordList.get()->*handler)(); });
-    };
-    bindList(TActionId::ShowPropsActn, &TRecordListCommands::ShowPropsActnExecute);
-    bindList(TActionId::OpenBaseActn, &TRecordListCommands::OpenBaseActnExecute);
-    bindList(TActionId::OpenFlashBaseActn, &TRecordListCommands::OpenFlashBaseActnExecute);
-    bindList(TActionId::RemoveActn, &TRecordListCommands::RemoveActnExecute);
+    bindTo(TActionId::ShowPropsActn, RecordList, &TRecordListCommands::ShowPropsActnExecute);
+    bindTo(TActionId::OpenBaseActn, RecordList, &TRecordListCommands::OpenBaseActnExecute);
+    bindTo(TActionId::OpenFlashBaseActn, RecordList,
+           &TRecordListCommands::OpenFlashBaseActnExecute);
+    bindTo(TActionId::RemoveActn, RecordList, &TRecordListCommands::RemoveActnExecute);
     Actn(TActionId::RemoveActn).SetOnUpdate([this] { RecordList->RemoveActnUpdate(); });
-    bindList(TActionId::RebuildDBActn, &TRecordListCommands::RebuildDBActnExecute);
+    bindTo(TActionId::RebuildDBActn, RecordList, &TRecordListCommands::RebuildDBActnExecute);
     auto bindRecording = [this](TActionId id, void (TWindowRecording::*handler)(),
                                 void (TWindowRecording::*update)()) {
         Actn(id).SetOnExecute([this, handler] { (LiveRecording.get()->*handler)(); });
@@ -69,49 +71,39 @@ void TForm1::BindActionHandlers()
                   &TWindowRecording::StartStopActnUpdate);
     bindRecording(TActionId::AddMarkActn, &TWindowRecording::AddMarkActnExecute,
                   &TWindowRecording::AddMarkActnUpdate);
-    auto bindView = [this](TActionId id, void (TViewTools::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (ViewTools.get()->*handler)(); });
-    };
-    bindView(TActionId::LogActn, &TViewTools::LogActnExecute);
-    bindView(TActionId::FitImageActn, &TViewTools::FitImageActnExecute);
-    bindView(TActionId::SetScaleActn, &TViewTools::SetScaleActnExecute);
-    bindView(TActionId::MultScaleBy10Actn, &TViewTools::MultScaleBy10ActnExecute);
-    bindView(TActionId::DivScaleBy10Actn, &TViewTools::DivScaleBy10ActnExecute);
+    bindTo(TActionId::LogActn, ViewTools, &TViewTools::LogActnExecute);
+    bindTo(TActionId::FitImageActn, ViewTools, &TViewTools::FitImageActnExecute);
+    bindTo(TActionId::SetScaleActn, ViewTools, &TViewTools::SetScaleActnExecute);
+    bindTo(TActionId::MultScaleBy10Actn, ViewTools, &TViewTools::MultScaleBy10ActnExecute);
+    bindTo(TActionId::DivScaleBy10Actn, ViewTools, &TViewTools::DivScaleBy10ActnExecute);
     for (const TActionId id :
          {TActionId::PaintXAxisActn, TActionId::PaintYAxisActn, TActionId::PaintGridActn,
           TActionId::ShowBordersActn, TActionId::ShowIntegeralActn}) {
         TAction& option = Actn(id);
         option.SetOnExecute([this, &option] { ViewTools->PaintOptActnExecute(option); });
     }
-    auto bindTable = [this](TActionId id, void (TReadingsTableCommands::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (Table.get()->*handler)(); });
-    };
-    bindTable(TActionId::CopyGridActn, &TReadingsTableCommands::CopyGridActnExecute);
+    bindTo(TActionId::CopyGridActn, Table, &TReadingsTableCommands::CopyGridActnExecute);
     Actn(TActionId::CopyGridActn).SetOnUpdate([this] { Table->CopyGridActnUpdate(); });
-    bindTable(TActionId::SaveTableActn, &TReadingsTableCommands::SaveTableActnExecute);
-    bindTable(TActionId::AddRowToGridActn, &TReadingsTableCommands::AddRowToGridActnExecute);
-    bindTable(TActionId::AddRowWithTimerActn, &TReadingsTableCommands::AddRowWithTimerActnExecute);
-    bindTable(TActionId::RemRowActn, &TReadingsTableCommands::RemRowActnExecute);
-    bindTable(TActionId::ClearGridActn, &TReadingsTableCommands::ClearGridActnExecute);
-    auto bindCurveTools = [this](TActionId id, void (TCurveToolCommands::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (CurveTools.get()->*handler)(); });
-    };
-    bindCurveTools(TActionId::FilterActn, &TCurveToolCommands::FilterActnExecute);
-    bindCurveTools(TActionId::ShowDerivativeActn, &TCurveToolCommands::ShowDerivativeActnExecute);
-    bindCurveTools(TActionId::FindVolumesActn, &TCurveToolCommands::FindVolumesActnExecute);
+    bindTo(TActionId::SaveTableActn, Table, &TReadingsTableCommands::SaveTableActnExecute);
+    bindTo(TActionId::AddRowToGridActn, Table, &TReadingsTableCommands::AddRowToGridActnExecute);
+    bindTo(TActionId::AddRowWithTimerActn, Table,
+           &TReadingsTableCommands::AddRowWithTimerActnExecute);
+    bindTo(TActionId::RemRowActn, Table, &TReadingsTableCommands::RemRowActnExecute);
+    bindTo(TActionId::ClearGridActn, Table, &TReadingsTableCommands::ClearGridActnExecute);
+    bindTo(TActionId::FilterActn, CurveTools, &TCurveToolCommands::FilterActnExecute);
+    bindTo(TActionId::ShowDerivativeActn, CurveTools,
+           &TCurveToolCommands::ShowDerivativeActnExecute);
+    bindTo(TActionId::FindVolumesActn, CurveTools, &TCurveToolCommands::FindVolumesActnExecute);
     for (const TActionId id : {TActionId::ShowDev1Actn, TActionId::ShowDev2Actn}) {
         TAction& action = Actn(id);
         action.SetOnExecute([this, &action] { CurveTools->ShowDevActnExecute(action); });
     }
-    auto bindPeaks = [this](TActionId id, void (TPeakEditing::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (Peaks.get()->*handler)(); });
-    };
-    bindPeaks(TActionId::SetPeakBordersActn, &TPeakEditing::SetPeakBordersActnExecute);
-    bindPeaks(TActionId::PeakAutoSearchActn, &TPeakEditing::PeakAutoSearchActnExecute);
-    bindPeaks(TActionId::CopyPeaksDataActn, &TPeakEditing::CopyPeaksDataActnExecute);
-    bindPeaks(TActionId::RenamePeakActn, &TPeakEditing::RenamePeakActnExecute);
-    bindPeaks(TActionId::RemovePeakActn, &TPeakEditing::RemovePeakActnExecute);
-    bindPeaks(TActionId::SetPeakTypeActn, &TPeakEditing::SetPeakTypeActnExecute);
+    bindTo(TActionId::SetPeakBordersActn, Peaks, &TPeakEditing::SetPeakBordersActnExecute);
+    bindTo(TActionId::PeakAutoSearchActn, Peaks, &TPeakEditing::PeakAutoSearchActnExecute);
+    bindTo(TActionId::CopyPeaksDataActn, Peaks, &TPeakEditing::CopyPeaksDataActnExecute);
+    bindTo(TActionId::RenamePeakActn, Peaks, &TPeakEditing::RenamePeakActnExecute);
+    bindTo(TActionId::RemovePeakActn, Peaks, &TPeakEditing::RemovePeakActnExecute);
+    bindTo(TActionId::SetPeakTypeActn, Peaks, &TPeakEditing::SetPeakTypeActnExecute);
     for (const TActionId id :
          {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn}) {
         TAction& action = Actn(id);
