@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -179,6 +180,33 @@ void TChannelPagesView::CreatePageAxes()
         axis->SetMinMax(0, 1);
         PageAxes[std::size_t(page)] = axis;
     }
+}
+
+TPageLayout TChannelPagesView::Layout() const
+{
+    TPageLayout layout;
+    layout.pageControlVisible = !PageControl1->isHidden();
+    layout.activePage = ActivePage();
+    for (int index = 0; index < PageCount; ++index) {
+        layout.tabVisible[index] = PageControl1->isTabVisible(index);
+        layout.tabCaptions[index] = PageControl1->tabText(index);
+    }
+    for (int index = 0; index < ChannelPageCount; ++index)
+        layout.chartTitles[index] = ChartOfPage(index)->Title();
+    return layout;
+}
+
+void TChannelPagesView::ApplyLayout(const TPageLayout& layout)
+{
+    const QSignalBlocker quiet(PageControl1);
+    for (int index = 0; index < PageCount; ++index) {
+        PageControl1->setTabVisible(index, layout.tabVisible[index]);
+        PageControl1->setTabText(index, layout.tabCaptions[index]);
+    }
+    for (int index = 0; index < ChannelPageCount; ++index)
+        ChartOfPage(index)->SetTitle(layout.chartTitles[index]);
+    PageControl1->setCurrentIndex(layout.activePage);
+    PageControl1->setVisible(layout.pageControlVisible);
 }
 
 }

@@ -46,6 +46,10 @@ public:
     QLabel& LegendText(int line) const { return *StaticText11To15.at(std::size_t(line)); }
     const std::array<QLabel*, 5>& LegendTexts() const { return StaticText11To15; }
 
+    // Which pages show, their captions, the charts' titles and the active page.
+    TPageLayout Layout() const;
+    void ApplyLayout(const TPageLayout& layout);
+
     // The hidden vertical axis of a page's chart, made after the window's start has scaled the
     // charts; none on the pages without one.
     void CreatePageAxes();

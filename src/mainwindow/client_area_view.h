@@ -30,6 +30,8 @@ public:
     QWidget& TestPanel() const { return *Panel1; }
     QLabel& ConnectPanel() const { return *ConnectPanel_; }
     TStatusPanels& Status() const { return *StatusBar1; }
+    // The panel of the window's status texts.
+    static constexpr int StatusPanel = 2;
 
 private:
     void CreatePanel1();

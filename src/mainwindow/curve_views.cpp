@@ -1,5 +1,6 @@
 #include "mainwindow/curve_views.h"
 
+#include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 
 #include <algorithm>
@@ -13,6 +14,23 @@ std::optional<TCurveId> TCurveViews::CurveOf(const TChartSeries* series) const
     if (!series || found == series_.end())
         return std::nullopt;
     return AllCurves[std::size_t(found - series_.begin())];
+}
+
+std::optional<TCurveId> TCurveViews::FirstCurveOn(const TChart* chart) const
+{
+    if (!chart)
+        return std::nullopt;
+    for (const TChartSeries* series : chart->SeriesList()) {
+        if (const std::optional<TCurveId> curve = CurveOf(series))
+            return curve;
+    }
+    return std::nullopt;
+}
+
+const TCurve* TCurveViews::CurveOn(const TChart* chart) const
+{
+    const std::optional<TCurveId> curve = FirstCurveOn(chart);
+    return curve ? &curves_.Curve(*curve) : nullptr;
 }
 
 void TCurveViews::Add(TCurveId id, double x, double y)

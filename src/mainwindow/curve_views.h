@@ -9,6 +9,7 @@
 
 namespace lmv::mainwindow {
 
+class TChart;
 class TChartSeries;
 
 class TCurveViews {
@@ -20,6 +21,10 @@ public:
     const TCurve& Curve(TCurveId id) const { return curves_.Curve(id); }
     // The curve a series shows; none for the other series (cursor, solvers, integrals, marks).
     std::optional<TCurveId> CurveOf(const TChartSeries* series) const;
+    // A page's curve is the first curve on its chart, in the chart's order: a curve put back on
+    // Chart2 comes after the one that stayed. None for no chart.
+    std::optional<TCurveId> FirstCurveOn(const TChart* chart) const;
+    const TCurve* CurveOn(const TChart* chart) const;
 
     void Add(TCurveId id, double x, double y);
     void Assign(TCurveId id, std::span<const model::TPoint> points);

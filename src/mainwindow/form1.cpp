@@ -6,11 +6,13 @@
 #include "mainwindow/chart2_solvers.h"
 #include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/curve_tool_commands.h"
+#include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/graph_files.h"
 #include "mainwindow/instrument_service.h"
 #include "mainwindow/peak_editing.h"
 #include "mainwindow/readings_table_commands.h"
 #include "mainwindow/record_list_commands.h"
+#include "mainwindow/record_on_screen.h"
 #include "mainwindow/shown_peaks.h"
 #include "mainwindow/shown_record_props.h"
 #include "mainwindow/view_tools_commands.h"
@@ -48,13 +50,10 @@ TForm1::TForm1(common::Notifier& notifier, store::TRecordStore& store, common::T
     CreateViewTools();
     CreateCurveTools();
     CreatePeakMarking();
-    CreateTimers();
-    CreateSaveDialog1();
     CreateReadingsTableCommands();
     CreateGraphFileDialogs();
     CreateReports();
     BindActionHandlers();
-    ConnectServiceButtons();
     CreateConnection();
     CreateShownRecordProps();
     FormCreate();
@@ -69,11 +68,6 @@ TAction& TForm1::Actn(const QString& name) const { return *actions_.at(name); }
 void TForm1::ShowError(const QString& message)
 {
     notifier_.MessageBox(message, common::BoxIcon::Error, common::BoxButtons::Ok);
-}
-
-void TForm1::RunReportingErrors(void (TForm1::*handler)())
-{
-    RunReportingErrors([this, handler] { (this->*handler)(); });
 }
 
 void TForm1::RunReportingErrors(const std::function<void()>& step)

@@ -7,23 +7,19 @@
 #include "common/notifier.h"
 #include "mainwindow/action_table.h"
 #include "mainwindow/curve_views.h"
-#include "mainwindow/form1_measurement_view.h"
 #include "mainwindow/form1_options.h"
 #include "mainwindow/measurement/measurement_router.h"
 #include "mainwindow/readings_table/readings_table.h"
 #include "mainwindow/readings_table/readings_table_model.h"
 #include "mainwindow/record_display/shown_record.h"
 #include "mainwindow/record_display/table_on_show.h"
-#include "mainwindow/rules/page_layout.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 
 class QWidget;
 
@@ -44,7 +40,6 @@ class TAction;
 class TChannelPagesView;
 class TChart;
 class TChartSeries;
-class TChart2Solvers;
 class TClientAreaView;
 class TCurveToolCommands;
 class TGraphFiles;
@@ -52,8 +47,9 @@ class TInstrumentService;
 class TMainToolBarView;
 class TPeakEditing;
 class TReadingsTableCommands;
-class TRecordListCommands;
 class TRecordAreaView;
+class TRecordListCommands;
+class TRecordOnScreen;
 class TResultsPageView;
 class TSaveDialog;
 class TShownPeaks;
@@ -65,6 +61,7 @@ class TWindowRecording;
 class TWindowReports;
 class TTitrationParamsView;
 class TWindowHelp;
+class TWindowMeasurements;
 class TCursorReadout;
 class TViewTools;
 
@@ -85,15 +82,16 @@ public:
     const std::map<QString, TAction*>& Actions() const { return actions_; }
 
     link::TInstrumentLink& Link() const { return *link_; }
+    // The router of the measurement frames, which the link hands them to.
+    TMeasurementRouter& Measurements();
 
-    // Device types and pages.
+    // Device types and pages: the chart of the active page or of any page, and the series of its
+    // curve, the first record curve on its chart.
     void ConfigureForDevice(int code);
     TChart* GetCurrentChart() const;
     TChartSeries* GetCurrentSeries() const;
-    // The same for any page: its chart, and the series of its curve.
     TChart* ChartOfPage(int page) const;
     TChartSeries* CurveSeriesOfPage(int page) const;
-    TPageLayout CurrentPageLayout() const;
 
     // Window caption and application title.
     void SetCaptionAndTitle(const QString& text);
@@ -101,69 +99,41 @@ public:
     // after a switch the caption and the list follow the new folder first.
     void OpenBase(const QString& folder);
 
-    void ApplyScale(TChart& chart);
-    void PageControl1Change();
-
-    // Handlers bound to actions and controls.
-    void ShowAllTabsActnExecute();
-
     // Entry points shared across features: the live point (one per reading while recording,
-    // and by the text import), the elapsed time of live points, the scale fields and cursor
-    // readout, and status panel 2.
+    // and by the text import), the elapsed time of live points, the autosave tick (Timer2's
+    // handler), the scale fields and status panel 2.
     void AddPoint(int Channel, double X, double Y);
     double ElapsedRunTime() const;
-    // The autosave tick (Timer2's handler).
     void Timer2Timer();
     void ChartZoom();
-    // The cursor readout brought up to date and taken away (form1_view_tools.cpp).
-    void UpdateCursorReadout();
-    void HideCursorReadout();
+    void ApplyScale(TChart& chart);
     void SetStatusText(const QString& text);
-
-    // Recording control and the autosave (form1_recording.cpp): whether a run records, and the
-    // titration run finished last, whose end-of-run values still go into its file ('' when
-    // none waits); both read from the run.
-    bool Recording() const;
-    const QString& AwaitingResultsFile() const;
 
     // Peaks of the record on screen (form1_peaks.cpp). SetPeakRange passes a calculation error
     // on as common::Error and returns false when the peak's page has no curve.
     void AddPeak(const QString& name, int startIdx, int endIdx);
     bool SetPeakRange(int index, int startIdx, int endIdx);
-    bool Modified() const;
 
     // The live record's life cycle and the record on screen (form1_records.cpp). ShowRecord
     // passes the error of a record file of another version on, the previous record kept; the
     // record on screen shown again after an end-of-run value may keep the table's rows.
     void NewRecord();
-    void CreateRecordFile();
     void FinishRecord();
     void ShowRecord(const QString& fileName, TTableOnShow table = TTableOnShow::Emptied);
-    void ShowEndPoint(double result1, double result2);
-    // A line whose file cannot be shown gives the selection back to the shown record's line.
-    void ListBox1Click();
-    void SelectShownRecordsLine();
-    // The record on screen is the live one (its name, no disk browsed).
-    bool LiveRecordIsShown() const;
-    void RefreshBaseList();
-
-    // The readings table's commands (form1_readings_table.cpp); the page binds CheckBox2 here.
-    void CheckBox2Click();
-
-    // The text import (form1_graph_files.cpp): false when its recording did not start, and then
-    // reads nothing; what stopped a file goes to problems.
-    bool ImportTextFile(const QString& fileName, QStringList& problems);
-
-    // Result and header frames: the page "Нолдирон" and the live record's parameters.
-    void ShowTitrationParams(const TTitrationParamTexts& texts);
 
     // The report forms Form2 to Form8, which the program makes at start (form1_reports.cpp).
     void CreateReportForms();
 
-    // Fields of the form.
+    // Fields of the form, read from their owners. Recording: whether a run records;
+    // AwaitingResultsFile: the titration run finished last, whose end-of-run values still go into
+    // its file ('' when none waits).
     int DeviceType() const { return deviceType_; }
     bool StopByInstrument() const { return stopByInstrument_; }
+    bool Recording() const;
+    const QString& AwaitingResultsFile() const;
     bool AutosaveBusy() const;
+    bool Modified() const;
+    const QString& SelectedFileName() const { return shownRecord_.FileName(); }
     // What the window holds, for reading: the record on screen and its peaks, the page curves,
     // the readings table, the solvers of Chart2 and status panel 2's text.
     const TShownRecord& ShownRecord() const { return shownRecord_; }
@@ -173,17 +143,15 @@ public:
     const analysis::TSolver& PrimarySolver() const;
     const analysis::TSolver& ExternalSolver() const;
     const QString& StatusText() const { return statusText_; }
-    // The router of the measurement frames, which the link hands them to.
-    TMeasurementRouter& Measurements() { return measurements_->Router(); }
-    const QString& SelectedFileName() const { return shownRecord_.FileName(); }
-    static constexpr int StatusPanel = 2;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The concerns' owners, each holding its state and its handlers.
+    // The owners of the concerns, each holding its state and its handlers, and the views that
+    // build and hold the controls, made by the Create steps below. Members are destroyed in the
+    // reverse of this order, which the owners rely on: keep it.
     std::unique_ptr<TCursorReadout> Cursor;
     std::unique_ptr<TViewTools> ViewTools;
     std::unique_ptr<TCurveToolCommands> CurveTools;
@@ -195,11 +163,8 @@ private:
     // The record on screen, and whether it is being put on the charts.
     TShownRecord shownRecord_;
     // The peaks of the record on screen, after the record and the curves.
-    std::unique_ptr<TShownPeaks> CreateShownPeaks();
     std::unique_ptr<TShownPeaks> ShownPeaks;
     QString statusText_;
-
-    // The views that build and hold the controls, by groups of pages and bars.
     TMainToolBarView* ToolBars = nullptr;
     TClientAreaView* ClientArea = nullptr;
     TChannelPagesView* ChannelPages = nullptr;
@@ -211,60 +176,16 @@ private:
     TReadingsTable readingsTable_;
     TReadingsTableModel ReadingsModel{readingsTable_, [this] { return ReadingsEditContext(); }};
     TSaveDialog* SaveDialog1 = nullptr;
-
     // The instrument of the last measurement frame, and whether the instrument asked the run to
     // stop.
     int deviceType_ = -1;
     bool stopByInstrument_ = false;
-
-    // Creation of the window's components: the view tools and the cursor readout
-    // (form1_view_tools.cpp), the curve tools (form1_curve_tools.cpp), the peak edits
-    // (form1_peak_marking.cpp).
-    void CreateViewTools();
-    void CreateCurveTools();
-    void CreatePeakMarking();
-    void CreateActions();
-    // Runs every update rule: while the program is idle and before a menu opens.
-    void UpdateActions();
-    void BindActionHandlers();
-    void CreateToolBar2();
-    void CreateRecordArea();
-    void CreateClientArea();
-    void CreatePages();
-    void CreateServicePages();
-    void CreateResultsPage();
-    void ConnectServiceButtons();
-    void CreateMenus();
-    void CreateTimers();
-    void CreateSaveDialog1();
-    void CreateGraphFileDialogs();
-    void CreateReports();
-    void CreateConnection();
-
-    // FormCreate and its steps.
-    void FormCreate();
-    void OpenDefaultRecordFolder();
-    void CreateSolvers();
-    std::unique_ptr<TChart2Solvers> Solvers;
-    void CreateHelp();
+    std::unique_ptr<TRecordOnScreen> Records;
     TWindowHelp* Help = nullptr;
-    void UsePointAndDashSeparators();
-    void FormClose();
-
-    // The service pages' requests.
     std::unique_ptr<TInstrumentService> Service;
     TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"
     TRecordAreaView* RecordArea = nullptr;
-
-    // Connection.
     std::unique_ptr<TWindowConnection> Connection;
-
-    void ApplyPageLayout(const TPageLayout& layout);
-    // The application's handler of errors at the entries from the event loop: the message box.
-    void ShowError(const QString& message);
-    void RunReportingErrors(void (TForm1::*handler)());
-    void RunReportingErrors(const std::function<void()>& step);
-
     common::Notifier& notifier_;
     store::TRecordStore& store_;
     common::TDesktop& desktop_;
@@ -272,39 +193,50 @@ private:
     link::TInstrumentLink* link_ = nullptr;
     std::map<QString, TAction*> actions_;
     std::array<TAction*, ActionCount> actionOf_{};
-
-    // Readings table.
-    TEditContext ReadingsEditContext() const;
-    void CreateReadingsTableCommands();
     std::unique_ptr<TReadingsTableCommands> Table;
-
-    // The record on screen and its properties.
-    void CreateShownRecordProps();
     std::unique_ptr<TShownRecordProps> Props;
-    void DrawRecordChannels();
-    void DrawTwoParameterCurve();
-
-    // The curves of the record pages and their series; a page's curve is the first of them on
-    // its chart.
-    void BindCurveViews();
-    std::optional<TCurveId> CurveIdOfPage(int page) const;
-    const TCurve* CurveOnPage(int page) const;
-
-    // Graph files, text export and import.
     std::unique_ptr<TGraphFiles> GraphFiles;
-    // The record list, its folder and removable disks (form1_record_list.cpp).
-    void CreateRecordListCommands();
     std::unique_ptr<TRecordListCommands> RecordList;
-
-    // Recording control and the autosave (form1_recording.cpp, form1_timers.cpp), made before
-    // the commands that read its run. The save in flight is completed before the run goes,
-    // since its outcome comes back to the run.
-    void CreateRecording();
+    // The save in flight is completed before the run goes, since its outcome comes back to the
+    // run.
     std::unique_ptr<TWindowRecording> LiveRecording;
-
-    // Measurement frames: the window as their router sees it, by concern.
-    void CreateMeasurements();
     std::unique_ptr<TWindowMeasurements> measurements_;
+
+    // The creation steps, each in the glue file of its concern (form1_<concern>.cpp).
+    std::unique_ptr<TShownPeaks> CreateShownPeaks();
+    void CreateActions();
+    void BindActionHandlers();
+    void CreateToolBar2();
+    void CreateClientArea();
+    void CreatePages();
+    void CreateServicePages();
+    void CreateRecording();
+    void CreateRecordListCommands();
+    void CreateMenus();
+    void CreateViewTools();
+    void CreateCurveTools();
+    void CreatePeakMarking();
+    void CreateReadingsTableCommands();
+    void CreateGraphFileDialogs();
+    void CreateReports();
+    void CreateConnection();
+    void CreateShownRecordProps();
+    void CreateRecordOnScreen();
+    void CreateHelp();
+    void CreateMeasurements();
+    // FormCreate completes the window once its components exist (form1_start_close.cpp).
+    void FormCreate();
+    void OpenDefaultRecordFolder();
+    void FormClose();
+
+    // Runs every update rule: while the program is idle and before a menu opens.
+    void UpdateActions();
+    void PageControl1Change();
+    void ShowAllTabsActnExecute();
+    TEditContext ReadingsEditContext() const;
+    // The application's handler of errors at the entries from the event loop: the message box.
+    void ShowError(const QString& message);
+    void RunReportingErrors(const std::function<void()>& step);
 };
 
 }

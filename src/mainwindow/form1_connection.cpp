@@ -54,7 +54,7 @@ void TForm1::CreateConnection()
                          .channelPages = *ChannelPages,
                          .listPorts = options_.listPorts,
                          .statusText = [this] { return statusText_; },
-                         .statusPanel = StatusPanel});
+                         .statusPanel = TClientAreaView::StatusPanel});
 }
 
 TWindowConnection::TWindowConnection(TConnectionParts parts) : parts_(std::move(parts))

@@ -10,13 +10,13 @@
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/chart2_solvers.h"
 #include "mainwindow/curve_tools/curve_tool_pages.h"
 #include "mainwindow/curve_tools/results_rows.h"
 #include "mainwindow/curve_views.h"
 #include "mainwindow/curves/page_curves.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/record_on_screen.h"
 #include "mainwindow/results_page_view.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/string_grid.h"
@@ -51,17 +51,14 @@ void TransformCurve(TCurveViews& views, TCurveId curve, TTransform&& transform)
 
 }
 
-void TForm1::CreateResultsPage()
+// The results page is the curve tools' view: it is filled each time it is opened.
+void TForm1::CreateCurveTools()
 {
     ResultsView = new TResultsPageView(&ChannelPages->Page(ResultsPage), this);
     connect(&ChannelPages->Tabs(), &QTabWidget::currentChanged, this, [this](int index) {
         if (index == ResultsPage)
             RunReportingErrors([this] { CurveTools->KTTResultSheetShow(); });
     });
-}
-
-void TForm1::CreateCurveTools()
-{
     CurveTools = std::make_unique<TCurveToolCommands>(
         TCurveToolParts{.pages = *ChannelPages,
                         .toolBars = *ToolBars,
@@ -70,7 +67,7 @@ void TForm1::CreateCurveTools()
                         .results = *ResultsView,
                         .showDev1 = Actn(TActionId::ShowDev1Actn),
                         .showDev2 = Actn(TActionId::ShowDev2Actn),
-                        .solvers = [this]() -> TChart2Solvers& { return *Solvers; },
+                        .solvers = [this]() -> TChart2Solvers& { return Records->Solvers(); },
                         .chartZoom = [this] { ChartZoom(); }});
 }
 

@@ -106,11 +106,6 @@ void TForm1::CreateGraphFileDialogs()
         *this);
 }
 
-bool TForm1::ImportTextFile(const QString& fileName, QStringList& problems)
-{
-    return GraphFiles->ImportTextFile(fileName, problems);
-}
-
 TGraphFiles::TGraphFiles(TGraphFileParts parts, QObject& window) : parts_(std::move(parts))
 {
     common::TFileDialogRequest grf;

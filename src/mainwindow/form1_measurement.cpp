@@ -2,6 +2,8 @@
 // status panels, the readings table, live points and the titration device's end-of-run record.
 #include "mainwindow/form1.h"
 
+#include "mainwindow/form1_measurement_view.h"
+
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
@@ -15,6 +17,7 @@
 #include "mainwindow/rules/device_types.h"
 #include "mainwindow/shown_record_props.h"
 #include "mainwindow/table_page_view.h"
+#include "mainwindow/titration_params_view.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "mainwindow/widgets/steady_tabs.h"
@@ -51,7 +54,7 @@ void TForm1::CreateMeasurements()
             .setCaptionAndTitle = [this](const QString& text) { SetCaptionAndTitle(text); },
             .setStatusText = [this](const QString& text) { SetStatusText(text); },
             .showTitrationParams =
-                [this](const TTitrationParamTexts& texts) { ShowTitrationParams(texts); },
+                [this](const TTitrationParamTexts& texts) { TitrationParams->Show(texts); },
             .showError = [this](const QString& message) { ShowError(message); }},
         TDevicePageParts{.deviceType = deviceType_,
                          .configureForDevice = [this](int code) { ConfigureForDevice(code); },
@@ -79,6 +82,8 @@ void TForm1::CreateMeasurements()
         LiveRecording->LiveRun());
     link_->SetHandlers(&measurements_->Router());
 }
+
+TMeasurementRouter& TForm1::Measurements() { return measurements_->Router(); }
 
 QDateTime TForm1MeasurementTexts::Now() const { return QDateTime::currentDateTime(); }
 

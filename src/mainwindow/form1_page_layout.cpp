@@ -10,44 +10,16 @@
 #include "mainwindow/view_tools_commands.h"
 
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace lmv::mainwindow {
 
-TPageLayout TForm1::CurrentPageLayout() const
-{
-    TPageLayout layout;
-    layout.pageControlVisible = !ChannelPages->Tabs().isHidden();
-    layout.activePage = ChannelPages->ActivePage();
-    for (int index = 0; index < PageCount; ++index) {
-        layout.tabVisible[index] = ChannelPages->Tabs().isTabVisible(index);
-        layout.tabCaptions[index] = ChannelPages->Tabs().tabText(index);
-    }
-    for (int index = 0; index < ChannelPageCount; ++index)
-        layout.chartTitles[index] = ChannelPages->ChartOfPage(index)->Title();
-    return layout;
-}
-
-void TForm1::ApplyPageLayout(const TPageLayout& layout)
-{
-    const QSignalBlocker quiet(&ChannelPages->Tabs());
-    for (int index = 0; index < PageCount; ++index) {
-        ChannelPages->Tabs().setTabVisible(index, layout.tabVisible[index]);
-        ChannelPages->Tabs().setTabText(index, layout.tabCaptions[index]);
-    }
-    for (int index = 0; index < ChannelPageCount; ++index)
-        ChannelPages->ChartOfPage(index)->SetTitle(layout.chartTitles[index]);
-    ChannelPages->Tabs().setCurrentIndex(layout.activePage);
-    ChannelPages->Tabs().setVisible(layout.pageControlVisible);
-    ClientArea->ConnectPanel().setVisible(!layout.pageControlVisible);
-    ClientArea->ConnectPanel().raise();
-}
-
 void TForm1::ConfigureForDevice(int code)
 {
     const bool showAll = Actn(TActionId::ShowAllTabsActn).Checked();
-    ApplyPageLayout(ConfigureLayout(CurrentPageLayout(), code, showAll));
+    ChannelPages->ApplyLayout(ConfigureLayout(ChannelPages->Layout(), code, showAll));
+    ClientArea->ConnectPanel().setVisible(ChannelPages->Tabs().isHidden());
+    ClientArea->ConnectPanel().raise();
     PageControl1Change();
 }
 
@@ -65,27 +37,8 @@ TChart* TForm1::ChartOfPage(int page) const
 
 TChartSeries* TForm1::CurveSeriesOfPage(int page) const
 {
-    const std::optional<TCurveId> curve = CurveIdOfPage(page);
+    const std::optional<TCurveId> curve = curveViews_.FirstCurveOn(ChartOfPage(page));
     return curve ? &curveViews_.Series(*curve) : nullptr;
-}
-
-// In the chart's order: a curve put back on Chart2 comes after the one that stayed.
-std::optional<TCurveId> TForm1::CurveIdOfPage(int page) const
-{
-    const TChart* chart = ChartOfPage(page);
-    if (!chart)
-        return std::nullopt;
-    for (const TChartSeries* series : chart->SeriesList()) {
-        if (const std::optional<TCurveId> curve = curveViews_.CurveOf(series))
-            return curve;
-    }
-    return std::nullopt;
-}
-
-const TCurve* TForm1::CurveOnPage(int page) const
-{
-    const std::optional<TCurveId> curve = CurveIdOfPage(page);
-    return curve ? &curves_.Curve(*curve) : nullptr;
 }
 
 TChart* TForm1::GetCurrentChart() const { return ChartOfPage(ChannelPages->ActivePage()); }
@@ -104,7 +57,7 @@ void TForm1::PageControl1Change()
         chart->AddSeries(Cursor->CursorPoints());
         Cursor->CursorPoints()->SetCustomVerticalAxis(
             ChannelPages->PageAxis(ChannelPages->ActivePage()));
-        HideCursorReadout();
+        Cursor->HideCursorReadout();
     }
     ViewTools->ApplyViewOptions();
 }

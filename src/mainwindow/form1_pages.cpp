@@ -4,6 +4,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/channel_pages_view.h"
+#include "mainwindow/readings_table_commands.h"
 #include "mainwindow/table_page_view.h"
 
 #include <QCheckBox>
@@ -22,17 +23,12 @@ void TForm1::CreatePages()
                             .clear = Actn(TActionId::ClearGridActn).Action()},
                            this);
     connect(&ReadingsPage->TableFileOn(), &QCheckBox::clicked, this,
-            [this] { RunReportingErrors(&TForm1::CheckBox2Click); });
+            [this] { RunReportingErrors([this] { Table->CheckBox2Click(); }); });
     CreateServicePages();
-    BindCurveViews();
-    connect(&ChannelPages->Tabs(), &QTabWidget::currentChanged, this,
-            [this] { RunReportingErrors(&TForm1::PageControl1Change); });
-}
-
-void TForm1::BindCurveViews()
-{
     for (const TCurveId curve : AllCurves)
         curveViews_.Bind(curve, ChannelPages->Series(curve));
+    connect(&ChannelPages->Tabs(), &QTabWidget::currentChanged, this,
+            [this] { RunReportingErrors([this] { PageControl1Change(); }); });
 }
 
 }

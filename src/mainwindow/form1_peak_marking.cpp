@@ -132,7 +132,7 @@ void TForm1::CreatePeakMarking()
                        &Actn(CalcActionOfType[2])},
         .currentChart = [this] { return GetCurrentChart(); },
         .mouseOf = [this](const TChart* chart) { return Cursor->MouseOf(chart); },
-        .curveOnPage = [this](int page) { return CurveOnPage(page); },
+        .curveOnPage = [this](int page) { return curveViews_.CurveOn(ChartOfPage(page)); },
         .curveOfPage = [this](int page) { return ShownPeaks->CurveOfPage(page); },
         .addPeak = [this](const QString& name, int startIdx,
                           int endIdx) { AddPeak(name, startIdx, endIdx); },
@@ -152,7 +152,7 @@ void TForm1::CreatePeakMarking()
             RunReportingErrors([&] { Peaks->ChartMouseUp(button, at); });
         });
         auto scene = [this, page]() -> std::optional<TPeakScene> {
-            const std::optional<TCurveId> id = CurveIdOfPage(page);
+            const std::optional<TCurveId> id = curveViews_.FirstCurveOn(ChartOfPage(page));
             if (ChannelPages->ActivePage() != page || !ShownPeaks->PeakDrawingOn() || !id)
                 return std::nullopt;
             const TChartSeries* series = &curveViews_.Series(*id);

@@ -17,15 +17,15 @@ namespace lmv::mainwindow {
 // Made with the window's members, after the record on screen and the curves.
 std::unique_ptr<TShownPeaks> TForm1::CreateShownPeaks()
 {
-    return std::make_unique<TShownPeaks>(
-        TShownPeaksParts{.shownRecord = shownRecord_,
-                         .seriesParent = *this,
-                         .curveOnPage = [this](int page) { return CurveOnPage(page); },
-                         .chartOfPage = [this](int page) { return ChartOfPage(page); },
-                         .activePage = [this] { return ChannelPages->ActivePage(); },
-                         .hitPeak = [this] { return Peaks->HitPeak(); },
-                         .action = [this](TActionId id) -> TAction& { return Actn(id); },
-                         .showError = [this](const QString& message) { ShowError(message); }});
+    return std::make_unique<TShownPeaks>(TShownPeaksParts{
+        .shownRecord = shownRecord_,
+        .seriesParent = *this,
+        .curveOnPage = [this](int page) { return curveViews_.CurveOn(ChartOfPage(page)); },
+        .chartOfPage = [this](int page) { return ChartOfPage(page); },
+        .activePage = [this] { return ChannelPages->ActivePage(); },
+        .hitPeak = [this] { return Peaks->HitPeak(); },
+        .action = [this](TActionId id) -> TAction& { return Actn(id); },
+        .showError = [this](const QString& message) { ShowError(message); }});
 }
 
 const analysis::TPeakSetModel& TForm1::PeakSet() const { return ShownPeaks->PeakSet(); }

@@ -13,6 +13,7 @@
 #include "mainwindow/readings_table/table_file_writer.h"
 #include "mainwindow/readings_table/table_headings.h"
 #include "mainwindow/readings_table/table_text.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/results_page_view.h"
 #include "mainwindow/table_page_view.h"
 #include "mainwindow/widgets/readings_grid_view.h"
@@ -51,28 +52,29 @@ void CopyGridToClipboard(const QList<QStringList>& rows)
     QGuiApplication::clipboard()->setText(GridClipboardText(rows));
 }
 
-}
-
-// Shared by the table save and the graph text export, as the form defines it.
-void TForm1::CreateSaveDialog1()
+// Shared by the table save and the graph text export.
+TSaveDialog* NewSaveDialog1(const QString& startDir, common::TDesktop& desktop, QObject* window)
 {
     common::TFileDialogRequest request;
     request.title = QStringLiteral("Вывод в файл");
     request.filter = QStringLiteral("Файл данных (*.DAT)");
     request.defaultExt = QStringLiteral("DAT");
     // The documents folder the working folder lies in; later runs start from the last name.
-    request.folder = QDir::cleanPath(store_.StartDir() + QStringLiteral("/.."));
-    SaveDialog1 = new TSaveDialog(QStringLiteral("SaveDialog1"), request, desktop_, this);
+    request.folder = QDir::cleanPath(startDir + QStringLiteral("/.."));
+    return new TSaveDialog(QStringLiteral("SaveDialog1"), request, desktop, window);
+}
+
 }
 
 TEditContext TForm1::ReadingsEditContext() const
 {
-    const bool liveShown = !SelectedFileName().isEmpty() && LiveRecordIsShown();
+    const bool liveShown = !SelectedFileName().isEmpty() && RecordList->LiveRecordIsShown();
     return {deviceType_, liveShown};
 }
 
 void TForm1::CreateReadingsTableCommands()
 {
+    SaveDialog1 = NewSaveDialog1(store_.StartDir(), desktop_, this);
     Table = std::make_unique<TReadingsTableCommands>(
         readingsTable_,
         TReadingsTableControls{.grid = ReadingsPage->Grid(),
@@ -92,8 +94,6 @@ void TForm1::CreateReadingsTableCommands()
 }
 
 // Bound by the page "Таблица" as it is made.
-void TForm1::CheckBox2Click() { Table->CheckBox2Click(); }
-
 TReadingsTableCommands::TReadingsTableCommands(TReadingsTable& table,
                                                const TReadingsTableControls& controls,
                                                link::TInstrumentLink& link, const int& deviceType,

@@ -18,6 +18,7 @@
 #include "store/record_folder.h"
 
 #include <QDateEdit>
+#include <QSignalBlocker>
 
 namespace lmv::mainwindow {
 
@@ -34,12 +35,15 @@ void TForm1::CreateRecordListCommands()
                          .byDate = Actn(TActionId::ByDateActn),
                          .showProps = Actn(TActionId::ShowPropsActn),
                          .remove = Actn(TActionId::RemoveActn),
-                         .liveRecordIsShown = [this] { return LiveRecordIsShown(); },
-                         .refreshBaseList = [this] { RefreshBaseList(); },
+                         .showRecord = [this](const QString& fileName) { ShowRecord(fileName); },
                          .leaveShownRecord = [this] { Props->SavePropsAndClosePropForm(); },
                          .showPropForm = [this](bool shown) { Props->SetPropFormShown(shown); },
                          .setCaption = [this](const QString& text) { SetCaptionAndTitle(text); }},
         *this);
+    connect(&RecordArea->DatePicker(), &QDateEdit::dateChanged, this,
+            [this] { RunReportingErrors([this] { RecordList->DateTimePicker1Change(); }); });
+    connect(&RecordArea->List(), &QListView::clicked, this,
+            [this] { RunReportingErrors([this] { RecordList->ListBox1Click(); }); });
 }
 
 void TForm1::OpenBase(const QString& folder) { RecordList->OpenBase(folder); }
@@ -69,7 +73,7 @@ void TRecordListCommands::ShowAllActnExecute(const TAction& sender)
     parts_.showAll.SetChecked(sender.Tag == store::ShowAllEntries);
     parts_.byDate.SetChecked(sender.Tag == store::ShowEntriesOfDay);
     parts_.recordArea.DatePicker().setEnabled(store.FilterMode() > 0);
-    parts_.refreshBaseList();
+    RefreshBaseList();
 }
 
 // Only the day counts: the filter keeps the time of day it was given.
@@ -80,7 +84,7 @@ void TRecordListCommands::DateTimePicker1Change()
     if (date == common::DaysToDateTime(store.FilterDate()).date())
         return;
     store.SetFilter(store.FilterMode(), common::DateTimeToDays(QDateTime(date, QTime(0, 0))));
-    parts_.refreshBaseList();
+    RefreshBaseList();
 }
 
 void TRecordListCommands::UpdateBaseListTitle(const QString& fileName, const QString& title)
@@ -98,16 +102,13 @@ void TRecordListCommands::ShowPropsActnExecute()
     parts_.showPropForm(parts_.showProps.Checked());
 }
 
-void TRecordListCommands::RemoveActnUpdate()
-{
-    parts_.remove.SetEnabled(!parts_.liveRecordIsShown());
-}
+void TRecordListCommands::RemoveActnUpdate() { parts_.remove.SetEnabled(!LiveRecordIsShown()); }
 
 // The selected line is removed, never the live record's own: the keyboard can select its line
 // without showing it.
 void TRecordListCommands::RemoveActnExecute()
 {
-    if (parts_.liveRecordIsShown())
+    if (LiveRecordIsShown())
         return;
     if (parts_.notifier.MessageBox(QStringLiteral("Удалить выделенное?"), common::BoxIcon::Question,
                                    common::BoxButtons::YesNo) != common::BoxAnswer::Yes)
@@ -121,13 +122,13 @@ void TRecordListCommands::RemoveActnExecute()
         return;
     store.DeleteRecord(fileName);
     parts_.shownRecord.ForgetFile();
-    parts_.refreshBaseList();
+    RefreshBaseList();
 }
 
 void TRecordListCommands::RebuildDBActnExecute()
 {
     parts_.store.RebuildHeader();
-    parts_.refreshBaseList();
+    RefreshBaseList();
 }
 
 void TRecordListCommands::OpenBaseActnExecute()
@@ -160,7 +161,48 @@ void TRecordListCommands::ShowListedFolder()
     const QString& browsed = parts_.store.BrowseDir();
     parts_.setCaption(FolderCaption(browsed.isEmpty() ? parts_.store.RecordDir() : browsed));
     parts_.recordArea.List().clearSelection();
-    parts_.refreshBaseList();
+    RefreshBaseList();
+}
+
+bool TRecordListCommands::LiveRecordIsShown() const
+{
+    return LiveRecordShown(parts_.shownRecord.FileName(), parts_.run.FileName(),
+                           parts_.store.BrowseDir());
+}
+
+// A file that cannot be shown (a record of another version, an unreadable file) leaves the
+// record on screen, the charts and the properties window as they were: the list goes back to
+// that record's line (to none when it is not listed), so that all three name the same record.
+// The error goes on to be told.
+void TRecordListCommands::ListBox1Click()
+{
+    const int line = parts_.recordArea.List().SelectedLine();
+    if (line < 0)
+        return;
+    try {
+        parts_.showRecord(parts_.store.FilteredList()[std::size_t(line)].FileName);
+    } catch (...) {
+        SelectShownRecordsLine();
+        throw;
+    }
+}
+
+void TRecordListCommands::SelectShownRecordsLine()
+{
+    TRecordListView& list = parts_.recordArea.List();
+    const QSignalBlocker quiet(list);
+    const int shown = LineOfFile(parts_.store.FilteredList(), parts_.shownRecord.FileName());
+    list.setCurrentRow(shown);
+    if (shown < 0)
+        list.clearSelection();
+}
+
+// Selecting the shown record's line is no click: nothing is shown anew.
+void TRecordListCommands::RefreshBaseList()
+{
+    const QSignalBlocker quiet(parts_.recordArea.List());
+    parts_.recordArea.List().Refill([this] { parts_.store.ApplyFilter(); });
+    SelectShownRecordsLine();
 }
 
 }

@@ -10,7 +10,9 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/client_area_view.h"
+#include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/main_tool_bar_view.h"
+#include "mainwindow/record_list_commands.h"
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/lamp_shape.h"
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace lmv::mainwindow {
 
@@ -30,6 +33,7 @@ constexpr int TestRampPoints = 60000;
 constexpr int TestRampProgressStep = 1000;
 constexpr int TestRampPanel = 3;
 constexpr double TimeMarkHeight = 1000000.0;
+constexpr int AutosaveIntervalMs = 10000;
 
 }
 
@@ -37,27 +41,29 @@ constexpr double TimeMarkHeight = 1000000.0;
 // that read its run.
 void TForm1::CreateRecording()
 {
-    LiveRecording = std::make_unique<TWindowRecording>(
-        TWindowRecordingParts{.window = *this,
-                              .notifier = notifier_,
-                              .store = store_,
-                              .startStop = Actn(TActionId::StartStopActn),
-                              .addMark = Actn(TActionId::AddMarkActn),
-                              .lamp = ToolBars->Lamp(),
-                              .pages = *ChannelPages,
-                              .status = ClientArea->Status(),
-                              .curves = curves_,
-                              .curveViews = curveViews_,
-                              .shownRecord = shownRecord_,
-                              .deviceType = deviceType_,
-                              .stopByInstrument = stopByInstrument_,
-                              .newRecord = [this] { NewRecord(); },
-                              .finishRecord = [this] { FinishRecord(); },
-                              .refreshBaseList = [this] { RefreshBaseList(); },
-                              .liveRecordIsShown = [this] { return LiveRecordIsShown(); },
-                              .chartZoom = [this] { ChartZoom(); },
-                              .updateCursorReadout = [this] { UpdateCursorReadout(); },
-                              .showError = [this](const QString& message) { ShowError(message); }});
+    LiveRecording = std::make_unique<TWindowRecording>(TWindowRecordingParts{
+        .window = *this,
+        .notifier = notifier_,
+        .store = store_,
+        .startStop = Actn(TActionId::StartStopActn),
+        .addMark = Actn(TActionId::AddMarkActn),
+        .lamp = ToolBars->Lamp(),
+        .pages = *ChannelPages,
+        .status = ClientArea->Status(),
+        .curves = curves_,
+        .curveViews = curveViews_,
+        .shownRecord = shownRecord_,
+        .deviceType = deviceType_,
+        .stopByInstrument = stopByInstrument_,
+        .newRecord = [this] { NewRecord(); },
+        .finishRecord = [this] { FinishRecord(); },
+        .refreshBaseList = [this] { RecordList->RefreshBaseList(); },
+        .liveRecordIsShown = [this] { return RecordList->LiveRecordIsShown(); },
+        .chartZoom = [this] { ChartZoom(); },
+        .updateCursorReadout = [this] { Cursor->UpdateCursorReadout(); },
+        .showError = [this](const QString& message) { ShowError(message); }});
+    connect(&LiveRecording->AutosaveTimer(), &QTimer::timeout, this,
+            [this] { RunReportingErrors([this] { Timer2Timer(); }); });
 }
 
 bool TForm1::Recording() const { return LiveRecording->LiveRun().Recording(); }
@@ -76,7 +82,13 @@ void TForm1::AddPoint(int Channel, double X, double Y)
 
 double TForm1::ElapsedRunTime() const { return LiveRecording->LiveRun().Elapsed(); }
 
-TWindowRecording::TWindowRecording(TWindowRecordingParts parts) : parts_(std::move(parts)) {}
+TWindowRecording::TWindowRecording(TWindowRecordingParts parts)
+    : parts_(std::move(parts)), timer2_(new QTimer(&parts_.window))
+{
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(AutosaveIntervalMs);
+    timer2_->start();
+}
 
 TWindowRecording::TSaveCompletedAtExit::~TSaveCompletedAtExit() { store.FinishBackgroundSave(); }
 
@@ -245,7 +257,7 @@ void TWindowRecording::SaveLiveRecordAtClose()
 void TForm1::SetStatusText(const QString& text)
 {
     statusText_ = text;
-    ClientArea->Status().SetPanelText(StatusPanel, text);
+    ClientArea->Status().SetPanelText(TClientAreaView::StatusPanel, text);
 }
 
 // The hidden test generator: a ramp into channel 0 of the live record, not drawn.

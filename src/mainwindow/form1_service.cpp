@@ -20,6 +20,24 @@
 
 namespace lmv::mainwindow {
 
+namespace {
+
+const std::pair<const char*, void (TInstrumentService::*)()> ServiceButtons[] = {
+    {"Button20", &TInstrumentService::Button20Click},
+    {"Button21", &TInstrumentService::Button21Click},
+    {"Button23", &TInstrumentService::Button23Click},
+    {"Button24", &TInstrumentService::Button24Click},
+    {"Button25", &TInstrumentService::Button25Click},
+    {"Button26", &TInstrumentService::Button26Click},
+    {"Button27", &TInstrumentService::Button27Click},
+    {"Button28", &TInstrumentService::Button28Click},
+    {"Button13", &TInstrumentService::Button13Click},
+    {"Button14", &TInstrumentService::Button14Click},
+};
+
+}
+
+// The service pages, their requests and the page "Нолдирон".
 void TForm1::CreateServicePages()
 {
     auto* pages = new TServicePagesView({.calibrationPage = (&ChannelPages->Page(9)),
@@ -33,29 +51,7 @@ void TForm1::CreateServicePages()
         [clock = options_.pcClock] { return clock ? clock() : QDateTime::currentDateTime(); },
         [this](const QString& text) { Connection->ShowFailureBriefly(text); });
     TitrationParams = new TTitrationParamsView((&ChannelPages->Page(12)), this);
-    CreateResultsPage();
-}
-
-void TForm1::ShowTitrationParams(const TTitrationParamTexts& texts)
-{
-    TitrationParams->Show(texts);
-}
-
-void TForm1::ConnectServiceButtons()
-{
-    const std::pair<const char*, void (TInstrumentService::*)()> buttons[] = {
-        {"Button20", &TInstrumentService::Button20Click},
-        {"Button21", &TInstrumentService::Button21Click},
-        {"Button23", &TInstrumentService::Button23Click},
-        {"Button24", &TInstrumentService::Button24Click},
-        {"Button25", &TInstrumentService::Button25Click},
-        {"Button26", &TInstrumentService::Button26Click},
-        {"Button27", &TInstrumentService::Button27Click},
-        {"Button28", &TInstrumentService::Button28Click},
-        {"Button13", &TInstrumentService::Button13Click},
-        {"Button14", &TInstrumentService::Button14Click},
-    };
-    for (const auto& [button, handler] : buttons)
+    for (const auto& [button, handler] : ServiceButtons)
         Service->Pages().OnClicked(QString::fromLatin1(button), [this, handler = handler] {
             RunReportingErrors([&] { (Service.get()->*handler)(); });
         });

@@ -4,7 +4,6 @@
 #include "analysis/titration_solver.h"
 #include "mainwindow/channel_pages_view.h"
 #include "mainwindow/chart/chart.h"
-#include "mainwindow/form1.h"
 #include "mainwindow/solver_overlay_view.h"
 
 namespace lmv::mainwindow {
@@ -26,14 +25,6 @@ std::unique_ptr<analysis::TSolver> NewSolver(TChart& chart, analysis::VerticalAx
     return solver;
 }
 
-}
-
-const analysis::TSolver& TForm1::PrimarySolver() const { return Solvers->Primary(); }
-const analysis::TSolver& TForm1::ExternalSolver() const { return Solvers->External(); }
-
-void TForm1::CreateSolvers()
-{
-    Solvers = std::make_unique<TChart2Solvers>(ChannelPages->Chart(1), *this);
 }
 
 TChart2Solvers::TChart2Solvers(TChart& chart2, QObject& window)

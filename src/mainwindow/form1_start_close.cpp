@@ -42,10 +42,13 @@ void TForm1::FormCreate()
     RecordList->InitRecordFilter();
     ChannelPages->CreatePageAxes();
     Cursor->CreateCursorSeries();
-    CreateSolvers();
+    CreateRecordOnScreen();
     PageControl1Change();
     CreateHelp();
-    UsePointAndDashSeparators();
+    // Numbers are written and read with '.' everywhere: the program's own helpers always do so, and
+    // the widgets follow the C locale. Dates print through common::ShortDatePattern: the system's
+    // numeric pattern with '-' for '/', the Russian one where the system's names months.
+    QLocale::setDefault(QLocale::c());
     ChannelPages->Chart(1).RemoveSeries(&ChannelPages->Series(TCurveId::Series15));
 }
 
@@ -59,11 +62,6 @@ void TForm1::OpenDefaultRecordFolder()
         ShowError(common::CurrentErrorMessage());
     }
 }
-
-// Numbers are written and read with '.' everywhere: the program's own helpers always do so, and
-// the widgets follow the C locale. Dates print through common::ShortDatePattern: the system's
-// numeric pattern with '-' for '/', the Russian one where the system's names months.
-void TForm1::UsePointAndDashSeparators() { QLocale::setDefault(QLocale::c()); }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

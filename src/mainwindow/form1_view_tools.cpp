@@ -9,12 +9,12 @@
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
-#include "mainwindow/chart2_solvers.h"
 #include "mainwindow/client_area_view.h"
 #include "mainwindow/cursor_readout_view.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/main_tool_bar_view.h"
 #include "mainwindow/peak_editing.h"
+#include "mainwindow/record_on_screen.h"
 #include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools/fit_image_state.h"
 #include "mainwindow/view_tools/scale_rules.h"
@@ -66,8 +66,8 @@ void TForm1::CreateViewTools()
                        .cursor = *Cursor,
                        .action = [this](TActionId id) -> TAction& { return Actn(id); },
                        .currentChart = [this] { return GetCurrentChart(); },
-                       .currentCurve = [this] { return CurveOnPage(ChannelPages->ActivePage()); },
-                       .solvers = [this]() -> TChart2Solvers& { return *Solvers; },
+                       .currentCurve = [this] { return curveViews_.CurveOn(GetCurrentChart()); },
+                       .solvers = [this]() -> TChart2Solvers& { return Records->Solvers(); },
                        .refreshPeakDrawing = [this] { Peaks->RefreshPeakDrawing(); },
                        .switchIntegralCurves = [this] { ShownPeaks->SwitchIntegralCurves(); },
                        .runReportingErrors =
@@ -103,9 +103,6 @@ TViewTools::TViewTools(TViewToolParts parts, QObject& window) : parts_(std::move
         QObject::connect(field, &QLineEdit::returnPressed, &window,
                          [this] { parts_.runReportingErrors([this] { Edit1KeyPress(); }); });
 }
-
-void TForm1::UpdateCursorReadout() { Cursor->UpdateCursorReadout(); }
-void TForm1::HideCursorReadout() { Cursor->HideCursorReadout(); }
 
 void TViewTools::FitImageActnExecute()
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The record list and the record folder it lists: the filter and its day, removal, the rebuilt
 // index, the folder and the removable disk browsed, named in the window caption, and the action
-// that shows the properties window (form1_record_list.cpp, form1_removable_disks.cpp).
+// that shows the properties window, and the line of the record on screen (form1_record_list.cpp,
+// form1_removable_disks.cpp).
 #include <QString>
 #include <functional>
 
@@ -34,8 +35,7 @@ struct TRecordListParts {
     TAction& byDate;
     TAction& showProps;
     TAction& remove;
-    std::function<bool()> liveRecordIsShown;
-    std::function<void()> refreshBaseList;
+    std::function<void(const QString&)> showRecord;
     // The edits of the record on screen saved and the properties window closed, before a switch.
     std::function<void()> leaveShownRecord;
     std::function<void(bool)> showPropForm;
@@ -61,6 +61,13 @@ public:
     // and the list follow the new folder first.
     void OpenBase(const QString& folder);
     void UpdateBaseListTitle(const QString& fileName, const QString& title);
+
+    // The record on screen is the live one (its name, no disk browsed).
+    bool LiveRecordIsShown() const;
+    // A line whose file cannot be shown gives the selection back to the shown record's line.
+    void ListBox1Click();
+    void SelectShownRecordsLine();
+    void RefreshBaseList();
 
 private:
     void ShowListedFolder();

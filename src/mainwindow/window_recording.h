@@ -9,6 +9,7 @@
 #include <functional>
 
 class QObject;
+class QTimer;
 
 namespace lmv::common {
 class Notifier;
@@ -66,6 +67,8 @@ public:
     TLiveRun& LiveRun() { return liveRun_; }
     const TLiveRun& LiveRun() const { return liveRun_; }
     bool AutosaveBusy() const { return autosaveBusy_; }
+    // Timer2, the window's child by name, which ticks the autosave from the start.
+    QTimer& AutosaveTimer() const { return *timer2_; }
     // Draws what is due at once, not waiting for the replot tick.
     void RefreshLiveViewNow() { livePoints_.view.RefreshNow(); }
 
@@ -80,6 +83,7 @@ private:
     void RefreshLiveView();
 
     TWindowRecordingParts parts_;
+    QTimer* timer2_;
     bool autosaveBusy_ = false;
     // The run and where its live points are drawn: a point is drawn at once, the scale fields
     // and the cursor readout follow once per replot tick. The save completed at exit tells its
