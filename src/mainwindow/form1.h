@@ -180,7 +180,7 @@ private:
     // stop.
     int deviceType_ = -1;
     bool stopByInstrument_ = false;
-    std::unique_ptr<TRecordOnScreen> Records;
+    std::unique_ptr<TRecordOnScreen> OnScreen;
     TWindowHelp* Help = nullptr;
     std::unique_ptr<TInstrumentService> Service;
     TTitrationParamsView* TitrationParams = nullptr;  // the page "Нолдирон"

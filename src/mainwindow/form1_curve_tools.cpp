@@ -67,7 +67,7 @@ void TForm1::CreateCurveTools()
                         .results = *ResultsView,
                         .showDev1 = Actn(TActionId::ShowDev1Actn),
                         .showDev2 = Actn(TActionId::ShowDev2Actn),
-                        .solvers = [this]() -> TChart2Solvers& { return Records->Solvers(); },
+                        .solvers = [this]() -> TChart2Solvers& { return OnScreen->Solvers(); },
                         .chartZoom = [this] { ChartZoom(); }});
 }
 

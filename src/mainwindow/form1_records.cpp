@@ -37,7 +37,7 @@ const model::TSingleChannel* ChannelOf(const model::TBaseRecord& record, int id)
 // Made with the solvers, once Chart2's page axes and the cursor series are on it.
 void TForm1::CreateRecordOnScreen()
 {
-    Records = std::make_unique<TRecordOnScreen>(TRecordOnScreenParts{
+    OnScreen = std::make_unique<TRecordOnScreen>(TRecordOnScreenParts{
         .notifier = notifier_,
         .store = store_,
         .shownRecord = shownRecord_,
@@ -57,14 +57,14 @@ void TForm1::CreateRecordOnScreen()
         .chartZoom = [this] { ChartZoom(); }});
 }
 
-void TForm1::NewRecord() { Records->NewRecord(); }
-void TForm1::FinishRecord() { Records->FinishRecord(); }
+void TForm1::NewRecord() { OnScreen->NewRecord(); }
+void TForm1::FinishRecord() { OnScreen->FinishRecord(); }
 void TForm1::ShowRecord(const QString& fileName, TTableOnShow table)
 {
-    Records->ShowRecord(fileName, table);
+    OnScreen->ShowRecord(fileName, table);
 }
-const analysis::TSolver& TForm1::PrimarySolver() const { return Records->Solvers().Primary(); }
-const analysis::TSolver& TForm1::ExternalSolver() const { return Records->Solvers().External(); }
+const analysis::TSolver& TForm1::PrimarySolver() const { return OnScreen->Solvers().Primary(); }
+const analysis::TSolver& TForm1::ExternalSolver() const { return OnScreen->Solvers().External(); }
 
 TRecordOnScreen::TRecordOnScreen(TRecordOnScreenParts parts)
     : parts_(std::move(parts)), solvers_(parts_.channelPages.Chart(1), parts_.window)

@@ -67,7 +67,7 @@ void TForm1::CreateViewTools()
                        .action = [this](TActionId id) -> TAction& { return Actn(id); },
                        .currentChart = [this] { return GetCurrentChart(); },
                        .currentCurve = [this] { return curveViews_.CurveOn(GetCurrentChart()); },
-                       .solvers = [this]() -> TChart2Solvers& { return Records->Solvers(); },
+                       .solvers = [this]() -> TChart2Solvers& { return OnScreen->Solvers(); },
                        .refreshPeakDrawing = [this] { Peaks->RefreshPeakDrawing(); },
                        .switchIntegralCurves = [this] { ShownPeaks->SwitchIntegralCurves(); },
                        .runReportingErrors =

@@ -55,17 +55,17 @@ public:
     // ShowRecord passes the error of a record file of another version on, the previous record
     // kept; the record shown again after an end-of-run value may keep the table's rows.
     void NewRecord();
-    void CreateRecordFile();
     void FinishRecord();
     void ShowRecord(const QString& fileName, TTableOnShow table);
-    void ShowEndPoint(double result1, double result2);
 
     TChart2Solvers& Solvers() { return solvers_; }
     const TChart2Solvers& Solvers() const { return solvers_; }
 
 private:
+    void CreateRecordFile();
     void DrawRecordChannels();
     void DrawTwoParameterCurve();
+    void ShowEndPoint(double result1, double result2);
 
     TRecordOnScreenParts parts_;
     TChart2Solvers solvers_;
