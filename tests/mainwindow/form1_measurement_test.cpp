@@ -1,6 +1,7 @@
 // Measurement frames on the real window: pages, captions, fields, status bar and caption, the
 // corrosion controls, the row store of the coulometer and the end-of-run values in the record file.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "named_child.h"
 #include "sim_rx_frame.h"
 
@@ -34,6 +35,11 @@ class Form1MeasurementTest : public Form1Test {
 protected:
     void Send(int device, int channel, double value, int unitIndex = 0)
     {
+        Form().Measurements().OnMeasurementFrame(
+            RxFrame(Reading(device, channel, value, unitIndex)));
+    }
+    static lmvsim::TMeasurement Reading(int device, int channel, double value, int unitIndex = 0)
+    {
         lmvsim::TMeasurement reading;
         reading.value = value;
         reading.unitIndex = unitIndex;
@@ -42,7 +48,7 @@ protected:
         reading.runSeconds = 7;
         reading.runMinutes = 5;
         reading.deviceType = device;
-        Form().Measurements().OnMeasurementFrame(RxFrame(reading));
+        return reading;
     }
     bool AddRowEnabled() { return Form().Actn(QStringLiteral("AddRowToGridActn")).Enabled(); }
     QTabWidget& Pages() { return Named<QTabWidget>(Form(), "PageControl1"); }
@@ -103,11 +109,11 @@ TEST_F(Form1MeasurementTest, CorrosionMeterShowsItsNotebookControls)
 
 TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
 {
-    Send(38, 3, 45.5);
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
+    line.Send(Reading(38, 3, 45.5));
     EXPECT_FALSE(AddRowEnabled());
     EXPECT_EQ(Form().ReadingsTable().ColumnCount(), 10);
-    Form().Link().FrameSeen = true;  // the link's good-frame step
-    Send(38, 6, 100.0);
+    line.Send(Reading(38, 6, 100.0));
     EXPECT_EQ(Form().ReadingsTable().LiveRow(), 2);
     EXPECT_EQ(Form().ReadingsTable().Cell(2, 1), "100.000");
     EXPECT_EQ(Form().ReadingsTable().Cell(3, 1), "45.50000");

@@ -3,7 +3,7 @@
 // the copied text byte for byte; and the files that cannot be written.
 #include "connect_device.h"
 #include "form1_fixture.h"
-#include "sim_rx_frame.h"
+#include "instrument_on_line.h"
 
 #include "common/cp1251_codec.h"
 #include "common/date_time_text.h"
@@ -45,14 +45,6 @@ QByteArray FileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
-{
-    link::TRxFrame frame;
-    std::copy(bytes.begin(), bytes.end() - 1, frame.bytes.begin());
-    frame.length = bytes[1];
-    return frame;
-}
-
 class Form1TableTest : public Form1Test {
 protected:
     TForm1& Window() { return Form(); }
@@ -79,8 +71,7 @@ protected:
         reading.deviceType = deviceType;
         reading.channel = channel;
         reading.value = value;
-        Window().Measurements().OnMeasurementFrame(RxFrame(reading));
-        Window().Link().FrameSeen = true;  // the link's good-frame step
+        line.Send(reading);
     }
 
     // The ion meter's readings: channel 0 in column 1, channel 1 in column 2.
@@ -100,9 +91,7 @@ protected:
     // series' first and stores its row, which has no stamp inside the layout.
     void StoreReplicate(int sample, int value)
     {
-        Window().Link().FrameSeen = true;
-        Window().Measurements().OnReplicateResultFrame(
-            Rx(lmvsim::ReplicateResultBytes({replicates++, sample, false, value})));
+        line.Send(lmvsim::ReplicateResultBytes({replicates++, sample, false, value}));
     }
 
     QStringList ColumnCells(int column)
@@ -123,6 +112,7 @@ protected:
 
     int deviceType = 3;  // the instrument of the frames that arrive
     int replicates = 0;  // replicate frames sent, the next one's position in its series
+    InstrumentOnLine line{[this]() -> TForm1& { return Window(); }};
 };
 
 // --- Storing the live row -------------------------------------------------------------------
@@ -147,7 +137,7 @@ TEST_F(Form1TableTest, StoresTheLiveRowOncePerFrameWithItsNumberAndStamp)
 // The start grid has rows to spare; a cleared one adds the next live row at each store.
 TEST_F(Form1TableTest, AStoreOnTheLastRowAddsTheNextLiveRow)
 {
-    Window().Link().FrameSeen = true;
+    line.SendBareFrame();
     Actn("AddRowToGridActn").Execute();
     EXPECT_EQ(Table().LiveRow(), 2);
     EXPECT_EQ(Table().RowCount(), TReadingsTable::FormRows);

@@ -3,6 +3,7 @@
 // point, and the files that cannot be shown as they are (missing, foreign, another version).
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "sim_rx_frame.h"
 
 #include "analysis/titration_solver.h"
@@ -63,14 +64,14 @@ protected:
     {
         return Named<mainwindow::TPropForm>(Form(), QStringLiteral("PropForm"));
     }
-    // A titration reading of channel `channel`.
+    // A titration reading of channel `channel`, through the link.
     void Reading(int channel, double value)
     {
         lmvsim::TMeasurement reading;
         reading.deviceType = 41;
         reading.channel = channel;
         reading.value = value;
-        Form().Measurements().OnMeasurementFrame(RxFrame(reading));
+        line.Send(reading);
     }
     QString Stored(const QString& name, const TBaseRecord& record)
     {
@@ -87,6 +88,8 @@ protected:
         file.write(bytes);
         return name;
     }
+
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1RecordsTest, ChannelsZeroAndEightMakeTheTwoParameterCurve)
@@ -360,7 +363,6 @@ TEST_F(Form1RecordsTest, OnlyTheSameRecordShownAgainKeepsTheTableRows)
     const QString live = store.LiveFileName();
     const auto storeRow = [this] {
         Reading(0, 7.0);
-        form->Link().FrameSeen = true;
         Reading(6, 0.0);
     };
     storeRow();

@@ -1,5 +1,6 @@
 // The reports rendered to PDF through the preview and read back with poppler's tools.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
@@ -99,7 +100,7 @@ protected:
     // The frame that closes the live row.
     void StoreRow()
     {
-        Form().Link().FrameSeen = true;
+        line.SendBareFrame();
         ASSERT_TRUE(Form().Actn("AddRowToGridActn").Execute());
     }
 
@@ -113,8 +114,7 @@ protected:
             frame.bytes[4] = uint8_t(row);
             frame.bytes[6] = 1;
             PutFloat(frame, 27, 1400.0f + float(row));
-            Form().Link().FrameSeen = true;
-            Form().Measurements().OnSoilAnalysisFrame(frame);
+            line.Send(link::SoilAnalysisFrame, frame);
         }
     }
 
@@ -124,8 +124,7 @@ protected:
         link::TRxFrame frame;
         frame.bytes[4] = 1;
         PutFloat(frame, 7, millimoles);
-        Form().Link().FrameSeen = true;
-        Form().Measurements().OnSoilAnalysisFrame(frame);
+        line.Send(link::SoilAnalysisFrame, frame);
     }
 
     // An iodide reading of a sample in urine; a sample read again is its repeat.
@@ -136,8 +135,7 @@ protected:
         frame.bytes[4] = uint8_t(sample);
         frame.bytes[6] = uint8_t(micrograms & 0xFF);
         frame.bytes[7] = uint8_t(micrograms >> 8);
-        Form().Link().FrameSeen = true;
-        Form().Measurements().OnReplicateResultFrame(frame);
+        line.Send(link::ReplicateResultFrame, frame);
     }
 
     static void PutFloat(link::TRxFrame& frame, int offset, float value)
@@ -172,6 +170,7 @@ protected:
 
     static constexpr int CommentColumn = 8;
     int iodideReadings = 0;
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 
     QTemporaryDir output;
     std::vector<TPdf> pdfs;

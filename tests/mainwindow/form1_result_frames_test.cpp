@@ -2,6 +2,7 @@
 // enabled state and stamps, the record action with its lamp and the titration device's question.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "named_child.h"
 
 #include "common/cp1251_codec.h"
@@ -33,26 +34,22 @@ link::TRxFrame Rx(const std::vector<uint8_t>& bytes)
 
 class Form1ResultFramesTest : public Form1Test {
 protected:
-    void LampOn()
-    {
-        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
-    }
+    // A frame of the instrument lights the lamp.
+    void LampOn() { line.SendBareFrame(); }
     mainwindow::TPropForm& Props() { return Named<mainwindow::TPropForm>(Form(), "PropForm"); }
     void Soil(int position, int sample)
     {
-        Form().Link().FrameSeen = true;  // the link's good-frame step
-        Form().Measurements().OnSoilAnalysisFrame(Rx(
-            lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}})));
+        line.Send(
+            lmvsim::SoilAnalysisBytes({position, sample, 0, 0, {1.23, 0, 0, 0}, {76.4, 0, 0, 0}}));
     }
     void Replicate(int position, int sample, int value)
     {
-        Form().Link().FrameSeen = true;
-        Form().Measurements().OnReplicateResultFrame(
-            Rx(lmvsim::ReplicateResultBytes({position, sample, false, value})));
+        line.Send(lmvsim::ReplicateResultBytes({position, sample, false, value}));
     }
     const QString Question =
         QStringLiteral("Для остановки процесса титрования используйте меню прибора.\r"
                        "Принудительно закончить регистрацию и удалить текущую запись?");
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1ResultFramesTest, SoilRowIsStoredWithoutStampAndTheFlagIsDropped)

@@ -1,6 +1,7 @@
 // The window's looks: Qt's own texts in Russian, real icons, fixed-width controls that hold
 // their texts, and failures told in the status line as well as by the bell.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "shown_channels.h"
 
 #include "link/instrument_link.h"
@@ -156,7 +157,8 @@ TEST_F(Form1Test, EveryToolOfTheMainToolBarsFitsTheWindow)
 
 TEST_F(Form1Test, DateStampFitsItsColumn)
 {
-    Form().Link().FrameSeen = true;  // the link's good-frame step
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
+    line.SendBareFrame();
     ASSERT_TRUE(Form().Actn(QStringLiteral("AddRowToGridActn")).Execute());
     const mainwindow::TReadingsGridView& grid =
         Named<mainwindow::TReadingsGridView>(Form(), "StringGrid1");
