@@ -3,6 +3,7 @@
 // a run's live points.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "shown_channels.h"
 
 #include "mainwindow/action.h"
@@ -10,7 +11,6 @@
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/chart/cursor_marks.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/status_panels.h"
 
 #include <QAction>
@@ -94,7 +94,7 @@ protected:
     void StartRun()
     {
         ConnectDevice(*form, 1);
-        Named<mainwindow::TLampShape>(*form, QStringLiteral("Shape1")).SetBrushColor(Qt::green);
+        line.SendBareFrame();
         form->Actn(QStringLiteral("StartStopActn")).Execute();
         ASSERT_TRUE(form->Recording());
     }
@@ -145,6 +145,7 @@ protected:
     TChart* chart = nullptr;
     mainwindow::TChartMouse* mouse = nullptr;
     QPoint pointer;
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return *form; }};
 };
 
 TEST_F(ChartMouseTest, LeftDragDownRightZoomsInAndUpLeftUndoesIt)

@@ -3,12 +3,12 @@
 // view of the current curve, and an undo of a zoom on a page change fits it too.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "store/graph_file.h"
 #include "store/record_file.h"
 
@@ -119,10 +119,7 @@ protected:
     QLineEdit& DY() { return Named<QLineEdit>(Form(), QStringLiteral("Edit1")); }
     QTabWidget& Tabs() { return Named<QTabWidget>(Form(), QStringLiteral("PageControl1")); }
     // The instrument's lamp lit, as a good frame lights it: a run may start.
-    void LampOn()
-    {
-        Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1")).SetBrushColor(Qt::green);
-    }
+    void LampOn() { line.SendBareFrame(); }
     // A run's readings of channel 0, drawn on Series1 at once; the view follows only on the
     // replot tick, which the event loop has not run yet.
     void LivePoints(const std::vector<TPoint>& points)
@@ -133,6 +130,7 @@ protected:
         for (const TPoint& point : points)
             form->AddPoint(0, point.X, point.Y);
     }
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1FittedViewTest, OnAFreshStartAStoredPhRecordIsFitted)

@@ -4,12 +4,12 @@
 // save of the record on screen.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "shown_channels.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/page_layout.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "store/graph_file.h"
 #include "store/record_file.h"
 
@@ -78,10 +78,8 @@ protected:
         return Named<mainwindow::TChartSeries>(Form(), QString::fromLatin1(name));
     }
 
-    void LampOn()
-    {
-        Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1")).SetBrushColor(Qt::green);
-    }
+    // A frame of the instrument lights the lamp.
+    void LampOn() { line.SendBareFrame(); }
 
     // Finished runs listed for the day, run i with the point (i, 10 i); the first of them is
     // shown, read from its file.
@@ -108,6 +106,7 @@ protected:
                 return int(row);
         return -1;
     }
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1GraphFilesTest, ACurveWrittenAsGraphFileIsFiftyTwoBytesAndReadsBackOnAnotherPage)

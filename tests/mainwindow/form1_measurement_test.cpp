@@ -13,7 +13,6 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/device_types.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "sim_channels.h"
@@ -57,18 +56,18 @@ protected:
         return Named<mainwindow::TStatusPanels>(Form(), "StatusBar1");
     }
     // The value field of a line of the page "4+1".
-    QString ValueField(int line)
+    QString ValueField(int index)
     {
-        return Named<QLabel>(Form(), QStringLiteral("StaticText%1").arg(11 + line)).text();
+        return Named<QLabel>(Form(), QStringLiteral("StaticText%1").arg(11 + index)).text();
     }
     bool Hidden(const char* name)
     {
         return Named<QWidget>(Form(), QString::fromLatin1(name)).isHidden();
     }
-    void LampOn()
-    {
-        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
-    }
+    // A frame of the instrument lights the lamp.
+    void LampOn() { line.SendBareFrame(); }
+
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1MeasurementTest, GeneralReadingReachesPagesFieldsTableAndStatusBar)
@@ -109,7 +108,6 @@ TEST_F(Form1MeasurementTest, CorrosionMeterShowsItsNotebookControls)
 
 TEST_F(Form1MeasurementTest, CoulometerStoresRowsWhileTheActionIsDisabled)
 {
-    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
     line.Send(Reading(38, 3, 45.5));
     EXPECT_FALSE(AddRowEnabled());
     EXPECT_EQ(Form().ReadingsTable().ColumnCount(), 10);

@@ -2,6 +2,7 @@
 // action that shows it, and where the edits of each kind of record on screen go.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "sim_rx_frame.h"
 
 #include "link/frame_codec.h"
@@ -43,7 +44,7 @@ protected:
     QString StartRun(int deviceType, const std::vector<model::TPoint>& points)
     {
         ConnectDevice(Form(), deviceType);
-        Lamp().SetBrushColor(QColor(0, 255, 0));
+        line.SendBareFrame();
         EXPECT_TRUE(form->Actn("StartStopActn").Execute());
         for (const model::TPoint& point : points)
             form->AddPoint(1, point.X, point.Y);
@@ -128,6 +129,7 @@ protected:
     }
 
     PtyInstrument instrument;
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1PropertiesTest, ShowsTheRecordOnScreenAndFillingIsNoEdit)

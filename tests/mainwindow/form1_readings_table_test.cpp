@@ -11,7 +11,6 @@
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
 #include "mainwindow/readings_table/table_columns.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 
@@ -399,7 +398,7 @@ TEST_P(CommentColumnTest, OnlyTheCommentColumnOfTheLiveRecordTakesTyping)
     ConnectDevice(Window(), c.deviceType);
     if (c.shown != Shown::NoRecord) {
         const QString stored = store.SaveNewRecord({});
-        Named<mainwindow::TLampShape>(Form(), "Shape1").SetBrushColor(QColor(0, 255, 0));
+        line.SendBareFrame();
         ASSERT_TRUE(Actn("StartStopActn").Execute());
         Named<mainwindow::TPropForm>(Form(), "PropForm").hide();
         if (c.shown == Shown::StoredRecordDuringARun)

@@ -2,6 +2,7 @@
 // the rebuilt index, retitled lines and switching the record folder, also to one whose index
 // is of another version or damaged, or while a recording runs.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 
 #include "common/date_time_text.h"
 #include "common/day_count.h"
@@ -351,7 +352,8 @@ TEST_F(Form1RecordListTest, ADamagedIndexIsKeptAsHeaderBadAndARebuildSkipsTheCop
 
 TEST_F(Form1RecordListTest, SwitchingFoldersWhileARecordingRunsIsRefusedAndChangesNothing)
 {
-    Lamp().SetBrushColor(QColor(0, 255, 0));
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
+    line.SendBareFrame();
     ASSERT_TRUE(Actn("StartStopActn").Execute());
     notifier.boxes.clear();
     const QString dir = store.RecordDir();

@@ -2,6 +2,7 @@
 // their look, live points on their series, the autosave written on a worker and read back with
 // the store's reader, the titration device's discard, failed saves, the run clock and the close,
 // also over a "Header" that is no index or is empty.
+#include "instrument_on_line.h"
 #include "named_child.h"
 
 #include "common/errors.h"
@@ -94,7 +95,9 @@ protected:
     {
         return Named<mainwindow::TLampShape>(Form(), QStringLiteral("Shape1"));
     }
-    void LampOn() { Lamp().SetBrushColor(QColor(0, 255, 0)); }
+    // A frame of the instrument lights the lamp; the port closed puts it out.
+    void LampOn() { line.SendBareFrame(); }
+    void LampOff() { line.Disconnect(); }
     TChartSeries& Series(const char* name)
     {
         return Named<TChartSeries>(Form(), QString::fromLatin1(name));
@@ -168,6 +171,7 @@ protected:
     store::TRecordStore store{notifier, folder.path(), [this] { return now; }};
     FakeDesktop desktop;
     std::unique_ptr<mainwindow::TForm1> form;
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
 };
 
 TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
@@ -177,7 +181,7 @@ TEST_F(Form1RecordingTest, WithTheLampWhiteNothingStartsAndNothingStops)
     EXPECT_TRUE(Indexed().isEmpty());
 
     Start();
-    Lamp().SetBrushColor(Qt::white);
+    LampOff();
     EXPECT_FALSE(StartStop().Execute());
     EXPECT_TRUE(form->Recording());
     EXPECT_FALSE(StartStop().Action()->isEnabled()) << "the button is greyed";
@@ -471,7 +475,7 @@ TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMo
     Start();
     const QString name = store.LiveFileName();
     form->AddPoint(2, 1.0, 1.0);
-    Lamp().SetBrushColor(Qt::white);
+    LampOff();
     form->close();
     EXPECT_TRUE(form->Recording()) << "the run could not be stopped";
     EXPECT_EQ(StoredPoints(name, 2).size(), 1u);
@@ -480,7 +484,7 @@ TEST_F(Form1RecordingTest, CloseWithNoInstrumentSendingWritesTheLiveRecordOnceMo
 TEST_F(Form1RecordingTest, SaveErrorAtCloseIsShownAndTheWindowStillCloses)
 {
     Start();
-    Lamp().SetBrushColor(Qt::white);
+    LampOff();
     BreakRecordFolder();
     form->show();
     EXPECT_TRUE(form->close());

@@ -11,7 +11,6 @@
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
 #include "mainwindow/rules/page_layout.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "store/record_file.h"
 
@@ -259,7 +258,7 @@ TEST_F(Form1RecordsTest, ARunGetsItsFileAtOnceAndIsShownFromMemory)
 {
     // A titration run titled, with points and a second result, before the new run.
     ConnectDevice(Form(), 41);
-    Named<mainwindow::TLampShape>(*form, QStringLiteral("Shape1")).SetBrushColor(QColor(0, 255, 0));
+    line.SendBareFrame();
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     for (const TPoint& point : Ramp(4, 1.0))
         form->AddPoint(3, point.X, point.Y);

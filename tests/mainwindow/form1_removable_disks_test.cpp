@@ -3,6 +3,7 @@
 // also the live record's name; a recording keeps saving into the record folder meanwhile.
 #include "connect_device.h"
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 
 #include "mainwindow/action.h"
 #include "mainwindow/chart/chart_series.h"
@@ -121,7 +122,8 @@ TEST_F(Form1RemovableDisksTest, SeveralDisksOpenTheChooserWithTheFirstSelected)
 TEST_F(Form1RemovableDisksTest, TheLiveRecordsNameOnTheDiskIsTheDisksRecord)
 {
     ConnectDevice(*form, 1);
-    Lamp().SetBrushColor(QColor(0, 255, 0));
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return *form; }};
+    line.SendBareFrame();
     ASSERT_TRUE(form->Actn(QStringLiteral("StartStopActn")).Execute());
     ASSERT_EQ(store.LiveFileName(), QStringLiteral("0"));
     Type(&Named<QLineEdit>(*form, QStringLiteral("TitleEdit")), QStringLiteral("живая"));

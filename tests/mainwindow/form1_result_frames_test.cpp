@@ -9,7 +9,6 @@
 #include "instrument_frames.h"
 #include "link/instrument_link.h"
 #include "mainwindow/action.h"
-#include "mainwindow/widgets/lamp_shape.h"
 #include "mainwindow/widgets/prop_form.h"
 #include "sim_channels.h"
 #include "store/qt_printers.h"

@@ -1,5 +1,6 @@
 // The scale fields applied to Chart1, and what closing the window does with a running recording.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 
 #include "common/errors.h"
 #include "mainwindow/action.h"
@@ -54,25 +55,44 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{"Empty", "", "1", "Ошибка ввода Y", "0.00", "1", -4000, 4000}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A run started by the record action while an instrument sends.
-void StartRun(mainwindow::TForm1& window)
-{
-    Named<mainwindow::TLampShape>(window, QStringLiteral("Shape1"))
-        .SetBrushColor(QColor(0, 255, 0));
-    ASSERT_TRUE(window.Actn(QStringLiteral("StartStopActn")).Execute());
-    ASSERT_TRUE(window.Recording());
-}
+enum class LampState { Lime, Red, Out };
 
 struct CloseCase {
     const char* name;
     bool recording;
-    QColor lamp;
+    LampState lamp;
     int stops;
 };
 
 void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
 
-class CloseWhileRecordingTest : public Form1Test,
+class Form1CloseTest : public Form1Test {
+protected:
+    // A run started by the record action while an instrument sends.
+    void StartRun()
+    {
+        line.SendBareFrame();
+        ASSERT_TRUE(Form().Actn(QStringLiteral("StartStopActn")).Execute());
+        ASSERT_TRUE(Form().Recording());
+    }
+    // Each frame of the instrument turns the lamp from lime to red or back; the port closed puts
+    // it out.
+    void SetLamp(LampState state)
+    {
+        if (state == LampState::Out) {
+            line.Disconnect();
+            return;
+        }
+        const QColor lit = state == LampState::Lime ? QColor(0, 255, 0) : QColor(255, 0, 0);
+        for (int frame = 0; frame < 2 && Lamp().BrushColor() != lit; ++frame)
+            line.SendBareFrame();
+        ASSERT_EQ(Lamp().BrushColor(), lit);
+    }
+
+    InstrumentOnLine line{[this]() -> mainwindow::TForm1& { return Form(); }};
+};
+
+class CloseWhileRecordingTest : public Form1CloseTest,
                                 public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
@@ -81,30 +101,29 @@ TEST_P(CloseWhileRecordingTest, StopsOnlyARecordingWithASendingInstrument)
     mainwindow::TForm1& window = Form();
     mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
     if (c.recording)
-        StartRun(window);
+        StartRun();
     int stops = 0;
     startStop.SetOnExecute([&stops] { ++stops; });
-    Lamp().SetBrushColor(c.lamp);
+    SetLamp(c.lamp);
     window.show();
     EXPECT_TRUE(window.close()) << "the close always goes ahead";
     EXPECT_EQ(stops, c.stops);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, CloseWhileRecordingTest,
-    ::testing::Values(CloseCase{"IdleSending", false, QColor(0, 255, 0), 0},
-                      CloseCase{"RecordingSending", true, QColor(255, 0, 0), 1},
-                      CloseCase{"RecordingLampWhite", true, QColor(255, 255, 255), 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, CloseWhileRecordingTest,
+                         ::testing::Values(CloseCase{"IdleSending", false, LampState::Lime, 0},
+                                           CloseCase{"RecordingSending", true, LampState::Red, 1},
+                                           CloseCase{"RecordingLampWhite", true, LampState::Out,
+                                                     0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A stop that fails (its record file cannot be written) is shown, and the window still closes.
-TEST_F(Form1Test, AFailingStopIsShownAndTheCloseGoesAhead)
+TEST_F(Form1CloseTest, AFailingStopIsShownAndTheCloseGoesAhead)
 {
     mainwindow::TForm1& window = Form();
     mainwindow::TAction& startStop = window.Actn(QStringLiteral("StartStopActn"));
-    StartRun(window);
+    StartRun();
     startStop.SetOnExecute([] { throw common::Error(QStringLiteral("Ошибка записи")); });
-    Lamp().SetBrushColor(QColor(0, 255, 0));
     window.show();
     bool closed = false;
     EXPECT_NO_THROW(closed = window.close());

@@ -1,5 +1,6 @@
 // The scale tools, automatic scaling and the view options in the running window.
 #include "form1_fixture.h"
+#include "instrument_on_line.h"
 #include "shown_channels.h"
 
 #include "analysis/titration_solver.h"
@@ -7,7 +8,6 @@
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/chart_mouse.h"
 #include "mainwindow/chart/chart_series.h"
-#include "mainwindow/widgets/lamp_shape.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -209,7 +209,8 @@ TEST_F(ViewToolsTest, AFieldBeingTypedInIsNotOverwrittenByArrivingPoints)
 {
     mainwindow::TForm1& window = Window();
     window.show();
-    Named<mainwindow::TLampShape>(window, QStringLiteral("Shape1")).SetBrushColor(Qt::green);
+    InstrumentOnLine line{[&window]() -> mainwindow::TForm1& { return window; }};
+    line.SendBareFrame();
     Execute("StartStopActn");
     ASSERT_TRUE(window.Recording());
     window.activateWindow();

@@ -52,6 +52,12 @@ public:
     // A frame that the window handles no further: only the link's good-frame steps run (the
     // frame seen, the lamp).
     void SendBareFrame() { Send(link::EncodeFrame(link::GetClockFrame, {})); }
+    // "<-" pressed again: the port closes and the lamp goes white; the next frame connects anew.
+    void Disconnect()
+    {
+        Named<QToolButton>(form_(), QStringLiteral("Button1")).click();
+        connectedTo_ = nullptr;
+    }
 
 private:
     // A window made anew is connected anew, to the same terminal.
