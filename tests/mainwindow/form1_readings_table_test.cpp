@@ -152,7 +152,7 @@ TEST_F(Form1TableTest, AStoreOnTheLastRowAddsTheNextLiveRow)
 struct StampCase {
     const char* name;
     int deviceType;
-    bool rowFromFrame;
+    bool notebookRow;  // stored by a notebook row of the instrument, not by the store
     int stampColumn;  // -1: no stamp
 };
 
@@ -161,8 +161,9 @@ std::ostream& operator<<(std::ostream& out, const StampCase& c) { return out << 
 class StampColumnTest : public Form1TableTest, public ::testing::WithParamInterface<StampCase> {};
 
 // Columns 7 and 8 hold what the frames wrote before the store (the charge goes into column 7,
-// each frame's time into the date column); a second later only the stamp column changes. The
-// charge layout's action is off, and its weighed-sample frame stores the row.
+// each frame's time into the date column); a second later only the stamp column changes, and a
+// notebook row of the instrument writes its second text into column 7. The charge layout's action
+// is off, so its weighed-sample frame stores the row and a notebook row stores none.
 TEST_P(StampColumnTest, TheLayoutsDateColumnGetsTheStamp)
 {
     const StampCase c = GetParam();
@@ -172,16 +173,24 @@ TEST_P(StampColumnTest, TheLayoutsDateColumnGetsTheStamp)
     const QStringList before = Table().Row(1);
     const QTime written = QTime::currentTime();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QTime::currentTime().second() != written.second(); }));
-    Window().Link().RowFromFrame = c.rowFromFrame;
-    if (chargeLayout)
+    const QString note = QStringLiteral("проба");
+    if (c.notebookRow) {
+        lmvsim::TNotebookPage row;
+        row.page = 1;  // the layout of page 0 stays out
+        row.secondText = common::ToCp1251(note).toStdString();
+        line.Send(lmvsim::NotebookPageBytes(row));
+    } else if (chargeLayout) {
         Arrive(6, 1.0);
-    else
+    } else {
         Actn("AddRowToGridActn").Execute();
+    }
 
     ASSERT_EQ(Table().LiveRow(), 2);
     for (int column : {7, 8}) {
         if (column == c.stampColumn)
             EXPECT_NE(Table().Cell(column, 1), before[column]) << column;
+        else if (c.notebookRow && column == 7)
+            EXPECT_EQ(Table().Cell(column, 1), note);
         else
             EXPECT_EQ(Table().Cell(column, 1), before[column]) << column;
     }
@@ -191,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, StampColumnTest,
                          ::testing::Values(StampCase{"IonMeter", 3, false, 7},
                                            StampCase{"NotebookRow", 3, true, -1},
                                            StampCase{"Coulometer", 38, false, 8},
-                                           StampCase{"FischerTitratorResultRow", 39, true, 8}),
+                                           StampCase{"FischerTitrator", 39, false, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The coulometer's layout switches the action off; its weighed-sample frame stores the row.
