@@ -2,6 +2,7 @@
 
 #include "common/current_error.h"
 #include "mainwindow/action_table.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -12,8 +13,7 @@ namespace lmv::mainwindow {
 TAction::TAction(const TActionDefinition& definition, QObject* owner) : QObject(owner)
 {
     setObjectName(QString::fromLatin1(definition.name));
-    action_ = new QAction(QString::fromUtf8(definition.caption), this);
-    action_->setObjectName(objectName());
+    action_ = NewNamed<QAction>(objectName(), QString::fromUtf8(definition.caption), this);
     SetHint(QString::fromUtf8(definition.hint));
     action_->setCheckable(definition.checkable);
     action_->setChecked(definition.checked);

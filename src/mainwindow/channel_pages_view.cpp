@@ -3,6 +3,7 @@
 
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/steady_tabs.h"
 
 #include <QGridLayout>
@@ -134,8 +135,7 @@ void TChannelPagesView::CreateFourPlusOnePage(QObject* seriesOwner)
 
 void TChannelPagesView::CreateFourPlusOneLegend(QWidget* page)
 {
-    Panel5 = new QWidget(page);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5 = NewNamed<QWidget>(QStringLiteral("Panel5"), page);
     auto* legend = new QGridLayout(Panel5);
     const TCurveId lines[] = {TCurveId::Series2, TCurveId::Series3, TCurveId::Series4,
                               TCurveId::Series5, TCurveId::Series6};
@@ -147,8 +147,7 @@ void TChannelPagesView::CreateFourPlusOneLegend(QWidget* page)
         swatch->setStyleSheet(QStringLiteral("background-color: %1; color: white;")
                                   .arg(Series(lines[line]).Color().name()));
         legend->addWidget(swatch, line, 0);
-        auto* text = new QLabel(Panel5);
-        text->setObjectName(QStringLiteral("StaticText%1").arg(11 + line));
+        auto* text = NewNamed<QLabel>(QStringLiteral("StaticText%1").arg(11 + line), Panel5);
         text->setMinimumWidth(80);
         legend->addWidget(text, line, 1);
         StaticText11To15[line] = text;

@@ -1,6 +1,7 @@
 // The central area's controls and the status bar, laid out once.
 #include "mainwindow/client_area_view.h"
 
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/status_panels.h"
 
 #include <QCheckBox>
@@ -24,27 +25,24 @@ constexpr int RecordAreaWidth = 289;
 
 TClientAreaView::TClientAreaView(QMainWindow& window) : QObject(&window), window_(window)
 {
-    central_ = new QWidget(&window);
-    central_->setObjectName(QStringLiteral("ClientArea"));
+    central_ = NewNamed<QWidget>(QStringLiteral("ClientArea"), &window);
     column_ = new QVBoxLayout(central_);
     column_->setContentsMargins(0, 0, 0, 0);
     column_->setSpacing(0);
     CreatePanel1();
     column_->addWidget(Panel1);
 
-    Splitter1 = new QSplitter(Qt::Horizontal, central_);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1 = NewNamed<QSplitter>(QStringLiteral("Splitter1"), Qt::Horizontal, central_);
     Splitter1->setChildrenCollapsible(false);
 }
 
 QWidget& TClientAreaView::AddPagesArea()
 {
-    pagesArea_ = new QWidget(Splitter1);
-    pagesArea_->setObjectName(QStringLiteral("PagesArea"));
+    pagesArea_ = NewNamed<QWidget>(QStringLiteral("PagesArea"), Splitter1);
     pagesColumn_ = new QVBoxLayout(pagesArea_);
     pagesColumn_->setContentsMargins(0, 0, 0, 0);
-    ConnectPanel_ = new QLabel(QStringLiteral("Прибор не подключен"), pagesArea_);
-    ConnectPanel_->setObjectName(QStringLiteral("ConnectPanel"));
+    ConnectPanel_ = NewNamed<QLabel>(QStringLiteral("ConnectPanel"),
+                                     QStringLiteral("Прибор не подключен"), pagesArea_);
     ConnectPanel_->setAlignment(Qt::AlignCenter);
     ConnectPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     QFont large = ConnectPanel_->font();
@@ -80,22 +78,19 @@ void TClientAreaView::CreatePanel1()
         {"Button11", ">|"}, {"Button13", "key"}, {"Button14", "read"},
     };
     for (const auto& [name, caption] : buttons) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), Panel1);
-        button->setObjectName(QString::fromLatin1(name));
+        auto* button =
+            NewNamed<QPushButton>(QString::fromLatin1(name), QString::fromLatin1(caption), Panel1);
         row->addWidget(button);
     }
-    auto* checkBox3 = new QCheckBox(QStringLiteral("Число точек"), Panel1);
-    checkBox3->setObjectName(QStringLiteral("CheckBox3"));
+    auto* checkBox3 =
+        NewNamed<QCheckBox>(QStringLiteral("CheckBox3"), QStringLiteral("Число точек"), Panel1);
     row->addWidget(checkBox3);
-    auto* trackBar1 = new QSlider(Qt::Horizontal, Panel1);
-    trackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    auto* trackBar1 = NewNamed<QSlider>(QStringLiteral("TrackBar1"), Qt::Horizontal, Panel1);
     trackBar1->setRange(0, 1000);
     row->addWidget(trackBar1);
-    auto* staticText4 = new QLabel(Panel1);
-    staticText4->setObjectName(QStringLiteral("StaticText4"));
+    auto* staticText4 = NewNamed<QLabel>(QStringLiteral("StaticText4"), Panel1);
     row->addWidget(staticText4);
-    auto* spinEdit4 = new QSpinBox(Panel1);
-    spinEdit4->setObjectName(QStringLiteral("SpinEdit4"));
+    auto* spinEdit4 = NewNamed<QSpinBox>(QStringLiteral("SpinEdit4"), Panel1);
     spinEdit4->setRange(0, 255);
     spinEdit4->setValue(0);
     spinEdit4->setFixedWidth(44);

@@ -11,6 +11,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/shown_peaks.h"
 #include "mainwindow/view_tools_commands.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/window_connection.h"
 #include "mainwindow/window_help.h"
 #include "mainwindow/window_recording.h"
@@ -111,8 +112,7 @@ void TForm1::BindActionHandlers()
     }
     Actn(TActionId::Action1).SetOnExecute([this] { GraphFiles->Action1Execute(); });
 
-    auto* idleUpdate = new QTimer(this);
-    idleUpdate->setObjectName(QStringLiteral("ActionUpdateTimer"));
+    auto* idleUpdate = NewNamed<QTimer>(QStringLiteral("ActionUpdateTimer"), this);
     connect(idleUpdate, &QTimer::timeout, this, &TForm1::UpdateActions);
     idleUpdate->start(ActionUpdateIntervalMs);
 }

@@ -9,6 +9,7 @@
 #include "mainwindow/view_tools/help_context.h"
 #include "mainwindow/widgets/about_box.h"
 #include "mainwindow/widgets/event_hook.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,8 +63,8 @@ TWindowHelp::TWindowHelp(const THelpControls& controls, const std::map<QString, 
 
 void TWindowHelp::InstallKeyHooks()
 {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &controls_.window);
-    f1->setObjectName(QStringLiteral("HelpShortcut"));
+    auto* f1 = NewNamed<QShortcut>(QStringLiteral("HelpShortcut"), QKeySequence(Qt::Key_F1),
+                                   &controls_.window);
     connect(f1, &QShortcut::activated, this, [this] { FormHelp(CurrentHelpContext()); });
 
     // An open menu takes the keys: F1 there asks for the highlighted item's context.

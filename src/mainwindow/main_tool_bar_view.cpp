@@ -3,6 +3,7 @@
 
 #include "mainwindow/action.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/port_combo_box.h"
 #include "mainwindow/widgets/scale_field.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
@@ -38,17 +39,9 @@ int ChooserWidthFor(const QComboBox& box)
         box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box).width());
 }
 
-QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QSpinBox* NewSpinEdit(const QString& name, int value, QWidget* parent)
 {
-    auto* edit = new QSpinBox(parent);
-    edit->setObjectName(name);
+    auto* edit = NewNamed<QSpinBox>(name, parent);
     edit->setRange(1, 30);
     edit->setValue(value);
     edit->setFixedWidth(44);
@@ -94,8 +87,7 @@ QToolButton* TMainToolBarView::AddActionButton(QToolBar& bar, const QString& act
 
 QToolBar* TMainToolBarView::NewMainToolBar(const QString& name)
 {
-    auto* bar = new QToolBar(&window_);
-    bar->setObjectName(name);
+    auto* bar = NewNamed<QToolBar>(name, &window_);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -116,8 +108,7 @@ void TMainToolBarView::CreateToolBar2()
     ToolBar2->addWidget(ComboBox1);
     Shape1 = new TLampShape(QStringLiteral("Shape1"), QSize(8, 22), ToolBar2);
     ToolBar2->addWidget(Shape1);
-    Button1 = new QToolButton(ToolBar2);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = NewNamed<QToolButton>(QStringLiteral("Button1"), ToolBar2);
     Button1->setDefaultAction(actions_.at(QStringLiteral("ConnectActn"))->Action());
     Button1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     Button1->setProperty("HelpContext", 5);
@@ -126,10 +117,11 @@ void TMainToolBarView::CreateToolBar2()
 
     AddActionButton(*ToolBar2, QStringLiteral("FitImageActn"))
         ->setObjectName(QStringLiteral("ToolButton5"));
-    ToolBar2->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Y="), ToolBar2));
+    ToolBar2->addWidget(NewNamed<QLabel>(QStringLiteral("Label5"), QStringLiteral("Y="), ToolBar2));
     Edit2 = NewScaleField(QStringLiteral("Edit2"), QStringLiteral("0"), ToolBar2);
     ToolBar2->addWidget(Edit2);
-    ToolBar2->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("dY="), ToolBar2));
+    ToolBar2->addWidget(
+        NewNamed<QLabel>(QStringLiteral("Label6"), QStringLiteral("dY="), ToolBar2));
     Edit1 = NewScaleField(QStringLiteral("Edit1"), QStringLiteral("4000"), ToolBar2);
     ToolBar2->addWidget(Edit1);
     for (const char* name : {"SetScaleActn", "DivScaleBy10Actn", "MultScaleBy10Actn"})

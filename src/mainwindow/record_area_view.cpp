@@ -2,6 +2,7 @@
 #include "mainwindow/record_area_view.h"
 
 #include "common/date_time_text.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/record_list_view.h"
 #include "mainwindow/widgets/tool_icons.h"
 
@@ -19,8 +20,7 @@ TRecordAreaView::TRecordAreaView(QSplitter* host, const model::TBaseHeader& list
                                  const TRecordAreaTools& tools, QObject* parent)
     : QObject(parent)
 {
-    Panel8 = new QWidget(host);
-    Panel8->setObjectName(QStringLiteral("Panel8"));
+    Panel8 = NewNamed<QWidget>(QStringLiteral("Panel8"), host);
     host->addWidget(Panel8);
     CreateToolBar(tools);
     CreateList(list);
@@ -28,13 +28,11 @@ TRecordAreaView::TRecordAreaView(QSplitter* host, const model::TBaseHeader& list
 
 void TRecordAreaView::CreateToolBar(const TRecordAreaTools& tools)
 {
-    ToolBar1 = new QToolBar(Panel8);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1 = NewNamed<QToolBar>(QStringLiteral("ToolBar1"), Panel8);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolBar1->setIconSize(QSize(ToolIconSide, ToolIconSide));
     ToolBar1->addActions({tools.showAll, tools.byDate, tools.showProps});
-    DateTimePicker1 = new QDateEdit(ToolBar1);
-    DateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
+    DateTimePicker1 = NewNamed<QDateEdit>(QStringLiteral("DateTimePicker1"), ToolBar1);
     DateTimePicker1->setCalendarPopup(true);
     // Month and day names come from the locale, not from Qt's translations; the date text in the
     // field has the pattern of every date the program shows (the widgets follow the C locale,
@@ -47,16 +45,13 @@ void TRecordAreaView::CreateToolBar(const TRecordAreaTools& tools)
 
 void TRecordAreaView::CreateList(const model::TBaseHeader& list)
 {
-    Panel9 = new QWidget(Panel8);
-    Panel9->setObjectName(QStringLiteral("Panel9"));
+    Panel9 = NewNamed<QWidget>(QStringLiteral("Panel9"), Panel8);
     auto* listColumn = new QVBoxLayout(Panel9);
     listColumn->setContentsMargins(0, 0, 0, 0);
     listColumn->setSpacing(2);
-    Label4 = new QLabel(QStringLiteral("База данных:"), Panel9);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4 = NewNamed<QLabel>(QStringLiteral("Label4"), QStringLiteral("База данных:"), Panel9);
     listColumn->addWidget(Label4);
-    ListBox1 = new TRecordListView(list, Panel9);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1 = NewNamed<TRecordListView>(QStringLiteral("ListBox1"), list, Panel9);
     ListBox1->setProperty("HelpContext", 21);
     listColumn->addWidget(ListBox1, 1);
 

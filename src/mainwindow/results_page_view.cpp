@@ -1,5 +1,6 @@
 #include "mainwindow/results_page_view.h"
 
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/string_grid.h"
 
 #include <QLabel>
@@ -11,8 +12,8 @@ TResultsPageView::TResultsPageView(QWidget* page, QObject* parent) : QObject(par
 {
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(2, 2, 2, 2);
-    Label7 = new QLabel(QStringLiteral("Результаты измерения"), page);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7 =
+        NewNamed<QLabel>(QStringLiteral("Label7"), QStringLiteral("Результаты измерения"), page);
     column->addWidget(Label7);
     ResultsGrid = new TStringGrid(QStringLiteral("ResultsGrid"), 3, 2, page);
     column->addWidget(ResultsGrid);

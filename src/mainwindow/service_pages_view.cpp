@@ -3,6 +3,7 @@
 
 #include "mainwindow/chart/chart.h"
 #include "mainwindow/chart/series_kinds.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/string_grid.h"
 #include "service/calibration_service.h"
 #include "service/service_texts.h"
@@ -28,8 +29,7 @@ const QColor Green(0, 128, 0);
 
 QSpinBox* NewSpinEdit(const QString& name, int minimum, int maximum, QWidget* parent)
 {
-    auto* edit = new QSpinBox(parent);
-    edit->setObjectName(name);
+    auto* edit = NewNamed<QSpinBox>(name, parent);
     edit->setRange(minimum, maximum);
     edit->setValue(minimum);
     return edit;
@@ -37,8 +37,7 @@ QSpinBox* NewSpinEdit(const QString& name, int minimum, int maximum, QWidget* pa
 
 QLabel* NewText(const QString& name, QWidget* parent, const QString& text = {})
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    auto* label = NewNamed<QLabel>(name, text, parent);
     label->setMinimumWidth(60);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -104,8 +103,7 @@ TServicePagesView::TServicePagesView(const TServicePageHosts& hosts, QObject* se
 QPushButton* TServicePagesView::NewButton(const QString& name, const QString& caption,
                                           QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = NewNamed<QPushButton>(name, caption, parent);
     buttons_.push_back(button);
     return button;
 }
@@ -115,8 +113,7 @@ void TServicePagesView::CreateCalibrationPage(QWidget* page, QObject* seriesOwne
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(2, 2, 2, 2);
     auto* inputs = new QHBoxLayout;
-    ComboBox2 = new QComboBox(page);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2 = NewNamed<QComboBox>(QStringLiteral("ComboBox2"), page);
     for (const char* kind : service::CalibrationKinds)
         ComboBox2->addItem(QString::fromLatin1(kind));
     inputs->addWidget(ComboBox2);

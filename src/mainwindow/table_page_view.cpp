@@ -1,6 +1,7 @@
 // The page "Таблица"'s controls, laid out once in a column.
 #include "mainwindow/table_page_view.h"
 
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/tight_tool_bar.h"
 
@@ -17,17 +18,6 @@
 
 namespace lmv::mainwindow {
 
-namespace {
-
-QLabel* NewStaticText(const QString& name, QWidget* parent)
-{
-    auto* text = new QLabel(parent);
-    text->setObjectName(name);
-    return text;
-}
-
-}
-
 TTablePageView::TTablePageView(QWidget* page, TReadingsTable& table, TReadingsTableModel& model,
                                const TTablePageTools& tools, QObject* parent)
     : QObject(parent)
@@ -37,8 +27,7 @@ TTablePageView::TTablePageView(QWidget* page, TReadingsTable& table, TReadingsTa
     CreateToolBar(page, tools);
     column->addWidget(ToolBar3);
 
-    StringGrid1 = new TReadingsGridView(table, model, page);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1 = NewNamed<TReadingsGridView>(QStringLiteral("StringGrid1"), table, model, page);
     StringGrid1->setProperty("HelpContext", 33);
     column->addWidget(StringGrid1, 1);
 
@@ -50,14 +39,12 @@ TTablePageView::TTablePageView(QWidget* page, TReadingsTable& table, TReadingsTa
 
 void TTablePageView::CreateToolBar(QWidget* page, const TTablePageTools& tools)
 {
-    ToolBar3 = new QToolBar(page);
-    ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
+    ToolBar3 = NewNamed<QToolBar>(QStringLiteral("ToolBar3"), page);
     ToolBar3->setToolButtonStyle(Qt::ToolButtonTextOnly);
     MakeTight(*ToolBar3);
     ToolBar3->addAction(tools.addRow);
     ToolBar3->addAction(tools.addRowWithTimer);
-    SpinEdit1 = new QSpinBox(ToolBar3);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1 = NewNamed<QSpinBox>(QStringLiteral("SpinEdit1"), ToolBar3);
     SpinEdit1->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     SpinEdit1->setValue(10);
     SpinEdit1->setFixedWidth(64);
@@ -70,18 +57,17 @@ void TTablePageView::CreateToolBar(QWidget* page, const TTablePageTools& tools)
         if (auto* button = qobject_cast<QToolButton*>(ToolBar3->widgetForAction(action)))
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
-    CheckBox4 = new QCheckBox(QStringLiteral("Единицы измерения"), ToolBar3);
-    CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
+    CheckBox4 = NewNamed<QCheckBox>(QStringLiteral("CheckBox4"),
+                                    QStringLiteral("Единицы измерения"), ToolBar3);
     ToolBar3->addWidget(CheckBox4);
 }
 
 void TTablePageView::CreateCorrosionPanel(QWidget* page)
 {
-    Panel3 = new QWidget(page);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3 = NewNamed<QWidget>(QStringLiteral("Panel3"), page);
     auto* panel3Column = new QVBoxLayout(Panel3);
-    CorrosBox = new QGroupBox(QStringLiteral("Коррозиметр"), Panel3);
-    CorrosBox->setObjectName(QStringLiteral("CorrosBox"));
+    CorrosBox =
+        NewNamed<QGroupBox>(QStringLiteral("CorrosBox"), QStringLiteral("Коррозиметр"), Panel3);
     panel3Column->addWidget(CorrosBox);
     CorrosBox->hide();
     Panel3->hide();
@@ -89,15 +75,14 @@ void TTablePageView::CreateCorrosionPanel(QWidget* page)
 
 void TTablePageView::CreateTableFilePanel(QWidget* page)
 {
-    Panel4 = new QWidget(page);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4 = NewNamed<QWidget>(QStringLiteral("Panel4"), page);
     auto* panel4Row = new QHBoxLayout(Panel4);
-    CheckBox2 = new QCheckBox(QStringLiteral("Запись   в файл"), Panel4);
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2 =
+        NewNamed<QCheckBox>(QStringLiteral("CheckBox2"), QStringLiteral("Запись   в файл"), Panel4);
     panel4Row->addWidget(CheckBox2);
-    StaticText2 = NewStaticText(QStringLiteral("StaticText2"), Panel4);
+    StaticText2 = NewNamed<QLabel>(QStringLiteral("StaticText2"), Panel4);
     panel4Row->addWidget(StaticText2);
-    StaticText3 = NewStaticText(QStringLiteral("StaticText3"), Panel4);
+    StaticText3 = NewNamed<QLabel>(QStringLiteral("StaticText3"), Panel4);
     panel4Row->addWidget(StaticText3);
     Panel4->hide();
 }

@@ -2,6 +2,7 @@
 #include "mainwindow/titration_params_view.h"
 
 #include "mainwindow/measurement/titration_params.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,15 +15,14 @@ namespace {
 
 QLabel* NewParamLabel(int number, const char* caption, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QStringLiteral("StaticText%1").arg(number));
+    auto* label = NewNamed<QLabel>(QStringLiteral("StaticText%1").arg(number),
+                                   QString::fromLatin1(caption), parent);
     return label;
 }
 
 QLabel* NewValueBox(int number, QWidget* parent)
 {
-    auto* box = new QLabel(parent);
-    box->setObjectName(QStringLiteral("StaticText%1").arg(number));
+    auto* box = NewNamed<QLabel>(QStringLiteral("StaticText%1").arg(number), parent);
     box->setFrameShape(QFrame::Box);
     box->setMinimumWidth(80);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -2,6 +2,7 @@
 #include "mainwindow/window_menus.h"
 
 #include "mainwindow/action.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -18,13 +19,6 @@ constexpr int ViewMenuHelp = 13;
 constexpr int RecordMenuHelp = 14;
 constexpr int ServiceMenuHelp = 15;
 constexpr int HelpMenuHelp = 16;
-
-QMenu* NewMenu(const QString& name, const QString& title, QWidget* parent)
-{
-    auto* menu = new QMenu(title, parent);
-    menu->setObjectName(name);
-    return menu;
-}
 
 }
 
@@ -73,7 +67,7 @@ void TWindowMenus::CreateMainMenu(QMainWindow& window)
 
 QMenu* TWindowMenus::CreateFileMenu(QWidget* parent)
 {
-    QMenu* file = NewMenu(QStringLiteral("File1"), QStringLiteral("&Файл"), parent);
+    QMenu* file = NewNamed<QMenu>(QStringLiteral("File1"), QStringLiteral("&Файл"), parent);
     ActionItem(*file, TActionId::OpenBaseActn);
     ActionItem(*file, TActionId::OpenFlashBaseActn);
     file->addSeparator();
@@ -85,7 +79,7 @@ QMenu* TWindowMenus::CreateFileMenu(QWidget* parent)
     file->addSeparator();
     ActionItem(*file, TActionId::SaveTableActn);
     file->addSeparator();
-    QMenu* report = NewMenu(QStringLiteral("Report1"), QStringLiteral("&Отчет"), file);
+    QMenu* report = NewNamed<QMenu>(QStringLiteral("Report1"), QStringLiteral("&Отчет"), file);
     report->menuAction()->setProperty("HelpContext", ReportMenuHelp);
     Item(*report, "MenuItem1", QStringLiteral("Печать диаграммы"), ReportMenuHelp);
     report->addSeparator()->setObjectName(QStringLiteral("N14"));
@@ -101,7 +95,7 @@ QMenu* TWindowMenus::CreateFileMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateEditMenu(QWidget* parent)
 {
-    QMenu* edit = NewMenu(QStringLiteral("Edit1"), QStringLiteral("&Правка"), parent);
+    QMenu* edit = NewNamed<QMenu>(QStringLiteral("Edit1"), QStringLiteral("&Правка"), parent);
     Item(*edit, "asBitMap1", QStringLiteral("Копировать как BMP"), EditMenuHelp);
     Item(*edit, "WMF1", QStringLiteral("Копировать как WMF"), EditMenuHelp);
     Item(*edit, "EMF1", QStringLiteral("Копировать как EMF"), EditMenuHelp);
@@ -116,7 +110,7 @@ QMenu* TWindowMenus::CreateEditMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateViewMenu(QWidget* parent)
 {
-    QMenu* view = NewMenu(QStringLiteral("View1"), QStringLiteral("&Вид"), parent);
+    QMenu* view = NewNamed<QMenu>(QStringLiteral("View1"), QStringLiteral("&Вид"), parent);
     ActionItem(*view, TActionId::ShowPropsActn);
     view->addSeparator();
     ActionItem(*view, TActionId::ShowAllActn);
@@ -139,7 +133,7 @@ QMenu* TWindowMenus::CreateViewMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateRecordMenu(QWidget* parent)
 {
-    QMenu* record = NewMenu(QStringLiteral("Record1"), QStringLiteral("Запись"), parent);
+    QMenu* record = NewNamed<QMenu>(QStringLiteral("Record1"), QStringLiteral("Запись"), parent);
     ActionItem(*record, TActionId::StartStopActn);
     record->addSeparator();
     ActionItem(*record, TActionId::AddMarkActn);
@@ -148,7 +142,7 @@ QMenu* TWindowMenus::CreateRecordMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateServiceMenu(QWidget* parent)
 {
-    QMenu* service = NewMenu(QStringLiteral("Service1"), QStringLiteral("&Сервис"), parent);
+    QMenu* service = NewNamed<QMenu>(QStringLiteral("Service1"), QStringLiteral("&Сервис"), parent);
     ActionItem(*service, TActionId::FilterActn);
     service->addSeparator();
     ActionItem(*service, TActionId::ShowDerivativeActn);
@@ -164,7 +158,7 @@ QMenu* TWindowMenus::CreateServiceMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateHelpMenu(QWidget* parent)
 {
-    QMenu* help = NewMenu(QStringLiteral("Help1"), QStringLiteral("&Справка"), parent);
+    QMenu* help = NewNamed<QMenu>(QStringLiteral("Help1"), QStringLiteral("&Справка"), parent);
     ActionItem(*help, TActionId::HelpContextActn);
     help->addSeparator();
     ActionItem(*help, TActionId::AboutActn);
@@ -173,7 +167,7 @@ QMenu* TWindowMenus::CreateHelpMenu(QWidget* parent)
 
 QMenu* TWindowMenus::CreateHiddenMenu(QWidget* parent)
 {
-    QMenu* hidden = NewMenu(QStringLiteral("Hidden1"), QString(), parent);
+    QMenu* hidden = NewNamed<QMenu>(QStringLiteral("Hidden1"), QString(), parent);
     Item(*hidden, "debug1", QStringLiteral("debug"), 0);
     ActionItem(*hidden, TActionId::LogActn);
     Item(*hidden, "N64", QStringLiteral("сохранить"), 0);
@@ -182,13 +176,13 @@ QMenu* TWindowMenus::CreateHiddenMenu(QWidget* parent)
 
 void TWindowMenus::CreatePopupMenus(QWidget* parent)
 {
-    PopupMenu1 = NewMenu(QStringLiteral("PopupMenu1"), QString(), parent);
+    PopupMenu1 = NewNamed<QMenu>(QStringLiteral("PopupMenu1"), QString(), parent);
     QAction* peakName = PopupMenu1->addAction(QString());
     peakName->setObjectName(QStringLiteral("PeakNameItem"));
     peakName->setEnabled(false);
     QMenu* types = PopupMenu1->addMenu(handlers_.action(TActionId::SetPeakTypeActn).Caption());
     types->setObjectName(QStringLiteral("PeakTypeMenu"));
-    AddPeakPopupMenu = NewMenu(QStringLiteral("AddPeakPopupMenu"), QString(), parent);
+    AddPeakPopupMenu = NewNamed<QMenu>(QStringLiteral("AddPeakPopupMenu"), QString(), parent);
     for (const TActionId id :
          {TActionId::CalcS2Actn, TActionId::CalcSActn, TActionId::CalcIntSectActn}) {
         types->addAction(handlers_.action(id).Action());

@@ -4,6 +4,7 @@
 #include "common/notifier.h"
 #include "common/version_text.h"
 #include "mainwindow/widgets/event_hook.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -23,8 +24,7 @@ constexpr int PictureSide = 64;
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    auto* label = NewNamed<QLabel>(name, text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/disc_form.h"
 
 #include "mainwindow/desktop/disk_lines.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -15,15 +16,12 @@ TDiscForm::TDiscForm(common::TDesktop& desktop, QWidget* mainWindow)
     setObjectName(QStringLiteral("DiscForm"));
     setWindowTitle(QStringLiteral("Выберите диск"));
     auto* column = new QVBoxLayout(this);
-    DiskBox = new QListWidget(this);
-    DiskBox->setObjectName(QStringLiteral("DiskBox"));
+    DiskBox = NewNamed<QListWidget>(QStringLiteral("DiskBox"), this);
     column->addWidget(DiskBox);
     auto* buttons = new QHBoxLayout;
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = NewNamed<QPushButton>(QStringLiteral("Button1"), QStringLiteral("OK"), this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2 = NewNamed<QPushButton>(QStringLiteral("Button2"), QStringLiteral("Отмена"), this);
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);

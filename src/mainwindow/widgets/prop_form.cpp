@@ -1,6 +1,7 @@
 #include "mainwindow/widgets/prop_form.h"
 
 #include "mainwindow/record_props/props_text.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -59,8 +60,7 @@ void TPropForm::CreateControls()
 {
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel(QStringLiteral("Параметры"), this));
-    PropGrid = new QTableWidget(0, 2, this);
-    PropGrid->setObjectName(QStringLiteral("PropGrid"));
+    PropGrid = NewNamed<QTableWidget>(QStringLiteral("PropGrid"), 0, 2, this);
     PropGrid->verticalHeader()->hide();
     PropGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     PropGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -71,14 +71,12 @@ void TPropForm::CreateControls()
     column->addWidget(PropGrid, 1);
 
     column->addWidget(new QLabel(QStringLiteral("Название"), this));
-    TitleEdit = new QLineEdit(this);
-    TitleEdit->setObjectName(QStringLiteral("TitleEdit"));
+    TitleEdit = NewNamed<QLineEdit>(QStringLiteral("TitleEdit"), this);
     column->addWidget(TitleEdit);
     connect(TitleEdit, &QLineEdit::textEdited, this, &TPropForm::Edited);
 
     column->addWidget(new QLabel(QStringLiteral("Комментарии"), this));
-    CommentsMemo = new QPlainTextEdit(this);
-    CommentsMemo->setObjectName(QStringLiteral("CommentsMemo"));
+    CommentsMemo = NewNamed<QPlainTextEdit>(QStringLiteral("CommentsMemo"), this);
     column->addWidget(CommentsMemo, 1);
     connect(CommentsMemo, &QPlainTextEdit::textChanged, this, &TPropForm::Edited);
     resize(2 * ColumnWidth + 40, 420);

@@ -1,4 +1,5 @@
 #include "mainwindow/widgets/scale_field.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QLineEdit>
 #include <QStyle>
@@ -42,8 +43,7 @@ int ScaleFieldWidth(const QLineEdit& field)
 
 QLineEdit* NewScaleField(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* field = new QLineEdit(text, parent);
-    field->setObjectName(name);
+    auto* field = NewNamed<QLineEdit>(name, text, parent);
     field->setFixedWidth(ScaleFieldWidth(*field));
     return field;
 }

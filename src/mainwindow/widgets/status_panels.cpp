@@ -1,4 +1,5 @@
 #include "mainwindow/widgets/status_panels.h"
+#include "mainwindow/widgets/named_control.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -11,8 +12,7 @@ TStatusPanels::TStatusPanels(const QString& name, const QList<int>& widths, QWid
     setObjectName(name);
     setSizeGripEnabled(false);
     for (int width : widths) {
-        auto* panel = new QLabel(this);
-        panel->setObjectName(name + QStringLiteral("Panel%1").arg(panels_.size()));
+        auto* panel = NewNamed<QLabel>(name + QStringLiteral("Panel%1").arg(panels_.size()), this);
         panel->setFixedWidth(width);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         addWidget(panel);
