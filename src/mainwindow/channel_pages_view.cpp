@@ -46,14 +46,12 @@ QVBoxLayout* ColumnOf(QWidget* page)
 TChannelPagesView::TChannelPagesView(const TPageLayout& form, QObject* seriesOwner, QObject* parent)
     : QObject(parent)
 {
-    PageControl1 = new TSteadyTabWidget;
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1 = NewNamed<TSteadyTabWidget>(QStringLiteral("PageControl1"));
     // With every page shown the captions do not fit: they stay whole and the bar scrolls.
     PageControl1->setElideMode(Qt::ElideNone);
     PageControl1->setUsesScrollButtons(true);
     for (int index = 0; index < PageCount; ++index) {
-        Pages[index] = new QWidget;
-        Pages[index]->setObjectName(QString::fromLatin1(SheetNames[index]));
+        Pages[index] = NewNamed<QWidget>(QString::fromLatin1(SheetNames[index]));
         PageControl1->addTab(Pages[index], form.tabCaptions[index]);
     }
     CreateChannelPages(seriesOwner);

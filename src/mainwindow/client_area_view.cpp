@@ -69,8 +69,7 @@ void TClientAreaView::Complete(QWidget& pageControl, int formWidth)
 
 void TClientAreaView::CreatePanel1()
 {
-    Panel1 = new QWidget;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = NewNamed<QWidget>(QStringLiteral("Panel1"));
     auto* row = new QHBoxLayout(Panel1);
     row->setContentsMargins(2, 2, 2, 2);
     const std::pair<const char*, const char*> buttons[] = {

@@ -40,16 +40,13 @@ void TForm1::CreateActions()
 
 void TForm1::BindActionHandlers()
 {
-    auto bind = [this](TActionId id, void (TForm1::*handler)()) {
-        Actn(id).SetOnExecute([this, handler] { (this->*handler)(); });
-    };
     // A handler of one of the concerns' owners, which live as long as the window.
     auto bindTo = [this](TActionId id, const auto& owner, auto handler) {
         Actn(id).SetOnExecute([&owner, handler] { (owner.get()->*handler)(); });
     };
 
     Actn(TActionId::ConnectActn).SetOnExecute([this] { Connection->ConnectActnExecute(); });
-    bind(TActionId::ShowAllTabsActn, &TForm1::ShowAllTabsActnExecute);
+    Actn(TActionId::ShowAllTabsActn).SetOnExecute([this] { ShowAllTabsActnExecute(); });
     Actn(TActionId::HelpContextActn).SetOnExecute([this] { Help->HelpContextActnExecute(); });
     Actn(TActionId::AboutActn).SetOnExecute([this] { Help->AboutActnExecute(); });
     for (const TActionId id : {TActionId::ShowAllActn, TActionId::ByDateActn}) {

@@ -16,6 +16,7 @@
 #include "mainwindow/record_list_commands.h"
 #include "mainwindow/results_page_view.h"
 #include "mainwindow/table_page_view.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/readings_grid_view.h"
 #include "mainwindow/widgets/save_dialog.h"
 #include "mainwindow/widgets/string_grid.h"
@@ -100,9 +101,8 @@ TReadingsTableCommands::TReadingsTableCommands(TReadingsTable& table,
                                                std::function<void(const QString&)> showError,
                                                QObject& window)
     : table_(table), controls_(controls), link_(link), deviceType_(deviceType),
-      showError_(std::move(showError)), timer1_(new QTimer(&window))
+      showError_(std::move(showError)), timer1_(NewNamed<QTimer>(QStringLiteral("Timer1"), &window))
 {
-    timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1000);
 }
 

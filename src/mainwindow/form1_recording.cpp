@@ -16,6 +16,7 @@
 #include "mainwindow/recording/live_point_route.h"
 #include "mainwindow/rules/page_layout.h"
 #include "mainwindow/widgets/lamp_shape.h"
+#include "mainwindow/widgets/named_control.h"
 #include "mainwindow/widgets/status_panels.h"
 #include "store/record_folder.h"
 
@@ -83,9 +84,8 @@ void TForm1::AddPoint(int Channel, double X, double Y)
 double TForm1::ElapsedRunTime() const { return LiveRecording->LiveRun().Elapsed(); }
 
 TWindowRecording::TWindowRecording(TWindowRecordingParts parts)
-    : parts_(std::move(parts)), timer2_(new QTimer(&parts_.window))
+    : parts_(std::move(parts)), timer2_(NewNamed<QTimer>(QStringLiteral("Timer2"), &parts_.window))
 {
-    timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(AutosaveIntervalMs);
     timer2_->start();
 }
